@@ -1,0 +1,8 @@
+#pragma once
+
+namespace getlink {
+
+// Builds the main window and runs the message loop; returns the exit code.
+int StartUp();
+
+}  // namespace getlink

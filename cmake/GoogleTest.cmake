@@ -1,0 +1,37 @@
+# GoogleTest: the system package natively, the Debian sources built with the
+# cross compiler for the Windows tree.
+if(CMAKE_CROSSCOMPILING)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  if(NOT EXISTS /usr/src/googletest/CMakeLists.txt)
+    message(FATAL_ERROR "GoogleTest sources are missing: run scripts/setup")
+  endif()
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  # GoogleTest's own sources are not ours to warn about.
+  foreach(_t gtest gtest_main)
+    target_compile_options(${_t} PRIVATE -w)
+  endforeach()
+  if(NOT TARGET GTest::gtest_main)
+    add_library(GTest::gtest ALIAS gtest)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+  endif()
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# getlink_add_test(NAME SOURCES... LIBRARIES ...): one test executable. Natively every
+# case becomes its own CTest test; under Wine the executable is one CTest test, since
+# every Wine start costs close to a second.
+function(getlink_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBRARIES;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBRARIES} GTest::gtest_main)
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600 LABELS "wine;${T_LABELS}")
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "native;${T_LABELS}")
+  endif()
+endfunction()

@@ -1,0 +1,24 @@
+#include "runtime/MessagePump.h"
+
+#include <windows.h>
+
+namespace getlink {
+
+int PumpMessages() {
+  MSG msg;
+  BOOL waiting;
+  while ((waiting = PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) != FALSE && msg.message != WM_QUIT) {
+    // Removed with PeekMessage rather than GetMessage, so that a quit posted by another
+    // thread in between can neither block us nor be swallowed.
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) break;
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return TRUE;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return waiting;
+}
+
+}  // namespace getlink

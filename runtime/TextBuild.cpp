@@ -1,0 +1,94 @@
+#include "runtime/TextBuild.h"
+
+#include <cstring>
+
+namespace getlink {
+namespace {
+
+template <class MapAscii>
+Text MapAsciiLetters(std::string_view text, MapAscii map) {
+  Text result(text);
+  for (std::size_t i = 0; i < result.size();) {
+    const std::size_t width = CharacterWidthAt(result, i);
+    if (width == 1) result[i] = static_cast<char>(map(static_cast<unsigned char>(result[i])));
+    i += width;
+  }
+  return result;
+}
+
+}  // namespace
+
+Text ReplaceText(std::string_view text, std::string_view find, std::string_view replacement,
+                 Case letters, ReplaceRange range) {
+  const std::size_t length = text.size();
+  const std::size_t findLength = find.size();
+  if (length == 0) return Text();
+  if (findLength == 0 || length < findLength) return Text(text);
+  if (range.start <= 0 || range.count <= 0 ||
+      static_cast<std::size_t>(range.start) > length - findLength + 1)
+    return Text(text);
+
+  Text result;
+  result.reserve(length);
+  std::size_t mark = 0;
+  int replaced = 0;
+  for (std::size_t p = range.start - 1; p + findLength <= length;) {
+    if (MatchesAt(text, p, find, letters)) {
+      result.append(text.data() + mark, p - mark);
+      result.append(replacement.data(), replacement.size());
+      p += findLength;
+      mark = p;
+      if (++replaced == range.count) break;
+    } else {
+      p += CharacterWidthAt(text, p);
+    }
+  }
+  result.append(text.data() + mark, length - mark);
+  return result;
+}
+
+Text CopyText(std::string_view text) { return Text(text); }
+
+Text RemoveBlanks(std::string_view text) {
+  Text result;
+  result.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t width = CharacterWidthAt(text, i);
+    const bool blank = width == 1 ? text[i] == ' ' : text.compare(i, 2, "\xA1\xA1") == 0;
+    if (!blank) result.append(text.data() + i, width);
+    i += width;
+  }
+  return result;
+}
+
+Text LowerText(std::string_view text) {
+  return MapAsciiLetters(text, FoldAsciiCase);
+}
+
+Text UpperText(std::string_view text) {
+  return MapAsciiLetters(text, [](unsigned char b) {
+    return (b >= 'a' && b <= 'z') ? static_cast<unsigned char>(b - ('a' - 'A')) : b;
+  });
+}
+
+Text SpaceText(int n) { return n < 1 ? Text() : Text(static_cast<std::size_t>(n), ' '); }
+
+Text RepeatText(int n, std::string_view text) {
+  if (text.empty() || n <= 0) return Text();
+  Text result;
+  result.reserve(text.size() * static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) result.append(text.data(), text.size());
+  return result;
+}
+
+Text CharText(int code) {
+  const char byte = static_cast<char>(code & 0xFF);
+  return byte == 0 ? Text() : Text(1, byte);
+}
+
+int CharCodeAt(std::string_view text, int position) {
+  if (text.empty() || position < 1 || position > TextLength(text)) return 0;
+  return static_cast<signed char>(text[static_cast<std::size_t>(position) - 1]);
+}
+
+}  // namespace getlink
