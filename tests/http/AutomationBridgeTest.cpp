@@ -245,6 +245,19 @@ TEST_F(AutomationCall, ObjectByReferenceIsStoredByReference) {
   EXPECT_TRUE(other.instance);
 }
 
+TEST_F(AutomationCall, ObjectDeclaredByReferenceIsWrittenBack) {
+  ComPtr<RecordingObject> otherRecorder = RecordingObject::Create();
+  AutomationObject other;
+  other.instance = otherRecorder.Query<IUnknown>(IID_IUnknown);
+  const ULONG held = otherRecorder->References();
+  InvokeMethod(object_, "Forget", {AutomationArg::ByReference(other)});
+  EXPECT_EQ(object_.lastResult, S_OK);
+  EXPECT_EQ(Last().slotTypes, (std::vector<VARTYPE>{VT_DISPATCH | VT_BYREF}));
+  EXPECT_FALSE(other.instance);
+  recorder_->ClearCalls();
+  EXPECT_EQ(otherRecorder->References(), held - 1);
+}
+
 TEST_F(AutomationCall, TextProperties) {
   EXPECT_EQ(GetTextProperty(object_, "Name"), "名称");
   EXPECT_EQ(object_.lastResult, S_OK);

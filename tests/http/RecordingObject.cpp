@@ -19,6 +19,7 @@ PARAMDATA getValueParams[] = {{const_cast<OLECHAR*>(L"index"), VT_I4}};
 PARAMDATA putValueParams[] = {{const_cast<OLECHAR*>(L"index"), VT_I4},
                               {const_cast<OLECHAR*>(L"value"), VT_I4}};
 PARAMDATA takeParams[] = {{const_cast<OLECHAR*>(L"any"), VT_VARIANT}};
+PARAMDATA forgetParams[] = {{const_cast<OLECHAR*>(L"object"), VT_DISPATCH | VT_BYREF}};
 
 // Method slots: the position of each member in RecordingMembers' virtual table.
 METHODDATA methods[] = {
@@ -30,6 +31,7 @@ METHODDATA methods[] = {
     {const_cast<OLECHAR*>(L"Number"), nullptr, 5, 5, CC_STDCALL, 0, DISPATCH_PROPERTYGET, VT_I4},
     {const_cast<OLECHAR*>(L"Name"), nullptr, 6, 6, CC_STDCALL, 0, DISPATCH_PROPERTYGET, VT_BSTR},
     {const_cast<OLECHAR*>(L"Take"), takeParams, 7, 7, CC_STDCALL, 1, DISPATCH_METHOD, VT_EMPTY},
+    {const_cast<OLECHAR*>(L"Forget"), forgetParams, 8, 8, CC_STDCALL, 1, DISPATCH_METHOD, VT_EMPTY},
 };
 
 // The interface's type information. CreateDispTypeInfo may answer with a coclass that
@@ -74,6 +76,11 @@ LONG RecordingMembers::GetNumber() { return 7; }
 BSTR RecordingMembers::GetName() { return SysAllocString(L"\x540D\x79F0"); }  // 名称
 
 void RecordingMembers::Take(VARIANT) {}
+
+void RecordingMembers::Forget(IDispatch** object) {
+  const ComPtr<IDispatch> dropped(*object);
+  *object = nullptr;
+}
 
 RecordingObject::RecordingObject() {
   const ComPtr<ITypeInfo> info = MembersTypeInfo();

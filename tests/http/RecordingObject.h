@@ -11,6 +11,7 @@
 //   [5] Number                                    property get: 7
 //   [6] Name                                      property get: "名称"
 //   [7] Take(VARIANT any)                         method: does nothing
+//   [8] Forget(IDispatch** object)                method: releases the object, leaves null
 #pragma once
 
 #include <map>
@@ -42,6 +43,7 @@ class RecordingMembers {
   virtual LONG STDMETHODCALLTYPE GetNumber();
   virtual BSTR STDMETHODCALLTYPE GetName();
   virtual void STDMETHODCALLTYPE Take(VARIANT any);
+  virtual void STDMETHODCALLTYPE Forget(IDispatch** object);
 
  private:
   std::map<LONG, LONG> values_;
@@ -53,6 +55,7 @@ class RecordingObject final : public IDispatch {
 
   const std::vector<RecordedCall>& Calls() const { return calls_; }
   const RecordedCall& LastCall() const { return calls_.back(); }
+  void ClearCalls() { calls_.clear(); }  // the records hold references to objects passed
   ULONG References() const { return static_cast<ULONG>(references_); }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
