@@ -91,12 +91,11 @@ void ArgumentPack::PackReference(VARIANTARG& slot, AutomationObject* object) {
 
 template <class Kind>
 void ArgumentPack::PackReference(VARIANTARG& slot, Kind* variable) {
-  using Scalar = VariantScalar<Kind>;
   VARIANT& temporary = scalars_.emplace_back();
-  StoreScalar(temporary, *variable);
-  slot.vt = Scalar::kType | VT_BYREF;
-  slot.byref = &Scalar::Field(temporary);
-  writeBacks_.push_back([variable, &temporary] { *variable = Scalar::FromField(Scalar::Field(temporary)); });
+  const auto field = StoreScalar(temporary, *variable);
+  slot.vt = temporary.vt | VT_BYREF;
+  slot.byref = field;
+  writeBacks_.push_back([variable, field] { *variable = FromScalarField<Kind>(*field); });
 }
 
 }  // namespace getlink
