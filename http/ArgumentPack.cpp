@@ -93,7 +93,7 @@ template <class Kind>
 void ArgumentPack::PackReference(VARIANTARG& slot, Kind* variable) {
   VARIANT& temporary = scalars_.emplace_back();
   const auto field = StoreScalar(temporary, *variable);
-  slot.vt = temporary.vt | VT_BYREF;
+  slot.vt = static_cast<VARTYPE>(temporary.vt | VT_BYREF);
   slot.byref = field;
   writeBacks_.push_back([variable, field] { *variable = FromScalarField<Kind>(*field); });
 }
