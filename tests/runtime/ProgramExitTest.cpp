@@ -5,51 +5,14 @@
 
 #include <string>
 
+#include "tests/support/ProbeProcess.h"
+
 namespace {
 
-struct ProbeRun {
-  DWORD exitCode = 0;
-  std::string output;
-};
-
-std::string ProbePath() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dir(path);
-  return dir.substr(0, dir.find_last_of('\\') + 1) + EXIT_PROBE_NAME;
-}
+using getlink::testing::ProbeRun;
 
 ProbeRun RunProbe(const std::string& mode) {
-  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-  HANDLE readEnd = nullptr, writeEnd = nullptr;
-  CreatePipe(&readEnd, &writeEnd, &inherit, 0);
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESTDHANDLES;
-  si.hStdOutput = writeEnd;
-  si.hStdError = writeEnd;
-  si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  PROCESS_INFORMATION pi = {};
-  std::string commandLine = "\"" + ProbePath() + "\" " + mode;
-  ProbeRun run;
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
-    ADD_FAILURE() << "cannot start " << commandLine;
-    CloseHandle(readEnd);
-    CloseHandle(writeEnd);
-    return run;
-  }
-  CloseHandle(writeEnd);
-  char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0) run.output.append(buffer, read);
-  WaitForSingleObject(pi.hProcess, 30000);
-  GetExitCodeProcess(pi.hProcess, &run.exitCode);
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
-  CloseHandle(readEnd);
-  return run;
+  return getlink::testing::RunProbe(getlink::testing::BesideTestExecutable(EXIT_PROBE_NAME), mode);
 }
 
 int Count(const std::string& text, const std::string& what) {

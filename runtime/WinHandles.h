@@ -1,0 +1,76 @@
+// Owners of the kernel, memory, module and COM handles the runtime and the framework
+// use. Each kind has exactly one owner type here; no other code releases these handles.
+#pragma once
+
+#include <windows.h>
+#include <unknwn.h>
+
+#include <cstddef>
+#include <memory>
+#include <type_traits>
+
+namespace getlink {
+
+// A kernel object handle (file, thread, event). Wrap only valid handles: CreateFile's
+// INVALID_HANDLE_VALUE must be checked before.
+struct HandleCloser {
+  void operator()(HANDLE handle) const noexcept { CloseHandle(handle); }
+};
+using UniqueHandle = std::unique_ptr<void, HandleCloser>;
+
+// A block from GlobalAlloc. release() it once ownership has passed to the system
+// (SetClipboardData, a stream created to free it).
+struct GlobalFreer {
+  void operator()(HGLOBAL memory) const noexcept { GlobalFree(memory); }
+};
+using GlobalMemory = std::unique_ptr<void, GlobalFreer>;
+
+// A module loaded with LoadLibrary.
+struct ModuleFreer {
+  void operator()(HMODULE module) const noexcept { FreeLibrary(module); }
+};
+using UniqueModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFreer>;
+
+// One reference to a COM object.
+struct ComReleaser {
+  void operator()(IUnknown* object) const noexcept { object->Release(); }
+};
+template <class Interface>
+using UniqueCom = std::unique_ptr<Interface, ComReleaser>;
+
+// GlobalLock for the lifetime of the scope. data() is null when the lock failed;
+// size() is the block's size, which may exceed what was asked for.
+class GlobalLockScope {
+ public:
+  explicit GlobalLockScope(HGLOBAL memory) : memory_(memory), data_(memory ? GlobalLock(memory) : nullptr) {}
+  ~GlobalLockScope() {
+    if (data_ != nullptr) GlobalUnlock(memory_);
+  }
+  GlobalLockScope(const GlobalLockScope&) = delete;
+  GlobalLockScope& operator=(const GlobalLockScope&) = delete;
+
+  void* data() const { return data_; }
+  std::size_t size() const { return data_ != nullptr ? GlobalSize(memory_) : 0; }
+
+ private:
+  HGLOBAL memory_;
+  void* data_;
+};
+
+// The clipboard, open for the lifetime of the scope.
+class ClipboardScope {
+ public:
+  explicit ClipboardScope(HWND owner = nullptr) : open_(OpenClipboard(owner) != FALSE) {}
+  ~ClipboardScope() {
+    if (open_) CloseClipboard();
+  }
+  ClipboardScope(const ClipboardScope&) = delete;
+  ClipboardScope& operator=(const ClipboardScope&) = delete;
+
+  bool IsOpen() const { return open_; }
+
+ private:
+  bool open_;
+};
+
+}  // namespace getlink
