@@ -1,0 +1,39 @@
+// Rectangles and margins in pixels, as floats in a window's client coordinates.
+#pragma once
+
+namespace getlink {
+
+struct Rect {
+  float left = 0;
+  float top = 0;
+  float width = 0;
+  float height = 0;
+
+  float Right() const { return left + width; }
+  float Bottom() const { return top + height; }
+};
+
+inline bool operator==(const Rect& a, const Rect& b) {
+  return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+inline bool operator!=(const Rect& a, const Rect& b) { return !(a == b); }
+
+// Adds to the four fields of `rect`.
+inline void InflateRect(float dLeft, float dTop, float dWidth, float dHeight, Rect& rect) {
+  rect.left += dLeft;
+  rect.top += dTop;
+  rect.width += dWidth;
+  rect.height += dHeight;
+}
+
+// Widths of the four borders of a nine-part image grid.
+struct Margins {
+  float left = 0;
+  float top = 0;
+  float right = 0;
+  float bottom = 0;
+
+  bool IsEmpty() const { return left <= 0 && top <= 0 && right <= 0 && bottom <= 0; }
+};
+
+}  // namespace getlink
