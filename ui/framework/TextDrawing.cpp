@@ -17,6 +17,17 @@ constexpr int kRangesPerCall = 32;
 constexpr float kGlowShrink = 3.0f;
 constexpr float kShadowShrink = 1.0f;
 
+// The text as GDI+ lays it out. Windows' GDI+ takes "\r\n" as one line break; Wine's
+// breaks at the "\n" and draws the "\r" as a missing-glyph box, so it is left out.
+std::wstring LayoutText(std::string_view text) {
+  std::wstring wide = ToWide(text);
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < wide.size(); ++i)
+    if (!(wide[i] == L'\r' && i + 1 < wide.size() && wide[i + 1] == L'\n')) wide[kept++] = wide[i];
+  wide.resize(kept);
+  return wide;
+}
+
 Gdiplus::RectF ToGdiplus(const Rect& r) { return Gdiplus::RectF(r.left, r.top, r.width, r.height); }
 Rect FromGdiplus(const Gdiplus::RectF& r) { return Rect{r.X, r.Y, r.Width, r.Height}; }
 
@@ -66,7 +77,7 @@ void DrawHalo(GpGraphics* graphics, const Rect& rect, const std::wstring& text, 
 
 Rect MeasureText(GpGraphics* graphics, std::string_view text, GpFont* font, const Rect& layout,
                  GpStringFormat* format) {
-  const std::wstring wide = ToWide(text);
+  const std::wstring wide = LayoutText(text);
   const Gdiplus::RectF area = ToGdiplus(layout);
   Gdiplus::RectF bounds;
   if (graphics == nullptr || font == nullptr ||
@@ -122,7 +133,7 @@ void DrawText(GpGraphics* graphics, const Rect& rect, std::string_view text, GpF
               GpStringFormat* format, TextEffect effect, std::optional<Argb> effectColour) {
   if (graphics == nullptr || font == nullptr || text.empty()) return;
   const Rect whole{std::round(rect.left), std::round(rect.top), std::round(rect.width), std::round(rect.height)};
-  const std::wstring wide = ToWide(text);
+  const std::wstring wide = LayoutText(text);
   if ((effect == TextEffect::Glow || effect == TextEffect::Shadow) && whole.width >= 1 && whole.height >= 1) {
     const Argb halo = effectColour.value_or(0) != 0 ? *effectColour : AutomaticEffectColour(colour);
     DrawHalo(graphics, whole, wide, font, format, halo, effect == TextEffect::Glow ? kGlowShrink : kShadowShrink);

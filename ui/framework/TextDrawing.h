@@ -22,7 +22,8 @@ Rect MeasureText(GpGraphics* graphics, std::string_view text, GpFont* font, cons
 
 // The boxes of `count` characters from the 0-based character `first` of `text` laid out
 // in `layout`; characters are UTF-16 units of the converted text, so a Chinese character
-// counts one. The range is cut at the end of the text. `format` is left unchanged.
+// counts one. The range is cut at the end of the text. `format` is left unchanged. Meant
+// for one line at a time (a caret, a hit test): line breaks are measured as characters.
 std::vector<Rect> MeasureCharacters(GpGraphics* graphics, std::string_view text, GpFont* font,
                                     GpStringFormat* format, const Rect& layout, int first, int count);
 

@@ -53,6 +53,14 @@ TEST_F(TextDrawingTest, ChineseTextReachesGdiplusAsTheSameCharacters) {
   EXPECT_TRUE(SamePixels(drawn, reference));
 }
 
+TEST_F(TextDrawingTest, ALineBreakDrawsNothingOfItsOwn) {
+  const Surface windowsBreak = Draw("Ag\r\n中文", kBlack, TextEffect::None);
+  EXPECT_TRUE(SamePixels(windowsBreak, Draw("Ag\n中文", kBlack, TextEffect::None)));
+  Surface surface(10, 10);
+  const Rect measured = MeasureText(surface.Graphics(), "Ag\r\n中文", font_.get(), Rect{}, nullptr);
+  EXPECT_EQ(measured, MeasureText(surface.Graphics(), "Ag\n中文", font_.get(), Rect{}, nullptr));
+}
+
 TEST_F(TextDrawingTest, GlowLeavesAHaloAroundTheGlyphsAndNoEffectLeavesNone) {
   const Surface plain = Draw("中文 Ag", kBlack, TextEffect::None);
   const Surface glow = Draw("中文 Ag", kBlack, TextEffect::Glow);
