@@ -35,3 +35,13 @@ function(getlink_add_test name)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "native;${T_LABELS}")
   endif()
 endfunction()
+
+# getlink_add_neutral_test(NAME SOURCES ... LIBRARY lib): NAME against lib and, when the
+# sanitizer variants are built, NAME_sanitize against lib_sanitize.
+function(getlink_add_neutral_test name)
+  cmake_parse_arguments(T "" "LIBRARY" "SOURCES" ${ARGN})
+  getlink_add_test(${name} SOURCES ${T_SOURCES} LIBRARIES ${T_LIBRARY})
+  if(GETLINK_SANITIZERS)
+    getlink_add_test(${name}_sanitize SOURCES ${T_SOURCES} LIBRARIES ${T_LIBRARY}_sanitize LABELS sanitize)
+  endif()
+endfunction()

@@ -14,8 +14,9 @@ Argb MakeColor(ColorRef colour, std::optional<int> alpha) {
 }
 
 bool IsDark(Argb colour) {
-  const double luma = 0.299 * RedOf(colour) + 0.587 * GreenOf(colour) + 0.114 * BlueOf(colour);
-  return luma < 192.0;
+  // In thousandths, so that a grey of exactly 192 is not dark on any floating-point unit.
+  const int luma = 299 * RedOf(colour) + 587 * GreenOf(colour) + 114 * BlueOf(colour);
+  return luma < 192 * 1000;
 }
 
 }  // namespace getlink
