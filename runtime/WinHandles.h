@@ -1,9 +1,9 @@
-// Owners of the kernel, memory, module and COM handles the runtime and the framework
-// use. Each kind has exactly one owner type here; no other code releases these handles.
+// Owners of the kernel, memory and module handles the runtime and the framework use.
+// Each kind has exactly one owner type here (COM interfaces: http/ComPtr.h); no other
+// code releases these handles.
 #pragma once
 
 #include <windows.h>
-#include <unknwn.h>
 
 #include <cstddef>
 #include <memory>
@@ -30,13 +30,6 @@ struct ModuleFreer {
   void operator()(HMODULE module) const noexcept { FreeLibrary(module); }
 };
 using UniqueModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFreer>;
-
-// One reference to a COM object.
-struct ComReleaser {
-  void operator()(IUnknown* object) const noexcept { object->Release(); }
-};
-template <class Interface>
-using UniqueCom = std::unique_ptr<Interface, ComReleaser>;
 
 // GlobalLock for the lifetime of the scope. data() is null when the lock failed;
 // size() is the block's size, which may exceed what was asked for.

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
+
+#include "runtime/WinHandles.h"
 
 namespace getlink {
 namespace {
@@ -17,6 +20,14 @@ constexpr WORD kPropertyTypeLong = 4;
 constexpr WORD kPropertyTypeSignedLong = 9;
 
 }  // namespace
+
+Image& Image::operator=(Image&& other) noexcept {
+  // Through a temporary, so that the old image goes before the stream it was read from.
+  Image taken(std::move(other));
+  std::swap(stream_, taken.stream_);
+  std::swap(image_, taken.image_);
+  return *this;
+}
 
 int Image::Width() const { return ImageWidth(image_.get()); }
 int Image::Height() const { return ImageHeight(image_.get()); }
@@ -35,13 +46,11 @@ Image LoadImageFromBytes(const ByteSet& bytes, PngSignature signature) {
     if (prefix != 0) std::memcpy(data, kPngSignature, prefix);
     if (!bytes.empty()) std::memcpy(data + prefix, bytes.data(), bytes.size());
   }
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(memory.get(), TRUE, &stream))) return image;
+  if (FAILED(CreateStreamOnHGlobal(memory.get(), TRUE, image.stream_.Put()))) return image;
   memory.release();  // the stream frees the block with its last reference
-  image.stream_.reset(stream);
   GpImage* decoded = nullptr;
-  if (gdip::GdipLoadImageFromStream(stream, &decoded) != Gdiplus::Ok || decoded == nullptr) {
-    image.stream_.reset();
+  if (gdip::GdipLoadImageFromStream(image.stream_.Get(), &decoded) != Gdiplus::Ok || decoded == nullptr) {
+    image.stream_.Reset();
     return image;
   }
   image.image_.reset(decoded);
@@ -50,7 +59,7 @@ Image LoadImageFromBytes(const ByteSet& bytes, PngSignature signature) {
 
 void FreeImage(Image& image) {
   image.image_.reset();
-  image.stream_.reset();
+  image.stream_.Reset();
 }
 
 int ImageWidth(GpImage* image) {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "http/ComPtr.h"
 #include "runtime/Text.h"
-#include "runtime/WinHandles.h"
 #include "ui/framework/Colour.h"
 #include "ui/framework/Geometry.h"
 #include "ui/framework/GdiplusHandles.h"
@@ -21,7 +21,7 @@ class Image {
  public:
   Image() = default;
   Image(Image&&) noexcept = default;
-  Image& operator=(Image&&) noexcept = default;
+  Image& operator=(Image&& other) noexcept;
 
   explicit operator bool() const { return image_ != nullptr; }
   GpImage* Get() const { return image_.get(); }
@@ -32,7 +32,7 @@ class Image {
   friend Image LoadImageFromBytes(const ByteSet& bytes, PngSignature signature);
   friend void FreeImage(Image& image);
 
-  UniqueCom<IStream> stream_;  // declared first: outlives the image
+  ComPtr<IStream> stream_;  // declared first: outlives the image
   UniqueImage image_;
 };
 
