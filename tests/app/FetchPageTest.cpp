@@ -28,6 +28,12 @@ TEST_F(FetchPageTest, ReturnsTheBodyBytesAsSent) {
   EXPECT_EQ(CountRequests("GET " + path), 1);
 }
 
+TEST_F(FetchPageTest, FollowsRedirects) {
+  const std::string path = testing::FixtureLinkPath("qiannao");
+  EXPECT_EQ(FetchPage(ServerUrl("/redirect?to=" + path)), testing::FixturePageUtf8("qiannao"));
+  EXPECT_EQ(CountRequests("GET " + path), 1);
+}
+
 TEST_F(FetchPageTest, ZeroByteEndsItsChunkOnly) {
   // 1500 A, a zero byte, 499 B, 1000 C: the second 1000-byte chunk keeps its 500 A only.
   EXPECT_EQ(FetchPage(ServerUrl("/nul")), std::string(1500, 'A') + std::string(1000, 'C'));

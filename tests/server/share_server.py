@@ -20,6 +20,7 @@ Routes (see ROUTES below; add a route with the @route decorator):
     /slow?bytes=N&interval_ms=M   N bytes of "s", one every M milliseconds
     /endless                   an endless body without length ("e" bytes)
     /huge?mib=N                a body of N MiB with its length given
+    /redirect?to=URL&status=N  a redirect (302 unless N is given) to URL
     /echo                      the request itself as JSON
     /_record                   the requests recorded so far, as JSON (?format=text: text)
     /_record/clear             forgets them
@@ -148,6 +149,12 @@ def huge(exchange):
     left = mib << 20
     while left > 0 and exchange.write(block[:left]):
         left -= min(left, len(block))
+
+
+@route("/redirect")
+def redirect(exchange):
+    status = int(exchange.query.get("status", "302"))
+    exchange.send(status, b"", headers=[("Location", exchange.query.get("to", "/"))])
 
 
 @route("/echo", methods=("GET", "POST", "PUT", "HEAD"))

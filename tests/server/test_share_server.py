@@ -56,6 +56,8 @@ class ShareServerTest(unittest.TestCase):
     def test_misbehaviour_switches(self):
         self.assertEqual(self.request("GET", "/status/503")[0], 503)
         self.assertEqual(self.request("GET", "/nosuchpage")[0], 404)
+        status, headers, _ = self.request("GET", "/redirect?to=/vdisk/1&status=301")
+        self.assertEqual((status, dict(headers)["Location"]), (301, "/vdisk/1"))
         _, _, body = self.request("GET", "/nul")
         self.assertEqual(body, b"A" * 1500 + b"\0" + b"B" * 499 + b"C" * 1000)
         _, headers, body = self.request("GET", "/huge?mib=1")
