@@ -16,6 +16,11 @@ Text MapAsciiLetters(std::string_view text, MapAscii map) {
   return result;
 }
 
+// Whether the character of `width` bytes at `index` is an ASCII or a full-width blank.
+bool IsBlankAt(std::string_view text, std::size_t index, std::size_t width) {
+  return width == 1 ? text[index] == ' ' : text.compare(index, 2, "\xA1\xA1") == 0;
+}
+
 }  // namespace
 
 Text ReplaceText(std::string_view text, std::string_view find, std::string_view replacement,
@@ -54,11 +59,26 @@ Text RemoveBlanks(std::string_view text) {
   result.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t width = CharacterWidthAt(text, i);
-    const bool blank = width == 1 ? text[i] == ' ' : text.compare(i, 2, "\xA1\xA1") == 0;
-    if (!blank) result.append(text.data() + i, width);
+    if (!IsBlankAt(text, i, width)) result.append(text.data() + i, width);
     i += width;
   }
   return result;
+}
+
+Text TrimBlanks(std::string_view text) {
+  // Walk whole characters from the start, so that A1 A1 formed by the end of one
+  // character and the start of the next is never taken for a blank.
+  std::size_t begin = text.size();
+  std::size_t end = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t width = CharacterWidthAt(text, i);
+    if (!IsBlankAt(text, i, width)) {
+      if (begin == text.size()) begin = i;
+      end = i + width;
+    }
+    i += width;
+  }
+  return begin < end ? Text(text.substr(begin, end - begin)) : Text();
 }
 
 Text LowerText(std::string_view text) {

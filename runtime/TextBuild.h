@@ -28,6 +28,9 @@ Text CopyText(std::string_view text);
 // The text without ASCII blanks (0x20) and full-width blanks (A1 A1).
 Text RemoveBlanks(std::string_view text);
 
+// The text without ASCII blanks and full-width blanks at its beginning and its end.
+Text TrimBlanks(std::string_view text);
+
 // ASCII letters mapped to lower / upper case; double-byte characters are left alone.
 Text LowerText(std::string_view text);
 Text UpperText(std::string_view text);

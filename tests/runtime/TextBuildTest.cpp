@@ -40,6 +40,18 @@ TEST(RemoveBlanks, HalfAndFullWidth) {
   EXPECT_EQ(RemoveBlanks("\xB0\xA1\xA1\xB0"), "\xB0\xA1\xA1\xB0");
 }
 
+TEST(TrimBlanks, BothEndsOnly) {
+  EXPECT_EQ(TrimBlanks("  a b  "), "a b");
+  EXPECT_EQ(TrimBlanks("\xA1\xA1 文件 \xA1\xA1"), "文件");
+  EXPECT_EQ(TrimBlanks("a\xA1\xA1" "b"), "a\xA1\xA1" "b");
+  EXPECT_EQ(TrimBlanks(" \xA1\xA1 "), "");
+  EXPECT_EQ(TrimBlanks(""), "");
+  EXPECT_EQ(TrimBlanks("\tx\r"), "\tx\r");
+  // B0 A1 is one character; the A1 A1 that its second byte starts is not a blank.
+  EXPECT_EQ(TrimBlanks("\xB0\xA1\xA1"), "\xB0\xA1\xA1");
+  EXPECT_EQ(TrimBlanks("\xB0\xA1\xA1\xA1"), "\xB0\xA1");
+}
+
 TEST(LetterCase, AsciiOnly) {
   EXPECT_EQ(LowerText("AbC\xC1\x41Z"), "abc\xC1\x41z");
   EXPECT_EQ(UpperText("abc\xC1\x61z"), "ABC\xC1\x61Z");

@@ -45,5 +45,26 @@ TEST(TextParts, CountBytesNotCharacters) {
   EXPECT_EQ(ConcatTexts("文件名：", std::string("a"), "\r\n"), "文件名：a\r\n");
 }
 
+using Parts = std::vector<Text>;
+
+TEST(SplitText, EmptyPartsAndFinalSeparator) {
+  EXPECT_EQ(SplitText("a;b", ";"), (Parts{"a", "b"}));
+  EXPECT_EQ(SplitText("a;b;", ";"), (Parts{"a", "b"}));
+  EXPECT_EQ(SplitText("a;;b", ";"), (Parts{"a", "", "b"}));
+  EXPECT_EQ(SplitText(";a", ";"), (Parts{"", "a"}));
+  EXPECT_EQ(SplitText(";", ";"), (Parts{""}));
+  EXPECT_EQ(SplitText("", ";"), Parts{});
+  EXPECT_EQ(SplitText("abc", ""), (Parts{"abc"}));
+  EXPECT_EQ(SplitText("abc", ","), (Parts{"abc"}));
+}
+
+TEST(SplitText, MultiByteSeparatorAndCharacterBoundaries) {
+  EXPECT_EQ(SplitText("a: 1\r\n\r\nb: 2\r\n", "\r\n"), (Parts{"a: 1", "", "b: 2"}));
+  EXPECT_EQ(SplitText("a=1; b=2; ", "; "), (Parts{"a=1", "b=2"}));
+  // B0 A1 B0 A1 holds the bytes A1 B0 only across two characters: no split there.
+  EXPECT_EQ(SplitText("\xB0\xA1\xB0\xA1", "\xA1\xB0"), (Parts{"\xB0\xA1\xB0\xA1"}));
+  EXPECT_EQ(SplitText("文件;名", ";"), (Parts{"文件", "名"}));
+}
+
 }  // namespace
 }  // namespace getlink
