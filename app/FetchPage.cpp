@@ -55,18 +55,18 @@ SentRequest SendGet(const std::wstring& url, DWORD timeout) {
 
   sent.session = InternetHandle(InternetOpenW(L"", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
   if (!sent.session) return sent;
-  SetTimeout(sent.session.get(), INTERNET_OPTION_CONNECT_TIMEOUT, timeout);
-  sent.connection = InternetHandle(InternetConnectW(sent.session.get(), host.c_str(), parts.nPort, nullptr,
+  SetTimeout(sent.session.Get(), INTERNET_OPTION_CONNECT_TIMEOUT, timeout);
+  sent.connection = InternetHandle(InternetConnectW(sent.session.Get(), host.c_str(), parts.nPort, nullptr,
                                                     nullptr, INTERNET_SERVICE_HTTP, 0, 0));
   if (!sent.connection) return sent;
   const wchar_t* acceptTypes[] = {L"*/*", nullptr};
   const DWORD flags = INTERNET_FLAG_RELOAD | (parts.nScheme == INTERNET_SCHEME_HTTPS ? INTERNET_FLAG_SECURE : 0);
-  InternetHandle request(HttpOpenRequestW(sent.connection.get(), L"GET", target.c_str(), nullptr, nullptr,
+  InternetHandle request(HttpOpenRequestW(sent.connection.Get(), L"GET", target.c_str(), nullptr, nullptr,
                                           acceptTypes, flags, 0));
   if (!request) return sent;
   for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
-    SetTimeout(request.get(), option, timeout);
-  if (HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0)) sent.request = std::move(request);
+    SetTimeout(request.Get(), option, timeout);
+  if (HttpSendRequestW(request.Get(), nullptr, 0, nullptr, 0)) sent.request = std::move(request);
   return sent;
 }
 
@@ -126,7 +126,7 @@ Text FetchPage(std::string_view link, const FetchLimits& limits) {
   if (!sent.request) return Text();
 
   Text page;
-  BodyReader body(sent.request.get(), deadline, limits.maxBytes);
+  BodyReader body(sent.request.Get(), deadline, limits.maxBytes);
   char chunk[kChunkSize];
   while (!body.done()) {
     const std::size_t read = body.ReadChunk(chunk, kChunkSize);

@@ -28,7 +28,7 @@ class InternetHandle {
   InternetHandle(const InternetHandle&) = delete;
   InternetHandle& operator=(const InternetHandle&) = delete;
 
-  HINTERNET get() const { return handle_; }
+  HINTERNET Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
 
  private:
