@@ -21,14 +21,26 @@ else()
 endif()
 include(GoogleTest)
 
-# getlink_add_test(NAME SOURCES... LIBRARIES ...): one test executable. Natively every
-# case becomes its own CTest test; under Wine the executable is one CTest test, since
-# every Wine start costs close to a second.
+# The stand-in share server (Python standard library only) that network tests run against.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(GETLINK_SHARE_SERVER ${PROJECT_SOURCE_DIR}/tests/server/share_server.py)
+set(GETLINK_FIXTURE_PAGES ${PROJECT_SOURCE_DIR}/tests/server/pages)
+
+# getlink_add_test(NAME SOURCES... LIBRARIES ... [SHARE_SERVER]): one test executable.
+# Natively every case becomes its own CTest test; under Wine the executable is one CTest
+# test, since every Wine start costs close to a second. With SHARE_SERVER the executable
+# runs as one test under its own stand-in share server, whose address it finds in the
+# environment variable GETLINK_SHARE_SERVER.
 function(getlink_add_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBRARIES;LABELS" ${ARGN})
+  cmake_parse_arguments(T "SHARE_SERVER" "" "SOURCES;LIBRARIES;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBRARIES} GTest::gtest_main)
-  if(CMAKE_CROSSCOMPILING)
+  if(T_SHARE_SERVER)
+    add_test(NAME ${name}
+             COMMAND ${Python3_EXECUTABLE} ${GETLINK_SHARE_SERVER} --hosts ${CMAKE_BINARY_DIR}/share-hosts.json
+                     --run -- ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}> --gtest_color=no)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600 LABELS "server;${T_LABELS}")
+  elseif(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
     set_tests_properties(${name} PROPERTIES TIMEOUT 600 LABELS "wine;${T_LABELS}")
   else()

@@ -1,0 +1,12 @@
+// The text the result box shows after a fetch from a share page.
+#pragma once
+
+#include "app/ShareInfo.h"
+
+namespace getlink {
+
+// "文件名：NAME\r\n文件大小：...\r\n下载次数：COUNT\r\n\r\n文件地址：ADDRESS": the six labels
+// are always there, empty fields stay empty, and there is no line break at the end.
+Text ResultBlock(const ShareInfo& info);
+
+}  // namespace getlink

@@ -1,0 +1,16 @@
+// Making a pasted share link fit for a request.
+#pragma once
+
+#include "runtime/Text.h"
+
+namespace getlink {
+
+// The link without the blanks, tabs and line breaks around it (a link copied out of a chat
+// often brings some along).
+Text TrimLink(std::string_view link);
+
+// Whether the link is an http:// or https:// address (scheme in any case) with something
+// after the scheme: only such links are requested.
+bool IsWebLink(std::string_view link);
+
+}  // namespace getlink

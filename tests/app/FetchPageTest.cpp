@@ -1,0 +1,101 @@
+// FetchPage against the stand-in share server: the body as sent, failures, links it must
+// not request, and servers that send slowly, endlessly or too much.
+#include "app/FetchPage.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "tests/app/FixturePages.h"
+#include "tests/app/ShareServer.h"
+
+namespace getlink {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::ClearServerRecord;
+using testing::CountRequests;
+using testing::ServerUrl;
+
+class FetchPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ClearServerRecord(); }
+};
+
+TEST_F(FetchPageTest, ReturnsTheBodyBytesAsSent) {
+  const std::string path = testing::FixtureLinkPath("weiyun");
+  EXPECT_EQ(FetchPage(ServerUrl(path)), testing::FixturePageUtf8("weiyun"));
+  EXPECT_EQ(CountRequests("GET " + path), 1);
+}
+
+TEST_F(FetchPageTest, FollowsRedirects) {
+  const std::string path = testing::FixtureLinkPath("qiannao");
+  EXPECT_EQ(FetchPage(ServerUrl("/redirect?to=" + path)), testing::FixturePageUtf8("qiannao"));
+  EXPECT_EQ(CountRequests("GET " + path), 1);
+}
+
+TEST_F(FetchPageTest, ZeroByteEndsItsChunkOnly) {
+  // 1500 A, a zero byte, 499 B, 1000 C: the second 1000-byte chunk keeps its 500 A only.
+  EXPECT_EQ(FetchPage(ServerUrl("/nul")), std::string(1500, 'A') + std::string(1000, 'C'));
+}
+
+TEST_F(FetchPageTest, ErrorAnswersAreReadLikeAnyPageOnce) {
+  EXPECT_EQ(FetchPage(ServerUrl("/status/404")), "<html><body>status 404</body></html>");
+  EXPECT_EQ(FetchPage(ServerUrl("/status/500")), "<html><body>status 500</body></html>");
+  EXPECT_EQ(CountRequests("GET /status/404"), 1);
+  EXPECT_EQ(CountRequests("GET /status/500"), 1);
+}
+
+TEST_F(FetchPageTest, NoAnswerGivesEmptyText) {
+  EXPECT_EQ(FetchPage(ServerUrl("/close")), "");
+  // Nothing listens: refused at once, without waiting for the time limit.
+  const Text refused = "http://127.0.0.1:" + std::to_string(testing::RefusedPort()) + "/baidu/s/1";
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(FetchPage(refused, FetchLimits{20s}), "");
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 20s);
+}
+
+TEST_F(FetchPageTest, LinkIsTrimmedBeforeTheRequest) {
+  const std::string path = testing::FixtureLinkPath("vdisk");
+  EXPECT_EQ(FetchPage(" \t\r\n" + ServerUrl(path) + "\r\n "), testing::FixturePageUtf8("vdisk"));
+  EXPECT_EQ(CountRequests("GET " + path), 1);
+}
+
+TEST_F(FetchPageTest, OnlyWebLinksAreRequested) {
+  const Text http = ServerUrl("/vdisk/x");
+  const Text hostAndPath = http.substr(7);  // 127.0.0.1:PORT/vdisk/x
+  EXPECT_EQ(FetchPage("ftp://" + hostAndPath), "");
+  EXPECT_EQ(FetchPage(hostAndPath), "");
+  EXPECT_EQ(FetchPage(""), "");
+  EXPECT_EQ(testing::ServerRecord(), "");
+}
+
+// --- Limits --------------------------------------------------------------------------
+
+TEST_F(FetchPageTest, SlowBodyEndsAtTheTimeLimitWithWhatArrived) {
+  // 400 bytes at one per 25 ms would take 10 s.
+  const Text page = FetchPage(ServerUrl("/slow?bytes=400&interval_ms=25"), FetchLimits{1500ms});
+  EXPECT_GT(page.size(), 0u);
+  EXPECT_LT(page.size(), 400u);
+  EXPECT_EQ(page, std::string(page.size(), 's'));
+}
+
+TEST_F(FetchPageTest, SilentServerEndsAtTheTimeLimit) {
+  EXPECT_EQ(FetchPage(ServerUrl("/stall"), FetchLimits{1000ms}), "");
+}
+
+TEST_F(FetchPageTest, EndlessBodyStopsAtTheByteLimit) {
+  const Text page = FetchPage(ServerUrl("/endless"), FetchLimits{20s, 300000});
+  EXPECT_EQ(page.size(), 300000u);
+  EXPECT_EQ(page, std::string(300000, 'e'));
+}
+
+TEST_F(FetchPageTest, HugeBodyStopsAtTheDefaultByteLimit) {
+  const Text page = FetchPage(ServerUrl("/huge?mib=12"));
+  ASSERT_EQ(page.size(), FetchLimits{}.maxBytes);
+  for (std::size_t i = 0; i < page.size(); i += 4099)
+    ASSERT_EQ(page[i], 'a' + static_cast<char>(i % (26 * 1024) % 26)) << "at " << i;
+}
+
+}  // namespace
+}  // namespace getlink

@@ -1,0 +1,30 @@
+#include "app/ShareLink.h"
+
+#include <gtest/gtest.h>
+
+namespace getlink {
+namespace {
+
+TEST(TrimLink, RemovesBlanksAndLineBreaksAroundOnly) {
+  EXPECT_EQ(TrimLink(" \t\r\nhttp://a/b c?d=文件\r\n \t"), "http://a/b c?d=文件");
+  EXPECT_EQ(TrimLink("http://a/b"), "http://a/b");
+  EXPECT_EQ(TrimLink(" \r\n\t "), "");
+  EXPECT_EQ(TrimLink(""), "");
+  // The last byte of a double-byte character is never a blank.
+  EXPECT_EQ(TrimLink("http://a/文 "), "http://a/文");
+}
+
+TEST(IsWebLink, HttpAndHttpsWithSomethingAfterTheScheme) {
+  EXPECT_TRUE(IsWebLink("http://pan.baidu.com/s/1abc"));
+  EXPECT_TRUE(IsWebLink("HTTPS://x"));
+  EXPECT_FALSE(IsWebLink("http://"));
+  EXPECT_FALSE(IsWebLink("https:/x"));
+  EXPECT_FALSE(IsWebLink("ftp://127.0.0.1/x"));
+  EXPECT_FALSE(IsWebLink("file:///c:/windows/win.ini"));
+  EXPECT_FALSE(IsWebLink("pan.baidu.com/s/1abc"));
+  EXPECT_FALSE(IsWebLink(" http://x"));
+  EXPECT_FALSE(IsWebLink(""));
+}
+
+}  // namespace
+}  // namespace getlink

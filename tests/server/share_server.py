@@ -1,0 +1,384 @@
+#!/usr/bin/env python3
+"""Stand-in share server: serves fixture share pages of the cloud services on 127.0.0.1,
+misbehaves on request, and records every request it receives.
+
+Start it by hand (it prints the links to paste into the tool):
+    python3 tests/server/share_server.py [--port N] [--hosts build/windows/share-hosts.json]
+
+Or let it run a command and stop when the command ends; the command finds the server in
+the environment variable GETLINK_SHARE_SERVER (http://127.0.0.1:PORT) and the host file in
+GETLINK_SHARE_HOSTS:
+    python3 tests/server/share_server.py --run -- COMMAND [ARGS...]
+
+Routes (see ROUTES below; add a route with the @route decorator):
+    /baidu/... /weiyun/... /vdisk/... /qiannao/... /weipan/...   the services' share pages
+    /broken-utf8/SERVICE/...   that page with a truncated UTF-8 sequence after <title>
+    /status/CODE               an answer with that status and a short body
+    /close                     the connection is closed without an answer
+    /stall                     the request is read, then nothing is sent for a minute
+    /nul                       a 3000-byte body with a zero byte at offset 1500
+    /slow?bytes=N&interval_ms=M   N bytes of "s", one every M milliseconds
+    /endless                   an endless body without length ("e" bytes)
+    /huge?mib=N                a body of N MiB with its length given
+    /redirect?to=URL&status=N  a redirect (302 unless N is given) to URL
+    /echo                      the request itself as JSON
+    /_record                   the requests recorded so far, as JSON (?format=text: text)
+    /_record/clear             forgets them
+    /_refused_port             a port on 127.0.0.1 where nothing listens (connections are refused)
+Paths that begin with /_ are the server's own and are not recorded.
+"""
+
+import argparse
+import json
+import os
+import socket
+import subprocess
+import sys
+import threading
+import time
+from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+from pathlib import Path
+from urllib.parse import parse_qs, urlsplit
+
+HERE = Path(__file__).resolve().parent
+PAGES = HERE / "pages"
+ROOT = HERE.parent.parent
+DEFAULT_HOSTS = ROOT / "build" / "windows" / "share-hosts.json"
+
+SERVICES = ("baidu", "weiyun", "vdisk", "qiannao", "weipan")
+# Links that show each service working; printed by the banner and used by the demo.
+DEMO_LINKS = {
+    "baidu": "/baidu/share/link?shareid=3527811924&uk=2215371460",
+    "weiyun": "/weiyun/share/5f1a2b3c4d5e6f708192a3b4c5d6e7f8",
+    "vdisk": "/vdisk/down/index/11032468.html",
+    "qiannao": "/qiannao/file/2013/0308/photoshop-cs6.html",
+    "weipan": "/weipan/s/aBcDeFgHiJkL",
+}
+
+# ---------------------------------------------------------------------------------------
+# Routes
+
+ROUTES = []  # (path prefix, methods, handler), first match wins, longest prefixes first
+
+
+def route(prefix, methods=("GET",)):
+    """Registers handler(exchange) for requests whose path starts with prefix."""
+    def register(handler):
+        ROUTES.append((prefix, tuple(methods), handler))
+        ROUTES.sort(key=lambda entry: -len(entry[0]))
+        return handler
+    return register
+
+
+def fixture_page(service, hosts):
+    """The fixture page of a service as UTF-8 bytes, with the configured hosts filled in."""
+    text = (PAGES / f"{service}.html").read_bytes()
+    for name, value in hosts.items():
+        text = text.replace(b"{{" + name.encode() + b"}}", value.encode())
+    return text
+
+
+def share_page_route(service):
+    @route(f"/{service}/")
+    def serve(exchange):
+        exchange.send(200, fixture_page(service, exchange.server.hosts))
+    return serve
+
+
+for _service in SERVICES:
+    share_page_route(_service)
+
+
+@route("/broken-utf8/")
+def broken_utf8(exchange):
+    service = exchange.path.split("/")[2]
+    if service not in SERVICES:
+        return exchange.send(404, b"unknown service")
+    page = fixture_page(service, exchange.server.hosts)
+    # The first two bytes of a three-byte sequence, then an ASCII byte: one bad character.
+    at = page.index(b"<title>") + len(b"<title>")
+    exchange.send(200, page[:at] + b"\xe5\xbe" + page[at:])
+
+
+@route("/status/")
+def status(exchange):
+    code = int(exchange.path.split("/")[2])
+    exchange.send(code, f"<html><body>status {code}</body></html>".encode())
+
+
+@route("/close")
+def close(exchange):
+    exchange.handler.close_connection = True
+    exchange.handler.connection.shutdown(socket.SHUT_RDWR)
+
+
+@route("/stall")
+def stall(exchange):
+    exchange.handler.close_connection = True
+    exchange.server.stopping.wait(60)
+
+
+@route("/nul")
+def nul(exchange):
+    exchange.send(200, b"A" * 1500 + b"\0" + b"B" * 499 + b"C" * 1000)
+
+
+@route("/slow")
+def slow(exchange):
+    count = int(exchange.query.get("bytes", "100"))
+    interval = int(exchange.query.get("interval_ms", "100")) / 1000.0
+    exchange.start(200, length=count)
+    for _ in range(count):
+        if not exchange.write(b"s") or exchange.server.stopping.wait(interval):
+            return
+
+
+@route("/endless")
+def endless(exchange):
+    exchange.start(200, length=None)
+    block = b"e" * 65536
+    while not exchange.server.stopping.is_set() and exchange.write(block):
+        pass
+
+
+@route("/huge")
+def huge(exchange):
+    mib = int(exchange.query.get("mib", "16"))
+    exchange.start(200, length=mib << 20)
+    block = bytes(range(ord("a"), ord("z") + 1)) * (1 << 10)  # 26 KiB of a..z
+    left = mib << 20
+    while left > 0 and exchange.write(block[:left]):
+        left -= min(left, len(block))
+
+
+@route("/redirect")
+def redirect(exchange):
+    status = int(exchange.query.get("status", "302"))
+    exchange.send(status, b"", headers=[("Location", exchange.query.get("to", "/"))])
+
+
+@route("/echo", methods=("GET", "POST", "PUT", "HEAD"))
+def echo(exchange):
+    exchange.send(200, json.dumps(exchange.record, ensure_ascii=False).encode(),
+                  content_type="application/json; charset=utf-8")
+
+
+@route("/_refused_port")
+def refused_port(exchange):
+    exchange.send(200, str(exchange.server.refused_port).encode(), content_type="text/plain")
+
+
+@route("/_record/clear")
+def record_clear(exchange):
+    exchange.server.clear_record()
+    exchange.send(200, b"cleared")
+
+
+@route("/_record")
+def record(exchange):
+    requests = exchange.server.recorded()
+    if exchange.query.get("format") == "text":
+        exchange.send(200, records_as_text(requests), content_type="text/plain; charset=utf-8")
+    else:
+        exchange.send(200, json.dumps(requests, ensure_ascii=False).encode(),
+                      content_type="application/json; charset=utf-8")
+
+
+def records_as_text(requests):
+    """Each request as its request line, its header lines, an empty line, its body and a
+    line break (all CRLF); easy to search from C++ tests."""
+    out = bytearray()
+    for r in requests:
+        out += f"{r['method']} {r['target']}\r\n".encode()
+        for name, value in r["headers"]:
+            out += f"{name}: {value}\r\n".encode()
+        out += b"\r\n" + r["body"].encode("latin-1") + b"\r\n"
+    return bytes(out)
+
+
+# ---------------------------------------------------------------------------------------
+# Server
+
+
+class Exchange:
+    """One request and the helpers to answer it."""
+
+    def __init__(self, handler, record):
+        self.handler = handler
+        self.server = handler.server
+        self.record = record
+        parts = urlsplit(record["target"])  # also splits the absolute targets of a proxy
+        self.path = parts.path
+        self.query = {k: v[-1] for k, v in parse_qs(parts.query, keep_blank_values=True).items()}
+
+    def start(self, status, length, content_type="text/html; charset=utf-8", headers=()):
+        """Sends the status line and headers; length None means "until the connection
+        closes". headers is a list of (name, value) pairs, names may repeat (Set-Cookie)."""
+        h = self.handler
+        h.send_response(status)
+        h.send_header("Content-Type", content_type)
+        for name, value in headers:
+            h.send_header(name, value)
+        if length is None:
+            h.send_header("Connection", "close")
+            h.close_connection = True
+        else:
+            h.send_header("Content-Length", str(length))
+        h.end_headers()
+
+    def write(self, data):
+        """Writes body bytes; False once the client has gone."""
+        try:
+            self.handler.wfile.write(data)
+            self.handler.wfile.flush()
+            return True
+        except (BrokenPipeError, ConnectionResetError, ConnectionAbortedError):
+            self.handler.close_connection = True
+            return False
+
+    def send(self, status, body, content_type="text/html; charset=utf-8", headers=()):
+        self.start(status, len(body), content_type, headers)
+        if self.record["method"] != "HEAD":
+            self.write(body)
+
+
+class Handler(BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+    server_version = "ShareStandIn/1"
+
+    def log_message(self, format, *args):  # quiet unless asked
+        if self.server.verbose:
+            super().log_message(format, *args)
+
+    def handle_one_request(self):
+        try:
+            super().handle_one_request()
+        except (BrokenPipeError, ConnectionResetError, ConnectionAbortedError):
+            self.close_connection = True
+
+    def dispatch(self):
+        length = int(self.headers.get("Content-Length") or 0)
+        body = self.rfile.read(length) if length > 0 else b""
+        record = {
+            "method": self.command,
+            "target": self.path,
+            "version": self.request_version,
+            "headers": list(self.headers.items()),
+            "body": body.decode("latin-1"),  # bytes kept one for one
+        }
+        exchange = Exchange(self, record)
+        if not exchange.path.startswith("/_"):
+            self.server.remember(record)
+        for prefix, methods, handler in ROUTES:
+            if exchange.path.startswith(prefix) and self.command in methods:
+                return handler(exchange)
+        exchange.send(404, b"<html><body>no such page</body></html>")
+
+    do_GET = do_POST = do_PUT = do_HEAD = do_DELETE = dispatch
+
+
+class ShareServer(ThreadingHTTPServer):
+    daemon_threads = True
+
+    def __init__(self, port, hosts, verbose=False):
+        super().__init__(("127.0.0.1", port), Handler)
+        self.hosts = hosts
+        self.verbose = verbose
+        self.stopping = threading.Event()
+        self._lock = threading.Lock()
+        self._record = []
+        # Bound but never listening: connecting to it is refused at once.
+        self._refused = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        self._refused.bind(("127.0.0.1", 0))
+
+    @property
+    def port(self):
+        return self.server_address[1]
+
+    @property
+    def refused_port(self):
+        return self._refused.getsockname()[1]
+
+    @property
+    def base_url(self):
+        return f"http://127.0.0.1:{self.port}"
+
+    def remember(self, record):
+        with self._lock:
+            self._record.append(record)
+
+    def recorded(self):
+        with self._lock:
+            return list(self._record)
+
+    def clear_record(self):
+        with self._lock:
+            self._record.clear()
+
+    def start(self):
+        """Serves on a background thread."""
+        thread = threading.Thread(target=self.serve_forever, daemon=True)
+        thread.start()
+        return thread
+
+    def stop(self):
+        self.stopping.set()
+        self.shutdown()
+        self.server_close()
+        self._refused.close()
+
+
+def load_hosts(path):
+    """The services' download hosts of the build (written by CMake), filled into the
+    pages' {{NAME}} placeholders."""
+    path = Path(path)
+    if not path.is_file():
+        sys.exit(f"share_server: no host file {path}; build first (scripts/build) or pass --hosts")
+    return json.loads(path.read_text(encoding="utf-8"))
+
+
+def banner(server):
+    lines = [f"Stand-in share server on {server.base_url}", "Links to paste:"]
+    labels = {"baidu": "1 百度网盘", "weiyun": "3 腾讯微云", "weipan": "4 新浪微盘",
+              "vdisk": "5 Vdisk", "qiannao": "6 千脑网盘"}
+    for service in ("baidu", "weiyun", "weipan", "vdisk", "qiannao"):
+        lines.append(f"  {labels[service]:<10} {server.base_url}{DEMO_LINKS[service]}")
+    return "\n".join(lines)
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("--port", type=int, default=0, help="port (default: one the OS picks)")
+    parser.add_argument("--hosts", default=str(DEFAULT_HOSTS), help="share-hosts.json of the build")
+    parser.add_argument("--port-file", help="write the port number here once serving")
+    parser.add_argument("--verbose", action="store_true", help="log every request")
+    parser.add_argument("--run", action="store_true",
+                        help="run the command after -- with GETLINK_SHARE_SERVER set, then stop")
+    command = []
+    if "--" in argv:
+        at = argv.index("--")
+        argv, command = argv[:at], argv[at + 1:]
+    args = parser.parse_args(argv)
+    if args.run and not command:
+        parser.error("--run needs a command after --")
+
+    server = ShareServer(args.port, load_hosts(args.hosts), args.verbose)
+    server.start()
+    if args.port_file:
+        Path(args.port_file).write_text(f"{server.port}\n")
+    try:
+        if args.run:
+            env = dict(os.environ, GETLINK_SHARE_SERVER=server.base_url,
+                       GETLINK_SHARE_HOSTS=str(Path(args.hosts).resolve()))
+            return subprocess.call(command, env=env)
+        print(banner(server), flush=True)
+        while True:
+            time.sleep(3600)
+    except KeyboardInterrupt:
+        return 0
+    finally:
+        server.stop()
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
