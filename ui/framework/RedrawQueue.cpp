@@ -1,0 +1,42 @@
+#include "ui/framework/RedrawQueue.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/framework/UiWindow.h"
+
+namespace getlink {
+
+void RedrawQueue::Add(const Rect& rect, RedrawMode mode) {
+  if (mode == RedrawMode::Append)
+    pending_.push_back(rect);
+  else
+    pending_.push_front(rect);
+  if (!busy_) Process();
+}
+
+void RedrawQueue::Process() {
+  if (busy_) return;
+  busy_ = true;
+  RECT dirty = {0, 0, 0, 0};
+  bool any = false;
+  while (!pending_.empty()) {
+    const Rect rect = pending_.front();
+    pending_.pop_front();
+    window_.ComposeRect(rect);
+    const RECT pixels = {static_cast<LONG>(std::floor(rect.left)), static_cast<LONG>(std::floor(rect.top)),
+                         static_cast<LONG>(std::ceil(rect.Right())), static_cast<LONG>(std::ceil(rect.Bottom()))};
+    if (!window_.IsLayered()) {
+      window_.PresentCanvas(&pixels);  // a plain window copies each rectangle as it is done
+    } else if (!any) {
+      dirty = pixels;
+      any = true;
+    } else {
+      UnionRect(&dirty, &dirty, &pixels);
+    }
+  }
+  busy_ = false;
+  if (any && window_.IsLayered() && !window_.Frozen()) window_.PresentCanvas(&dirty);
+}
+
+}  // namespace getlink
