@@ -59,22 +59,21 @@ UniqueBitmap BitmapFromIcon(HICON icon) {
 
 bool UiPicture::Create(HWND host, const Rect& rect, const ByteSet& image, const Options& options) {
   if (IsCreated()) return true;
-  SetOptions(options);
-  Load(image);
-  CreateOptions base;
-  base.visible = options.visible;
-  base.focusable = options.focusable;
-  return UiControl::Create(host, rect, ControlType::Picture, base);
+  return UiControl::Create(host, rect, ControlType::Picture, Prepare(image, options));
 }
 
 bool UiPicture::Create(UiControl& parent, const Rect& rect, const ByteSet& image, const Options& options) {
   if (IsCreated()) return true;
+  return UiControl::Create(parent, rect, ControlType::Picture, Prepare(image, options));
+}
+
+CreateControlOptions UiPicture::Prepare(const ByteSet& image, const Options& options) {
   SetOptions(options);
   Load(image);
-  CreateOptions base;
+  CreateControlOptions base;
   base.visible = options.visible;
   base.focusable = options.focusable;
-  return UiControl::Create(parent, rect, ControlType::Picture, base);
+  return base;
 }
 
 bool UiPicture::CreateFromIcon(HWND host, const Rect& rect, HICON icon, const IconOptions& options) {

@@ -59,6 +59,7 @@ class UiPicture : public UiControl {
   int OnDestroy() override;
 
  private:
+  CreateControlOptions Prepare(const ByteSet& image, const Options& options);
   void Load(const ByteSet& image);
   void SetOptions(const Options& options);
 

@@ -14,6 +14,7 @@
 #include "ui/framework/FrameworkStartup.h"
 #include "ui/framework/ImageDrawing.h"
 #include "ui/framework/Shapes.h"
+#include "ui/framework/SkinPainter.h"
 #include "ui/framework/SystemEntryPoints.h"
 #include "ui/framework/UiCaptionButton.h"
 #include "ui/framework/UiCaptionTitle.h"
@@ -25,8 +26,6 @@ namespace {
 
 constexpr wchar_t kWindowProperty[] = L"Zt_Wnd_Control";
 
-// The skin's geometry: a transparent margin for the edge shadow around the window's body.
-constexpr int kInnerMargin = 5;
 // Caption row: buttons from the right edge, 7 pixels from the top, 19 high.
 constexpr float kCaptionRight = 12;
 constexpr float kCaptionTop = 7;
@@ -37,8 +36,6 @@ constexpr float kCaptionButtonWidth = 28;
 constexpr int kEffectFrames = 10;
 constexpr UINT kSkinFadeTickMs = 50;
 constexpr int kSkinFadeStep = 51;
-// Width of the bands along the skin image's edges that fade into the skin colour.
-constexpr float kEdgeBand = 100;
 
 LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   UiWindow* window = UiWindow::FromHwnd(hwnd);
@@ -275,117 +272,27 @@ void UiWindow::SetSkin(std::optional<ByteSet> image, std::optional<ColorRef> col
 }
 
 void UiWindow::PaintSkin() {
-  GpGraphics* g = canvas_.Graphics();
-  if (g == nullptr) return;
-  const float width = static_cast<float>(size_.cx);
-  const float height = static_cast<float>(size_.cy);
-  const Rect inner = RectOf(kInnerMargin, kInnerMargin, width - 2 * kInnerMargin, height - 2 * kInnerMargin);
-  GpImage* image = SkinImage();
-  canvas_.Clear();
-
-  if (cornerRadius_ == kImageOnlySkin) {
-    if (image != nullptr) {
-      if (nineGrid_.IsEmpty())
-        DrawImageNatural(g, image, RectOf(0, 0, width, height), false);
-      else
-        DrawImageNineGrid(g, image, RectOf(0, 0, width, height), nineGrid_);
-    }
-  } else {
-    const int ellipse = cornerRadius_ == kSquareCorners ? 0 : 4;
-    ClipRegion(g, RegionFromGdi(RoundRegion(6, 6, size_.cx - 5, size_.cy - 5, ellipse).get()).get());
-    if (image != nullptr) {
-      FillWith(MakeColor(skinColour_));
-      PaintSkinImage(image, inner);
-      if (IsLayered() && opacity_ < 255) FadeCanvas(opacity_);
-    } else {
-      FillWith(MakeColor(skinColour_, IsLayered() ? opacity_ : 255));
-    }
-  }
-
-  if (onPaintBackground_) {
-    const PaintBackgroundHandler handler = onPaintBackground_;
-    handler(hwnd_, g, size_.cx, size_.cy);
-  }
-
-  if (cornerRadius_ == kImageOnlySkin) return;
-  const bool square = cornerRadius_ == kSquareCorners;
-  Rect outline = inner;
-  InflateRect(1, 1, -2, -2, outline);
-  OutlineRoundRect(g, outline, square ? 0.f : 7.f, MakeColor(0x606060, 204));
-  InflateRect(1, 1, -2, -2, outline);
-  OutlineRoundRect(g, outline, square ? 0.f : 6.f, MakeColor(0xFFFFFF, 102));
-  ResetClip(g);
-  if (!IsLayered()) {
+  SkinLook look;
+  look.image = SkinImage();
+  look.colour = skinColour_;
+  look.imageMode = imageMode_;
+  look.cornerRadius = cornerRadius_;
+  look.opacity = opacity_;
+  look.layered = IsLayered();
+  look.blendImageEdges = blendImageEdges_;
+  look.edgeShadow = HasCaptionFlag(CaptionFlag::EdgeShadow);
+  look.shadowColour = shadowColour_;
+  look.nineGrid = nineGrid_;
+  const PaintBackgroundHandler handler = onPaintBackground_;
+  SkinPainter(look).Paint(canvas_, [&](GpGraphics* g) {
+    if (handler) handler(hwnd_, g, size_.cx, size_.cy);
+  });
+  if (!IsLayered() && cornerRadius_ != kImageOnlySkin) {
+    // A plain window gets the rounded shape as its region; the system owns it once set.
     const int c = IsZoomed(hwnd_) ? 5 : 6;
-    // The system owns the region once it is set.
-    SetWindowRgn(hwnd_, RoundRegion(c, c, size_.cx - c + 1, size_.cy - c + 1, square ? 0 : 5).release(), TRUE);
-  } else if (HasCaptionFlag(CaptionFlag::EdgeShadow)) {
-    const ColorRef shadow = shadowColour_.value_or(0);
-    const int alphas[] = {45, 25, 10, 5};
-    const float roundRadii[] = {10, 12, 15, 18};
-    const float squareRadii[] = {1, 4, 7, 11};
-    Rect ring = inner;
-    for (int i = 0; i < 4; ++i) {
-      OutlineRoundRect(g, ring, square ? squareRadii[i] : roundRadii[i], MakeColor(shadow, alphas[i]));
-      InflateRect(-1, -1, 2, 2, ring);
-    }
+    const int ellipse = cornerRadius_ == kSquareCorners ? 0 : 5;
+    SetWindowRgn(hwnd_, RoundRegion(c, c, size_.cx - c + 1, size_.cy - c + 1, ellipse).release(), TRUE);
   }
-}
-
-void UiWindow::FillWith(Argb colour) {
-  GpGraphics* g = canvas_.Graphics();
-  Gdiplus::CompositingMode old = Gdiplus::CompositingModeSourceOver;
-  gdip::GdipGetCompositingMode(g, &old);
-  gdip::GdipSetCompositingMode(g, Gdiplus::CompositingModeSourceCopy);
-  const UniqueBrush brush = SolidBrush(colour);
-  gdip::GdipFillRectangleI(g, brush.get(), 0, 0, size_.cx, size_.cy);
-  gdip::GdipSetCompositingMode(g, old);
-}
-
-void UiWindow::PaintSkinImage(GpImage* image, const Rect& inner) {
-  GpGraphics* g = canvas_.Graphics();
-  const float imageWidth = static_cast<float>(ImageWidth(image));
-  const float imageHeight = static_cast<float>(ImageHeight(image));
-  Rect placed;
-  switch (imageMode_) {
-    case SkinImageMode::Stretched:
-      DrawImageAlpha(g, image, inner);
-      return;  // the image covers the skin: no edges to blend
-    case SkinImageMode::Centred:
-      DrawImageNatural(g, image, RectOf(0, 0, static_cast<float>(size_.cx), static_cast<float>(size_.cy)), true);
-      placed = RectOf(std::round((size_.cx - imageWidth) / 2), std::round((size_.cy - imageHeight) / 2), imageWidth,
-                      imageHeight);
-      break;
-    default:
-      DrawImageNatural(g, image, inner, false);
-      placed = RectOf(inner.left, inner.top, imageWidth, imageHeight);
-      break;
-  }
-  if (!blendImageEdges_) return;
-  // Bands along the image's edges fade from the skin colour (outside) to clear (inside).
-  const Argb solid = MakeColor(skinColour_);
-  const Argb clear = MakeColor(skinColour_, 0);
-  const float band = kEdgeBand;
-  FillGradient(g, RectOf(placed.Right() - band, placed.top, band + 1, placed.height + 1), clear, solid,
-               Gdiplus::LinearGradientModeHorizontal);
-  FillGradient(g, RectOf(placed.left, placed.Bottom() - band, placed.width + 1, band + 1), clear, solid,
-               Gdiplus::LinearGradientModeVertical);
-  if (imageMode_ == SkinImageMode::Centred) {
-    FillGradient(g, RectOf(placed.left, placed.top, band + 1, placed.height + 1), solid, clear,
-                 Gdiplus::LinearGradientModeHorizontal);
-    FillGradient(g, RectOf(placed.left, placed.top, placed.width + 1, band + 1), solid, clear,
-                 Gdiplus::LinearGradientModeVertical);
-  }
-}
-
-void UiWindow::FadeCanvas(int opacity) {
-  // Redraws the painted canvas onto itself at the window's opacity.
-  Surface copy(size_.cx, size_.cy);
-  if (!copy) return;
-  BitBlt(copy.Dc(), 0, 0, size_.cx, size_.cy, canvas_.Dc(), 0, 0, SRCCOPY);
-  GpGraphics* g = canvas_.Graphics();
-  gdip::GdipGraphicsClear(g, 0);
-  DrawImageAlpha(g, copy.Bitmap(), RectOf(0, 0, static_cast<float>(size_.cx), static_cast<float>(size_.cy)), opacity);
 }
 
 void UiWindow::ApplyBlurBehind(bool on) {

@@ -32,6 +32,7 @@
 #include "ui/framework/Image.h"
 #include "ui/framework/InputRouter.h"
 #include "ui/framework/RedrawQueue.h"
+#include "ui/framework/SkinPainter.h"
 #include "ui/framework/Surface.h"
 
 namespace getlink {
@@ -57,14 +58,6 @@ enum class CaptionFlag : int {
 };
 constexpr int operator|(CaptionFlag a, CaptionFlag b) { return static_cast<int>(a) | static_cast<int>(b); }
 constexpr int operator|(int a, CaptionFlag b) { return a | static_cast<int>(b); }
-
-// How the skin image is placed in the window.
-enum class SkinImageMode : int { Natural = 0, Stretched = 1, Centred = 2 };
-
-// Corner shapes: square, a square image-only skin without border and shadow, rounded.
-constexpr int kSquareCorners = 0;
-constexpr int kImageOnlySkin = 1;
-constexpr int kRoundCorners = 7;
 
 // When SetSkin puts the new look on the screen.
 enum class SkinRepaint : int { Quiet = -1, Present = 0, CrossFade = 1 };
@@ -214,9 +207,6 @@ class UiWindow {
   void BuildCaptionControls();
   void CreateTooltip();
   void PaintSkin();
-  void PaintSkinImage(GpImage* image, const Rect& inner);
-  void FillWith(Argb colour);
-  void FadeCanvas(int opacity);
   void ApplyBlurBehind(bool on);
   void ComposeRect(const Rect& rect);
   void ComposeEverything(bool refresh);
