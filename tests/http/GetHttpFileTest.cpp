@@ -62,6 +62,14 @@ TEST_F(GetHttpFileTest, OnlyWebUrlsAreRequested) {
   EXPECT_EQ(GetHttpFile(refused), ByteSet());
 }
 
+TEST_F(GetHttpFileTest, RedirectIsFollowedOnTheWebOnly) {
+  EXPECT_EQ(GetText("/redirect?to=/unsized%3Fbytes%3D5"), "uuuuu");
+  EXPECT_EQ(GetText("/redirect?to=file:///C:/windows/win.ini"), "");
+  EXPECT_EQ(testing::RecordedRequests(),
+            (std::vector<Text>{"GET /redirect?to=/unsized%3Fbytes%3D5", "GET /unsized?bytes=5",
+                               "GET /redirect?to=file:///C:/windows/win.ini"}));
+}
+
 TEST_F(GetHttpFileTest, SilentServerEndsAtTheTimeLimit) {
   const auto started = std::chrono::steady_clock::now();
   EXPECT_EQ(GetText("/stall", FetchLimits{1000ms}), "");
