@@ -1,9 +1,11 @@
 // getlink-cli SERVICE LINK: fetches one share link like the window's fetch button and
-// prints what the result box would show, then a line break.
+// prints what the result box would show (for 360云盘 the address line alone), then a line
+// break.
 // Exit status: 0 when an address was found, 1 when not, 2 for a usage error.
 #include <windows.h>
 
 #include "app/ConsoleText.h"
+#include "app/Extract360.h"
 #include "app/ResultBlock.h"
 #include "app/Service.h"
 #include "app/ShareExtractor.h"
@@ -18,7 +20,7 @@ enum class ExitStatus { AddressFound = 0, NoAddress = 1, UsageError = 2 };
 constexpr char kUsage[] =
     "usage: getlink-cli SERVICE LINK\r\n"
     "  SERVICE  1 or baidu     百度网盘\r\n"
-    "           2 or 360       360云盘 (not supported yet)\r\n"
+    "           2 or 360       360云盘 (prints the address only)\r\n"
     "           3 or weiyun    腾讯微云\r\n"
     "           4 or weipan    新浪微盘\r\n"
     "           5 or vdisk     Vdisk\r\n"
@@ -37,15 +39,21 @@ ExitStatus Run(int argc, wchar_t** argv) {
   const Text serviceArgument = FromWide(argv[1]);
   const std::optional<Service> service = ServiceFromArgument(serviceArgument);
   if (!service) return UsageError(ConcatTexts("unknown service \"", serviceArgument, "\""));
+  const Text link = FromWide(argv[2]);
+  Text address;
+  Text shown;
   if (*service == Service::Cloud360) {
-    WriteText(StandardStream::Error, ConcatTexts("getlink-cli: ", ServiceTitle(*service), " is not supported yet\r\n"));
-    return ExitStatus::UsageError;
+    address = Extract360(link);
+    shown = AddressBlock(address);
+  } else {
+    ShareExtractor extractor;
+    ShareInfo info;
+    extractor.Extract(*service, link, info);
+    address = info.address;
+    shown = ResultBlock(info);
   }
-  ShareExtractor extractor;
-  ShareInfo info;
-  extractor.Extract(*service, FromWide(argv[2]), info);
-  WriteText(StandardStream::Output, ConcatTexts(ResultBlock(info), "\r\n"));
-  return info.address.empty() ? ExitStatus::NoAddress : ExitStatus::AddressFound;
+  WriteText(StandardStream::Output, ConcatTexts(shown, "\r\n"));
+  return address.empty() ? ExitStatus::NoAddress : ExitStatus::AddressFound;
 }
 
 }  // namespace

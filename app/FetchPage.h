@@ -1,18 +1,10 @@
 // Downloading a share page.
 #pragma once
 
-#include <chrono>
-#include <cstddef>
-
+#include "http/FetchLimits.h"
 #include "runtime/Text.h"
 
 namespace getlink {
-
-// How long and how much FetchPage reads at most.
-struct FetchLimits {
-  std::chrono::milliseconds total{30000};  // connecting and the whole download
-  std::size_t maxBytes = 4u << 20;         // body bytes read
-};
 
 // GETs the link through WinINet (direct connection, never from the cache) and returns the
 // body as text, with no look at the status or the headers. The body is taken in chunks of

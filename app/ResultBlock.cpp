@@ -8,4 +8,6 @@ Text ResultBlock(const ShareInfo& info) {
                      "\r\n\r\n文件地址：", info.address);
 }
 
+Text AddressBlock(std::string_view address) { return ConcatTexts("文件地址：", address); }
+
 }  // namespace getlink

@@ -1,4 +1,4 @@
-// The text the result box shows after a fetch from a share page.
+// The text the result box shows after a fetch.
 #pragma once
 
 #include "app/ShareInfo.h"
@@ -8,5 +8,8 @@ namespace getlink {
 // "文件名：NAME\r\n文件大小：...\r\n下载次数：COUNT\r\n\r\n文件地址：ADDRESS": the six labels
 // are always there, empty fields stay empty, and there is no line break at the end.
 Text ResultBlock(const ShareInfo& info);
+
+// "文件地址：ADDRESS": what a 360云盘 fetch shows, which finds the address alone.
+Text AddressBlock(std::string_view address);
 
 }  // namespace getlink

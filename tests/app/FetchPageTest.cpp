@@ -7,7 +7,7 @@
 #include <chrono>
 
 #include "tests/app/FixturePages.h"
-#include "tests/app/ShareServer.h"
+#include "tests/support/ShareServer.h"
 
 namespace getlink {
 namespace {

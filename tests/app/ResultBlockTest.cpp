@@ -20,5 +20,10 @@ TEST(ResultBlock, LabelsFieldsAndLineBreaks) {
             "文件名：\r\n文件大小：\r\n分享用户：\r\n分享时间：\r\n下载次数：\r\n\r\n文件地址：");
 }
 
+TEST(AddressBlock, LabelAndAddressOnly) {
+  EXPECT_EQ(AddressBlock("http://h/f"), "文件地址：http://h/f");
+  EXPECT_EQ(AddressBlock(""), "文件地址：");
+}
+
 }  // namespace
 }  // namespace getlink

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/app/FixturePages.h"
-#include "tests/app/ShareServer.h"
+#include "tests/support/ShareServer.h"
 
 namespace getlink {
 namespace {

@@ -80,11 +80,20 @@ class GetlinkCli(unittest.TestCase):
                 self.assertTrue(err.startswith(b"getlink-cli: "), err)
                 self.assertIn(b"usage: getlink-cli SERVICE LINK\r\n", err)
 
-    def test_360_is_not_supported_yet(self):
-        for service in ("2", "360"):
-            status, out, err = run_cli(service, SERVER + "/baidu/s/1")
-            self.assertEqual((status, out), (2, b""))
-            self.assertEqual(err, "getlink-cli: 360云盘 is not supported yet\r\n".encode("utf-8"))
+    def test_360_prints_the_address_line_alone(self):
+        address = (f"{SERVER}/360/file/13718923744520577/"
+                   "%E6%AF%95%E4%B8%9A%E8%AE%BE%E8%AE%A1%20%E7%BB%88%E7%A8%BF.docx?sign=a7f3e9c1&t=1369031520")
+        for service, path in (("2", "/360/s/Qx7Yb2Zk"), ("360", "/360/lk/Qx7Yb2Zk")):
+            with self.subTest(service=service, path=path):
+                status, out, err = run_cli(service, SERVER + path)
+                self.assertEqual(out, f"文件地址：{address}\r\n".encode("utf-8"))
+                self.assertEqual((status, err), (0, b""))
+
+    def test_360_without_an_address_prints_the_label_and_exits_1(self):
+        for link in (SERVER + "/360/lk/Unknown9", SERVER + "/360/s/Qx7Yb2Zk?location=ftp", "not a link"):
+            with self.subTest(link=link):
+                status, out, _ = run_cli("2", link)
+                self.assertEqual((status, out), (1, "文件地址：\r\n".encode("utf-8")))
 
 
 if __name__ == "__main__":

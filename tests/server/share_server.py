@@ -20,9 +20,36 @@ Routes (see ROUTES below; add a route with the @route decorator):
     /slow?bytes=N&interval_ms=M   N bytes of "s", one every M milliseconds
     /endless                   an endless body without length ("e" bytes)
     /huge?mib=N                a body of N MiB with its length given
-    /redirect?to=URL&status=N  a redirect (302 unless N is given) to URL
-    /echo                      the request itself as JSON
-    /_record                   the requests recorded so far, as JSON (?format=text: text)
+    /redirect?to=URL&status=N  a redirect (302 unless N is given) to URL; GET or POST
+    /echo[?format=text]        the request itself (method, target, headers in order, body)
+                               as JSON, or as text like /_record?format=text
+    /answer?status=N&header=LINE&header=LINE&type=TYPE&body=TEXT
+                               an answer with these header lines ("Name: value", in order,
+                               names may repeat: Set-Cookie, Location), content type TYPE
+                               (default text/plain, no charset) and body TEXT
+    /charset?at=N[&letters=upper]   a UTF-8 body ("x" padding, then "中文") that declares
+                               "charset=utf-8" (or "charset=UTF-8") from its byte N (1-based),
+                               with no charset in the Content-Type header
+    /delay?ms=N                "late", answered only after N milliseconds
+    /unsized?bytes=N           N bytes of "u", no Content-Length: the body ends when the
+                               connection closes
+    /proxy-auth?user=U&password=P   407 with a Basic proxy challenge until the request
+                               carries Proxy-Authorization for U:P, then "proxy user U"
+The 360 Cloud Disk flow:
+    /360/s/SURL[?location=SCHEME|none]   the short link (GET or POST): 302 to the long link
+                               http://127.0.0.1:PORT/360/lk/SURL?src=short (its scheme
+                               replaced by SCHEME; none: 200 without Location)
+    /360/lk/SURL               the share page with the share's "nid : '...'," (404 for an
+                               unknown SURL)
+    /share/downloadfile/       the download API (POST "surl=SURL&nid=NID"): JSON with the
+                               address, its slashes escaped as "\\/", when SURL and NID name
+                               a share; JSON with an error and no address otherwise
+    /360/file/...              the file itself
+Proxy mode: a request whose target is an absolute URI (http://127.0.0.1:PORT/path) came
+through the server as a proxy; it is routed by its path like any other and recorded with
+its absolute target.
+    /_record                   the requests recorded so far, as JSON (?format=text: text;
+                               ?format=lines: only their request lines, one a line)
     /_record/clear             forgets them
     /_refused_port             a port on 127.0.0.1 where nothing listens (connections are refused)
 Paths that begin with /_ are the server's own and are not recorded.
@@ -36,9 +63,10 @@ import subprocess
 import sys
 import threading
 import time
+import base64
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from pathlib import Path
-from urllib.parse import parse_qs, urlsplit
+from urllib.parse import parse_qs, quote, urlsplit
 
 HERE = Path(__file__).resolve().parent
 PAGES = HERE / "pages"
@@ -49,6 +77,7 @@ SERVICES = ("baidu", "weiyun", "vdisk", "qiannao", "weipan")
 # Links that show each service working; printed by the banner and used by the demo.
 DEMO_LINKS = {
     "baidu": "/baidu/share/link?shareid=3527811924&uk=2215371460",
+    "360": "/360/s/Qx7Yb2Zk",
     "weiyun": "/weiyun/share/5f1a2b3c4d5e6f708192a3b4c5d6e7f8",
     "vdisk": "/vdisk/down/index/11032468.html",
     "qiannao": "/qiannao/file/2013/0308/photoshop-cs6.html",
@@ -151,7 +180,7 @@ def huge(exchange):
         left -= min(left, len(block))
 
 
-@route("/redirect")
+@route("/redirect", methods=("GET", "POST"))
 def redirect(exchange):
     status = int(exchange.query.get("status", "302"))
     exchange.send(status, b"", headers=[("Location", exchange.query.get("to", "/"))])
@@ -159,8 +188,96 @@ def redirect(exchange):
 
 @route("/echo", methods=("GET", "POST", "PUT", "HEAD"))
 def echo(exchange):
-    exchange.send(200, json.dumps(exchange.record, ensure_ascii=False).encode(),
-                  content_type="application/json; charset=utf-8")
+    if exchange.query.get("format") == "text":
+        exchange.send(200, records_as_text([exchange.record]), content_type="text/plain")
+    else:
+        exchange.send(200, json.dumps(exchange.record, ensure_ascii=False).encode(),
+                      content_type="application/json; charset=utf-8")
+
+
+@route("/answer", methods=("GET", "POST"))
+def answer(exchange):
+    headers = [tuple(part.strip() for part in line.split(":", 1))
+               for line in exchange.query_all.get("header", [])]
+    exchange.send(int(exchange.query.get("status", "200")), exchange.query.get("body", "").encode(),
+                  content_type=exchange.query.get("type", "text/plain"), headers=headers)
+
+
+@route("/charset")
+def charset(exchange):
+    at = int(exchange.query.get("at", "1"))
+    declaration = b"charset=UTF-8" if exchange.query.get("letters") == "upper" else b"charset=utf-8"
+    exchange.send(200, b"x" * (at - 1) + declaration + " 中文".encode("utf-8"), content_type="text/html")
+
+
+@route("/delay")
+def delay(exchange):
+    if not exchange.server.stopping.wait(int(exchange.query.get("ms", "1000")) / 1000.0):
+        exchange.send(200, b"late", content_type="text/plain")
+
+
+@route("/unsized")
+def unsized(exchange):
+    exchange.start(200, length=None, content_type="text/plain")
+    exchange.write(b"u" * int(exchange.query.get("bytes", "100")))
+
+
+@route("/proxy-auth", methods=("GET", "POST"))
+def proxy_auth(exchange):
+    user = exchange.query.get("user", "")
+    expected = "Basic " + base64.b64encode(f"{user}:{exchange.query.get('password', '')}".encode()).decode()
+    if exchange.handler.headers.get("Proxy-Authorization") == expected:
+        exchange.send(200, f"proxy user {user}".encode(), content_type="text/plain")
+    else:
+        exchange.send(407, b"proxy credentials needed", content_type="text/plain",
+                      headers=[("Proxy-Authenticate", 'Basic realm="stand-in"')])
+
+
+# ---------------------------------------------------------------------------------------
+# 360 Cloud Disk: a short link redirects to the long link, whose share page names the
+# share's nid; the download API answers the address for the share's surl and nid.
+
+SHARES_360 = {"Qx7Yb2Zk": "13718923744520577"}  # surl -> nid; the page is pages/360.html
+FILE_360 = "毕业设计 终稿.docx"
+
+
+@route("/360/s/", methods=("GET", "POST"))
+def short_link_360(exchange):
+    surl = exchange.path.split("/")[3]
+    scheme = exchange.query.get("location", "http")
+    if scheme == "none":
+        return exchange.send(200, b"<html><body>no such short link</body></html>")
+    target = f"{scheme}://127.0.0.1:{exchange.server.port}/360/lk/{surl}?src=short"
+    exchange.send(302, b"", headers=[("Location", target)])
+
+
+@route("/360/lk/")
+def share_page_360(exchange):
+    if exchange.path.split("/")[3] not in SHARES_360:
+        return exchange.send(404, b"<html><body>share not found</body></html>")
+    exchange.send(200, fixture_page("360", exchange.server.hosts))
+
+
+def address_360(server, nid):
+    return f"{server.base_url}/360/file/{nid}/{quote(FILE_360)}?sign=a7f3e9c1&t=1369031520"
+
+
+@route("/share/downloadfile/", methods=("POST",))
+def download_api_360(exchange):
+    form = parse_qs(exchange.record["body"], keep_blank_values=True)
+    surl, nid = form.get("surl", [""])[-1], form.get("nid", [""])[-1]
+    if nid and SHARES_360.get(surl) == nid:
+        reply = {"errno": 0, "errmsg": "", "data": {"downloadurl": address_360(exchange.server, nid)}}
+    else:
+        reply = {"errno": 3003, "errmsg": "share not found", "data": []}
+    # The service escapes every slash of its JSON: "http:\/\/host\/path".
+    text = json.dumps(reply, ensure_ascii=False).replace("/", "\\/")
+    exchange.send(200, text.encode(), content_type="application/json; charset=utf-8")
+
+
+@route("/360/file/")
+def file_360(exchange):
+    exchange.send(200, b"PK\x03\x04 stand-in file", content_type="application/octet-stream")
 
 
 @route("/_refused_port")
@@ -179,6 +296,9 @@ def record(exchange):
     requests = exchange.server.recorded()
     if exchange.query.get("format") == "text":
         exchange.send(200, records_as_text(requests), content_type="text/plain; charset=utf-8")
+    elif exchange.query.get("format") == "lines":
+        lines = "".join(f"{r['method']} {r['target']}\r\n" for r in requests)
+        exchange.send(200, lines.encode(), content_type="text/plain; charset=utf-8")
     else:
         exchange.send(200, json.dumps(requests, ensure_ascii=False).encode(),
                       content_type="application/json; charset=utf-8")
@@ -209,7 +329,8 @@ class Exchange:
         self.record = record
         parts = urlsplit(record["target"])  # also splits the absolute targets of a proxy
         self.path = parts.path
-        self.query = {k: v[-1] for k, v in parse_qs(parts.query, keep_blank_values=True).items()}
+        self.query_all = parse_qs(parts.query, keep_blank_values=True)  # name -> every value
+        self.query = {k: v[-1] for k, v in self.query_all.items()}  # name -> last value
 
     def start(self, status, length, content_type="text/html; charset=utf-8", headers=()):
         """Sends the status line and headers; length None means "until the connection
@@ -339,9 +460,9 @@ def load_hosts(path):
 
 def banner(server):
     lines = [f"Stand-in share server on {server.base_url}", "Links to paste:"]
-    labels = {"baidu": "1 百度网盘", "weiyun": "3 腾讯微云", "weipan": "4 新浪微盘",
+    labels = {"baidu": "1 百度网盘", "360": "2 360云盘", "weiyun": "3 腾讯微云", "weipan": "4 新浪微盘",
               "vdisk": "5 Vdisk", "qiannao": "6 千脑网盘"}
-    for service in ("baidu", "weiyun", "weipan", "vdisk", "qiannao"):
+    for service in ("baidu", "360", "weiyun", "weipan", "vdisk", "qiannao"):
         lines.append(f"  {labels[service]:<10} {server.base_url}{DEMO_LINKS[service]}")
     return "\n".join(lines)
 

@@ -2,8 +2,11 @@
 """The stand-in share server itself: pages with hosts filled in, the misbehaviour switches
 and the request record that the Windows tests rely on."""
 
+import base64
 import http.client
 import json
+import re
+import time
 import socket
 import sys
 import unittest
@@ -43,6 +46,8 @@ class ShareServerTest(unittest.TestCase):
         expected = {"weiyun": None, "vdisk": b"http://v.example/", "qiannao": b"http://q.example/",
                     "weipan": b"http:\\/\\/f.example\\/", "baidu": None}
         for service, link in share_server.DEMO_LINKS.items():
+            if service == "360":
+                continue  # a short link: see test_360_flow
             status, _, body = self.request("GET", link)
             self.assertEqual(status, 200)
             body.decode("utf-8")
@@ -87,6 +92,74 @@ class ShareServerTest(unittest.TestCase):
         self.assertIn(b"\r\n\r\na=1&b=\xe4\xb8\xad\r\nGET /baidu/s/1?x=y\r\n", text)
         self.request("GET", "/_record/clear")
         self.assertEqual(json.loads(self.request("GET", "/_record")[2]), [])
+
+    def test_360_flow(self):
+        base = f"http://127.0.0.1:{self.server.port}"
+        status, headers, _ = self.request("POST", share_server.DEMO_LINKS["360"])
+        long_link = dict(headers)["Location"]
+        self.assertEqual((status, long_link), (302, f"{base}/360/lk/Qx7Yb2Zk?src=short"))
+        self.assertNotIn("lk", share_server.DEMO_LINKS["360"])
+        status, _, page = self.request("GET", long_link[len(base):])
+        self.assertEqual(status, 200)
+        self.assertIn(b"\r\n", page)
+        nid = re.search(rb"nid : '(\d+)',", page).group(1).decode()
+        self.assertIn(b"'%E6%AF%95%E4%B8%9A", page)  # percent-encoded UTF-8 text
+
+        _, headers, reply = self.request("POST", "/share/downloadfile/", body=f"surl=Qx7Yb2Zk&nid={nid}")
+        self.assertIn(b'"downloadurl": "http:\\/\\/127.0.0.1:', reply)
+        address = json.loads(reply)["data"]["downloadurl"]
+        self.assertTrue(address.startswith(f"{base}/360/file/{nid}/"))
+        self.assertEqual(self.request("GET", address[len(base):])[0], 200)
+        for form in ("surl=Qx7Yb2Zk&nid=", f"surl=Other&nid={nid}", ""):
+            _, _, reply = self.request("POST", "/share/downloadfile/", body=form)
+            self.assertNotIn(b"http:", reply)
+
+        self.assertEqual(dict(self.request("POST", "/360/s/Qx7Yb2Zk?location=ftp")[1])["Location"],
+                         f"ftp://127.0.0.1:{self.server.port}/360/lk/Qx7Yb2Zk?src=short")
+        status, headers, _ = self.request("POST", "/360/s/Qx7Yb2Zk?location=none")
+        self.assertEqual((status, "Location" in dict(headers)), (200, False))
+        self.assertEqual(self.request("GET", "/360/lk/Unknown9")[0], 404)
+        record = json.loads(self.request("GET", "/_record")[2])
+        self.assertIn(f"surl=Qx7Yb2Zk&nid={nid}", [r["body"] for r in record])
+
+    def test_answer_sends_the_header_lines_asked_for(self):
+        status, headers, body = self.request(
+            "GET", "/answer?status=201&type=text/html&body=hi&header=Set-Cookie:%20a%3D1%3B%20path%3D%2F"
+                   "&header=Set-Cookie:%20b%3D2&header=Location:%20/x")
+        self.assertEqual((status, body), (201, b"hi"))
+        self.assertEqual([v for n, v in headers if n == "Set-Cookie"], ["a=1; path=/", "b=2"])
+        self.assertEqual((dict(headers)["Location"], dict(headers)["Content-Type"]), ("/x", "text/html"))
+
+    def test_charset_declaration_at_the_byte_asked_for(self):
+        _, headers, body = self.request("GET", "/charset?at=500")
+        self.assertEqual(body.index(b"charset=utf-8"), 499)
+        self.assertEqual(dict(headers)["Content-Type"], "text/html")
+        self.assertTrue(body.endswith(" 中文".encode("utf-8")))
+        _, _, body = self.request("GET", "/charset?at=1&letters=upper")
+        self.assertTrue(body.startswith(b"charset=UTF-8"))
+
+    def test_delay_unsized_and_echo(self):
+        started = time.monotonic()
+        self.assertEqual(self.request("GET", "/delay?ms=300")[2], b"late")
+        self.assertGreaterEqual(time.monotonic() - started, 0.3)
+        _, headers, body = self.request("GET", "/unsized?bytes=20000")
+        self.assertEqual((body, "Content-Length" in dict(headers)), (b"u" * 20000, False))
+        _, _, echo = self.request("POST", "/echo?format=text", body=b"x=1", headers={"X-A": "1"})
+        self.assertTrue(echo.startswith(b"POST /echo?format=text\r\n"))
+        self.assertIn(b"\r\nX-A: 1\r\n", echo)
+        self.assertTrue(echo.endswith(b"\r\n\r\nx=1\r\n"))
+
+    def test_proxy_mode_and_its_credentials(self):
+        # A proxy's request names the whole URL; it is routed by its path.
+        target = f"http://127.0.0.1:{self.server.port}/proxy-auth?user=u&password=p"
+        status, headers, _ = self.request("GET", target)
+        self.assertEqual((status, dict(headers)["Proxy-Authenticate"]), (407, 'Basic realm="stand-in"'))
+        good = {"Proxy-Authorization": "Basic " + base64.b64encode(b"u:p").decode()}
+        self.assertEqual(self.request("GET", target, headers=good)[::2], (200, b"proxy user u"))
+        bad = {"Proxy-Authorization": "Basic " + base64.b64encode(b"u:q").decode()}
+        self.assertEqual(self.request("GET", target, headers=bad)[0], 407)
+        lines = self.request("GET", "/_record?format=lines")[2].decode().split("\r\n")
+        self.assertEqual(lines[0], f"GET {target}")
 
 
 if __name__ == "__main__":

@@ -1,0 +1,48 @@
+#include "app/Cloud360Flow.h"
+
+#include "app/ShareLink.h"
+#include "http/HeaderText.h"
+#include "runtime/TextBuild.h"
+#include "runtime/TextParts.h"
+#include "runtime/TextSearch.h"
+
+namespace getlink {
+namespace {
+
+constexpr std::string_view kAddressScheme = "http:";
+
+}  // namespace
+
+bool IsLongShareLink(std::string_view link) { return FindText(link, "lk") != -1; }
+
+Text ShortLinkTarget(std::string_view responseHeaders) {
+  Text target = TextBetween(responseHeaders, "Location: ", "\r\n");
+  return IsWebLink(target) ? target : Text();
+}
+
+Text ShareSurl(std::string_view link) {
+  const int slash = FindTextLast(link, "/");
+  return slash == -1 ? Text(link) : RightText(link, TextLength(link) - slash);
+}
+
+Text ShareNid(std::string_view page) { return TextBetween(page, "nid : '", "',"); }
+
+Text DownloadApiUrl(std::string_view longLink) {
+  if (!IsWebLink(longLink)) return Text();
+  const std::size_t hostStart = longLink.find("://") + 3;
+  std::string_view authority = longLink.substr(hostStart);
+  authority = authority.substr(0, authority.find_first_of("/?#"));
+  const std::size_t userEnd = authority.rfind('@');
+  if (userEnd != std::string_view::npos) authority.remove_prefix(userEnd + 1);  // no user and password
+  return ConcatTexts(longLink.substr(0, hostStart), authority, "/share/downloadfile/");
+}
+
+Text DownloadForm(std::string_view surl, std::string_view nid) { return ConcatTexts("surl=", surl, "&nid=", nid); }
+
+Text AddressFromDownloadReply(std::string_view reply) {
+  const Text address =
+      ReplaceText(ConcatTexts(kAddressScheme, TextBetween(reply, kAddressScheme, "\"")), "\\", "", Case::Sensitive);
+  return address == kAddressScheme ? Text() : address;
+}
+
+}  // namespace getlink

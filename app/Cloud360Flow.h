@@ -1,0 +1,37 @@
+// The text work of the 360云盘 extractor: which link needs resolving, where the download
+// API is, what it is asked and what its reply means.
+#pragma once
+
+#include "runtime/Text.h"
+
+namespace getlink {
+
+// Whether the link is a long share link (it holds "lk", letter case counting): only a
+// short link is resolved first.
+bool IsLongShareLink(std::string_view link);
+
+// The long link a short link's answer redirects to: the text after "Location: " up to the
+// line's end (letter case ignored). Empty when the answer has none, or when it names
+// anything but an http or https address.
+Text ShortLinkTarget(std::string_view responseHeaders);
+
+// The share's key in the link the user typed: the text after its last "/"; the whole link
+// when it has none.
+Text ShareSurl(std::string_view link);
+
+// The share's id in the (URL-decoded) share page: between "nid : '" and "',".
+Text ShareNid(std::string_view page);
+
+// The download API on the server of the long link: its scheme, host and port, then
+// "/share/downloadfile/". Empty when the long link is not an http or https address.
+Text DownloadApiUrl(std::string_view longLink);
+
+// The form the download API is posted: "surl=SURL&nid=NID".
+Text DownloadForm(std::string_view surl, std::string_view nid);
+
+// The address in the API's reply: from "http:" up to the next double quote, with every
+// backslash removed (the reply escapes each "/" as "\/"). Empty when the reply holds no
+// address.
+Text AddressFromDownloadReply(std::string_view reply);
+
+}  // namespace getlink

@@ -1,0 +1,114 @@
+#include "http/HttpGet.h"
+
+#include <algorithm>
+#include <string>
+
+#include "runtime/Codec.h"
+#include "runtime/MessagePump.h"
+
+namespace getlink {
+namespace {
+
+DWORD Milliseconds(std::chrono::steady_clock::duration duration) {
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(duration).count();
+  return static_cast<DWORD>(std::clamp<long long>(ms, 1, MAXDWORD));
+}
+
+void SetTimeout(HINTERNET handle, DWORD option, DWORD ms) {
+  InternetSetOptionW(handle, option, &ms, sizeof ms);
+}
+
+struct UrlParts {
+  std::wstring host;
+  INTERNET_PORT port = 0;
+  std::wstring target;  // path and query
+  bool secure = false;
+};
+
+std::optional<UrlParts> SplitWebUrl(const std::wstring& url) {
+  URL_COMPONENTSW parts = {};
+  parts.dwStructSize = sizeof parts;
+  parts.dwHostNameLength = parts.dwUrlPathLength = parts.dwExtraInfoLength = 1;  // point into url
+  if (!InternetCrackUrlW(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts) ||
+      (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS) ||
+      parts.dwHostNameLength == 0)
+    return std::nullopt;
+  UrlParts split;
+  split.host.assign(parts.lpszHostName, parts.dwHostNameLength);
+  split.port = parts.nPort;
+  split.target = std::wstring(parts.lpszUrlPath, parts.dwUrlPathLength) +
+                 std::wstring(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+  split.target = split.target.substr(0, split.target.find(L'#'));  // a fragment stays with the client
+  if (split.target.empty() || split.target[0] != L'/') split.target.insert(0, L"/");
+  split.secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
+  return split;
+}
+
+}  // namespace
+
+// The request is opened in steps rather than with InternetOpenUrl, because only a request
+// handle of our own can be given its time limits before it is sent (Wine does not hand a
+// session's limits down to its requests).
+HttpGet::HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& options, const FetchLimits& limits)
+    : deadline_(Clock::now() + limits.total), left_(limits.maxBytes) {
+  const std::optional<UrlParts> parts = SplitWebUrl(ToWide(url));
+  if (!parts || session == nullptr) return;
+  const DWORD timeout = Milliseconds(limits.total);
+  connection_ = InternetHandle(InternetConnectW(session, parts->host.c_str(), parts->port, nullptr, nullptr,
+                                                INTERNET_SERVICE_HTTP, 0, 0));
+  if (!connection_) return;
+  const wchar_t* acceptTypes[] = {L"*/*", nullptr};
+  const DWORD flags = options.flags | (parts->secure ? INTERNET_FLAG_SECURE : 0);
+  InternetHandle request(HttpOpenRequestW(connection_.Get(), L"GET", parts->target.c_str(), options.version,
+                                          nullptr, acceptTypes, flags, 0));
+  if (!request) return;
+  for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
+    SetTimeout(request.Get(), option, timeout);
+  const DWORD headersLength = options.extraHeaders != nullptr ? static_cast<DWORD>(-1) : 0;
+  if (!HttpSendRequestW(request.Get(), options.extraHeaders, headersLength, nullptr, 0)) return;
+  request_ = std::move(request);
+  done_ = false;
+}
+
+std::optional<std::uint64_t> HttpGet::ContentLength() const {
+  if (!request_) return std::nullopt;
+  wchar_t value[32] = {};
+  DWORD size = sizeof value;
+  if (!HttpQueryInfoW(request_.Get(), HTTP_QUERY_CONTENT_LENGTH, value, &size, nullptr)) return std::nullopt;
+  if (value[0] < L'0' || value[0] > L'9') return std::nullopt;  // no sign, no blank
+  wchar_t* end = nullptr;
+  const unsigned long long length = wcstoull(value, &end, 10);
+  if (*end != L'\0') return std::nullopt;
+  return length;
+}
+
+// Blocking reads of a whole chunk could wait on a slow sender far beyond the deadline, so
+// the chunk is filled with what has arrived, each wait bounded by the time left.
+std::size_t HttpGet::ReadChunk(char* chunk, std::size_t size) {
+  std::size_t filled = 0;
+  while (filled < size && !done_) {
+    const Clock::time_point now = Clock::now();
+    if (now >= deadline_ || left_ == 0) {
+      done_ = true;
+      break;
+    }
+    SetTimeout(request_.Get(), INTERNET_OPTION_RECEIVE_TIMEOUT, Milliseconds(deadline_ - now));
+    PumpMessages();
+    DWORD available = 0;
+    if (!InternetQueryDataAvailable(request_.Get(), &available, 0, 0) || available == 0) {
+      done_ = true;  // the end of the body, a broken connection or the time ran out
+      break;
+    }
+    const DWORD want = static_cast<DWORD>(std::min<std::size_t>({available, size - filled, left_}));
+    DWORD read = 0;
+    if (!InternetReadFile(request_.Get(), chunk + filled, want, &read) || read == 0) {
+      done_ = true;
+      break;
+    }
+    filled += read;
+    left_ -= read;
+  }
+  return filled;
+}
+
+}  // namespace getlink
