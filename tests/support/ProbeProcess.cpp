@@ -34,11 +34,27 @@ ProbeRun RunProbe(const std::string& path, const std::string& arguments) {
   const UniqueHandle process(pi.hProcess);
   const UniqueHandle thread(pi.hThread);
   run.started = true;
-  writeEnd.reset();  // only the child writes now: reading ends when it does
+  writeEnd.reset();  // only the child writes now
+  // Reads while the child runs, and stops when it has exited rather than when the pipe
+  // closes: a process the child started (a Wine service, say) may hold the pipe open.
+  const DWORD deadline = GetTickCount() + 60000;
   char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(readEnd.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) run.output.append(buffer, read);
-  WaitForSingleObject(process.get(), 30000);
+  for (;;) {
+    DWORD available = 0;
+    while (PeekNamedPipe(readEnd.get(), nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+      DWORD read = 0;
+      if (!ReadFile(readEnd.get(), buffer, available < sizeof buffer ? available : sizeof buffer, &read, nullptr) ||
+          read == 0)
+        break;
+      run.output.append(buffer, read);
+    }
+    if (run.exited) break;
+    run.exited = WaitForSingleObject(process.get(), 20) == WAIT_OBJECT_0;  // one more drain after it
+    if (!run.exited && static_cast<int>(deadline - GetTickCount()) <= 0) {
+      TerminateProcess(process.get(), 99);
+      break;
+    }
+  }
   GetExitCodeProcess(process.get(), &run.exitCode);
   return run;
 }

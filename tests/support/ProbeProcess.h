@@ -10,6 +10,7 @@ namespace getlink::testing {
 
 struct ProbeRun {
   bool started = false;
+  bool exited = false;  // false: it ran past the time limit and was ended (exit code 99)
   DWORD exitCode = 0;
   std::string output;  // standard output and error, as bytes
 };
