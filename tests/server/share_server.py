@@ -340,10 +340,12 @@ class Exchange:
         h.send_header("Content-Type", content_type)
         for name, value in headers:
             h.send_header(name, value)
-        if length is None:
-            h.send_header("Connection", "close")
-            h.close_connection = True
-        else:
+        # Every answer ends its connection. A client that kept it for the next request
+        # could find it closed by the time it sends (Wine's WinINet keeps connections
+        # across sessions), and that request would then never arrive here.
+        h.send_header("Connection", "close")
+        h.close_connection = True
+        if length is not None:
             h.send_header("Content-Length", str(length))
         h.end_headers()
 
