@@ -8,7 +8,7 @@
 #include "http/AutomationArg.h"
 #include "http/AutomationVariant.h"
 #include "http/BString.h"
-#include "http/ComPtr.h"
+#include "runtime/ComPtr.h"
 
 namespace getlink {
 

@@ -1,7 +1,7 @@
 // The holder of one automation object and the outcome of the last operation on it.
 #pragma once
 
-#include "http/ComPtr.h"
+#include "runtime/ComPtr.h"
 
 namespace getlink {
 

@@ -1,5 +1,5 @@
 // Owners of the kernel, memory and module handles the runtime and the framework use.
-// Each kind has exactly one owner type here (COM interfaces: http/ComPtr.h); no other
+// Each kind has exactly one owner type here (COM interfaces: runtime/ComPtr.h); no other
 // code releases these handles.
 #pragma once
 

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "http/AutomationVariant.h"
-#include "http/ComPtr.h"
+#include "runtime/ComPtr.h"
 
 namespace getlink {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "http/ComPtr.h"
+#include "runtime/ComPtr.h"
 #include "runtime/Text.h"
 #include "ui/framework/Colour.h"
 #include "ui/framework/Geometry.h"
