@@ -1,6 +1,8 @@
 // Rectangles and margins in pixels, as floats in a window's client coordinates.
 #pragma once
 
+#include <cmath>
+
 namespace getlink {
 
 struct Rect {
@@ -12,6 +14,23 @@ struct Rect {
   float Right() const { return left + width; }
   float Bottom() const { return top + height; }
 };
+
+// A rectangle from values of any numeric type.
+inline Rect RectOf(float left, float top, float width, float height) { return {left, top, width, height}; }
+
+// Whether the two rectangles overlap.
+inline bool Intersects(const Rect& a, const Rect& b) {
+  return a.left < b.Right() && b.left < a.Right() && a.top < b.Bottom() && b.top < a.Bottom();
+}
+
+// The whole pixels that cover a rectangle, as left, top, right, bottom.
+struct PixelBox {
+  int left, top, right, bottom;
+};
+inline PixelBox CoveringPixels(const Rect& rect) {
+  return {static_cast<int>(std::floor(rect.left)), static_cast<int>(std::floor(rect.top)),
+          static_cast<int>(std::ceil(rect.Right())), static_cast<int>(std::ceil(rect.Bottom()))};
+}
 
 inline bool operator==(const Rect& a, const Rect& b) {
   return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;

@@ -113,10 +113,11 @@ void SelectFrame(GpImage* image, int index) {
 ColorRef AverageColour(GpImage* image, std::optional<Rect> area) {
   const int width = ImageWidth(image), height = ImageHeight(image);
   // Whole pixels of the area that lie on the image.
-  const int left = area ? std::max(0, static_cast<int>(std::floor(area->left))) : 0;
-  const int top = area ? std::max(0, static_cast<int>(std::floor(area->top))) : 0;
-  const int right = area ? std::min(width, static_cast<int>(std::ceil(area->Right()))) : width;
-  const int bottom = area ? std::min(height, static_cast<int>(std::ceil(area->Bottom()))) : height;
+  const PixelBox box = CoveringPixels(area.value_or(RectOf(0, 0, width, height)));
+  const int left = std::max(0, box.left);
+  const int top = std::max(0, box.top);
+  const int right = std::min(width, box.right);
+  const int bottom = std::min(height, box.bottom);
   if (right <= left || bottom <= top) return 0;
 
   Gdiplus::Rect lockArea(left, top, right - left, bottom - top);

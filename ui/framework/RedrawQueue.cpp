@@ -1,8 +1,5 @@
 #include "ui/framework/RedrawQueue.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "ui/framework/UiWindow.h"
 
 namespace getlink {
@@ -24,8 +21,8 @@ void RedrawQueue::Process() {
     const Rect rect = pending_.front();
     pending_.pop_front();
     window_.ComposeRect(rect);
-    const RECT pixels = {static_cast<LONG>(std::floor(rect.left)), static_cast<LONG>(std::floor(rect.top)),
-                         static_cast<LONG>(std::ceil(rect.Right())), static_cast<LONG>(std::ceil(rect.Bottom()))};
+    const PixelBox box = CoveringPixels(rect);
+    const RECT pixels = {box.left, box.top, box.right, box.bottom};
     if (!window_.IsLayered()) {
       window_.PresentCanvas(&pixels);  // a plain window copies each rectangle as it is done
     } else if (!any) {

@@ -16,8 +16,6 @@ constexpr float kInnerMargin = 5;
 // Width of the bands along the picture's edges that fade into the skin colour.
 constexpr float kEdgeBand = 100;
 
-Rect RectOf(float left, float top, float width, float height) { return {left, top, width, height}; }
-
 // Fills the whole canvas (within its clip) with exactly `colour`, replacing what is there.
 void FillReplacing(Surface& canvas, Argb colour) {
   GpGraphics* g = canvas.Graphics();

@@ -52,12 +52,6 @@ GdiRegion RoundRegion(int left, int top, int right, int bottom, int ellipse) {
   return GdiRegion(CreateRoundRectRgn(left, top, right, bottom, ellipse, ellipse));
 }
 
-Rect RectOf(float left, float top, float width, float height) { return {left, top, width, height}; }
-
-bool Intersects(const Rect& a, const Rect& b) {
-  return a.left < b.Right() && b.left < a.Right() && a.top < b.Bottom() && b.top < a.Bottom();
-}
-
 }  // namespace
 
 UiWindow::UiWindow() : redrawQueue_(*this), input_(*this) {}
@@ -324,11 +318,9 @@ void UiWindow::ComposeRect(const Rect& rect) {
   if (frozen_ || g == nullptr) return;
   if (clipRegion_ != nullptr) ClipRegion(g, clipRegion_.get());
   ClipRect(g, rect, clipRegion_ != nullptr ? Gdiplus::CombineModeIntersect : Gdiplus::CombineModeReplace);
-  const int left = static_cast<int>(std::floor(rect.left));
-  const int top = static_cast<int>(std::floor(rect.top));
-  const int right = static_cast<int>(std::ceil(rect.Right()));
-  const int bottom = static_cast<int>(std::ceil(rect.Bottom()));
-  BitBlt(canvas_.Dc(), left, top, right - left, bottom - top, background_.Dc(), left, top, SRCCOPY);
+  const PixelBox box = CoveringPixels(rect);
+  BitBlt(canvas_.Dc(), box.left, box.top, box.right - box.left, box.bottom - box.top, background_.Dc(), box.left,
+         box.top, SRCCOPY);
   ComposeControls(controls_, rect);
   ResetClip(g);
 }
@@ -385,8 +377,8 @@ void UiWindow::Present(std::optional<Rect> rect) {
     PresentCanvas(nullptr);
     return;
   }
-  const RECT pixels = {static_cast<LONG>(std::floor(rect->left)), static_cast<LONG>(std::floor(rect->top)),
-                       static_cast<LONG>(std::ceil(rect->Right())), static_cast<LONG>(std::ceil(rect->Bottom()))};
+  const PixelBox box = CoveringPixels(*rect);
+  const RECT pixels = {box.left, box.top, box.right, box.bottom};
   PresentCanvas(&pixels);
 }
 
