@@ -12,15 +12,15 @@
 #include <string>
 
 #include "runtime/Files.h"
-#include "ui/framework/Clipping.h"
-#include "ui/framework/EmbeddedImages.h"
-#include "ui/framework/Fonts.h"
-#include "ui/framework/FrameworkStartup.h"
-#include "ui/framework/ImageDrawing.h"
-#include "ui/framework/Shapes.h"
-#include "ui/framework/Surface.h"
-#include "ui/framework/TextDrawing.h"
-#include "ui/framework/TextFormat.h"
+#include "ui/framework/drawing/Clipping.h"
+#include "ui/framework/drawing/EmbeddedImages.h"
+#include "ui/framework/drawing/Fonts.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/ImageDrawing.h"
+#include "ui/framework/drawing/Shapes.h"
+#include "ui/framework/drawing/Surface.h"
+#include "ui/framework/drawing/TextDrawing.h"
+#include "ui/framework/drawing/TextFormat.h"
 
 namespace getlink {
 namespace {

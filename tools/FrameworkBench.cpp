@@ -9,13 +9,13 @@
 
 #include "runtime/MessagePump.h"
 #include "runtime/ProgramLifetime.h"
-#include "ui/framework/FrameworkStartup.h"
-#include "ui/framework/Shapes.h"
-#include "ui/framework/TextDrawing.h"
-#include "ui/framework/TextFormat.h"
-#include "ui/framework/UiControl.h"
-#include "ui/framework/UiWindow.h"
-#include "ui/framework/WindowFunctions.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/Shapes.h"
+#include "ui/framework/drawing/TextDrawing.h"
+#include "ui/framework/drawing/TextFormat.h"
+#include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/UiWindow.h"
+#include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {
 namespace {

@@ -8,14 +8,14 @@
 
 #include "runtime/Files.h"
 #include "runtime/ProgramLifetime.h"
-#include "ui/framework/EmbeddedImages.h"
-#include "ui/framework/FrameworkStartup.h"
-#include "ui/framework/Shapes.h"
-#include "ui/framework/TextDrawing.h"
-#include "ui/framework/TextFormat.h"
-#include "ui/framework/UiPicture.h"
-#include "ui/framework/UiWindow.h"
-#include "ui/framework/WindowFunctions.h"
+#include "ui/framework/drawing/EmbeddedImages.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/Shapes.h"
+#include "ui/framework/drawing/TextDrawing.h"
+#include "ui/framework/drawing/TextFormat.h"
+#include "ui/framework/window/UiPicture.h"
+#include "ui/framework/window/UiWindow.h"
+#include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {
 namespace {

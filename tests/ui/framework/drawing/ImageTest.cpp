@@ -1,0 +1,113 @@
+#include "ui/framework/drawing/Image.h"
+
+#include <gtest/gtest.h>
+
+#include "runtime/Files.h"
+#include "tests/ui/framework/drawing/TestBitmaps.h"
+#include "ui/framework/drawing/EmbeddedImages.h"
+
+namespace getlink {
+namespace {
+
+// A 1 x 1 GIF of two frames, black for 10/100 s then white for 25/100 s.
+const ByteSet kTwoFrameGif = {
+    'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0,  // screen 1 x 1, two-colour table
+    0, 0, 0, 0xFF, 0xFF, 0xFF,                               // black, white
+    0x21, 0xF9, 4, 0, 10, 0, 0, 0,                           // delay 10
+    0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 1, 0,       // frame: colour 0
+    0x21, 0xF9, 4, 0, 25, 0, 0, 0,                           // delay 25
+    0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x4C, 1, 0,       // frame: colour 1
+    0x3B};
+
+class ImageTest : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::StartFramework(); }
+};
+
+TEST_F(ImageTest, ASpriteStoredWithoutSignatureLoadsOnlyWithItPrepended) {
+  const ByteSet stored = EmbeddedImageBytes(EmbeddedImage::CaptionButtons);
+  ASSERT_GT(stored.size(), 100u);
+  EXPECT_NE(stored[0], 0x89);  // no signature in the program's data
+  EXPECT_FALSE(LoadImageFromBytes(stored, PngSignature::Stored));
+  const Image sprite = LoadImageFromBytes(stored, PngSignature::Prepend);
+  ASSERT_TRUE(sprite);
+  EXPECT_EQ(sprite.Width(), 729);
+  EXPECT_EQ(sprite.Height(), 20);
+}
+
+TEST_F(ImageTest, NothingOrGarbageGivesNoImage) {
+  EXPECT_FALSE(LoadImageFromBytes({}));
+  EXPECT_FALSE(LoadImageFromBytes({}, PngSignature::Prepend));
+  EXPECT_FALSE(LoadImageFromBytes({'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'}));
+  EXPECT_EQ(ImageWidth(nullptr), 0);
+  EXPECT_EQ(ImageFrameCount(nullptr), 0);
+}
+
+TEST_F(ImageTest, TheImageKeepsItsOwnCopyOfTheBytes) {
+  Image image;
+  {
+    ByteSet bytes = EmbeddedImageBytes(EmbeddedImage::MessageBoxIcons);
+    image = LoadImageFromBytes(bytes);
+    std::fill(bytes.begin(), bytes.end(), 0);
+  }
+  ASSERT_TRUE(image);
+  Surface surface(200, 40);
+  gdip::GdipDrawImageRectI(surface.Graphics(), image.Get(), 0, 0, 200, 40);
+  EXPECT_GT(AlphaOf(surface.PixelAt(20, 20)), 200);
+  FreeImage(image);
+  EXPECT_FALSE(image);
+}
+
+TEST_F(ImageTest, AStillPictureHasOneFrameAndNoDelays) {
+  // The main window's picture, which the build puts beside the executables.
+  const Image picture = LoadImageFromBytes(ReadFileBytes(RunDirectory() + "\\res\\ym.jpg"));
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture.Width(), 450);
+  EXPECT_EQ(picture.Height(), 320);
+  EXPECT_EQ(ImageFrameCount(picture.Get()), 1);
+  EXPECT_TRUE(ImageFrameDelays(picture.Get()).empty());
+
+  const Image check = LoadEmbeddedImage(EmbeddedImage::MenuCheckMark);
+  EXPECT_EQ(ImageFrameCount(check.Get()), 1);
+  EXPECT_TRUE(ImageFrameDelays(check.Get()).empty());
+}
+
+TEST_F(ImageTest, AnAnimationListsItsFramesAndDelays) {
+  const Image animation = LoadImageFromBytes(kTwoFrameGif);
+  ASSERT_TRUE(animation);
+  EXPECT_EQ(ImageFrameCount(animation.Get()), 2);
+  EXPECT_EQ(ImageFrameDelays(animation.Get()), (std::vector<int>{10, 25}));
+
+  auto* bitmap = static_cast<GpBitmap*>(animation.Get());
+  SelectFrame(animation.Get(), 1);
+  EXPECT_EQ(PixelAt(bitmap, 0, 0) & 0xFFFFFF, 0xFFFFFFu);
+  SelectFrame(animation.Get(), 0);
+  EXPECT_EQ(PixelAt(bitmap, 0, 0) & 0xFFFFFF, 0u);
+}
+
+TEST_F(ImageTest, AverageColourIsTheMeanAsOnBlack) {
+  const UniqueBitmap bitmap = testing::BitmapOf(4, 1, [](int x, int) {
+    switch (x) {
+      case 0: return MakeArgb(255, 255, 0, 0);
+      case 1: return MakeArgb(255, 0, 0, 255);
+      case 2: return MakeArgb(255, 0, 200, 0);
+      default: return MakeArgb(0, 255, 255, 255);  // transparent counts as black
+    }
+  });
+  EXPECT_EQ(AverageColour(bitmap.get()), MakeColorRef(63, 50, 63));
+  EXPECT_EQ(AverageColour(bitmap.get(), Rect{0, 0, 2, 1}), MakeColorRef(127, 0, 127));
+  EXPECT_EQ(AverageColour(bitmap.get(), Rect{2, 0, 5, 5}), MakeColorRef(0, 100, 0));  // cut at the edge
+  EXPECT_EQ(AverageColour(bitmap.get(), Rect{10, 0, 2, 1}), 0u);
+  EXPECT_EQ(AverageColour(nullptr), 0u);
+}
+
+TEST_F(ImageTest, PixelAtOutsideTheBitmapIsZero) {
+  const UniqueBitmap bitmap = testing::BitmapOf(2, 2, [](int, int) { return MakeArgb(255, 1, 2, 3); });
+  EXPECT_EQ(PixelAt(bitmap.get(), 1, 1), MakeArgb(255, 1, 2, 3));
+  EXPECT_EQ(PixelAt(bitmap.get(), 2, 0), 0u);
+  EXPECT_EQ(PixelAt(bitmap.get(), -1, 0), 0u);
+  EXPECT_EQ(PixelAt(nullptr, 0, 0), 0u);
+}
+
+}  // namespace
+}  // namespace getlink

@@ -1,0 +1,63 @@
+#include "ui/framework/drawing/Surface.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "tests/ui/framework/drawing/TestBitmaps.h"
+#include "ui/framework/drawing/ImageDrawing.h"
+
+namespace getlink {
+namespace {
+
+class SurfaceTest : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::StartFramework(); }
+};
+
+TEST_F(SurfaceTest, ANonPositiveSizeGivesAnEmptySurface) {
+  const Surface empty(0, 10);
+  EXPECT_FALSE(empty);
+  EXPECT_EQ(empty.Graphics(), nullptr);
+  EXPECT_EQ(empty.Dc(), nullptr);
+  EXPECT_EQ(empty.PixelAt(0, 0), 0u);
+  EXPECT_FALSE(Surface(10, -1));
+}
+
+TEST_F(SurfaceTest, PixelsArePremultipliedAndReadBackStraight) {
+  Surface surface(4, 3);
+  ASSERT_TRUE(surface);
+  EXPECT_EQ(surface.PixelAt(3, 2), 0u);  // starts transparent
+  surface.Clear(MakeArgb(128, 255, 0, 0));
+  const Argb read = surface.PixelAt(1, 1);
+  EXPECT_EQ(AlphaOf(read), 128);
+  EXPECT_GE(RedOf(read), 253);
+  // What UpdateLayeredWindow gets: red scaled by alpha.
+  EXPECT_NEAR(static_cast<int>((surface.Pixels()[5] >> 16) & 0xFF), 128, 1);
+  EXPECT_EQ(surface.PixelAt(4, 0), 0u);
+}
+
+TEST_F(SurfaceTest, GdiAndGdiplusSeeTheSamePixels) {
+  Surface source(8, 8), copy(8, 8), drawn(8, 8);
+  source.Clear(MakeArgb(200, 10, 120, 250));
+  BitBlt(copy.Dc(), 0, 0, 8, 8, source.Dc(), 0, 0, SRCCOPY);
+  GdiFlush();
+  EXPECT_EQ(copy.PixelAt(7, 7), source.PixelAt(7, 7));
+  // A surface drawn into another keeps its alpha.
+  DrawImageAlpha(drawn.Graphics(), source.Bitmap(), Rect{0, 0, 8, 8});
+  EXPECT_EQ(AlphaOf(drawn.PixelAt(4, 4)), 200);
+}
+
+TEST_F(SurfaceTest, MovingKeepsThePixels) {
+  Surface first(6, 6);
+  first.Clear(MakeArgb(254, 1, 2, 3));
+  Surface second = std::move(first);
+  EXPECT_FALSE(first);  // NOLINT: moved-from surfaces are empty
+  EXPECT_EQ(second.PixelAt(5, 5), MakeArgb(254, 1, 2, 3));
+  second = Surface(3, 3);  // the old one is released in order
+  EXPECT_EQ(second.Width(), 3);
+  EXPECT_EQ(second.PixelAt(1, 1), 0u);
+}
+
+}  // namespace
+}  // namespace getlink

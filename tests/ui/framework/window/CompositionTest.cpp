@@ -1,0 +1,153 @@
+// What the window puts on its canvas: the skin, the controls over it, dimming, clipping,
+// and the window's own shape, size and caption row.
+#include <gtest/gtest.h>
+
+#include "tests/ui/framework/window/WindowTestSupport.h"
+#include "ui/framework/window/UiCaptionButton.h"
+
+namespace getlink::testing {
+namespace {
+
+constexpr Argb kRed = MakeArgb(255, 255, 0, 0);
+
+class CompositionTest : public WindowTest {};
+
+TEST_F(CompositionTest, TheSkinIsOpaqueInsideAndClearOutsideTheShadow) {
+  const Argb inside = CanvasPixel(200, 200);
+  EXPECT_EQ(AlphaOf(inside), 254);
+  EXPECT_NEAR(RedOf(inside), 230, 1);
+  EXPECT_EQ(AlphaOf(CanvasPixel(0, 0)), 0);   // the corner beyond the shadow
+  EXPECT_GT(AlphaOf(CanvasPixel(200, 4)), 0);  // the edge shadow
+  EXPECT_LT(AlphaOf(CanvasPixel(200, 4)), 60);
+}
+
+TEST_F(CompositionTest, AControlIsDrawnOverTheSkinAndItsAreaRestoredWhenItGoes) {
+  RecordingControl control(kRed);
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  EXPECT_EQ(CanvasPixel(120, 110), kRed);
+  control.Destroy();
+  EXPECT_EQ(CanvasPixel(120, 110), window().Background().PixelAt(120, 110));
+}
+
+TEST_F(CompositionTest, InvalidatingEmptySkinRestoresOnlyTheSkin) {
+  RecordingControl control(kRed);
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  Pump();
+  window().InvalidateRect({90, 90, 200, 100});
+  EXPECT_EQ(CanvasPixel(120, 110), kRed);
+  EXPECT_EQ(CanvasPixel(250, 150), window().Background().PixelAt(250, 150));
+}
+
+TEST_F(CompositionTest, DisabledControlsAreDimmedUnlessTheyAnswerTheQuery) {
+  RecordingControl control(kRed);
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  control.SetDisabled(true);
+  const Argb dimmed = CanvasPixel(120, 110);
+  EXPECT_NEAR(RedOf(dimmed), (255 + 230) / 2, 3);   // half red over the grey skin
+  EXPECT_NEAR(GreenOf(dimmed), 230 / 2, 3);
+  control.queryDimmingAnswer = 0;
+  control.Invalidate();
+  EXPECT_EQ(CanvasPixel(120, 110), kRed);
+}
+
+TEST_F(CompositionTest, ControlsFadeWithTheirAlpha) {
+  RecordingControl control(kRed);
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  control.SetAlpha(0);
+  EXPECT_EQ(CanvasPixel(120, 110), window().Background().PixelAt(120, 110));
+  control.SetAlpha(255);
+  EXPECT_EQ(CanvasPixel(120, 110), kRed);
+}
+
+TEST_F(CompositionTest, ChildrenAreCutAtTheirParent) {
+  RecordingControl parent(MakeArgb(255, 0, 0, 255)), child(kRed);
+  ASSERT_TRUE(parent.Create(hwnd(), {100, 100, 100, 50}));
+  ASSERT_TRUE(child.Create(parent, {150, 120, 100, 60}));
+  EXPECT_EQ(CanvasPixel(160, 130), kRed);
+  EXPECT_EQ(CanvasPixel(220, 130), window().Background().PixelAt(220, 130));  // right of the parent
+  EXPECT_EQ(CanvasPixel(160, 170), window().Background().PixelAt(160, 170));  // below it
+}
+
+TEST_F(CompositionTest, NothingPaintsOverTheBorder) {
+  RecordingControl everything(kRed);
+  ASSERT_TRUE(everything.Create(hwnd(), {0, 0, kWidth, kHeight}));
+  EXPECT_EQ(CanvasPixel(200, 200), kRed);
+  for (const POINT p : {POINT{200, 6}, POINT{6, 200}, POINT{200, kHeight - 6}, POINT{kWidth - 6, 200}, POINT{2, 2}})
+    EXPECT_EQ(CanvasPixel(p.x, p.y), window().Background().PixelAt(p.x, p.y)) << p.x << "," << p.y;
+}
+
+TEST_F(CompositionTest, CaptionButtonsSitAtTheTopRight) {
+  const std::vector<UiCaptionButton*> buttons = window().CaptionButtons();
+  ASSERT_EQ(buttons.size(), 2u);
+  EXPECT_EQ(buttons[0]->Kind(), CaptionButtonKind::Close);
+  EXPECT_EQ(buttons[0]->GetRect(), (Rect{kWidth - 52.f, 7, 39, 19}));
+  EXPECT_EQ(buttons[1]->Kind(), CaptionButtonKind::Minimise);
+  EXPECT_EQ(buttons[1]->GetRect(), (Rect{kWidth - 80.f, 7, 28, 19}));
+}
+
+TEST_F(CompositionTest, ResizingTellsTheApplicationBeforeTheSkinIsRepainted) {
+  int seenWidth = 0, seenHeight = 0;
+  float closeLeftDuringCallback = 0;
+  UiCaptionButton* close = window().CaptionButtons().front();
+  window().SetOnResize([&](HWND, int width, int height) {
+    seenWidth = width;
+    seenHeight = height;
+    closeLeftDuringCallback = close->GetRect().left;
+  });
+  SetWindowPos(hwnd(), nullptr, 0, 0, 500, 360, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump();
+  EXPECT_EQ(seenWidth, 500);
+  EXPECT_EQ(seenHeight, 360);
+  EXPECT_EQ(closeLeftDuringCallback, kWidth - 52.f);  // not yet laid out again
+  EXPECT_EQ(close->GetRect().left, 500 - 52.f);
+  EXPECT_EQ(window().Canvas().Width(), 500);
+  EXPECT_EQ(AlphaOf(CanvasPixel(480, 340)), 254);
+}
+
+TEST_F(CompositionTest, AWindowThatIsNotLayeredGetsARoundedRegion) {
+  AttachWindowOptions options = DefaultOptions();
+  options.opacity.reset();
+  Reopen(options);
+  EXPECT_FALSE(window().IsLayered());
+  EXPECT_EQ(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+  RECT box;
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(hwnd(), region), ERROR);
+  GetRgnBox(region, &box);
+  EXPECT_EQ(box.left, 6);
+  EXPECT_EQ(box.top, 6);
+  EXPECT_FALSE(PtInRegion(region, 6, 6));  // the rounded corner
+  EXPECT_TRUE(PtInRegion(region, 200, 200));
+  DeleteObject(region);
+  RecordingControl control(kRed);
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  EXPECT_EQ(CanvasPixel(120, 110), kRed);
+}
+
+TEST_F(CompositionTest, ASkinCrossFadeFreezesTheWindowForFiveTicks) {
+  window().SetAnimationsOn(true);
+  const Argb before = CanvasPixel(200, 200);
+  window().SetSkin(std::nullopt, MakeColorRef(20, 40, 60), SkinRepaint::CrossFade);
+  EXPECT_TRUE(window().Frozen());
+  Pump(400);
+  EXPECT_FALSE(window().Frozen());
+  const Argb after = CanvasPixel(200, 200);
+  EXPECT_NE(after, before);
+  EXPECT_NEAR(RedOf(after), 20, 1);
+  EXPECT_EQ(window().SkinColour(), MakeColorRef(20, 40, 60));
+}
+
+TEST_F(CompositionTest, AnIdleWindowGetsNoTimerMessages) {
+  RecordingControl control;
+  CreateControlOptions options;
+  options.frameInterval = 60;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}, options));
+  MouseMove(300, 250);
+  Pump(100);
+  hooked.clear();
+  Pump(300);
+  EXPECT_EQ(HookedCount(WM_TIMER), 0);
+}
+
+}  // namespace
+}  // namespace getlink::testing

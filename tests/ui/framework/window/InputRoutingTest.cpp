@@ -1,0 +1,320 @@
+// Mouse and keyboard input turned into control events, as a user produces it.
+#include <gtest/gtest.h>
+
+#include "tests/ui/framework/window/WindowTestSupport.h"
+#include "ui/framework/window/UiCaptionButton.h"
+
+namespace getlink::testing {
+namespace {
+
+using Codes = std::vector<EventCode>;
+
+class InputRoutingTest : public WindowTest {
+ protected:
+  // Counts of the window-level callbacks, by name.
+  struct Calls {
+    int mouseDown = 0, mouseUp = 0, click = 0, doubleClick = 0, rightDown = 0, rightUp = 0;
+    UiControl* lastRight = reinterpret_cast<UiControl*>(1);
+    WPARAM clickWparam = 99;
+    LPARAM clickLparam = 99;
+  } calls;
+
+  void BindCallbacks() {
+    window().SetOnMouseDown([this](HWND, UiControl*, WPARAM, LPARAM, ControlType) { ++calls.mouseDown; });
+    window().SetOnMouseUp([this](HWND, UiControl*, WPARAM, LPARAM, ControlType) { ++calls.mouseUp; });
+    window().SetOnClick([this](HWND, UiControl*, WPARAM w, LPARAM l, ControlType) {
+      ++calls.click;
+      calls.clickWparam = w;
+      calls.clickLparam = l;
+    });
+    window().SetOnDoubleClick([this](HWND, UiControl*, WPARAM, LPARAM, ControlType) { ++calls.doubleClick; });
+    window().SetOnRightDown([this](HWND, UiControl* c, WPARAM, LPARAM, ControlType) {
+      ++calls.rightDown;
+      calls.lastRight = c;
+    });
+    window().SetOnRightUp([this](HWND, UiControl* c, WPARAM, LPARAM, ControlType) {
+      ++calls.rightUp;
+      calls.lastRight = c;
+    });
+  }
+};
+
+TEST_F(InputRoutingTest, HoverPressReleaseGivesExactlyOneClick) {
+  BindCallbacks();
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  control.Clear();
+  MouseMove(110, 110);
+  LeftDown(110, 110);
+  EXPECT_EQ(window().Pressed(), &control);
+  EXPECT_EQ(window().Focused(), &control);
+  LeftUp(112, 111);
+  EXPECT_EQ(control.Codes(), (Codes{EventCode::EvMouseEnter, EventCode::MouseMove, EventCode::EvQueryPress,
+                                    EventCode::EvFocusGained, EventCode::LeftDown, EventCode::LeftUp,
+                                    EventCode::EvClick}));
+  EXPECT_EQ(control.events.back().wparam, static_cast<WPARAM>(control.Handle()));
+  EXPECT_EQ(calls.click, 1);
+  EXPECT_EQ(calls.mouseDown, 1);
+  EXPECT_EQ(calls.mouseUp, 1);
+  EXPECT_EQ(window().Pressed(), nullptr);
+}
+
+TEST_F(InputRoutingTest, PressDragOutReleaseGivesLeaveAndNoClick) {
+  BindCallbacks();
+  RecordingControl pressed, other;
+  ASSERT_TRUE(pressed.Create(hwnd(), {100, 100, 80, 24}));
+  ASSERT_TRUE(other.Create(hwnd(), {250, 100, 80, 24}));
+  MouseMove(110, 110);
+  LeftDown(110, 110);
+  pressed.Clear();
+  other.Clear();
+  MouseMove(260, 110);  // still goes to the pressed control
+  LeftUp(260, 110);
+  EXPECT_EQ(pressed.Codes(), (Codes{EventCode::MouseMove, EventCode::LeftUp, EventCode::EvMouseLeave}));
+  EXPECT_EQ(pressed.events.back().lparam, reinterpret_cast<LPARAM>(&other));
+  EXPECT_EQ(other.Codes(), (Codes{EventCode::EvMouseEnter}));
+  EXPECT_EQ(calls.click, 0);
+  EXPECT_EQ(window().Hovered(), &other);
+}
+
+TEST_F(InputRoutingTest, ReleaseBackOverThePressedControlStillClicks) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  MouseMove(110, 110);
+  LeftDown(110, 110);
+  MouseMove(300, 200);
+  MouseMove(120, 110);
+  LeftUp(120, 110);
+  EXPECT_EQ(control.Count(EventCode::EvClick), 1);
+  EXPECT_EQ(control.Count(EventCode::EvMouseLeave), 0);
+}
+
+TEST_F(InputRoutingTest, DoubleClickArrivesAsAMarkedPress) {
+  BindCallbacks();
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  DoubleClick(110, 110);
+  ASSERT_GE(control.Count(EventCode::LeftDown), 1);
+  for (const ControlEvent& e : control.events) {
+    if (e.code == EventCode::LeftDown) {
+      EXPECT_EQ(e.wparam, kDoubleClickMarker);
+    }
+  }
+  EXPECT_EQ(calls.doubleClick, 1);
+  LeftUp(110, 110);
+}
+
+TEST_F(InputRoutingTest, TabSkipsWhatCannotTakeFocusWrapsAndStaysAtTopLevel) {
+  RecordingControl first, hidden, disabled, notFocusable, parent, child, last;
+  ASSERT_TRUE(first.Create(hwnd(), {20, 60, 40, 20}));
+  ASSERT_TRUE(hidden.Create(hwnd(), {70, 60, 40, 20}));
+  ASSERT_TRUE(disabled.Create(hwnd(), {120, 60, 40, 20}));
+  CreateControlOptions noFocus;
+  noFocus.focusable = false;
+  ASSERT_TRUE(notFocusable.Create(hwnd(), {170, 60, 40, 20}, noFocus));
+  ASSERT_TRUE(parent.Create(hwnd(), {20, 100, 200, 100}));
+  ASSERT_TRUE(child.Create(parent, {30, 110, 40, 20}));
+  ASSERT_TRUE(last.Create(hwnd(), {250, 100, 40, 20}));
+  hidden.SetVisible(false);
+  disabled.SetDisabled(true);
+  Pump();
+
+  Key(VK_TAB);  // nothing focused yet: the first candidate in the list
+  std::vector<UiControl*> visited = {window().Focused()};
+  for (int i = 0; i < 4; ++i) {
+    Key(VK_TAB);
+    visited.push_back(window().Focused());
+  }
+  // The caption buttons come first in the list (created by the window) but never take focus.
+  EXPECT_EQ(visited, (std::vector<UiControl*>{&first, &parent, &last, &first, &parent}));
+  EXPECT_EQ(window().KeyboardFocus(), &parent);
+  EXPECT_EQ(child.Count(EventCode::EvFocusGained), 0);
+}
+
+TEST_F(InputRoutingTest, EnterAndSpaceClickTheFocusedEnabledControl) {
+  BindCallbacks();
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  window().SetFocusControl(&control, true);
+  Key(VK_RETURN);
+  EXPECT_EQ(control.Count(EventCode::EvClick), 1);
+  EXPECT_EQ(calls.click, 1);
+  EXPECT_EQ(calls.clickWparam, 0u);
+  EXPECT_EQ(calls.clickLparam, 0);
+  Key(VK_SPACE);
+  EXPECT_EQ(control.Count(EventCode::EvClick), 2);
+
+  // Disabled, the control is no longer focused; focus it by message and try again.
+  control.SetDisabled(true);
+  PostMessageW(hwnd(), ToMessage(FrameworkMessage::WmFocusControl), 0, static_cast<LPARAM>(control.Handle()));
+  Pump();
+  EXPECT_EQ(window().Focused(), nullptr);
+  Key(VK_RETURN);
+  EXPECT_EQ(control.Count(EventCode::EvClick), 2);
+}
+
+TEST_F(InputRoutingTest, KeysGoToTheFocusedControlFirst) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  window().SetFocusControl(&control, false);
+  control.onEvent = nullptr;
+  SendMessageW(hwnd(), WM_CHAR, L'x', 0);
+  SendMessageW(hwnd(), WM_KEYUP, 'X', 0);
+  Pump();
+  EXPECT_EQ(control.Count(EventCode::Char), 1);
+  EXPECT_EQ(control.Count(EventCode::KeyUp), 1);
+}
+
+TEST_F(InputRoutingTest, RightClicksReachTheCallbacksAndTheControl) {
+  BindCallbacks();
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  RightClick(110, 110);
+  EXPECT_EQ(calls.rightDown, 1);
+  EXPECT_EQ(calls.rightUp, 1);
+  EXPECT_EQ(calls.lastRight, &control);
+  EXPECT_EQ(control.Count(EventCode::RightDown), 1);
+  EXPECT_EQ(control.Count(EventCode::RightUp), 1);
+  RightClick(300, 250);
+  EXPECT_EQ(calls.lastRight, nullptr);
+}
+
+TEST_F(InputRoutingTest, AClickOnAControlThatTakesNoPressDragsTheWindow) {
+  AttachWindowOptions options = DefaultOptions();
+  options.dragMove = true;
+  Reopen(options);
+  RecordingControl label;
+  CreateControlOptions noFocus;
+  noFocus.focusable = false;
+  ASSERT_TRUE(label.Create(hwnd(), {100, 100, 80, 24}, noFocus));
+  hooked.clear();
+  Click(110, 110);
+  EXPECT_EQ(HookedCount(WM_NCLBUTTONDOWN, [](const MSG& m) { return m.wParam == HTCAPTION; }), 1);
+  EXPECT_EQ(label.Count(EventCode::EvClick), 0);
+  EXPECT_EQ(window().Pressed(), nullptr);
+
+  label.queryPressAnswer = 0;  // now it takes presses although it is not focusable
+  hooked.clear();
+  Click(110, 110);
+  EXPECT_EQ(HookedCount(WM_NCLBUTTONDOWN), 0);
+  EXPECT_EQ(label.Count(EventCode::EvClick), 1);
+  EXPECT_EQ(window().Focused(), nullptr);
+}
+
+TEST_F(InputRoutingTest, DoubleClickNearTheTopTogglesMaximise) {
+  AttachWindowOptions options = DefaultOptions();
+  options.captionFlags = CaptionFlag::Close | CaptionFlag::Maximise;
+  Reopen(options);
+  DoubleClick(150, 60);  // below the top 30 pixels: nothing
+  EXPECT_FALSE(PumpUntil([&] { return IsZoomed(hwnd()) != FALSE; }, 300));
+  DoubleClick(150, 20);
+  EXPECT_TRUE(PumpUntil([&] { return IsZoomed(hwnd()) != FALSE; }));
+  DoubleClick(150, 20);
+  EXPECT_TRUE(PumpUntil([&] { return IsZoomed(hwnd()) == FALSE; }));
+}
+
+TEST_F(InputRoutingTest, BordersOfAResizableWindowStartSizing) {
+  AttachWindowOptions options = DefaultOptions();
+  options.resizable = true;
+  Reopen(options);
+  hookAnswers.push_back({WM_SYSCOMMAND, 0});  // keep the system's sizing loop away
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {0, 100, 80, 24}));
+  struct Case {
+    int x, y;
+    WPARAM command;
+    LPCWSTR cursor;
+  } cases[] = {
+      {3, 3, SC_SIZE + WMSZ_TOPLEFT, IDC_SIZENWSE},       {200, 7, SC_SIZE + WMSZ_TOP, IDC_SIZENS},
+      {kWidth - 5, 3, SC_SIZE + WMSZ_TOPRIGHT, IDC_SIZENESW}, {7, 150, SC_SIZE + WMSZ_LEFT, IDC_SIZEWE},
+      {kWidth - 9, 150, SC_SIZE + WMSZ_RIGHT, IDC_SIZEWE},  {200, kHeight - 9, SC_SIZE + WMSZ_BOTTOM, IDC_SIZENS},
+      {kWidth - 3, kHeight - 3, SC_SIZE + WMSZ_BOTTOMRIGHT, IDC_SIZENWSE},
+  };
+  for (const Case& c : cases) {
+    hooked.clear();
+    MouseMove(c.x, c.y);
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, c.cursor)) << c.x << "," << c.y;
+    LeftDown(c.x, c.y);
+    EXPECT_EQ(HookedCount(WM_SYSCOMMAND, [&](const MSG& m) { return m.wParam == c.command; }), 1) << c.x << "," << c.y;
+    LeftUp(c.x, c.y);
+  }
+  // A control inside the left band gets no input there.
+  EXPECT_EQ(control.Count(EventCode::LeftDown), 0);
+  hooked.clear();
+  LeftDown(200, 150);  // the middle: no sizing
+  LeftUp(200, 150);
+  EXPECT_EQ(HookedCount(WM_SYSCOMMAND), 0);
+
+  ShowWindow(hwnd(), SW_MAXIMIZE);
+  ASSERT_TRUE(PumpUntil([&] { return IsZoomed(hwnd()) != FALSE; }));
+  hooked.clear();
+  LeftDown(3, 3);
+  LeftUp(3, 3);
+  EXPECT_EQ(HookedCount(WM_SYSCOMMAND), 0);
+}
+
+TEST_F(InputRoutingTest, FrozenWindowGivesControlsNoMouseEvents) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  window().SetAnimationsOn(true);
+  window().SetSkin(std::nullopt, MakeColorRef(200, 220, 240), SkinRepaint::CrossFade);
+  ASSERT_TRUE(window().Frozen());
+  control.Clear();
+  Click(110, 110);
+  EXPECT_TRUE(control.events.empty());
+  Pump(500);  // five ticks of 50 ms end the cross-fade
+  EXPECT_FALSE(window().Frozen());
+  Click(110, 110);
+  EXPECT_EQ(control.Count(EventCode::EvClick), 1);
+}
+
+TEST_F(InputRoutingTest, MnemonicsClickVisibleEnabledControlsInEitherCase) {
+  BindCallbacks();
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  SendMessageW(hwnd(), ToMessage(FrameworkMessage::WmAddMnemonic), static_cast<WPARAM>(control.Handle()), 't');
+  SendMessageW(hwnd(), WM_SYSKEYDOWN, 'T', 0);
+  Pump();
+  EXPECT_EQ(control.Count(EventCode::EvClick), 1);
+  EXPECT_EQ(calls.click, 1);
+  window().AddMnemonic(control, 'K');  // replaces the letter
+  SendMessageW(hwnd(), WM_SYSKEYDOWN, 'T', 0);
+  SendMessageW(hwnd(), WM_SYSKEYDOWN, 'K', 0);
+  Pump();
+  EXPECT_EQ(control.Count(EventCode::EvClick), 2);
+  control.SetDisabled(true);
+  SendMessageW(hwnd(), WM_SYSKEYDOWN, 'K', 0);
+  Pump();
+  EXPECT_EQ(control.Count(EventCode::EvClick), 2);
+}
+
+TEST_F(InputRoutingTest, AHandlerMayDestroyTheControlItWasCalledFor) {
+  BindCallbacks();
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  UiControl* pressedDuringClick = reinterpret_cast<UiControl*>(1);
+  control.BindEvent(EventCode::EvClick, [&](UiControl*, UiControl& c, const ControlEvent&) {
+    pressedDuringClick = window().Pressed();
+    c.Destroy();
+  });
+  Click(110, 110);
+  EXPECT_EQ(pressedDuringClick, nullptr);  // the press was over before the handler ran
+  EXPECT_FALSE(control.IsCreated());
+  EXPECT_EQ(calls.click, 1);
+  EXPECT_EQ(window().Hovered(), nullptr);
+  MouseMove(120, 115);
+  Click(120, 115);
+}
+
+TEST_F(InputRoutingTest, CaptionButtonsNeverTakeTheFocus) {
+  UiCaptionButton* close = window().CaptionButtons().front();
+  const Rect r = close->GetRect();
+  hookAnswers.push_back({WM_CLOSE, 0});
+  Click(static_cast<int>(r.left) + 5, static_cast<int>(r.top) + 5);
+  EXPECT_EQ(window().Focused(), nullptr);
+  window().SetFocusControl(close, true);
+  EXPECT_EQ(window().Focused(), nullptr);
+}
+
+}  // namespace
+}  // namespace getlink::testing

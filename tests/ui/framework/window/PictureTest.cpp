@@ -1,0 +1,119 @@
+// The picture control: frames and their delays, its timer, icons and placement.
+#include <gtest/gtest.h>
+
+#include "tests/ui/framework/drawing/TestBitmaps.h"
+#include "tests/ui/framework/window/WindowTestSupport.h"
+#include "ui/framework/window/UiPicture.h"
+
+namespace getlink::testing {
+namespace {
+
+// A 2 x 2 GIF of two frames (red, then blue), each with a delay of 0.
+const std::uint8_t kTwoFrameGif[] = {
+    0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x02, 0x00, 0x02, 0x00, 0xF1, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00,
+    0xFF, 0x00, 0xFF, 0x00, 0xFF, 0xFF, 0xFF, 0x21, 0xFF, 0x0B, 0x4E, 0x45, 0x54, 0x53, 0x43, 0x41, 0x50, 0x45,
+    0x32, 0x2E, 0x30, 0x03, 0x01, 0x00, 0x00, 0x00, 0x21, 0xF9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00,
+    0x00, 0x00, 0x00, 0x02, 0x00, 0x02, 0x00, 0x00, 0x02, 0x04, 0x04, 0x41, 0x10, 0x05, 0x00, 0x21, 0xF9, 0x04,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x02, 0x00, 0x00, 0x02, 0x04, 0x0C,
+    0xC3, 0x30, 0x05, 0x00, 0x3B};
+
+ByteSet Gif() { return ByteSet(std::begin(kTwoFrameGif), std::end(kTwoFrameGif)); }
+
+// A 4 x 4 PNG, opaque green.
+ByteSet StillPng() {
+  UniqueBitmap bitmap = BitmapOf(4, 4, [](int, int) { return MakeArgb(255, 0, 200, 0); });
+  return EncodePng(bitmap.get());
+}
+
+class PictureTest : public WindowTest {
+ protected:
+  // Counts the picture's paints through its surface: each paint shows a frame.
+  int Timers(UiPicture& picture, int ms) {
+    int ticks = 0;
+    window().SetMessageHook([&](HWND, UINT msg, WPARAM wparam, LPARAM) {
+      if (msg == WM_TIMER && wparam == picture.Handle()) ++ticks;
+      return kNotHandled;
+    });
+    Pump(ms);
+    window().SetMessageHook(nullptr);
+    return ticks;
+  }
+};
+
+TEST_F(PictureTest, ZeroDelaysBecomeTenWhenAskedAndFramesPlay) {
+  UiPicture picture;
+  UiPicture::Options options;
+  options.fixZeroDelays = true;
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), options));
+  EXPECT_EQ(picture.FrameCount(), 2);
+  EXPECT_EQ(picture.FrameDelays(), (std::vector<int>{10, 10}));
+  const Argb first = picture.GetSurface().PixelAt(10, 10);
+  EXPECT_EQ(first, MakeArgb(255, 255, 0, 0));
+  Pump(150);  // one delay of 100 ms
+  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 0, 0, 255));
+
+  UiPicture raw;
+  options.fixZeroDelays = false;
+  ASSERT_TRUE(raw.Create(hwnd(), {150, 100, 20, 20}, Gif(), options));
+  EXPECT_EQ(raw.FrameDelays(), (std::vector<int>{0, 0}));
+}
+
+TEST_F(PictureTest, WithoutAnimationTheTimerFiresOnceAndStops) {
+  UiPicture picture;
+  UiPicture::Options options;
+  options.animate = false;
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), options));
+  EXPECT_EQ(Timers(picture, 400), 1);
+  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));  // stays on frame 1
+}
+
+TEST_F(PictureTest, SwitchingAnimationOffAndOnStartsOverAtTheFirstFrame) {
+  UiPicture picture;
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), {}));
+  picture.SetAnimate(false);
+  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
+  Pump(150);
+  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
+  picture.SetAnimate(true);
+  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
+  EXPECT_EQ(picture.FrameIndex(), 1);  // the next frame is due
+}
+
+TEST_F(PictureTest, AStillImageHasOneFrameOfTenHundredths) {
+  UiPicture picture;
+  UiPicture::Options options;
+  options.placement = UiPicture::Placement::Centred;
+  options.backColour = MakeArgb(255, 255, 255, 255);
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, StillPng(), options));
+  EXPECT_EQ(picture.FrameCount(), 1);
+  EXPECT_EQ(picture.FrameDelays(), (std::vector<int>{10}));
+  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 0, 200, 0));  // the image, centred
+  EXPECT_EQ(picture.GetSurface().PixelAt(2, 2), MakeArgb(255, 255, 255, 255));  // the back colour
+}
+
+TEST_F(PictureTest, AnIconKeepsItsTransparency) {
+  // Left half opaque blue, right half fully transparent.
+  UniqueBitmap source = BitmapOf(16, 16, [](int x, int) { return x < 8 ? MakeArgb(255, 0, 0, 255) : 0; });
+  HICON icon = nullptr;
+  ASSERT_EQ(gdip::GdipCreateHICONFromBitmap(source.get(), &icon), Gdiplus::Ok);
+  UiPicture picture;
+  ASSERT_TRUE(picture.CreateFromIcon(hwnd(), {100, 100, 16, 16}, icon, {}));
+  DestroyIcon(icon);
+  EXPECT_EQ(picture.GetSurface().PixelAt(3, 8), MakeArgb(255, 0, 0, 255));
+  EXPECT_EQ(AlphaOf(picture.GetSurface().PixelAt(12, 8)), 0);
+  EXPECT_EQ(CanvasPixel(112, 108), window().Background().PixelAt(112, 108));
+}
+
+TEST_F(PictureTest, ADisabledPictureDrawsNothingNew) {
+  UiPicture picture;
+  UiPicture::Options options;
+  options.animate = false;
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, StillPng(), options));
+  picture.SetDisabled(true);
+  const int index = picture.FrameIndex();
+  picture.Paint();
+  EXPECT_EQ(picture.FrameIndex(), index + 1);
+}
+
+}  // namespace
+}  // namespace getlink::testing

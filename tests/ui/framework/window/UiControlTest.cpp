@@ -1,0 +1,266 @@
+// The base control in a real window: event bindings, moving and resizing, stacking,
+// disabling, fading, destroying and events from other threads.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "tests/ui/framework/window/WindowTestSupport.h"
+
+namespace getlink::testing {
+namespace {
+
+using Codes = std::vector<EventCode>;
+
+class UiControlTest : public WindowTest {};
+
+TEST_F(UiControlTest, BindingACodeAgainReplacesTheHandler) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
+  int first = 0, second = 0;
+  control.BindEvent(EventCode::EvClick, [&](UiControl*, UiControl&, const ControlEvent&) { ++first; });
+  control.BindEvent(EventCode::EvClick, [&](UiControl*, UiControl&, const ControlEvent&) { ++second; });
+  Click(30, 70);
+  EXPECT_EQ(first, 0);
+  EXPECT_EQ(second, 1);
+}
+
+TEST_F(UiControlTest, DoubleClickBindingMatchesOnlyMarkedPresses) {
+  RecordingControl doubleOnly, anyPress;
+  ASSERT_TRUE(doubleOnly.Create(hwnd(), {20, 60, 80, 24}));
+  ASSERT_TRUE(anyPress.Create(hwnd(), {120, 60, 80, 24}));
+  int doubles = 0, presses = 0;
+  doubleOnly.BindEvent(EventCode::LeftDoubleClick, [&](UiControl*, UiControl&, const ControlEvent& e) {
+    EXPECT_EQ(e.code, EventCode::LeftDown);
+    ++doubles;
+  });
+  anyPress.BindEvent(EventCode::LeftDown, [&](UiControl*, UiControl&, const ControlEvent&) { ++presses; });
+
+  Click(30, 70);
+  EXPECT_EQ(doubles, 0);
+  DoubleClick(30, 70);
+  LeftUp(30, 70);
+  EXPECT_EQ(doubles, 1);
+
+  Click(130, 70);
+  DoubleClick(130, 70);
+  LeftUp(130, 70);
+  EXPECT_EQ(presses, 2);
+  EXPECT_EQ(anyPress.Count(EventCode::EvClick), 2);  // a double click is a press too
+}
+
+TEST_F(UiControlTest, HandlersOfChildrenGetTheirParent) {
+  RecordingControl parent, child;
+  ASSERT_TRUE(parent.Create(hwnd(), {20, 60, 200, 100}));
+  ASSERT_TRUE(child.Create(parent, {30, 70, 80, 24}));
+  UiControl* seenParentOfChild = reinterpret_cast<UiControl*>(1);
+  UiControl* seenParentOfTop = reinterpret_cast<UiControl*>(1);
+  child.BindEvent(EventCode::EvClick, [&](UiControl* p, UiControl& c, const ControlEvent&) {
+    seenParentOfChild = p;
+    EXPECT_EQ(&c, &child);
+  });
+  parent.BindEvent(EventCode::EvClick, [&](UiControl* p, UiControl&, const ControlEvent&) { seenParentOfTop = p; });
+  Click(40, 80);
+  Click(200, 140);
+  EXPECT_EQ(seenParentOfChild, &parent);
+  EXPECT_EQ(seenParentOfTop, nullptr);
+}
+
+TEST_F(UiControlTest, MovesWithinTheToleranceChangeNothing) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
+  Pump();
+  control.Clear();
+  hooked.clear();
+  control.Move({20.00000001f, 60.f, 80.f, 24.f});
+  Pump();
+  EXPECT_TRUE(control.events.empty());
+  EXPECT_EQ(HookedCount(ToMessage(FrameworkMessage::WmControlMoved)), 0);
+}
+
+TEST_F(UiControlTest, PureMoveSendsNoResizeOrPaint) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
+  Pump();
+  control.Clear();
+  control.Move({50.f, 90.f});
+  Pump();
+  EXPECT_EQ(control.Codes(), (Codes{EventCode::EvMoved}));
+  EXPECT_EQ(control.Count(EventCode::Paint), 0);
+  EXPECT_EQ(control.PreviousRect(), (Rect{20, 60, 80, 24}));
+}
+
+TEST_F(UiControlTest, GrowingReplacesTheSurfaceThenResizesAndPaints) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
+  Pump();
+  control.Clear();
+  control.Move({std::nullopt, std::nullopt, 120.f, 40.f});
+  Pump();
+  ASSERT_GE(control.events.size(), 3u);
+  EXPECT_EQ(control.events[0].code, EventCode::EvResized);
+  EXPECT_EQ(control.events[0].wparam, 120u);
+  EXPECT_EQ(control.events[0].lparam, 40);
+  EXPECT_EQ(control.events[1].code, EventCode::Paint);
+  EXPECT_EQ(control.GetSurface().Width(), 120);
+  EXPECT_EQ(control.GetSurface().Height(), 40);
+}
+
+TEST_F(UiControlTest, MovingAParentMovesEveryDescendant) {
+  RecordingControl parent, child, grandchild;
+  ASSERT_TRUE(parent.Create(hwnd(), {20, 60, 300, 200}));
+  ASSERT_TRUE(child.Create(parent, {30, 70, 200, 100}));
+  ASSERT_TRUE(grandchild.Create(child, {40, 80, 50, 20}));
+  parent.Move({45.f, 50.f});
+  EXPECT_EQ(child.GetRect(), (Rect{55, 60, 200, 100}));
+  EXPECT_EQ(grandchild.GetRect(), (Rect{65, 70, 50, 20}));
+}
+
+TEST_F(UiControlTest, ZOrderKeepsTheOnlyControlAndDrawsIt) {
+  RecordingControl control(MakeArgb(255, 0, 0, 255));
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  const std::size_t captionControls = window().Controls().size() - 1;
+  control.ZOrder(UiControl::ZPosition::Bottom);
+  EXPECT_EQ(window().Controls().size(), captionControls + 1);
+  EXPECT_EQ(window().Controls().front(), &control);
+  EXPECT_EQ(CanvasPixel(120, 110), MakeArgb(255, 0, 0, 255));
+}
+
+TEST_F(UiControlTest, ZOrderDecidesWhichSiblingIsOnTop) {
+  RecordingControl red(MakeArgb(255, 255, 0, 0)), blue(MakeArgb(255, 0, 0, 255));
+  ASSERT_TRUE(red.Create(hwnd(), {100, 100, 80, 24}));
+  ASSERT_TRUE(blue.Create(hwnd(), {100, 100, 80, 24}));
+  EXPECT_EQ(CanvasPixel(120, 110), MakeArgb(255, 0, 0, 255));
+  blue.ZOrder(UiControl::ZPosition::Bottom);
+  EXPECT_EQ(CanvasPixel(120, 110), MakeArgb(255, 255, 0, 0));
+  Click(120, 110);
+  EXPECT_EQ(red.Count(EventCode::EvClick), 1);
+  EXPECT_EQ(blue.Count(EventCode::EvClick), 0);
+}
+
+TEST_F(UiControlTest, DisablingTheFocusedControlTakesTheFocusAway) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
+  Click(30, 70);
+  ASSERT_EQ(window().Focused(), &control);
+  control.Clear();
+  control.SetDisabled(true);
+  EXPECT_EQ(window().Focused(), nullptr);
+  EXPECT_FALSE(control.IsFocused());
+  Pump();
+  EXPECT_EQ(control.Count(EventCode::EvFocusLost), 1);
+  EXPECT_EQ(control.Count(EventCode::EvMouseLeave), 1);
+  Click(30, 70);  // a disabled control is transparent to the mouse
+  EXPECT_EQ(control.Count(EventCode::EvClick), 0);
+}
+
+TEST_F(UiControlTest, WithAnimationsOffFadesJumpAndNoTimerRuns) {
+  RecordingControl control;
+  CreateControlOptions options;
+  options.frameInterval = 60;
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}, options));
+  control.SetFadeLevel(51);
+  EXPECT_EQ(control.FadeLevel(), control.Alpha());
+  control.SetAlpha(200);
+  control.SetFadeLevel(0);
+  EXPECT_EQ(control.FadeLevel(), 200);
+  control.PaintNow();
+  control.Clear();
+  Pump(200);
+  EXPECT_EQ(control.Count(EventCode::Timer), 0);
+}
+
+TEST_F(UiControlTest, WithAnimationsOnAFadeRunsToTheEndAndStops) {
+  AttachWindowOptions options = DefaultOptions();
+  options.animationsOn = true;
+  Reopen(options);
+  RecordingControl control;
+  CreateControlOptions create;
+  create.frameInterval = 20;
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}, create));
+  control.onEvent = [&control](const ControlEvent& e) {
+    if (e.code == EventCode::Timer) control.SetFadeLevel(control.FadeLevel() + 51);
+  };
+  control.SetFadeLevel(51);
+  EXPECT_EQ(control.FadeLevel(), 51);
+  control.PaintNow();
+  EXPECT_NE(control.FadeImage(), nullptr);  // the old look, fading out
+  Pump(400);
+  EXPECT_EQ(control.FadeLevel(), 255);
+  EXPECT_EQ(control.FadeImage(), nullptr);
+  EXPECT_EQ(control.Count(EventCode::Timer), 4);  // 51 -> 102 -> 153 -> 204 -> 255
+}
+
+TEST_F(UiControlTest, DestroyingIsSafeAndTheControlCanBeCreatedAgain) {
+  RecordingControl never;
+  never.Destroy();
+  EXPECT_FALSE(never.IsCreated());
+
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
+  const std::size_t count = window().Controls().size();
+  control.Destroy();
+  EXPECT_FALSE(control.IsCreated());
+  EXPECT_EQ(window().Controls().size(), count - 1);
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
+  control.Clear();
+  Click(30, 70);
+  EXPECT_EQ(control.Count(EventCode::EvClick), 1);
+}
+
+TEST_F(UiControlTest, AnEventPostedToADestroyedControlIsDropped) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
+  control.PostEvent(EventCode::EvClick);
+  control.Destroy();
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));  // same object, a new life
+  control.Clear();
+  Pump();
+  EXPECT_EQ(control.Count(EventCode::EvClick), 0);
+}
+
+TEST_F(UiControlTest, CreatingUnderAControlOfAClosedWindowFails) {
+  RecordingControl parent, child;
+  ASSERT_TRUE(parent.Create(hwnd(), {20, 60, 200, 100}));
+  DestroyWindow(hwnd());
+  EXPECT_FALSE(parent.IsCreated());  // the window destroyed its controls
+  EXPECT_FALSE(child.Create(parent, {30, 70, 50, 20}));
+  EXPECT_FALSE(child.IsCreated());
+}
+
+TEST_F(UiControlTest, SendEventFromAWorkerRunsOnTheWindowThread) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
+  DWORD handlerThread = 0;
+  control.onEvent = [&handlerThread](const ControlEvent& e) {
+    if (e.code == EventCode::EvRefresh) handlerThread = GetCurrentThreadId();
+  };
+  int answer = 0;
+  bool done = false;
+  std::thread worker([&] {
+    answer = control.SendEvent(EventCode::EvRefresh);
+    done = true;
+  });
+  const DWORD until = GetTickCount() + 5000;
+  while (!done && static_cast<int>(until - GetTickCount()) > 0) Pump(5);
+  worker.join();
+  EXPECT_EQ(handlerThread, GetCurrentThreadId());
+  EXPECT_EQ(answer, kNotHandled);
+}
+
+TEST_F(UiControlTest, HiddenControlsAreNeitherDrawnNorHit) {
+  RecordingControl control(MakeArgb(255, 0, 0, 255));
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  const Argb shown = CanvasPixel(120, 110);
+  control.SetVisible(false);
+  EXPECT_EQ(control.Count(EventCode::EvHidden), 1);
+  EXPECT_EQ(CanvasPixel(120, 110), window().Background().PixelAt(120, 110));
+  EXPECT_NE(CanvasPixel(120, 110), shown);
+  Click(120, 110);
+  EXPECT_EQ(control.Count(EventCode::EvClick), 0);
+  control.SetVisible(true);
+  EXPECT_EQ(control.Count(EventCode::EvShown), 1);
+  EXPECT_EQ(CanvasPixel(120, 110), shown);
+}
+
+}  // namespace
+}  // namespace getlink::testing

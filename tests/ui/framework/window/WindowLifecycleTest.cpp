@@ -1,0 +1,249 @@
+// Creating, attaching, showing, closing and destroying framework windows; the modal loop
+// and the pop-up hook; window-level messages.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "tests/ui/framework/drawing/TestBitmaps.h"
+#include "tests/ui/framework/window/WindowTestSupport.h"
+#include "runtime/MessagePump.h"
+#include "ui/framework/window/UiCaptionTitle.h"
+#include "ui/framework/window/WindowFunctions.h"
+
+namespace getlink::testing {
+namespace {
+
+class WindowLifecycleTest : public WindowTest {};
+
+TEST_F(WindowLifecycleTest, CreateUiWindowCentresInTheWorkAreaByDefault) {
+  CreateWindowOptions options;
+  options.width = 300;
+  options.height = 200;
+  HWND hwnd = CreateUiWindow(nullptr, "居中", options);
+  ASSERT_NE(hwnd, nullptr);
+  RECT work, bounds;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  GetWindowRect(hwnd, &bounds);
+  EXPECT_EQ(bounds.left, work.left + (work.right - work.left - 300) / 2);
+  EXPECT_EQ(bounds.top, work.top + (work.bottom - work.top - 200) / 2);
+  EXPECT_EQ(bounds.right - bounds.left, 300);
+  wchar_t title[16] = L"";
+  GetWindowTextW(hwnd, title, 16);
+  EXPECT_STREQ(title, L"\x5C45\x4E2D");  // "居中" through code page 936
+  EXPECT_FALSE(IsWindowVisible(hwnd));
+  DestroyWindow(hwnd);
+}
+
+TEST_F(WindowLifecycleTest, AttachRefusesWhatItCannotTake) {
+  UiWindow other;
+  EXPECT_FALSE(other.Attach(nullptr));
+  EXPECT_FALSE(other.Attach(hwnd()));  // the fixture's window object holds it already
+  EXPECT_FALSE(window().Attach(hwnd()));
+  EXPECT_EQ(UiWindow::FromHwnd(hwnd()), &window());
+}
+
+TEST_F(WindowLifecycleTest, TheTitleFollowsTheWindowText) {
+  AttachWindowOptions options = DefaultOptions();
+  options.captionFlags = CaptionFlag::Title | CaptionFlag::Close;
+  Reopen(options);
+  ASSERT_NE(window().TitleLabel(), nullptr);
+  EXPECT_EQ(window().TitleLabel()->GetText(), "测试窗口");
+  EXPECT_EQ(window().TitleLabel()->GetRect(), (Rect{11, 11, kWidth - 52.f - 11, 20}));
+  SetWindowTextW(hwnd(), L"\x65B0");  // "新"
+  EXPECT_EQ(window().TitleLabel()->GetText(), "新");
+}
+
+TEST_F(WindowLifecycleTest, DestroyingTheWindowDestroysItsControlsAndLeavesThemReusable) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  int destroyed = 0;
+  control.onEvent = [&destroyed](const ControlEvent& e) { destroyed += e.code == EventCode::Destroy; };
+  DestroyWindow(hwnd());
+  EXPECT_EQ(destroyed, 1);
+  EXPECT_FALSE(control.IsCreated());
+  EXPECT_EQ(window().Hwnd(), nullptr);
+  EXPECT_TRUE(window().Controls().empty());
+
+  // The same window object takes another window.
+  CreateWindowOptions create;
+  create.width = 200;
+  create.height = 150;
+  HWND again = CreateUiWindow(nullptr, "again", create);
+  ASSERT_TRUE(window().Attach(again, DefaultOptions()));
+  ASSERT_TRUE(control.Create(again, {20, 60, 50, 20}));
+  EXPECT_EQ(window().Canvas().Width(), 200);
+  DestroyWindow(again);
+}
+
+TEST_F(WindowLifecycleTest, AVetoedCloseKeepsTheWindowWithoutItsEffect) {
+  window().SetAnimationsOn(true);
+  window().SetCloseEffect(WindowEffect::Fade);
+  hookAnswers.push_back({WM_CLOSE, 0});
+  SendMessageW(hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(hwnd()));
+  EXPECT_TRUE(IsWindowVisible(hwnd()));
+  EXPECT_FALSE(window().Frozen());
+
+  hookAnswers.pop_back();
+  SendMessageW(hwnd(), WM_CLOSE, 0, 0);  // plays the fade, hides, then destroys
+  EXPECT_FALSE(IsWindow(hwnd()));
+}
+
+TEST_F(WindowLifecycleTest, ShowingAnimatedEndsShownAndComposed) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  ShowWindow(hwnd(), SW_HIDE);
+  window().SetAnimationsOn(true);
+  window().ShowAnimated(WindowEffect::Zoom, 50);
+  EXPECT_TRUE(IsWindowVisible(hwnd()));
+  EXPECT_FALSE(window().Frozen());
+  EXPECT_EQ(CanvasPixel(120, 110), MakeArgb(255, 200, 40, 40));
+
+  ShowWindow(hwnd(), SW_HIDE);
+  window().ShowAnimated(WindowEffect::None);  // no effect still shows the window
+  EXPECT_TRUE(IsWindowVisible(hwnd()));
+}
+
+TEST_F(WindowLifecycleTest, TheModalLoopRunsUntilItsWindowIsGone) {
+  CreateWindowOptions create;
+  create.width = 200;
+  create.height = 150;
+  HWND dialog = CreateUiWindow(hwnd(), "modal", create);
+  UiWindow dialogWindow;
+  ASSERT_TRUE(dialogWindow.Attach(dialog, DefaultOptions()));
+  ShowWindow(dialog, SW_SHOWNORMAL);
+  RecordingControl outside;
+  ASSERT_TRUE(outside.Create(hwnd(), {100, 100, 80, 24}));
+  outside.Clear();
+
+  // Input for another window is dropped while the loop runs; the dialog closes itself.
+  PostMessageW(hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, 110));
+  PostMessageW(hwnd(), ToMessage(FrameworkMessage::WmPresent), 0, 0);  // not input: handled
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  ModalLoop(dialog);
+  EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_EQ(outside.Count(EventCode::LeftDown), 0);
+}
+
+TEST_F(WindowLifecycleTest, AQuitEndsTheModalLoopAndStaysForTheOuterLoop) {
+  CreateWindowOptions create;
+  HWND dialog = CreateUiWindow(hwnd(), "modal", create);
+  PostQuitMessage(7);
+  ModalLoop(dialog);
+  EXPECT_TRUE(IsWindow(dialog));
+  MSG msg;
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 7u);
+  DestroyWindow(dialog);
+}
+
+TEST_F(WindowLifecycleTest, PopUpsCloseOnEscapeAndOnDeactivation) {
+  CreateWindowOptions create;
+  create.width = 120;
+  create.height = 80;
+  HWND popup = CreateUiWindow(hwnd(), "popup", create);
+  UiWindow popupWindow;
+  ASSERT_TRUE(popupWindow.Attach(popup, DefaultOptions()));
+  popupWindow.SetMessageHook(PopupHook);
+  SetPropW(popup, L"Zt_Wnd_Flags", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(PopupKind::CloseOnDeactivate)));
+  int closes = 0;
+  SendMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+  SendMessageW(popup, WM_ACTIVATE, WA_INACTIVE, 0);
+  MSG msg;
+  while (PeekMessageW(&msg, popup, WM_CLOSE, WM_CLOSE, PM_REMOVE)) ++closes;
+  EXPECT_EQ(closes, 2);
+  PopupHook(popup, WM_DESTROY, 0, 0);
+  EXPECT_EQ(GetPropW(popup, L"Zt_Wnd_Flags"), nullptr);
+  DestroyWindow(popup);
+}
+
+TEST_F(WindowLifecycleTest, AnOwnedPopUpClosesItsHostUnlessAnotherPopUpTakesOver) {
+  CreateWindowOptions create;
+  HWND host = CreateUiWindow(hwnd(), "host", create);
+  HWND popup = CreateUiWindow(hwnd(), "popup", create);
+  HWND sibling = CreateUiWindow(hwnd(), "sibling", create);
+  SetPropW(popup, L"Zt_Wnd_Flags", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(PopupKind::Owned)));
+  SetPropW(popup, L"Zt_LayerUI_Host", host);
+  SetPropW(sibling, L"Zt_LayerUI_Host", host);
+  auto closesOfHost = [host] {
+    int n = 0;
+    MSG msg;
+    while (PeekMessageW(&msg, host, WM_CLOSE, WM_CLOSE, PM_REMOVE)) ++n;
+    return n;
+  };
+  PopupHook(popup, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(sibling));
+  EXPECT_EQ(closesOfHost(), 0);
+  PopupHook(popup, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(hwnd()));
+  EXPECT_EQ(closesOfHost(), 1);
+  PopupHook(popup, WM_DESTROY, 0, 0);
+  EXPECT_EQ(GetPropW(popup, L"Zt_LayerUI_Host"), nullptr);
+  EXPECT_EQ(GetPropW(popup, L"Zt_Wnd_Flags"), nullptr);
+  for (HWND w : {host, popup, sibling}) DestroyWindow(w);
+}
+
+TEST_F(WindowLifecycleTest, MaximisedSizeAndMinimumTrackSize) {
+  MINMAXINFO info = {};
+  SendMessageW(hwnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(info.ptMaxSize.x, work.right - work.left + 14);
+  EXPECT_EQ(info.ptMaxPosition.x, work.left - 7);
+  EXPECT_EQ(info.ptMinTrackSize.x, 28 * 2 + 11 + 35 + 1);  // two caption buttons, one of them close
+  EXPECT_EQ(info.ptMinTrackSize.y, 40);
+}
+
+TEST_F(WindowLifecycleTest, HoveringAControlWithATipShowsItsTooltip) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  control.SetTipText("提示");
+  MouseMove(110, 110);
+  // The window's tooltip is the one that has a tool now.
+  HWND tooltip = nullptr;
+  while ((tooltip = FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr)) != nullptr)
+    if (SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0) > 0) break;
+  ASSERT_NE(tooltip, nullptr);
+  TOOLINFOW tool = {};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  wchar_t text[32] = L"";
+  tool.lpszText = text;
+  ASSERT_TRUE(SendMessageW(tooltip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)));
+  EXPECT_STREQ(text, L"\x63D0\x793A");
+  EXPECT_EQ(tool.rect.left, 100);
+  EXPECT_EQ(tool.rect.right, 180);
+}
+
+TEST_F(WindowLifecycleTest, ForwardedEventsReachTheControl) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  SendMessageW(hwnd(), ToMessage(FrameworkMessage::WmForwardEvent), 42, static_cast<LPARAM>(control.Handle()));
+  ASSERT_FALSE(control.events.empty());
+  EXPECT_EQ(static_cast<int>(control.events.back().code), 10258);
+  EXPECT_EQ(control.events.back().lparam, 42);
+}
+
+TEST_F(WindowLifecycleTest, ASkinImageFillsTheWindowAndSetsTheSkinColour) {
+  UniqueBitmap blue = BitmapOf(300, 200, [](int, int) { return MakeArgb(255, 0, 0, 200); });
+  AttachWindowOptions options = DefaultOptions();
+  options.skinImage = EncodePng(blue.get());
+  options.skinColour.reset();
+  options.imageMode = SkinImageMode::Stretched;
+  Reopen(options);
+  EXPECT_EQ(window().SkinColour(), MakeColorRef(0, 0, 200));
+  const Argb inside = CanvasPixel(200, 200);
+  EXPECT_NEAR(BlueOf(inside), 200, 2);
+  EXPECT_EQ(RedOf(inside), 0);
+
+  options.imageMode = SkinImageMode::Natural;  // at the corner, fading into the skin colour
+  options.skinColour = MakeColorRef(250, 250, 250);
+  Reopen(options);
+  EXPECT_NEAR(BlueOf(CanvasPixel(20, 40)), 200, 2);   // the image, away from its fading edges
+  EXPECT_EQ(RedOf(CanvasPixel(20, 40)), 0);
+  EXPECT_NEAR(RedOf(CanvasPixel(400, 280)), 250, 2);  // the skin colour beyond it
+  const Argb band = CanvasPixel(280, 40);             // inside the band along its right edge
+  EXPECT_GT(RedOf(band), 100);
+  EXPECT_LT(RedOf(band), 245);
+}
+
+}  // namespace
+}  // namespace getlink::testing

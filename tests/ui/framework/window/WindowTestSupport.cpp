@@ -1,0 +1,178 @@
+#include "tests/ui/framework/window/WindowTestSupport.h"
+
+#include "runtime/MessagePump.h"
+#include "tests/ui/framework/drawing/TestBitmaps.h"
+#include "ui/framework/window/WindowFunctions.h"
+
+namespace getlink::testing {
+
+ByteSet EncodePng(GpBitmap* bitmap) {
+  CLSID png;
+  CLSIDFromString(L"{557CF406-1A04-11D3-9A73-0000F81EF32E}", &png);
+  IStream* stream = nullptr;
+  if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream))) return {};
+  ByteSet bytes;
+  if (gdip::GdipSaveImageToStream(bitmap, stream, &png, nullptr) == Gdiplus::Ok) {
+    STATSTG stat = {};
+    stream->Stat(&stat, STATFLAG_NONAME);
+    bytes.resize(static_cast<std::size_t>(stat.cbSize.QuadPart));
+    const LARGE_INTEGER start = {};
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    ULONG read = 0;
+    stream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read);
+    bytes.resize(read);
+  }
+  stream->Release();
+  return bytes;
+}
+
+int RecordingControl::Count(EventCode code) const {
+  int n = 0;
+  for (const ControlEvent& event : events) n += event.code == code ? 1 : 0;
+  return n;
+}
+
+std::vector<EventCode> RecordingControl::Codes() const {
+  std::vector<EventCode> codes;
+  for (const ControlEvent& event : events) {
+    if (event.code != EventCode::Paint && event.code != EventCode::Timer && event.code != EventCode::EvCompose &&
+        event.code != EventCode::EvQueryFocus && event.code != EventCode::EvRefresh)
+      codes.push_back(event.code);
+  }
+  return codes;
+}
+
+int RecordingControl::OnEvent(const ControlEvent& event) {
+  events.push_back(event);
+  if (onEvent) onEvent(event);
+  return UiControl::OnEvent(event);
+}
+
+int RecordingControl::OnPaint() {
+  if (!BeginControlPaint(true)) return kNotHandled;
+  MutableSurface().Clear(colour_);
+  EndControlPaint();
+  return kNotHandled;
+}
+
+AttachWindowOptions WindowTest::DefaultOptions() {
+  AttachWindowOptions options;
+  options.captionFlags = CaptionFlag::Close | CaptionFlag::Minimise;
+  options.opacity = 255;
+  options.skinColour = MakeColorRef(230, 230, 230);
+  options.animationsOn = false;
+  options.dragMove = false;
+  options.resizable = false;
+  options.blurBehind = false;
+  return options;
+}
+
+void WindowTest::SetUp() {
+  StartFramework();
+  Open(DefaultOptions());
+}
+
+void WindowTest::TearDown() { Close(); }
+
+void WindowTest::Reopen(AttachWindowOptions options) {
+  Close();
+  Open(options);
+}
+
+void WindowTest::Open(const AttachWindowOptions& options) {
+  CreateWindowOptions create;
+  create.left = 40;
+  create.top = 40;
+  create.width = kWidth;
+  create.height = kHeight;
+  hwnd_ = CreateUiWindow(nullptr, "测试窗口", create);
+  ASSERT_NE(hwnd_, nullptr);
+  window_ = std::make_unique<UiWindow>();
+  ASSERT_TRUE(window_->Attach(hwnd_, options));
+  window_->SetMessageHook([this](HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+    hooked.push_back(MSG{hwnd, msg, wparam, lparam, 0, {0, 0}});
+    for (const auto& [message, answer] : hookAnswers)
+      if (message == msg) return answer;
+    return kNotHandled;
+  });
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  Pump();
+}
+
+void WindowTest::Close() {
+  if (window_ != nullptr) window_->SetMessageHook(nullptr);
+  if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  window_.reset();
+  hwnd_ = nullptr;
+  Pump();
+  hooked.clear();
+}
+
+void WindowTest::Pump(int ms) {
+  const DWORD until = GetTickCount() + static_cast<DWORD>(ms);
+  do {
+    PumpMessages();
+    if (ms > 0) Sleep(5);
+  } while (static_cast<int>(until - GetTickCount()) > 0);
+  PumpMessages();
+}
+
+bool WindowTest::PumpUntil(const std::function<bool()>& condition, int ms) {
+  const DWORD until = GetTickCount() + static_cast<DWORD>(ms);
+  while (!condition()) {
+    if (static_cast<int>(until - GetTickCount()) <= 0) return false;
+    Pump(10);
+  }
+  Pump(50);  // let what follows the change settle
+  return true;
+}
+
+void WindowTest::MouseMove(int x, int y) {
+  SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  Pump();
+}
+
+void WindowTest::LeftDown(int x, int y) {
+  SendMessageW(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  Pump();
+}
+
+void WindowTest::LeftUp(int x, int y) {
+  SendMessageW(hwnd_, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  Pump();
+}
+
+void WindowTest::Click(int x, int y) {
+  MouseMove(x, y);
+  LeftDown(x, y);
+  LeftUp(x, y);
+}
+
+void WindowTest::DoubleClick(int x, int y) {
+  SendMessageW(hwnd_, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
+  Pump();
+}
+
+void WindowTest::RightClick(int x, int y) {
+  SendMessageW(hwnd_, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
+  SendMessageW(hwnd_, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
+  Pump();
+}
+
+void WindowTest::Key(WPARAM key) {
+  SendMessageW(hwnd_, WM_KEYDOWN, key, 0);
+  Pump();
+}
+
+Argb WindowTest::CanvasPixel(int x, int y) {
+  Pump();
+  return window_->Canvas().PixelAt(x, y);
+}
+
+int WindowTest::HookedCount(UINT msg, std::function<bool(const MSG&)> match) const {
+  int n = 0;
+  for (const MSG& m : hooked) n += m.message == msg && (!match || match(m)) ? 1 : 0;
+  return n;
+}
+
+}  // namespace getlink::testing

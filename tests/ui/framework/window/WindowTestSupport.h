@@ -1,0 +1,106 @@
+// A real framework window for tests: created, attached and shown (without animation),
+// with helpers that drive it like a user would (mouse and keyboard messages) and a
+// control that records every event it receives.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/UiWindow.h"
+
+namespace getlink::testing {
+
+// The bitmap as PNG file bytes.
+ByteSet EncodePng(GpBitmap* bitmap);
+
+// A control that paints itself in one colour and records its events.
+class RecordingControl : public UiControl {
+ public:
+  explicit RecordingControl(Argb colour = MakeArgb(255, 200, 40, 40)) : colour_(colour) {}
+
+  bool Create(HWND host, const Rect& rect, CreateControlOptions options = {}) {
+    return UiControl::Create(host, rect, ControlType::Button, options);
+  }
+  bool Create(UiControl& parent, const Rect& rect, CreateControlOptions options = {}) {
+    return UiControl::Create(parent, rect, ControlType::Button, options);
+  }
+
+  // Events received, in order.
+  std::vector<ControlEvent> events;
+  // How many events with this code arrived.
+  int Count(EventCode code) const;
+  // The codes received, in order, leaving out paints and timers.
+  std::vector<EventCode> Codes() const;
+  void Clear() { events.clear(); }
+
+  // Answers for the framework's questions; kNotHandled leaves the default.
+  int queryPressAnswer = kNotHandled;
+  int queryDimmingAnswer = kNotHandled;
+  // Runs inside OnEvent for every event, after it is recorded.
+  std::function<void(const ControlEvent&)> onEvent;
+
+  using UiControl::BeginControlPaint;
+  using UiControl::EndControlPaint;
+
+ protected:
+  int OnEvent(const ControlEvent& event) override;
+  int OnPaint() override;
+  int QueryPress() override { return queryPressAnswer; }
+  int QueryDimming() override { return queryDimmingAnswer; }
+
+ private:
+  Argb colour_;
+};
+
+// One attached, shown framework window per test.
+class WindowTest : public ::testing::Test {
+ protected:
+  static constexpr int kWidth = 450;
+  static constexpr int kHeight = 320;
+
+  void SetUp() override;
+  void TearDown() override;
+
+  // Re-creates the window with other options (the default: layered, opacity 255,
+  // close and minimise buttons, animations off, no dragging).
+  void Reopen(AttachWindowOptions options);
+  static AttachWindowOptions DefaultOptions();
+
+  HWND hwnd() const { return hwnd_; }
+  UiWindow& window() { return *window_; }
+
+  // Lets posted messages and due timers run, for about `ms` milliseconds at the least.
+  void Pump(int ms = 0);
+  // Pumps until `condition` holds (true) or about `ms` milliseconds passed (false), for
+  // what the system does in its own time (maximising, restoring).
+  bool PumpUntil(const std::function<bool()>& condition, int ms = 3000);
+  void MouseMove(int x, int y);
+  void LeftDown(int x, int y);
+  void LeftUp(int x, int y);
+  void Click(int x, int y);
+  void DoubleClick(int x, int y);
+  void RightClick(int x, int y);
+  void Key(WPARAM key);
+  // The canvas pixel (straight ARGB) after everything queued has been composed.
+  Argb CanvasPixel(int x, int y);
+
+  // Messages that reached the window's message hook, in order.
+  std::vector<MSG> hooked;
+  // The hook answers this for these messages (to keep e.g. the system's move loop away).
+  std::vector<std::pair<UINT, int>> hookAnswers = {{WM_NCLBUTTONDOWN, 0}};
+  int HookedCount(UINT msg, std::function<bool(const MSG&)> match = {}) const;
+
+ private:
+  void Open(const AttachWindowOptions& options);
+  void Close();
+
+  HWND hwnd_ = nullptr;
+  std::unique_ptr<UiWindow> window_;
+};
+
+}  // namespace getlink::testing

@@ -1,0 +1,85 @@
+#include "ui/framework/drawing/FrameworkStartup.h"
+
+#include "runtime/Codec.h"
+#include "ui/framework/drawing/BoundEntryPoint.h"
+#include "ui/framework/drawing/EmbeddedImages.h"
+#include "ui/framework/drawing/Fonts.h"
+
+namespace getlink {
+namespace {
+
+struct FrameworkState {
+  bool started = false;
+  ULONG_PTR gdiplusToken = 0;
+  int osMajorVersion = 0;
+  UniqueFont defaultFont;
+  HCURSOR defaultCursor = nullptr;
+  HICON defaultIcon = nullptr;
+  Image captionButtons;
+};
+
+FrameworkState& State() {
+  static FrameworkState state;
+  return state;
+}
+
+LRESULT CALLBACK DefaultUiProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The real version, which GetVersionEx hides from programs without a manifest.
+int ReadOsMajorVersion() {
+  static BoundEntryPoint<LONG(WINAPI*)(OSVERSIONINFOW*)> rtlGetVersion("ntdll.dll", "RtlGetVersion");
+  OSVERSIONINFOW version = {};
+  version.dwOSVersionInfoSize = sizeof version;
+  return rtlGetVersion(&version) == 0 ? static_cast<int>(version.dwMajorVersion) : 0;
+}
+
+}  // namespace
+
+void FrameworkStartup(const std::function<void()>& buildEditMenu) {
+  FrameworkState& state = State();
+  if (state.started) return;
+  state.started = true;
+  Gdiplus::GdiplusStartupInput input;
+  Gdiplus::GdiplusStartup(&state.gdiplusToken, &input, nullptr);
+  state.osMajorVersion = ReadOsMajorVersion();
+  state.defaultFont = MakeDefaultFont();
+  state.defaultCursor = LoadCursorW(nullptr, IDC_ARROW);
+  state.captionButtons = LoadEmbeddedImage(EmbeddedImage::CaptionButtons);
+  RegisterUiClass();
+  if (buildEditMenu) buildEditMenu();
+}
+
+GpFont* DefaultFont() { return State().defaultFont.get(); }
+GpImage* CaptionButtonImage() { return State().captionButtons.Get(); }
+int OsMajorVersion() { return State().osMajorVersion; }
+HCURSOR DefaultCursor() { return State().defaultCursor; }
+HICON DefaultIcon() { return State().defaultIcon; }
+
+ATOM RegisterUiClass(const UiClassOptions& options) {
+  HINSTANCE program = GetModuleHandleW(nullptr);
+  HICON icon = nullptr;
+  if (options.icon) {
+    icon = *options.icon;
+  } else {
+    icon = LoadIconW(program, MAKEINTRESOURCEW(kProgramIconId));
+    State().defaultIcon = icon;
+  }
+  HCURSOR cursor = options.cursor ? *options.cursor : DefaultCursor();
+  if (cursor == nullptr) cursor = LoadCursorW(nullptr, IDC_ARROW);
+  const std::wstring name = ToWide(options.name.value_or(kUiClassName));
+
+  WNDCLASSEXW windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = options.style.value_or(CS_DBLCLKS);
+  windowClass.lpfnWndProc = options.procedure.value_or(DefaultUiProcedure);
+  windowClass.hInstance = program;
+  windowClass.hIcon = icon;
+  windowClass.hCursor = cursor;
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+  windowClass.lpszClassName = name.c_str();
+  return RegisterClassExW(&windowClass);
+}
+
+}  // namespace getlink

@@ -1,0 +1,68 @@
+#include "ui/framework/drawing/Surface.h"
+
+#include "ui/framework/drawing/Image.h"
+
+namespace getlink {
+
+Surface::Surface(int width, int height) {
+  if (width < 1 || height < 1) return;
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down: row 0 first, like GDI+ bitmaps
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  MemoryDc dc(CreateCompatibleDC(nullptr));
+  if (dc == nullptr) return;
+  GdiBitmap dib(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (dib == nullptr || bits == nullptr) return;
+  ObjectSelection selection(dc.get(), dib.get());
+
+  GpBitmap* bitmap = nullptr;
+  if (gdip::GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppPARGB, static_cast<BYTE*>(bits),
+                                      &bitmap) != Gdiplus::Ok)
+    return;
+  UniqueBitmap ownedBitmap(bitmap);
+  GpGraphics* graphics = nullptr;
+  if (gdip::GdipGetImageGraphicsContext(bitmap, &graphics) != Gdiplus::Ok) return;
+  UniqueGraphics ownedGraphics(graphics);
+  gdip::GdipSetSmoothingMode(graphics, Gdiplus::SmoothingModeAntiAlias);
+  gdip::GdipSetTextRenderingHint(graphics, Gdiplus::TextRenderingHintAntiAliasGridFit);
+
+  width_ = width;
+  height_ = height;
+  pixels_ = static_cast<std::uint32_t*>(bits);  // a fresh DIB section is all zeros
+  dc_ = std::move(dc);
+  dib_ = std::move(dib);
+  selection_ = std::move(selection);
+  bitmap_ = std::move(ownedBitmap);
+  graphics_ = std::move(ownedGraphics);
+}
+
+Surface& Surface::operator=(Surface&& other) noexcept {
+  // Through a temporary, so that the old surface is torn down in the right order.
+  Surface taken(std::move(other));
+  swap(taken);
+  return *this;
+}
+
+void Surface::swap(Surface& other) noexcept {
+  std::swap(width_, other.width_);
+  std::swap(height_, other.height_);
+  std::swap(pixels_, other.pixels_);
+  std::swap(dc_, other.dc_);
+  std::swap(dib_, other.dib_);
+  std::swap(selection_, other.selection_);
+  std::swap(bitmap_, other.bitmap_);
+  std::swap(graphics_, other.graphics_);
+}
+
+void Surface::Clear(Argb colour) {
+  if (graphics_ != nullptr) gdip::GdipGraphicsClear(graphics_.get(), colour);
+}
+
+Argb Surface::PixelAt(int x, int y) const { return getlink::PixelAt(bitmap_.get(), x, y); }
+
+}  // namespace getlink

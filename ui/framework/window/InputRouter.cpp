@@ -1,0 +1,346 @@
+#include "ui/framework/window/InputRouter.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "runtime/TextBuild.h"
+#include "runtime/TextSearch.h"
+#include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/UiWindow.h"
+
+namespace getlink {
+namespace {
+
+// Sizing zones, numbered like the WMSZ_ edges that SC_SIZE + zone starts.
+enum class SizingZone : int {
+  None = 0, Left = 1, Right = 2, Top = 3, TopLeft = 4, TopRight = 5, Bottom = 6, BottomLeft = 7, BottomRight = 8,
+};
+
+// Pixels of the top and left borders, and of the bottom and right ones, that resize.
+constexpr int kNearBand = 8;
+constexpr int kFarBand = 10;
+// A double click this close to the top of the window toggles maximise.
+constexpr int kCaptionHeight = 30;
+
+SizingZone ZoneAt(int x, int y, int width, int height) {
+  if (y < kNearBand) {
+    if (x < kFarBand) return SizingZone::TopLeft;
+    if (x > width - kFarBand) return SizingZone::TopRight;
+    return SizingZone::Top;
+  }
+  if (y > height - kFarBand) {
+    if (x < kFarBand) return SizingZone::BottomLeft;
+    if (x > width - kFarBand) return SizingZone::BottomRight;
+    return SizingZone::Bottom;
+  }
+  if (x < kNearBand) return SizingZone::Left;
+  if (x > width - kFarBand) return SizingZone::Right;
+  return SizingZone::None;
+}
+
+LPCWSTR CursorOf(SizingZone zone) {
+  switch (zone) {
+    case SizingZone::TopLeft:
+    case SizingZone::BottomRight: return IDC_SIZENWSE;
+    case SizingZone::TopRight:
+    case SizingZone::BottomLeft: return IDC_SIZENESW;
+    case SizingZone::Top:
+    case SizingZone::Bottom: return IDC_SIZENS;
+    default: return IDC_SIZEWE;
+  }
+}
+
+UiControl* HitIn(const std::vector<UiControl*>& controls, float x, float y) {
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+    UiControl* control = *it;
+    if (!control->Visible() || control->Disabled() || !control->HitTest(x, y)) continue;
+    UiControl* deeper = HitIn(control->Children(), x, y);
+    return deeper != nullptr ? deeper : control;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+// A control pointer with the life it belongs to: a handler may destroy the control, and
+// the pointer must not be used after that.
+struct InputRouter::Tracked {
+  UiControl* control = nullptr;
+  std::uint32_t serial = 0;
+};
+
+HWND InputRouter::Hwnd() const { return window_.Hwnd(); }
+
+InputRouter::Tracked InputRouter::Track(UiControl* control) const {
+  return {control, control != nullptr ? control->Serial() : 0};
+}
+
+UiControl* InputRouter::Live(const Tracked& tracked) const {
+  return tracked.control != nullptr && window_.IsLive(tracked.control, tracked.serial) ? tracked.control : nullptr;
+}
+
+int InputRouter::Dispatch(UiControl* control, EventCode code, WPARAM wparam, LPARAM lparam) {
+  return control != nullptr ? window_.Dispatch(*control, {code, wparam, lparam}) : kNotHandled;
+}
+
+void InputRouter::CallBack(const ControlHandler& handler, UiControl* control, WPARAM wparam, LPARAM lparam) {
+  if (handler) handler(Hwnd(), control, wparam, lparam, control != nullptr ? control->Type() : ControlType::None);
+}
+
+UiControl* InputRouter::HitTest(float x, float y) const { return HitIn(window_.Controls(), x, y); }
+
+// --- hover ---
+
+void InputRouter::ChangeHover(UiControl* hit, bool announceEnter) {
+  if (hit == hovered_) return;
+  const Tracked old = Track(hovered_);
+  const Tracked next = Track(hit);
+  hovered_ = hit;
+  if (UiControl* control = Live(old); control != nullptr && control->Visible()) {
+    Dispatch(control, EventCode::EvMouseLeave, 0, reinterpret_cast<LPARAM>(hit));
+    CallBack(window_.Callbacks().mouseLeave, Live(old), 0, 0);
+  }
+  if (!announceEnter) return;
+  if (UiControl* control = Live(next)) {
+    Dispatch(control, EventCode::EvMouseEnter, 0, reinterpret_cast<LPARAM>(old.control));
+    CallBack(window_.Callbacks().mouseEnter, Live(next), 0, 0);
+  }
+  if (UiControl* control = Live(next)) window_.UpdateTooltip(control);
+}
+
+void InputRouter::OnMouseLeaveWindow() {
+  tracking_ = false;
+  ReleaseCapture();
+  ChangeHover(nullptr, false);
+}
+
+// --- press ---
+
+void InputRouter::BeginPress(UiControl& control, WPARAM wparam, LPARAM lparam) {
+  const Tracked pressed = Track(&control);
+  CallBack(window_.Callbacks().mouseDown, &control, wparam, lparam);
+  if (Live(pressed) == nullptr) return;
+  pressed_ = &control;
+  if (control.Focusable() && focused_ != &control) ChangeFocus(&control, false);
+  if (wparam == kDoubleClickMarker && Live(pressed) != nullptr)
+    CallBack(window_.Callbacks().doubleClick, &control, wparam, lparam);
+  SetCapture(Hwnd());
+}
+
+void InputRouter::EndPress(WPARAM wparam, LPARAM lparam) {
+  // The press is over before anyone hears of it: a handler may open a modal loop.
+  const Tracked pressed = Track(pressed_);
+  pressed_ = nullptr;
+  CallBack(window_.Callbacks().mouseUp, nullptr, wparam, lparam);
+  ReleaseCapture();
+  UiControl* hit = HitTest(static_cast<float>(GET_X_LPARAM(lparam)), static_cast<float>(GET_Y_LPARAM(lparam)));
+  UiControl* control = Live(pressed);
+  if (control != nullptr && hit == control) {
+    Activate(*control, static_cast<WPARAM>(control->Handle()), lparam);
+    return;
+  }
+  // Released elsewhere: the pressed control is left, the one under the mouse entered.
+  hovered_ = control;
+  if (control == nullptr || !control->Visible()) hovered_ = nullptr;
+  ChangeHover(hit, true);
+}
+
+void InputRouter::Activate(UiControl& control, WPARAM wparam, LPARAM lparam) {
+  const Tracked clicked = Track(&control);
+  Dispatch(&control, EventCode::EvClick, wparam, lparam);
+  CallBack(window_.Callbacks().click, Live(clicked), wparam, lparam);
+}
+
+void InputRouter::OnDeactivate() {
+  if (pressed_ == nullptr) return;
+  ReleaseCapture();
+  pressed_ = nullptr;
+}
+
+void InputRouter::StartWindowDrag() {
+  // The system moves the window while the button stays down.
+  SendMessageW(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void InputRouter::ToggleMaximise() {
+  PostMessageW(Hwnd(), WM_SYSCOMMAND, IsZoomed(Hwnd()) ? SC_RESTORE : SC_MAXIMIZE, 0);
+  SendMessageW(Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+// --- mouse ---
+
+void InputRouter::OnMouse(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_MOUSEMOVE && !tracking_) {
+    TRACKMOUSEEVENT request = {sizeof request, TME_LEAVE, Hwnd(), 0};
+    tracking_ = TrackMouseEvent(&request) != FALSE;
+  }
+  if (window_.Frozen() || BorderHitTest(msg, lparam)) return;
+
+  if (pressed_ != nullptr) {
+    // Like a capture: every mouse message goes to the pressed control.
+    Dispatch(pressed_, static_cast<EventCode>(msg), wparam, lparam);
+    if (msg == WM_LBUTTONUP) EndPress(wparam, lparam);
+    return;
+  }
+
+  const int x = GET_X_LPARAM(lparam);
+  const int y = GET_Y_LPARAM(lparam);
+  UiControl* hit = HitTest(static_cast<float>(x), static_cast<float>(y));
+  const Tracked target = Track(hit);
+  ChangeHover(hit, msg == WM_MOUSEMOVE);
+
+  switch (msg) {
+    case WM_LBUTTONDOWN: {
+      if (GetFocus() != Hwnd()) SetFocus(Hwnd());
+      const bool doubleClick = wparam == kDoubleClickMarker;
+      UiControl* control = Live(target);
+      if (control != nullptr && (Dispatch(control, EventCode::EvQueryPress, 0, 0) != kNotHandled ||
+                                 control->Focusable())) {
+        if (UiControl* still = Live(target)) BeginPress(*still, wparam, lparam);
+      } else if (control != nullptr && doubleClick && control == window_.TitleControl() &&
+                 window_.HasCaptionFlag(CaptionFlag::Title) && window_.HasCaptionFlag(CaptionFlag::Maximise)) {
+        ToggleMaximise();
+        return;
+      } else if (control == nullptr && doubleClick) {
+        if (y < kCaptionHeight && window_.HasCaptionFlag(CaptionFlag::Maximise)) ToggleMaximise();
+        return;
+      } else if (window_.DragMove()) {
+        StartWindowDrag();
+        return;  // the button is up again: nothing more to deliver
+      }
+      break;
+    }
+    case WM_RBUTTONDOWN:
+      CallBack(window_.Callbacks().rightDown, Live(target), wparam, lparam);
+      break;
+    case WM_RBUTTONUP:
+      CallBack(window_.Callbacks().rightUp, Live(target), wparam, lparam);
+      break;
+    default:
+      break;
+  }
+  Dispatch(Live(target), static_cast<EventCode>(msg), wparam, lparam);
+}
+
+bool InputRouter::BorderHitTest(UINT msg, LPARAM lparam) {
+  if (!window_.Resizable() || pressed_ != nullptr || (msg != WM_MOUSEMOVE && msg != WM_LBUTTONDOWN) ||
+      IsZoomed(Hwnd()))
+    return false;
+  const SizingZone zone = ZoneAt(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam), window_.Width(), window_.Height());
+  if (zone == SizingZone::None) return false;
+  SetCursor(LoadCursorW(nullptr, CursorOf(zone)));
+  ChangeHover(nullptr, false);
+  if (msg == WM_LBUTTONDOWN) SendMessageW(Hwnd(), WM_SYSCOMMAND, SC_SIZE + static_cast<int>(zone), 0);
+  return true;
+}
+
+// --- focus ---
+
+void InputRouter::SetFocusControl(UiControl* control, bool fromKeyboard) {
+  if (control == nullptr || control->Disabled() || !control->Visible() || !control->Focusable() ||
+      control->Type() == ControlType::CaptionButton || control == focused_)
+    return;
+  ChangeFocus(control, fromKeyboard);
+}
+
+void InputRouter::ChangeFocus(UiControl* control, bool fromKeyboard) {
+  const Tracked old = Track(focused_);
+  const Tracked next = Track(control);
+  focused_ = control;
+  keyboardFocus_ = fromKeyboard ? control : nullptr;
+  if (UiControl* lost = Live(old)) {
+    Dispatch(lost, EventCode::EvFocusLost, 0, reinterpret_cast<LPARAM>(control));
+    CallBack(window_.Callbacks().focusLost, Live(old), 0, 0);
+  }
+  if (UiControl* gained = Live(next)) {
+    Dispatch(gained, EventCode::EvFocusGained, 0, reinterpret_cast<LPARAM>(old.control));
+    CallBack(window_.Callbacks().focusGained, Live(next), 0, 0);
+  }
+}
+
+void InputRouter::DropFocus() {
+  if (keyboardFocus_ == focused_) keyboardFocus_ = nullptr;
+  focused_ = nullptr;
+}
+
+// --- keyboard ---
+
+void InputRouter::OnKeyDown(UINT msg, WPARAM key, LPARAM lparam) {
+  if (focused_ != nullptr && Dispatch(focused_, static_cast<EventCode>(msg), key, lparam) != kNotHandled) return;
+  if (key == VK_TAB) {
+    FocusNextTopLevel();
+  } else if (key == VK_RETURN || key == VK_SPACE) {
+    if (focused_ != nullptr && focused_->Visible() && !focused_->Disabled()) Activate(*focused_, 0, 0);
+  }
+}
+
+void InputRouter::FocusNextTopLevel() {
+  const std::vector<UiControl*>& controls = window_.Controls();
+  if (controls.empty()) return;
+  UiControl* start = focused_;
+  while (start != nullptr && start->ParentControl() != nullptr) start = start->ParentControl();
+  auto at = std::find(controls.begin(), controls.end(), start);
+  // With nothing focused the walk starts before the first control, so that one counts.
+  std::size_t index = at == controls.end() ? controls.size() - 1 : static_cast<std::size_t>(at - controls.begin());
+  for (std::size_t step = 0; step < controls.size(); ++step) {
+    index = (index + 1) % controls.size();
+    UiControl* candidate = controls[index];
+    if (candidate == start) return;
+    if (candidate->Visible() && candidate->Focusable() && !candidate->Disabled() &&
+        candidate->Type() != ControlType::CaptionButton) {
+      SetFocusControl(candidate, true);
+      return;
+    }
+  }
+}
+
+bool InputRouter::AddMnemonic(UiControl& control, int character) {
+  auto entry = std::find_if(mnemonics_.begin(), mnemonics_.end(),
+                            [&control](const Mnemonic& m) { return m.control == &control; });
+  if (character == 0) {
+    if (entry != mnemonics_.end()) mnemonics_.erase(entry);
+  } else if (entry != mnemonics_.end()) {
+    entry->character = character;
+  } else {
+    mnemonics_.push_back({&control, character});
+  }
+  return true;
+}
+
+void InputRouter::OnSysKeyDown(WPARAM key, LPARAM lparam) {
+  const Text pressed = CharText(static_cast<int>(key));
+  for (const Mnemonic& mnemonic : mnemonics_) {
+    UiControl* control = mnemonic.control;
+    if (CompareText(CharText(mnemonic.character), pressed, Case::Insensitive) != 0) continue;
+    if (!control->Visible() || control->Disabled()) continue;
+    const Tracked clicked = Track(control);
+    Dispatch(control, EventCode::EvClick, 0, 0);
+    CallBack(window_.Callbacks().click, Live(clicked), key, lparam);
+    return;
+  }
+}
+
+// --- bookkeeping ---
+
+void InputRouter::Forget(const UiControl& control) {
+  if (pressed_ == &control) {
+    pressed_ = nullptr;
+    ReleaseCapture();
+  }
+  if (focused_ == &control) focused_ = nullptr;
+  if (hovered_ == &control) hovered_ = nullptr;
+  if (keyboardFocus_ == &control) keyboardFocus_ = nullptr;
+  mnemonics_.erase(std::remove_if(mnemonics_.begin(), mnemonics_.end(),
+                                  [&control](const Mnemonic& m) { return m.control == &control; }),
+                   mnemonics_.end());
+}
+
+void InputRouter::Reset() {
+  if (pressed_ != nullptr || tracking_) ReleaseCapture();
+  pressed_ = focused_ = hovered_ = keyboardFocus_ = nullptr;
+  tracking_ = false;
+  mnemonics_.clear();
+}
+
+}  // namespace getlink

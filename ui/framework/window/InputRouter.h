@@ -1,0 +1,99 @@
+// Turns a window's mouse and keyboard messages into control events: hit testing, hover
+// and mouse-leave tracking, press and capture, keyboard focus and Tab order, Enter and
+// Space activation, Alt mnemonics, and resizing and moving the borderless window.
+//
+// The router owns the window's three input pointers - hovered, pressed (holding the
+// capture) and focused - and changes each in exactly one function that sends the matching
+// leave/enter or lost/gained events. Before it calls out to the application it copies
+// what it still needs and clears shared state: a handler may open a modal loop or
+// destroy the control.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "ui/framework/window/ControlEvent.h"
+
+namespace getlink {
+
+class UiControl;
+class UiWindow;
+
+class InputRouter {
+ public:
+  using ControlHandler = std::function<void(HWND, UiControl* control, WPARAM, LPARAM, ControlType)>;
+
+  // The window-level callbacks about controls.
+  struct Callbacks {
+    ControlHandler mouseDown, mouseUp, click, doubleClick, rightDown, rightUp;
+    ControlHandler mouseEnter, mouseLeave, focusGained, focusLost;
+  };
+
+  explicit InputRouter(UiWindow& window) : window_(window) {}
+
+  UiControl* Focused() const { return focused_; }
+  UiControl* Hovered() const { return hovered_; }
+  UiControl* Pressed() const { return pressed_; }
+  UiControl* KeyboardFocus() const { return keyboardFocus_; }
+  bool Pressing() const { return pressed_ != nullptr; }
+
+  // The deepest visible, enabled control under a window point, or null.
+  UiControl* HitTest(float x, float y) const;
+
+  // Mouse buttons and moves (client coordinates in lparam).
+  void OnMouse(UINT msg, WPARAM wparam, LPARAM lparam);
+  // Sizing zones along the borders of a resizable window; true when the message was used.
+  bool BorderHitTest(UINT msg, LPARAM lparam);
+  void OnMouseLeaveWindow();
+  void OnDeactivate();
+
+  void OnKeyDown(UINT msg, WPARAM key, LPARAM lparam);
+  void OnSysKeyDown(WPARAM key, LPARAM lparam);
+  // Registers the Alt+character of a control; character 0 removes it.
+  bool AddMnemonic(UiControl& control, int character);
+
+  // Gives the keyboard focus to a visible, enabled, focusable control (never a caption
+  // button); fromKeyboard marks focus that came by Tab.
+  void SetFocusControl(UiControl* control, bool fromKeyboard);
+  // The focused control lost the focus without another taking it (it was disabled).
+  void DropFocus();
+
+  // A control is going away: forget every pointer to it.
+  void Forget(const UiControl& control);
+  void Reset();
+
+ private:
+  struct Mnemonic {
+    UiControl* control;
+    int character;
+  };
+  struct Tracked;
+
+  HWND Hwnd() const;
+  Tracked Track(UiControl* control) const;
+  UiControl* Live(const Tracked& tracked) const;
+  int Dispatch(UiControl* control, EventCode code, WPARAM wparam, LPARAM lparam);
+  void CallBack(const ControlHandler& handler, UiControl* control, WPARAM wparam, LPARAM lparam);
+  // The three changes of state, each with its events.
+  void ChangeHover(UiControl* hit, bool announceEnter);
+  void BeginPress(UiControl& control, WPARAM wparam, LPARAM lparam);
+  void EndPress(WPARAM wparam, LPARAM lparam);
+  void ChangeFocus(UiControl* control, bool fromKeyboard);
+  void Activate(UiControl& control, WPARAM wparam, LPARAM lparam);
+  void FocusNextTopLevel();
+  void StartWindowDrag();
+  void ToggleMaximise();
+
+  UiWindow& window_;
+  UiControl* focused_ = nullptr;
+  UiControl* hovered_ = nullptr;
+  UiControl* pressed_ = nullptr;
+  UiControl* keyboardFocus_ = nullptr;
+  bool tracking_ = false;
+  std::vector<Mnemonic> mnemonics_;
+};
+
+}  // namespace getlink

@@ -1,0 +1,138 @@
+#include "ui/framework/window/SkinPainter.h"
+
+#include <cmath>
+
+#include "ui/framework/drawing/Clipping.h"
+#include "ui/framework/drawing/GdiHandles.h"
+#include "ui/framework/drawing/Image.h"
+#include "ui/framework/drawing/ImageDrawing.h"
+#include "ui/framework/drawing/Shapes.h"
+
+namespace getlink {
+namespace {
+
+// A transparent margin around the window's body holds the edge shadow.
+constexpr float kInnerMargin = 5;
+// Width of the bands along the picture's edges that fade into the skin colour.
+constexpr float kEdgeBand = 100;
+
+// Fills the whole canvas (within its clip) with exactly `colour`, replacing what is there.
+void FillReplacing(Surface& canvas, Argb colour) {
+  GpGraphics* g = canvas.Graphics();
+  Gdiplus::CompositingMode old = Gdiplus::CompositingModeSourceOver;
+  gdip::GdipGetCompositingMode(g, &old);
+  gdip::GdipSetCompositingMode(g, Gdiplus::CompositingModeSourceCopy);
+  const UniqueBrush brush = SolidBrush(colour);
+  gdip::GdipFillRectangleI(g, brush.get(), 0, 0, canvas.Width(), canvas.Height());
+  gdip::GdipSetCompositingMode(g, old);
+}
+
+// Draws the painted canvas over itself at `opacity`.
+void FadeCanvas(Surface& canvas, int opacity) {
+  Surface copy(canvas.Width(), canvas.Height());
+  if (!copy) return;
+  BitBlt(copy.Dc(), 0, 0, canvas.Width(), canvas.Height(), canvas.Dc(), 0, 0, SRCCOPY);
+  gdip::GdipGraphicsClear(canvas.Graphics(), 0);
+  DrawImageAlpha(canvas.Graphics(), copy.Bitmap(),
+                 RectOf(0, 0, static_cast<float>(canvas.Width()), static_cast<float>(canvas.Height())), opacity);
+}
+
+}  // namespace
+
+void SkinPainter::Paint(Surface& canvas, const std::function<void(GpGraphics*)>& paintBackground) const {
+  GpGraphics* g = canvas.Graphics();
+  if (g == nullptr) return;
+  const float width = static_cast<float>(canvas.Width());
+  const float height = static_cast<float>(canvas.Height());
+  const Rect whole = RectOf(0, 0, width, height);
+  const Rect inner = RectOf(kInnerMargin, kInnerMargin, width - 2 * kInnerMargin, height - 2 * kInnerMargin);
+  canvas.Clear();
+
+  if (look_.cornerRadius == kImageOnlySkin) {
+    if (look_.image != nullptr) {
+      if (look_.nineGrid.IsEmpty())
+        DrawImageNatural(g, look_.image, whole, false);
+      else
+        DrawImageNineGrid(g, look_.image, whole, look_.nineGrid);
+    }
+    if (paintBackground) paintBackground(g);
+    return;
+  }
+
+  const int ellipse = look_.cornerRadius == kSquareCorners ? 0 : 4;
+  const GdiRegion body(CreateRoundRectRgn(6, 6, canvas.Width() - 5, canvas.Height() - 5, ellipse, ellipse));
+  ClipRegion(g, RegionFromGdi(body.get()).get());
+  if (look_.image != nullptr) {
+    FillReplacing(canvas, MakeColor(look_.colour));
+    PaintImage(canvas, inner);
+    if (look_.layered && look_.opacity < 255) FadeCanvas(canvas, look_.opacity);
+  } else {
+    FillReplacing(canvas, MakeColor(look_.colour, look_.layered ? look_.opacity : 255));
+  }
+  if (paintBackground) paintBackground(g);
+  PaintBorder(g, inner);
+  ResetClip(g);
+  if (look_.layered && look_.edgeShadow) PaintShadow(g, inner);
+}
+
+void SkinPainter::PaintImage(Surface& canvas, const Rect& inner) const {
+  GpGraphics* g = canvas.Graphics();
+  const float imageWidth = static_cast<float>(ImageWidth(look_.image));
+  const float imageHeight = static_cast<float>(ImageHeight(look_.image));
+  Rect placed;
+  switch (look_.imageMode) {
+    case SkinImageMode::Stretched:
+      DrawImageAlpha(g, look_.image, inner);
+      return;  // the picture covers the body: no edges to blend
+    case SkinImageMode::Centred:
+      DrawImageNatural(g, look_.image,
+                       RectOf(0, 0, static_cast<float>(canvas.Width()), static_cast<float>(canvas.Height())), true);
+      placed = RectOf(std::round((canvas.Width() - imageWidth) / 2), std::round((canvas.Height() - imageHeight) / 2),
+                      imageWidth, imageHeight);
+      break;
+    default:
+      DrawImageNatural(g, look_.image, inner, false);
+      placed = RectOf(inner.left, inner.top, imageWidth, imageHeight);
+      break;
+  }
+  if (!look_.blendImageEdges) return;
+  // Bands along the picture's edges fade from clear (inside) to the skin colour (outside).
+  const Argb solid = MakeColor(look_.colour);
+  const Argb clear = MakeColor(look_.colour, 0);
+  FillGradient(g, RectOf(placed.Right() - kEdgeBand, placed.top, kEdgeBand + 1, placed.height + 1), clear, solid,
+               Gdiplus::LinearGradientModeHorizontal);
+  FillGradient(g, RectOf(placed.left, placed.Bottom() - kEdgeBand, placed.width + 1, kEdgeBand + 1), clear, solid,
+               Gdiplus::LinearGradientModeVertical);
+  if (look_.imageMode == SkinImageMode::Centred) {
+    FillGradient(g, RectOf(placed.left, placed.top, kEdgeBand + 1, placed.height + 1), solid, clear,
+                 Gdiplus::LinearGradientModeHorizontal);
+    FillGradient(g, RectOf(placed.left, placed.top, placed.width + 1, kEdgeBand + 1), solid, clear,
+                 Gdiplus::LinearGradientModeVertical);
+  }
+}
+
+void SkinPainter::PaintBorder(GpGraphics* g, const Rect& inner) const {
+  // A dark line, and a light one inside it.
+  const bool square = look_.cornerRadius == kSquareCorners;
+  Rect outline = inner;
+  InflateRect(1, 1, -2, -2, outline);
+  OutlineRoundRect(g, outline, square ? 0.f : 7.f, MakeColor(0x606060, 204));
+  InflateRect(1, 1, -2, -2, outline);
+  OutlineRoundRect(g, outline, square ? 0.f : 6.f, MakeColor(0xFFFFFF, 102));
+}
+
+void SkinPainter::PaintShadow(GpGraphics* g, const Rect& inner) const {
+  // Four rings, each a pixel further out and fainter.
+  const bool square = look_.cornerRadius == kSquareCorners;
+  const ColorRef shadow = look_.shadowColour.value_or(0);
+  const int alphas[] = {45, 25, 10, 5};
+  const float roundDiameters[] = {10, 12, 15, 18};
+  const float squareDiameters[] = {1, 4, 7, 11};
+  Rect ring = inner;
+  for (int i = 0; i < 4; ++i) {
+    OutlineRoundRect(g, ring, square ? squareDiameters[i] : roundDiameters[i], MakeColor(shadow, alphas[i]));
+    InflateRect(-1, -1, 2, 2, ring);
+  }
+}
+
+}  // namespace getlink

@@ -1,0 +1,53 @@
+// Paints a framework window's skin into its canvas: the background picture or colour
+// inside the rounded body, the two border outlines, and the soft edge shadow around it.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "ui/framework/drawing/Colour.h"
+#include "ui/framework/drawing/Geometry.h"
+#include "ui/framework/drawing/GdiplusApi.h"
+#include "ui/framework/drawing/Surface.h"
+
+namespace getlink {
+
+// How the background picture is placed: at its own size from the body's corner,
+// stretched over the body, or centred on the window.
+enum class SkinImageMode : int { Natural = 0, Stretched = 1, Centred = 2 };
+
+// Corner shapes: square, a square image-only skin without border and shadow, rounded.
+constexpr int kSquareCorners = 0;
+constexpr int kImageOnlySkin = 1;
+constexpr int kRoundCorners = 7;
+
+struct SkinLook {
+  GpImage* image = nullptr;  // the background picture, or null for the plain colour
+  ColorRef colour = 0;
+  SkinImageMode imageMode{};
+  int cornerRadius = kRoundCorners;
+  int opacity = 255;          // of a layered window's body
+  bool layered = true;
+  bool blendImageEdges = true;
+  bool edgeShadow = true;     // layered windows only
+  std::optional<ColorRef> shadowColour;  // black when absent
+  Margins nineGrid;           // image-only skins: the picture as a nine-part grid
+};
+
+class SkinPainter {
+ public:
+  explicit SkinPainter(const SkinLook& look) : look_(look) {}
+
+  // Paints the whole canvas; `paintBackground` draws the application's own background
+  // over the picture, before the border.
+  void Paint(Surface& canvas, const std::function<void(GpGraphics*)>& paintBackground) const;
+
+ private:
+  void PaintImage(Surface& canvas, const Rect& inner) const;
+  void PaintBorder(GpGraphics* graphics, const Rect& inner) const;
+  void PaintShadow(GpGraphics* graphics, const Rect& inner) const;
+
+  SkinLook look_;
+};
+
+}  // namespace getlink

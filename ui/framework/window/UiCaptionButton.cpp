@@ -1,0 +1,97 @@
+#include "ui/framework/window/UiCaptionButton.h"
+
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/ImageDrawing.h"
+
+namespace getlink {
+namespace {
+
+constexpr int kFrameIntervalMs = 60;
+constexpr int kFadeStep = 51;
+
+}  // namespace
+
+bool UiCaptionButton::Create(HWND host, const Rect& rect, CaptionButtonKind kind, bool visible) {
+  kind_ = kind;
+  CreateOptions options;
+  options.visible = visible;
+  options.focusable = false;
+  options.frameInterval = kFrameIntervalMs;
+  return UiControl::Create(host, rect, ControlType::CaptionButton, options);
+}
+
+void UiCaptionButton::PaintState(State state, bool force, int startFade) {
+  if (state == paintedState_ && !force) return;
+  SetFadeLevel(startFade);
+  if (!BeginControlPaint(true)) return;
+  if (GpImage* sprite = CaptionButtonImage()) {
+    const Rect cell = CaptionButtonCell(kind_, static_cast<int>(state), IsZoomed(HostWindow()) != FALSE);
+    DrawImagePart(Graphics(), sprite, cell, {0, 0, static_cast<float>(Width()), static_cast<float>(Height())});
+  }
+  EndControlPaint();
+  paintedState_ = state;
+}
+
+int UiCaptionButton::OnDestroy() {
+  paintedState_ = State::Normal;
+  return kNotHandled;
+}
+
+int UiCaptionButton::OnTimer() {
+  SetFadeLevel(FadeLevel() + kFadeStep);
+  Invalidate();
+  return kNotHandled;
+}
+
+int UiCaptionButton::OnPaint() {
+  PaintState(State::Normal, true, 0);
+  return kNotHandled;
+}
+
+int UiCaptionButton::OnMouseDown(POINT, WPARAM) {
+  PaintState(State::Pressed, false, 153);
+  return kNotHandled;
+}
+
+int UiCaptionButton::OnMouseUp(POINT, WPARAM) {
+  PaintState(State::Hot, false, 153);
+  return kNotHandled;
+}
+
+int UiCaptionButton::OnMouseEnter() {
+  PaintState(State::Hot, false, 102);
+  return kNotHandled;
+}
+
+int UiCaptionButton::OnMouseLeave() {
+  PaintState(State::Normal, false, 0);
+  return kNotHandled;
+}
+
+int UiCaptionButton::OnMoved() {
+  // The maximise button shows the restore glyph while the window is maximised.
+  if (kind_ == CaptionButtonKind::Maximise) PaintState(State::Normal, true, 0);
+  return kNotHandled;
+}
+
+int UiCaptionButton::OnClick() {
+  if (Disabled()) return kNotHandled;
+  // Posted: the window's message hook still sees WM_CLOSE and may refuse it.
+  HWND host = HostWindow();
+  switch (kind_) {
+    case CaptionButtonKind::Close:
+      PostMessageW(host, WM_CLOSE, 0, 0);
+      break;
+    case CaptionButtonKind::Maximise:
+      PostMessageW(host, WM_SYSCOMMAND, IsZoomed(host) ? SC_RESTORE : SC_MAXIMIZE, 0);
+      break;
+    case CaptionButtonKind::Minimise:
+      if (!IsIconic(host)) PostMessageW(host, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      break;
+    default:
+      break;  // the application binds its own handler
+  }
+  return kNotHandled;
+}
+
+}  // namespace getlink

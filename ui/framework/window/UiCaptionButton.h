@@ -1,0 +1,41 @@
+// A button of the caption row (close, maximise/restore, minimise and four application
+// buttons). It draws one cell of the shared caption-button sprite, fades between its
+// normal, hot and pressed looks, and turns a click into the window command. It never
+// takes the keyboard focus.
+#pragma once
+
+#include "ui/framework/drawing/EmbeddedImages.h"
+#include "ui/framework/window/UiControl.h"
+
+namespace getlink {
+
+class UiCaptionButton : public UiControl {
+ public:
+  enum class State : int { Normal = 0, Hot = 1, Pressed = 2 };
+
+  bool Create(HWND host, const Rect& rect, CaptionButtonKind kind, bool visible = true);
+  CaptionButtonKind Kind() const { return kind_; }
+  State PaintedState() const { return paintedState_; }
+
+  // Paints the look of `state` (unless it is painted already and not forced), fading in
+  // from `startFade`.
+  void PaintState(State state, bool force, int startFade);
+
+ protected:
+  int OnDestroy() override;
+  int OnTimer() override;
+  int OnPaint() override;
+  int OnMouseDown(POINT, WPARAM) override;
+  int OnMouseUp(POINT, WPARAM) override;
+  int OnMouseEnter() override;
+  int OnMouseLeave() override;
+  int OnMoved() override;
+  int OnClick() override;
+  int QueryPress() override { return 0; }  // pressable although never focusable
+
+ private:
+  CaptionButtonKind kind_ = CaptionButtonKind::Close;
+  State paintedState_ = State::Normal;
+};
+
+}  // namespace getlink

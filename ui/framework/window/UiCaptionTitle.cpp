@@ -1,0 +1,40 @@
+#include "ui/framework/window/UiCaptionTitle.h"
+
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/TextDrawing.h"
+#include "ui/framework/drawing/TextFormat.h"
+
+namespace getlink {
+
+bool UiCaptionTitle::Create(HWND host, const Rect& rect, Text text) {
+  text_ = std::move(text);
+  CreateOptions options;
+  options.focusable = false;
+  return UiControl::Create(host, rect, ControlType::Label, options);
+}
+
+void UiCaptionTitle::SetText(Text text) {
+  text_ = std::move(text);
+  PaintNow();
+}
+
+int UiCaptionTitle::OnPaint() {
+  if (!BeginControlPaint(true)) return kNotHandled;
+  if (!text_.empty() && DefaultFont() != nullptr) {
+    TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
+    format.SetLineAlign(Gdiplus::StringAlignmentCenter);
+    format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
+    DrawText(Graphics(), {0, 0, static_cast<float>(Width()), static_cast<float>(Height())}, text_, DefaultFont(),
+             MakeColor(0xFFFFFF, 250), format.Handle(), TextEffect::Glow);
+  }
+  EndControlPaint();
+  return kNotHandled;
+}
+
+int UiCaptionTitle::OnTimer() {
+  SetFadeLevel(FadeLevel() + 51);
+  Invalidate();
+  return kNotHandled;
+}
+
+}  // namespace getlink

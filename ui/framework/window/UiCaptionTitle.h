@@ -1,0 +1,23 @@
+// The window's title in its caption row: the window text in white with a soft dark glow,
+// vertically centred. It takes no input.
+#pragma once
+
+#include "ui/framework/window/UiControl.h"
+
+namespace getlink {
+
+class UiCaptionTitle : public UiControl {
+ public:
+  bool Create(HWND host, const Rect& rect, Text text);
+  const Text& GetText() const { return text_; }
+  void SetText(Text text);
+
+ protected:
+  int OnPaint() override;
+  int OnTimer() override;
+
+ private:
+  Text text_;
+};
+
+}  // namespace getlink

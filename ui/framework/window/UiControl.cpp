@@ -1,0 +1,360 @@
+#include "ui/framework/window/UiControl.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+
+#include "ui/framework/window/ControlEventBlock.h"
+#include "ui/framework/window/UiWindow.h"
+
+namespace getlink {
+namespace {
+
+// Rectangles compare with this tolerance everywhere.
+constexpr float kTolerance = 1e-7f;
+
+std::atomic<std::uint32_t> gNextSerial{1};
+
+POINT PointOf(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
+
+bool Differs(float a, float b) { return std::fabs(a - b) > kTolerance; }
+
+}  // namespace
+
+UiControl::~UiControl() { Destroy(); }
+
+bool UiControl::Create(HWND host, const Rect& rect, ControlType type, const CreateOptions& options) {
+  if (handle_ != 0) return true;
+  UiWindow* window = UiWindow::FromHwnd(host);
+  if (window == nullptr) return false;
+  return Attach(host, window, nullptr, rect, type, options);
+}
+
+bool UiControl::Create(UiControl& parent, const Rect& rect, ControlType type, const CreateOptions& options) {
+  if (handle_ != 0) return true;
+  // The parent must belong to the window that is still attached to its host.
+  if (parent.window_ == nullptr || UiWindow::FromHwnd(parent.hostWnd_) != parent.window_) return false;
+  return Attach(parent.hostWnd_, parent.window_, &parent, rect, type, options);
+}
+
+bool UiControl::Attach(HWND host, UiWindow* window, UiControl* parent, const Rect& rect, ControlType type,
+                       const CreateOptions& options) {
+  handle_ = reinterpret_cast<std::uintptr_t>(this);
+  serial_ = gNextSerial++;
+  hostWnd_ = host;
+  window_ = window;
+  rect_ = rect;
+  prevRect_ = rect;
+  cursor_ = options.cursorId ? LoadCursorW(nullptr, *options.cursorId) : nullptr;
+  tipText_.clear();
+  parent_ = nullptr;
+  fadeLevel_ = 255;
+  alpha_ = 255;
+  type_ = type;
+  visible_ = options.visible;
+  focusable_ = options.focusable;
+  disabled_ = false;
+  animating_ = true;
+  frameInterval_ = options.frameInterval;
+  window_->Register(*this);
+  if (parent == nullptr)
+    window_->AddTopLevel(*this);
+  else
+    SetParentControl(parent);
+  MakeSurface();
+  SendEvent(EventCode::Create);
+  SendEvent(EventCode::Paint);
+  return true;
+}
+
+void UiControl::Destroy() {
+  if (handle_ == 0 || window_ == nullptr) return;
+  visible_ = false;
+  Invalidate();  // the area is composed again without the control
+  const std::vector<UiControl*> children = children_;
+  for (UiControl* child : children) child->Destroy();
+  OnEvent({EventCode::Destroy});
+  KillOwnTimer();
+  window_->input_.Forget(*this);
+  Unlink();
+  window_->Unregister(*this);
+
+  handle_ = 0;
+  serial_ = 0;
+  hostWnd_ = nullptr;
+  window_ = nullptr;
+  parent_ = nullptr;
+  children_.clear();
+  visible_ = disabled_ = animating_ = false;
+  focusable_ = true;
+  cursor_ = nullptr;
+  bindings_.clear();
+  rect_ = prevRect_ = Rect();
+  tipText_.clear();
+  tag_.clear();
+  type_ = ControlType::None;
+  fadeLevel_ = alpha_ = 255;
+  frameInterval_ = 0;
+  fadeImage_.reset();
+  surface_ = Surface();
+}
+
+std::vector<UiControl*>& UiControl::SiblingList() {
+  return parent_ != nullptr ? parent_->children_ : window_->TopLevelList();
+}
+
+void UiControl::Unlink() {
+  if (window_ == nullptr) return;
+  std::vector<UiControl*>& siblings = SiblingList();
+  siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+}
+
+void UiControl::SetParentControl(UiControl* newParent) {
+  if (window_ == nullptr || newParent == parent_ || newParent == this) return;
+  Unlink();
+  parent_ = newParent;
+  SiblingList().push_back(this);
+  Invalidate();
+}
+
+void UiControl::ZOrder(ZPosition position, bool redraw) {
+  if (window_ == nullptr) return;
+  Unlink();
+  std::vector<UiControl*>& siblings = SiblingList();
+  if (position == ZPosition::Bottom)
+    siblings.insert(siblings.begin(), this);
+  else
+    siblings.push_back(this);
+  if (redraw) Invalidate();
+}
+
+void UiControl::Move(const MoveArgs& args) {
+  if (window_ == nullptr) return;
+  const Rect next = {args.left.value_or(rect_.left), args.top.value_or(rect_.top),
+                     args.width.value_or(rect_.width), args.height.value_or(rect_.height)};
+  const bool moved = Differs(next.left, rect_.left) || Differs(next.top, rect_.top);
+  const bool resized = Differs(next.width, rect_.width) || Differs(next.height, rect_.height);
+  if (!moved && !resized) return;
+  prevRect_ = rect_;
+  rect_ = next;
+  ShiftDescendants(next.left - prevRect_.left, next.top - prevRect_.top);
+  if (resized) {
+    MakeSurface();
+    SendEvent(EventCode::EvResized, static_cast<WPARAM>(Width()), Height());
+    SendEvent(EventCode::Paint, static_cast<WPARAM>(Width()), Height());
+  }
+  SendMessageW(hostWnd_, ToMessage(FrameworkMessage::WmControlMoved), static_cast<WPARAM>(handle_),
+               visible_ && args.redraw ? 1 : 0);
+}
+
+void UiControl::ShiftDescendants(float dx, float dy) {
+  for (UiControl* child : children_) {
+    child->rect_.left += dx;
+    child->rect_.top += dy;
+    child->ShiftDescendants(dx, dy);
+  }
+}
+
+void UiControl::SetLeft(int value) {
+  if (Differs(static_cast<float>(value), rect_.left)) Move({static_cast<float>(value)});
+}
+void UiControl::SetTop(int value) {
+  if (Differs(static_cast<float>(value), rect_.top)) Move({std::nullopt, static_cast<float>(value)});
+}
+void UiControl::SetWidth(int value) {
+  if (Differs(static_cast<float>(value), rect_.width))
+    Move({std::nullopt, std::nullopt, static_cast<float>(value)});
+}
+void UiControl::SetHeight(int value) {
+  if (Differs(static_cast<float>(value), rect_.height))
+    Move({std::nullopt, std::nullopt, std::nullopt, static_cast<float>(value)});
+}
+
+void UiControl::MakeSurface() {
+  surface_ = Surface(static_cast<int>(rect_.width), static_cast<int>(rect_.height));
+}
+
+void UiControl::SetVisible(bool visible) {
+  if (window_ == nullptr || visible == visible_) return;
+  visible_ = visible;
+  SendEvent(visible ? EventCode::EvShown : EventCode::EvHidden);
+  Invalidate();
+}
+
+void UiControl::SetDisabled(bool disabled) {
+  if (window_ == nullptr || disabled == disabled_) return;
+  disabled_ = disabled;
+  if (IsFocused()) {
+    window_->input_.DropFocus();
+    PostEvent(EventCode::EvFocusLost);
+  }
+  PostEvent(EventCode::EvMouseLeave);
+  Invalidate();
+}
+
+bool UiControl::IsFocused() {
+  if (window_ == nullptr) return false;
+  const int answer = SendEvent(EventCode::EvQueryFocus);
+  if (answer != kNotHandled) return answer == 1;
+  return window_->Focused() == this;
+}
+
+void UiControl::PaintNow() { SendEvent(EventCode::Paint); }
+
+void UiControl::Invalidate() {
+  if (hostWnd_ == nullptr) return;
+  // The rectangle travels as a copy, so that a Move before the message is handled
+  // cannot change what gets recomposed.
+  auto* rect = new Rect(rect_);
+  if (!PostMessageW(hostWnd_, ToMessage(FrameworkMessage::WmInvalidate), static_cast<WPARAM>(RedrawMode::Immediate),
+                    reinterpret_cast<LPARAM>(rect)))
+    delete rect;
+}
+
+void UiControl::SetTipText(Text text, bool apply) {
+  tipText_ = std::move(text);
+  if (apply) ApplyTip();
+}
+
+void UiControl::ApplyTip(std::optional<std::string_view> text) {
+  if (window_ != nullptr) window_->UpdateTooltip(this, text);
+}
+
+void UiControl::BindEvent(EventCode code, EventHandler handler) {
+  for (Binding& binding : bindings_) {
+    if (binding.code == code) {
+      binding.handler = std::move(handler);
+      return;
+    }
+  }
+  bindings_.push_back({code, std::move(handler)});
+}
+
+void UiControl::SetAlpha(int alpha, bool redraw) {
+  alpha_ = fadeLevel_ = std::clamp(alpha, 0, 255);
+  SendEvent(EventCode::EvAlphaChanged, 0, alpha_);
+  if (redraw) Invalidate();
+}
+
+void UiControl::SetFadeLevel(int level) {
+  if (window_ != nullptr && !window_->AnimationsOn()) level = alpha_;
+  fadeLevel_ = level;
+  if (fadeLevel_ >= alpha_) {
+    fadeLevel_ = alpha_;
+    KillOwnTimer();
+    fadeImage_.reset();
+  }
+}
+
+void UiControl::StopAnimation() {
+  animating_ = false;
+  KillOwnTimer();
+}
+
+void UiControl::KillOwnTimer() {
+  if (hostWnd_ != nullptr) KillTimer(hostWnd_, handle_);
+}
+
+int UiControl::SendEvent(EventCode code, WPARAM wparam, LPARAM lparam) {
+  if (handle_ == 0) return kNotHandled;
+  // SendMessage waits for the window's thread, so the block can live here.
+  ControlEventBlock block{this, serial_, {code, wparam, lparam}, false};
+  if (!IsWindow(hostWnd_)) return kNotHandled;
+  return static_cast<int>(SendMessageW(hostWnd_, ToMessage(FrameworkMessage::WmControlEvent),
+                                       static_cast<WPARAM>(handle_), reinterpret_cast<LPARAM>(&block)));
+}
+
+void UiControl::PostEvent(EventCode code, WPARAM wparam, LPARAM lparam) {
+  if (handle_ == 0) return;
+  auto* block = new ControlEventBlock{this, serial_, {code, wparam, lparam}, true};
+  if (!PostMessageW(hostWnd_, ToMessage(FrameworkMessage::WmControlEvent), static_cast<WPARAM>(handle_),
+                    reinterpret_cast<LPARAM>(block)))
+    delete block;
+}
+
+bool UiControl::BeginControlPaint(bool clear) {
+  if (hostWnd_ == nullptr || window_ == nullptr) return false;
+  fadeImage_.reset();
+  if (!window_->Frozen() && clear && frameInterval_ != 0) {
+    KillOwnTimer();
+    if (fadeLevel_ != alpha_ && surface_) {
+      // The old look, drawn fading out while the new one fades in.
+      GpBitmap* copy = nullptr;
+      if (gdip::GdipCloneBitmapAreaI(0, 0, surface_.Width(), surface_.Height(), PixelFormat32bppPARGB,
+                                     surface_.Bitmap(), &copy) == Gdiplus::Ok)
+        fadeImage_.reset(copy);
+    }
+  }
+  if (clear) surface_.Clear();
+  return static_cast<bool>(surface_);
+}
+
+void UiControl::EndControlPaint() {
+  if (window_ == nullptr) return;
+  if (animating_ && visible_) window_->InvalidateRect(rect_, RedrawMode::Append);
+  // The timer drives a pending cross-fade; a control at its target opacity needs none,
+  // so an idle window gets no timer messages.
+  if (frameInterval_ != 0 && fadeLevel_ < alpha_) SetTimer(hostWnd_, handle_, static_cast<UINT>(frameInterval_), nullptr);
+}
+
+bool UiControl::HitTest(float x, float y) const {
+  return rect_.left - x <= kTolerance && rect_.top - y <= kTolerance && x < rect_.Right() + kTolerance &&
+         y < rect_.Bottom() + kTolerance;
+}
+
+int UiControl::DispatchEvent(const ControlEvent& event) {
+  const int result = OnEvent(event);
+  for (const Binding& binding : bindings_) {
+    const bool matches = binding.code == EventCode::LeftDoubleClick
+                             ? event.code == EventCode::LeftDown && event.wparam == kDoubleClickMarker
+                             : binding.code == event.code;
+    if (!matches) continue;
+    // Copied out first: the handler may destroy this control or rebind its events.
+    const EventHandler handler = binding.handler;
+    UiControl* const parent = parent_;
+    if (handler) handler(parent, *this, event);
+    break;
+  }
+  return result;
+}
+
+int UiControl::OnEvent(const ControlEvent& event) {
+  const POINT point = PointOf(event.lparam);
+  switch (event.code) {
+    case EventCode::Create: return OnCreate();
+    case EventCode::Destroy: return OnDestroy();
+    case EventCode::Paint: return OnPaint();
+    case EventCode::Timer: return OnTimer();
+    case EventCode::MouseMove: return OnMouseMove(point, event.wparam);
+    case EventCode::LeftDown: return OnMouseDown(point, event.wparam);
+    case EventCode::LeftUp: return OnMouseUp(point, event.wparam);
+    case EventCode::RightDown: return OnRightDown(point, event.wparam);
+    case EventCode::RightUp: return OnRightUp(point, event.wparam);
+    case EventCode::MouseWheel: return OnMouseWheel(event);
+    case EventCode::KeyDown: return OnKeyDown(event.wparam);
+    case EventCode::KeyUp: return OnKeyUp(event.wparam);
+    case EventCode::Char: return OnChar(event.wparam);
+    case EventCode::ImeComposition: return OnImeComposition(event);
+    case EventCode::Command: return OnCommand(event);
+    case EventCode::EvFocusGained: return OnFocusGained(reinterpret_cast<UiControl*>(event.lparam));
+    case EventCode::EvFocusLost: return OnFocusLost(reinterpret_cast<UiControl*>(event.lparam));
+    case EventCode::EvMouseEnter: return OnMouseEnter();
+    case EventCode::EvMouseLeave: return OnMouseLeave();
+    case EventCode::EvClick: return OnClick();
+    case EventCode::EvResized: return OnResized(static_cast<int>(event.wparam), static_cast<int>(event.lparam));
+    case EventCode::EvShown: return OnShown();
+    case EventCode::EvHidden: return OnHidden();
+    case EventCode::EvMoved: return OnMoved();
+    case EventCode::EvRefresh: return OnRefresh();
+    case EventCode::EvAlphaChanged: return OnAlphaChanged(static_cast<int>(event.lparam));
+    case EventCode::EvQueryPress: return QueryPress();
+    case EventCode::EvQueryDimming: return QueryDimming();
+    case EventCode::EvQueryFocus: return QueryFocus();
+    case EventCode::EvCompose: return Compose(*reinterpret_cast<const ComposeContext*>(event.lparam));
+    default: return kNotHandled;
+  }
+}
+
+}  // namespace getlink

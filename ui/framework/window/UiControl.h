@@ -1,0 +1,255 @@
+// The base class of every drawn control. A control is not a Win32 window: it lives in one
+// UiWindow, paints itself into its own ARGB surface and is composed by the window. Input
+// reaches it as events that the window dispatches: first to the control's OnEvent, which
+// decodes the event once and calls the typed handlers below, then to the application's
+// handler bound to that event code.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "runtime/Text.h"
+#include "ui/framework/window/ControlEvent.h"
+#include "ui/framework/drawing/Geometry.h"
+#include "ui/framework/drawing/GdiplusHandles.h"
+#include "ui/framework/drawing/Surface.h"
+
+namespace getlink {
+
+class UiWindow;
+
+// What a control receives with EvCompose: where and how the window is composing it.
+struct ComposeContext {
+  GpGraphics* graphics;  // the window canvas, clipped to the dirty rectangle
+  const Surface* surface;
+  GpImage* fadeImage;
+  Rect rect;
+  int alpha;  // opacity the window would draw the surface with
+};
+
+// How UiControl::Create makes a control.
+struct CreateControlOptions {
+  bool visible = true;
+  bool focusable = true;
+  std::optional<LPCWSTR> cursorId;  // a system cursor (IDC_...) shown over the control
+  int frameInterval = 0;            // ms between fade frames; 0 = no fading
+};
+
+class UiControl {
+ public:
+  // An application handler: `parent` is the parent control, or null for a control that
+  // sits directly on the window. What it returns is not used.
+  using EventHandler = std::function<void(UiControl* parent, UiControl& control, const ControlEvent& event)>;
+
+  using CreateOptions = CreateControlOptions;
+
+  struct MoveArgs {
+    std::optional<float> left = std::nullopt;
+    std::optional<float> top = std::nullopt;
+    std::optional<float> width = std::nullopt;
+    std::optional<float> height = std::nullopt;
+    bool redraw = true;
+  };
+
+  enum class ZPosition { Top, Bottom = 2 };
+
+  UiControl() = default;
+  UiControl(const UiControl&) = delete;
+  UiControl& operator=(const UiControl&) = delete;
+  virtual ~UiControl();
+
+  // Creates the control on a host window (a window attached to a UiWindow) or inside a
+  // parent control. False, and nothing created, when the host is not such a window or
+  // the parent does not belong to a live one. Creating a created control does nothing.
+  bool Create(HWND host, const Rect& rect, ControlType type, const CreateOptions& options = {});
+  bool Create(UiControl& parent, const Rect& rect, ControlType type, const CreateOptions& options = {});
+
+  // Back to the state before Create: children destroyed, events unbound, window links
+  // cleared. The control may be created again.
+  void Destroy();
+
+  // The control's identity: non-zero while created; also the id of its window timer.
+  std::uintptr_t Handle() const { return handle_; }
+  // Tells this life of the control from an earlier one (it may be created again).
+  std::uint32_t Serial() const { return serial_; }
+  bool IsCreated() const { return handle_ != 0; }
+  HWND HostWindow() const { return hostWnd_; }
+  UiWindow* Window() const { return window_; }
+  UiControl* ParentControl() const { return parent_; }
+  const std::vector<UiControl*>& Children() const { return children_; }
+  ControlType Type() const { return type_; }
+
+  // Moves the control under another parent control, or onto the window (null).
+  void SetParentControl(UiControl* newParent);
+  // Takes the control out of its sibling list (it is then neither drawn nor hit).
+  void Unlink();
+  // Top: drawn last and hit first among its siblings; Bottom: the other way round.
+  void ZOrder(ZPosition position = ZPosition::Top, bool redraw = true);
+
+  // {left, top, width, height} in the window's client coordinates.
+  Rect GetRect() const { return rect_; }
+  Rect PreviousRect() const { return prevRect_; }
+  void SetRect(const Rect& rect) { Move({rect.left, rect.top, rect.width, rect.height}); }
+  // Moves and resizes; missing values stay. Descendants move along. A new size gives a new
+  // surface, EvResized and a repaint; nothing happens for changes within 1e-7.
+  void Move(const MoveArgs& args);
+  int Left() const { return static_cast<int>(rect_.left); }
+  int Top() const { return static_cast<int>(rect_.top); }
+  int Width() const { return static_cast<int>(rect_.width); }
+  int Height() const { return static_cast<int>(rect_.height); }
+  void SetLeft(int value);
+  void SetTop(int value);
+  void SetWidth(int value);
+  void SetHeight(int value);
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  bool Disabled() const { return disabled_; }
+  // Disabling the focused control takes the focus away from it.
+  void SetDisabled(bool disabled);
+  bool Focusable() const { return focusable_; }
+  void SetFocusable(bool focusable) { focusable_ = focusable; }
+  bool IsFocused();
+
+  // Sends a paint event now.
+  void PaintNow();
+  // Queues the control's rectangle for composition (from any thread).
+  void Invalidate();
+
+  Text TipText() const { return tipText_; }
+  void SetTipText(Text text, bool apply = false);
+  // Shows `text` (the control's own tip text when none is given) as the tooltip.
+  void ApplyTip(std::optional<std::string_view> text = std::nullopt);
+
+  // Binds the application's handler to an event code; binding a code again replaces it.
+  // A handler bound to LeftDoubleClick runs for a LeftDown carrying kDoubleClickMarker.
+  void BindEvent(EventCode code, EventHandler handler);
+
+  // Target opacity (0..255); also sets the current level.
+  int Alpha() const { return alpha_; }
+  void SetAlpha(int alpha, bool redraw = true);
+  // Current opacity during a cross-fade from the previous look; reaching Alpha ends the
+  // fade. With the window's animations off it jumps to Alpha.
+  int FadeLevel() const { return fadeLevel_; }
+  void SetFadeLevel(int level);
+  int FrameInterval() const { return frameInterval_; }
+  void SetFrameInterval(int milliseconds) { frameInterval_ = milliseconds; }
+  bool Animating() const { return animating_; }
+  void StopAnimation();
+  void StartAnimation() { animating_ = true; }
+
+  // Events through the window's message queue, so both work from any thread. SendEvent
+  // waits and returns what the control's OnEvent answered (kNotHandled when the window
+  // is gone); PostEvent delivers later.
+  int SendEvent(EventCode code, WPARAM wparam = 0, LPARAM lparam = 0);
+  void PostEvent(EventCode code, WPARAM wparam = 0, LPARAM lparam = 0);
+
+  HCURSOR Cursor() const { return cursor_; }
+  void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+  void SetCursorId(LPCWSTR systemCursorId) { cursor_ = LoadCursorW(nullptr, systemCursorId); }
+
+  Text Tag() const { return tag_; }
+  void SetTag(Text tag) { tag_ = std::move(tag); }
+
+  // The control's own pixels (straight ARGB), for tests and snapshots.
+  const Surface& GetSurface() const { return surface_; }
+  GpImage* FadeImage() const { return fadeImage_.get(); }
+
+  // Runs the control's OnEvent, then the first matching bound handler; returns what
+  // OnEvent answered. The window calls this for every event of the control.
+  int DispatchEvent(const ControlEvent& event);
+
+  // Whether a window point lies inside the rectangle (with the framework's tolerance).
+  bool HitTest(float x, float y) const;
+
+ protected:
+  // Receives every event before the application's handler; kNotHandled = not handled.
+  // The default decodes the event once and calls the typed handlers.
+  virtual int OnEvent(const ControlEvent& event);
+
+  // Typed handlers: each returns kNotHandled unless it handles the event.
+  virtual int OnCreate() { return kNotHandled; }
+  virtual int OnDestroy() { return kNotHandled; }
+  virtual int OnPaint() { return kNotHandled; }
+  virtual int OnTimer() { return kNotHandled; }
+  virtual int OnMouseMove(POINT, WPARAM) { return kNotHandled; }
+  virtual int OnMouseDown(POINT, WPARAM) { return kNotHandled; }  // wparam may be kDoubleClickMarker
+  virtual int OnMouseUp(POINT, WPARAM) { return kNotHandled; }
+  virtual int OnRightDown(POINT, WPARAM) { return kNotHandled; }
+  virtual int OnRightUp(POINT, WPARAM) { return kNotHandled; }
+  virtual int OnMouseWheel(const ControlEvent&) { return kNotHandled; }
+  virtual int OnKeyDown(WPARAM) { return kNotHandled; }
+  virtual int OnKeyUp(WPARAM) { return kNotHandled; }
+  virtual int OnChar(WPARAM) { return kNotHandled; }
+  virtual int OnImeComposition(const ControlEvent&) { return kNotHandled; }
+  virtual int OnCommand(const ControlEvent&) { return kNotHandled; }
+  virtual int OnFocusGained(UiControl* /*previous*/) { return kNotHandled; }
+  virtual int OnFocusLost(UiControl* /*next*/) { return kNotHandled; }
+  virtual int OnMouseEnter() { return kNotHandled; }
+  virtual int OnMouseLeave() { return kNotHandled; }
+  virtual int OnClick() { return kNotHandled; }
+  virtual int OnResized(int /*width*/, int /*height*/) { return kNotHandled; }
+  virtual int OnShown() { return kNotHandled; }
+  virtual int OnHidden() { return kNotHandled; }
+  virtual int OnMoved() { return kNotHandled; }
+  virtual int OnRefresh() { return kNotHandled; }
+  virtual int OnAlphaChanged(int /*alpha*/) { return kNotHandled; }
+  virtual int QueryPress() { return kNotHandled; }
+  virtual int QueryDimming() { return kNotHandled; }
+  virtual int QueryFocus() { return kNotHandled; }
+  virtual int Compose(const ComposeContext&) { return kNotHandled; }
+
+  // Repainting: BeginControlPaint starts a new look (keeping the old one for a pending
+  // cross-fade, clearing the surface when asked) and answers false when there is nothing
+  // to paint on; the control then draws into Graphics(); EndControlPaint queues the
+  // rectangle for composition and starts the fade timer.
+  bool BeginControlPaint(bool clear = true);
+  void EndControlPaint();
+  GpGraphics* Graphics() const { return surface_.Graphics(); }
+  Surface& MutableSurface() { return surface_; }
+
+ private:
+  friend class UiWindow;
+
+  bool Attach(HWND host, UiWindow* window, UiControl* parent, const Rect& rect, ControlType type,
+              const CreateOptions& options);
+  std::vector<UiControl*>& SiblingList();
+  void ShiftDescendants(float dx, float dy);
+  void MakeSurface();
+  void KillOwnTimer();
+  void DropFadeImage() { fadeImage_.reset(); }
+  bool ComparableTo(float a, float b) const;
+
+  std::uintptr_t handle_ = 0;
+  std::uint32_t serial_ = 0;  // tells a re-created control from its earlier life
+  HWND hostWnd_ = nullptr;
+  UiWindow* window_ = nullptr;
+  UiControl* parent_ = nullptr;
+  std::vector<UiControl*> children_;  // drawn first to last, hit last to first
+  bool visible_ = false;
+  bool disabled_ = false;
+  bool focusable_ = true;
+  bool animating_ = false;
+  HCURSOR cursor_ = nullptr;
+  struct Binding {
+    EventCode code;
+    EventHandler handler;
+  };
+  std::vector<Binding> bindings_;
+  Rect rect_;
+  Rect prevRect_;
+  Text tipText_;
+  Text tag_;
+  ControlType type_ = ControlType::None;
+  int fadeLevel_ = 255;
+  int alpha_ = 255;
+  int frameInterval_ = 0;
+  Surface surface_;
+  UniqueBitmap fadeImage_;
+};
+
+}  // namespace getlink

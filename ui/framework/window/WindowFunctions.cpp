@@ -1,0 +1,111 @@
+#include "ui/framework/window/WindowFunctions.h"
+
+#include "runtime/Codec.h"
+#include "ui/framework/window/ControlEvent.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+
+namespace getlink {
+namespace {
+
+constexpr wchar_t kFlagsProperty[] = L"Zt_Wnd_Flags";
+constexpr wchar_t kHostProperty[] = L"Zt_LayerUI_Host";
+constexpr wchar_t kSubProperty[] = L"Zt_LayerUI_Sub";
+constexpr wchar_t kActProperty[] = L"Zt_LayerUI_Act";
+constexpr wchar_t kEventProperty[] = L"Zt_LayerUI_Event";
+constexpr wchar_t kMessageBoxProperty[] = L"Zt_LayerUI_MsgBox";
+
+constexpr DWORD kDefaultStyle = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+
+bool IsInputMessage(UINT msg) {
+  return (msg >= 255 && msg <= 263) || (msg >= WM_MOUSEFIRST && msg <= 525);
+}
+
+void SetIcon(HWND hwnd, WPARAM which, int classIndex) {
+  auto icon = reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, which, 0));
+  if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(hwnd, classIndex));
+  SendMessageW(hwnd, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+}
+
+}  // namespace
+
+HWND CreateUiWindow(HWND parent, std::string_view title, const CreateWindowOptions& options) {
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int workWidth = work.right - work.left;
+  const int workHeight = work.bottom - work.top;
+  const int left = options.left.value_or(work.left + (workWidth - options.width) / 2);
+  const int top = options.top.value_or(work.top + (workHeight - options.height) / 2);
+  const std::wstring className = ToWide(options.className.value_or(kUiClassName));
+  const std::wstring text = ToWide(title);
+  HWND hwnd = CreateWindowExW(options.exStyle, className.c_str(), text.c_str(), options.style.value_or(kDefaultStyle),
+                              left, top, options.width, options.height, parent, nullptr, GetModuleHandleW(nullptr),
+                              nullptr);
+  if (hwnd == nullptr) return nullptr;
+  SetIcon(hwnd, ICON_SMALL, GCLP_HICONSM);
+  SetIcon(hwnd, ICON_BIG, GCLP_HICON);
+  if (options.show) {
+    ShowWindow(hwnd, SW_SHOWNORMAL);
+    UpdateWindow(hwnd);
+  }
+  if (options.runLoop) ModalLoop(hwnd);
+  return hwnd;
+}
+
+int RunMessageLoop() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+void ModalLoop(HWND hwnd) {
+  MSG msg;
+  while (IsWindow(hwnd)) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      // Leave the quit for the loop outside, which must end too.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    if (got < 0) return;
+    if (msg.hwnd != hwnd && !IsChild(hwnd, msg.hwnd) && IsInputMessage(msg.message)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+int PopupHook(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  const auto kind = static_cast<PopupKind>(reinterpret_cast<INT_PTR>(GetPropW(hwnd, kFlagsProperty)));
+  switch (msg) {
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) != WA_INACTIVE) break;
+      if (kind == PopupKind::Owned) {
+        const HWND activated = reinterpret_cast<HWND>(lparam);
+        if (activated == nullptr || GetPropW(activated, kHostProperty) == nullptr) {
+          if (HWND host = static_cast<HWND>(GetPropW(hwnd, kHostProperty))) PostMessageW(host, WM_CLOSE, 0, 0);
+        }
+      } else if (kind == PopupKind::CloseOnDeactivate) {
+        PostMessageW(hwnd, WM_CLOSE, 0, 0);
+      }
+      break;
+    case WM_KEYDOWN:
+      if (kind == PopupKind::Owned) SendMessageW(hwnd, WM_SYSKEYDOWN, wparam, lparam);  // mnemonics without Alt
+      if (wparam == VK_ESCAPE) PostMessageW(hwnd, WM_CLOSE, 0, 0);
+      break;
+    case WM_DESTROY:
+      if (kind == PopupKind::Owned) {
+        for (const wchar_t* name : {kHostProperty, kSubProperty, kActProperty, kEventProperty}) RemovePropW(hwnd, name);
+      } else if (kind == PopupKind::MessageBox) {
+        RemovePropW(hwnd, kMessageBoxProperty);
+      }
+      RemovePropW(hwnd, kFlagsProperty);
+      break;
+    default:
+      break;
+  }
+  return kNotHandled;
+}
+
+}  // namespace getlink
