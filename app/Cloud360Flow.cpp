@@ -42,7 +42,7 @@ Text DownloadForm(std::string_view surl, std::string_view nid) { return ConcatTe
 Text AddressFromDownloadReply(std::string_view reply) {
   const Text address =
       ReplaceText(ConcatTexts(kAddressScheme, TextBetween(reply, kAddressScheme, "\"")), "\\", "", Case::Sensitive);
-  return address == kAddressScheme ? Text() : address;
+  return IsWebLink(address) ? address : Text();
 }
 
 }  // namespace getlink

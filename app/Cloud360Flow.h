@@ -31,7 +31,7 @@ Text DownloadForm(std::string_view surl, std::string_view nid);
 
 // The address in the API's reply: from "http:" up to the next double quote, with every
 // backslash removed (the reply escapes each "/" as "\/"). Empty when the reply holds no
-// address.
+// address, or what it holds there is no web link.
 Text AddressFromDownloadReply(std::string_view reply);
 
 }  // namespace getlink

@@ -1,5 +1,7 @@
 #include "app/ShareLink.h"
 
+#include <algorithm>
+
 #include "runtime/TextParts.h"
 #include "runtime/TextSearch.h"
 
@@ -7,6 +9,8 @@ namespace getlink {
 namespace {
 
 bool IsBlank(char byte) { return byte == ' ' || byte == '\t' || byte == '\r' || byte == '\n'; }
+
+bool IsControl(char byte) { return static_cast<unsigned char>(byte) < 0x20 || byte == 0x7F; }
 
 bool StartsWithScheme(std::string_view link, std::string_view scheme) {
   return link.size() > scheme.size() &&
@@ -24,7 +28,8 @@ Text TrimLink(std::string_view link) {
 }
 
 bool IsWebLink(std::string_view link) {
-  return StartsWithScheme(link, "http://") || StartsWithScheme(link, "https://");
+  return (StartsWithScheme(link, "http://") || StartsWithScheme(link, "https://")) &&
+         std::none_of(link.begin(), link.end(), IsControl);
 }
 
 }  // namespace getlink

@@ -10,7 +10,8 @@ namespace getlink {
 Text TrimLink(std::string_view link);
 
 // Whether the link is an http:// or https:// address (scheme in any case) with something
-// after the scheme: only such links are requested.
+// after the scheme and no control character (a line break inside would add lines of the
+// link's own to a request): only such links are requested, and only such addresses shown.
 bool IsWebLink(std::string_view link);
 
 }  // namespace getlink

@@ -1,6 +1,7 @@
 #include "app/SharePages.h"
 
 #include "app/ServiceHosts.h"
+#include "app/ShareLink.h"
 #include "runtime/TextBuild.h"
 #include "runtime/TextParts.h"
 #include "runtime/TextSearch.h"
@@ -37,6 +38,13 @@ const Text& WeipanUserMarker() {
   return marker;
 }
 
+namespace {
+
+// What a page gives as the address when it is one: a web link, never a fragment of garbage.
+Text WebAddress(Text address) { return IsWebLink(address) ? address : Text(); }
+
+}  // namespace
+
 // The address sits in a JSON value inside a script string, its slashes escaped as \\/ :
 //   \"dlink\":\"http:\\/\\/host\\/file?...&sh=1&sharesign=...\"
 // It runs from the last dlink marker up to and including the first "&sh=1" after it.
@@ -54,7 +62,7 @@ ShareInfo ParseBaiduPage(std::string_view page) {
   info.sharer = CutBetweenMarkers(page, "分享者:", " 分享时间");
   info.shareTime = CutBetweenMarkers(page, "分享时间:", " 下载次数");
   info.downloadCount = CutBetweenMarkers(page, "下载次数:", "\" name=\"description\"/>\r");
-  info.address = ReplaceText(dlink, "\\\\", "", Case::Insensitive);
+  info.address = WebAddress(ReplaceText(dlink, "\\\\", "", Case::Insensitive));
   return info;
 }
 
@@ -68,7 +76,7 @@ ShareInfo ParseWeiyunPage(std::string_view page) {
   info.shareTime = CutBetweenMarkers(page, "\"createtime\":\"", "\",\"data\":");
   info.downloadCount = CutBetweenMarkers(page, "downcnt\":", ",\"file_list\"");
   const Text key = CutBetweenMarkers(page, "dl_encrypt_url\":\"", "\",\"dl_svr_host\"");
-  if (!key.empty()) info.address = ConcatTexts(WeiyunDownloadPrefix(), key, "/?fname=", info.name);
+  if (!key.empty()) info.address = WebAddress(ConcatTexts(WeiyunDownloadPrefix(), key, "/?fname=", info.name));
   return info;
 }
 
@@ -84,7 +92,7 @@ ShareInfo ParseVdiskPage(std::string_view page) {
   // The prefix is both the left marker and the start of the address.
   const Text rest = CutBetweenMarkers(page, VdiskDownloadPrefix(),
                                       "\" target=\"downiframe\">智能线路下载</a></div>\r");
-  if (!rest.empty()) info.address = ConcatTexts(VdiskDownloadPrefix(), rest);
+  if (!rest.empty()) info.address = WebAddress(ConcatTexts(VdiskDownloadPrefix(), rest));
   return info;
 }
 
@@ -103,7 +111,7 @@ ShareInfo ParseQiannaoPage(std::string_view page) {
                                 "<br>\r\n\t<div><br />\r");
   info.downloadCount = "No";
   const Text link = CutBetweenMarkers(downloads, "http://", "\" onclick=");
-  if (!link.empty()) info.address = ConcatTexts("http://", link);
+  if (!link.empty()) info.address = WebAddress(ConcatTexts("http://", link));
   return info;
 }
 
@@ -122,7 +130,7 @@ ShareInfo ParseWeipanPage(std::string_view page) {
   info.sharer = LeftText(user, FindText(user, "\"", Case::Insensitive) - 1);
   info.shareTime = "No";
   info.downloadCount = LeftText(count, FindText(count, "次</div>", Case::Insensitive) - 1);
-  if (!addressStart.empty()) info.address = ConcatTexts(url, "fn=", info.name);
+  if (!addressStart.empty()) info.address = WebAddress(ConcatTexts(url, "fn=", info.name));
   return info;
 }
 

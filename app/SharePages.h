@@ -15,8 +15,8 @@ const Text& WeipanFileMarker();       // "url":"http:\/\/HOST\/  (the JSON-escap
 const Text& WeipanUserMarker();       // " href="http://USERHOST/u/
 
 // Each fills all six fields. A field whose markers are missing is empty; so is the address
-// whenever the part of the page that carries it is missing, so that a failed extraction
-// never shows a fragment as an address. Weipan has no share time and Qiannao no download
+// whenever the part of the page that carries it is missing or it is no web link (see
+// IsWebLink), so that a failed extraction never shows a fragment or garbage as an address. Weipan has no share time and Qiannao no download
 // count: those fields read "No".
 ShareInfo ParseBaiduPage(std::string_view page);
 ShareInfo ParseWeiyunPage(std::string_view page);

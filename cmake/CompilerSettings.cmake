@@ -8,6 +8,15 @@ set(CMAKE_CXX_EXTENSIONS OFF)
 # encoding of all text inside the program.
 if(MSVC)
   add_compile_options(/source-charset:utf-8 /execution-charset:.936 /W4)
+elseif(GETLINK_FUZZ)
+  # The fuzzing build (scripts/fuzz): clang knows no execution character set but UTF-8, so
+  # a launcher writes the literals' Chinese as the escapes of its GBK bytes. Everything is
+  # instrumented for libFuzzer's coverage and built with ASan and UBSan.
+  find_package(Python3 REQUIRED COMPONENTS Interpreter)
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/gbk_literals.py)
+  add_compile_options(-Wall -Wextra -g -fno-omit-frame-pointer -fno-sanitize-recover=all
+                      -fsanitize=fuzzer-no-link,address,undefined)
+  add_link_options(-fsanitize=address,undefined)
 else()
   add_compile_options(-finput-charset=UTF-8 -fexec-charset=GBK -Wall -Wextra)
 endif()

@@ -23,6 +23,7 @@ TEST(ShortLinkTarget, LocationValueOfAWebAddressOnly) {
   EXPECT_EQ(ShortLinkTarget("Location: ftp://127.0.0.1/lk/Qx\r\n"), "");
   EXPECT_EQ(ShortLinkTarget("Location: file:///C:/boot.ini\r\n"), "");
   EXPECT_EQ(ShortLinkTarget("Location: /lk/Qx\r\n"), "");
+  EXPECT_EQ(ShortLinkTarget("Location: http://127.0.0.1/lk/Qx\nX-Injected: 1\r\n"), "");
 }
 
 TEST(ShareSurl, TextAfterTheLastSlash) {
@@ -64,6 +65,8 @@ TEST(AddressFromDownloadReply, EscapedSlashesBecomePlain) {
 TEST(AddressFromDownloadReply, NoAddressGivesEmpty) {
   EXPECT_EQ(AddressFromDownloadReply(R"({"errno":3003,"errmsg":"share not found","data":[]})"), "");
   EXPECT_EQ(AddressFromDownloadReply(R"({"url":"http:"})"), "");  // the scheme alone
+  EXPECT_EQ(AddressFromDownloadReply(R"({"url":"http:javascript"})"), "");  // no web link
+  EXPECT_EQ(AddressFromDownloadReply("{\"url\":\"http:\\/\\/a\r\n\"}"), "");  // a line break inside
   EXPECT_EQ(AddressFromDownloadReply(R"({"url":"http:\/\/127.0.0.1\/)"), "");  // no closing quote
   EXPECT_EQ(AddressFromDownloadReply(""), "");
 }

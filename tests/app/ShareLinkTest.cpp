@@ -26,5 +26,11 @@ TEST(IsWebLink, HttpAndHttpsWithSomethingAfterTheScheme) {
   EXPECT_FALSE(IsWebLink(""));
 }
 
+TEST(IsWebLink, NoControlCharacterAnywhere) {
+  EXPECT_TRUE(IsWebLink("http://a/b c?d=文件"));
+  for (const char* link : {"http://a/b\r\nX-Injected: 1", "http://a/\nb", "http://a\tb", "http://a/\x01", "http://a/\x7F"})
+    EXPECT_FALSE(IsWebLink(link)) << link;
+}
+
 }  // namespace
 }  // namespace getlink

@@ -56,6 +56,24 @@ TEST(SharePages, EmptyPageGivesOnlyTheFixedTexts) {
   ExpectShareInfo(ParseWeipanPage(""), weipan);
 }
 
+TEST(SharePages, AddressHoldingAControlCharacterIsNoAddress) {
+  struct Case {
+    const char* service;
+    ShareInfo (*parse)(std::string_view page);
+    const char* inAddress;
+  };
+  const Case cases[] = {
+      {"baidu", ParseBaiduPage, "Zx8%2BqWm"},   {"weiyun", ParseWeiyunPage, "9f8e7d6c5b4a"},
+      {"vdisk", ParseVdiskPage, "9f3a6c2e"},    {"qiannao", ParseQiannaoPage, "a1b2c3d4"},
+      {"weipan", ParseWeipanPage, "Ab%2Fcd3EfGh"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.service);
+    for (const char* control : {"\r\n", "\t", "\x01", "\x7F"})
+      ExpectNoAddressOnly(c.parse(Edited(FixturePage(c.service), c.inAddress, control)), c.service);
+  }
+}
+
 // --- Baidu ---------------------------------------------------------------------------
 
 TEST(BaiduPage, UsesTheLastDlinkUpToTheFirstShAfterIt) {
@@ -85,6 +103,7 @@ TEST(BaiduPage, NoAddressWithoutADlinkAndAShAfterIt) {
   EXPECT_EQ(ParseBaiduPage("0123456789http://x/y&sh=1").address, "");
   // A dlink whose value is empty.
   EXPECT_EQ(ParseBaiduPage("\\\"dlink\\\":\\\"&sh=1\\\"").address, "");
+  EXPECT_EQ(ParseBaiduPage("\\\"dlink\\\":\\\"javascript:alert(1)&sh=1\\\"").address, "");  // no web link
 }
 
 TEST(BaiduPage, MissingMarkerEmptiesItsOwnFieldsOnly) {

@@ -64,6 +64,7 @@ import sys
 import threading
 import time
 import base64
+import random
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from pathlib import Path
 from urllib.parse import parse_qs, quote, urlsplit
@@ -266,6 +267,8 @@ def address_360(server, nid):
 def download_api_360(exchange):
     form = parse_qs(exchange.record["body"], keep_blank_values=True)
     surl, nid = form.get("surl", [""])[-1], form.get("nid", [""])[-1]
+    if surl.startswith("hostile-") and surl[len("hostile-"):] in HOSTILE_ANSWERS:
+        return HOSTILE_ANSWERS[surl[len("hostile-"):]](exchange)
     if nid and SHARES_360.get(surl) == nid:
         reply = {"errno": 0, "errmsg": "", "data": {"downloadurl": address_360(exchange.server, nid)}}
     else:
@@ -278,6 +281,115 @@ def download_api_360(exchange):
 @route("/360/file/")
 def file_360(exchange):
     exchange.send(200, b"PK\x03\x04 stand-in file", content_type="application/octet-stream")
+
+
+# ---------------------------------------------------------------------------------------
+# A hostile server: answers that never come, come one byte a second, never end, carry a
+# giant header line or garbage, or send the client to a local file. Each answer serves
+# /hostile/NAME... for any method and anything after NAME (so that a link can hold "lk"
+# and pass for a 360 long link), and the 360 download API when the share's surl is
+# "hostile-NAME".
+
+GARBAGE_PIECES = (b"\0", b"\x81", b"\xfe", b"\xa1", b"\xc3", b"\xe5\xbe", b"\xff\xfe", b"\xed\xa0\x80",
+                  b"\xf8\x88\x80\x80\x80", b"\r", b"\n", b"\\", b'"', b"\x00\x81\x00")
+HOSTILE_METHODS = ("GET", "POST", "PUT", "HEAD")
+
+
+def hostile_silent(exchange):
+    """The request is read, then nothing is ever sent."""
+    exchange.handler.close_connection = True
+    exchange.server.stopping.wait()
+
+
+def hostile_trickle(exchange):
+    """One byte a second (interval_ms): of the body, whose 1 MiB length is announced at once
+    (part=body, the default), or of an endless header line after the status line
+    (part=head)."""
+    interval = int(exchange.query.get("interval_ms", "1000")) / 1000.0
+    if exchange.query.get("part") == "head":
+        exchange.handler.close_connection = True
+        source = b"HTTP/1.1 200 OK\r\nX-Trickle: " + b"t" * (1 << 30)
+    else:
+        exchange.start(200, length=1 << 20, content_type="text/plain")
+        source = b"t" * (1 << 20)
+    for byte in source:
+        if not exchange.write(bytes((byte,))) or exchange.server.stopping.wait(interval):
+            return
+
+
+def hostile_endless(exchange):
+    """A body that never ends, sent as fast as the client takes it: without a length, or
+    with length=huge announcing 4 GiB - 1."""
+    length = 0xFFFFFFFF if exchange.query.get("length") == "huge" else None
+    exchange.start(200, length=length, content_type="text/plain")
+    block = b"e" * 65536
+    while not exchange.server.stopping.is_set() and exchange.write(block):
+        pass
+
+
+def hostile_long_header(exchange):
+    """A header line of kib KiB (default 200), then the 360 share page."""
+    line = "x" * (int(exchange.query.get("kib", "200")) << 10)
+    exchange.send(200, fixture_page("360", exchange.server.hosts), headers=[("X-Long", line)])
+
+
+def garbled(page, seed):
+    """The page with garbage (zero bytes, lone GBK lead bytes, broken UTF-8, line breaks,
+    quotes) put before or after the bytes that begin and end markers; the same for the
+    same seed."""
+    rng = random.Random(seed)
+    out = bytearray()
+    for byte in page:
+        edge = byte in b'<>"\':;,\\/\r\n\t ' and rng.random() < 0.2
+        if edge and rng.random() < 0.5:
+            out += rng.choice(GARBAGE_PIECES)
+        out.append(byte)
+        if edge and rng.random() < 0.5:
+            out += rng.choice(GARBAGE_PIECES)
+    return bytes(out)
+
+
+def hostile_garbage(exchange):
+    """/hostile/garbage/SERVICE/...?seed=N: the share page of the service (360: its share
+    page; 360-api: the download API's reply with the address; 360-short: a short link's
+    redirect) garbled by seed N. As the API's answer: its reply, garbled by seed 1."""
+    parts = exchange.path.split("/")
+    service = parts[3] if exchange.path.startswith("/hostile/garbage/") and len(parts) > 3 else "360-api"
+    seed = int(exchange.query.get("seed", "1"))
+    server = exchange.server
+    if service == "360-api":
+        reply = json.dumps({"errno": 0, "data": {"downloadurl": address_360(server, SHARES_360["Qx7Yb2Zk"])}})
+        exchange.send(200, garbled(reply.replace("/", "\\/").encode(), seed), content_type="application/json")
+    elif service == "360-short":
+        location = garbled(f"{server.base_url}/360/lk/Qx7Yb2Zk".encode(), seed)
+        exchange.start(302, length=0, headers=[("Location", location.decode("latin-1"))])
+    elif service in SERVICES or service == "360":
+        exchange.send(200, garbled(fixture_page(service, server.hosts), seed))
+    else:
+        exchange.send(404, b"unknown service")
+
+
+def hostile_file_location(exchange):
+    """A redirect (302) to the file:// URL in to (default file:///C:/windows/win.ini)."""
+    exchange.send(302, b"", headers=[("Location", exchange.query.get("to", "file:///C:/windows/win.ini"))])
+
+
+HOSTILE_ANSWERS = {
+    "silent": hostile_silent,
+    "trickle": hostile_trickle,
+    "endless": hostile_endless,
+    "long-header": hostile_long_header,
+    "garbage": hostile_garbage,
+    "file-location": hostile_file_location,
+}
+
+
+def hostile_route(name, answer):
+    route(f"/hostile/{name}", methods=HOSTILE_METHODS)(answer)
+
+
+for _name, _answer in HOSTILE_ANSWERS.items():
+    hostile_route(_name, _answer)
 
 
 @route("/_refused_port")
@@ -385,6 +497,7 @@ class Handler(BaseHTTPRequestHandler):
         record = {
             "method": self.command,
             "target": self.path,
+            "line": self.raw_requestline.decode("latin-1"),  # as it arrived, line break included
             "version": self.request_version,
             "headers": list(self.headers.items()),
             "body": body.decode("latin-1"),  # bytes kept one for one

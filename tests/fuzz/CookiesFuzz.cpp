@@ -1,0 +1,58 @@
+// Fuzz target: the Set-Cookie reader and cookie merging. Input: a response header line,
+// the caller's jar and the new cookies, separated by zero bytes.
+#include "http/Cookies.h"
+#include "runtime/TextParts.h"
+#include "tests/fuzz/FuzzInput.h"
+
+namespace getlink::fuzz {
+namespace {
+
+bool EndsWith(std::string_view text, std::string_view tail) {
+  return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+// Whether no two of the cookies (";"-separated entries) have the same name.
+bool NamesOnce(std::string_view cookies) {
+  std::vector<Text> seen;
+  for (Text& entry : SplitText(cookies, ";")) {
+    if (CookieListHasName(seen, CookieName(entry))) return false;
+    seen.push_back(std::move(entry));
+  }
+  return true;
+}
+
+// Whether every blank of the jar is the one of a "; " between two entries.
+bool BlanksOnlySeparate(std::string_view jar) {
+  for (std::size_t i = 0; i < jar.size(); ++i)
+    if (jar[i] == ' ' && (i == 0 || jar[i - 1] != ';')) return false;
+  return true;
+}
+
+}  // namespace
+}  // namespace getlink::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace getlink;
+  using fuzz::Require;
+  fuzz::FuzzInput input(data, size);
+  const Text entry = SetCookieEntry(input.NextText());
+  Require(entry.find(';') == Text::npos, "a cookie entry stops at its first \";\"");
+  Require(entry.empty() || (entry.front() != ' ' && entry.back() != ' '), "a cookie entry is trimmed");
+
+  Text jar(input.NextText());
+  Text newCookies(input.NextText());
+  const Text merged = MergeCookies(jar, newCookies);
+  Require(merged == jar, "the merge returns the jar it wrote");
+  Require(newCookies.find(' ') == Text::npos, "the new cookies lose their blanks");
+  Require(fuzz::BlanksOnlySeparate(jar), "the jar's only blanks separate its entries");
+  for (const Text& part : SplitText(jar, "; "))
+    Require(!fuzz::EndsWith(part, "=deleted"), "deleted cookies leave the jar");
+
+  // A response may set one name twice, and the jar then keeps both entries; otherwise it
+  // holds each name once, and merging nothing into it changes nothing.
+  Text again = jar;
+  Text none;
+  MergeCookies(again, none);
+  Require(again == jar || !fuzz::NamesOnce(newCookies), "a merged jar merges into itself unchanged");
+  return 0;
+}
