@@ -15,7 +15,7 @@ constexpr std::size_t kChunkSize = 1000;
 Text FetchPage(std::string_view link, const FetchLimits& limits) {
   const Text url = TrimLink(link);
   if (!IsWebLink(url)) return Text();
-  const InternetHandle session(InternetOpenW(L"", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+  const InternetHandle session(InternetOpenW(L"", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, INTERNET_FLAG_ASYNC));
   HttpGet get(session.Get(), url, HttpGetOptions(), limits);
   if (!get.Sent()) return Text();
 

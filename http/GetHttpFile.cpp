@@ -14,7 +14,7 @@ constexpr std::size_t kLargestReadSize = 102400;
 
 // The session of every read: opened on first use, closed only when the process ends.
 HINTERNET Session() {
-  static const InternetHandle session(InternetOpenW(kAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+  static const InternetHandle session(InternetOpenW(kAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, INTERNET_FLAG_ASYNC));
   return session.Get();
 }
 

@@ -1,10 +1,14 @@
 #include "http/HttpGet.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
+#include "http/RequestHeaders.h"
 #include "runtime/Codec.h"
 #include "runtime/MessagePump.h"
+#include "runtime/Threads.h"
+#include "runtime/WinHandles.h"
 
 namespace getlink {
 namespace {
@@ -44,30 +48,88 @@ std::optional<UrlParts> SplitWebUrl(const std::wstring& url) {
   return split;
 }
 
+// Closes a request cut short, and then its connection, on a thread of their own: Wine
+// reads the rest of a body of announced length before it lets the connection go, for as
+// long as the server keeps sending. Closed at once when no thread can be started.
+void CloseInBackground(InternetHandle connection, InternetHandle request) {
+  struct Handles {
+    InternetHandle connection;
+    InternetHandle request;  // declared last: closed first
+  };
+  auto handles = std::make_shared<Handles>(Handles{std::move(connection), std::move(request)});
+  StartThread([handles] { *handles = Handles(); });
+}
+
+// How long the closing of a request may take to be told. A call cancelled by the closing
+// may be told of later (Wine tells it only when the server stops sending): the callback's
+// data is then left allocated rather than freed under a callback that may still come.
+constexpr DWORD kClosingWaitMs = 250;
+
 }  // namespace
+
+struct HttpGet::Completion {
+  UniqueHandle completed{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
+  UniqueHandle closed{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  DWORD_PTR result = 0;
+  DWORD error = ERROR_SUCCESS;
+
+  static void CALLBACK Told(HINTERNET, DWORD_PTR context, DWORD status, void* information, DWORD) {
+    auto* completion = reinterpret_cast<Completion*>(context);
+    if (status == INTERNET_STATUS_REQUEST_COMPLETE) {
+      const auto* outcome = static_cast<const INTERNET_ASYNC_RESULT*>(information);
+      completion->result = outcome->dwResult;
+      completion->error = outcome->dwError;
+      SetEvent(completion->completed.get());
+    } else if (status == INTERNET_STATUS_HANDLE_CLOSING) {
+      SetEvent(completion->closed.get());
+    }
+  }
+};
 
 // The request is opened in steps rather than with InternetOpenUrl, because only a request
 // handle of our own can be given its time limits before it is sent (Wine does not hand a
 // session's limits down to its requests).
 HttpGet::HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& options, const FetchLimits& limits)
-    : deadline_(Clock::now() + limits.total), left_(limits.maxBytes) {
+    : deadline_(Clock::now() + limits.total), left_(limits.maxBytes), completion_(std::make_unique<Completion>()) {
+  if (HoldsLineBreak(url) || session == nullptr) return;  // its request would carry lines of its own
   const std::optional<UrlParts> parts = SplitWebUrl(ToWide(url));
-  if (!parts || session == nullptr) return;
+  if (!parts) return;
   const DWORD timeout = Milliseconds(limits.total);
   connection_ = InternetHandle(InternetConnectW(session, parts->host.c_str(), parts->port, nullptr, nullptr,
                                                 INTERNET_SERVICE_HTTP, 0, 0));
   if (!connection_) return;
   const wchar_t* acceptTypes[] = {L"*/*", nullptr};
   const DWORD flags = options.flags | (parts->secure ? INTERNET_FLAG_SECURE : 0);
-  InternetHandle request(HttpOpenRequestW(connection_.Get(), L"GET", parts->target.c_str(), options.version,
-                                          nullptr, acceptTypes, flags, 0));
-  if (!request) return;
+  request_ = InternetHandle(HttpOpenRequestW(connection_.Get(), L"GET", parts->target.c_str(), options.version,
+                                             nullptr, acceptTypes, flags, reinterpret_cast<DWORD_PTR>(completion_.get())));
+  if (!request_) return;
+  InternetSetStatusCallbackW(request_.Get(), &Completion::Told);
   for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
-    SetTimeout(request.Get(), option, timeout);
+    SetTimeout(request_.Get(), option, timeout);
   const DWORD headersLength = options.extraHeaders != nullptr ? static_cast<DWORD>(-1) : 0;
-  if (!HttpSendRequestW(request.Get(), options.extraHeaders, headersLength, nullptr, 0)) return;
-  request_ = std::move(request);
+  if (!Finished(HttpSendRequestW(request_.Get(), options.extraHeaders, headersLength, nullptr, 0))) return;
+  sent_ = true;
   done_ = false;
+}
+
+HttpGet::~HttpGet() {
+  if (!request_) return;
+  if (bodyEnded_) {
+    request_ = InternetHandle();
+  } else {
+    CloseInBackground(std::move(connection_), std::move(request_));
+  }
+  // The callback tells of the closing last; until then it may still use the completion.
+  if (WaitForSingleObject(completion_->closed.get(), kClosingWaitMs) != WAIT_OBJECT_0) completion_.release();
+}
+
+bool HttpGet::Finished(BOOL finishedAtOnce) {
+  if (finishedAtOnce) return true;
+  if (GetLastError() != ERROR_IO_PENDING) return false;
+  const Clock::time_point now = Clock::now();
+  if (now >= deadline_ || WaitForSingleObject(completion_->completed.get(), Milliseconds(deadline_ - now)) != WAIT_OBJECT_0)
+    return false;  // still running: closing the request cancels it
+  return completion_->result != 0 && completion_->error == ERROR_SUCCESS;
 }
 
 std::optional<std::uint64_t> HttpGet::ContentLength() const {
@@ -94,14 +156,20 @@ std::size_t HttpGet::ReadChunk(char* chunk, std::size_t size) {
     }
     SetTimeout(request_.Get(), INTERNET_OPTION_RECEIVE_TIMEOUT, Milliseconds(deadline_ - now));
     PumpMessages();
+    // A query that went asynchronous tells only that data has come: asked again, it counts it.
     DWORD available = 0;
-    if (!InternetQueryDataAvailable(request_.Get(), &available, 0, 0) || available == 0) {
-      done_ = true;  // the end of the body, a broken connection or the time ran out
+    if (!Finished(InternetQueryDataAvailable(request_.Get(), &available, 0, 0)) ||
+        (available == 0 && !Finished(InternetQueryDataAvailable(request_.Get(), &available, 0, 0)))) {
+      done_ = true;  // a broken connection or the time ran out
+      break;
+    }
+    if (available == 0) {
+      done_ = bodyEnded_ = true;
       break;
     }
     const DWORD want = static_cast<DWORD>(std::min<std::size_t>({available, size - filled, left_}));
     DWORD read = 0;
-    if (!InternetReadFile(request_.Get(), chunk + filled, want, &read) || read == 0) {
+    if (!Finished(InternetReadFile(request_.Get(), chunk + filled, want, &read)) || read == 0) {
       done_ = true;
       break;
     }

@@ -1,10 +1,14 @@
-// One WinINet GET whose sending and reading are bounded in time and size.
+// One WinINet GET whose sending and reading are bounded in time and size. The session must
+// be asynchronous (INTERNET_FLAG_ASYNC): a blocking send waits for the answer's headers for
+// as long as they keep coming, one byte a second if the server pleases, while a call that
+// goes asynchronous can be waited for with a time limit and then cancelled.
 #pragma once
 
 #include <windows.h>
 #include <wininet.h>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 
 #include "http/FetchLimits.h"
@@ -21,15 +25,18 @@ struct HttpGetOptions {
 
 class HttpGet {
  public:
-  // Sends a GET of the url (http or https only; a fragment stays with the client) over the
-  // session, directly, with Accept */*. Connecting and waiting for the answer are bounded by
+  // Sends a GET of the url (http or https only, without a line break; a fragment stays with
+  // the client) over the session, directly, with Accept */*. Connecting and waiting for the answer are bounded by
   // the limits' total time, which also bounds the reads.
   HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& options, const FetchLimits& limits);
   HttpGet(const HttpGet&) = delete;
   HttpGet& operator=(const HttpGet&) = delete;
+  // Closes the request, which cancels a call still running; a request cut short is closed
+  // in the background.
+  ~HttpGet();
 
   // Whether the request went out and its answer's headers arrived.
-  bool Sent() const { return static_cast<bool>(request_); }
+  bool Sent() const { return sent_; }
 
   // The answer's Content-Length, when it has one.
   std::optional<std::uint64_t> ContentLength() const;
@@ -41,10 +48,18 @@ class HttpGet {
 
  private:
   using Clock = std::chrono::steady_clock;
+  struct Completion;  // what the status callback tells of the request's calls
+
+  // Whether a call on the request succeeded: at once when it finished at once, else when
+  // its completion is told, at the latest at the deadline.
+  bool Finished(BOOL finishedAtOnce);
 
   Clock::time_point deadline_;
   std::size_t left_;
+  bool sent_ = false;
   bool done_ = true;
+  bool bodyEnded_ = false;  // read to its end, not cut short
+  std::unique_ptr<Completion> completion_;  // outlives the request, whose callbacks use it
   InternetHandle connection_;
   InternetHandle request_;  // declared last: closed first
 };

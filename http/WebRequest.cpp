@@ -29,23 +29,23 @@ void SetRequestHeader(AutomationObject& request, const Text& name, const Text& v
   InvokeMethod(request, "SetRequestHeader", {name, value});
 }
 
-// Waits for the whole answer; true when it arrived, false when the exchange failed or was
-// aborted. The object's own timeouts bound each step only (Wine's object applies none but
-// the resolve timeout), so a server that never answers or trickles its answer would hold
-// the request for ever: a request still running when its time limit has passed (none for
-// -1) is aborted.
-bool AwaitAnswer(AutomationObject& request, std::optional<std::int32_t> timeoutMs) {
+enum class Outcome { Arrived, Failed, TimedOut };
+
+// Waits for the whole answer. The object's own timeouts bound each step only (Wine's object
+// applies none but the resolve timeout), so a server that never answers or trickles its
+// answer would hold the request for ever: the wait ends when the request's time limit has
+// passed (none for -1).
+Outcome AwaitAnswer(AutomationObject& request, std::optional<std::int32_t> timeoutMs) {
   using Clock = std::chrono::steady_clock;
   const std::int32_t seconds = timeoutMs ? (*timeoutMs + 999) / 1000 : kWaitForever;
   const Clock::time_point started = Clock::now();
   const AutomationVariant answered = GetVariantProperty(request, "WaitForResponse", {seconds});
-  if (FAILED(request.lastResult)) return false;
-  if (answered.Type() != VT_BOOL || answered.Get().boolVal != VARIANT_FALSE) return true;
+  if (FAILED(request.lastResult)) return Outcome::Failed;
+  if (answered.Type() != VT_BOOL || answered.Get().boolVal != VARIANT_FALSE) return Outcome::Arrived;
   // Wine's object answers "not yet" at once, without waiting, when the answer was complete
   // before the call: only a "not yet" after the time limit is one.
-  if (seconds == kWaitForever || Clock::now() - started < std::chrono::seconds(seconds) / 2) return true;
-  InvokeMethod(request, "Abort");
-  return false;
+  if (seconds == kWaitForever || Clock::now() - started < std::chrono::seconds(seconds) / 2) return Outcome::Arrived;
+  return Outcome::TimedOut;
 }
 
 // Whether the answer's body can be read. Wine's object, when its buffer for the body cannot
@@ -54,14 +54,41 @@ bool AwaitAnswer(AutomationObject& request, std::optional<std::int32_t> timeoutM
 // ResponseText reads that state as empty, and holds text whenever the body holds bytes.
 bool HoldsBody(AutomationObject& request) { return !GetTextProperty(request, "ResponseText").empty(); }
 
-void Send(AutomationObject& request, const WebRequestOptions& options) {
+struct Answer {
+  ByteSet body;
+  Text headerBlock;
+};
+
+// The answer's body and header block, both empty when the exchange failed. A request that
+// ran out of time is left to end on its own and never released: Wine's object, aborted or
+// released while a body is still coming, frees its buffer under a read in flight and so
+// corrupts the heap.
+Answer TakeAnswer(AutomationObject& request, std::optional<std::int32_t> timeoutMs) {
+  Answer answer;
+  switch (AwaitAnswer(request, timeoutMs)) {
+    case Outcome::TimedOut:
+      static_cast<void>(request.instance.Detach());
+      return answer;
+    case Outcome::Arrived:
+      if (HoldsBody(request)) answer.body = VariantToByteSet(GetVariantProperty(request, "ResponseBody"));
+      break;
+    case Outcome::Failed:
+      break;
+  }
+  answer.headerBlock = GetTextProperty(request, "GetallResponseHeaders");
+  return answer;
+}
+
+// Whether the request went out (a request that was never opened does not).
+bool Send(AutomationObject& request, const WebRequestOptions& options) {
   if (!options.postBytes || options.postBytes->empty()) {
     InvokeMethod(request, "Send", {options.postText.value_or(Text())});
-    return;
+  } else {
+    AutomationVariant body;
+    VariantFromValue(body, *options.postBytes);
+    InvokeMethod(request, "Send", {AutomationArg::ByReference(body)});
   }
-  AutomationVariant body;
-  VariantFromValue(body, *options.postBytes);
-  InvokeMethod(request, "Send", {AutomationArg::ByReference(body)});
+  return SUCCEEDED(request.lastResult);
 }
 
 }  // namespace
@@ -76,8 +103,11 @@ ByteSet WebRequest(const Text& url, const WebRequestOptions& options) {
   const Text proxy = options.proxy.value_or(Text());
   if (!proxy.empty()) InvokeMethod(request, "SetProxy", {kUseNamedProxy, proxy});
 
-  // Opened asynchronously, so that AwaitAnswer can bound the whole exchange.
-  InvokeMethod(request, "Open", {options.method == Text("POST") ? "POST" : "GET", url, true});
+  // Opened asynchronously, so that AwaitAnswer can bound the whole exchange. A URL holding a
+  // line break is never opened (its request would carry lines of its own): every later
+  // call then fails, as for any URL the object refuses.
+  if (!HoldsLineBreak(url))
+    InvokeMethod(request, "Open", {options.method == Text("POST") ? "POST" : "GET", url, true});
   // The object takes credentials only once it is open, through SetCredentials (it has no
   // member of its own for proxy credentials).
   const Text proxyUser = options.proxyUser.value_or(Text());
@@ -96,21 +126,18 @@ ByteSet WebRequest(const Text& url, const WebRequestOptions& options) {
   Text cookies = options.cookies != nullptr ? *options.cookies : Text();
   if (!cookies.empty()) SetRequestHeader(request, "Cookie", cookies);
   for (const HeaderField& field : RequestHeaderFields(headers)) SetRequestHeader(request, field.name, field.value);
-  Send(request, options);
-  ByteSet body;
-  if (AwaitAnswer(request, timeoutMs) && HoldsBody(request))
-    body = VariantToByteSet(GetVariantProperty(request, "ResponseBody"));
-  const Text headerBlock = GetTextProperty(request, "GetallResponseHeaders");
-  ResponseHeaderValues response = ReadResponseHeaders(headerBlock);
+  Answer answer;
+  if (Send(request, options)) answer = TakeAnswer(request, timeoutMs);
+  ResponseHeaderValues response = ReadResponseHeaders(answer.headerBlock);
   MergeCookies(cookies, response.newCookies);
-  if (DeclaresUtf8(body, headerBlock)) body = Utf8ToGbk(body);
+  if (DeclaresUtf8(answer.body, answer.headerBlock)) answer.body = Utf8ToGbk(answer.body);
   ReleaseAutomationObject(request);
 
-  WriteBack(options.responseHeaders, headerBlock);
+  WriteBack(options.responseHeaders, answer.headerBlock);
   WriteBack(options.location, std::move(response.location));
   WriteBack(options.newCookies, std::move(response.newCookies));
   WriteBack(options.cookies, std::move(cookies));
-  return body;
+  return std::move(answer.body);
 }
 
 }  // namespace getlink

@@ -36,7 +36,8 @@ struct WebRequestOptions {
   // Out: the response's header block as the object returns it.
   Text* responseHeaders = nullptr;
   // -1 leaves the object's timeouts alone; below 1 (and not given) 15 seconds; else this
-  // many seconds, for resolving, connecting, sending and receiving each.
+  // many seconds, for resolving, connecting, sending and receiving each, and for the whole
+  // exchange (a request still running then is aborted).
   std::optional<std::int32_t> timeoutSeconds;
   // Credentials for the proxy, used only together with it.
   std::optional<Text> proxyUser;
@@ -47,7 +48,7 @@ struct WebRequestOptions {
 
 // Sends the request and returns the response body, converted from UTF-8 to GBK when the
 // response declares UTF-8 (see DeclaresUtf8). Failures are not reported: the body is then
-// empty. When the request object cannot be created nothing is written to the caller's
+// empty. A URL holding a line break is not requested. When the request object cannot be created nothing is written to the caller's
 // variables; otherwise every given out variable is written, even when the exchange failed.
 // COM is initialised on the calling thread for the call's duration.
 ByteSet WebRequest(const Text& url, const WebRequestOptions& options = {});
