@@ -1,8 +1,10 @@
 #include "http/HttpGet.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "http/RequestHeaders.h"
 #include "runtime/Codec.h"
@@ -67,11 +69,17 @@ constexpr DWORD kClosingWaitMs = 250;
 
 }  // namespace
 
+// Everything an asynchronous call may still write after it was given up on: what the
+// callback tells, and the count and bytes of a query or read (WinINet writes them when the
+// call completes, which may be after the request was closed).
 struct HttpGet::Completion {
   UniqueHandle completed{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
   UniqueHandle closed{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   DWORD_PTR result = 0;
   DWORD error = ERROR_SUCCESS;
+  DWORD available = 0;
+  DWORD read = 0;
+  std::vector<char> bytes;
 
   static void CALLBACK Told(HINTERNET, DWORD_PTR context, DWORD status, void* information, DWORD) {
     auto* completion = reinterpret_cast<Completion*>(context);
@@ -107,7 +115,8 @@ HttpGet::HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& 
   for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
     SetTimeout(request_.Get(), option, timeout);
   const DWORD headersLength = options.extraHeaders != nullptr ? static_cast<DWORD>(-1) : 0;
-  if (!Finished(HttpSendRequestW(request_.Get(), options.extraHeaders, headersLength, nullptr, 0))) return;
+  if (!Completed([&] { return HttpSendRequestW(request_.Get(), options.extraHeaders, headersLength, nullptr, 0); }))
+    return;
   sent_ = true;
   done_ = false;
 }
@@ -123,13 +132,25 @@ HttpGet::~HttpGet() {
   if (WaitForSingleObject(completion_->closed.get(), kClosingWaitMs) != WAIT_OBJECT_0) completion_.release();
 }
 
-bool HttpGet::Finished(BOOL finishedAtOnce) {
-  if (finishedAtOnce) return true;
+bool HttpGet::Completed(const std::function<BOOL()>& call) {
+  ResetEvent(completion_->completed.get());  // nothing told of an earlier call counts
+  if (call()) return true;
   if (GetLastError() != ERROR_IO_PENDING) return false;
   const Clock::time_point now = Clock::now();
   if (now >= deadline_ || WaitForSingleObject(completion_->completed.get(), Milliseconds(deadline_ - now)) != WAIT_OBJECT_0)
     return false;  // still running: closing the request cancels it
-  return completion_->result != 0 && completion_->error == ERROR_SUCCESS;
+  // dwError is the failure when dwResult is FALSE; a query for data counts the bytes there.
+  return completion_->result != 0;
+}
+
+std::optional<DWORD> HttpGet::Available() {
+  for (;;) {
+    BOOL atOnce = FALSE;
+    if (!Completed([&] { return atOnce = InternetQueryDataAvailable(request_.Get(), &completion_->available, 0, 0); }))
+      return std::nullopt;
+    if (atOnce) return completion_->available;
+    // It went asynchronous and data has come since: asked again, it counts it.
+  }
 }
 
 std::optional<std::uint64_t> HttpGet::ContentLength() const {
@@ -156,25 +177,26 @@ std::size_t HttpGet::ReadChunk(char* chunk, std::size_t size) {
     }
     SetTimeout(request_.Get(), INTERNET_OPTION_RECEIVE_TIMEOUT, Milliseconds(deadline_ - now));
     PumpMessages();
-    // A query that went asynchronous tells only that data has come: asked again, it counts it.
-    DWORD available = 0;
-    if (!Finished(InternetQueryDataAvailable(request_.Get(), &available, 0, 0)) ||
-        (available == 0 && !Finished(InternetQueryDataAvailable(request_.Get(), &available, 0, 0)))) {
+    const std::optional<DWORD> available = Available();
+    if (!available) {
       done_ = true;  // a broken connection or the time ran out
       break;
     }
-    if (available == 0) {
+    if (*available == 0) {
       done_ = bodyEnded_ = true;
       break;
     }
-    const DWORD want = static_cast<DWORD>(std::min<std::size_t>({available, size - filled, left_}));
-    DWORD read = 0;
-    if (!Finished(InternetReadFile(request_.Get(), chunk + filled, want, &read)) || read == 0) {
+    const DWORD want = static_cast<DWORD>(std::min<std::size_t>({*available, size - filled, left_}));
+    std::vector<char>& bytes = completion_->bytes;
+    bytes.resize(want);
+    if (!Completed([&] { return InternetReadFile(request_.Get(), bytes.data(), want, &completion_->read); }) ||
+        completion_->read == 0) {
       done_ = true;
       break;
     }
-    filled += read;
-    left_ -= read;
+    std::copy_n(bytes.data(), completion_->read, chunk + filled);
+    filled += completion_->read;
+    left_ -= completion_->read;
   }
   return filled;
 }

@@ -8,6 +8,7 @@
 #include <wininet.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -50,9 +51,13 @@ class HttpGet {
   using Clock = std::chrono::steady_clock;
   struct Completion;  // what the status callback tells of the request's calls
 
-  // Whether a call on the request succeeded: at once when it finished at once, else when
-  // its completion is told, at the latest at the deadline.
-  bool Finished(BOOL finishedAtOnce);
+  // Makes a call on the request; whether it succeeded: at once when it finished at once,
+  // else when its completion is told, at the latest at the deadline.
+  bool Completed(const std::function<BOOL()>& call);
+
+  // How many body bytes can be read without waiting, waiting until the deadline for some
+  // to come; 0 at the end of the body, nothing when the connection broke or time ran out.
+  std::optional<DWORD> Available();
 
   Clock::time_point deadline_;
   std::size_t left_;

@@ -17,7 +17,6 @@ constexpr std::int32_t kUseNamedProxy = 2;            // HTTPREQUEST_PROXYSETTIN
 constexpr std::int32_t kCredentialsForProxy = 1;      // HTTPREQUEST_SETCREDENTIALS_FOR_PROXY
 constexpr std::int32_t kEnableRedirectsOption = 6;    // WinHttpRequestOption_EnableRedirects
 
-constexpr std::int32_t kWaitForever = -1;             // WaitForResponse without a time limit
 
 // Writes the value into the caller's variable when the caller gave one.
 void WriteBack(Text* variable, Text value) {
@@ -34,18 +33,22 @@ enum class Outcome { Arrived, Failed, TimedOut };
 // Waits for the whole answer. The object's own timeouts bound each step only (Wine's object
 // applies none but the resolve timeout), so a server that never answers or trickles its
 // answer would hold the request for ever: the wait ends when the request's time limit has
-// passed (none for -1).
+// passed (none for -1). It asks the object a second at a time, because Wine's object starts
+// its wait anew whenever a window message comes in.
 Outcome AwaitAnswer(AutomationObject& request, std::optional<std::int32_t> timeoutMs) {
   using Clock = std::chrono::steady_clock;
-  const std::int32_t seconds = timeoutMs ? (*timeoutMs + 999) / 1000 : kWaitForever;
+  constexpr std::int32_t kStepSeconds = 1;
   const Clock::time_point started = Clock::now();
-  const AutomationVariant answered = GetVariantProperty(request, "WaitForResponse", {seconds});
-  if (FAILED(request.lastResult)) return Outcome::Failed;
-  if (answered.Type() != VT_BOOL || answered.Get().boolVal != VARIANT_FALSE) return Outcome::Arrived;
-  // Wine's object answers "not yet" at once, without waiting, when the answer was complete
-  // before the call: only a "not yet" after the time limit is one.
-  if (seconds == kWaitForever || Clock::now() - started < std::chrono::seconds(seconds) / 2) return Outcome::Arrived;
-  return Outcome::TimedOut;
+  for (;;) {
+    const Clock::time_point asked = Clock::now();
+    const AutomationVariant answered = GetVariantProperty(request, "WaitForResponse", {kStepSeconds});
+    if (FAILED(request.lastResult)) return Outcome::Failed;
+    if (answered.Type() != VT_BOOL || answered.Get().boolVal != VARIANT_FALSE) return Outcome::Arrived;
+    // Wine's object answers "not yet" at once, without waiting, when the answer was complete
+    // before the call: only a "not yet" after the step's second is one.
+    if (Clock::now() - asked < std::chrono::seconds(kStepSeconds) / 2) return Outcome::Arrived;
+    if (timeoutMs && Clock::now() - started >= std::chrono::milliseconds(*timeoutMs)) return Outcome::TimedOut;
+  }
 }
 
 // Whether the answer's body can be read. Wine's object, when its buffer for the body cannot
