@@ -20,6 +20,7 @@ Text FetchPage(std::string_view link, const FetchLimits& limits) {
   if (!get.Sent()) return Text();
 
   Text page;
+  page.reserve(limits.maxBytes);  // grown by doubling, the page could take twice its bound
   char chunk[kChunkSize];
   while (!get.Done()) {
     const std::size_t read = get.ReadChunk(chunk, kChunkSize);

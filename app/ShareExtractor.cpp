@@ -6,7 +6,10 @@
 
 namespace getlink {
 
-Text DownloadSharePage(const Text& link) { return PageToGbk(TextToByteSet(FetchPage(link))); }
+Text DownloadSharePage(const Text& link) {
+  const ByteSet page = TextToByteSet(FetchPage(link));  // the downloaded text goes before the conversion
+  return PageToGbk(page);
+}
 
 void ShareExtractor::ExtractBaidu(const Text& link, ShareInfo& info) {
   info = ParseBaiduPage(DownloadSharePage(link));

@@ -36,6 +36,7 @@ ByteSet GetHttpFile(std::string_view url, const FetchLimits& limits) {
   if (!get.Sent()) return ByteSet();
 
   ByteSet body;
+  body.reserve(limits.maxBytes);  // grown by doubling, the body could take twice its bound
   std::vector<char> buffer(ReadSize(get.ContentLength()));
   while (!get.Done()) {
     const std::size_t read = get.ReadChunk(buffer.data(), buffer.size());

@@ -97,9 +97,10 @@ ByteSetValue ReadByteSetValue(const ByteSet& bytes, ValueType type, int position
 }
 
 Text PageToGbk(const ByteSet& utf8) {
-  const std::string gbk =
-      Utf8ToGbkBytes(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
-  return ReadByteSetValue(ByteSet(gbk.begin(), gbk.end()), ValueType::Text).AsText();
+  // Read as text up to the first zero byte, in place: a page may be megabytes long.
+  Text gbk = Utf8ToGbkBytes(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
+  gbk.resize(strnlen(gbk.data(), gbk.size()));
+  return gbk;
 }
 
 int ToInteger(bool value) { return value ? 1 : 0; }
