@@ -35,6 +35,19 @@ Routes (see ROUTES below; add a route with the @route decorator):
                                connection closes
     /proxy-auth?user=U&password=P   407 with a Basic proxy challenge until the request
                                carries Proxy-Authorization for U:P, then "proxy user U"
+A hostile server, for any method, with anything after the route's name (so that a link can
+hold "lk" and pass for a 360 long link; the 360 download API answers the same way when the
+share's surl is "hostile-NAME"):
+    /hostile/silent            the request is read, then nothing is ever sent
+    /hostile/trickle[?part=head&interval_ms=M]   one byte a second (every M ms) of a body of
+                               1 MiB announced, or (part=head) of an endless header line
+    /hostile/endless[?length=huge]   a body without end, without a length or with 4 GiB - 1
+    /hostile/long-header[?kib=N]   a header line of N KiB (default 200), then the 360 page
+    /hostile/garbage/SERVICE?seed=N   the service's page (360, 360-api: the API's reply,
+                               360-short: a short link's redirect) with zero bytes, lone GBK
+                               lead bytes, broken UTF-8, line breaks and quotes put around the
+                               bytes that begin and end its markers
+    /hostile/file-location[?to=URL]   a redirect to a file:// URL
 The 360 Cloud Disk flow:
     /360/s/SURL[?location=SCHEME|none]   the short link (GET or POST): 302 to the long link
                                http://127.0.0.1:PORT/360/lk/SURL?src=short (its scheme
@@ -48,8 +61,9 @@ The 360 Cloud Disk flow:
 Proxy mode: a request whose target is an absolute URI (http://127.0.0.1:PORT/path) came
 through the server as a proxy; it is routed by its path like any other and recorded with
 its absolute target.
-    /_record                   the requests recorded so far, as JSON (?format=text: text;
-                               ?format=lines: only their request lines, one a line)
+    /_record                   the requests recorded so far, as JSON, each with its request
+                               line as it arrived ("line"); ?format=text: text;
+                               ?format=lines: only their request lines, one a line
     /_record/clear             forgets them
     /_refused_port             a port on 127.0.0.1 where nothing listens (connections are refused)
 Paths that begin with /_ are the server's own and are not recorded.

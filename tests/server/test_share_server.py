@@ -149,6 +149,29 @@ class ShareServerTest(unittest.TestCase):
         self.assertIn(b"\r\nX-A: 1\r\n", echo)
         self.assertTrue(echo.endswith(b"\r\n\r\nx=1\r\n"))
 
+    def test_hostile_answers(self):
+        _, _, one = self.request("GET", "/hostile/garbage/vdisk/x?seed=7")
+        self.assertEqual(self.request("POST", "/hostile/garbage/vdisk/lk?seed=7")[2], one)  # the same for a seed
+        self.assertNotEqual(self.request("GET", "/hostile/garbage/vdisk?seed=8")[2], one)
+        self.assertNotEqual(one, self.request("GET", "/vdisk/x")[2])
+        self.assertTrue(any(piece in one for piece in (b"\0", b"\x81", b"\xe5\xbe")))
+        status, headers, body = self.request("GET", "/hostile/long-header/lk?kib=3")
+        self.assertEqual((status, len(dict(headers)["X-Long"])), (200, 3 << 10))
+        self.assertIn(b"nid : '", body)
+        status, headers, _ = self.request("POST", "/hostile/file-location?to=file:///C:/x")
+        self.assertEqual((status, dict(headers)["Location"]), (302, "file:///C:/x"))
+        # The download API answers like the route its surl names.
+        status, headers, _ = self.request("POST", "/share/downloadfile/", body="surl=hostile-file-location&nid=")
+        self.assertEqual((status, dict(headers)["Location"]), (302, "file:///C:/windows/win.ini"))
+        connection = http.client.HTTPConnection("127.0.0.1", self.server.port, timeout=10)
+        connection.request("GET", "/hostile/endless?length=huge")
+        response = connection.getresponse()
+        self.assertEqual(response.getheader("Content-Length"), str(0xFFFFFFFF))
+        self.assertEqual(response.read(100000), b"e" * 100000)
+        connection.close()
+        record = json.loads(self.request("GET", "/_record")[2])
+        self.assertEqual(record[0]["line"], "GET /hostile/garbage/vdisk/x?seed=7 HTTP/1.1\r\n")
+
     def test_proxy_mode_and_its_credentials(self):
         # A proxy's request names the whole URL; it is routed by its path.
         target = f"http://127.0.0.1:{self.server.port}/proxy-auth?user=u&password=p"
