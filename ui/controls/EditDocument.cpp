@@ -135,8 +135,10 @@ Text EditDocument::LineText(int line, std::optional<int> count, bool forDisplay)
   if (mode_ == EditInputMode::Password) {
     for (int c = GbkColumns(bytes); c > 0; --c) shown += passwordChar_;
   } else {
+    // GDI+ draws a tab as nothing on Wine, whatever the tab stops: a tab is shown as a
+    // space, which keeps one display character per column.
     shown = Text(bytes);
-    std::replace(shown.begin(), shown.end(), ' ', '\t');
+    std::replace(shown.begin(), shown.end(), '\t', ' ');
   }
   return shown.empty() ? Text(" ") : shown;
 }

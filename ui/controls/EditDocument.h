@@ -79,7 +79,7 @@ class EditDocument {
 
   // The line's bytes without its line break, or its first `count` characters. For
   // display: the password character once per character in Password mode, otherwise
-  // every space as a tab, and an empty line as one space.
+  // every tab as a space, and an empty line as one space.
   Text LineText(int line, std::optional<int> count = std::nullopt, bool forDisplay = false) const;
   Text DisplayText(int line) const { return LineText(line, std::nullopt, true); }
 

@@ -61,8 +61,8 @@ TEST(EditDocumentText, ColumnsCountCharactersNotBytes) {
 
 TEST(EditDocumentText, DisplayTextHidesPasswordsAndKeepsEmptyLinesVisible) {
   EditDocument document;
-  document.SetText("a b\r\n\r\n中文", true);
-  EXPECT_EQ(document.DisplayText(1), "a\tb");
+  document.SetText("a\tb c\r\n\r\n中文", true);
+  EXPECT_EQ(document.DisplayText(1), "a b c");
   EXPECT_EQ(document.DisplayText(2), " ");
   document.SetText("p 中", false, EditInputMode::Password, "*");
   EXPECT_EQ(document.DisplayText(1), "***");
