@@ -89,8 +89,8 @@ void EditDocument::InvalidateLayout() {
 }
 
 LayoutBounds EditDocument::BoundsFor(const Rect& textArea, int scrollFlags) const {
-  if (!multiLine_ || (scrollFlags & static_cast<int>(EditScrollBars::Horizontal)) != 0) return {0, 0};
-  if (scrollFlags == static_cast<int>(EditScrollBars::Vertical)) return {textArea.width, 0};
+  if (!multiLine_ || (scrollFlags & static_cast<int>(EditScrollFlags::Horizontal)) != 0) return {0, 0};
+  if (scrollFlags == static_cast<int>(EditScrollFlags::Vertical)) return {textArea.width, 0};
   return {textArea.width, textArea.height};
 }
 

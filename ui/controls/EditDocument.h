@@ -59,7 +59,7 @@ class LineMeasurer {
 };
 
 // Bits of an edit box's scroll-bar flags.
-enum class EditScrollBars : int { None = 0, Horizontal = 1, Vertical = 2, Both = 3 };
+enum class EditScrollFlags : int { None = 0, Horizontal = 1, Vertical = 2, Both = 3 };
 
 class EditDocument {
  public:
@@ -103,6 +103,8 @@ class EditDocument {
   int LineLength(int line) const;
   // The line's place in the text area: left 0, top the sum of the lines above.
   Rect LineRect(int line) const;
+  // The bounds of the last layout (where a line's characters are measured too).
+  LayoutBounds Bounds() const { return bounds_.value_or(LayoutBounds{}); }
   float LineHeight() const { return lineHeight_; }
   float CharWidth() const { return charWidth_; }
   float ContentWidth() const { return contentWidth_; }

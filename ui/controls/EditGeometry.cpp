@@ -14,7 +14,7 @@ constexpr float kBarThickness = 10;
 // The caret stands this far above its line's top; the view keeps it that far inside.
 constexpr float kCaretRise = 2;
 
-bool Has(int flags, EditScrollBars bar) { return (flags & static_cast<int>(bar)) != 0; }
+bool Has(int flags, EditScrollFlags bar) { return (flags & static_cast<int>(bar)) != 0; }
 
 }  // namespace
 
@@ -31,12 +31,12 @@ EditAreas ComputeEditAreas(float width, float height, bool multiLine, int scroll
   text.top += 1;
   if (!multiLine) return areas;
   text.height -= 2;
-  if (Has(scrollFlags, EditScrollBars::Vertical)) {
+  if (Has(scrollFlags, EditScrollFlags::Vertical)) {
     text.width -= kBarThickness;
-    const float below = Has(scrollFlags, EditScrollBars::Horizontal) ? kBarThickness : 0;
+    const float below = Has(scrollFlags, EditScrollFlags::Horizontal) ? kBarThickness : 0;
     areas.verticalBar = {text.Right(), text.top, kBarThickness, text.height - below};
   }
-  if (Has(scrollFlags, EditScrollBars::Horizontal)) {
+  if (Has(scrollFlags, EditScrollFlags::Horizontal)) {
     text.height -= kBarThickness;
     areas.horizontalBar = {text.left, text.Bottom(), text.width, kBarThickness};
   }

@@ -1,0 +1,84 @@
+#include "ui/controls/EditPainter.h"
+
+#include <algorithm>
+
+#include "ui/framework/drawing/Clipping.h"
+#include "ui/framework/drawing/Shapes.h"
+#include "ui/framework/drawing/TextDrawing.h"
+
+namespace getlink {
+namespace {
+
+const Argb kSelectionFill = MakeArgb(254, 51, 153, 255);
+const Argb kSelectedText = MakeArgb(254, 255, 255, 255);
+
+Rect Offset(Rect rect, const Rect& origin) {
+  rect.left += origin.left;
+  rect.top += origin.top;
+  return rect;
+}
+
+}  // namespace
+
+void EditPainter::Paint(float width, float height, const EditAreas& areas, const EditDocument& document,
+                        ScrollOffsets scroll, const EditSelection& selection) {
+  GpGraphics* g = graphics_;
+  const Rect whole = RectOf(0, 0, width, height);
+  const UniqueBrush back = SolidBrush(look_.back);
+  gdip::GdipFillRectangle(g, back.get(), 0, 0, width, height);
+  OutlineRect(g, whole, BorderStyle::Outline, look_.border);
+
+  textArea_ = areas.text;
+  ClipRect(g, textArea_);
+  const LayoutBounds bounds = document.Bounds();
+  for (int line = document.LineAtY(-scroll.y); line <= document.LineCount(); ++line) {
+    const Rect lineRect = document.LineRect(line);
+    if (lineRect.top + scroll.y >= textArea_.height) break;
+    const Rect origin = {textArea_.left + scroll.x, textArea_.top + lineRect.top + scroll.y, bounds.width,
+                         bounds.height};
+    PaintLine(document, line, origin, selection);
+  }
+  ResetClip(g);
+}
+
+void EditPainter::PaintLine(const EditDocument& document, int line, const Rect& origin,
+                            const EditSelection& selection) {
+  const Text shown = document.DisplayText(line);
+  DrawText(graphics_, origin, shown, look_.font, look_.text, look_.format);
+  const std::vector<Rect> rows = SelectionRows(document, line, selection);
+  if (rows.empty()) return;
+  const UniqueBrush fill = SolidBrush(kSelectionFill);
+  ClipRect(graphics_, Offset(rows.front(), origin));
+  for (std::size_t i = 1; i < rows.size(); ++i) ClipRect(graphics_, Offset(rows[i], origin), Gdiplus::CombineModeUnion);
+  ClipRect(graphics_, textArea_, Gdiplus::CombineModeIntersect);
+  for (const Rect& row : rows) {
+    const Rect box = Offset(row, origin);
+    gdip::GdipFillRectangle(graphics_, fill.get(), box.left, box.top, box.width, box.height);
+  }
+  DrawText(graphics_, origin, shown, look_.font, kSelectedText, look_.format);
+  ClipRect(graphics_, textArea_);
+}
+
+std::vector<Rect> EditPainter::SelectionRows(const EditDocument& document, int line,
+                                             const EditSelection& selection) const {
+  std::vector<Rect> rows;
+  if (selection.IsEmpty() || line < selection.start.line || line > selection.end.line) return rows;
+  const int length = document.LineLength(line);
+  const int first = line == selection.start.line ? selection.start.column : 0;
+  const int last = line == selection.end.line ? selection.end.column : length;
+  // An empty line inside the selection shows its one space selected.
+  const int count = length == 0 && line < selection.end.line ? 1 : last - first;
+  if (count <= 0) return rows;
+  for (const Rect& box : measurer_.CharacterBoxes(document.DisplayText(line), first, count, document.Bounds())) {
+    if (box.width <= 0) continue;
+    if (!rows.empty() && rows.back().top == box.top) {
+      Rect& row = rows.back();
+      row.width = std::max(row.Right(), box.Right()) - row.left;
+    } else {
+      rows.push_back(box);
+    }
+  }
+  return rows;
+}
+
+}  // namespace getlink

@@ -1,0 +1,48 @@
+// Draws an edit box's face into its surface: background and outline, the lines that
+// meet the text area (display text: password characters, tabs as spaces), and the
+// selection as a blue highlight with its characters drawn again in white. The caret is
+// the box's own business.
+#pragma once
+
+#include "ui/controls/EditDocument.h"
+#include "ui/controls/EditGeometry.h"
+#include "ui/controls/EditTextMeasurer.h"
+#include "ui/framework/drawing/Colour.h"
+
+namespace getlink {
+
+struct EditLook {
+  Argb text = 0;
+  Argb back = 0;
+  Argb border = 0;
+  GpFont* font = nullptr;
+  GpStringFormat* format = nullptr;
+};
+
+// The selected characters, start before end (equal: nothing selected).
+struct EditSelection {
+  TextPosition start;
+  TextPosition end;
+  bool IsEmpty() const { return start == end; }
+};
+
+class EditPainter {
+ public:
+  EditPainter(GpGraphics* graphics, const EditLook& look, EditTextMeasurer& measurer)
+      : graphics_(graphics), look_(look), measurer_(measurer) {}
+
+  void Paint(float width, float height, const EditAreas& areas, const EditDocument& document,
+             ScrollOffsets scroll, const EditSelection& selection);
+
+ private:
+  void PaintLine(const EditDocument& document, int line, const Rect& origin, const EditSelection& selection);
+  // The selected part of a line as one rectangle a row, relative to the line's origin.
+  std::vector<Rect> SelectionRows(const EditDocument& document, int line, const EditSelection& selection) const;
+
+  GpGraphics* graphics_;
+  EditLook look_;
+  EditTextMeasurer& measurer_;
+  Rect textArea_;
+};
+
+}  // namespace getlink
