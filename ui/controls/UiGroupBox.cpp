@@ -10,10 +10,10 @@
 namespace getlink {
 namespace {
 
-// The caption keeps this far from the frame's left and right ends.
-constexpr float kCaptionMargin = 8;
-// The caption's text starts this far into its gap in the frame line.
-constexpr float kCaptionIndent = 5;
+// The caption keeps this far from the frame's left and right ends, and the frame line
+// stops this far before and after it.
+constexpr float kCaptionMargin = 10;
+constexpr float kCaptionGap = 2;
 constexpr float kCornerArc = 6;
 
 }  // namespace
@@ -88,10 +88,11 @@ Rect UiGroupBox::CaptionRect() const {
   const float width = static_cast<float>(Width()), caption = static_cast<float>(captionWidth_);
   float left = kCaptionMargin;
   if (captionAlign_ == CaptionAlign::Centre)
-    left = std::floor((width - 14 - caption) / 2) + kCaptionMargin;
+    left = std::floor((width - caption) / 2);
   else if (captionAlign_ == CaptionAlign::Right)
     left = width - kCaptionMargin - caption;
-  return RectOf(left, 2, caption - 1, static_cast<float>(captionHeight_));
+  // As wide as measured: a narrower box would trim the caption's last character.
+  return RectOf(left, 2, caption, static_cast<float>(captionHeight_));
 }
 
 // --- painting ---
@@ -103,18 +104,16 @@ int UiGroupBox::OnPaint() {
   const Rect shape = EdgeShape(FrameRect(), arc);
   if (fillColour_ != 0) FillRoundRect(g, shape, arc, SolidBrush(fillColour_).get());
   const Rect caption = CaptionRect();
-  Rect text = caption;
-  text.left += kCaptionIndent;
   if (!caption_.empty()) {
-    // The line is broken under the whole drawn caption.
+    // The line is broken where the caption sits, with a little room either side.
     ClipRect(g, RectOf(0, 0, static_cast<float>(Width()), static_cast<float>(Height())));
-    ClipRect(g, RectOf(caption.left, caption.top, text.Right() - caption.left, caption.height),
+    ClipRect(g, RectOf(caption.left - kCaptionGap, caption.top, caption.width + 2 * kCaptionGap, caption.height),
              Gdiplus::CombineModeExclude);
   }
   OutlineRoundRect(g, shape, arc, borderColour_);
   ResetClip(g);
   if (!caption_.empty())
-    DrawText(g, text, caption_, font_.Get(), captionColour_, format_.Handle(), captionEffect_, captionEffectColour_);
+    DrawText(g, caption, caption_, font_.Get(), captionColour_, format_.Handle(), captionEffect_, captionEffectColour_);
   EndControlPaint();
   return kNotHandled;
 }

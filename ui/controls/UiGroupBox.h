@@ -54,7 +54,7 @@ class UiGroupBox : public UiControl {
   // The measured caption, in whole pixels (0 x 0 without a caption).
   int CaptionWidth() const { return captionWidth_; }
   int CaptionHeight() const { return captionHeight_; }
-  // The frame, and the gap in its top line that the caption takes.
+  // The frame, and the box the caption is drawn in (the top line breaks around it).
   Rect FrameRect() const;
   Rect CaptionRect() const;
 
