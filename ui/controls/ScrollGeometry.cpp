@@ -53,8 +53,8 @@ Rect ScrollGeometry::ThumbRect(const ScrollRange& range, int thumbLength) const 
 
 int ScrollGeometry::PixelToPosition(int pixel, const ScrollRange& range, int thumbLength) const {
   const int travel = TrackLength() - thumbLength;
-  if (pixel <= TrackStart() || travel <= 0) return range.minimum;
-  if (pixel >= TrackStart() + travel) return range.maximum;
+  if (pixel <= TrackStart()) return range.minimum;
+  if (pixel >= TrackStart() + travel) return range.maximum;  // also when the thumb fills the track
   const long long extent = static_cast<long long>(range.maximum) - range.minimum;
   return range.minimum + static_cast<int>((pixel - TrackStart()) * extent / travel);
 }
