@@ -33,7 +33,7 @@ bool UiGroupBox::Create(UiControl& parent, const Rect& rect, const Options& opti
 CreateControlOptions UiGroupBox::Prepare(const Options& options) {
   caption_ = options.caption;
   captionAlign_ = options.captionAlign;
-  font_.Choose(options.font);
+  MutableFont().Choose(options.font);
   captionColour_ = options.captionColour;
   format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap);
   format_.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
@@ -56,7 +56,7 @@ int UiGroupBox::OnCreate() {
 
 int UiGroupBox::OnDestroy() {
   format_.Release();
-  font_.Release();
+  ReleaseFont();
   captionWidth_ = captionHeight_ = 0;
   return kNotHandled;
 }
@@ -72,7 +72,7 @@ void UiGroupBox::Measure() {
   captionWidth_ = captionHeight_ = 0;
   if (caption_.empty() || Graphics() == nullptr) return;
   const Rect layout = RectOf(0, 0, static_cast<float>(Width()) - 2 * kCaptionMargin, 0);
-  const Rect box = MeasureText(Graphics(), caption_, font_.Get(), layout, format_.Handle());
+  const Rect box = MeasureText(Graphics(), caption_, Font().Get(), layout, format_.Handle());
   captionWidth_ = static_cast<int>(std::ceil(box.width));
   captionHeight_ = static_cast<int>(std::ceil(box.height));
 }
@@ -113,7 +113,7 @@ int UiGroupBox::OnPaint() {
   OutlineRoundRect(g, shape, arc, borderColour_);
   ResetClip(g);
   if (!caption_.empty())
-    DrawText(g, caption, caption_, font_.Get(), captionColour_, format_.Handle(), captionEffect_, captionEffectColour_);
+    DrawText(g, caption, caption_, Font().Get(), captionColour_, format_.Handle(), captionEffect_, captionEffectColour_);
   EndControlPaint();
   return kNotHandled;
 }
@@ -122,28 +122,7 @@ int UiGroupBox::OnPaint() {
 
 void UiGroupBox::SetCaption(Text caption) {
   caption_ = std::move(caption);
-  Measure();
-  PaintNow();
-}
-
-void UiGroupBox::SetCaptionColour(Argb colour) {
-  captionColour_ = colour;
-  PaintNow();
-}
-
-void UiGroupBox::SetFillColour(Argb colour) {
-  fillColour_ = colour;
-  PaintNow();
-}
-
-void UiGroupBox::SetCaptionAlign(CaptionAlign align) {
-  captionAlign_ = align;
-  PaintNow();
-}
-
-void UiGroupBox::SetBorderColour(Argb colour) {
-  borderColour_ = colour;
-  PaintNow();
+  FontChanged();  // the same work: measure, then repaint
 }
 
 }  // namespace getlink

@@ -5,10 +5,9 @@
 
 #include <optional>
 
-#include "ui/framework/drawing/ControlFont.h"
 #include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/drawing/TextFormat.h"
-#include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/UiTextControl.h"
 
 namespace getlink {
 
@@ -27,7 +26,7 @@ struct GroupBoxOptions {
   bool visible = true;
 };
 
-class UiGroupBox : public UiControl {
+class UiGroupBox : public UiTextControl {
  public:
   using Options = GroupBoxOptions;
 
@@ -37,19 +36,19 @@ class UiGroupBox : public UiControl {
   bool Create(HWND host, const Rect& rect, const Options& options = {});
   bool Create(UiControl& parent, const Rect& rect, const Options& options = {});
 
-  // Every setter repaints; a new caption is measured first.
+  // Every setter repaints; a new caption or font is measured first. The font's setters
+  // are UiTextControl's.
   const Text& Caption() const { return caption_; }
   void SetCaption(Text caption);
   Argb CaptionColour() const { return captionColour_; }
-  void SetCaptionColour(Argb colour);
+  void SetCaptionColour(Argb colour) { StoreAndRepaint(captionColour_, colour); }
   Argb FillColour() const { return fillColour_; }
-  void SetFillColour(Argb colour);
+  void SetFillColour(Argb colour) { StoreAndRepaint(fillColour_, colour); }
   CaptionAlign GetCaptionAlign() const { return captionAlign_; }
-  void SetCaptionAlign(CaptionAlign align);
+  void SetCaptionAlign(CaptionAlign align) { StoreAndRepaint(captionAlign_, align); }
   Argb BorderColour() const { return borderColour_; }
-  void SetBorderColour(Argb colour);
+  void SetBorderColour(Argb colour) { StoreAndRepaint(borderColour_, colour); }
   bool RoundCorners() const { return roundCorners_; }
-  const ControlFont& Font() const { return font_; }
 
   // The measured caption, in whole pixels (0 x 0 without a caption).
   int CaptionWidth() const { return captionWidth_; }
@@ -63,6 +62,10 @@ class UiGroupBox : public UiControl {
   int OnDestroy() override;
   int OnPaint() override;
   int OnResized(int, int) override;
+  void FontChanged() override {
+    Measure();
+    PaintNow();
+  }
 
  private:
   CreateControlOptions Prepare(const Options& options);
@@ -70,7 +73,6 @@ class UiGroupBox : public UiControl {
 
   Text caption_;
   CaptionAlign captionAlign_ = CaptionAlign::Left;
-  ControlFont font_;
   Argb captionColour_ = 0;
   TextFormat format_ = TextFormat::Empty();
   TextEffect captionEffect_ = TextEffect::None;

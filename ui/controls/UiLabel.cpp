@@ -34,7 +34,7 @@ bool UiLabel::Create(UiControl& parent, const Rect& rect, const Options& options
 }
 
 CreateControlOptions UiLabel::Prepare(const Options& options) {
-  font_.Choose(options.font);
+  MutableFont().Choose(options.font);
   text_ = options.text;
   textColour_ = options.textColour;
   background_ = options.background;
@@ -62,7 +62,7 @@ int UiLabel::OnCreate() {
 
 int UiLabel::OnDestroy() {
   format_.Release();
-  font_.Release();
+  ReleaseFont();
   textWidth_ = textHeight_ = 0;
   return kNotHandled;
 }
@@ -75,7 +75,7 @@ void UiLabel::Measure() {
   // Lines are as wide as the label (a flowing text as its text rectangle); the height is
   // open, so every line counts.
   const float width = wordWrap_ ? TextRect().width : static_cast<float>(Width());
-  const Rect box = MeasureText(Graphics(), text_, font_.Get(), RectOf(0, 0, width, 0), format_.Handle());
+  const Rect box = MeasureText(Graphics(), text_, Font().Get(), RectOf(0, 0, width, 0), format_.Handle());
   textWidth_ = static_cast<int>(std::ceil(box.width));
   textHeight_ = static_cast<int>(std::ceil(box.height));
 }
@@ -87,7 +87,7 @@ Rect UiLabel::TextRect() const {
 Rect UiLabel::TextLayout() const {
   const Rect area = TextRect();
   // A flowing text starts at the top and may run one line past the bottom (clipped).
-  if (wordWrap_) return RectOf(area.left, area.top, area.width, static_cast<float>(Height()) + font_.Height() + 3);
+  if (wordWrap_) return RectOf(area.left, area.top, area.width, static_cast<float>(Height()) + Font().Height() + 3);
   const float height = static_cast<float>(textHeight_);
   float top = area.top + kInset;
   if (verticalAlign_ == VerticalAlign::Centre)
@@ -123,7 +123,7 @@ int UiLabel::OnPaint() {
   if (borderColour_ != 0) OutlineRect(g, whole, BorderStyle::Outline, borderColour_);
   if (!text_.empty()) {
     ClipRect(g, TextRect());
-    DrawText(g, TextLayout(), text_, font_.Get(), InkColour(), format_.Handle(), effect_, effectColour_);
+    DrawText(g, TextLayout(), text_, Font().Get(), InkColour(), format_.Handle(), effect_, effectColour_);
     ResetClip(g);
   }
   EndControlPaint();
@@ -145,71 +145,6 @@ int UiLabel::OnRefresh() { return autoContrast_ ? OnPaint() : kNotHandled; }
 
 void UiLabel::SetText(Text text) {
   text_ = std::move(text);
-  Remeasure();
-}
-
-void UiLabel::SetTextColour(Argb colour) {
-  textColour_ = colour;
-  PaintNow();
-}
-
-void UiLabel::SetEffectColour(Argb colour) {
-  effectColour_ = colour;
-  PaintNow();
-}
-
-void UiLabel::SetEffect(TextEffect effect) {
-  effect_ = effect;
-  PaintNow();
-}
-
-void UiLabel::SetBackground(LabelBackground background) {
-  background_ = background;
-  PaintNow();
-}
-
-void UiLabel::SetBackColourFrom(Argb colour) {
-  backColourFrom_ = colour;
-  PaintNow();
-}
-
-void UiLabel::SetBackColourTo(Argb colour) {
-  backColourTo_ = colour;
-  PaintNow();
-}
-
-void UiLabel::SetBorderColour(Argb colour) {
-  borderColour_ = colour;
-  PaintNow();
-}
-
-void UiLabel::SetAutoContrast(bool on) {
-  autoContrast_ = on;
-  PaintNow();
-}
-
-void UiLabel::SetVerticalAlign(VerticalAlign align) {
-  verticalAlign_ = align;
-  PaintNow();
-}
-
-void UiLabel::SetFontName(std::string_view family) {
-  font_.SetFamilyName(family);
-  Remeasure();
-}
-
-void UiLabel::SetFontSize(float size) {
-  font_.SetSize(size);
-  Remeasure();
-}
-
-void UiLabel::SetFontStyle(FontStyle style) {
-  font_.SetStyle(style);
-  Remeasure();
-}
-
-void UiLabel::SetFont(UniqueFont font) {
-  font_.Adopt(std::move(font));
   Remeasure();
 }
 

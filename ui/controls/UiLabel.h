@@ -7,10 +7,9 @@
 
 #include <optional>
 
-#include "ui/framework/drawing/ControlFont.h"
 #include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/drawing/TextFormat.h"
-#include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/UiTextControl.h"
 
 namespace getlink {
 
@@ -37,7 +36,7 @@ struct LabelOptions {
   bool visible = true;
 };
 
-class UiLabel : public UiControl {
+class UiLabel : public UiTextControl {
  public:
   using Options = LabelOptions;
 
@@ -48,35 +47,27 @@ class UiLabel : public UiControl {
   bool Create(UiControl& parent, const Rect& rect, const Options& options = {});
 
   // Every setter repaints; those that change what the text needs (text, font, format)
-  // measure it again first.
+  // measure it again first. The font's setters are UiTextControl's.
   const Text& GetText() const { return text_; }
   void SetText(Text text);
   Argb TextColour() const { return textColour_; }
-  void SetTextColour(Argb colour);
+  void SetTextColour(Argb colour) { StoreAndRepaint(textColour_, colour); }
   Argb EffectColour() const { return effectColour_; }
-  void SetEffectColour(Argb colour);
+  void SetEffectColour(Argb colour) { StoreAndRepaint(effectColour_, colour); }
   TextEffect Effect() const { return effect_; }
-  void SetEffect(TextEffect effect);
+  void SetEffect(TextEffect effect) { StoreAndRepaint(effect_, effect); }
   LabelBackground Background() const { return background_; }
-  void SetBackground(LabelBackground background);
+  void SetBackground(LabelBackground background) { StoreAndRepaint(background_, background); }
   Argb BackColourFrom() const { return backColourFrom_; }
-  void SetBackColourFrom(Argb colour);
+  void SetBackColourFrom(Argb colour) { StoreAndRepaint(backColourFrom_, colour); }
   Argb BackColourTo() const { return backColourTo_; }
-  void SetBackColourTo(Argb colour);
+  void SetBackColourTo(Argb colour) { StoreAndRepaint(backColourTo_, colour); }
   Argb BorderColour() const { return borderColour_; }
-  void SetBorderColour(Argb colour);
+  void SetBorderColour(Argb colour) { StoreAndRepaint(borderColour_, colour); }
   bool AutoContrast() const { return autoContrast_; }
-  void SetAutoContrast(bool on);
+  void SetAutoContrast(bool on) { StoreAndRepaint(autoContrast_, on); }
   VerticalAlign GetVerticalAlign() const { return verticalAlign_; }
-  void SetVerticalAlign(VerticalAlign align);
-
-  // Font: a new family, size or style keeps the other two.
-  const ControlFont& Font() const { return font_; }
-  void SetFontName(std::string_view family);
-  void SetFontSize(float size);
-  void SetFontStyle(FontStyle style);
-  void SetFont(UniqueFont font);
-  void ReleaseFont() { font_.Release(); }
+  void SetVerticalAlign(VerticalAlign align) { StoreAndRepaint(verticalAlign_, align); }
 
   // Format: word wrap switches between the one-line and the flowing flag sets.
   GpStringFormat* Format() const { return format_.Handle(); }
@@ -106,6 +97,7 @@ class UiLabel : public UiControl {
   int OnFocusGained(UiControl*) override;
   int OnFocusLost(UiControl*) override;
   int OnRefresh() override;
+  void FontChanged() override { Remeasure(); }
 
  private:
   CreateControlOptions Prepare(const Options& options);
@@ -113,7 +105,6 @@ class UiLabel : public UiControl {
   Rect TextRect() const;
   Argb InkColour() const;
 
-  ControlFont font_;
   Text text_;
   Argb textColour_ = 0;
   LabelBackground background_ = LabelBackground::None;

@@ -28,7 +28,7 @@ CreateControlOptions UiButton::Prepare(const Options& options) {
   state_ = ButtonState::Normal;
   caption_ = options.caption;
   textColour_ = options.textColour;
-  font_.Choose(options.font);
+  MutableFont().Choose(options.font);
   textEffect_ = options.textEffect;
   glowColour_ = options.glowColour;
   roundedChoice_ = options.rounded;
@@ -49,7 +49,7 @@ int UiButton::OnCreate() {
 
 int UiButton::OnDestroy() {
   format_.Release();
-  font_.Release();
+  ReleaseFont();
   return kNotHandled;
 }
 
@@ -66,70 +66,9 @@ void UiButton::SetCaption(Text caption) {
   PaintNow();
 }
 
-void UiButton::SetTextColour(Argb colour) {
-  textColour_ = colour;
-  PaintNow();
-}
-
-void UiButton::SetTextEffect(TextEffect effect) {
-  textEffect_ = effect;
-  PaintNow();
-}
-
-void UiButton::SetGlowColour(Argb colour) {
-  glowColour_ = colour;
-  PaintNow();
-}
-
-void UiButton::SetAutoTextColour(bool on) {
-  autoTextColour_ = on;
-  PaintNow();
-}
-
 void UiButton::SetRounded(bool rounded) {
-  rounded_ = rounded;
   roundedChoice_ = rounded;
-  PaintNow();
-}
-
-void UiButton::SetFontName(std::string_view family) {
-  font_.SetFamilyName(family);
-  PaintNow();
-}
-
-void UiButton::SetFontSize(float size) {
-  font_.SetSize(size);
-  PaintNow();
-}
-
-void UiButton::SetFontStyle(FontStyle style) {
-  font_.SetStyle(style);
-  PaintNow();
-}
-
-void UiButton::SetFont(UniqueFont font) {
-  font_.Adopt(std::move(font));
-  PaintNow();
-}
-
-void UiButton::SetFormat(TextFormat format) {
-  format_ = std::move(format);
-  PaintNow();
-}
-
-void UiButton::SetImageBytes(ByteSet bytes) {
-  imageBytes_ = std::move(bytes);
-  PaintNow();
-}
-
-void UiButton::SetImagePosition(ImagePosition position) {
-  imagePosition_ = position;
-  PaintNow();
-}
-
-void UiButton::SetImageGap(float gap) {
-  imageGap_ = gap;
-  PaintNow();
+  StoreAndRepaint(rounded_, rounded);
 }
 
 void UiButton::SetImageOffset(float x, float y) {
@@ -158,7 +97,7 @@ void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) 
   const Image picture = imageBytes_.empty() ? Image() : LoadImageFromBytes(imageBytes_);
   const Extent imageSize = picture ? Extent{static_cast<float>(picture.Width()), static_cast<float>(picture.Height())}
                                    : Extent{};
-  const Rect measured = caption_.empty() ? Rect{} : MeasureText(g, caption_, font_.Get(), Rect{}, format_.Handle());
+  const Rect measured = caption_.empty() ? Rect{} : MeasureText(g, caption_, Font().Get(), Rect{}, format_.Handle());
   ButtonContent placed = PlaceButtonContent(content, imageSize, {measured.width, measured.height}, imagePosition_,
                                             imageGap_, imageOffsetX_, imageOffsetY_);
   if (state == ButtonState::Pressed) {
@@ -171,7 +110,7 @@ void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) 
     if (!caption_.empty()) {
       const Argb colour =
           autoTextColour_ ? ContrastingColour(textColour_, AverageLuma(GetSurface(), placed.caption)) : textColour_;
-      DrawText(g, placed.caption, caption_, font_.Get(), colour, format_.Handle(), textEffect_, glowColour_);
+      DrawText(g, placed.caption, caption_, Font().Get(), colour, format_.Handle(), textEffect_, glowColour_);
     }
   }
   ResetClip(g);

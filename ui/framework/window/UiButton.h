@@ -19,12 +19,11 @@
 
 #include <optional>
 
-#include "ui/framework/drawing/ControlFont.h"
 #include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/drawing/TextFormat.h"
 #include "ui/framework/window/ButtonFace.h"
 #include "ui/framework/window/ButtonLayout.h"
-#include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/UiTextControl.h"
 
 namespace getlink {
 
@@ -38,7 +37,7 @@ struct ButtonOptions {
   bool visible = true;
 };
 
-class UiButton : public UiControl {
+class UiButton : public UiTextControl {
  public:
   using Options = ButtonOptions;
 
@@ -49,40 +48,31 @@ class UiButton : public UiControl {
   bool Create(UiControl& parent, const Rect& rect, const Options& options = {});
 
   // Every setter repaints; a new caption also registers its mnemonic again (a caption
-  // without "&" removes the button's mnemonic).
+  // without "&" removes the button's mnemonic). The font's setters are UiTextControl's.
   const Text& Caption() const { return caption_; }
   void SetCaption(Text caption);
   Argb TextColour() const { return textColour_; }
-  void SetTextColour(Argb colour);
+  void SetTextColour(Argb colour) { StoreAndRepaint(textColour_, colour); }
   TextEffect Effect() const { return textEffect_; }
-  void SetTextEffect(TextEffect effect);
+  void SetTextEffect(TextEffect effect) { StoreAndRepaint(textEffect_, effect); }
   Argb GlowColour() const { return glowColour_; }
-  void SetGlowColour(Argb colour);
+  void SetGlowColour(Argb colour) { StoreAndRepaint(glowColour_, colour); }
   // Black or white text (keeping the text colour's alpha), whichever stands out on the face.
   bool AutoTextColour() const { return autoTextColour_; }
-  void SetAutoTextColour(bool on);
+  void SetAutoTextColour(bool on) { StoreAndRepaint(autoTextColour_, on); }
   bool Rounded() const { return rounded_; }
   void SetRounded(bool rounded);
-
-  // Font: a new family, size or style keeps the other two; only the button's own font is
-  // ever deleted, never the shared default font.
-  const ControlFont& Font() const { return font_; }
-  void SetFontName(std::string_view family);
-  void SetFontSize(float size);
-  void SetFontStyle(FontStyle style);
-  void SetFont(UniqueFont font);
-  void ReleaseFont() { font_.Release(); }
   GpStringFormat* Format() const { return format_.Handle(); }
-  void SetFormat(TextFormat format);
+  void SetFormat(TextFormat format) { StoreAndRepaint(format_, std::move(format)); }
 
   // An image (any format GDI+ reads) placed by ImagePosition; bytes that do not load
   // leave the caption alone.
   const ByteSet& ImageBytes() const { return imageBytes_; }
-  void SetImageBytes(ByteSet bytes);
+  void SetImageBytes(ByteSet bytes) { StoreAndRepaint(imageBytes_, std::move(bytes)); }
   ImagePosition GetImagePosition() const { return imagePosition_; }
-  void SetImagePosition(ImagePosition position);
+  void SetImagePosition(ImagePosition position) { StoreAndRepaint(imagePosition_, position); }
   float ImageGap() const { return imageGap_; }
-  void SetImageGap(float gap);
+  void SetImageGap(float gap) { StoreAndRepaint(imageGap_, gap); }
   float ImageOffsetX() const { return imageOffsetX_; }
   float ImageOffsetY() const { return imageOffsetY_; }
   void SetImageOffset(float x, float y);
@@ -124,7 +114,6 @@ class UiButton : public UiControl {
 
   ButtonState state_ = ButtonState::Normal;
   Text caption_;
-  ControlFont font_;
   TextEffect textEffect_ = TextEffect::None;
   Argb textColour_ = 0;
   std::optional<bool> roundedChoice_;
