@@ -30,49 +30,30 @@ class LabelSection : public DemoSection {
     Heading(host, At(area, 0, 56, 580, 20), "渐变背景（横、竖、斜、反斜）与边框");
     const LabelBackground modes[] = {LabelBackground::Horizontal, LabelBackground::Vertical,
                                      LabelBackground::ForwardDiagonal, LabelBackground::BackwardDiagonal};
-    const char* names[] = {"横向渐变", "竖向渐变", "斜向渐变", "反斜渐变"};
-    for (int i = 0; i < 4; ++i) {
-      LabelOptions options = Options(names[i]);
-      options.background = modes[i];
-      options.backColourFrom = MakeArgb(230, 255, 255, 255);
-      options.backColourTo = MakeArgb(200, 120, 160, 215);
-      options.borderColour = kFrame;
-      options.alignment = Gdiplus::StringAlignmentCenter;
-      Add(host, At(area, 130.f * i, 78, 120, 30), options);
-    }
+    Row(host, At(area, 0, 78, 120, 30), 130, {"横向渐变", "竖向渐变", "斜向渐变", "反斜渐变"},
+        [&modes](LabelOptions& options, int i) {
+          options.background = modes[i];
+          options.backColourFrom = MakeArgb(230, 255, 255, 255);
+          options.backColourTo = MakeArgb(200, 120, 160, 215);
+          options.alignment = Gdiplus::StringAlignmentCenter;
+        });
 
     Heading(host, At(area, 0, 118, 580, 20), "垂直对齐（上、中、下），两行居中，自动换行");
     const VerticalAlign aligns[] = {VerticalAlign::Top, VerticalAlign::Centre, VerticalAlign::Bottom};
-    const char* alignNames[] = {"靠上", "居中", "靠下"};
-    for (int i = 0; i < 3; ++i) {
-      LabelOptions options = Options(alignNames[i]);
-      options.verticalAlign = aligns[i];
-      options.borderColour = kFrame;
-      Add(host, At(area, 90.f * i, 140, 80, 56), options);
-    }
-    LabelOptions twoLines = Options("第一行文字\r\n第二行");
-    twoLines.borderColour = kFrame;
-    twoLines.alignment = Gdiplus::StringAlignmentCenter;
-    Add(host, At(area, 270, 140, 110, 56), twoLines);
-    LabelOptions wrapped = Options("自动换行的标签：文字到了右边界就转到下一行继续显示。");
-    wrapped.wordWrap = true;
-    wrapped.borderColour = kFrame;
-    Add(host, At(area, 390, 140, 190, 56), wrapped);
+    Row(host, At(area, 0, 140, 80, 56), 90, {"靠上", "居中", "靠下"},
+        [&aligns](LabelOptions& options, int i) { options.verticalAlign = aligns[i]; });
+    Row(host, At(area, 270, 140, 110, 56), 0, {"第一行文字\r\n第二行"},
+        [](LabelOptions& options, int) { options.alignment = Gdiplus::StringAlignmentCenter; });
+    Row(host, At(area, 390, 140, 190, 56), 0, {"自动换行的标签：文字到了右边界就转到下一行继续显示。"},
+        [](LabelOptions& options, int) { options.wordWrap = true; });
 
     Heading(host, At(area, 0, 206, 580, 20), "水平对齐（左、中、右）与省略号截断");
     const Gdiplus::StringAlignment horizontal[] = {Gdiplus::StringAlignmentNear, Gdiplus::StringAlignmentCenter,
                                                    Gdiplus::StringAlignmentFar};
-    const char* horizontalNames[] = {"靠左", "居中", "靠右"};
-    for (int i = 0; i < 3; ++i) {
-      LabelOptions options = Options(horizontalNames[i]);
-      options.alignment = horizontal[i];
-      options.borderColour = kFrame;
-      Add(host, At(area, 110.f * i, 228, 100, 24), options);
-    }
-    LabelOptions trimmed = Options("很长的一段文字放不下时以省略号结尾");
-    trimmed.trimming = Gdiplus::StringTrimmingEllipsisCharacter;
-    trimmed.borderColour = kFrame;
-    Add(host, At(area, 330, 228, 150, 24), trimmed);
+    Row(host, At(area, 0, 228, 100, 24), 110, {"靠左", "居中", "靠右"},
+        [&horizontal](LabelOptions& options, int i) { options.alignment = horizontal[i]; });
+    Row(host, At(area, 330, 228, 150, 24), 0, {"很长的一段文字放不下时以省略号结尾"},
+        [](LabelOptions& options, int) { options.trimming = Gdiplus::StringTrimmingEllipsisCharacter; });
 
     Heading(host, At(area, 0, 262, 580, 20), "自动对比：按钮切换深色皮肤，下面的字随之变白");
     LabelOptions contrast = Options("自动对比的文字 Auto contrast");
@@ -101,6 +82,19 @@ class LabelSection : public DemoSection {
   }
 
   void Add(HWND host, const Rect& rect, const LabelOptions& options) { Make<UiLabel>().Create(host, rect, options); }
+
+  // Outlined labels side by side from `first`, `step` apart, each with one setting varied.
+  void Row(HWND host, Rect first, float step, std::initializer_list<const char*> texts,
+           const std::function<void(LabelOptions&, int)>& vary) {
+    int i = 0;
+    for (const char* text : texts) {
+      LabelOptions options = Options(text);
+      options.borderColour = kFrame;
+      vary(options, i++);
+      Add(host, first, options);
+      first.left += step;
+    }
+  }
 
   bool dark_ = false;
 };
