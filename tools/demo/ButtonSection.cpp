@@ -1,5 +1,6 @@
 // The push button page: each state, mnemonics, text effects, corners and fonts, image
 // placements, the automatic text colour and a face drawn by a hook.
+#include "runtime/TextBuild.h"
 #include "tools/demo/DemoSection.h"
 #include "ui/controls/UiLabel.h"
 #include "ui/framework/drawing/EmbeddedImages.h"
@@ -108,7 +109,8 @@ class ButtonSection : public DemoSection {
   void BindStatus(UiButton& button) {
     UiLabel* status = status_;
     button.BindEvent(EventCode::EvClick, [status](UiControl*, UiControl& clicked, const ControlEvent&) {
-      status->SetText("最近点击：" + static_cast<UiButton&>(clicked).Caption());
+      // The caption as shown: without the "&" that marks the mnemonic.
+      status->SetText("最近点击：" + ReplaceText(static_cast<UiButton&>(clicked).Caption(), "&", "", Case::Sensitive));
     });
   }
 

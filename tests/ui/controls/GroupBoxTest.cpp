@@ -56,6 +56,21 @@ TEST_F(GroupBoxTest, TheTopLineIsBrokenWhereTheCaptionSitsAndWholeWithout) {
   }
 }
 
+TEST_F(GroupBoxTest, TheCaptionIsDrawnWhole) {
+  UiGroupBox box;
+  GroupBoxOptions options;
+  options.caption = "一二三四五";
+  options.captionColour = MakeArgb(255, 0, 0, 0);
+  options.borderColour = 0;
+  ASSERT_TRUE(box.Create(hwnd(), {40, 60, 200, 80}, options));
+  int left = 200, right = -1;
+  CountPixels(box.GetSurface(), [&](int x, int, Argb p) {
+    if (AlphaOf(p) > 150) left = std::min(left, x), right = std::max(right, x);
+    return false;
+  });
+  EXPECT_GE(right - left, 55);  // five characters of 12 pixels, the last one too
+}
+
 TEST_F(GroupBoxTest, FillAndCornersFollowTheOptionsOrTheWindow) {
   struct Case {
     int cornerRadius;

@@ -1,5 +1,7 @@
 #include "ui/framework/window/UiButton.h"
 
+#include <cmath>
+
 #include "ui/framework/drawing/Clipping.h"
 #include "ui/framework/drawing/Contrast.h"
 #include "ui/framework/drawing/Image.h"
@@ -98,8 +100,10 @@ void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) 
   const Extent imageSize = picture ? Extent{static_cast<float>(picture.Width()), static_cast<float>(picture.Height())}
                                    : Extent{};
   const Rect measured = caption_.empty() ? Rect{} : MeasureText(g, caption_, Font().Get(), Rect{}, format_.Handle());
-  ButtonContent placed = PlaceButtonContent(content, imageSize, {measured.width, measured.height}, imagePosition_,
-                                            imageGap_, imageOffsetX_, imageOffsetY_);
+  // Whole pixels, rounded up: a box narrower than measured loses the last character.
+  const Extent captionSize = {std::ceil(measured.width), std::ceil(measured.height)};
+  ButtonContent placed =
+      PlaceButtonContent(content, imageSize, captionSize, imagePosition_, imageGap_, imageOffsetX_, imageOffsetY_);
   if (state == ButtonState::Pressed) {
     InflateRect(1, 1, 0, 0, placed.image);
     InflateRect(1, 1, 0, 0, placed.caption);

@@ -145,6 +145,18 @@ TEST_F(ButtonTest, FontsKeepWhatIsNotChangedAndFallBackToTheDefaultFamily) {
   EXPECT_EQ(button.Font().Style(), FontStyle::Bold);
   button.ReleaseFont();
   EXPECT_EQ(button.Font().Get(), DefaultFont());
+
+  // A caption in a large bold font is drawn whole: four characters of 16 pixels.
+  ButtonOptions large;
+  large.font.size = 16;
+  large.font.style = FontStyle::Bold;
+  UiButton& wide = Button("大号粗体", {100, 150, 110, 26}, large);
+  int left = 110, right = -1;
+  CountPixels(wide.GetSurface(), [&](int x, int, Argb p) {
+    if (GreenOf(p) < 60 && AlphaOf(p) > 200) left = std::min(left, x), right = std::max(right, x);
+    return false;
+  });
+  EXPECT_GE(right - left, 58);
 }
 
 // A button with a dark face of its own, whose content hook can take over.
