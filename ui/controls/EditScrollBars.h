@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "ui/controls/EditGeometry.h"
-#include "ui/framework/window/UiControl.h"
+#include "ui/controls/UiScrollBar.h"
 
 namespace getlink {
 
@@ -14,18 +14,24 @@ class EditScrollBars {
  public:
   using Handler = std::function<void(int position)>;
 
-  void Create(UiControl& owner, int scrollFlags, Handler onVertical, Handler onHorizontal);
-  // Puts the bars where the areas (in the owner's own coordinates) say.
+  // Creates both bars in `owner`, where the areas (in the owner's own coordinates) say.
+  void Create(UiControl& owner, const EditAreas& areas, int scrollFlags, Handler onVertical, Handler onHorizontal);
   void Place(const EditAreas& areas);
-  void SetRanges(int horizontalMaximum, int verticalMaximum, int verticalStep);
+  void SetRanges(int horizontalMaximum, int verticalMaximum, int horizontalStep, int verticalStep);
+  // Positions as the view has them; the handlers are not called.
   void SetPositions(int horizontal, int vertical);
-  int VerticalMaximum() const { return verticalMaximum_; }
+  int VerticalMaximum() const { return vertical_.IsCreated() ? vertical_.Maximum() : 0; }
   void SetAlpha(int alpha);
 
+  const UiScrollBar& Vertical() const { return vertical_; }
+  const UiScrollBar& Horizontal() const { return horizontal_; }
+
  private:
+  Rect OnWindow(const Rect& local) const;
+
   UiControl* owner_ = nullptr;
-  int horizontalMaximum_ = 0;
-  int verticalMaximum_ = 0;
+  UiScrollBar vertical_;
+  UiScrollBar horizontal_;
 };
 
 }  // namespace getlink

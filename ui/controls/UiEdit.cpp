@@ -82,8 +82,10 @@ int UiEdit::OnCreate() {
   scroll_ = {};
   caretShown_ = false;
   if (multiLine_) {
+    areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), multiLine_, scrollFlags_,
+                              FontHeight(font_));
     bars_.Create(
-        *this, scrollFlags_, [this](int position) { SetScrollY(position); },
+        *this, areas_, scrollFlags_, [this](int position) { SetScrollY(position); },
         [this](int position) { SetScrollX(position); });
   }
   Relayout();
@@ -569,7 +571,8 @@ void UiEdit::Relayout() {
   document_.Layout(measurer, areas_.text, scrollFlags_);
   bars_.Place(areas_);
   const ScrollOffsets limits = ScrollLimits(document_.ContentWidth(), document_.ContentHeight(), areas_.text);
-  bars_.SetRanges(static_cast<int>(limits.x), static_cast<int>(limits.y), static_cast<int>(document_.LineHeight()));
+  bars_.SetRanges(static_cast<int>(limits.x), static_cast<int>(limits.y), static_cast<int>(document_.CharWidth()),
+                  static_cast<int>(document_.LineHeight()));
 }
 
 int UiEdit::OnResized(int, int) {

@@ -93,6 +93,7 @@ class UiEdit : public UiControl {
   // Geometry in the box's own coordinates.
   const EditDocument& Document() const { return document_; }
   const EditAreas& Areas() const { return areas_; }
+  const EditScrollBars& ScrollBars() const { return bars_; }
   Rect CaretRect() const { return caretRect_; }
   bool CaretShown() const { return caretShown_; }
   // The line and column under a point of the box.

@@ -211,7 +211,7 @@ TEST_F(EditTest, DraggingBelowTheBoxSelectsAndScrolls) {
   EXPECT_LT(edit.Scroll().y, 0);
 }
 
-TEST_F(EditTest, TheWheelScrollsNoFurtherThanTheText) {
+TEST_F(EditTest, TheWheelAndTheScrollBarScrollWithinTheText) {
   Text text;
   for (int i = 1; i <= 40; ++i) text += "line\r\n";
   Make(Multi(text));
@@ -220,6 +220,13 @@ TEST_F(EditTest, TheWheelScrollsNoFurtherThanTheText) {
   EXPECT_EQ(edit.Scroll().y, bottom);
   SendMessageW(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
   EXPECT_EQ(edit.Scroll().y, bottom + 3 * edit.Document().LineHeight());
+  EXPECT_EQ(edit.ScrollBars().Vertical().Position(), static_cast<int>(-edit.Scroll().y));
+  // A press on the bar's top arrow scrolls one line back.
+  const Rect bar = edit.ScrollBars().Vertical().GetRect();
+  const float before = edit.Scroll().y;
+  LeftDown(static_cast<int>(bar.left + 5), static_cast<int>(bar.top + 4));
+  LeftUp(static_cast<int>(bar.left + 5), static_cast<int>(bar.top + 4));
+  EXPECT_EQ(edit.Scroll().y, before + edit.Document().LineHeight());
   for (int i = 0; i < 20; ++i) SendMessageW(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
   EXPECT_EQ(edit.Scroll().y, 0);
 }
