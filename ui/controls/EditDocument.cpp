@@ -187,11 +187,7 @@ std::size_t EditDocument::DeleteRange(std::size_t a, std::size_t b) {
   a = SnapToCharacter(a);
   b = SnapToCharacter(b);
   if (a > b) std::swap(a, b);
-  if (a == b) return a;
-  std::string next;
-  next.reserve(text_.size() - (b - a));
-  next.append(text_, 0, a).append(text_, b, std::string::npos);
-  ReplaceText(std::move(next));
+  if (a != b) Splice(a, b, {});
   return a;
 }
 
@@ -200,11 +196,32 @@ std::size_t EditDocument::InsertAt(std::size_t byteIndex, std::string_view text)
   // Well formed on its own, the piece cannot join with its neighbours into a character.
   const std::string piece = WellFormed(text, multiLine_);
   if (piece.empty()) return byteIndex;
-  std::string next;
-  next.reserve(text_.size() + piece.size());
-  next.append(text_, 0, byteIndex).append(piece).append(text_, byteIndex, std::string::npos);
-  ReplaceText(std::move(next));
+  Splice(byteIndex, byteIndex, piece);
   return byteIndex + piece.size();
+}
+
+void EditDocument::Splice(std::size_t start, std::size_t end, std::string_view piece) {
+  // The lines from the one holding `start` to the one holding `end` are replaced; the
+  // line break after the last of them lies beyond `end` and stays.
+  const auto first = static_cast<std::size_t>(LineOfByte(start) - 1);
+  const auto last = static_cast<std::size_t>(LineOfByte(end) - 1);
+  const std::size_t regionStart = lines_[first].start;
+  const bool lastIsFinal = last + 1 == lines_.size();
+  const std::size_t oldRegionEnd = lastIsFinal ? text_.size() : lines_[last + 1].start - 2;
+  text_.replace(start, end - start, piece);
+  const std::size_t newRegionEnd = oldRegionEnd + piece.size() - (end - start);
+
+  std::vector<Line> middle(1);
+  middle[0].start = regionStart;
+  for (std::size_t at = text_.find(kLineBreak, regionStart); at != std::string::npos && at < newRegionEnd;
+       at = text_.find(kLineBreak, at + 2)) {
+    middle.emplace_back();
+    middle.back().start = at + 2;
+  }
+  for (std::size_t i = last + 1; i < lines_.size(); ++i) lines_[i].start = lines_[i].start + piece.size() - (end - start);
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(first), lines_.begin() + static_cast<std::ptrdiff_t>(last + 1));
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(first), middle.begin(), middle.end());
+  laidOut_ = false;
 }
 
 TextPosition EditDocument::Clamp(TextPosition position) const {

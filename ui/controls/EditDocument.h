@@ -134,6 +134,10 @@ class EditDocument {
 
   // Takes a well-formed text; keeps the measurements of lines that did not change.
   void ReplaceText(std::string text);
+  // Replaces the bytes from `start` to `end` (character boundaries) by a well-formed
+  // piece; only the lines it touches are scanned again, the others keep their
+  // measurements and move by the length difference.
+  void Splice(std::size_t start, std::size_t end, std::string_view piece);
   std::string_view LineBytes(int line) const;
   // The start of the character (or line break) that holds `index`.
   std::size_t SnapToCharacter(std::size_t index) const;

@@ -18,27 +18,47 @@ Rect Offset(Rect rect, const Rect& origin) {
   return rect;
 }
 
+Rect Intersection(const Rect& a, const Rect& b) {
+  const float left = std::max(a.left, b.left), top = std::max(a.top, b.top);
+  return {left, top, std::max(0.f, std::min(a.Right(), b.Right()) - left),
+          std::max(0.f, std::min(a.Bottom(), b.Bottom()) - top)};
+}
+
 }  // namespace
 
 void EditPainter::Paint(float width, float height, const EditAreas& areas, const EditDocument& document,
                         ScrollOffsets scroll, const EditSelection& selection) {
-  GpGraphics* g = graphics_;
-  const Rect whole = RectOf(0, 0, width, height);
   const UniqueBrush back = SolidBrush(look_.back);
-  gdip::GdipFillRectangle(g, back.get(), 0, 0, width, height);
-  OutlineRect(g, whole, BorderStyle::Outline, look_.border);
-
+  gdip::GdipFillRectangle(graphics_, back.get(), 0, 0, width, height);
+  OutlineRect(graphics_, RectOf(0, 0, width, height), BorderStyle::Outline, look_.border);
   textArea_ = areas.text;
-  ClipRect(g, textArea_);
+  PaintLines(textArea_, document, scroll, selection);
+}
+
+void EditPainter::PaintBand(const Rect& band, const EditAreas& areas, const EditDocument& document,
+                            ScrollOffsets scroll, const EditSelection& selection) {
+  // The band's pixels are replaced, not drawn over: the background is translucent.
+  ClipRect(graphics_, band);
+  gdip::GdipSetCompositingMode(graphics_, Gdiplus::CompositingModeSourceCopy);
+  const UniqueBrush back = SolidBrush(look_.back);
+  gdip::GdipFillRectangle(graphics_, back.get(), band.left, band.top, band.width, band.height);
+  gdip::GdipSetCompositingMode(graphics_, Gdiplus::CompositingModeSourceOver);
+  textArea_ = areas.text;
+  PaintLines(Intersection(band, textArea_), document, scroll, selection);
+}
+
+void EditPainter::PaintLines(const Rect& clip, const EditDocument& document, ScrollOffsets scroll,
+                             const EditSelection& selection) {
+  clip_ = clip;
+  ClipRect(graphics_, clip_);
   const LayoutBounds bounds = document.Bounds();
-  for (int line = document.LineAtY(-scroll.y); line <= document.LineCount(); ++line) {
+  for (int line = document.LineAtY(clip_.top - textArea_.top - scroll.y); line <= document.LineCount(); ++line) {
     const Rect lineRect = document.LineRect(line);
-    if (lineRect.top + scroll.y >= textArea_.height) break;
-    const Rect origin = {textArea_.left + scroll.x, textArea_.top + lineRect.top + scroll.y, bounds.width,
-                         bounds.height};
-    PaintLine(document, line, origin, selection);
+    const float top = textArea_.top + lineRect.top + scroll.y;
+    if (top >= clip_.Bottom()) break;
+    PaintLine(document, line, {textArea_.left + scroll.x, top, bounds.width, bounds.height}, selection);
   }
-  ResetClip(g);
+  ResetClip(graphics_);
 }
 
 void EditPainter::PaintLine(const EditDocument& document, int line, const Rect& origin,
@@ -50,13 +70,13 @@ void EditPainter::PaintLine(const EditDocument& document, int line, const Rect& 
   const UniqueBrush fill = SolidBrush(kSelectionFill);
   ClipRect(graphics_, Offset(rows.front(), origin));
   for (std::size_t i = 1; i < rows.size(); ++i) ClipRect(graphics_, Offset(rows[i], origin), Gdiplus::CombineModeUnion);
-  ClipRect(graphics_, textArea_, Gdiplus::CombineModeIntersect);
+  ClipRect(graphics_, clip_, Gdiplus::CombineModeIntersect);
   for (const Rect& row : rows) {
     const Rect box = Offset(row, origin);
     gdip::GdipFillRectangle(graphics_, fill.get(), box.left, box.top, box.width, box.height);
   }
   DrawText(graphics_, origin, shown, look_.font, kSelectedText, look_.format);
-  ClipRect(graphics_, textArea_);
+  ClipRect(graphics_, clip_);
 }
 
 std::vector<Rect> EditPainter::SelectionRows(const EditDocument& document, int line,

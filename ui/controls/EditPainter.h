@@ -31,10 +31,18 @@ class EditPainter {
   EditPainter(GpGraphics* graphics, const EditLook& look, EditTextMeasurer& measurer)
       : graphics_(graphics), look_(look), measurer_(measurer) {}
 
+  // The whole face.
   void Paint(float width, float height, const EditAreas& areas, const EditDocument& document,
              ScrollOffsets scroll, const EditSelection& selection);
+  // Only `band` (a strip of the text area, which it may pass by a few pixels), its old
+  // pixels replaced: after an edit within one line.
+  void PaintBand(const Rect& band, const EditAreas& areas, const EditDocument& document, ScrollOffsets scroll,
+                 const EditSelection& selection);
 
  private:
+  // The lines that meet `clip` (within the text area), drawn clipped to it.
+  void PaintLines(const Rect& clip, const EditDocument& document, ScrollOffsets scroll,
+                  const EditSelection& selection);
   void PaintLine(const EditDocument& document, int line, const Rect& origin, const EditSelection& selection);
   // The selected part of a line as one rectangle a row, relative to the line's origin.
   std::vector<Rect> SelectionRows(const EditDocument& document, int line, const EditSelection& selection) const;
@@ -43,6 +51,7 @@ class EditPainter {
   EditLook look_;
   EditTextMeasurer& measurer_;
   Rect textArea_;
+  Rect clip_;
 };
 
 }  // namespace getlink

@@ -45,9 +45,10 @@ void EditScrollBars::Place(const EditAreas& areas) {
 
 void EditScrollBars::SetRanges(int horizontalMaximum, int verticalMaximum, int horizontalStep, int verticalStep) {
   if (owner_ == nullptr) return;
-  vertical_.SetMaximum(verticalMaximum);
+  // A bar repaints (and the window presents) on every SetMaximum: only on a change.
+  if (vertical_.Maximum() != verticalMaximum) vertical_.SetMaximum(verticalMaximum);
   vertical_.SetStep(std::max(verticalStep, 1));
-  horizontal_.SetMaximum(horizontalMaximum);
+  if (horizontal_.Maximum() != horizontalMaximum) horizontal_.SetMaximum(horizontalMaximum);
   horizontal_.SetStep(std::max(horizontalStep, 1));
 }
 

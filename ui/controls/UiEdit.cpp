@@ -206,15 +206,27 @@ bool UiEdit::DeleteSelection() {
   return true;
 }
 
+UiEdit::LineEditCheck UiEdit::BeforeLineEdit() const {
+  return {caret_.line, document_.LineCount(), document_.LineRect(caret_.line).height, anchor_ == caret_};
+}
+
+int UiEdit::ChangedLineAfter(const LineEditCheck& before) const {
+  const bool sameLines = before.nothingSelected && caret_.line == before.line &&
+                         document_.LineCount() == before.lineCount &&
+                         document_.LineRect(before.line).height == before.height;
+  return sameLines ? before.line : 0;
+}
+
 bool UiEdit::InsertText(std::string_view text) {
   if (!Editable() || text.empty()) return false;
+  const LineEditCheck check = BeforeLineEdit();
   const bool removed = RemoveSelection();
   const std::size_t at = document_.ByteIndexOf(caret_);
   const std::size_t end = document_.InsertAt(at, text);
   if (!removed && end == at) return false;
   caret_ = anchor_ = document_.PositionOf(end);
   Relayout();
-  CaretMoved();
+  CaretMoved(true, ChangedLineAfter(check));
   FireChanged();
   return true;
 }
@@ -222,10 +234,11 @@ bool UiEdit::InsertText(std::string_view text) {
 bool UiEdit::RemoveBeforeCaret() {
   const TextPosition from = StepLeft(document_, caret_);
   if (from == caret_) return false;
+  const LineEditCheck check = BeforeLineEdit();
   document_.DeleteRange(document_.ByteIndexOf(from), document_.ByteIndexOf(caret_));
   anchor_ = caret_ = from;
   Relayout();
-  CaretMoved();
+  CaretMoved(true, ChangedLineAfter(check));
   FireChanged();
   return true;
 }
@@ -535,8 +548,9 @@ void UiEdit::MoveCaret(TextPosition to, bool extend) {
   CaretMoved();
 }
 
-void UiEdit::CaretMoved(bool keepVisible) {
+void UiEdit::CaretMoved(bool keepVisible, int changedLine) {
   if (!IsCreated()) return;
+  const ScrollOffsets before = scroll_;
   Rect caret = CaretRectOf(caret_);
   if (keepVisible) scroll_ = ScrollToShow(caret, areas_.text, scroll_);
   const ScrollOffsets limits = ScrollLimits(document_.ContentWidth(), document_.ContentHeight(), areas_.text);
@@ -553,7 +567,10 @@ void UiEdit::CaretMoved(bool keepVisible) {
     const Rect onWindow = WindowRectOf(caretRect_);
     systemCaret_.MoveTo(static_cast<int>(onWindow.left), static_cast<int>(onWindow.top));
   }
-  Render();
+  if (changedLine > 0 && scroll_.x == before.x && scroll_.y == before.y)
+    RenderLine(changedLine);
+  else
+    Render();
 }
 
 // --- layout and painting ---
@@ -599,6 +616,23 @@ void UiEdit::Render() {
       .Paint(static_cast<float>(Width()), static_cast<float>(Height()), areas_, document_, scroll_, Selection());
   if (caretShown_) PaintCaret(true);
   EndControlPaint();
+}
+
+void UiEdit::RenderLine(int line) {
+  if (!BeginControlPaint(false)) return;
+  // The line's rows and the caret, which stands 2 pixels above them and 1 below; never
+  // the outline.
+  const Rect lineRect = document_.LineRect(line);
+  const float top = std::max(1.f, areas_.text.top + lineRect.top + scroll_.y - 2);
+  const float bottom = std::min(static_cast<float>(Height() - 1), areas_.text.top + lineRect.Bottom() + scroll_.y + 1);
+  if (bottom <= top) return;
+  const Rect band = {areas_.text.left, top, areas_.text.width, bottom - top};
+  const EditLook look = {textColour_, backColour_, borderColour_, font_, format_.Handle()};
+  EditTextMeasurer measurer = Measurer();
+  EditPainter(Graphics(), look, measurer).PaintBand(band, areas_, document_, scroll_, Selection());
+  caretBox_ = {};  // painted over
+  if (caretShown_) PaintCaret(true);
+  if (Window() != nullptr && Visible()) Window()->InvalidateRect(WindowRectOf(band));
 }
 
 void UiEdit::DrawCaret(bool show) {

@@ -135,10 +135,23 @@ class UiEdit : public UiControl {
   void DragTo(POINT point);
   void ShowContextMenu();
   void SetBlinkPeriod(UINT milliseconds);
-  // After the caret or the text moved: caret rectangle, view, scroll bars, repaint.
-  void CaretMoved(bool keepVisible = true);
+  // After the caret or the text moved: caret rectangle, view, scroll bars, repaint. With
+  // `changedLine`, only that line changed: unless the view scrolls, only its band is
+  // painted again.
+  void CaretMoved(bool keepVisible = true, int changedLine = 0);
+  // What an edit within the caret's line must leave as it was for a band repaint.
+  struct LineEditCheck {
+    int line;
+    int lineCount;
+    float height;
+    bool nothingSelected;
+  };
+  LineEditCheck BeforeLineEdit() const;
+  // The line the edit changed alone, or 0 when more changed.
+  int ChangedLineAfter(const LineEditCheck& before) const;
   void Relayout();
   void Render();
+  void RenderLine(int line);
   // Shows or hides the drawn caret and recomposes its pixels.
   void DrawCaret(bool show);
   // Draws the caret into the surface (keeping the pixels under it), or puts those pixels

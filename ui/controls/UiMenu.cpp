@@ -1,13 +1,15 @@
 #include "ui/controls/UiMenu.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
-#include "runtime/Codec.h"
 #include "ui/controls/MenuGeometry.h"
 #include "ui/controls/UiMenuItem.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/GdiHandles.h"
 #include "ui/framework/drawing/Shapes.h"
+#include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/window/UiWindow.h"
 #include "ui/framework/window/WindowFunctions.h"
 
@@ -24,13 +26,12 @@ ScreenBox WorkArea() {
   return {work.left, work.top, work.right, work.bottom};
 }
 
-// Captions are measured as the system measures them on the screen, "&" included.
-int CaptionWidth(const Text& caption) {
-  const WindowDc screen(nullptr);
-  const std::wstring wide = ToWide(caption);
-  SIZE size = {};
-  GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-  return size.cx;
+// Captions are measured in the font and format the items draw them with: the system
+// font of the screen, which GetTextExtentPoint32 would measure with, is narrower than
+// the drawn font on some systems (Wine) and the captions would be cut.
+int CaptionWidth(GpGraphics* graphics, const TextFormat& format, const Text& caption) {
+  const Rect box = MeasureText(graphics, caption, DefaultFont(), {}, format.Handle());
+  return static_cast<int>(std::ceil(box.width));
 }
 
 // The panel: a white rounded body with a soft shadow, and the light stripe behind the
@@ -124,8 +125,13 @@ void UiMenu::SetItemImage(int index, ByteSet image) {
 int UiMenu::MeasuredWidth(bool useSetWidth) const {
   int widest = 0;
   if (!useSetWidth || width_ == 0) {
+    const WindowDc screen(nullptr);
+    GpGraphics* graphics = nullptr;
+    gdip::GdipCreateFromHDC(screen.get(), &graphics);
+    const UniqueGraphics owned(graphics);
+    const TextFormat format = UiMenuItem::CaptionFormat();
     for (const MenuItem& item : items_)
-      if (!item.IsSeparator()) widest = std::max(widest, CaptionWidth(item.caption));
+      if (!item.IsSeparator()) widest = std::max(widest, CaptionWidth(graphics, format, item.caption));
   }
   return MenuWidth(useSetWidth ? width_ : 0, widest, CountsOf(items_));
 }

@@ -51,13 +51,18 @@ void FillArrow(GpGraphics* g, float right, float middle, Argb colour) {
 
 }  // namespace
 
+TextFormat UiMenuItem::CaptionFormat() {
+  TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
+  format.SetAlign(Gdiplus::StringAlignmentNear);
+  format.SetLineAlign(Gdiplus::StringAlignmentCenter);
+  format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
+  format.SetHotkeyPrefix(Gdiplus::HotkeyPrefixShow);
+  return format;
+}
+
 bool UiMenuItem::Create(HWND menuWindow, const Rect& rect, const MenuItem& item) {
   SetItem(item);
-  format_.Create(Gdiplus::StringFormatFlagsNoWrap);
-  format_.SetAlign(Gdiplus::StringAlignmentNear);
-  format_.SetLineAlign(Gdiplus::StringAlignmentCenter);
-  format_.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
-  format_.SetHotkeyPrefix(Gdiplus::HotkeyPrefixShow);
+  format_ = CaptionFormat();
   CreateControlOptions options;
   options.focusable = !item.IsSeparator();
   if (!UiControl::Create(menuWindow, rect, ControlType::MenuItemList, options)) return false;

@@ -19,6 +19,10 @@ class UiMenuItem : public UiControl {
  public:
   ~UiMenuItem() override { Destroy(); }
 
+  // How captions are laid out: one line, "&" shown as an underline, an ellipsis when
+  // too long. The menu measures its captions with it too.
+  static TextFormat CaptionFormat();
+
   bool Create(HWND menuWindow, const Rect& rect, const MenuItem& item);
   const MenuItem& Item() const { return item_; }
   void SetItem(const MenuItem& item);

@@ -148,8 +148,8 @@ TEST(EditDocumentLayout, TypingMeasuresOnlyTheChangedLine) {
   EXPECT_EQ(document.Verify(&measurer), std::nullopt);
 }
 
-// Random edits of random bytes: the text stays well formed and every measurement that
-// the layout keeps equals a fresh one.
+// Random edits and replacements of random bytes: the text stays well formed and every
+// measurement that the layout keeps equals a fresh one.
 TEST(EditDocumentLayout, RandomEditsKeepTheDocumentConsistent) {
   std::mt19937 random(11);
   const std::string pieces[] = {"a", " ", "\r", "\n", "\r\n", "中", "\xD6", "\xD0\xCE", "\x81", "\xFF", "xy\nz"};
@@ -162,10 +162,11 @@ TEST(EditDocumentLayout, RandomEditsKeepTheDocumentConsistent) {
       const std::size_t b = random() % (document.ByteLength() + 3);
       std::string piece;
       for (int n = static_cast<int>(random() % 4); n > 0; --n) piece += pieces[random() % std::size(pieces)];
-      if (random() % 3 == 0)
-        document.DeleteRange(a, b);
-      else
-        document.InsertAt(a, piece);
+      switch (random() % 5) {
+        case 0: document.DeleteRange(a, b); break;
+        case 1: document.SetText(piece + document.GetText().substr(a % (document.ByteLength() + 1)), multiLine); break;
+        default: document.InsertAt(a, piece); break;
+      }
       if (random() % 2 == 0) document.Layout(measurer, {0, 0, 60.f + static_cast<float>(random() % 2) * 40, 50}, 2);
       ASSERT_EQ(document.Verify(&measurer), std::nullopt) << "step " << step;
     }
