@@ -286,6 +286,27 @@ TEST_F(EditTest, BadBytesAreShownAndCopiedAsTheSameCharacters) {
   EXPECT_EQ(ClipboardText(), shown);
 }
 
+// Typing within a line repaints only the line's band: the pixels must be those of a
+// whole repaint, caret included.
+TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
+  Make(Multi("first line\r\nsecond 中文 line\r\nthird"));
+  edit.Select({2, 7}, {2, 7});
+  SendMessageW(hwnd(), WM_CHAR, L'x', 1);
+  SendMessageW(hwnd(), WM_CHAR, 0x6587, 1);  // 文
+  SendMessageW(hwnd(), WM_KEYDOWN, VK_BACK, 0);
+  const Surface& surface = edit.GetSurface();
+  std::vector<Argb> typed;
+  for (int y = 0; y < surface.Height(); ++y)
+    for (int x = 0; x < surface.Width(); ++x) typed.push_back(surface.PixelAt(x, y));
+  edit.PaintNow();
+  int differing = 0;
+  for (int y = 0; y < surface.Height(); ++y)
+    for (int x = 0; x < surface.Width(); ++x)
+      differing += typed[static_cast<std::size_t>(y * surface.Width() + x)] != surface.PixelAt(x, y) ? 1 : 0;
+  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(edit.GetText(), "first line\r\nsecond x中文 line\r\nthird");
+}
+
 TEST_F(EditTest, SelectionIsDrawnBlueAndTheCaretBlinksOnlyWhileFocused) {
   Make(InMode(EditInputMode::Normal, "a    b"));
   edit.Select({1, 1}, {1, 5});
