@@ -88,7 +88,18 @@ void HttpGet::Send(HINTERNET session, std::string_view url, const HttpGetOptions
 
 void HttpGet::Fail(const FetchFailure& failure) { ReportFailure(watch_, failure); }
 
-void HttpGet::FailWithLastError() { Fail(FailureFromSystemError(GetLastError(), limits_.total)); }
+// Wine reports a receive time-out as a broken connection (ERROR_INTERNET_CONNECTION_ABORTED),
+// so a failure once the time is up counts as the time-out whatever its code. The slack
+// covers the system timer's granularity, with which a time-out may fire a little early.
+void HttpGet::FailWithLastError() {
+  const DWORD error = GetLastError();
+  constexpr std::chrono::milliseconds kTimerSlack{50};
+  if (Clock::now() + kTimerSlack >= deadline_) {
+    Fail({FailureKind::TimedOut, static_cast<std::int64_t>(limits_.total.count())});
+  } else {
+    Fail(FailureFromSystemError(error, limits_.total));
+  }
+}
 
 std::optional<std::uint64_t> HttpGet::ContentLength() const {
   if (!request_) return std::nullopt;
