@@ -57,7 +57,8 @@ CliArguments ReadCliArguments(const std::vector<Text>& arguments) {
     return Problem(ConcatTexts("unknown service \"", positional.front(), "\""));
   }
   read.linksFromInput = positional.front() == "-";
-  if (read.linksFromInput && positional.size() > 1) return Problem("- reads the links from standard input: no LINK besides it");
+  if (read.linksFromInput && positional.size() > 1)
+    return Problem("- reads the links from standard input: no LINK besides it");
   if (!read.linksFromInput) read.links = std::move(positional);
   return read;
 }
