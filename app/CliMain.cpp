@@ -8,6 +8,7 @@
 #include "app/CliBatch.h"
 #include "app/ConsoleText.h"
 #include "app/FetchShare.h"
+#include "resources/ProgramVersion.h"
 #include "runtime/Codec.h"
 #include "runtime/ProgramLifetime.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 enum class ExitStatus { AddressFound = 0, NoAddress = 1, UsageError = 2 };
 
-constexpr char kVersion[] = "getlink-cli " GETLINK_VERSION "\r\n";
+constexpr char kVersion[] = "getlink-cli " GETLINK_VERSION_TEXT "\r\n";
 
 constexpr char kUsage[] =
     "usage: getlink-cli SERVICE LINK\r\n"
