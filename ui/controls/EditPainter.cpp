@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/controls/EditCharacters.h"
 #include "ui/framework/drawing/Clipping.h"
 #include "ui/framework/drawing/Shapes.h"
 #include "ui/framework/drawing/TextDrawing.h"
@@ -64,8 +65,19 @@ void EditPainter::PaintLines(const Rect& clip, const EditDocument& document, Scr
 void EditPainter::PaintLine(const EditDocument& document, int line, const Rect& origin,
                             const EditSelection& selection) {
   const Text shown = document.DisplayText(line);
-  DrawText(graphics_, origin, shown, look_.font, look_.text, look_.format);
-  const std::vector<Rect> rows = SelectionRows(document, line, selection);
+  const int columns = document.LineLength(line);
+  // A long line is drawn only where the clip lets it be seen.
+  const EditTextMeasurer::Run run = measurer_.VisibleRun(shown, columns, clip_.left - origin.left,
+                                                         clip_.Right() - origin.left, document.Bounds());
+  Text drawn = shown;
+  Rect at = origin;
+  if (run.first != 0 || run.count != columns) {
+    const std::size_t from = GbkBytesOfColumns(shown, run.first);
+    drawn = shown.substr(from, GbkBytesOfColumns(std::string_view(shown).substr(from), run.count));
+    at.left += run.x;
+  }
+  DrawText(graphics_, at, drawn, look_.font, look_.text, look_.format);
+  const std::vector<Rect> rows = SelectionRows(document, line, selection, run);
   if (rows.empty()) return;
   const UniqueBrush fill = SolidBrush(kSelectionFill);
   ClipRect(graphics_, Offset(rows.front(), origin));
@@ -75,17 +87,17 @@ void EditPainter::PaintLine(const EditDocument& document, int line, const Rect& 
     const Rect box = Offset(row, origin);
     gdip::GdipFillRectangle(graphics_, fill.get(), box.left, box.top, box.width, box.height);
   }
-  DrawText(graphics_, origin, shown, look_.font, kSelectedText, look_.format);
+  DrawText(graphics_, at, drawn, look_.font, kSelectedText, look_.format);
   ClipRect(graphics_, clip_);
 }
 
-std::vector<Rect> EditPainter::SelectionRows(const EditDocument& document, int line,
-                                             const EditSelection& selection) const {
+std::vector<Rect> EditPainter::SelectionRows(const EditDocument& document, int line, const EditSelection& selection,
+                                             const EditTextMeasurer::Run& run) const {
   std::vector<Rect> rows;
   if (selection.IsEmpty() || line < selection.start.line || line > selection.end.line) return rows;
   const int length = document.LineLength(line);
-  const int first = line == selection.start.line ? selection.start.column : 0;
-  const int last = line == selection.end.line ? selection.end.column : length;
+  const int first = std::max(line == selection.start.line ? selection.start.column : 0, run.first);
+  const int last = std::min(line == selection.end.line ? selection.end.column : length, run.first + run.count);
   // An empty line inside the selection shows its one space selected.
   const int count = length == 0 && line < selection.end.line ? 1 : last - first;
   if (count <= 0) return rows;

@@ -44,8 +44,10 @@ class EditPainter {
   void PaintLines(const Rect& clip, const EditDocument& document, ScrollOffsets scroll,
                   const EditSelection& selection);
   void PaintLine(const EditDocument& document, int line, const Rect& origin, const EditSelection& selection);
-  // The selected part of a line as one rectangle a row, relative to the line's origin.
-  std::vector<Rect> SelectionRows(const EditDocument& document, int line, const EditSelection& selection) const;
+  // The selected part of a line (within `run`) as one rectangle a row, relative to the
+  // line's origin.
+  std::vector<Rect> SelectionRows(const EditDocument& document, int line, const EditSelection& selection,
+                                  const EditTextMeasurer::Run& run) const;
 
   GpGraphics* graphics_;
   EditLook look_;

@@ -72,6 +72,7 @@ bool UiEdit::Prepare(const EditOptions& options) {
     font_ = DefaultFont();
   }
   format_.Create(FormatFlags(scrollFlags_));
+  advances_.Clear();
   document_.SetText(options.text, multiLine_, inputMode_, passwordChar_);
   document_.InvalidateLayout();
   return font_ != nullptr && static_cast<bool>(format_);
@@ -575,7 +576,9 @@ void UiEdit::CaretMoved(bool keepVisible, int changedLine) {
 
 // --- layout and painting ---
 
-EditTextMeasurer UiEdit::Measurer() const { return EditTextMeasurer(Graphics(), font_, format_.Handle()); }
+EditTextMeasurer UiEdit::Measurer() const {
+  return EditTextMeasurer(Graphics(), font_, format_.Handle(), &advances_);
+}
 
 Rect UiEdit::WindowRectOf(const Rect& local) const {
   return {local.left + static_cast<float>(Left()), local.top + static_cast<float>(Top()), local.width, local.height};

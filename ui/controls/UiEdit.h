@@ -166,6 +166,7 @@ class UiEdit : public UiControl {
 
   EditDocument document_;
   TextFormat format_;
+  mutable CharacterAdvances advances_;  // for lines too long to measure whole
   EditAreas areas_;
   GpFont* font_ = nullptr;
   UniqueFont ownFont_;

@@ -265,12 +265,34 @@ TEST_F(EditTest, AMegabytePasteRoundTripsThroughTheClipboard) {
   Make(Multi());
   edit.SetOnChange([&](UiControl*, UiEdit&) { ++changes; });
   Ctrl('V');
-  EXPECT_EQ(edit.GetText(), big);
+  EXPECT_TRUE(edit.GetText() == big);
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(edit.Caret(), edit.Document().EndPosition());
   Ctrl('A');
   Ctrl('C');
-  EXPECT_EQ(ClipboardText(), big);
+  EXPECT_TRUE(ClipboardText() == big);
+}
+
+// A line of a megabyte is measured by its characters' advances and drawn only where it
+// shows: points, caret, typing and copying still agree.
+TEST_F(EditTest, AMegabyteLineIsEditedWhereTheUserPoints) {
+  Text line;
+  while (line.size() < 1024 * 1024) line += "abc中文 ";
+  Make(InMode(EditInputMode::Normal));
+  edit.SetText(line, true);
+  const int end = edit.Document().LineLength(1);
+  EXPECT_EQ(edit.Caret().column, end);
+  const Rect caret = edit.CaretRect();
+  EXPECT_GE(caret.left, edit.Areas().text.left);
+  EXPECT_LE(caret.Right(), edit.Areas().text.Right() + 1);
+  const POINT before = PointBefore({1, end - 3});
+  Click(before.x + 1, before.y);
+  EXPECT_EQ(edit.Caret(), (TextPosition{1, end - 3}));
+  Type(L"x");
+  Ctrl('A');
+  Ctrl('C');
+  const Text expected = line.substr(0, line.size() - 5) + "x" + line.substr(line.size() - 5);  // before 中文
+  EXPECT_TRUE(ClipboardText() == expected);
 }
 
 TEST_F(EditTest, BadBytesAreShownAndCopiedAsTheSameCharacters) {
