@@ -109,6 +109,8 @@ int UiEdit::OnDestroy() {
   caretRect_ = {};
   caretShown_ = false;
   underCaret_ = Surface();
+  caretBox_ = {};
+  advances_.Clear();
   imeEcho_.clear();
   tripleClickArmed_ = dragging_ = false;
   return kNotHandled;
