@@ -94,6 +94,11 @@ TEST_F(EditTest, TypedCharactersAreFilteredByTheInputMode) {
   };
   for (const Case& c : cases) {
     Make(InMode(c.mode, c.start));
+    {
+      // The input method is off while a digits or decimal box has the focus.
+      const ImeContextScope ime(hwnd());
+      EXPECT_EQ(ime.get() == nullptr, c.mode == EditInputMode::Digits || c.mode == EditInputMode::Decimal);
+    }
     Key(VK_END);
     Type(c.typed);
     EXPECT_EQ(edit.GetText(), c.result);

@@ -102,6 +102,19 @@ TEST_F(MenuTest, AMnemonicLetterChoosesItsItemWithoutAlt) {
   driver.PopupAt(hwnd(), 300, 150);
   EXPECT_EQ(Commands(65), 1);
   EXPECT_EQ(AllCommands(), 1);
+
+  // An item with a routine calls it instead of sending a command.
+  UiMenu menu;
+  int calls = 0;
+  MenuItem routine = CommandItem("运行(&R)", 0);
+  routine.sendsCommand = false;
+  routine.routine = [&calls] { ++calls; };
+  menu.AddItem(routine);
+  MenuDriver second(menu);
+  second.OnOpen([&](HWND hwnd) { PressKey(hwnd, 'R'); });
+  second.PopupAt(hwnd(), 300, 150);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(AllCommands(), 1);
 }
 
 TEST_F(MenuTest, ActivatingAnotherWindowClosesTheMenuWithoutACommand) {
