@@ -8,6 +8,8 @@ namespace getlink {
 
 class UiCaptionTitle : public UiControl {
  public:
+  ~UiCaptionTitle() override { Destroy(); }
+
   bool Create(HWND host, const Rect& rect, Text text);
   const Text& GetText() const { return text_; }
   void SetText(Text text);

@@ -70,12 +70,13 @@ bool UiControl::Attach(HWND host, UiWindow* window, UiControl* parent, const Rec
 }
 
 void UiControl::Destroy() {
-  if (handle_ == 0 || window_ == nullptr) return;
+  if (handle_ == 0 || window_ == nullptr || destroying_) return;
+  destroying_ = true;  // a destroy handler calling Destroy again does nothing
   visible_ = false;
   Invalidate();  // the area is composed again without the control
   const std::vector<UiControl*> children = children_;
   for (UiControl* child : children) child->Destroy();
-  OnEvent({EventCode::Destroy});
+  DispatchEvent({EventCode::Destroy});
   KillOwnTimer();
   window_->input_.Forget(*this);
   Unlink();
@@ -99,6 +100,7 @@ void UiControl::Destroy() {
   frameInterval_ = 0;
   fadeImage_.reset();
   surface_ = Surface();
+  destroying_ = false;
 }
 
 std::vector<UiControl*>& UiControl::SiblingList() {

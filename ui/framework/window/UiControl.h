@@ -69,7 +69,15 @@ class UiControl {
   bool Create(UiControl& parent, const Rect& rect, ControlType type, const CreateOptions& options = {});
 
   // Back to the state before Create: children destroyed, events unbound, window links
-  // cleared. The control may be created again.
+  // cleared. The control may be created again. The destroy event goes through the normal
+  // dispatch (OnEvent, then the handler bound to EventCode::Destroy) exactly once;
+  // destroying a destroyed or never-created control does nothing.
+  //
+  // The rule for control classes: a base destructor cannot reach a derived class's
+  // handlers, so every class whose destroy handling releases something declares
+  //   ~UiX() override { Destroy(); }
+  // which runs it while the whole object is still alive. ~UiControl calls Destroy() too,
+  // as the last resort for classes that need nothing of their own.
   void Destroy();
 
   // The control's identity: non-zero while created; also the id of its window timer.
@@ -234,6 +242,7 @@ class UiControl {
   bool disabled_ = false;
   bool focusable_ = true;
   bool animating_ = false;
+  bool destroying_ = false;
   HCURSOR cursor_ = nullptr;
   struct Binding {
     EventCode code;

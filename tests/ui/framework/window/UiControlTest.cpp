@@ -207,6 +207,29 @@ TEST_F(UiControlTest, DestroyingIsSafeAndTheControlCanBeCreatedAgain) {
   EXPECT_EQ(control.Count(EventCode::EvClick), 1);
 }
 
+TEST_F(UiControlTest, EveryWayOfEndingRunsTheDestroyHandlingOnce) {
+  enum class Ending { Destroy, DestroyWindow, Delete };
+  for (const Ending ending : {Ending::Destroy, Ending::DestroyWindow, Ending::Delete}) {
+    SCOPED_TRACE(static_cast<int>(ending));
+    Reopen(DefaultOptions());
+    int seenByClass = 0, seenByHandler = 0;
+    auto control = std::make_unique<RecordingControl>();
+    ASSERT_TRUE(control->Create(hwnd(), {20, 60, 80, 24}));
+    control->onEvent = [&](const ControlEvent& e) { seenByClass += e.code == EventCode::Destroy ? 1 : 0; };
+    control->BindEvent(EventCode::Destroy, [&](UiControl*, UiControl& c, const ControlEvent&) {
+      ++seenByHandler;
+      c.Destroy();  // destroying again from the handler does nothing
+    });
+    if (ending == Ending::Destroy) control->Destroy();
+    if (ending == Ending::DestroyWindow) DestroyWindow(hwnd());
+    if (ending == Ending::Delete) control.reset();
+    if (control != nullptr) control->Destroy();
+    control.reset();
+    EXPECT_EQ(seenByClass, 1);
+    EXPECT_EQ(seenByHandler, 1);
+  }
+}
+
 TEST_F(UiControlTest, AnEventPostedToADestroyedControlIsDropped) {
   RecordingControl control;
   ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
