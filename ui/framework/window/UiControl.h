@@ -3,6 +3,11 @@
 // reaches it as events that the window dispatches: first to the control's OnEvent, which
 // decodes the event once and calls the typed handlers below, then to the application's
 // handler bound to that event code.
+//
+// Threads: every member function runs on the thread of the control's window and nowhere
+// else. Another thread (a fetch worker) holds the control's Address() instead, taken on the
+// window's thread, and reaches the control only through SendControlEvent and
+// PostControlEvent (ControlAddress.h).
 #pragma once
 
 #include <windows.h>
@@ -13,6 +18,7 @@
 #include <vector>
 
 #include "runtime/Text.h"
+#include "ui/framework/window/ControlAddress.h"
 #include "ui/framework/window/ControlEvent.h"
 #include "ui/framework/drawing/Geometry.h"
 #include "ui/framework/drawing/GdiplusHandles.h"
@@ -125,7 +131,8 @@ class UiControl {
 
   // Sends a paint event now.
   void PaintNow();
-  // Queues the control's rectangle for composition (from any thread).
+  // Queues the control's rectangle for composition; rectangles queued together are
+  // composed together and presented once, when the window's thread gets to them.
   void Invalidate();
 
   Text TipText() const { return tipText_; }
@@ -150,11 +157,14 @@ class UiControl {
   void StopAnimation();
   void StartAnimation() { animating_ = true; }
 
-  // Events through the window's message queue, so both work from any thread. SendEvent
-  // waits and returns what the control's OnEvent answered (kNotHandled when the window
-  // is gone); PostEvent delivers later.
+  // Events through the window's messages (its message hook sees them). SendEvent returns
+  // what the control's OnEvent answered (kNotHandled when the window is gone); PostEvent
+  // delivers after the current message. Window thread only, like everything here; from
+  // another thread use the free functions of ControlAddress.h with Address().
   int SendEvent(EventCode code, WPARAM wparam = 0, LPARAM lparam = 0);
   void PostEvent(EventCode code, WPARAM wparam = 0, LPARAM lparam = 0);
+  // This life of the control as a value another thread may hold.
+  ControlAddress Address() const;
 
   HCURSOR Cursor() const { return cursor_; }
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }

@@ -10,7 +10,7 @@
 #include "runtime/MessagePump.h"
 #include "ui/framework/drawing/BlurBehind.h"
 #include "ui/framework/drawing/Clipping.h"
-#include "ui/framework/window/ControlEventBlock.h"
+#include "ui/framework/window/EventMailbox.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/ImageDrawing.h"
 #include "ui/framework/drawing/Shapes.h"
@@ -94,6 +94,7 @@ bool UiWindow::Attach(HWND hwnd, const AttachOptions& options) {
   captionFlags_ &= ~static_cast<int>(CaptionFlag::FromStyle);
 
   SetPropW(hwnd, kWindowProperty, this);
+  EventMailbox::Instance().OpenWindow(hwnd);
   defaultCursor_ = getlink::DefaultCursor() != nullptr ? getlink::DefaultCursor() : LoadCursorW(nullptr, IDC_ARROW);
   LONG_PTR remove = WS_THICKFRAME | WS_DLGFRAME | WS_BORDER;
   if (!HasCaptionFlag(CaptionFlag::Minimise)) remove |= WS_MINIMIZEBOX;
@@ -313,6 +314,14 @@ void UiWindow::LayoutCaptionButtons() {
 
 void UiWindow::InvalidateRect(const Rect& rect, RedrawMode mode) { redrawQueue_.Add(rect, mode); }
 
+void UiWindow::QueueInvalidation(const Rect& rect) {
+  redrawQueue_.Defer(rect);
+  if (invalidationPosted_ || hwnd_ == nullptr) return;
+  invalidationPosted_ = PostMessageW(hwnd_, ToMessage(FrameworkMessage::WmInvalidate),
+                                     static_cast<WPARAM>(RedrawMode::Immediate), 0) != FALSE;
+  if (!invalidationPosted_) redrawQueue_.Process();
+}
+
 void UiWindow::ComposeRect(const Rect& rect) {
   GpGraphics* g = canvas_.Graphics();
   if (frozen_ || g == nullptr) return;
@@ -503,24 +512,21 @@ LRESULT UiWindow::DefaultProc(UINT msg, WPARAM wparam, LPARAM lparam) {
 LRESULT UiWindow::OnFrameworkMessage(FrameworkMessage message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case FrameworkMessage::WmControlEvent: {
-      auto* block = reinterpret_cast<ControlEventBlock*>(lparam);
-      const std::unique_ptr<ControlEventBlock> owned(block->owned ? block : nullptr);
-      if (!IsLive(block->control, block->serial)) return kNotHandled;
-      return Dispatch(*block->control, block->event);
+      // lparam is only a ticket: a forged or late message names no event and is ignored.
+      const std::optional<EventMailbox::Delivery> delivery = EventMailbox::Instance().Take(hwnd_, lparam);
+      if (!delivery) return kNotHandled;
+      UiControl* control = ControlFromHandle(delivery->handle);
+      const int result = control != nullptr && control->Serial() == delivery->serial
+                             ? Dispatch(*control, delivery->event)
+                             : kNotHandled;
+      EventMailbox::Instance().Answer(lparam, result);
+      return result;
     }
-    case FrameworkMessage::WmInvalidate: {
-      const std::unique_ptr<Rect> rect(reinterpret_cast<Rect*>(lparam));
-      if (rect == nullptr) return 0;
-      // Invalidations posted together are composed together and presented once.
-      MSG queued;
-      while (PeekMessageW(&queued, hwnd_, ToMessage(FrameworkMessage::WmInvalidate),
-                          ToMessage(FrameworkMessage::WmInvalidate), PM_REMOVE)) {
-        const std::unique_ptr<Rect> more(reinterpret_cast<Rect*>(queued.lParam));
-        if (more != nullptr) redrawQueue_.Defer(*more);
-      }
-      redrawQueue_.Add(*rect, static_cast<RedrawMode>(wparam));
+    case FrameworkMessage::WmInvalidate:
+      // The rectangles wait in the queue; the message carries none.
+      invalidationPosted_ = false;
+      redrawQueue_.Process();
       return 0;
-    }
     case FrameworkMessage::WmFocusControl:
       SetFocusControl(ControlFromHandle(static_cast<std::uintptr_t>(lparam)), false);
       return 0;
@@ -565,19 +571,6 @@ void UiWindow::OnGetMinMaxInfo(MINMAXINFO* info) {
   }
   const LONG closeRoom = HasCaptionFlag(CaptionFlag::Close) ? 11 : 0;
   info->ptMinTrackSize = {28 * static_cast<LONG>(captionButtons_.size()) + closeRoom + 35 + 1, 40};
-}
-
-void UiWindow::DropQueuedMessages() {
-  // Frees the blocks of framework messages that will never be handled now.
-  MSG msg;
-  while (PeekMessageW(&msg, hwnd_, ToMessage(FrameworkMessage::WmInvalidate), ToMessage(FrameworkMessage::WmInvalidate),
-                      PM_REMOVE))
-    delete reinterpret_cast<Rect*>(msg.lParam);
-  while (PeekMessageW(&msg, hwnd_, ToMessage(FrameworkMessage::WmControlEvent),
-                      ToMessage(FrameworkMessage::WmControlEvent), PM_REMOVE)) {
-    auto* block = reinterpret_cast<ControlEventBlock*>(msg.lParam);
-    if (block != nullptr && block->owned) delete block;
-  }
 }
 
 // --- size, timers, closing and destruction ---
@@ -663,7 +656,8 @@ void UiWindow::OnDestroy() {
   background_ = Surface();
   snapshot_ = Surface();
   screenDc_.reset();
-  DropQueuedMessages();
+  EventMailbox::Instance().CloseWindow(hwnd_);
+  invalidationPosted_ = false;
   RemovePropW(hwnd_, kWindowProperty);
   live_.clear();
   oldWndProc_ = nullptr;

@@ -141,6 +141,9 @@ class UiWindow {
   // --- composition ---
   // Queues a rectangle for composition (see RedrawMode).
   void InvalidateRect(const Rect& rect, RedrawMode mode = RedrawMode::Append);
+  // Queues a rectangle for the next WmInvalidate, which composes everything queued by
+  // then and presents it once.
+  void QueueInvalidation(const Rect& rect);
   // Puts the canvas on the screen without composing anything.
   void Present(std::optional<Rect> rect = std::nullopt);
   const Surface& Canvas() const { return canvas_; }
@@ -222,12 +225,12 @@ class UiWindow {
   LRESULT OnFrameworkMessage(FrameworkMessage message, WPARAM wparam, LPARAM lparam);
   void OnGetMinMaxInfo(MINMAXINFO* info);
   void PlayEffect(WindowEffect effect, int durationMs, bool opening);
-  void DropQueuedMessages();
   LRESULT DefaultProc(UINT msg, WPARAM wparam, LPARAM lparam);
 
   HWND hwnd_ = nullptr;
   WNDPROC oldWndProc_ = nullptr;
   bool frozen_ = false;
+  bool invalidationPosted_ = false;  // a WmInvalidate is on its way
   bool zoomed_ = false;
   SIZE size_ = {0, 0};
   std::optional<WindowDc> screenDc_;

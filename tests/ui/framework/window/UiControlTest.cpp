@@ -1,8 +1,6 @@
 // The base control in a real window: event bindings, moving and resizing, stacking,
-// disabling, fading, destroying and events from other threads.
+// disabling, fading and destroying.
 #include <gtest/gtest.h>
-
-#include <thread>
 
 #include "tests/ui/framework/window/WindowTestSupport.h"
 
@@ -248,26 +246,6 @@ TEST_F(UiControlTest, CreatingUnderAControlOfAClosedWindowFails) {
   EXPECT_FALSE(parent.IsCreated());  // the window destroyed its controls
   EXPECT_FALSE(child.Create(parent, {30, 70, 50, 20}));
   EXPECT_FALSE(child.IsCreated());
-}
-
-TEST_F(UiControlTest, SendEventFromAWorkerRunsOnTheWindowThread) {
-  RecordingControl control;
-  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
-  DWORD handlerThread = 0;
-  control.onEvent = [&handlerThread](const ControlEvent& e) {
-    if (e.code == EventCode::EvRefresh) handlerThread = GetCurrentThreadId();
-  };
-  int answer = 0;
-  bool done = false;
-  std::thread worker([&] {
-    answer = control.SendEvent(EventCode::EvRefresh);
-    done = true;
-  });
-  const DWORD until = GetTickCount() + 5000;
-  while (!done && static_cast<int>(until - GetTickCount()) > 0) Pump(5);
-  worker.join();
-  EXPECT_EQ(handlerThread, GetCurrentThreadId());
-  EXPECT_EQ(answer, kNotHandled);
 }
 
 TEST_F(UiControlTest, HiddenControlsAreNeitherDrawnNorHit) {
