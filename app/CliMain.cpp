@@ -1,7 +1,8 @@
 // getlink-cli SERVICE LINK: fetches one share link like the window's fetch button and
 // prints what the result box would show (for 360云盘 the address line alone), then a line
 // break.
-// Exit status: 0 when an address was found, 1 when not, 2 for a usage error.
+// Exit status: 0 when an address was found, 1 when not, 2 for a usage error, 3 for a
+// fatal error (reported on standard error).
 #include <windows.h>
 
 #include "app/ConsoleText.h"
@@ -10,6 +11,7 @@
 #include "app/Service.h"
 #include "app/ShareExtractor.h"
 #include "runtime/Codec.h"
+#include "runtime/FatalError.h"
 #include "runtime/ProgramLifetime.h"
 
 namespace getlink {
@@ -60,5 +62,7 @@ ExitStatus Run(int argc, wchar_t** argv) {
 }  // namespace getlink
 
 int wmain(int argc, wchar_t** argv) {
+  getlink::ReportFatalErrorsThrough(
+      [](std::string_view report) { getlink::WriteText(getlink::StandardStream::Error, report); });
   getlink::RunProcess([argc, argv] { return static_cast<int>(getlink::Run(argc, argv)); });
 }
