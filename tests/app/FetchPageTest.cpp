@@ -34,6 +34,11 @@ TEST_F(FetchPageTest, FollowsRedirects) {
   EXPECT_EQ(CountRequests("GET " + path), 1);
 }
 
+TEST_F(FetchPageTest, CredentialsInTheLinkReachTheServer) {
+  const Text url = ServerUrl("/auth?user=zhang&password=s3cret");
+  EXPECT_EQ(FetchPage("http://zhang:s3cret@" + url.substr(7)), "user zhang");
+}
+
 TEST_F(FetchPageTest, ZeroByteEndsItsChunkOnly) {
   // 1500 A, a zero byte, 499 B, 1000 C: the second 1000-byte chunk keeps its 500 A only.
   EXPECT_EQ(FetchPage(ServerUrl("/nul")), std::string(1500, 'A') + std::string(1000, 'C'));

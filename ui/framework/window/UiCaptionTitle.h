@@ -1,5 +1,5 @@
-// The window's title in its caption row: the window text in white with a soft dark glow,
-// vertically centred. It takes no input.
+// The window's title in its caption row: the window text in white (alpha 250), vertically
+// centred. It takes no input.
 #pragma once
 
 #include "ui/framework/window/UiControl.h"
