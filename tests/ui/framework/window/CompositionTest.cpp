@@ -180,11 +180,12 @@ TEST_F(CompositionTest, AnIdleWindowGetsNoTimerMessages) {
   CreateControlOptions options;
   options.frameInterval = 60;
   ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}, options));
+  MouseMove(110, 110);
   MouseMove(300, 250);
-  Pump(100);
-  hooked.clear();
-  Pump(300);
-  EXPECT_EQ(HookedCount(WM_TIMER), 0);
+  // No timer of the window or of any control is armed.
+  std::vector<UINT_PTR> timers = {window().Handle()};
+  for (UiControl* c : window().Controls()) timers.push_back(c->Handle());
+  for (const UINT_PTR id : timers) EXPECT_FALSE(KillTimer(hwnd(), id)) << id;
 }
 
 }  // namespace

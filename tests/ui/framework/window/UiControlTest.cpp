@@ -162,9 +162,7 @@ TEST_F(UiControlTest, WithAnimationsOffFadesJumpAndNoTimerRuns) {
   control.SetFadeLevel(0);
   EXPECT_EQ(control.FadeLevel(), 200);
   control.PaintNow();
-  control.Clear();
-  Pump(200);
-  EXPECT_EQ(control.Count(EventCode::Timer), 0);
+  EXPECT_FALSE(KillTimer(hwnd(), control.Handle()));  // no fade, so no timer armed
 }
 
 TEST_F(UiControlTest, WithAnimationsOnAFadeRunsToTheEndAndStops) {
@@ -182,10 +180,10 @@ TEST_F(UiControlTest, WithAnimationsOnAFadeRunsToTheEndAndStops) {
   EXPECT_EQ(control.FadeLevel(), 51);
   control.PaintNow();
   EXPECT_NE(control.FadeImage(), nullptr);  // the old look, fading out
-  Pump(400);
-  EXPECT_EQ(control.FadeLevel(), 255);
+  EXPECT_TRUE(PumpUntil([&] { return control.FadeLevel() == 255; }));
   EXPECT_EQ(control.FadeImage(), nullptr);
   EXPECT_EQ(control.Count(EventCode::Timer), 4);  // 51 -> 102 -> 153 -> 204 -> 255
+  EXPECT_FALSE(KillTimer(hwnd(), control.Handle()));  // and no more
 }
 
 TEST_F(UiControlTest, DestroyingIsSafeAndTheControlCanBeCreatedAgain) {
