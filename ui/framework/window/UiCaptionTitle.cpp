@@ -3,6 +3,7 @@
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/drawing/TextFormat.h"
+#include "ui/framework/window/CrossFade.h"
 
 namespace getlink {
 
@@ -32,8 +33,7 @@ int UiCaptionTitle::OnPaint() {
 }
 
 int UiCaptionTitle::OnTimer() {
-  SetFadeLevel(FadeLevel() + 51);
-  Invalidate();
+  StepCrossFade(*this);
   return kNotHandled;
 }
 
