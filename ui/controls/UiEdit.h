@@ -59,7 +59,10 @@ class UiEdit : public UiControl {
   bool Create(UiControl& parent, const Rect& rect, const EditOptions& options = {});
 
   // The text, through the box's own events (WM_GETTEXT, WM_SETTEXT). Setting clears the
-  // selection and puts the caret at the start, or at the end with `caretToEnd`.
+  // selection and puts the caret at the start, or at the end with `caretToEnd`. Another
+  // thread sends the same events to the box's Address() with SendControlEvent:
+  // EventCode::GetText with a Text* in wparam, EventCode::SetText with a
+  // const std::string_view* in wparam and 1 in lparam for the caret at the end.
   Text GetText();
   void SetText(std::string_view text, bool caretToEnd = false);
 

@@ -2,7 +2,9 @@
 // clipboard as a user meets them, and what the box draws.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <initializer_list>
+#include <thread>
 
 #include "runtime/Clipboard.h"
 #include "tests/ui/controls/MenuDriver.h"
@@ -298,6 +300,24 @@ TEST_F(EditTest, AMegabyteLineIsEditedWhereTheUserPoints) {
   Ctrl('C');
   const Text expected = line.substr(0, line.size() - 5) + "x" + line.substr(line.size() - 5);  // before 中文
   EXPECT_TRUE(ClipboardText() == expected);
+}
+
+// The fetch worker's way to the result box: the control's address and its text events.
+TEST_F(EditTest, AnotherThreadSetsAndGetsTheTextThroughTheControlsAddress) {
+  Make(Multi("old"));
+  const ControlAddress address = edit.Address();
+  Text seen;
+  std::atomic<bool> done{false};
+  std::thread worker([&] {
+    std::string_view next = "结果\r\nline";
+    SendControlEvent(address, EventCode::SetText, reinterpret_cast<WPARAM>(&next), 1);
+    SendControlEvent(address, EventCode::GetText, reinterpret_cast<WPARAM>(&seen));
+    done = true;
+  });
+  EXPECT_TRUE(PumpUntil([&] { return done.load(); }));
+  worker.join();
+  EXPECT_EQ(seen, "结果\r\nline");
+  EXPECT_EQ(edit.Caret(), (TextPosition{2, 4}));
 }
 
 TEST_F(EditTest, BadBytesAreShownAndCopiedAsTheSameCharacters) {
