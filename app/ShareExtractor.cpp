@@ -6,8 +6,10 @@
 
 namespace getlink {
 
-Text DownloadSharePage(const Text& link) {
-  const ByteSet page = TextToByteSet(FetchPage(link));  // the downloaded text goes before the conversion
+// The share page at the link as GBK text (empty when the download fails).
+Text ShareExtractor::DownloadSharePage(const Text& link) const {
+  // The downloaded text goes before the conversion: a page may be megabytes long.
+  const ByteSet page = TextToByteSet(FetchPage(link, FetchLimits(), watch_));
   return PageToGbk(page);
 }
 

@@ -1,7 +1,6 @@
 #include "http/HttpGet.h"
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,8 +19,9 @@ DWORD Milliseconds(std::chrono::steady_clock::duration duration) {
   return static_cast<DWORD>(std::clamp<long long>(ms, 1, MAXDWORD));
 }
 
-void SetTimeout(HINTERNET handle, DWORD option, DWORD ms) {
-  InternetSetOptionW(handle, option, &ms, sizeof ms);
+// False when the handle refused the limit: the request would then not be bounded.
+bool SetTimeout(HINTERNET handle, DWORD option, DWORD ms) {
+  return InternetSetOptionW(handle, option, &ms, sizeof ms) != FALSE;
 }
 
 struct UrlParts {
@@ -29,12 +29,16 @@ struct UrlParts {
   INTERNET_PORT port = 0;
   std::wstring target;  // path and query
   bool secure = false;
+  std::wstring user, password;  // from user:password@host, as written
 };
+
+const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
 std::optional<UrlParts> SplitWebUrl(const std::wstring& url) {
   URL_COMPONENTSW parts = {};
   parts.dwStructSize = sizeof parts;
   parts.dwHostNameLength = parts.dwUrlPathLength = parts.dwExtraInfoLength = 1;  // point into url
+  parts.dwUserNameLength = parts.dwPasswordLength = 1;
   if (!InternetCrackUrlW(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts) ||
       (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS) ||
       parts.dwHostNameLength == 0)
@@ -47,6 +51,8 @@ std::optional<UrlParts> SplitWebUrl(const std::wstring& url) {
   split.target = split.target.substr(0, split.target.find(L'#'));  // a fragment stays with the client
   if (split.target.empty() || split.target[0] != L'/') split.target.insert(0, L"/");
   split.secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
+  if (parts.lpszUserName != nullptr) split.user.assign(parts.lpszUserName, parts.dwUserNameLength);
+  if (parts.lpszPassword != nullptr) split.password.assign(parts.lpszPassword, parts.dwPasswordLength);
   return split;
 }
 
@@ -94,31 +100,14 @@ struct HttpGet::Completion {
   }
 };
 
-// The request is opened in steps rather than with InternetOpenUrl, because only a request
-// handle of our own can be given its time limits before it is sent (Wine does not hand a
-// session's limits down to its requests).
-HttpGet::HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& options, const FetchLimits& limits)
-    : deadline_(Clock::now() + limits.total), left_(limits.maxBytes), completion_(std::make_unique<Completion>()) {
-  if (HoldsLineBreak(url) || session == nullptr) return;  // its request would carry lines of its own
-  const std::optional<UrlParts> parts = SplitWebUrl(ToWide(url));
-  if (!parts) return;
-  const DWORD timeout = Milliseconds(limits.total);
-  connection_ = InternetHandle(InternetConnectW(session, parts->host.c_str(), parts->port, nullptr, nullptr,
-                                                INTERNET_SERVICE_HTTP, 0, 0));
-  if (!connection_) return;
-  const wchar_t* acceptTypes[] = {L"*/*", nullptr};
-  const DWORD flags = options.flags | (parts->secure ? INTERNET_FLAG_SECURE : 0);
-  request_ = InternetHandle(HttpOpenRequestW(connection_.Get(), L"GET", parts->target.c_str(), options.version,
-                                             nullptr, acceptTypes, flags, reinterpret_cast<DWORD_PTR>(completion_.get())));
-  if (!request_) return;
-  InternetSetStatusCallbackW(request_.Get(), &Completion::Told);
-  for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
-    SetTimeout(request_.Get(), option, timeout);
-  const DWORD headersLength = options.extraHeaders != nullptr ? static_cast<DWORD>(-1) : 0;
-  if (!Completed([&] { return HttpSendRequestW(request_.Get(), options.extraHeaders, headersLength, nullptr, 0); }))
-    return;
-  sent_ = true;
-  done_ = false;
+HttpGet::HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& options, const FetchLimits& limits,
+                 FetchWatch* watch)
+    : deadline_(Clock::now() + limits.total),
+      limits_(limits),
+      left_(limits.maxBytes),
+      watch_(watch),
+      completion_(std::make_unique<Completion>()) {
+  Send(session, url, options);
 }
 
 HttpGet::~HttpGet() {
@@ -132,15 +121,71 @@ HttpGet::~HttpGet() {
   if (WaitForSingleObject(completion_->closed.get(), kClosingWaitMs) != WAIT_OBJECT_0) completion_.release();
 }
 
+// The request is opened in steps rather than with InternetOpenUrl, because only a request
+// handle of our own can be given its time limits before it is sent (Wine does not hand a
+// session's limits down to its requests).
+void HttpGet::Send(HINTERNET session, std::string_view url, const HttpGetOptions& options) {
+  // A line break in the url would give the request lines of its own.
+  const std::optional<UrlParts> parts = HoldsLineBreak(url) ? std::nullopt : SplitWebUrl(ToWide(url));
+  if (!parts) return Fail({FailureKind::NotWebLink});
+  if (session == nullptr) return Fail({FailureKind::DownloadFailed});
+  const DWORD timeout = Milliseconds(limits_.total);
+  connection_ = InternetHandle(InternetConnectW(session, parts->host.c_str(), parts->port, OrNull(parts->user),
+                                                OrNull(parts->password), INTERNET_SERVICE_HTTP, 0, 0));
+  if (!connection_) return FailWithLastError();
+  const wchar_t* acceptTypes[] = {L"*/*", nullptr};
+  const DWORD flags = options.flags | (parts->secure ? INTERNET_FLAG_SECURE : 0);
+  request_ = InternetHandle(HttpOpenRequestW(connection_.Get(), L"GET", parts->target.c_str(), options.version,
+                                             nullptr, acceptTypes, flags, reinterpret_cast<DWORD_PTR>(completion_.get())));
+  if (!request_) return FailWithLastError();
+  InternetSetStatusCallbackW(request_.Get(), &Completion::Told);
+  for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
+    if (!SetTimeout(request_.Get(), option, timeout)) return FailWithLastError();
+  const DWORD headersLength = options.extraHeaders != nullptr ? static_cast<DWORD>(-1) : 0;
+  if (!Completed([&] { return HttpSendRequestW(request_.Get(), options.extraHeaders, headersLength, nullptr, 0); }))
+    return FailWithLastError();
+  sent_ = true;
+  done_ = false;
+
+  // An error status is reported but its body is still read: extractors look at any page.
+  DWORD status = 0;
+  DWORD size = sizeof status;
+  HttpQueryInfoW(request_.Get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr);
+  if (status == 0) {
+    Fail({FailureKind::DownloadFailed});  // no status line: the server sent no answer
+  } else if (status < 200 || status > 299) {
+    Fail({FailureKind::HttpStatus, static_cast<std::int64_t>(status)});
+  }
+}
+
+void HttpGet::Fail(const FetchFailure& failure) { ReportFailure(watch_, failure); }
+
+// Wine reports a receive time-out as a broken connection (ERROR_INTERNET_CONNECTION_ABORTED),
+// so a failure once the time is up counts as the time-out whatever its code. The slack
+// covers the system timer's granularity, with which a time-out may fire a little early.
+void HttpGet::FailWithLastError() {
+  const DWORD error = GetLastError();
+  constexpr std::chrono::milliseconds kTimerSlack{50};
+  if (Clock::now() + kTimerSlack >= deadline_) {
+    Fail({FailureKind::TimedOut, static_cast<std::int64_t>(limits_.total.count())});
+  } else {
+    Fail(FailureFromSystemError(error, limits_.total));
+  }
+}
+
 bool HttpGet::Completed(const std::function<BOOL()>& call) {
   ResetEvent(completion_->completed.get());  // nothing told of an earlier call counts
   if (call()) return true;
   if (GetLastError() != ERROR_IO_PENDING) return false;
   const Clock::time_point now = Clock::now();
-  if (now >= deadline_ || WaitForSingleObject(completion_->completed.get(), Milliseconds(deadline_ - now)) != WAIT_OBJECT_0)
-    return false;  // still running: closing the request cancels it
+  if (now >= deadline_ || WaitForSingleObject(completion_->completed.get(), Milliseconds(deadline_ - now)) != WAIT_OBJECT_0) {
+    SetLastError(ERROR_INTERNET_TIMEOUT);  // still running: closing the request cancels it
+    return false;
+  }
   // dwError is the failure when dwResult is FALSE; a query for data counts the bytes there.
-  return completion_->result != 0;
+  if (completion_->result != 0) return true;
+  SetLastError(completion_->error);
+  return false;
 }
 
 std::optional<DWORD> HttpGet::Available() {
@@ -154,7 +199,7 @@ std::optional<DWORD> HttpGet::Available() {
 }
 
 std::optional<std::uint64_t> HttpGet::ContentLength() const {
-  if (!request_) return std::nullopt;
+  if (!sent_) return std::nullopt;
   wchar_t value[32] = {};
   DWORD size = sizeof value;
   if (!HttpQueryInfoW(request_.Get(), HTTP_QUERY_CONTENT_LENGTH, value, &size, nullptr)) return std::nullopt;
@@ -171,32 +216,52 @@ std::size_t HttpGet::ReadChunk(char* chunk, std::size_t size) {
   std::size_t filled = 0;
   while (filled < size && !done_) {
     const Clock::time_point now = Clock::now();
-    if (now >= deadline_ || left_ == 0) {
+    if (now >= deadline_) {
+      Fail({FailureKind::TimedOut, static_cast<std::int64_t>(limits_.total.count())});
       done_ = true;
       break;
     }
-    SetTimeout(request_.Get(), INTERNET_OPTION_RECEIVE_TIMEOUT, Milliseconds(deadline_ - now));
+    if (!SetTimeout(request_.Get(), INTERNET_OPTION_RECEIVE_TIMEOUT, Milliseconds(deadline_ - now))) {
+      FailWithLastError();
+      done_ = true;
+      break;
+    }
     PumpMessages();
     const std::optional<DWORD> available = Available();
     if (!available) {
-      done_ = true;  // a broken connection or the time ran out
+      FailWithLastError();  // a broken connection, or the time ran out while waiting
+      done_ = true;
       break;
     }
     if (*available == 0) {
       done_ = bodyEnded_ = true;
       break;
     }
-    const DWORD want = static_cast<DWORD>(std::min<std::size_t>({*available, size - filled, left_}));
-    std::vector<char>& bytes = completion_->bytes;
-    bytes.resize(want);
-    if (!Completed([&] { return InternetReadFile(request_.Get(), bytes.data(), want, &completion_->read); }) ||
-        completion_->read == 0) {
+    if (left_ == 0) {
+      Fail({FailureKind::PageTooLarge, static_cast<std::int64_t>(limits_.maxBytes)});
       done_ = true;
       break;
     }
-    std::copy_n(bytes.data(), completion_->read, chunk + filled);
-    filled += completion_->read;
-    left_ -= completion_->read;
+    const DWORD want = static_cast<DWORD>(std::min<std::size_t>({*available, size - filled, left_}));
+    std::vector<char>& bytes = completion_->bytes;
+    bytes.resize(want);
+    if (!Completed([&] { return InternetReadFile(request_.Get(), bytes.data(), want, &completion_->read); })) {
+      FailWithLastError();
+      done_ = true;
+      break;
+    }
+    const DWORD read = completion_->read;
+    if (read == 0) {
+      done_ = bodyEnded_ = true;
+      break;
+    }
+    std::copy_n(bytes.data(), read, chunk + filled);
+    filled += read;
+    left_ -= read;
+    if (watch_ != nullptr) {
+      const auto timeLeft = std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now());
+      watch_->ReportProgress({limits_.maxBytes - left_, std::max(timeLeft, std::chrono::milliseconds(0))});
+    }
   }
   return filled;
 }

@@ -1,60 +1,85 @@
-// Timed run of the host window's composition: the whole 450 x 320 window with 20
-// controls against one 80 x 24 control's rectangle, and how many timer messages an idle
-// window gets. Not a test: prints its figures. build/windows/framework-bench.exe
+// Timed run of the host window's composition with twenty real controls (five each of
+// buttons, labels, group boxes and scroll bars) on a 450 x 320 window: the whole window
+// against one control's rectangle, what a hover change costs and recomposes, and how many
+// timer messages an idle window gets. Not a test: prints its figures.
+// build/windows/framework-bench.exe
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "runtime/MessagePump.h"
+#include "tools/BenchTiming.h"
 #include "runtime/ProgramLifetime.h"
+#include "ui/controls/UiGroupBox.h"
+#include "ui/controls/UiLabel.h"
+#include "ui/controls/UiScrollBar.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
-#include "ui/framework/drawing/Shapes.h"
-#include "ui/framework/drawing/TextDrawing.h"
-#include "ui/framework/drawing/TextFormat.h"
-#include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/UiButton.h"
 #include "ui/framework/window/UiWindow.h"
 #include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {
 namespace {
 
-// A control with a typical face: a gradient, an outline and a caption.
-class BenchTile : public UiControl {
- public:
-  bool Create(HWND host, const Rect& rect) {
-    CreateControlOptions options;
-    options.frameInterval = 60;
-    return UiControl::Create(host, rect, ControlType::Button, options);
-  }
+// Five of each control, in four rows.
+struct Controls {
+  std::vector<std::unique_ptr<UiControl>> all;
+  std::vector<UiButton*> buttons;
 
- protected:
-  int OnPaint() override {
-    if (!BeginControlPaint(true)) return kNotHandled;
-    const Rect face = {0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1)};
-    FillGradient(Graphics(), face, MakeColor(0xF4F4F4), MakeColor(0xDADADA));
-    OutlineRoundRect(Graphics(), face, 4, MakeColor(0, 90));
-    TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
-    DrawText(Graphics(), face, "按钮 Button", DefaultFont(), MakeColor(0x202020, 230), format.Handle());
-    EndControlPaint();
-    return kNotHandled;
+  explicit Controls(HWND hwnd) {
+    for (int i = 0; i < 5; ++i) {
+      const float x = 12.f + i * 86.f;
+      auto button = std::make_unique<UiButton>();
+      ButtonOptions buttonOptions;
+      buttonOptions.caption = "按钮(&B)";
+      button->Create(hwnd, {x, 40, 80, 24}, buttonOptions);
+      buttons.push_back(button.get());
+      all.push_back(std::move(button));
+      auto label = std::make_unique<UiLabel>();
+      LabelOptions labelOptions;
+      labelOptions.text = "标签 Label";
+      labelOptions.effect = TextEffect::Glow;
+      label->Create(hwnd, {x, 76, 80, 24}, labelOptions);
+      all.push_back(std::move(label));
+      auto box = std::make_unique<UiGroupBox>();
+      GroupBoxOptions boxOptions;
+      boxOptions.caption = "分组";
+      boxOptions.fillColour = MakeArgb(80, 255, 255, 255);
+      box->Create(hwnd, {x, 110, 80, 90}, boxOptions);
+      all.push_back(std::move(box));
+      auto bar = std::make_unique<UiScrollBar>();
+      bar->Create(hwnd, {x, 220, 80, 10}, ScrollBarOptions{});
+      all.push_back(std::move(bar));
+    }
   }
 };
 
-double Milliseconds() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+// What a hover change recomposes: the canvas is covered with a marker colour first, so
+// every pixel composed afterwards shows as a change.
+struct Recomposed {
+  int left = 0, top = 0, right = -1, bottom = -1, pixels = 0;
+};
 
-template <class Work>
-double AverageMs(int rounds, Work work) {
-  work();  // warm up
-  const double start = Milliseconds();
-  for (int i = 0; i < rounds; ++i) work();
-  return (Milliseconds() - start) / rounds;
+Recomposed MarkAndWatch(UiWindow& window, const std::function<void()>& change) {
+  const Surface& canvas = window.Canvas();
+  const Argb marker = MakeArgb(255, 255, 0, 255);
+  gdip::GdipGraphicsClear(canvas.Graphics(), marker);
+  change();
+  Recomposed r{canvas.Width(), canvas.Height(), -1, -1, 0};
+  for (int y = 0; y < canvas.Height(); ++y) {
+    for (int x = 0; x < canvas.Width(); ++x) {
+      if (canvas.PixelAt(x, y) == marker) continue;
+      ++r.pixels;
+      r.left = std::min(r.left, x);
+      r.top = std::min(r.top, y);
+      r.right = std::max(r.right, x);
+      r.bottom = std::max(r.bottom, y);
+    }
+  }
+  return r;
 }
 
 int Run() {
@@ -73,41 +98,52 @@ int Run() {
     if (msg == WM_TIMER) ++timers;
     return kNotHandled;
   });
-  std::vector<std::unique_ptr<BenchTile>> tiles;
-  for (int i = 0; i < 20; ++i) {
-    tiles.push_back(std::make_unique<BenchTile>());
-    tiles.back()->Create(hwnd, {12.f + (i % 5) * 86.f, 40.f + (i / 5) * 60.f, 80, 24});
-  }
+  Controls controls(hwnd);
   window.ShowAnimated(WindowEffect::None);
   PumpMessages();
 
   const int rounds = 300;
   const Rect whole = {0, 0, 450, 320};
-  const Rect one = tiles[7]->GetRect();
+  UiButton& target = *controls.buttons[2];
+  const Rect one = target.GetRect();
   const double wholeMs = AverageMs(rounds, [&] { window.InvalidateRect(whole, RedrawMode::Immediate); });
   const double oneMs = AverageMs(rounds, [&] { window.InvalidateRect(one, RedrawMode::Immediate); });
   const double presentMs = AverageMs(rounds, [&] { window.Present(); });
   const double presentOneMs = AverageMs(rounds, [&] { window.Present(one); });
+  std::printf("20 controls: 5 buttons, 5 labels, 5 group boxes, 5 scroll bars\n");
   std::printf("compose and present the whole window: %.3f ms\n", wholeMs);
-  std::printf("compose and present one 80 x 24 control: %.3f ms (%.1f%% of the whole)\n", oneMs,
+  std::printf("compose and present one 80 x 24 button: %.3f ms (%.1f%% of the whole)\n", oneMs,
               100.0 * oneMs / wholeMs);
-  std::printf("present alone: whole %.3f ms, one control's rectangle %.3f ms\n", presentMs, presentOneMs);
-  std::printf("compose alone (estimate): whole %.3f ms, one control %.3f ms (%.1f%%)\n", wholeMs - presentMs,
+  std::printf("present alone: whole %.3f ms, one button's rectangle %.3f ms\n", presentMs, presentOneMs);
+  std::printf("compose alone (estimate): whole %.3f ms, one button %.3f ms (%.1f%%)\n", wholeMs - presentMs,
               oneMs - presentOneMs, 100.0 * (oneMs - presentOneMs) / (wholeMs - presentMs));
 
-  // Hover one tile (its fade runs and ends), then leave the window idle for two seconds.
-  SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(20, 50));
-  const DWORD settle = GetTickCount() + 500;
-  while (static_cast<int>(settle - GetTickCount()) > 0) {
-    PumpMessages();
-    Sleep(5);
-  }
+  // A hover change: the mouse enters the button, its hot look fades in, and it leaves.
+  const LPARAM inside = MAKELPARAM(static_cast<int>(one.left) + 10, static_cast<int>(one.top) + 10);
+  const LPARAM outside = MAKELPARAM(200, 300);
   timers = 0;
-  const DWORD idle = GetTickCount() + 2000;
-  while (static_cast<int>(idle - GetTickCount()) > 0) {
-    PumpMessages();
-    Sleep(5);
-  }
+  const Recomposed hover = MarkAndWatch(window, [&] {
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, inside);
+    PumpFor(500);
+  });
+  const int fadeTicks = timers;
+  std::printf("hover change recomposes x %d..%d, y %d..%d (%d pixels); the button is x %d..%d, y %d..%d\n",
+              hover.left, hover.right, hover.top, hover.bottom, hover.pixels, static_cast<int>(one.left),
+              static_cast<int>(one.Right()) - 1, static_cast<int>(one.top), static_cast<int>(one.Bottom()) - 1);
+  std::printf("timer messages of that hover's fade: %d\n", fadeTicks);
+  window.SetAnimationsOn(false);
+  const double hoverMs = AverageMs(100, [&] {
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, inside);
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, outside);
+  }) / 2;
+  window.SetAnimationsOn(true);
+  std::printf("one hover change without fading (paint, compose, present): %.3f ms\n", hoverMs);
+
+  // Leave, let the fade end, then leave the window idle for two seconds.
+  SendMessageW(hwnd, WM_MOUSEMOVE, 0, outside);
+  PumpFor(500);
+  timers = 0;
+  PumpFor(2000);
   std::printf("timer messages in 2 s of an idle window: %d\n", timers);
   DestroyWindow(hwnd);
   return 0;

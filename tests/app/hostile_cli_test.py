@@ -161,12 +161,14 @@ class HostileServer(unittest.TestCase):
             with self.subTest(run.name):
                 self.assertLess(run.took, run.bound)
                 self.assertIn(run.status, run.statuses)
-                self.assertEqual(run.err, b"")
+                # Nothing, or the reason no address came back.
+                self.assertTrue(run.err == b"" or run.err.startswith(b"getlink-cli: "), run.err[:200])
 
-    def test_output_is_the_labels_in_valid_utf8(self):
+    def test_output_is_the_labels_in_valid_utf8(self):  # and the reason, if any
         for run in self.runs:
             with self.subTest(run.name):
                 text = run.out.decode("utf-8")  # strict: fails on anything that is not UTF-8
+                run.err.decode("utf-8")
                 first = "文件地址：" if run.service == "2" else "文件名："
                 self.assertTrue(text.startswith(first), text[:80])
                 self.assertTrue(text.endswith("\r\n"))

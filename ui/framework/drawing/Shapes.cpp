@@ -81,6 +81,10 @@ void OutlineRoundRect(GpGraphics* graphics, const Rect& rect, float diameter, Ar
   gdip::GdipDrawPath(graphics, pen.get(), path.get());
 }
 
+Rect EdgeShape(const Rect& rect, float diameter) {
+  return diameter > 0 ? rect : RectOf(rect.left, rect.top, rect.width - 1, rect.height - 1);
+}
+
 void OutlineRect(GpGraphics* graphics, const Rect& rect, BorderStyle style, std::optional<Argb> colour, float width) {
   if (graphics == nullptr) return;
   const Argb ink = colour.value_or(kDefaultBorder);

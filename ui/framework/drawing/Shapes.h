@@ -25,6 +25,11 @@ void ClipToRoundRect(GpGraphics* graphics, const Rect& rect, float diameter);
 void OutlineRoundRect(GpGraphics* graphics, const Rect& rect, float diameter, Argb colour, float width = 1.0f,
                       Gdiplus::DashStyle dash = Gdiplus::DashStyleSolid);
 
+// The rectangle to give RoundRectPath and the functions above so that the shape's edge
+// runs along the outermost pixels of `rect`, rounded (`diameter` above 0) or square: a
+// rounded path keeps inside its rectangle already, a square one needs it a pixel smaller.
+Rect EdgeShape(const Rect& rect, float diameter);
+
 // Border styles of OutlineRect. Other values draw nothing.
 enum class BorderStyle : int {
   None = 0,

@@ -13,6 +13,8 @@ class TextFormat {
  public:
   // A format with the given Gdiplus::StringFormatFlags; held empty when GDI+ refuses it.
   explicit TextFormat(int flags = 0, LANGID language = LANG_NEUTRAL);
+  // Holds no format (asks nothing of GDI+, which may not have started yet).
+  static TextFormat Empty() { return TextFormat(EmptyTag{}); }
   TextFormat(TextFormat&&) noexcept = default;
   TextFormat& operator=(TextFormat&&) noexcept = default;
 
@@ -44,6 +46,9 @@ class TextFormat {
   void SetTabStops(float firstOffset, const std::vector<float>& distances);
 
  private:
+  struct EmptyTag {};
+  explicit TextFormat(EmptyTag) {}
+
   struct Deleter {
     void operator()(GpStringFormat* format) const noexcept { Gdiplus::DllExports::GdipDeleteStringFormat(format); }
   };

@@ -28,6 +28,8 @@ enum class EventCode : std::int32_t {
   Create = WM_CREATE,      // wparam, lparam: nothing of use; paint into Surface()
   Destroy = WM_DESTROY,
   Paint = WM_PAINT,        // paint yourself into Surface() now
+  SetText = WM_SETTEXT,    // wparam: const std::string_view* (GBK); lparam 1: caret to the end
+  GetText = WM_GETTEXT,    // wparam: Text* that receives the text
   KeyDown = WM_KEYDOWN,
   KeyUp = WM_KEYUP,
   Char = WM_CHAR,          // wparam: a UTF-16 code unit
@@ -76,10 +78,10 @@ enum class FrameworkMessage : UINT {
   WmFocusControl = 10240,  // lparam: control to focus
   WmAddMnemonic = 10251,   // wparam: control, lparam: character code (0 removes)
   WmPresent = 10253,       // put the whole canvas on the screen
-  WmInvalidate = 10256,    // recompose the queued rectangles
+  WmInvalidate = 10256,    // recompose the queued rectangles (they wait in the window)
   WmControlMoved = 10257,  // wparam: control, lparam: 1 = recompose old and new rectangle
   WmForwardEvent = 10258,  // wparam: value, lparam: control; dispatched as event 10258
-  WmControlEvent = 10263,  // wparam: control, lparam: owned ControlEventBlock*
+  WmControlEvent = 10263,  // wparam: control, lparam: ticket of the event (EventMailbox)
 };
 
 constexpr UINT ToMessage(FrameworkMessage message) { return static_cast<UINT>(message); }

@@ -2,21 +2,16 @@
 
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/ImageDrawing.h"
+#include "ui/framework/window/CrossFade.h"
 
 namespace getlink {
-namespace {
-
-constexpr int kFrameIntervalMs = 60;
-constexpr int kFadeStep = 51;
-
-}  // namespace
 
 bool UiCaptionButton::Create(HWND host, const Rect& rect, CaptionButtonKind kind, bool visible) {
   kind_ = kind;
   CreateOptions options;
   options.visible = visible;
   options.focusable = false;
-  options.frameInterval = kFrameIntervalMs;
+  options.frameInterval = kFadeFrameMs;
   return UiControl::Create(host, rect, ControlType::CaptionButton, options);
 }
 
@@ -38,39 +33,38 @@ int UiCaptionButton::OnDestroy() {
 }
 
 int UiCaptionButton::OnTimer() {
-  SetFadeLevel(FadeLevel() + kFadeStep);
-  Invalidate();
+  StepCrossFade(*this);
   return kNotHandled;
 }
 
 int UiCaptionButton::OnPaint() {
-  PaintState(State::Normal, true, 0);
+  PaintState(State::Normal, true, FadeStartForTicks(5));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnMouseDown(POINT, WPARAM) {
-  PaintState(State::Pressed, false, 153);
+  PaintState(State::Pressed, false, FadeStartForTicks(2));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnMouseUp(POINT, WPARAM) {
-  PaintState(State::Hot, false, 153);
+  PaintState(State::Hot, false, FadeStartForTicks(2));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnMouseEnter() {
-  PaintState(State::Hot, false, 102);
+  PaintState(State::Hot, false, FadeStartForTicks(3));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnMouseLeave() {
-  PaintState(State::Normal, false, 0);
+  PaintState(State::Normal, false, FadeStartForTicks(5));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnMoved() {
   // The maximise button shows the restore glyph while the window is maximised.
-  if (kind_ == CaptionButtonKind::Maximise) PaintState(State::Normal, true, 0);
+  if (kind_ == CaptionButtonKind::Maximise) PaintState(State::Normal, true, FadeStartForTicks(5));
   return kNotHandled;
 }
 

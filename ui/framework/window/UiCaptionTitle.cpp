@@ -3,6 +3,7 @@
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/drawing/TextFormat.h"
+#include "ui/framework/window/CrossFade.h"
 
 namespace getlink {
 
@@ -25,15 +26,14 @@ int UiCaptionTitle::OnPaint() {
     format.SetLineAlign(Gdiplus::StringAlignmentCenter);
     format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
     DrawText(Graphics(), {0, 0, static_cast<float>(Width()), static_cast<float>(Height())}, text_, DefaultFont(),
-             MakeColor(0xFFFFFF, 250), format.Handle(), TextEffect::Glow);
+             MakeColor(0xFFFFFF, 250), format.Handle(), TextEffect::None);
   }
   EndControlPaint();
   return kNotHandled;
 }
 
 int UiCaptionTitle::OnTimer() {
-  SetFadeLevel(FadeLevel() + 51);
-  Invalidate();
+  StepCrossFade(*this);
   return kNotHandled;
 }
 

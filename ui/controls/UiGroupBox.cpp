@@ -1,0 +1,128 @@
+#include "ui/controls/UiGroupBox.h"
+
+#include <cmath>
+
+#include "ui/framework/drawing/Clipping.h"
+#include "ui/framework/drawing/Shapes.h"
+#include "ui/framework/window/SkinPainter.h"
+#include "ui/framework/window/UiWindow.h"
+
+namespace getlink {
+namespace {
+
+// The caption keeps this far from the frame's left and right ends, and the frame line
+// stops this far before and after it.
+constexpr float kCaptionMargin = 10;
+constexpr float kCaptionGap = 2;
+constexpr float kCornerArc = 6;
+
+}  // namespace
+
+// --- creating ---
+
+bool UiGroupBox::Create(HWND host, const Rect& rect, const Options& options) {
+  if (IsCreated()) return true;
+  return UiControl::Create(host, rect, ControlType::Group, Prepare(options));
+}
+
+bool UiGroupBox::Create(UiControl& parent, const Rect& rect, const Options& options) {
+  if (IsCreated()) return true;
+  return UiControl::Create(parent, rect, ControlType::Group, Prepare(options));
+}
+
+CreateControlOptions UiGroupBox::Prepare(const Options& options) {
+  caption_ = options.caption;
+  captionAlign_ = options.captionAlign;
+  MutableFont().Choose(options.font);
+  captionColour_ = options.captionColour;
+  format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap);
+  format_.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
+  captionEffect_ = options.captionEffect;
+  captionEffectColour_ = options.captionEffectColour;
+  fillColour_ = options.fillColour;
+  borderColour_ = options.borderColour;
+  roundChoice_ = options.roundCorners;
+  CreateControlOptions base;
+  base.visible = options.visible;
+  base.focusable = false;
+  return base;
+}
+
+int UiGroupBox::OnCreate() {
+  roundCorners_ = roundChoice_.value_or(Window()->CornerRadius() != kSquareCorners);
+  Measure();
+  return kNotHandled;
+}
+
+int UiGroupBox::OnDestroy() {
+  format_.Release();
+  ReleaseFont();
+  captionWidth_ = captionHeight_ = 0;
+  return kNotHandled;
+}
+
+int UiGroupBox::OnResized(int, int) {
+  Measure();
+  return kNotHandled;
+}
+
+// --- measuring and layout ---
+
+void UiGroupBox::Measure() {
+  captionWidth_ = captionHeight_ = 0;
+  if (caption_.empty() || Graphics() == nullptr) return;
+  const Rect layout = RectOf(0, 0, static_cast<float>(Width()) - 2 * kCaptionMargin, 0);
+  const Rect box = MeasureText(Graphics(), caption_, Font().Get(), layout, format_.Handle());
+  captionWidth_ = static_cast<int>(std::ceil(box.width));
+  captionHeight_ = static_cast<int>(std::ceil(box.height));
+}
+
+Rect UiGroupBox::FrameRect() const {
+  // The top line passes through the middle of the caption.
+  const int half = captionHeight_ / 2;
+  return RectOf(1, static_cast<float>(half + 1), static_cast<float>(Width() - 2),
+                static_cast<float>(Height() - half - 2));
+}
+
+Rect UiGroupBox::CaptionRect() const {
+  const float width = static_cast<float>(Width()), caption = static_cast<float>(captionWidth_);
+  float left = kCaptionMargin;
+  if (captionAlign_ == CaptionAlign::Centre)
+    left = std::floor((width - caption) / 2);
+  else if (captionAlign_ == CaptionAlign::Right)
+    left = width - kCaptionMargin - caption;
+  // As wide as measured: a narrower box would trim the caption's last character.
+  return RectOf(left, 2, caption, static_cast<float>(captionHeight_));
+}
+
+// --- painting ---
+
+int UiGroupBox::OnPaint() {
+  if (!BeginControlPaint(true)) return kNotHandled;
+  GpGraphics* g = Graphics();
+  const float arc = roundCorners_ ? kCornerArc : 0;
+  const Rect shape = EdgeShape(FrameRect(), arc);
+  if (fillColour_ != 0) FillRoundRect(g, shape, arc, SolidBrush(fillColour_).get());
+  const Rect caption = CaptionRect();
+  if (!caption_.empty()) {
+    // The line is broken where the caption sits, with a little room either side.
+    ClipRect(g, RectOf(0, 0, static_cast<float>(Width()), static_cast<float>(Height())));
+    ClipRect(g, RectOf(caption.left - kCaptionGap, caption.top, caption.width + 2 * kCaptionGap, caption.height),
+             Gdiplus::CombineModeExclude);
+  }
+  OutlineRoundRect(g, shape, arc, borderColour_);
+  ResetClip(g);
+  if (!caption_.empty())
+    DrawText(g, caption, caption_, Font().Get(), captionColour_, format_.Handle(), captionEffect_, captionEffectColour_);
+  EndControlPaint();
+  return kNotHandled;
+}
+
+// --- properties ---
+
+void UiGroupBox::SetCaption(Text caption) {
+  caption_ = std::move(caption);
+  FontChanged();  // the same work: measure, then repaint
+}
+
+}  // namespace getlink

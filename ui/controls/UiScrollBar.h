@@ -1,0 +1,116 @@
+// The framework's thin drawn scroll bar: an integer position inside a range, shown by a
+// proportional thumb between two small arrows, reported to a callback when the user
+// changes it. It never takes the keyboard focus.
+//
+// Input:
+//   arrow pressed   moves one step at once; held, repeats on the bar's timer until released
+//                   or the end of the range is reached
+//   thumb dragged   follows the pointer, pinned to the ends; reports every change, or only
+//                   the final one on release when trackWhileDragging is off
+//   track pressed   nothing moves
+// Looks: idle (only a faint thumb) while autoHideArrows is on and the pointer is elsewhere;
+// full (arrows, track, thumb, the part under the pointer hot) otherwise. Changes between
+// looks cross-fade.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "ui/controls/ScrollGeometry.h"
+#include "ui/framework/window/UiControl.h"
+
+namespace getlink {
+
+struct ScrollBarOptions {
+  std::optional<int> position;  // absent: the minimum
+  int minimum = 0;
+  int maximum = 100;
+  int pageSize = 10;  // kept for the owner; the bar does not use it
+  int step = 1;       // one arrow step
+  bool trackWhileDragging = true;
+  ScrollOrientation orientation = ScrollOrientation::Horizontal;
+  bool autoHideArrows = true;
+  bool visible = true;
+};
+
+class UiScrollBar : public UiControl {
+ public:
+  using Options = ScrollBarOptions;
+  // Called with the bar's parent control (null for a bar on the window) and the new position.
+  using ChangeHandler = std::function<void(UiControl* owner, int position)>;
+
+  UiScrollBar() = default;
+  ~UiScrollBar() override { Destroy(); }
+
+  bool Create(HWND host, const Rect& rect, const Options& options = {});
+  bool Create(UiControl& parent, const Rect& rect, const Options& options = {});
+
+  // The setters keep the position inside the range and repaint; none calls the handler.
+  int Position() const { return range_.position; }
+  void SetPosition(int position);
+  int Minimum() const { return range_.minimum; }
+  void SetMinimum(int minimum);
+  int Maximum() const { return range_.maximum; }
+  void SetMaximum(int maximum);
+  int PageSize() const { return pageSize_; }
+  void SetPageSize(int pageSize) { pageSize_ = pageSize; }
+  int Step() const { return step_; }
+  void SetStep(int step) { step_ = step; }
+  bool TrackWhileDragging() const { return trackWhileDragging_; }
+  void SetTrackWhileDragging(bool on) { trackWhileDragging_ = on; }
+  bool AutoHideArrows() const { return autoHideArrows_; }
+  void SetAutoHideArrows(bool on);
+  ScrollOrientation Orientation() const { return geometry_.Orientation(); }
+  void SetOnChange(ChangeHandler handler) { onChange_ = std::move(handler); }
+
+  // Geometry in the bar's own pixels; a thumb length of 0 means nothing to scroll.
+  const ScrollGeometry& Geometry() const { return geometry_; }
+  int ThumbLength() const { return thumbLength_; }
+  Rect ThumbRect() const { return geometry_.ThumbRect(range_, thumbLength_); }
+  ScrollPart PressedPart() const { return pressedPart_; }
+  ScrollPart HotPart() const { return hotPart_; }
+
+ protected:
+  int OnCreate() override;
+  int OnDestroy() override;
+  int OnPaint() override;
+  int OnResized(int width, int height) override;
+  int OnMouseMove(POINT point, WPARAM) override;
+  int OnMouseDown(POINT point, WPARAM) override;
+  int OnMouseUp(POINT point, WPARAM) override;
+  int OnMouseEnter() override;
+  int OnMouseLeave() override;
+  int OnTimer() override;
+  int QueryPress() override { return 1; }  // pressable although never focusable
+
+ private:
+  CreateControlOptions Prepare(const Options& options);
+  void Layout();
+  ScrollPart PartAt(POINT windowPoint) const;
+  int AlongBar(POINT windowPoint) const;
+  void Store(int position);
+  void Repaint(int startFade);
+  void Paint(bool full, ScrollPart hot);
+  void Drag(POINT windowPoint);
+  bool StepArrow();
+  void KeepRepeating();
+  void NotifyChange();
+
+  ScrollRange range_;
+  int pageSize_ = 10;
+  int step_ = 1;
+  bool trackWhileDragging_ = true;
+  ScrollPart pressedPart_ = ScrollPart::None;
+  bool autoHideArrows_ = true;
+  int thumbLength_ = 0;
+  int grabOffset_ = 0;
+  int positionAtPress_ = 0;
+  int repeatDelay_ = 0;
+  bool pointerOver_ = false;
+  ScrollGeometry geometry_;
+  ScrollOrientation orientation_ = ScrollOrientation::Horizontal;
+  ScrollPart hotPart_ = ScrollPart::None;
+  ChangeHandler onChange_;
+};
+
+}  // namespace getlink

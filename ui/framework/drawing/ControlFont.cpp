@@ -1,0 +1,41 @@
+#include "ui/framework/drawing/ControlFont.h"
+
+#include "ui/framework/drawing/FrameworkStartup.h"
+
+namespace getlink {
+namespace {
+
+constexpr float kDefaultSize = 12.0f;
+
+}  // namespace
+
+void ControlFont::Choose(const FontChoice& choice) {
+  if (!choice.name && !choice.size && !choice.style) {
+    own_.reset();
+    return;
+  }
+  Remake(choice.name.value_or(getlink::FontFamilyName(DefaultFont())), choice.size.value_or(kDefaultSize),
+         choice.style.value_or(FontStyle::Regular));
+}
+
+GpFont* ControlFont::Get() const { return own_ != nullptr ? own_.get() : DefaultFont(); }
+
+float ControlFont::Size() const {
+  Gdiplus::REAL size = kDefaultSize;
+  if (GpFont* font = Get()) gdip::GdipGetFontSize(font, &size);
+  return size;
+}
+
+FontStyle ControlFont::Style() const {
+  INT style = 0;
+  if (GpFont* font = Get()) gdip::GdipGetFontStyle(font, &style);
+  return static_cast<FontStyle>(style);
+}
+
+void ControlFont::Remake(const Text& name, float size, FontStyle style) {
+  // Made before the old one goes: the name and size may have been read from it.
+  UniqueFont made = MakeFont(name, size, style);
+  if (made != nullptr) own_ = std::move(made);
+}
+
+}  // namespace getlink
