@@ -110,15 +110,18 @@ def matrix(secret_url, refused_port):
         runs.append(Run(f"{name}/short", "2", f"{base}/x", short))
         runs.append(Run(f"{name}/long", "2", f"{base}/lk", long_))
 
-    # Links that must never be requested.
+    # Links holding line breaks: getlink-cli takes the link a share text begins with, up to
+    # the line break, and no request may carry the line after it (the record shows).
     injected = "\r\nX-Injected: 1"
     for service, tag in (("1", "page"), ("2", "short")):
-        runs.append(Run(f"crlf/{tag}", service, f"{SERVER}/echo?case=crlf-{tag}{injected}", 5, requests=False))
-        runs.append(Run(f"lf/{tag}", service, f"{SERVER}/echo?case=lf-{tag}\nX-Injected: 1", 5, requests=False))
+        runs.append(Run(f"crlf/{tag}", service, f"{SERVER}/echo?case=crlf-{tag}{injected}", short))
+        runs.append(Run(f"lf/{tag}", service, f"{SERVER}/echo?case=lf-{tag}\nX-Injected: 1", short))
+    runs.append(Run("crlf/long", "2", f"{SERVER}/echo/lk?case=crlf-long{injected}", long_ + api))
+    # Links that must never be requested.
+    for service, tag in (("1", "page"), ("2", "short")):
         runs.append(Run(f"no-scheme/{tag}", service, f"{SERVER[len('http://'):]}/echo?case=no-scheme-{tag}", 5,
                         requests=False))
         runs.append(Run(f"file-link/{tag}", service, secret_url, 5, requests=False))
-    runs.append(Run("crlf/long", "2", f"{SERVER}/echo/lk?case=crlf-long{injected}", 5, requests=False))
     # As long as a Windows command line can carry (32767 characters); longer links are
     # the download paths' own test (hostile_net_win_tests).
     runs.append(Run("long-link/page", "1", f"{SERVER}/baidu/share/link?case=long-link&x=" + "a" * 32000, page, (0,)))
