@@ -12,13 +12,8 @@ namespace {
 bool Holds(std::string_view text, char byte) { return text.find(byte) != std::string_view::npos; }
 
 }  // namespace
-}  // namespace getlink::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace getlink;
-  using fuzz::Holds;
-  using fuzz::Require;
-  fuzz::FuzzInput input(data, size);
+void Fuzz(FuzzInput& input) {
   const std::string_view headers = input.NextText();
   const std::string_view page = input.NextText();
   const std::string_view reply = input.NextText();
@@ -47,5 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(address.empty() || IsWebLink(address), "the address is a web link");
   // A backslash byte may still be the second byte of a double-byte character.
   Require(FindText(address, "\\") == -1 && !Holds(address, '"'), "the address holds no escape and no quote");
-  return 0;
 }
+
+}  // namespace getlink::fuzz

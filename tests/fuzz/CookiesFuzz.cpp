@@ -30,12 +30,8 @@ bool BlanksOnlySeparate(std::string_view jar) {
 }
 
 }  // namespace
-}  // namespace getlink::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace getlink;
-  using fuzz::Require;
-  fuzz::FuzzInput input(data, size);
+void Fuzz(FuzzInput& input) {
   const Text entry = SetCookieEntry(input.NextText());
   Require(entry.find(';') == Text::npos, "a cookie entry stops at its first \";\"");
   Require(entry.empty() || (entry.front() != ' ' && entry.back() != ' '), "a cookie entry is trimmed");
@@ -45,9 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Text merged = MergeCookies(jar, newCookies);
   Require(merged == jar, "the merge returns the jar it wrote");
   Require(newCookies.find(' ') == Text::npos, "the new cookies lose their blanks");
-  Require(fuzz::BlanksOnlySeparate(jar), "the jar's only blanks separate its entries");
+  Require(BlanksOnlySeparate(jar), "the jar's only blanks separate its entries");
   for (const Text& part : SplitText(jar, "; "))
-    Require(!fuzz::EndsWith(part, "=deleted"), "deleted cookies leave the jar");
+    Require(!EndsWith(part, "=deleted"), "deleted cookies leave the jar");
 
   // A response may set one name twice, and the jar then keeps both entries; otherwise it
   // holds each name once, and merging nothing into it keeps every entry in its place.
@@ -56,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Text again = jar;
   Text none;
   MergeCookies(again, none);
-  Require(RemoveBlanks(again) == RemoveBlanks(jar) || !fuzz::NamesOnce(newCookies),
+  Require(RemoveBlanks(again) == RemoveBlanks(jar) || !NamesOnce(newCookies),
           "a merged jar merges into itself unchanged");
-  return 0;
 }
+
+}  // namespace getlink::fuzz

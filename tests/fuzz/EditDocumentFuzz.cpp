@@ -60,11 +60,8 @@ void Apply(FuzzInput& input, EditDocument& document, testing::FixedPitchMeasurer
 }
 
 }  // namespace
-}  // namespace getlink::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace getlink;
-  fuzz::FuzzInput input(data, size);
+void Fuzz(FuzzInput& input) {
   const std::uint8_t flags = input.NextByte();
   const bool multiLine = (flags & 1) != 0;
   const auto mode = static_cast<EditInputMode>((flags >> 1) % 5);
@@ -72,9 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   document.SetText("", multiLine, mode);
   testing::FixedPitchMeasurer measurer;
   for (int step = 0; step < 64 && !input.Rest().empty(); ++step) {
-    fuzz::Apply(input, document, measurer, multiLine, mode);
+    Apply(input, document, measurer, multiLine, mode);
     const std::optional<std::string> wrong = document.Verify(&measurer);
-    if (wrong) fuzz::Require(false, wrong->c_str());
+    if (wrong) Require(false, wrong->c_str());
   }
-  return 0;
 }
+
+}  // namespace getlink::fuzz

@@ -33,4 +33,8 @@ class FuzzInput {
 // input as a crash, and its replay fails.
 void Require(bool holds, const char* what);
 
+// The fuzz target: each target's source defines it. It is handed every input that
+// libFuzzer (or the replay) tries (FuzzEntry.cpp).
+void Fuzz(FuzzInput& input);
+
 }  // namespace getlink::fuzz

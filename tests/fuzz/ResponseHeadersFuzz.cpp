@@ -27,12 +27,8 @@ bool DeclaresPlainly(std::string_view bytes, std::size_t window) {
 }
 
 }  // namespace
-}  // namespace getlink::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace getlink;
-  using fuzz::Require;
-  fuzz::FuzzInput input(data, size);
+void Fuzz(FuzzInput& input) {
   const std::string_view block = input.NextText();
   const std::string_view rest = input.Rest();
   const ByteSet body(rest.begin(), rest.end());
@@ -42,10 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(values.newCookies.empty() || values.newCookies.substr(values.newCookies.size() - 2) == "; ",
           "every new cookie is followed by \"; \"");
 
-  const bool declared = fuzz::DeclaresPlainly(rest, 499) || fuzz::DeclaresPlainly(block, std::string_view::npos);
+  const bool declared = DeclaresPlainly(rest, 499) || DeclaresPlainly(block, std::string_view::npos);
   Require(DeclaresUtf8(body, block) == declared, "UTF-8 is declared in the first 499 bytes or the headers");
 
   for (const HeaderField& field : RequestHeaderFields(block))
     Require(field.name.find(':') == Text::npos, "a header name stops at the first colon");
-  return 0;
 }
+
+}  // namespace getlink::fuzz

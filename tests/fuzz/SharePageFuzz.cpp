@@ -49,12 +49,11 @@ void Check(std::string_view page) {
 }
 
 }  // namespace
-}  // namespace getlink::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace getlink;
-  const ByteSet bytes(data, data + size);
-  fuzz::Check(PageToGbk(bytes));
-  fuzz::Check(ByteSetToText(bytes));
-  return 0;
+void Fuzz(FuzzInput& input) {
+  const std::string_view bytes = input.Rest();
+  Check(PageToGbk(ByteSet(bytes.begin(), bytes.end())));
+  Check(bytes.substr(0, bytes.find('\0')));
 }
+
+}  // namespace getlink::fuzz

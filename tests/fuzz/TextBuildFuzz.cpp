@@ -20,12 +20,8 @@ bool IsShortNumber(std::string_view text) {
 }
 
 }  // namespace
-}  // namespace getlink::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace getlink;
-  using fuzz::Require;
-  fuzz::FuzzInput input(data, size);
+void Fuzz(FuzzInput& input) {
   ReplaceRange range;
   range.start = static_cast<int>(input.NextByte()) - 8;
   range.count = static_cast<int>(input.NextByte()) - 8;
@@ -49,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(lower.size() == text.size() && LowerText(UpperText(text)) == lower, "letter case maps letters only");
 
   const int number = ToInteger(text);
-  if (fuzz::IsShortNumber(text)) Require(number == std::atoi(std::string(text).c_str()), "digits read as their number");
-  return 0;
+  if (IsShortNumber(text)) Require(number == std::atoi(std::string(text).c_str()), "digits read as their number");
 }
+
+}  // namespace getlink::fuzz

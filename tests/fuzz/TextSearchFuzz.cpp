@@ -62,11 +62,8 @@ void CheckCut(std::string_view text, std::string_view left, std::string_view rig
 }
 
 }  // namespace
-}  // namespace getlink::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace getlink;
-  fuzz::FuzzInput input(data, size);
+void Fuzz(FuzzInput& input) {
   const int start = static_cast<int>(input.NextByte()) - 16;
   const Case letters = (input.NextByte() & 1) != 0 ? Case::Insensitive : Case::Sensitive;
   const std::string_view text = input.NextText();
@@ -74,12 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view right = input.NextText();
 
   // The case-sensitive search is the fast one (a byte search, then a check of the boundary).
-  fuzz::Require(FindText(text, sub, start) == fuzz::FindByScanning(text, sub, start, Case::Sensitive),
+  Require(FindText(text, sub, start) == FindByScanning(text, sub, start, Case::Sensitive),
                 "FindText finds what a scan over whole characters finds");
-  fuzz::CheckFindTextLast(text, sub, start, letters);
-  fuzz::CheckSplit(text, sub);
-  fuzz::CheckCut(text, sub, right);
+  CheckFindTextLast(text, sub, start, letters);
+  CheckSplit(text, sub);
+  CheckCut(text, sub, right);
   const int order = CompareText(text, sub, letters);
-  fuzz::Require(order == -CompareText(sub, text, letters), "comparison is symmetric");
-  return 0;
+  Require(order == -CompareText(sub, text, letters), "comparison is symmetric");
 }
+
+}  // namespace getlink::fuzz

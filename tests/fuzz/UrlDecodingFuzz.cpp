@@ -13,18 +13,14 @@ bool IsPlainAscii(std::string_view text) {
 }
 
 }  // namespace
-}  // namespace getlink::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace getlink;
-  using fuzz::Require;
-  fuzz::FuzzInput input(data, size);
+void Fuzz(FuzzInput& input) {
   const bool keepPort = (input.NextByte() & 1) != 0;
   const std::string_view text = input.Rest();
 
   const Text decoded = UrlDecode(text);
   Require(decoded.find('\0') == Text::npos, "decoded text holds no zero byte");
-  if (fuzz::IsPlainAscii(text)) Require(decoded == text, "ASCII without \"%\" decodes to itself");
+  if (IsPlainAscii(text)) Require(decoded == text, "ASCII without \"%\" decodes to itself");
 
   const Text host = HostOfUrl(text, keepPort);
   Require(host.find('/') == Text::npos, "a host holds no slash");
@@ -32,5 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const ByteSet gbk = Utf8ToGbk(ByteSet(text.begin(), text.end()));
   Require(gbk.size() <= text.size(), "GBK is never longer than the UTF-8 it comes from");
-  return 0;
 }
+
+}  // namespace getlink::fuzz
