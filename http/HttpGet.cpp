@@ -135,8 +135,9 @@ void HttpGet::Send(HINTERNET session, std::string_view url, const HttpGetOptions
   if (!connection_) return FailWithLastError();
   const wchar_t* acceptTypes[] = {L"*/*", nullptr};
   const DWORD flags = options.flags | (parts->secure ? INTERNET_FLAG_SECURE : 0);
+  const auto context = reinterpret_cast<DWORD_PTR>(completion_.get());
   request_ = InternetHandle(HttpOpenRequestW(connection_.Get(), L"GET", parts->target.c_str(), options.version,
-                                             nullptr, acceptTypes, flags, reinterpret_cast<DWORD_PTR>(completion_.get())));
+                                             nullptr, acceptTypes, flags, context));
   if (!request_) return FailWithLastError();
   InternetSetStatusCallbackW(request_.Get(), &Completion::Told);
   for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
@@ -178,7 +179,9 @@ bool HttpGet::Completed(const std::function<BOOL()>& call) {
   if (call()) return true;
   if (GetLastError() != ERROR_IO_PENDING) return false;
   const Clock::time_point now = Clock::now();
-  if (now >= deadline_ || WaitForSingleObject(completion_->completed.get(), Milliseconds(deadline_ - now)) != WAIT_OBJECT_0) {
+  const bool told =
+      now < deadline_ && WaitForSingleObject(completion_->completed.get(), Milliseconds(deadline_ - now)) == WAIT_OBJECT_0;
+  if (!told) {
     SetLastError(ERROR_INTERNET_TIMEOUT);  // still running: closing the request cancels it
     return false;
   }

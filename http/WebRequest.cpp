@@ -17,7 +17,6 @@ constexpr std::int32_t kUseNamedProxy = 2;            // HTTPREQUEST_PROXYSETTIN
 constexpr std::int32_t kCredentialsForProxy = 1;      // HTTPREQUEST_SETCREDENTIALS_FOR_PROXY
 constexpr std::int32_t kEnableRedirectsOption = 6;    // WinHttpRequestOption_EnableRedirects
 
-
 // Writes the value into the caller's variable when the caller gave one.
 void WriteBack(Text* variable, Text value) {
   if (variable != nullptr) *variable = std::move(value);
