@@ -179,8 +179,8 @@ bool HttpGet::Completed(const std::function<BOOL()>& call) {
   if (call()) return true;
   if (GetLastError() != ERROR_IO_PENDING) return false;
   const Clock::time_point now = Clock::now();
-  const bool told =
-      now < deadline_ && WaitForSingleObject(completion_->completed.get(), Milliseconds(deadline_ - now)) == WAIT_OBJECT_0;
+  const HANDLE completed = completion_->completed.get();
+  const bool told = now < deadline_ && WaitForSingleObject(completed, Milliseconds(deadline_ - now)) == WAIT_OBJECT_0;
   if (!told) {
     SetLastError(ERROR_INTERNET_TIMEOUT);  // still running: closing the request cancels it
     return false;
