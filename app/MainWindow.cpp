@@ -7,7 +7,9 @@
 #include "app/ServiceForLink.h"
 #include "app/StatusLine.h"
 #include "runtime/Files.h"
+#ifdef GETLINK_HAS_COMBO
 #include "ui/controls/UiMessageBox.h"
+#endif
 #include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {
@@ -106,9 +108,11 @@ void MainWindow::CreateControls(HWND hwnd) {
   prompt.wordWrap = true;
   promptLabel_.Create(hwnd, {16, 36, 90, 50}, prompt);
 
+#ifdef GETLINK_HAS_COMBO
   UiComboBox::Options services;
   services.items = ServiceTitles();
   serviceBox_.Create(hwnd, {350, 36, 80, 24}, services);
+#endif
 
   linkBox_.Create(hwnd, {42, 36, 300, 50}, MultiLineBox());
   resultBox_.Create(hwnd, {20, 90, 410, 180}, MultiLineBox());
@@ -135,6 +139,10 @@ int MainWindow::ConfirmExit(UINT message) {
 bool MainWindow::UserConfirmsExit() {
   if (askingToExit_) return false;  // a second close while the question is open keeps the window
   askingToExit_ = true;
+#ifndef GETLINK_HAS_COMBO
+  askingToExit_ = false;
+  return true;
+#else
   MessageBoxOptions ask;
   ask.buttons = MessageBoxButtons::OkCancel;
   ask.icon = MessageBoxIcon::Question;
@@ -146,13 +154,18 @@ bool MainWindow::UserConfirmsExit() {
   const MessageBoxResult answer = ShowMessageBox(window_.Hwnd(), kExitQuestion, ask);
   askingToExit_ = false;
   return answer == MessageBoxResult::Ok;
+#endif
 }
 
 // --- the fetch ---
 
 void MainWindow::StartFetch() {
   if (fetching_) return;  // one fetch at a time: they share the result box and record
+#ifdef GETLINK_HAS_COMBO
   const int index = serviceBox_.SelectedIndex();
+#else
+  const int index = 1;
+#endif
   if (index < static_cast<int>(Service::Baidu) || index > static_cast<int>(Service::Qiannao)) return;
   FetchRequest request;
   request.service = static_cast<Service>(index);  // read once: changing the box later starts nothing
@@ -187,11 +200,14 @@ void MainWindow::SetFetching(bool fetching) {
 
 void MainWindow::FollowLinkService() {
   const std::optional<Service> service = ServiceForLink(FindShareLink(linkBox_.GetText()).link);
+#ifdef GETLINK_HAS_COMBO
   if (service) serviceBox_.SetSelectedIndex(static_cast<int>(*service));  // never fires onSelect
+#endif
 }
 
 void MainWindow::ShowStatus(Text line, bool failure) {
-  statusLine_.SetTextColour(failure ? kFailureColour : kStatusColour);
+  const Argb colour = failure ? kFailureColour : kStatusColour;
+  if (statusLine_.TextColour() != colour) statusLine_.SetTextColour(colour);
   statusLine_.SetText(std::move(line));
 }
 
