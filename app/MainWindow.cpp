@@ -1,12 +1,16 @@
 #include "app/MainWindow.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 
 #include "app/FindShareLink.h"
 #include "app/ResultBlock.h"
 #include "app/ServiceForLink.h"
 #include "app/StatusLine.h"
 #include "runtime/Files.h"
+#include "ui/framework/drawing/Surface.h"
+#include "ui/framework/drawing/TextDrawing.h"
 #ifdef GETLINK_HAS_COMBO
 #include "ui/controls/UiMessageBox.h"
 #endif
@@ -20,6 +24,7 @@ constexpr int kWidth = 450;
 constexpr int kHeight = 320;
 constexpr char kPictureFile[] = "\\res\\ym.jpg";
 constexpr char kLabelFont[] = "微软雅黑";
+constexpr int kStatusRightMargin = 10;  // as the status line's left edge
 
 constexpr char kFetchCaption[] = "开始获取";
 constexpr char kFetchingCaption[] = "正在获取…";
@@ -102,6 +107,8 @@ void MainWindow::CreateControls(HWND hwnd) {
 
   statusLine_.Create(hwnd, {10, 288, 450, 24},
                      GlowingLabel(DescriptionLine(), kStatusColour, FontStyle::Bold, MakeArgb(20, 0, 0, 0)));
+  description_ = FittedDescription();
+  if (description_ != statusLine_.GetText()) statusLine_.SetText(description_);
   titleLabel_.Create(hwnd, {10, 8, 400, 24},
                      GlowingLabel(kTitle, MakeArgb(220, 255, 255, 255), FontStyle::Bold, MakeArgb(150, 0, 0, 0)));
   LabelOptions prompt = GlowingLabel("请\r\n输：\r\n入", MakeArgb(220, 0, 0, 0), std::nullopt, 0);
@@ -187,7 +194,7 @@ void MainWindow::FinishFetch(const FetchOutcome& outcome) {
   if (outcome.failure)
     ShowStatus(DescribeFailure(*outcome.failure, Wording::Chinese), true);
   else
-    ShowStatus(DescriptionLine(), false);
+    ShowStatus(description_, false);
   SetFetching(false);
 }
 
@@ -203,6 +210,23 @@ void MainWindow::FollowLinkService() {
 #ifdef GETLINK_HAS_COMBO
   if (service) serviceBox_.SetSelectedIndex(static_cast<int>(*service));  // never fires onSelect
 #endif
+}
+
+// The blanks were measured in the font the line was made for; a font with wider blanks
+// would push the version out of the window.
+Text MainWindow::FittedDescription() {
+  const Surface scratch(1, 1);
+  const auto width = [&](int blanks) {
+    const Rect box = MeasureText(scratch.Graphics(), DescriptionLine(blanks), statusLine_.Font().Get(), Rect{},
+                                 statusLine_.Format());
+    return static_cast<int>(std::ceil(box.width));
+  };
+  const int room = kWidth - statusLine_.Left() - kStatusRightMargin;
+  const int full = width(kDescriptionBlanks);
+  if (full <= room) return DescriptionLine();
+  const int bare = width(0);
+  const int blank = std::max(1, (full - bare + kDescriptionBlanks - 1) / kDescriptionBlanks);
+  return DescriptionLine(std::max(1, kDescriptionBlanks - (full - room + blank - 1) / blank));
 }
 
 void MainWindow::ShowStatus(Text line, bool failure) {

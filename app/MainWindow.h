@@ -71,6 +71,8 @@ class MainWindow {
   // A link of a known host in the link box chooses its service.
   void FollowLinkService();
   void ShowStatus(Text line, bool failure);
+  // The description line with as many of its blanks as leave the version inside the window.
+  Text FittedDescription();
 
   // In the order they are made.
   UiWindow window_;
@@ -86,6 +88,7 @@ class MainWindow {
   UiButton fetchButton_;
   ShareInfo shareInfo_;  // what the last finished fetch found
 
+  Text description_;  // what the status strip says while nothing happens
   bool fetching_ = false;
   bool askingToExit_ = false;
 };

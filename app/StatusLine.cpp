@@ -1,13 +1,12 @@
 #include "app/StatusLine.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "resources/ProgramVersion.h"
 
 namespace getlink {
 namespace {
-
-constexpr std::size_t kDescriptionBlanks = 38;  // one after the maker, 37 before the version
 
 // "512 字节", "12.5 KB", "3.2 MB".
 Text ByteCountText(std::uint64_t bytes) {
@@ -21,8 +20,9 @@ Text ByteCountText(std::uint64_t bytes) {
 
 }  // namespace
 
-Text DescriptionLine() {
-  return ConcatTexts("说明：本程序由Zolmar网提供", Text(kDescriptionBlanks, ' '), "版本号：", GETLINK_VERSION_TEXT);
+Text DescriptionLine(int blanks) {
+  return ConcatTexts("说明：本程序由Zolmar网提供", Text(static_cast<std::size_t>(std::max(blanks, 0)), ' '), "版本号：",
+                     GETLINK_VERSION_TEXT);
 }
 
 Text FetchStartedLine() { return "正在获取…"; }

@@ -8,8 +8,12 @@
 
 namespace getlink {
 
-// "说明：本程序由Zolmar网提供", 38 blanks, "版本号：1.2".
-Text DescriptionLine();
+// Blanks between the description and the version: one after the maker's name, 37 before
+// the version.
+inline constexpr int kDescriptionBlanks = 38;
+
+// "说明：本程序由Zolmar网提供", the blanks, "版本号：1.2".
+Text DescriptionLine(int blanks = kDescriptionBlanks);
 
 // "正在获取…", before anything of the page has arrived.
 Text FetchStartedLine();
