@@ -72,9 +72,12 @@ void SkinPainter::PaintImage(Surface& canvas, const Rect& inner) const {
   const float imageHeight = static_cast<float>(ImageHeight(look_.image));
   Rect placed;
   switch (look_.imageMode) {
-    case SkinImageMode::Stretched:
-      DrawImageAlpha(g, look_.image, inner);
+    case SkinImageMode::Stretched: {
+      const UniqueBitmap scaled = ScaledImage(look_.image, static_cast<int>(std::lround(inner.width)),
+                                              static_cast<int>(std::lround(inner.height)));
+      DrawImageAlpha(g, scaled != nullptr ? scaled.get() : look_.image, inner);
       return;  // the picture covers the body: no edges to blend
+    }
     case SkinImageMode::Centred:
       DrawImageNatural(g, look_.image,
                        RectOf(0, 0, static_cast<float>(canvas.Width()), static_cast<float>(canvas.Height())), true);
