@@ -9,6 +9,7 @@
 #include "app/ServiceForLink.h"
 #include "app/StatusLine.h"
 #include "runtime/Files.h"
+#include "ui/framework/drawing/ControlFont.h"
 #include "ui/framework/drawing/Surface.h"
 #include "ui/framework/drawing/TextDrawing.h"
 #ifdef GETLINK_HAS_COMBO
@@ -50,6 +51,22 @@ EditOptions MultiLineBox() {
   options.multiLine = true;
   options.scrollFlags = static_cast<int>(EditScrollFlags::Vertical);
   return options;
+}
+
+// The description line with as many of its blanks as leave the version within `room`
+// pixels: the blanks were counted for the font the line was made for, and a font with wider
+// blanks would push the version out of the window.
+Text FittedDescription(const FontChoice& choice, int room) {
+  const ControlFont font(choice);
+  const Surface scratch(1, 1);
+  const auto width = [&](int blanks) {
+    const Rect box = MeasureText(scratch.Graphics(), DescriptionLine(blanks), font.Get(), Rect{}, nullptr);
+    return static_cast<int>(std::ceil(box.width));
+  };
+  const int full = width(kDescriptionBlanks);
+  if (full <= room) return DescriptionLine();
+  const int blank = std::max(1, (full - width(0) + kDescriptionBlanks - 1) / kDescriptionBlanks);
+  return DescriptionLine(std::max(1, kDescriptionBlanks - (full - room + blank - 1) / blank));
 }
 
 std::vector<Text> ServiceTitles() {
@@ -105,10 +122,11 @@ void MainWindow::CreateControls(HWND hwnd) {
   strip.roundCorners = false;
   statusStrip_.Create(hwnd, {0, 285, 470, 30}, strip);
 
-  statusLine_.Create(hwnd, {10, 288, 450, 24},
-                     GlowingLabel(DescriptionLine(), kStatusColour, FontStyle::Bold, MakeArgb(20, 0, 0, 0)));
-  description_ = FittedDescription();
-  if (description_ != statusLine_.GetText()) statusLine_.SetText(description_);
+  constexpr Rect kStatusLine = {10, 288, 450, 24};
+  LabelOptions status = GlowingLabel("", kStatusColour, FontStyle::Bold, MakeArgb(20, 0, 0, 0));
+  description_ = FittedDescription(status.font, kWidth - static_cast<int>(kStatusLine.left) - kStatusRightMargin);
+  status.text = description_;
+  statusLine_.Create(hwnd, kStatusLine, status);
   titleLabel_.Create(hwnd, {10, 8, 400, 24},
                      GlowingLabel(kTitle, MakeArgb(220, 255, 255, 255), FontStyle::Bold, MakeArgb(150, 0, 0, 0)));
   LabelOptions prompt = GlowingLabel("请\r\n输：\r\n入", MakeArgb(220, 0, 0, 0), std::nullopt, 0);
@@ -210,23 +228,6 @@ void MainWindow::FollowLinkService() {
 #ifdef GETLINK_HAS_COMBO
   if (service) serviceBox_.SetSelectedIndex(static_cast<int>(*service));  // never fires onSelect
 #endif
-}
-
-// The blanks were measured in the font the line was made for; a font with wider blanks
-// would push the version out of the window.
-Text MainWindow::FittedDescription() {
-  const Surface scratch(1, 1);
-  const auto width = [&](int blanks) {
-    const Rect box = MeasureText(scratch.Graphics(), DescriptionLine(blanks), statusLine_.Font().Get(), Rect{},
-                                 statusLine_.Format());
-    return static_cast<int>(std::ceil(box.width));
-  };
-  const int room = kWidth - statusLine_.Left() - kStatusRightMargin;
-  const int full = width(kDescriptionBlanks);
-  if (full <= room) return DescriptionLine();
-  const int bare = width(0);
-  const int blank = std::max(1, (full - bare + kDescriptionBlanks - 1) / kDescriptionBlanks);
-  return DescriptionLine(std::max(1, kDescriptionBlanks - (full - room + blank - 1) / blank));
 }
 
 void MainWindow::ShowStatus(Text line, bool failure) {

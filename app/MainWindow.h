@@ -71,8 +71,6 @@ class MainWindow {
   // A link of a known host in the link box chooses its service.
   void FollowLinkService();
   void ShowStatus(Text line, bool failure);
-  // The description line with as many of its blanks as leave the version inside the window.
-  Text FittedDescription();
 
   // In the order they are made.
   UiWindow window_;
