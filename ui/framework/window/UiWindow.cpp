@@ -265,6 +265,23 @@ void UiWindow::SetSkin(std::optional<ByteSet> image, std::optional<ColorRef> col
   }
 }
 
+AttachWindowOptions UiWindow::SkinOptions() const {
+  AttachWindowOptions options;
+  options.skinColour = skinColour_;
+  options.captionFlags = captionFlags_;
+  if (IsLayered()) options.opacity = opacity_;
+  options.imageMode = imageMode_;
+  options.cornerRadius = cornerRadius_;
+  options.animationsOn = animationsOn_;
+  options.resizable = resizable_;
+  options.dragMove = dragMove_;
+  options.blendImageEdges = blendImageEdges_;
+  options.blurBehind = blurBehind_;
+  options.nineGrid = nineGrid_;
+  if (skinSource_ != nullptr) options.skinSource = skinSource_;
+  return options;
+}
+
 void UiWindow::PaintSkin() {
   SkinLook look;
   look.image = SkinImage();

@@ -137,6 +137,9 @@ class UiWindow {
   void SetShadowColour(std::optional<ColorRef> colour) { shadowColour_ = colour; }
   bool AnimationsOn() const { return animationsOn_; }
   void SetAnimationsOn(bool on) { animationsOn_ = on; }
+  // The skin settings in use, as Attach takes them (no picture bytes), for a window that
+  // takes its look from this one.
+  AttachWindowOptions SkinOptions() const;
 
   // --- composition ---
   // Queues a rectangle for composition (see RedrawMode).

@@ -7,13 +7,6 @@
 namespace getlink {
 namespace {
 
-constexpr wchar_t kFlagsProperty[] = L"Zt_Wnd_Flags";
-constexpr wchar_t kHostProperty[] = L"Zt_LayerUI_Host";
-constexpr wchar_t kSubProperty[] = L"Zt_LayerUI_Sub";
-constexpr wchar_t kActProperty[] = L"Zt_LayerUI_Act";
-constexpr wchar_t kEventProperty[] = L"Zt_LayerUI_Event";
-constexpr wchar_t kMessageBoxProperty[] = L"Zt_LayerUI_MsgBox";
-
 constexpr DWORD kDefaultStyle = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
 bool IsInputMessage(UINT msg) {
@@ -60,7 +53,9 @@ int RunMessageLoop() {
   return static_cast<int>(msg.wParam);
 }
 
-void ModalLoop(HWND hwnd) {
+namespace {
+
+void LoopWhileWindow(HWND hwnd, bool dropOthersInput) {
   MSG msg;
   while (IsWindow(hwnd)) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -70,21 +65,27 @@ void ModalLoop(HWND hwnd) {
       return;
     }
     if (got < 0) return;
-    if (msg.hwnd != hwnd && !IsChild(hwnd, msg.hwnd) && IsInputMessage(msg.message)) continue;
+    if (dropOthersInput && msg.hwnd != hwnd && !IsChild(hwnd, msg.hwnd) && IsInputMessage(msg.message)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
 }
 
+}  // namespace
+
+void ModalLoop(HWND hwnd) { LoopWhileWindow(hwnd, true); }
+
+void PopupLoop(HWND hwnd) { LoopWhileWindow(hwnd, false); }
+
 int PopupHook(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  const auto kind = static_cast<PopupKind>(reinterpret_cast<INT_PTR>(GetPropW(hwnd, kFlagsProperty)));
+  const auto kind = static_cast<PopupKind>(reinterpret_cast<INT_PTR>(GetPropW(hwnd, kPopupFlagsProperty)));
   switch (msg) {
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE) break;
       if (kind == PopupKind::Owned) {
         const HWND activated = reinterpret_cast<HWND>(lparam);
-        if (activated == nullptr || GetPropW(activated, kHostProperty) == nullptr) {
-          if (HWND host = static_cast<HWND>(GetPropW(hwnd, kHostProperty))) PostMessageW(host, WM_CLOSE, 0, 0);
+        if (activated == nullptr || GetPropW(activated, kPopupHostProperty) == nullptr) {
+          if (HWND host = static_cast<HWND>(GetPropW(hwnd, kPopupHostProperty))) PostMessageW(host, WM_CLOSE, 0, 0);
         }
       } else if (kind == PopupKind::CloseOnDeactivate) {
         PostMessageW(hwnd, WM_CLOSE, 0, 0);
@@ -96,11 +97,12 @@ int PopupHook(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_DESTROY:
       if (kind == PopupKind::Owned) {
-        for (const wchar_t* name : {kHostProperty, kSubProperty, kActProperty, kEventProperty}) RemovePropW(hwnd, name);
+        for (const wchar_t* name : {kPopupHostProperty, kPopupSubProperty, kPopupActProperty, kPopupEventProperty})
+          RemovePropW(hwnd, name);
       } else if (kind == PopupKind::MessageBox) {
-        RemovePropW(hwnd, kMessageBoxProperty);
+        RemovePropW(hwnd, kPopupMessageBoxProperty);
       }
-      RemovePropW(hwnd, kFlagsProperty);
+      RemovePropW(hwnd, kPopupFlagsProperty);
       break;
     default:
       break;

@@ -32,8 +32,20 @@ int RunMessageLoop();
 // dropped. A WM_QUIT ends the loop and stays queued for the loop outside.
 void ModalLoop(HWND hwnd);
 
+// The loop of a pop-up (drop-down list, menu): like ModalLoop, but every message is
+// dispatched, so a click elsewhere reaches its window (and closes the pop-up).
+void PopupLoop(HWND hwnd);
+
 // Kinds of pop-up windows, stored in their "Zt_Wnd_Flags" property.
 enum class PopupKind : int { None = 0, Owned = 1, CloseOnDeactivate = 2, MessageBox = 3 };
+
+// Window properties of pop-ups.
+inline constexpr wchar_t kPopupFlagsProperty[] = L"Zt_Wnd_Flags";
+inline constexpr wchar_t kPopupHostProperty[] = L"Zt_LayerUI_Host";    // the top-level menu of a chain
+inline constexpr wchar_t kPopupSubProperty[] = L"Zt_LayerUI_Sub";      // the sub-menu window open
+inline constexpr wchar_t kPopupActProperty[] = L"Zt_LayerUI_Act";      // the item whose sub-menu is open
+inline constexpr wchar_t kPopupEventProperty[] = L"Zt_LayerUI_Event";  // the owner's control under the mouse
+inline constexpr wchar_t kPopupMessageBoxProperty[] = L"Zt_LayerUI_MsgBox";
 
 // The message hook shared by pop-ups (drop-down list, menu, message box): closes them
 // when they lose activation and on Escape, and removes their properties when they are
