@@ -53,12 +53,6 @@ RECT WindowRectOf(HWND hwnd) {
   return rect;
 }
 
-RECT WorkArea() {
-  RECT area = {};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  return area;
-}
-
 // The skin the box is attached with: the caller's, the owner's, or a plain blue one.
 AttachWindowOptions LookFor(HWND owner, const MessageBoxOptions& options) {
   AttachWindowOptions look;
@@ -96,7 +90,7 @@ AttachWindowOptions LookFor(HWND owner, const MessageBoxOptions& options) {
 
 MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const MessageBoxOptions& options) {
   const bool icon = options.icon != MessageBoxIcon::None;
-  const RECT area = options.centreOnOwner && IsWindow(owner) ? WindowRectOf(owner) : WorkArea();
+  const RECT area = options.centreOnOwner && IsWindow(owner) ? WindowRectOf(owner) : DesktopWorkArea();
   MessageBoxLayout layout = LayOutMessageBox(Rect{}, icon);
   const POINT at = CentreOn(area, layout.box);
   CreateWindowOptions create;

@@ -46,7 +46,7 @@ struct MessageBoxOptions {
   MessageBoxIcon icon = MessageBoxIcon::None;  // also the sound MessageBeep plays
   // Called once the box is built, before it is shown: its window, width and height.
   std::function<void(HWND box, int width, int height)> onCreated;
-  bool beep = true;  // only a box with an icon beeps
+  bool beep = true;            // only a box with an icon beeps
   bool centreOnOwner = false;  // false: centred on the desktop's work area
   int captionFlags = CaptionFlag::Title | CaptionFlag::Close;
   std::vector<Text> buttonLabels;  // in button order (button 1, the rightmost, first); empty: the set's

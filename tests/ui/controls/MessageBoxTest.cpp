@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "tests/ui/controls/PopupDriver.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/MessageBoxLayout.h"
 #include "ui/controls/UiLabel.h"
@@ -62,50 +63,6 @@ TEST(MessageBoxButtons, SetsReadRightToLeftAndCallerLabelsKeepTheResults) {
   EXPECT_EQ(captions(MessageBoxButtonsOf(static_cast<MessageBoxButtons>(9))), std::vector<Text>{"确认"});
 }
 
-// Runs `action` once the box is on the screen and its loop runs, from a timer of the
-// test's thread (the box's loop dispatches it). A box still open 5 s after the action is
-// closed, and the test fails.
-class BoxDriver {
- public:
-  using Action = std::function<void(HWND box)>;
-
-  MessageBoxResult Show(HWND owner, std::string_view message, MessageBoxOptions options, Action action) {
-    current_ = this;
-    box_ = nullptr;
-    action_ = std::move(action);
-    acted_ = 0;
-    const auto created = options.onCreated;
-    options.onCreated = [this, created](HWND box, int width, int height) {
-      box_ = box;
-      if (created) created(box, width, height);
-    };
-    const UINT_PTR timer = SetTimer(nullptr, 0, 15, &BoxDriver::Tick);
-    const MessageBoxResult result = ShowMessageBox(owner, message, options);
-    KillTimer(nullptr, timer);
-    current_ = nullptr;
-    return result;
-  }
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    BoxDriver* driver = current_;
-    if (driver == nullptr || driver->box_ == nullptr || !IsWindow(driver->box_)) return;
-    if (driver->acted_ == 0) {
-      if (!IsWindowVisible(driver->box_)) return;
-      driver->acted_ = GetTickCount();
-      driver->action_(driver->box_);
-    } else if (GetTickCount() - driver->acted_ > 5000) {
-      ADD_FAILURE() << "the box stayed open";
-      PostMessageW(driver->box_, WM_CLOSE, 0, 0);
-    }
-  }
-
-  static inline BoxDriver* current_ = nullptr;
-  HWND box_ = nullptr;
-  Action action_;
-  DWORD acted_ = 0;
-};
-
 // The box's buttons, left to right.
 std::vector<UiButton*> ButtonsOf(HWND box) {
   std::vector<UiButton*> buttons;
@@ -122,19 +79,19 @@ UiLabel* MessageLabel(HWND box) {
   return nullptr;
 }
 
-void ClickAt(HWND window, int x, int y) {
-  SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-  SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
-void ClickButton(UiButton* button) {
-  ClickAt(button->HostWindow(), button->Left() + 10, button->Top() + 10);
-}
+void ClickButton(UiButton* button) { ClickAt(button->HostWindow(), button->Left() + 10, button->Top() + 10); }
 
 class MessageBoxTest : public WindowTest {
  protected:
-  BoxDriver driver;
+  // Shows the box, and `action` on it once it is on the screen; answers its result.
+  MessageBoxResult Show(HWND owner, std::string_view message, const MessageBoxOptions& options,
+                        PopupDriver::Action action) {
+    MessageBoxResult result = MessageBoxResult::Ok;
+    const bool shown = PopupDriver().Run(
+        L"提示：", [&] { result = ShowMessageBox(owner, message, options); }, std::move(action));
+    EXPECT_TRUE(shown);
+    return result;
+  }
 };
 
 TEST_F(MessageBoxTest, AShortMessageGetsTheStandardBoxALongOneAWiderBoxCentredAgain) {
@@ -159,7 +116,7 @@ TEST_F(MessageBoxTest, AShortMessageGetsTheStandardBoxALongOneAWiderBoxCentredAg
     MessageBoxOptions options;
     options.icon = c.icon;
     options.beep = false;
-    driver.Show(nullptr, c.message, options, [&](HWND hwnd) {
+    Show(nullptr, c.message, options, [&](HWND hwnd) {
       GetWindowRect(hwnd, &box);
       text = MessageLabel(hwnd)->GetRect();
       SendMessageW(hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -190,16 +147,41 @@ TEST_F(MessageBoxTest, EachWayOutGivesItsResult) {
     MessageBoxResult result;
   };
   const Case cases[] = {
-      {"the middle of yes, no, cancel", MessageBoxButtons::YesNoCancel, {}, 1, Way::ClickPosition, 2,
+      {"the middle of yes, no, cancel",
+       MessageBoxButtons::YesNoCancel,
+       {},
+       1,
+       Way::ClickPosition,
+       2,
        MessageBoxResult::No},
       {"Esc, even with only an OK button", MessageBoxButtons::Ok, {}, 1, Way::Escape, 0, MessageBoxResult::Cancel},
-      {"the right of two caller captions", MessageBoxButtons::OkCancel, {"手贱了", "是的"}, 2, Way::ClickPosition, 1,
+      {"the right of two caller captions",
+       MessageBoxButtons::OkCancel,
+       {"手贱了", "是的"},
+       2,
+       Way::ClickPosition,
+       1,
        MessageBoxResult::Cancel},
-      {"the left of two caller captions", MessageBoxButtons::OkCancel, {"手贱了", "是的"}, 2, Way::ClickPosition, 2,
+      {"the left of two caller captions",
+       MessageBoxButtons::OkCancel,
+       {"手贱了", "是的"},
+       2,
+       Way::ClickPosition,
+       2,
        MessageBoxResult::Ok},
-      {"Enter on the default button", MessageBoxButtons::OkCancel, {"手贱了", "是的"}, 2, Way::Enter, 0,
+      {"Enter on the default button",
+       MessageBoxButtons::OkCancel,
+       {"手贱了", "是的"},
+       2,
+       Way::Enter,
+       0,
        MessageBoxResult::Ok},
-      {"Enter on the rightmost button by default", MessageBoxButtons::RetryCancel, {}, 1, Way::Enter, 0,
+      {"Enter on the rightmost button by default",
+       MessageBoxButtons::RetryCancel,
+       {},
+       1,
+       Way::Enter,
+       0,
        MessageBoxResult::Cancel},
       {"Alt with a caption's letter", MessageBoxButtons::YesNo, {}, 1, Way::AltLetter, 'Y', MessageBoxResult::Yes},
       {"closed by the system", MessageBoxButtons::YesNo, {}, 1, Way::CloseMessage, 0, MessageBoxResult::Cancel},
@@ -211,15 +193,25 @@ TEST_F(MessageBoxTest, EachWayOutGivesItsResult) {
     options.buttonLabels = c.labels;
     options.defaultButton = c.defaultButton;
     std::vector<Text> captions;
-    const MessageBoxResult result = driver.Show(hwnd(), "确定吗？", options, [&](HWND box) {
+    const MessageBoxResult result = Show(hwnd(), "确定吗？", options, [&](HWND box) {
       const std::vector<UiButton*> buttons = ButtonsOf(box);
       for (UiButton* button : buttons) captions.push_back(button->Caption());
       switch (c.way) {
-        case Way::ClickPosition: ClickButton(buttons[buttons.size() - static_cast<std::size_t>(c.detail)]); break;
-        case Way::Enter: SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0); break;
-        case Way::AltLetter: SendMessageW(box, WM_SYSKEYDOWN, static_cast<WPARAM>(c.detail), 1 << 29); break;
-        case Way::Escape: SendMessageW(box, WM_KEYDOWN, VK_ESCAPE, 0); break;
-        case Way::CloseMessage: PostMessageW(box, WM_CLOSE, 0, 0); break;
+        case Way::ClickPosition:
+          ClickButton(buttons[buttons.size() - static_cast<std::size_t>(c.detail)]);
+          break;
+        case Way::Enter:
+          SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+          break;
+        case Way::AltLetter:
+          SendMessageW(box, WM_SYSKEYDOWN, static_cast<WPARAM>(c.detail), 1 << 29);
+          break;
+        case Way::Escape:
+          SendMessageW(box, WM_KEYDOWN, VK_ESCAPE, 0);
+          break;
+        case Way::CloseMessage:
+          PostMessageW(box, WM_CLOSE, 0, 0);
+          break;
       }
     });
     EXPECT_EQ(result, c.result);
@@ -243,7 +235,7 @@ TEST_F(MessageBoxTest, InputToTheOwnerIsDroppedWhileTheBoxIsOpenAndTheBoxWearsTh
   options.icon = MessageBoxIcon::Question;
   options.beep = false;
   options.centreOnOwner = true;
-  driver.Show(hwnd(), "主窗口收不到输入", options, [&](HWND box) {
+  Show(hwnd(), "主窗口收不到输入", options, [&](HWND box) {
     borrowed = UiWindow::FromHwnd(box)->SkinOptions().skinSource;
     target.Clear();
     postClickAndKey();
@@ -263,7 +255,7 @@ TEST_F(MessageBoxTest, ResizingKeepsTheButtonsAnchoredToTheBottomRight) {
   std::vector<Rect> places;
   MessageBoxOptions options;
   options.buttons = MessageBoxButtons::AbortRetryIgnore;
-  driver.Show(nullptr, "重试吗？", options, [&](HWND box) {
+  Show(nullptr, "重试吗？", options, [&](HWND box) {
     SetWindowPos(box, nullptr, 0, 0, 420, 200, SWP_NOMOVE | SWP_NOZORDER);
     RECT r = {};
     GetWindowRect(box, &r);

@@ -21,9 +21,15 @@ void SetIcon(HWND hwnd, WPARAM which, int classIndex) {
 
 }  // namespace
 
+RECT DesktopWorkArea() {
+  RECT work = {};
+  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) || IsRectEmpty(&work))
+    work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return work;
+}
+
 HWND CreateUiWindow(HWND parent, std::string_view title, const CreateWindowOptions& options) {
-  RECT work;
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const RECT work = DesktopWorkArea();
   const int workWidth = work.right - work.left;
   const int workHeight = work.bottom - work.top;
   const int left = options.left.value_or(work.left + (workWidth - options.width) / 2);

@@ -11,7 +11,7 @@
 namespace getlink {
 
 struct CreateWindowOptions {
-  std::optional<int> left, top;  // absent: centred in the desktop's work area
+  std::optional<int> left, top;  // absent: centred in DesktopWorkArea()
   int width = 380;
   int height = 250;
   std::optional<Text> className;  // "Zt_LayerUI"
@@ -20,6 +20,10 @@ struct CreateWindowOptions {
   bool show = false;     // show it (SW_SHOWNORMAL) at once
   bool runLoop = false;  // run ModalLoop on it before returning
 };
+
+// The desktop's work area (the screen without the task bar); the whole primary screen
+// when the system does not say.
+RECT DesktopWorkArea();
 
 // Creates a top-level window of the framework's class (registered by FrameworkStartup)
 // with the program's icons. Null when the system refuses.
