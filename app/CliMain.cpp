@@ -1,14 +1,14 @@
-// getlink-cli SERVICE LINK: fetches one share link like the window's fetch button and
-// prints what the result box would show (for 360云盘 the address line alone), then a line
-// break.
-// Exit status: 0 when an address was found, 1 when not, 2 for a usage error.
+// getlink-cli: fetches share links like the window's fetch button and prints what the
+// result box would show (or the address alone, JSON lines, an aria2 input file), one link
+// after the other; see kUsage.
+// Exit status: 0 when every link gave an address, 1 when one did not, 2 for a usage error.
 #include <windows.h>
 
+#include "app/CliArguments.h"
+#include "app/CliBatch.h"
 #include "app/ConsoleText.h"
-#include "app/Extract360.h"
-#include "app/ResultBlock.h"
-#include "app/Service.h"
-#include "app/ShareExtractor.h"
+#include "app/FetchShare.h"
+#include "resources/ProgramVersion.h"
 #include "runtime/Codec.h"
 #include "runtime/ProgramLifetime.h"
 
@@ -17,43 +17,82 @@ namespace {
 
 enum class ExitStatus { AddressFound = 0, NoAddress = 1, UsageError = 2 };
 
+constexpr char kVersion[] = "getlink-cli " GETLINK_VERSION_TEXT "\r\n";
+
 constexpr char kUsage[] =
     "usage: getlink-cli SERVICE LINK\r\n"
+    "       getlink-cli [--format FORMAT] [SERVICE] LINK...\r\n"
+    "       getlink-cli [--format FORMAT] [SERVICE] -\r\n"
+    "       getlink-cli --help | --version\r\n"
     "  SERVICE  1 or baidu     百度网盘\r\n"
     "           2 or 360       360云盘 (prints the address only)\r\n"
     "           3 or weiyun    腾讯微云\r\n"
     "           4 or weipan    新浪微盘\r\n"
     "           5 or vdisk     Vdisk\r\n"
     "           6 or qiannao   千脑网盘\r\n"
-    "  LINK     the share link\r\n"
-    "Prints the file name, size, sharer, share time, download count and address.\r\n"
-    "Exit status: 0 address found, 1 no address found, 2 usage error.\r\n";
+    "           Without SERVICE each link's service is found from its host.\r\n"
+    "  LINK     a share link, or a whole share text that holds one (quote it);\r\n"
+    "           - reads them from standard input, one a line.\r\n"
+    "  FORMAT   text   the file name, size, sharer, share time, download count and\r\n"
+    "                  address, a blank line between links (the default)\r\n"
+    "           url    the address alone, one a line\r\n"
+    "           json   one JSON object a line, with the reason of a failure\r\n"
+    "           aria2  an input file for a download manager: aria2c -i -\r\n"
+    "Links are fetched one at a time; why a link gave no address goes to standard error.\r\n"
+    "Exit status: 0 every link gave an address, 1 some did not, 2 usage error.\r\n";
 
 ExitStatus UsageError(std::string_view problem) {
   WriteText(StandardStream::Error, ConcatTexts("getlink-cli: ", problem, "\r\n", kUsage));
   return ExitStatus::UsageError;
 }
 
+void Tell(const BatchEntry& entry, std::string_view message) {
+  WriteText(StandardStream::Error, ConcatTexts("getlink-cli: ", entry.Link(), ": ", message, "\r\n"));
+}
+
+// Fetches one entry and prints its result; true when it gave an address.
+bool Fetch(const BatchEntry& entry, OutputFormat format) {
+  FetchedLink fetched;
+  fetched.service = entry.service;
+  fetched.link = entry.Link();
+  fetched.extractionCode = entry.pasted.extractionCode;
+  fetched.failure = FetchShare(entry.service, entry.Link(), fetched.info);
+  WriteText(StandardStream::Output, FormatFetchedLink(format, fetched));
+  if (fetched.failure) Tell(entry, DescribeFailure(*fetched.failure, Wording::English));
+  return !fetched.failure;
+}
+
 ExitStatus Run(int argc, wchar_t** argv) {
-  if (argc != 3) return UsageError("expected SERVICE and LINK");
-  const Text serviceArgument = FromWide(argv[1]);
-  const std::optional<Service> service = ServiceFromArgument(serviceArgument);
-  if (!service) return UsageError(ConcatTexts("unknown service \"", serviceArgument, "\""));
-  const Text link = FromWide(argv[2]);
-  Text address;
-  Text shown;
-  if (*service == Service::Cloud360) {
-    address = Extract360(link);
-    shown = AddressBlock(address);
-  } else {
-    ShareExtractor extractor;
-    ShareInfo info;
-    extractor.Extract(*service, link, info);
-    address = info.address;
-    shown = ResultBlock(info);
+  std::vector<Text> arguments;
+  for (int i = 1; i < argc; ++i) arguments.push_back(FromWide(argv[i]));
+  const CliArguments asked = ReadCliArguments(arguments);
+  if (!asked.problem.empty()) return UsageError(asked.problem);
+  if (asked.action == CliAction::Help) {
+    WriteText(StandardStream::Output, kUsage);
+    return ExitStatus::AddressFound;
   }
-  WriteText(StandardStream::Output, ConcatTexts(shown, "\r\n"));
-  return address.empty() ? ExitStatus::NoAddress : ExitStatus::AddressFound;
+  if (asked.action == CliAction::Version) {
+    WriteText(StandardStream::Output, kVersion);
+    return ExitStatus::AddressFound;
+  }
+
+  const std::vector<Text> given = asked.linksFromInput ? InputLines(ReadStandardInput()) : asked.links;
+  if (given.empty()) return UsageError("no link on standard input");
+  const Batch batch = PlanBatch(asked.service, given);
+  for (const BatchEntry& entry : batch.entries) {
+    if (entry.serviceFromHost) {
+      Tell(entry, ConcatTexts(ServiceTitle(entry.service), " (", ServiceName(entry.service),
+                              "), known from the link's host"));
+    }
+  }
+  if (!batch.problem.empty()) return UsageError(batch.problem);
+
+  bool everyAddressFound = true;
+  for (std::size_t i = 0; i < batch.entries.size(); ++i) {
+    if (i > 0) WriteText(StandardStream::Output, OutputSeparator(asked.format));
+    everyAddressFound = Fetch(batch.entries[i], asked.format) && everyAddressFound;
+  }
+  return everyAddressFound ? ExitStatus::AddressFound : ExitStatus::NoAddress;
 }
 
 }  // namespace

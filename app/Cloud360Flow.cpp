@@ -30,11 +30,7 @@ Text ShareNid(std::string_view page) { return TextBetween(page, "nid : '", "',")
 Text DownloadApiUrl(std::string_view longLink) {
   if (!IsWebLink(longLink)) return Text();
   const std::size_t hostStart = longLink.find("://") + 3;
-  std::string_view authority = longLink.substr(hostStart);
-  authority = authority.substr(0, authority.find_first_of("/?#"));
-  const std::size_t userEnd = authority.rfind('@');
-  if (userEnd != std::string_view::npos) authority.remove_prefix(userEnd + 1);  // no user and password
-  return ConcatTexts(longLink.substr(0, hostStart), authority, "/share/downloadfile/");
+  return ConcatTexts(longLink.substr(0, hostStart), LinkAuthority(longLink), "/share/downloadfile/");
 }
 
 Text DownloadForm(std::string_view surl, std::string_view nid) { return ConcatTexts("surl=", surl, "&nid=", nid); }

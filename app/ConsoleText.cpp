@@ -39,4 +39,27 @@ void WriteText(StandardStream stream, std::string_view gbk) {
   }
 }
 
+std::string ReadStandardInput() {
+  const HANDLE handle = GetStdHandle(STD_INPUT_HANDLE);
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return std::string();
+  DWORD mode = 0;
+  if (GetConsoleMode(handle, &mode)) {
+    std::wstring typed;
+    wchar_t part[1024];
+    DWORD read = 0;
+    while (ReadConsoleW(handle, part, 1024, &read, nullptr) && read > 0) {
+      const std::wstring_view chunk(part, read);
+      const std::size_t endOfInput = chunk.find(L'\x1A');  // Ctrl+Z ends console input
+      typed.append(chunk.substr(0, endOfInput));
+      if (endOfInput != std::wstring_view::npos) break;
+    }
+    return GbkToUtf8(FromWide(typed));
+  }
+  std::string bytes;
+  char part[4096];
+  DWORD read = 0;
+  while (ReadFile(handle, part, sizeof part, &read, nullptr) && read > 0) bytes.append(part, read);
+  return bytes;
+}
+
 }  // namespace getlink

@@ -10,31 +10,42 @@
 namespace getlink {
 namespace {
 
-// The long link a short link redirects to, read from the answer to a POST of it.
-Text ResolveShortLink(const Text& link) {
-  Text responseHeaders;
-  WebRequestOptions options;
+// One POST through the web request; its answer's header block is empty only when no
+// answer came, which the watch hears of (the request object keeps the reason to itself).
+ByteSet Post(const Text& url, WebRequestOptions options, Text& responseHeaders, FetchWatch* watch) {
   options.method = "POST";
-  options.noRedirect = true;
   options.responseHeaders = &responseHeaders;
-  WebRequest(link, options);
+  ByteSet body = WebRequest(url, options);
+  if (responseHeaders.empty()) ReportFailure(watch, {FailureKind::DownloadFailed});
+  return body;
+}
+
+// The long link a short link redirects to, read from the answer to a POST of it.
+Text ResolveShortLink(const Text& link, FetchWatch* watch) {
+  WebRequestOptions options;
+  options.noRedirect = true;
+  Text responseHeaders;
+  Post(link, options, responseHeaders, watch);
   return ShortLinkTarget(responseHeaders);
 }
 
 }  // namespace
 
-Text Extract360(std::string_view typedLink) {
+Text Extract360(std::string_view typedLink, FetchWatch* watch) {
   const Text link = TrimLink(typedLink);
-  if (!IsWebLink(link)) return Text();
-  const Text longLink = IsLongShareLink(link) ? link : ResolveShortLink(link);
+  if (!IsWebLink(link)) {
+    ReportFailure(watch, {FailureKind::NotWebLink});
+    return Text();
+  }
+  const Text longLink = IsLongShareLink(link) ? link : ResolveShortLink(link, watch);
   const Text api = DownloadApiUrl(longLink);
   if (api.empty()) return Text();  // no long link to go on with
 
-  const Text page = UrlDecode(ByteSetToText(GetHttpFile(longLink)));
+  const Text page = UrlDecode(ByteSetToText(GetHttpFile(longLink, FetchLimits(), watch)));
   WebRequestOptions ask;
-  ask.method = "POST";
   ask.postText = DownloadForm(ShareSurl(link), ShareNid(page));
-  return AddressFromDownloadReply(ByteSetToText(WebRequest(api, ask)));
+  Text responseHeaders;
+  return AddressFromDownloadReply(ByteSetToText(Post(api, ask, responseHeaders, watch)));
 }
 
 }  // namespace getlink

@@ -2,6 +2,7 @@
 // the service's download API for the address.
 #pragma once
 
+#include "http/FetchWatch.h"
 #include "runtime/Text.h"
 
 namespace getlink {
@@ -10,7 +11,8 @@ namespace getlink {
 // link (without "lk") is first resolved by a POST whose redirect is read, not followed; the
 // share page comes from GetHttpFile; the API is asked by POST on the server of the long
 // link. Only http and https links are requested. Runs on the caller's thread and
-// initialises COM there for each web request.
-Text Extract360(std::string_view link);
+// initialises COM there for each web request. The watch, when given, hears of the share
+// page's download and of why a step failed.
+Text Extract360(std::string_view link, FetchWatch* watch = nullptr);
 
 }  // namespace getlink

@@ -12,11 +12,14 @@ constexpr std::size_t kChunkSize = 1000;
 
 }  // namespace
 
-Text FetchPage(std::string_view link, const FetchLimits& limits) {
+Text FetchPage(std::string_view link, const FetchLimits& limits, FetchWatch* watch) {
   const Text url = TrimLink(link);
-  if (!IsWebLink(url)) return Text();
+  if (!IsWebLink(url)) {
+    ReportFailure(watch, {FailureKind::NotWebLink});
+    return Text();
+  }
   const InternetHandle session(InternetOpenW(L"", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
-  HttpGet get(session.Get(), url, HttpGetOptions(), limits);
+  HttpGet get(session.Get(), url, HttpGetOptions(), limits, watch);
   if (!get.Sent()) return Text();
 
   Text page;

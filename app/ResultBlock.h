@@ -1,6 +1,7 @@
 // The text the result box shows after a fetch.
 #pragma once
 
+#include "app/Service.h"
 #include "app/ShareInfo.h"
 
 namespace getlink {
@@ -11,5 +12,9 @@ Text ResultBlock(const ShareInfo& info);
 
 // "文件地址：ADDRESS": what a 360云盘 fetch shows, which finds the address alone.
 Text AddressBlock(std::string_view address);
+
+// What the result box shows after a fetch of the service: the address block for 360云盘,
+// the result block for the others.
+Text ResultText(Service service, const ShareInfo& info);
 
 }  // namespace getlink

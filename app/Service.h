@@ -20,6 +20,9 @@ enum class Service {
 // weiyun, weipan, vdisk, qiannao; letters in any case). Nothing for anything else.
 std::optional<Service> ServiceFromArgument(std::string_view argument);
 
+// The short name a command line uses ("baidu", "360", ...).
+Text ServiceName(Service service);
+
 // The name the combo box shows ("百度网盘", ...).
 Text ServiceTitle(Service service);
 

@@ -6,7 +6,10 @@
 
 namespace getlink {
 
-Text DownloadSharePage(const Text& link) { return PageToGbk(TextToByteSet(FetchPage(link))); }
+// The share page at the link as GBK text (empty when the download fails).
+Text ShareExtractor::DownloadSharePage(const Text& link) const {
+  return PageToGbk(TextToByteSet(FetchPage(link, FetchLimits(), watch_)));
+}
 
 void ShareExtractor::ExtractBaidu(const Text& link, ShareInfo& info) {
   info = ParseBaiduPage(DownloadSharePage(link));

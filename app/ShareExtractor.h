@@ -4,11 +4,14 @@
 
 #include "app/Service.h"
 #include "app/ShareInfo.h"
+#include "http/FetchWatch.h"
 
 namespace getlink {
 
 class ShareExtractor {
  public:
+  // The watch, when given, hears of each download's progress and of why it failed.
+  explicit ShareExtractor(FetchWatch* watch = nullptr) : watch_(watch) {}
   virtual ~ShareExtractor() = default;
 
   // Each downloads the link and assigns all six fields of info (see app/SharePages.h).
@@ -21,9 +24,11 @@ class ShareExtractor {
   // Runs the operation of the service; false, with info untouched, for a service that has
   // none here (360云盘 is fetched through its download API, not a share page).
   bool Extract(Service service, const Text& link, ShareInfo& info);
-};
 
-// The share page at the link as GBK text (empty when the download fails).
-Text DownloadSharePage(const Text& link);
+ private:
+  Text DownloadSharePage(const Text& link) const;
+
+  FetchWatch* watch_;
+};
 
 }  // namespace getlink

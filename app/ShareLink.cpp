@@ -1,5 +1,6 @@
 #include "app/ShareLink.h"
 
+#include "runtime/TextBuild.h"
 #include "runtime/TextParts.h"
 #include "runtime/TextSearch.h"
 
@@ -11,6 +12,13 @@ bool IsBlank(char byte) { return byte == ' ' || byte == '\t' || byte == '\r' || 
 bool StartsWithScheme(std::string_view link, std::string_view scheme) {
   return link.size() > scheme.size() &&
          CompareText(LeftText(link, TextLength(scheme)), scheme, Case::Insensitive) == 0;
+}
+
+// Where the port's colon stands in an authority (after an IPv6 address's brackets), or npos.
+std::size_t PortColon(std::string_view authority) {
+  const std::size_t hostEnd = authority.empty() || authority[0] != '[' ? 0 : authority.find(']');
+  if (hostEnd == std::string_view::npos) return std::string_view::npos;
+  return authority.find(':', hostEnd);
 }
 
 }  // namespace
@@ -25,6 +33,28 @@ Text TrimLink(std::string_view link) {
 
 bool IsWebLink(std::string_view link) {
   return StartsWithScheme(link, "http://") || StartsWithScheme(link, "https://");
+}
+
+std::string_view LinkAuthority(std::string_view link) {
+  if (!IsWebLink(link)) return std::string_view();
+  std::string_view authority = link.substr(link.find("://") + 3);
+  authority = authority.substr(0, authority.find_first_of("/?#"));
+  const std::size_t userEnd = authority.rfind('@');
+  if (userEnd != std::string_view::npos) authority.remove_prefix(userEnd + 1);
+  return authority;
+}
+
+Text LinkHost(std::string_view link) {
+  const std::string_view authority = LinkAuthority(link);
+  std::string_view host = authority.substr(0, PortColon(authority));
+  if (!host.empty() && host.back() == '.') host.remove_suffix(1);
+  return LowerText(host);
+}
+
+Text LinkPort(std::string_view link) {
+  const std::string_view authority = LinkAuthority(link);
+  const std::size_t colon = PortColon(authority);
+  return colon == std::string_view::npos ? Text() : Text(authority.substr(colon + 1));
 }
 
 }  // namespace getlink

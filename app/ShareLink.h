@@ -13,4 +13,15 @@ Text TrimLink(std::string_view link);
 // after the scheme: only such links are requested.
 bool IsWebLink(std::string_view link);
 
+// The authority of an http(s) link: what follows "://" up to the path, query or fragment,
+// without a user name and password ("Host.example:8080"). Empty for any other text.
+std::string_view LinkAuthority(std::string_view link);
+
+// The host of an http(s) link in lower case, without its port and a final dot
+// ("pan.baidu.com"; an IPv6 address keeps its brackets). Empty for any other text.
+Text LinkHost(std::string_view link);
+
+// The port written in an http(s) link ("8080"); empty when it names none.
+Text LinkPort(std::string_view link);
+
 }  // namespace getlink

@@ -27,12 +27,12 @@ std::size_t ReadSize(std::optional<std::uint64_t> contentLength) {
 
 }  // namespace
 
-ByteSet GetHttpFile(std::string_view url, const FetchLimits& limits) {
+ByteSet GetHttpFile(std::string_view url, const FetchLimits& limits, FetchWatch* watch) {
   HttpGetOptions options;
   options.version = L"HTTP/1.0";
   options.flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
   options.extraHeaders = L"Accept: */*\r\n\r\n";
-  HttpGet get(Session(), url, options, limits);
+  HttpGet get(Session(), url, options, limits, watch);
   if (!get.Sent()) return ByteSet();
 
   ByteSet body;

@@ -46,28 +46,59 @@ std::optional<UrlParts> SplitWebUrl(const std::wstring& url) {
 
 }  // namespace
 
+HttpGet::HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& options, const FetchLimits& limits,
+                 FetchWatch* watch)
+    : deadline_(Clock::now() + limits.total), limits_(limits), left_(limits.maxBytes), watch_(watch) {
+  Send(session, url, options);
+}
+
 // The request is opened in steps rather than with InternetOpenUrl, because only a request
 // handle of our own can be given its time limits before it is sent (Wine does not hand a
 // session's limits down to its requests).
-HttpGet::HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& options, const FetchLimits& limits)
-    : deadline_(Clock::now() + limits.total), left_(limits.maxBytes) {
+void HttpGet::Send(HINTERNET session, std::string_view url, const HttpGetOptions& options) {
   const std::optional<UrlParts> parts = SplitWebUrl(ToWide(url));
-  if (!parts || session == nullptr) return;
-  const DWORD timeout = Milliseconds(limits.total);
+  if (!parts) return Fail({FailureKind::NotWebLink});
+  if (session == nullptr) return Fail({FailureKind::DownloadFailed});
+  const DWORD timeout = Milliseconds(limits_.total);
   connection_ = InternetHandle(InternetConnectW(session, parts->host.c_str(), parts->port, nullptr, nullptr,
                                                 INTERNET_SERVICE_HTTP, 0, 0));
-  if (!connection_) return;
+  if (!connection_) return FailWithLastError();
   const wchar_t* acceptTypes[] = {L"*/*", nullptr};
   const DWORD flags = options.flags | (parts->secure ? INTERNET_FLAG_SECURE : 0);
   InternetHandle request(HttpOpenRequestW(connection_.Get(), L"GET", parts->target.c_str(), options.version,
                                           nullptr, acceptTypes, flags, 0));
-  if (!request) return;
+  if (!request) return FailWithLastError();
   for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
     SetTimeout(request.Get(), option, timeout);
   const DWORD headersLength = options.extraHeaders != nullptr ? static_cast<DWORD>(-1) : 0;
-  if (!HttpSendRequestW(request.Get(), options.extraHeaders, headersLength, nullptr, 0)) return;
+  if (!HttpSendRequestW(request.Get(), options.extraHeaders, headersLength, nullptr, 0)) return FailWithLastError();
   request_ = std::move(request);
   done_ = false;
+
+  // An error status is reported but its body is still read: extractors look at any page.
+  DWORD status = 0;
+  DWORD size = sizeof status;
+  HttpQueryInfoW(request_.Get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr);
+  if (status == 0) {
+    Fail({FailureKind::DownloadFailed});  // no status line: the server sent no answer
+  } else if (status < 200 || status > 299) {
+    Fail({FailureKind::HttpStatus, static_cast<std::int64_t>(status)});
+  }
+}
+
+void HttpGet::Fail(const FetchFailure& failure) { ReportFailure(watch_, failure); }
+
+// Wine reports a receive time-out as a broken connection (ERROR_INTERNET_CONNECTION_ABORTED),
+// so a failure once the time is up counts as the time-out whatever its code. The slack
+// covers the system timer's granularity, with which a time-out may fire a little early.
+void HttpGet::FailWithLastError() {
+  const DWORD error = GetLastError();
+  constexpr std::chrono::milliseconds kTimerSlack{50};
+  if (Clock::now() + kTimerSlack >= deadline_) {
+    Fail({FailureKind::TimedOut, static_cast<std::int64_t>(limits_.total.count())});
+  } else {
+    Fail(FailureFromSystemError(error, limits_.total));
+  }
 }
 
 std::optional<std::uint64_t> HttpGet::ContentLength() const {
@@ -88,25 +119,45 @@ std::size_t HttpGet::ReadChunk(char* chunk, std::size_t size) {
   std::size_t filled = 0;
   while (filled < size && !done_) {
     const Clock::time_point now = Clock::now();
-    if (now >= deadline_ || left_ == 0) {
+    if (now >= deadline_) {
+      Fail({FailureKind::TimedOut, static_cast<std::int64_t>(limits_.total.count())});
       done_ = true;
       break;
     }
     SetTimeout(request_.Get(), INTERNET_OPTION_RECEIVE_TIMEOUT, Milliseconds(deadline_ - now));
     PumpMessages();
     DWORD available = 0;
-    if (!InternetQueryDataAvailable(request_.Get(), &available, 0, 0) || available == 0) {
-      done_ = true;  // the end of the body, a broken connection or the time ran out
+    if (!InternetQueryDataAvailable(request_.Get(), &available, 0, 0)) {
+      FailWithLastError();  // a broken connection, or the time ran out while waiting
+      done_ = true;
+      break;
+    }
+    if (available == 0) {
+      done_ = true;  // the end of the body
+      break;
+    }
+    if (left_ == 0) {
+      Fail({FailureKind::PageTooLarge, static_cast<std::int64_t>(limits_.maxBytes)});
+      done_ = true;
       break;
     }
     const DWORD want = static_cast<DWORD>(std::min<std::size_t>({available, size - filled, left_}));
     DWORD read = 0;
-    if (!InternetReadFile(request_.Get(), chunk + filled, want, &read) || read == 0) {
+    if (!InternetReadFile(request_.Get(), chunk + filled, want, &read)) {
+      FailWithLastError();
+      done_ = true;
+      break;
+    }
+    if (read == 0) {
       done_ = true;
       break;
     }
     filled += read;
     left_ -= read;
+    if (watch_ != nullptr) {
+      const auto timeLeft = std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now());
+      watch_->ReportProgress({limits_.maxBytes - left_, std::max(timeLeft, std::chrono::milliseconds(0))});
+    }
   }
   return filled;
 }

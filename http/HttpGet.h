@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "http/FetchLimits.h"
+#include "http/FetchWatch.h"
 #include "http/InternetHandle.h"
 #include "runtime/Text.h"
 
@@ -23,8 +24,11 @@ class HttpGet {
  public:
   // Sends a GET of the url (http or https only; a fragment stays with the client) over the
   // session, directly, with Accept */*. Connecting and waiting for the answer are bounded by
-  // the limits' total time, which also bounds the reads.
-  HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& options, const FetchLimits& limits);
+  // the limits' total time, which also bounds the reads. The watch, when given, hears of
+  // each part of the body read and of every failure: a request that could not be sent, an
+  // error status (whose body is still read), a time or size limit reached, a broken read.
+  HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& options, const FetchLimits& limits,
+          FetchWatch* watch = nullptr);
   HttpGet(const HttpGet&) = delete;
   HttpGet& operator=(const HttpGet&) = delete;
 
@@ -42,8 +46,14 @@ class HttpGet {
  private:
   using Clock = std::chrono::steady_clock;
 
+  void Send(HINTERNET session, std::string_view url, const HttpGetOptions& options);
+  void Fail(const FetchFailure& failure);
+  void FailWithLastError();
+
   Clock::time_point deadline_;
+  FetchLimits limits_;
   std::size_t left_;
+  FetchWatch* watch_;
   bool done_ = true;
   InternetHandle connection_;
   InternetHandle request_;  // declared last: closed first

@@ -1,4 +1,4 @@
-/* The programs' version, for the version resource. */
+/* The programs' version, for the version resource and getlink-cli --version. */
 #ifndef GETLINK_PROGRAM_VERSION_H
 #define GETLINK_PROGRAM_VERSION_H
 

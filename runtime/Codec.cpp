@@ -11,6 +11,45 @@
 
 namespace getlink {
 
+namespace {
+
+// Length of the well-formed UTF-8 sequence at the start of `s`, or 0 when it is not one.
+std::size_t Utf8SequenceLength(std::string_view s) {
+  const unsigned char b0 = static_cast<unsigned char>(s[0]);
+  std::size_t need;
+  unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+  if (b0 < 0x80) return 1;
+  if (b0 >= 0xC2 && b0 <= 0xDF) need = 2;
+  else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    need = 3;
+    if (b0 == 0xE0) low = 0xA0;
+    if (b0 == 0xED) high = 0x9F;  // no UTF-16 surrogates
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    need = 4;
+    if (b0 == 0xF0) low = 0x90;
+    if (b0 == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (s.size() < need) return 0;
+  for (std::size_t i = 1; i < need; ++i) {
+    const unsigned char b = static_cast<unsigned char>(s[i]);
+    if (i == 1 ? (b < low || b > high) : (b < 0x80 || b > 0xBF)) return 0;
+  }
+  return need;
+}
+
+}  // namespace
+
+bool IsUtf8(std::string_view bytes) {
+  for (std::size_t at = 0; at < bytes.size();) {
+    const std::size_t length = Utf8SequenceLength(bytes.substr(at));
+    if (length == 0) return false;
+    at += length;
+  }
+  return true;
+}
+
 #ifdef _WIN32
 
 namespace {
@@ -57,32 +96,6 @@ struct IconvCloser {
   void operator()(iconv_t cd) const { iconv_close(cd); }
 };
 using IconvHandle = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
-
-// Length of the well-formed UTF-8 sequence at the start of `s`, or 0 when it is not one.
-std::size_t Utf8SequenceLength(std::string_view s) {
-  const unsigned char b0 = static_cast<unsigned char>(s[0]);
-  std::size_t need;
-  unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-  if (b0 < 0x80) return 1;
-  if (b0 >= 0xC2 && b0 <= 0xDF) need = 2;
-  else if (b0 >= 0xE0 && b0 <= 0xEF) {
-    need = 3;
-    if (b0 == 0xE0) low = 0xA0;
-    if (b0 == 0xED) high = 0x9F;  // no UTF-16 surrogates
-  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-    need = 4;
-    if (b0 == 0xF0) low = 0x90;
-    if (b0 == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (s.size() < need) return 0;
-  for (std::size_t i = 1; i < need; ++i) {
-    const unsigned char b = static_cast<unsigned char>(s[i]);
-    if (i == 1 ? (b < low || b > high) : (b < 0x80 || b > 0xBF)) return 0;
-  }
-  return need;
-}
 
 // Converts with iconv; where iconv stops at a sequence it cannot convert, writes '?' and
 // skips the offending character (a whole one when the input is well-formed UTF-8 that

@@ -14,6 +14,9 @@ namespace getlink {
 // without a GBK form come out as '?'. Zero bytes of the input are kept.
 std::string Utf8ToGbkBytes(std::string_view utf8);
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates); plain ASCII is.
+bool IsUtf8(std::string_view bytes);
+
 // GBK bytes to UTF-8 (for output to files, pipes and the X clipboard in tests).
 std::string GbkToUtf8(std::string_view gbk);
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
+#include <vector>
 
 #include "tests/app/FixturePages.h"
 #include "tests/support/ShareServer.h"
@@ -95,6 +97,48 @@ TEST_F(FetchPageTest, HugeBodyStopsAtTheDefaultByteLimit) {
   ASSERT_EQ(page.size(), FetchLimits{}.maxBytes);
   for (std::size_t i = 0; i < page.size(); i += 4099)
     ASSERT_EQ(page[i], 'a' + static_cast<char>(i % (26 * 1024) % 26)) << "at " << i;
+}
+
+// --- What the watch hears --------------------------------------------------------------
+
+TEST_F(FetchPageTest, WatchHearsWhyTheDownloadFailed) {
+  const Text refused = "http://127.0.0.1:" + std::to_string(testing::RefusedPort()) + "/baidu/s/1";
+  const struct {
+    Text link;
+    FetchLimits limits;
+    std::optional<FetchFailure> failure;
+  } cases[] = {
+      {ServerUrl(testing::FixtureLinkPath("vdisk")), FetchLimits{}, std::nullopt},
+      {ServerUrl("/status/404"), FetchLimits{}, FetchFailure{FailureKind::HttpStatus, 404}},
+      {refused, FetchLimits{}, FetchFailure{FailureKind::ConnectionRefused}},
+      {ServerUrl("/close"), FetchLimits{}, FetchFailure{FailureKind::DownloadFailed}},
+      {ServerUrl("/stall"), FetchLimits{1000ms}, FetchFailure{FailureKind::TimedOut, 1000}},
+      {ServerUrl("/slow?bytes=400&interval_ms=25"), FetchLimits{1000ms}, FetchFailure{FailureKind::TimedOut, 1000}},
+      {ServerUrl("/endless"), FetchLimits{20s, 3000}, FetchFailure{FailureKind::PageTooLarge, 3000}},
+      {ServerUrl("/huge?mib=1"), FetchLimits{20s, 1 << 20}, std::nullopt},  // exactly the bound is not too large
+      {"ftp://127.0.0.1/baidu/s/1", FetchLimits{}, FetchFailure{FailureKind::NotWebLink}},
+  };
+  for (const auto& entry : cases) {
+    SCOPED_TRACE(entry.link);
+    FetchWatch watch;
+    FetchPage(entry.link, entry.limits, &watch);
+    EXPECT_EQ(watch.Failure(), entry.failure);
+  }
+}
+
+TEST_F(FetchPageTest, WatchHearsTheBytesReceivedAndTheTimeLeft) {
+  std::vector<FetchProgress> heard;
+  FetchWatch watch([&heard](const FetchProgress& progress) { heard.push_back(progress); });
+  const Text page = FetchPage(ServerUrl("/huge?mib=1"), FetchLimits{20s}, &watch);
+  ASSERT_EQ(page.size(), 1u << 20);
+  ASSERT_GT(heard.size(), 2u);
+  EXPECT_EQ(heard.back().bytesReceived, page.size());
+  for (std::size_t i = 1; i < heard.size(); ++i) {
+    EXPECT_GT(heard[i].bytesReceived, heard[i - 1].bytesReceived);
+    EXPECT_LE(heard[i].timeLeft, heard[i - 1].timeLeft);
+  }
+  EXPECT_LE(heard.front().timeLeft, 20s);
+  EXPECT_GT(heard.back().timeLeft, 0ms);
 }
 
 }  // namespace

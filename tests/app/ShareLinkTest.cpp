@@ -26,5 +26,24 @@ TEST(IsWebLink, HttpAndHttpsWithSomethingAfterTheScheme) {
   EXPECT_FALSE(IsWebLink(""));
 }
 
+TEST(LinkHost, HostAndPortOfWebLinksOnly) {
+  const struct {
+    const char* link;
+    const char* host;
+    const char* port;
+  } cases[] = {
+      {"http://Pan.Baidu.COM/s/1", "pan.baidu.com", ""},
+      {"https://user:pw@yunpan.cn.:8080?x=1", "yunpan.cn", "8080"},
+      {"http://[::1]:81/x", "[::1]", "81"},
+      {"http://a.cn#x@b.cn", "a.cn", ""},
+      {"ftp://a.cn/x", "", ""},
+      {"a.cn:80/x", "", ""},
+  };
+  for (const auto& entry : cases) {
+    EXPECT_EQ(LinkHost(entry.link), entry.host) << entry.link;
+    EXPECT_EQ(LinkPort(entry.link), entry.port) << entry.link;
+  }
+}
+
 }  // namespace
 }  // namespace getlink

@@ -10,6 +10,7 @@ import os
 import subprocess
 import sys
 import unittest
+import urllib.request
 
 COMMAND = sys.argv[1:]  # how to start getlink-cli
 SERVER = os.environ.get("GETLINK_SHARE_SERVER", "")
@@ -45,9 +46,31 @@ EXPECTED = {
 }
 
 
-def run_cli(*args):
-    done = subprocess.run(COMMAND + list(args), stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
+def run_cli(*args, stdin=b""):
+    done = subprocess.run(COMMAND + list(args), input=stdin, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                          timeout=120)
     return done.returncode, done.stdout, done.stderr
+
+
+def server(path):
+    with urllib.request.urlopen(SERVER + path, timeout=30) as answer:
+        return answer.read()
+
+
+def refused_link(path):
+    return f"http://127.0.0.1:{int(server('/_refused_port'))}{path}"
+
+
+def json_lines(out):
+    lines = out.decode("utf-8").split("\r\n")
+    assert lines[-1] == "", out
+    return [json.loads(line) for line in lines[:-1]]
+
+
+WEIYUN = "/weiyun/share/5f1a2b3c4d5e6f708192a3b4c5d6e7f8"
+WEIPAN = "/weipan/s/aBcDeFgHiJkL"
+VDISK = "/vdisk/down/index/11032468.html"
+NO_ADDRESS = "the page carries no download address (the share was removed or the page changed)"
 
 
 class GetlinkCli(unittest.TestCase):
@@ -94,6 +117,109 @@ class GetlinkCli(unittest.TestCase):
             with self.subTest(link=link):
                 status, out, _ = run_cli("2", link)
                 self.assertEqual((status, out), (1, "文件地址：\r\n".encode("utf-8")))
+
+
+class GetlinkCliBeyondAPlainLink(unittest.TestCase):
+    """Share texts, batches, formats, failure reasons and the service found from the host."""
+
+    def setUp(self):
+        self.assertTrue(SERVER and HOSTS, "run through share_server.py --run")
+        server("/_record/clear")
+
+    def test_batch_fetches_one_at_a_time_in_input_order(self):
+        status, out, err = run_cli("weiyun", SERVER + WEIYUN, SERVER + "/status/404", f"链接：{SERVER}{WEIYUN}。")
+        found = EXPECTED[("weiyun", WEIYUN)]
+        self.assertEqual(out, found + b"\r\n" + block("", "", "", "", "", "") + b"\r\n" + found)
+        self.assertEqual(status, 1)
+        self.assertEqual(err.decode("utf-8"),
+                         f"getlink-cli: {SERVER}/status/404: the page could not be downloaded: HTTP status 404\r\n")
+        self.assertEqual(server("/_record?format=lines").decode(),
+                         f"GET {WEIYUN}\r\nGET /status/404\r\nGET {WEIYUN}\r\n")
+
+    def test_standard_input_holds_share_texts_one_a_line(self):
+        second = "/vdisk/down/index/2.html"
+        texts = f"\r\n链接：{SERVER}{VDISK} 提取码：ab12。\r\n\r\n  {SERVER}{second}\n"
+        for encoding in ("utf-8", "gbk"):
+            with self.subTest(encoding=encoding):
+                status, out, err = run_cli("--format", "json", "vdisk", "-", stdin=texts.encode(encoding))
+                lines = json_lines(out)
+                self.assertEqual([(line["link"], line["code"]) for line in lines],
+                                 [(SERVER + VDISK, "ab12"), (SERVER + second, "")])
+                self.assertEqual({line["name"] for line in lines}, {"考研英语真题解析（2003-2012）.rar"})
+                self.assertEqual((status, err), (0, b""))
+
+    def test_each_format_of_a_found_and_a_failed_link(self):
+        address = (f"http://{HOSTS.get('WEIPAN_FILE_HOST')}/42/17/9a8b7c6d5e4f?ssig=Ab%2Fcd3EfGh&Expires=1400000000"
+                   "&KID=sae,l30zoo1wmz&fn=2014国考申论范文精选.doc")
+        links = [SERVER + WEIPAN, SERVER + "/status/500"]
+        expected = {
+            "url": f"{address}\r\n",
+            "aria2": f"{address}\r\n  out=2014国考申论范文精选.doc\r\n",
+        }
+        for format_name, output in expected.items():
+            with self.subTest(format=format_name):
+                status, out, err = run_cli("--format", format_name, "4", *links)
+                self.assertEqual((status, out.decode("utf-8")), (1, output))
+                self.assertIn(b"HTTP status 500", err)
+        status, out, _ = run_cli("--format=JSON", "weipan", *links)
+        found, failed = json_lines(out)
+        self.assertEqual(found, {"service": "weipan", "link": links[0], "code": "", "name": "2014国考申论范文精选.doc",
+                                 "size": "1.2 MB", "sharer": "考试达人", "shareTime": "No", "downloadCount": "2391",
+                                 "address": address})
+        self.assertEqual((failed["address"], failed["shareTime"], failed["reason"]),
+                         ("", "No", "the page could not be downloaded: HTTP status 500"))
+        self.assertEqual(status, 1)
+
+    def test_a_failure_says_why_on_standard_error_and_in_json(self):
+        cases = [
+            ("weiyun", SERVER + "/status/404", "the page could not be downloaded: HTTP status 404"),
+            ("vdisk", refused_link("/vdisk/down/index/1.html"), "the page could not be downloaded: connection refused"),
+            ("qiannao", SERVER + "/close", "the page could not be downloaded: the server gave no answer"),
+            ("4", "not a link", "the link is not an http or https address"),
+            ("baidu", SERVER + "/echo", NO_ADDRESS),
+            ("360", SERVER + "/360/lk/Unknown9", "the page could not be downloaded: HTTP status 404"),
+            ("360", SERVER + "/360/s/Qx7Yb2Zk?location=ftp", NO_ADDRESS),
+        ]
+        for service, link, reason in cases:
+            with self.subTest(service=service, link=link):
+                status, out, err = run_cli("--format", "json", service, link)
+                (line,) = json_lines(out)
+                self.assertEqual((line["link"], line["address"], line["reason"]), (link, "", reason))
+                self.assertEqual((status, err.decode("utf-8")), (1, f"getlink-cli: {link}: {reason}\r\n"))
+
+    def test_without_a_service_the_links_host_names_it(self):
+        # 127.0.0.1 is no service's host: a usage error that lists the services.
+        status, out, err = run_cli(SERVER + WEIYUN)
+        self.assertEqual((status, out), (2, b""))
+        self.assertIn(f"no service is known for the host 127.0.0.1 of \"{SERVER}{WEIYUN}\"".encode(), err)
+        self.assertIn("3 or weiyun    腾讯微云".encode("utf-8"), err)
+        # A known host is told before the unknown one stops the batch, so nothing is fetched.
+        status, out, err = run_cli("-", stdin=f"分享：http://pan.baidu.com/s/1aBcD 提取码：x7k2\n{SERVER}{WEIYUN}\n".encode())
+        self.assertEqual((status, out), (2, b""))
+        self.assertTrue(err.startswith("getlink-cli: http://pan.baidu.com/s/1aBcD: 百度网盘 (baidu), "
+                                       "known from the link's host\r\ngetlink-cli: no service is known for the host "
+                                       "127.0.0.1".encode("utf-8")), err)
+        self.assertEqual(server("/_record?format=lines"), b"")
+
+    def test_help_and_version(self):
+        status, out, err = run_cli("--help")
+        self.assertEqual((status, err), (0, b""))
+        self.assertTrue(out.startswith(b"usage: getlink-cli SERVICE LINK\r\n"), out)
+        self.assertIn(b"aria2c -i -", out)
+        self.assertEqual(run_cli("weiyun", "--version"), (0, b"getlink-cli 1.2\r\n", b""))
+
+    def test_more_usage_errors(self):
+        link = SERVER + WEIYUN
+        for args, stdin in ((["--format", "xml", "weiyun", link], b""), (["weiyun", link, "--format"], b""),
+                            (["--bogus", "weiyun", link], b""), (["weiyun", "-", link], b""),
+                            (["weiyun", link, "提取码：x7k2"], b""), (["weiyun", "-"], b"\r\n \r\n"),
+                            (["weiyun", "-"], f"{link}\nno link here\n".encode())):
+            with self.subTest(args=args, stdin=stdin):
+                status, out, err = run_cli(*args, stdin=stdin)
+                self.assertEqual((status, out), (2, b""))
+                self.assertTrue(err.startswith(b"getlink-cli: "), err)
+                self.assertIn(b"usage: getlink-cli SERVICE LINK\r\n", err)
+        self.assertEqual(server("/_record?format=lines"), b"")
 
 
 if __name__ == "__main__":

@@ -1,0 +1,51 @@
+#include "app/CliBatch.h"
+
+#include "app/ServiceForLink.h"
+#include "app/ShareLink.h"
+#include "runtime/Codec.h"
+#include "runtime/TextBuild.h"
+#include "runtime/TextParts.h"
+
+namespace getlink {
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+Batch PlanBatch(std::optional<Service> service, const std::vector<Text>& given) {
+  Batch batch;
+  for (const Text& text : given) {
+    BatchEntry entry;
+    entry.given = text;
+    entry.pasted = FindShareLink(text);
+    const bool fetchedAsGiven = service && given.size() == 1;
+    if (entry.pasted.link.empty() && !fetchedAsGiven) {
+      batch.problem = ConcatTexts("no http or https link in \"", TrimLink(text), "\"");
+      return batch;
+    }
+    const std::optional<Service> found = service ? service : ServiceForLink(entry.pasted.link);
+    if (!found) {
+      batch.problem = ConcatTexts("no service is known for the host ", LinkHost(entry.pasted.link), " of \"",
+                                  entry.pasted.link, "\": name the SERVICE");
+      return batch;
+    }
+    entry.service = *found;
+    entry.serviceFromHost = !service;
+    batch.entries.push_back(std::move(entry));
+  }
+  return batch;
+}
+
+std::vector<Text> InputLines(std::string_view bytes) {
+  if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) bytes.remove_prefix(kUtf8Mark.size());
+  const Text text = IsUtf8(bytes) ? Utf8ToGbkBytes(bytes) : Text(bytes);
+  std::vector<Text> lines;
+  for (const Text& line : SplitText(text, "\n")) {
+    Text trimmed = TrimBlanks(TrimLink(line));
+    if (!trimmed.empty()) lines.push_back(std::move(trimmed));
+  }
+  return lines;
+}
+
+}  // namespace getlink

@@ -1,0 +1,49 @@
+// What getlink-cli prints for each link it fetched, in the format asked for.
+#pragma once
+
+#include <optional>
+
+#include "app/Service.h"
+#include "app/ShareInfo.h"
+#include "http/FetchFailure.h"
+
+namespace getlink {
+
+enum class OutputFormat {
+  Text,   // the result block, as the window's result box shows it
+  Url,    // the address alone
+  Json,   // one JSON object a line
+  Aria2,  // an input file for a download manager (aria2c -i)
+};
+
+// "text", "url", "json" or "aria2" (letters in any case); nothing for anything else.
+std::optional<OutputFormat> OutputFormatFromName(std::string_view name);
+
+// One link as fetched.
+struct FetchedLink {
+  Service service = Service::Baidu;
+  Text link;            // the link fetched (or the text given, when it held none)
+  Text extractionCode;  // the code the share text gave with it, if any
+  ShareInfo info;
+  std::optional<FetchFailure> failure;  // why no address came back
+};
+
+// Standard output's text for one link, line breaks (CR LF) included:
+// - Text: the result text (ResultText) and a line break;
+// - Url: the address and a line break; nothing for a link without one;
+// - Json: {"service","link","code","name","size","sharer","shareTime","downloadCount",
+//   "address"} and, on failure, "reason" (DescribeFailure in English), on one line;
+// - Aria2: the address, then "  out=NAME" when the file name is known; nothing for a link
+//   without an address. Blanks and control characters in the address are percent-encoded
+//   and the name loses path separators and control characters, so that what a share page
+//   holds can neither break a line of the file nor place the download elsewhere.
+Text FormatFetchedLink(OutputFormat format, const FetchedLink& fetched);
+
+// What stands between the outputs of two links: a blank line in the text format.
+Text OutputSeparator(OutputFormat format);
+
+// The GBK text as the contents of a JSON string (quotes not included): the quote, the
+// backslash and control characters escaped, double-byte characters left whole.
+Text JsonStringContents(std::string_view text);
+
+}  // namespace getlink

@@ -1,0 +1,107 @@
+#include "app/FindShareLink.h"
+
+#include <algorithm>
+
+namespace getlink {
+namespace {
+
+constexpr std::string_view kSchemes[] = {"http://", "https://"};
+constexpr std::string_view kCodeMarkers[] = {"提取码", "访问码", "密码"};
+constexpr std::string_view kFullWidthBlank = "　";
+constexpr std::string_view kFullWidthColon = "：";
+
+bool StandsAt(std::string_view text, std::size_t at, std::string_view sub, Case letters) {
+  return at + sub.size() <= text.size() && MatchesAt(text, at, sub, letters);
+}
+
+bool IsAsciiAlnum(char byte) {
+  return (byte >= '0' && byte <= '9') || (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z');
+}
+
+// Printable ASCII that may stand in a link as pasted: no blanks, quotes, angle brackets or
+// the other characters a URL never holds unencoded.
+bool IsLinkByte(char byte) {
+  const unsigned char value = static_cast<unsigned char>(byte);
+  return value > 0x20 && value < 0x7F && std::string_view("\"<>\\^`{|}").find(byte) == std::string_view::npos;
+}
+
+// Offset of the first http(s) scheme on a character boundary, or npos.
+std::size_t FindScheme(std::string_view text) {
+  for (std::size_t at = 0; at < text.size(); at += CharacterWidthAt(text, at)) {
+    for (std::string_view scheme : kSchemes)
+      if (StandsAt(text, at, scheme, Case::Insensitive)) return at;
+  }
+  return std::string_view::npos;
+}
+
+// The link without the punctuation that ends the sentence around it.
+std::string_view WithoutTrailingPunctuation(std::string_view link) {
+  while (!link.empty()) {
+    const char last = link.back();
+    const auto opens = [link](char open, char close) {
+      return std::count(link.begin(), link.end(), open) < std::count(link.begin(), link.end(), close);
+    };
+    const bool drop = std::string_view(".,;:!?'").find(last) != std::string_view::npos ||
+                      (last == ')' && opens('(', ')')) || (last == ']' && opens('[', ']'));
+    if (!drop) break;
+    link.remove_suffix(1);
+  }
+  return link;
+}
+
+// The run of ASCII letters and digits at `at`, after any blanks and colons of either width.
+Text CodeAt(std::string_view text, std::size_t at) {
+  for (;;) {
+    if (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == ':')) {
+      ++at;
+    } else if (StandsAt(text, at, kFullWidthBlank, Case::Sensitive) ||
+               StandsAt(text, at, kFullWidthColon, Case::Sensitive)) {
+      at += 2;
+    } else {
+      break;
+    }
+  }
+  std::size_t end = at;
+  while (end < text.size() && IsAsciiAlnum(text[end])) ++end;
+  return Text(text.substr(at, end - at));
+}
+
+Text CodeAfterMarker(std::string_view text) {
+  for (std::size_t at = 0; at < text.size(); at += CharacterWidthAt(text, at)) {
+    for (std::string_view marker : kCodeMarkers) {
+      if (!StandsAt(text, at, marker, Case::Sensitive)) continue;
+      Text code = CodeAt(text, at + marker.size());
+      if (!code.empty()) return code;
+    }
+  }
+  return Text();
+}
+
+// The value of the link's "pwd" query parameter (as Baidu puts the code into its links).
+Text CodeInLink(std::string_view link) {
+  for (std::size_t at = link.find('?'); at != std::string_view::npos; at = link.find('&', at + 1)) {
+    if (StandsAt(link, at + 1, "pwd=", Case::Insensitive)) {
+      std::size_t end = at + 5;
+      while (end < link.size() && IsAsciiAlnum(link[end])) ++end;
+      return Text(link.substr(at + 5, end - at - 5));
+    }
+  }
+  return Text();
+}
+
+}  // namespace
+
+PastedLink FindShareLink(std::string_view text) {
+  PastedLink found;
+  const std::size_t start = FindScheme(text);
+  if (start != std::string_view::npos) {
+    std::size_t end = start;
+    while (end < text.size() && IsLinkByte(text[end])) ++end;
+    found.link = Text(WithoutTrailingPunctuation(text.substr(start, end - start)));
+  }
+  found.extractionCode = CodeAfterMarker(text);
+  if (found.extractionCode.empty()) found.extractionCode = CodeInLink(found.link);
+  return found;
+}
+
+}  // namespace getlink

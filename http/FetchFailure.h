@@ -1,0 +1,42 @@
+// Why a fetch gave no download address, as a value: the window shows it in its status
+// strip, getlink-cli on standard error and in its JSON lines.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+#include "runtime/Text.h"
+
+namespace getlink {
+
+enum class FailureKind {
+  NotWebLink,         // the link is not an http(s) address: nothing was requested
+  TimedOut,           // the download ran out of time; number: the bound in milliseconds
+  ConnectionRefused,  // the server could not be connected to
+  HostNotFound,       // the host name did not resolve
+  HttpStatus,         // the server answered with an error status; number: the status
+  PageTooLarge,       // the page was cut at the size bound; number: the bound in bytes
+  DownloadFailed,     // any other network failure; number: the system's error code, 0 when
+                      // the server gave no answer at all
+  NoAddress,          // the page arrived but carries no download address
+};
+
+struct FetchFailure {
+  FailureKind kind = FailureKind::NoAddress;
+  std::int64_t number = 0;  // what the kind says it is; 0 otherwise
+
+  bool operator==(const FetchFailure& other) const { return kind == other.kind && number == other.number; }
+  bool operator!=(const FetchFailure& other) const { return !(*this == other); }
+};
+
+enum class Wording { Chinese, English };
+
+// One line in plain words, without a full stop: "无法下载页面：连接被拒绝" for the window,
+// "the page could not be downloaded: connection refused" for the command line.
+Text DescribeFailure(const FetchFailure& failure, Wording wording);
+
+// The failure that a system error code of a download (WinINet's and WinHttp's share their
+// numbers) stands for; `bound` is the download's time bound, which a time-out reports.
+FetchFailure FailureFromSystemError(unsigned long error, std::chrono::milliseconds bound);
+
+}  // namespace getlink

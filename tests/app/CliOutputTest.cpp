@@ -1,0 +1,66 @@
+#include "app/CliOutput.h"
+
+#include <gtest/gtest.h>
+
+#include "app/CliBatch.h"
+#include "app/ResultBlock.h"
+
+namespace getlink {
+namespace {
+
+FetchedLink Found(Text name, Text address) {
+  FetchedLink fetched;
+  fetched.service = Service::Weiyun;
+  fetched.link = "http://share.weiyun.com/1";
+  fetched.info.name = std::move(name);
+  fetched.info.address = std::move(address);
+  return fetched;
+}
+
+TEST(FormatFetchedLink, EachFormatOfAFoundAndAFailedLink) {
+  const FetchedLink found = Found("报告.pdf", "http://h/f?fname=报告.pdf");
+  FetchedLink failed = Found("", "");
+  failed.service = Service::Cloud360;
+  failed.extractionCode = "ab12";
+  failed.failure = FetchFailure{FailureKind::HttpStatus, 404};
+
+  EXPECT_EQ(FormatFetchedLink(OutputFormat::Text, found), ResultBlock(found.info) + "\r\n");
+  EXPECT_EQ(FormatFetchedLink(OutputFormat::Text, failed), "文件地址：\r\n");
+  EXPECT_EQ(FormatFetchedLink(OutputFormat::Url, found), "http://h/f?fname=报告.pdf\r\n");
+  EXPECT_EQ(FormatFetchedLink(OutputFormat::Url, failed), "");
+  EXPECT_EQ(FormatFetchedLink(OutputFormat::Aria2, found), "http://h/f?fname=报告.pdf\r\n  out=报告.pdf\r\n");
+  EXPECT_EQ(FormatFetchedLink(OutputFormat::Aria2, failed), "");
+  EXPECT_EQ(FormatFetchedLink(OutputFormat::Json, found),
+            "{\"service\":\"weiyun\",\"link\":\"http://share.weiyun.com/1\",\"code\":\"\",\"name\":\"报告.pdf\","
+            "\"size\":\"\",\"sharer\":\"\",\"shareTime\":\"\",\"downloadCount\":\"\","
+            "\"address\":\"http://h/f?fname=报告.pdf\"}\r\n");
+  EXPECT_EQ(FormatFetchedLink(OutputFormat::Json, failed),
+            "{\"service\":\"360\",\"link\":\"http://share.weiyun.com/1\",\"code\":\"ab12\",\"name\":\"\","
+            "\"size\":\"\",\"sharer\":\"\",\"shareTime\":\"\",\"downloadCount\":\"\",\"address\":\"\","
+            "\"reason\":\"the page could not be downloaded: HTTP status 404\"}\r\n");
+  EXPECT_EQ(OutputSeparator(OutputFormat::Text), "\r\n");
+  EXPECT_EQ(OutputSeparator(OutputFormat::Json), "");
+}
+
+// What a hostile share page puts into the fields must not break out of its JSON string or
+// its line of the aria2 file, nor move the download out of aria2's directory.
+TEST(FormatFetchedLink, PageTextCannotBreakOutOfItsPlace) {
+  // "誠" is D5 5C: its second byte is a backslash, which stays as it is.
+  EXPECT_EQ(JsonStringContents("a\"b\\c\r\n\t\x01誠"), "a\\\"b\\\\c\\r\\n\\t\\u0001誠");
+  const FetchedLink hostile = Found("../誠/x\\y\r\n  dir=/etc", "http://h/a b\r\n  dir=/etc");
+  EXPECT_EQ(FormatFetchedLink(OutputFormat::Aria2, hostile),
+            "http://h/a%20b%0D%0A%20%20dir=/etc\r\n  out=.._誠_x_y__  dir=_etc\r\n");
+  EXPECT_EQ(FormatFetchedLink(OutputFormat::Aria2, Found("..", "http://h/f")), "http://h/f\r\n");
+}
+
+TEST(InputLines, NonBlankLinesOfUtf8OrGbkInput) {
+  using Lines = std::vector<Text>;
+  // "链接" as UTF-8 and as GBK.
+  EXPECT_EQ(InputLines("\xEF\xBB\xBF\xE9\x93\xBE\xE6\x8E\xA5 http://a/1\r\n\r\n  \r\n\t http://a/2 \n"),
+            (Lines{"链接 http://a/1", "http://a/2"}));
+  EXPECT_EQ(InputLines("\xC1\xB4\xBD\xD3 http://a/1\n　\nhttp://a/2"), (Lines{"链接 http://a/1", "http://a/2"}));
+  EXPECT_EQ(InputLines(""), Lines{});
+}
+
+}  // namespace
+}  // namespace getlink
