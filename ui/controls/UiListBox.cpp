@@ -271,13 +271,17 @@ bool UiListBox::Notify(const ItemHandler& handler, int item) {
   return Serial() == serial;
 }
 
+void UiListBox::SelectUnderPointer(int item) {
+  if (item == 0 || item == currentRow_) return;
+  if (!Notify(onItemPress_, item) || !IsValidItem(item)) return;
+  MakeCurrent(item);
+  Paint();
+}
+
 int UiListBox::OnMouseMove(POINT point, WPARAM) {
   const int item = ItemAt(point);
   if (hoverSelect_) {
-    if (item == 0 || item == currentRow_) return kNotHandled;
-    if (!Notify(onItemPress_, item) || !IsValidItem(item)) return kNotHandled;
-    MakeCurrent(item);
-    Paint();
+    SelectUnderPointer(item);
     return kNotHandled;
   }
   if (item == hotRow_) return kNotHandled;
@@ -344,6 +348,13 @@ int UiListBox::OnMouseWheel(const ControlEvent& event) {
   int notches = delta / WHEEL_DELTA;
   if (notches == 0 && delta != 0) notches = delta > 0 ? 1 : -1;  // a fine-grained wheel still moves
   SetScroll(scrollY_ + notches * layout_.WheelStep());
+  if (hoverSelect_) {
+    // The rows moved under the pointer: the one now under it is the selected one.
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    ScreenToClient(HostWindow(), &pointer);
+    if (HitTest(static_cast<float>(pointer.x), static_cast<float>(pointer.y))) SelectUnderPointer(ItemAt(pointer));
+  }
   return 0;
 }
 

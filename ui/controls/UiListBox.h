@@ -142,6 +142,8 @@ class UiListBox : public UiTextControl {
   void Relayout();
   void SetScroll(int scrollY);
   int ItemAt(POINT windowPoint) const;
+  // Hover-select: `item` (0: none) becomes the current, selected item.
+  void SelectUnderPointer(int item);
   void Press(int item, WPARAM wparam);
   void Release(int item, const ItemHandler& handler);
   // Calls `handler` with `item`; false when the handler destroyed the list.

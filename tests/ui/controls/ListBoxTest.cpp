@@ -242,6 +242,23 @@ TEST_F(ListBoxTest, TheWheelScrollsByItsStepWithinTheRangeAndTheBarFollows) {
   }
 }
 
+TEST_F(ListBoxTest, WithHoverSelectTheWheelSelectsTheItemThatScrollsUnderThePointer) {
+  ListBoxOptions options;
+  options.view = ListView::List;
+  options.hoverSelect = true;
+  UiListBox& list = List(20, options, 100);
+  window().SetFocusControl(&list, false);
+  POINT pointer = RowPoint(2);
+  ClientToScreen(hwnd(), &pointer);
+  SetCursorPos(pointer.x, pointer.y);
+  const POINT over = RowPoint(2);
+  MouseMove(over.x, over.y);
+  ASSERT_EQ(list.CurrentItem(), 2);
+  Wheel(-2);
+  EXPECT_EQ(list.CurrentItem(), 4);
+  EXPECT_EQ(list.SelectedItems(), std::vector<int>{4});
+}
+
 TEST_F(ListBoxTest, InsertingAndRemovingKeepTheCurrentItemOnItsRow) {
   UiListBox& list = List(4);
   list.SelectItem(3);
