@@ -1,7 +1,8 @@
 // getlink-cli: fetches share links like the window's fetch button and prints what the
 // result box would show (or the address alone, JSON lines, an aria2 input file), one link
 // after the other; see kUsage.
-// Exit status: 0 when every link gave an address, 1 when one did not, 2 for a usage error.
+// Exit status: 0 when every link gave an address, 1 when one did not, 2 for a usage error,
+// 3 for a fatal error (reported on standard error).
 #include <windows.h>
 
 #include "app/CliArguments.h"
@@ -10,6 +11,7 @@
 #include "app/FetchShare.h"
 #include "resources/ProgramVersion.h"
 #include "runtime/Codec.h"
+#include "runtime/FatalError.h"
 #include "runtime/ProgramLifetime.h"
 
 namespace getlink {
@@ -99,5 +101,7 @@ ExitStatus Run(int argc, wchar_t** argv) {
 }  // namespace getlink
 
 int wmain(int argc, wchar_t** argv) {
+  getlink::ReportFatalErrorsThrough(
+      [](std::string_view report) { getlink::WriteText(getlink::StandardStream::Error, report); });
   getlink::RunProcess([argc, argv] { return static_cast<int>(getlink::Run(argc, argv)); });
 }

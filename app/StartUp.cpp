@@ -1,59 +1,60 @@
-// Stand-in main window until the drawn user interface exists: a plain window that says
-// so, closed like any other.
+// Start-up of the window program: the framework, then the main window, then the message
+// loop. Until the window's controls exist, the main window is the plain skinned framework
+// window, with a line on its background that points to getlink-cli.
 #include "app/StartUp.h"
 
 #include <windows.h>
 
-#include "runtime/Codec.h"
+#include "runtime/FatalError.h"
+#include "runtime/Files.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/TextDrawing.h"
+#include "ui/framework/drawing/TextFormat.h"
+#include "ui/framework/window/UiWindow.h"
+#include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {
 namespace {
 
-LRESULT CALLBACK PlaceholderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      RECT rc;
-      GetClientRect(hwnd, &rc);
-      HFONT font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, 0, 0,
-                               CLEARTYPE_QUALITY, 0, ToWide("微软雅黑").c_str());
-      HGDIOBJ oldFont = SelectObject(dc, font);
-      rc.top += 40;
-      const std::wstring text = ToWide("Zolmar网盘外链获取器\r\n\r\n界面尚未完成，请使用 getlink-cli。");
-      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rc, DT_CENTER | DT_WORDBREAK);
-      SelectObject(dc, oldFont);
-      DeleteObject(font);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcW(hwnd, msg, wParam, lParam);
-  }
+constexpr char kTitle[] = "Zolmar网盘外链获取器";
+constexpr char kNotice[] = "界面尚未完成，请使用 getlink-cli。";
+constexpr int kWidth = 450;
+constexpr int kHeight = 320;
+
+void PaintNotice(HWND, GpGraphics* graphics, int width, int height) {
+  TextFormat format;
+  format.SetAlign(Gdiplus::StringAlignmentCenter);
+  format.SetLineAlign(Gdiplus::StringAlignmentCenter);
+  DrawText(graphics, {0, 0, static_cast<float>(width), static_cast<float>(height)},
+           ConcatTexts(kTitle, "\r\n", kNotice), DefaultFont(), MakeColor(0x202020, 230), format.Handle(),
+           TextEffect::Glow);
 }
 
 }  // namespace
 
 int StartUp() {
-  WNDCLASSW wc = {};
-  wc.lpfnWndProc = PlaceholderProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  wc.lpszClassName = L"Zt_LayerUI";
-  RegisterClassW(&wc);
-  const std::wstring title = ToWide("Zolmar网盘外链获取器");
-  HWND hwnd = CreateWindowExW(0, wc.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 450, 320, nullptr, nullptr, wc.hInstance, nullptr);
-  ShowWindow(hwnd, SW_SHOWNORMAL);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  if (!FrameworkStartup()) return kFatalExitStatus;  // GDI+ did not start: nothing can be drawn
+  CreateWindowOptions create;
+  create.width = kWidth;
+  create.height = kHeight;
+  const HWND hwnd = CreateUiWindow(nullptr, kTitle, create);
+  if (hwnd == nullptr) return kFatalExitStatus;
+  UiWindow window;
+  AttachWindowOptions skin;
+  skin.skinImage = ReadFileBytes(RunDirectory() + "\\res\\ym.jpg");
+  skin.captionFlags = CaptionFlag::Close | CaptionFlag::Minimise;
+  skin.opacity = 220;
+  skin.imageMode = SkinImageMode::Stretched;
+  skin.blurBehind = true;
+  window.SetOnPaintBackground(PaintNotice);
+  window.Attach(hwnd, skin);
+  window.SetMessageHook([](HWND, UINT msg, WPARAM, LPARAM) {
+    if (msg == WM_DESTROY) PostQuitMessage(0);
+    return kNotHandled;
+  });
+  window.ShowAnimated(WindowEffect::Zoom);
+  window.SetCloseEffect(WindowEffect::Zoom);
+  RunMessageLoop();
   return 0;
 }
 

@@ -14,8 +14,9 @@ DWORD Milliseconds(std::chrono::steady_clock::duration duration) {
   return static_cast<DWORD>(std::clamp<long long>(ms, 1, MAXDWORD));
 }
 
-void SetTimeout(HINTERNET handle, DWORD option, DWORD ms) {
-  InternetSetOptionW(handle, option, &ms, sizeof ms);
+// False when the handle refused the limit: the request would then not be bounded.
+bool SetTimeout(HINTERNET handle, DWORD option, DWORD ms) {
+  return InternetSetOptionW(handle, option, &ms, sizeof ms) != FALSE;
 }
 
 struct UrlParts {
@@ -23,12 +24,16 @@ struct UrlParts {
   INTERNET_PORT port = 0;
   std::wstring target;  // path and query
   bool secure = false;
+  std::wstring user, password;  // from user:password@host, as written
 };
+
+const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
 std::optional<UrlParts> SplitWebUrl(const std::wstring& url) {
   URL_COMPONENTSW parts = {};
   parts.dwStructSize = sizeof parts;
   parts.dwHostNameLength = parts.dwUrlPathLength = parts.dwExtraInfoLength = 1;  // point into url
+  parts.dwUserNameLength = parts.dwPasswordLength = 1;
   if (!InternetCrackUrlW(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts) ||
       (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS) ||
       parts.dwHostNameLength == 0)
@@ -41,6 +46,8 @@ std::optional<UrlParts> SplitWebUrl(const std::wstring& url) {
   split.target = split.target.substr(0, split.target.find(L'#'));  // a fragment stays with the client
   if (split.target.empty() || split.target[0] != L'/') split.target.insert(0, L"/");
   split.secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
+  if (parts.lpszUserName != nullptr) split.user.assign(parts.lpszUserName, parts.dwUserNameLength);
+  if (parts.lpszPassword != nullptr) split.password.assign(parts.lpszPassword, parts.dwPasswordLength);
   return split;
 }
 
@@ -60,8 +67,8 @@ void HttpGet::Send(HINTERNET session, std::string_view url, const HttpGetOptions
   if (!parts) return Fail({FailureKind::NotWebLink});
   if (session == nullptr) return Fail({FailureKind::DownloadFailed});
   const DWORD timeout = Milliseconds(limits_.total);
-  connection_ = InternetHandle(InternetConnectW(session, parts->host.c_str(), parts->port, nullptr, nullptr,
-                                                INTERNET_SERVICE_HTTP, 0, 0));
+  connection_ = InternetHandle(InternetConnectW(session, parts->host.c_str(), parts->port, OrNull(parts->user),
+                                                OrNull(parts->password), INTERNET_SERVICE_HTTP, 0, 0));
   if (!connection_) return FailWithLastError();
   const wchar_t* acceptTypes[] = {L"*/*", nullptr};
   const DWORD flags = options.flags | (parts->secure ? INTERNET_FLAG_SECURE : 0);
@@ -69,7 +76,7 @@ void HttpGet::Send(HINTERNET session, std::string_view url, const HttpGetOptions
                                           nullptr, acceptTypes, flags, 0));
   if (!request) return FailWithLastError();
   for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
-    SetTimeout(request.Get(), option, timeout);
+    if (!SetTimeout(request.Get(), option, timeout)) return FailWithLastError();
   const DWORD headersLength = options.extraHeaders != nullptr ? static_cast<DWORD>(-1) : 0;
   if (!HttpSendRequestW(request.Get(), options.extraHeaders, headersLength, nullptr, 0)) return FailWithLastError();
   request_ = std::move(request);
@@ -124,7 +131,11 @@ std::size_t HttpGet::ReadChunk(char* chunk, std::size_t size) {
       done_ = true;
       break;
     }
-    SetTimeout(request_.Get(), INTERNET_OPTION_RECEIVE_TIMEOUT, Milliseconds(deadline_ - now));
+    if (!SetTimeout(request_.Get(), INTERNET_OPTION_RECEIVE_TIMEOUT, Milliseconds(deadline_ - now))) {
+      FailWithLastError();
+      done_ = true;
+      break;
+    }
     PumpMessages();
     DWORD available = 0;
     if (!InternetQueryDataAvailable(request_.Get(), &available, 0, 0)) {

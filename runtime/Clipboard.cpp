@@ -42,8 +42,8 @@ bool SetClipboardText(std::string_view text) {
     if (lock.data() == nullptr) return false;
     std::memcpy(lock.data(), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
   }
-  EmptyClipboard();
-  if (SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) return false;
+  // Without emptying it, another program's text would stay beside ours.
+  if (!EmptyClipboard() || SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) return false;
   memory.release();  // the clipboard owns the block now
   return true;
 }

@@ -1,5 +1,6 @@
 #include "runtime/FatalError.h"
 
+#include <atomic>
 #include <cstdio>
 
 #include "runtime/Codec.h"
@@ -11,6 +12,8 @@
 
 namespace getlink {
 namespace {
+
+std::atomic<FatalReportWriter> gReportWriter{nullptr};
 
 const char* const kMessages[] = {
     "数组成员引用下标超出定义范围",
@@ -37,7 +40,13 @@ Text FatalErrorText(int number) {
   return buffer;
 }
 
+void ReportFatalErrorsThrough(FatalReportWriter write) { gReportWriter = write; }
+
 void ShowErrorBox(std::string_view text, std::string_view title) {
+  if (const FatalReportWriter write = gReportWriter) {
+    write(ConcatTexts(title, ": ", text, "\r\n"));
+    return;
+  }
 #ifdef _WIN32
   MessageBoxW(nullptr, ToWide(text).c_str(), ToWide(title).c_str(), MB_OK | MB_ICONERROR);
 #else
@@ -47,12 +56,12 @@ void ShowErrorBox(std::string_view text, std::string_view title) {
 
 void FatalError(int number) {
   ShowErrorBox(FatalErrorText(number), "error");
-  ProgramExit(0);
+  ProgramExit(kFatalExitStatus);
 }
 
 void ReportOutOfMemory() {
   ShowErrorBox("内存不足", "error");
-  ProgramExit(0);
+  ProgramExit(kFatalExitStatus);
 }
 
 }  // namespace getlink

@@ -1,4 +1,4 @@
-// Owners of the kernel, memory and module handles the runtime and the framework use.
+// Owners of the kernel, memory, module and window handles the runtime and the framework use.
 // Each kind has exactly one owner type here (COM interfaces: runtime/ComPtr.h); no other
 // code releases these handles.
 #pragma once
@@ -30,6 +30,12 @@ struct ModuleFreer {
   void operator()(HMODULE module) const noexcept { FreeLibrary(module); }
 };
 using UniqueModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFreer>;
+
+// A window that its creator destroys (a helper window such as a tooltip).
+struct WindowDestroyer {
+  void operator()(HWND window) const noexcept { DestroyWindow(window); }
+};
+using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
 // GlobalLock for the lifetime of the scope. data() is null when the lock failed;
 // size() is the block's size, which may exceed what was asked for.

@@ -37,6 +37,11 @@ TEST_F(GetHttpFileTest, BodyLongerThanTheLargestReadIsReadWhole) {
     ASSERT_EQ(body[i], 'a' + static_cast<char>(i % (26 * 1024) % 26)) << "at " << i;
 }
 
+TEST_F(GetHttpFileTest, CredentialsInTheLinkReachTheServer) {
+  const ByteSet body = GetHttpFile("http://li:pa55@" + ServerUrl("/auth?user=li&password=pa55").substr(7), {});
+  EXPECT_EQ(Text(body.begin(), body.end()), "user li");
+}
+
 TEST_F(GetHttpFileTest, BytesAsSentWhateverTheStatus) {
   EXPECT_EQ(GetText("/nul"), Text(1500, 'A') + '\0' + Text(499, 'B') + Text(1000, 'C'));
   EXPECT_EQ(GetText("/status/404"), "<html><body>status 404</body></html>");

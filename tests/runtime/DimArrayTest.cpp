@@ -29,10 +29,10 @@ TEST(FatalErrorText, FormatsNumberAndMessage) {
 #ifndef _WIN32
 TEST(DimArrayDeathTest, BadIndexIsFatal) {
   DimArray<int> array(2);
-  EXPECT_EXIT(array[0] = 1, ::testing::ExitedWithCode(0), "program internal error number is 4\\.");
-  EXPECT_EXIT(array[3] = 1, ::testing::ExitedWithCode(0), "program internal error number is 1\\.");
+  EXPECT_EXIT(array[0] = 1, ::testing::ExitedWithCode(kFatalExitStatus), "program internal error number is 4\\.");
+  EXPECT_EXIT(array[3] = 1, ::testing::ExitedWithCode(kFatalExitStatus), "program internal error number is 1\\.");
   DimArray<int> none;
-  EXPECT_EXIT(none[1] = 1, ::testing::ExitedWithCode(0), "program internal error number is 1\\.");
+  EXPECT_EXIT(none[1] = 1, ::testing::ExitedWithCode(kFatalExitStatus), "program internal error number is 1\\.");
 }
 #endif
 

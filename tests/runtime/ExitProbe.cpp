@@ -1,6 +1,6 @@
 // A program that runs the runtime in a process of its own, for the runtime's Windows
 // tests: it ends through one of the exit paths (ProgramExitTest) or prints its run
-// directory (FilesTest). It prints "destroyer" when its destroyer runs; a watcher thread
+// directory (FilesTest). "fatal1-console" reports as a console program does. It prints "destroyer" when its destroyer runs; a watcher thread
 // waits for the message box titled "error", prints "box:" with its text (GBK bytes) and
 // presses OK on it.
 #include <fcntl.h>
@@ -19,6 +19,7 @@
 
 int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);  // the box text's line break reaches the test as it is
+  _setmode(_fileno(stderr), _O_BINARY);
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "run-directory") {
     std::printf("%s", getlink::RunDirectory().c_str());
@@ -33,6 +34,12 @@ int main(int argc, char** argv) {
 
   std::thread(getlink::testing::AnswerMessageBox, "error").detach();
   if (mode == "fatal1") getlink::FatalError(1);
+  if (mode == "fatal1-console") {
+    getlink::ReportFatalErrorsThrough([](std::string_view report) {
+      std::fwrite(report.data(), 1, report.size(), stderr);
+    });
+    getlink::FatalError(1);
+  }
   if (mode == "fatal-in-destroyer") {
     getlink::RegisterDestroyer([] {
       std::printf("destroyer\n");

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "runtime/FatalError.h"
 #include "tests/support/ProbeProcess.h"
 
 namespace {
@@ -33,9 +34,9 @@ TEST(ProgramExit, ProcessEntryExitsWithTheStartUpResult) {
   EXPECT_EQ(Count(run.output, "destroyer"), 1) << run.output;
 }
 
-TEST(FatalError, ShowsTheNumberedMessageThenExitsWithZero) {
+TEST(FatalError, ShowsTheNumberedMessageThenExitsWithTheFatalStatus) {
   const ProbeRun run = RunProbe("fatal1");
-  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_EQ(run.exitCode, static_cast<DWORD>(getlink::kFatalExitStatus));
   EXPECT_NE(run.output.find("box:program internal error number is 1. \r\n数组成员引用下标超出定义范围"),
             std::string::npos)
       << run.output;
@@ -44,16 +45,26 @@ TEST(FatalError, ShowsTheNumberedMessageThenExitsWithZero) {
   EXPECT_LT(run.output.find("box:"), run.output.find("destroyer"));  // box first, then cleanup
 }
 
+TEST(FatalError, AConsoleProgramGetsTheReportWithoutABox) {
+  const ProbeRun run = RunProbe("fatal1-console");
+  EXPECT_EQ(run.exitCode, static_cast<DWORD>(getlink::kFatalExitStatus));
+  EXPECT_NE(run.output.find("error: program internal error number is 1. \r\n数组成员引用下标超出定义范围\r\n"),
+            std::string::npos)
+      << run.output;
+  EXPECT_EQ(run.output.find("box:"), std::string::npos) << run.output;
+  EXPECT_EQ(Count(run.output, "destroyer"), 1) << run.output;
+}
+
 TEST(FatalError, InsideTheDestroyerDoesNotRunItAgain) {
   const ProbeRun run = RunProbe("fatal-in-destroyer");
-  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_EQ(run.exitCode, static_cast<DWORD>(getlink::kFatalExitStatus));
   EXPECT_EQ(Count(run.output, "destroyer"), 1) << run.output;
   EXPECT_NE(run.output.find("box:program internal error number is 4."), std::string::npos) << run.output;
 }
 
 TEST(OutOfMemory, ReportsAndExits) {
   const ProbeRun run = RunProbe("oom");
-  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_EQ(run.exitCode, static_cast<DWORD>(getlink::kFatalExitStatus));
   EXPECT_NE(run.output.find("box:内存不足"), std::string::npos) << run.output;
   EXPECT_EQ(Count(run.output, "destroyer"), 1) << run.output;
 }

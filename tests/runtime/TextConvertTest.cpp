@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "runtime/FatalError.h"
+
 namespace getlink {
 namespace {
 
@@ -78,11 +80,11 @@ TEST(ReadByteSetValue, TextRunsToTheZeroByte) {
 #ifndef _WIN32  // On Windows the fatal path shows a message box; the exit probe covers it.
 TEST(ReadByteSetValueDeathTest, WrongTypeAndUnknownTypeAreFatal) {
   const ByteSet bytes = Bytes({0x61});
-  EXPECT_EXIT(ReadByteSetValue(bytes, ValueType::Text).AsInt32(), ::testing::ExitedWithCode(0),
+  EXPECT_EXIT(ReadByteSetValue(bytes, ValueType::Text).AsInt32(), ::testing::ExitedWithCode(kFatalExitStatus),
               "program internal error number is 5\\.");
-  EXPECT_EXIT(ReadByteSetValue(bytes, static_cast<ValueType>(11)), ::testing::ExitedWithCode(0),
+  EXPECT_EXIT(ReadByteSetValue(bytes, static_cast<ValueType>(11)), ::testing::ExitedWithCode(kFatalExitStatus),
               "program internal error number is 100\\.");
-  EXPECT_EXIT(ReadByteSetValue(bytes, static_cast<ValueType>(0)), ::testing::ExitedWithCode(0),
+  EXPECT_EXIT(ReadByteSetValue(bytes, static_cast<ValueType>(0)), ::testing::ExitedWithCode(kFatalExitStatus),
               "program internal error number is 100\\.");
 }
 #endif

@@ -35,6 +35,8 @@ Routes (see ROUTES below; add a route with the @route decorator):
                                connection closes
     /proxy-auth?user=U&password=P   407 with a Basic proxy challenge until the request
                                carries Proxy-Authorization for U:P, then "proxy user U"
+    /auth?user=U&password=P    401 with a Basic challenge until the request carries
+                               Authorization for U:P, then "user U"
 The 360 Cloud Disk flow:
     /360/s/SURL[?location=SCHEME|none]   the short link (GET or POST): 302 to the long link
                                http://127.0.0.1:PORT/360/lk/SURL?src=short (its scheme
@@ -222,15 +224,27 @@ def unsized(exchange):
     exchange.write(b"u" * int(exchange.query.get("bytes", "100")))
 
 
-@route("/proxy-auth", methods=("GET", "POST"))
-def proxy_auth(exchange):
+def basic_auth(exchange, proxy):
+    """Challenges (as a proxy, or as the server) until the request carries Basic
+    credentials for the query's user and password, then answers with the user."""
     user = exchange.query.get("user", "")
     expected = "Basic " + base64.b64encode(f"{user}:{exchange.query.get('password', '')}".encode()).decode()
-    if exchange.handler.headers.get("Proxy-Authorization") == expected:
-        exchange.send(200, f"proxy user {user}".encode(), content_type="text/plain")
+    prefix = "proxy " if proxy else ""
+    if exchange.handler.headers.get("Proxy-Authorization" if proxy else "Authorization") == expected:
+        exchange.send(200, f"{prefix}user {user}".encode(), content_type="text/plain")
     else:
-        exchange.send(407, b"proxy credentials needed", content_type="text/plain",
-                      headers=[("Proxy-Authenticate", 'Basic realm="stand-in"')])
+        exchange.send(407 if proxy else 401, f"{prefix}credentials needed".encode(), content_type="text/plain",
+                      headers=[("Proxy-Authenticate" if proxy else "WWW-Authenticate", 'Basic realm="stand-in"')])
+
+
+@route("/proxy-auth", methods=("GET", "POST"))
+def proxy_auth(exchange):
+    basic_auth(exchange, proxy=True)
+
+
+@route("/auth")
+def server_auth(exchange):
+    basic_auth(exchange, proxy=False)
 
 
 # ---------------------------------------------------------------------------------------

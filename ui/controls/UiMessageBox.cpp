@@ -69,7 +69,7 @@ AttachWindowOptions LookFor(HWND owner, const MessageBoxOptions& options) {
     look.blurBehind = custom.blurBehind.value_or(OsMajorVersion() > 5);
     look.nineGrid = custom.nineGrid;
   } else if (const UiWindow* lender = UiWindow::FromHwnd(owner)) {
-    const AttachWindowOptions lent = lender->SkinOptions();
+    const AttachWindowOptions lent = lender->Skin().Settings();
     look.opacity = lent.opacity;
     look.imageMode = lent.imageMode;
     look.cornerRadius = lent.cornerRadius == kImageOnlySkin ? kLentCornerRadius : lent.cornerRadius;

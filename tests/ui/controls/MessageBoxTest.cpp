@@ -236,7 +236,7 @@ TEST_F(MessageBoxTest, InputToTheOwnerIsDroppedWhileTheBoxIsOpenAndTheBoxWearsTh
   options.beep = false;
   options.centreOnOwner = true;
   Show(hwnd(), "主窗口收不到输入", options, [&](HWND box) {
-    borrowed = UiWindow::FromHwnd(box)->SkinOptions().skinSource;
+    borrowed = UiWindow::FromHwnd(box)->Skin().Settings().skinSource;
     target.Clear();
     postClickAndKey();
     PostMessageW(box, WM_CLOSE, 0, 0);  // handled after the owner's input

@@ -24,7 +24,7 @@ std::vector<UniqueModule>& LoadedModules() {
 
 [[noreturn]] void ReportMissing(const Text& message) {
   ShowErrorBox(message, kDllErrorTitle);
-  ProgramExit(0);
+  ProgramExit(kFatalExitStatus);
 }
 
 }  // namespace

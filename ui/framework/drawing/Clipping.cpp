@@ -26,4 +26,10 @@ UniqueRegion RegionFromGdi(HRGN region) {
   return UniqueRegion(converted);
 }
 
+bool SetWindowShape(HWND window, GdiRegion region) {
+  if (region == nullptr || !SetWindowRgn(window, region.get(), TRUE)) return false;
+  region.release();  // the system's now
+  return true;
+}
+
 }  // namespace getlink

@@ -1,7 +1,9 @@
 #include "ui/framework/drawing/Fonts.h"
 
+#include <vector>
+
 #include "runtime/Codec.h"
-#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/GdiHandles.h"
 #include "ui/framework/drawing/SystemEntryPoints.h"
 
 namespace getlink {
@@ -47,21 +49,52 @@ Text MessageFontFace() {
   return FromWide(metrics.lfMessageFont.lfFaceName);
 }
 
+int CALLBACK CollectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM names) {
+  if (font->lfFaceName[0] != L'@')  // "@Name" is the same family set vertically
+    reinterpret_cast<std::vector<Text>*>(names)->push_back(FromWide(font->lfFaceName));
+  return 1;
+}
+
+// The families the system lists for the GB2312 character set: they can show Chinese.
+std::vector<Text> ChineseFamilies() {
+  std::vector<Text> names;
+  const WindowDc screen(nullptr);
+  LOGFONTW wanted = {};
+  wanted.lfCharSet = GB2312_CHARSET;
+  EnumFontFamiliesExW(screen.get(), &wanted, CollectFamily, reinterpret_cast<LPARAM>(&names), 0);
+  return names;
+}
+
+// The family for every name that cannot be created, so that text is always drawn and
+// Chinese does not turn into boxes: the first of "微软雅黑", "宋体", the families listed for
+// GB2312 and the system's message font that exists, by name; empty for GDI+'s generic
+// sans-serif. Looked for once (a look through the system's fonts) and kept.
+const Text& FallbackFamilyName() {
+  static const Text name = [] {
+    std::vector<Text> candidates = {"微软雅黑", "宋体"};
+    for (Text& family : ChineseFamilies()) candidates.push_back(std::move(family));
+    candidates.push_back(MessageFontFace());
+    for (const Text& candidate : candidates)
+      if (FamilyNamed(candidate) != nullptr) return candidate;
+    return Text();
+  }();
+  return name;
+}
+
+UniqueFontFamily FallbackFamily() {
+  UniqueFontFamily family = FamilyNamed(FallbackFamilyName());
+  return family != nullptr ? std::move(family) : GenericSansSerif();
+}
+
 }  // namespace
 
 UniqueFont MakeFont(std::string_view familyName, float size, FontStyle style) {
   UniqueFontFamily family = FamilyNamed(familyName);
-  if (family == nullptr) family = FamilyOf(DefaultFont());
-  if (family == nullptr) family = GenericSansSerif();
+  if (family == nullptr) family = FallbackFamily();
   return FontOf(family.get(), size, style);
 }
 
-UniqueFont MakeDefaultFont() {
-  UniqueFontFamily family = FamilyNamed("宋体");
-  if (family == nullptr) family = FamilyNamed(MessageFontFace());
-  if (family == nullptr) family = GenericSansSerif();
-  return FontOf(family.get(), kDefaultFontSize, FontStyle::Regular);
-}
+UniqueFont MakeDefaultFont() { return MakeFont("宋体", kDefaultFontSize, FontStyle::Regular); }
 
 Text FontFamilyName(GpFont* font) {
   const UniqueFontFamily family = FamilyOf(font);

@@ -15,12 +15,14 @@ constexpr FontStyle operator|(FontStyle a, FontStyle b) {
   return static_cast<FontStyle>(static_cast<int>(a) | static_cast<int>(b));
 }
 
-// A font of the family `familyName` (GBK) at `size` pixels. A family the system does not
-// have gives the default font's family at the same size and style.
+// A font of the family `familyName` (GBK) at `size` pixels. A family that cannot be
+// created gives, at the same size and style, the first that can of "微软雅黑", "宋体", the
+// first family the system lists for the GB2312 character set, the face of the system's
+// message font, and GDI+'s generic sans-serif: so text is always drawn, and Chinese text
+// in a family that can show it. That fallback is chosen once and kept.
 UniqueFont MakeFont(std::string_view familyName, float size, FontStyle style = FontStyle::Regular);
 
-// The framework's default font, 12 pixels, regular: "宋体", else the face of the
-// system's message font, else GDI+'s generic sans-serif family.
+// The framework's default font, 12 pixels, regular: "宋体", else the fallback above.
 UniqueFont MakeDefaultFont();
 
 // The font's family name as GBK; empty for no font.

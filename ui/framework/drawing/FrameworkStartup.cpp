@@ -37,18 +37,19 @@ int ReadOsMajorVersion() {
 
 }  // namespace
 
-void FrameworkStartup(const std::function<void()>& buildEditMenu) {
+bool FrameworkStartup(const std::function<void()>& buildEditMenu) {
   FrameworkState& state = State();
-  if (state.started) return;
-  state.started = true;
+  if (state.started) return true;
   Gdiplus::GdiplusStartupInput input;
-  Gdiplus::GdiplusStartup(&state.gdiplusToken, &input, nullptr);
+  if (Gdiplus::GdiplusStartup(&state.gdiplusToken, &input, nullptr) != Gdiplus::Ok) return false;
+  state.started = true;
   state.osMajorVersion = ReadOsMajorVersion();
   state.defaultFont = MakeDefaultFont();
   state.defaultCursor = LoadCursorW(nullptr, IDC_ARROW);
   state.captionButtons = LoadEmbeddedImage(EmbeddedImage::CaptionButtons);
   RegisterUiClass();
   if (buildEditMenu) buildEditMenu();
+  return true;
 }
 
 GpFont* DefaultFont() { return State().defaultFont.get(); }

@@ -19,8 +19,9 @@ inline constexpr char kUiClassName[] = "Zt_LayerUI";
 // system's major version, the default font, the default cursor, the caption-button
 // sprite, the window class (RegisterUiClass), and last `buildEditMenu`, which fills
 // the edit boxes' shared context menu from kEditMenuEntries. GDI+ is never shut down.
-// Calling it again does nothing.
-void FrameworkStartup(const std::function<void()>& buildEditMenu = {});
+// False, and nothing started, when GDI+ cannot start (then nothing can be drawn; a later
+// call tries again). Calling it again after it succeeded does nothing.
+bool FrameworkStartup(const std::function<void()>& buildEditMenu = {});
 
 // What FrameworkStartup made; null or 0 before it has run.
 GpFont* DefaultFont();

@@ -178,8 +178,9 @@ void InputRouter::OnMouse(UINT msg, WPARAM wparam, LPARAM lparam) {
   if (window_.Frozen() || BorderHitTest(msg, lparam)) return;
 
   if (pressed_ != nullptr) {
-    // Like a capture: every mouse message goes to the pressed control.
-    Dispatch(pressed_, static_cast<EventCode>(msg), wparam, lparam);
+    // Like a capture: every mouse message goes to the pressed control, which finds its
+    // own handle in wparam.
+    Dispatch(pressed_, static_cast<EventCode>(msg), static_cast<WPARAM>(pressed_->Handle()), lparam);
     if (msg == WM_LBUTTONUP) EndPress(wparam, lparam);
     return;
   }
@@ -201,14 +202,12 @@ void InputRouter::OnMouse(UINT msg, WPARAM wparam, LPARAM lparam) {
       } else if (control != nullptr && doubleClick && control == window_.TitleControl() &&
                  window_.HasCaptionFlag(CaptionFlag::Title) && window_.HasCaptionFlag(CaptionFlag::Maximise)) {
         ToggleMaximise();
-        return;
       } else if (control == nullptr && doubleClick) {
         if (y < kCaptionHeight && window_.HasCaptionFlag(CaptionFlag::Maximise)) ToggleMaximise();
-        return;
       } else if (window_.DragMove()) {
         StartWindowDrag();
-        return;  // the button is up again: nothing more to deliver
       }
+      // Either way the press itself still reaches the control under the mouse (below).
       break;
     }
     case WM_RBUTTONDOWN:

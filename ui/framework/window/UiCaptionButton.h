@@ -13,6 +13,8 @@ class UiCaptionButton : public UiControl {
  public:
   enum class State : int { Normal = 0, Hot = 1, Pressed = 2 };
 
+  ~UiCaptionButton() override { Destroy(); }
+
   bool Create(HWND host, const Rect& rect, CaptionButtonKind kind, bool visible = true);
   CaptionButtonKind Kind() const { return kind_; }
   State PaintedState() const { return paintedState_; }

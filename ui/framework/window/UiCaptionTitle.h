@@ -1,5 +1,5 @@
-// The window's title in its caption row: the window text in white with a soft dark glow,
-// vertically centred. It takes no input.
+// The window's title in its caption row: the window text in white (alpha 250), vertically
+// centred. It takes no input.
 #pragma once
 
 #include "ui/framework/window/UiControl.h"
@@ -8,6 +8,8 @@ namespace getlink {
 
 class UiCaptionTitle : public UiControl {
  public:
+  ~UiCaptionTitle() override { Destroy(); }
+
   bool Create(HWND host, const Rect& rect, Text text);
   const Text& GetText() const { return text_; }
   void SetText(Text text);

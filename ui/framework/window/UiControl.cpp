@@ -6,7 +6,7 @@
 #include <atomic>
 #include <cmath>
 
-#include "ui/framework/window/ControlEventBlock.h"
+#include "ui/framework/window/EventMailbox.h"
 #include "ui/framework/window/UiWindow.h"
 
 namespace getlink {
@@ -70,12 +70,13 @@ bool UiControl::Attach(HWND host, UiWindow* window, UiControl* parent, const Rec
 }
 
 void UiControl::Destroy() {
-  if (handle_ == 0 || window_ == nullptr) return;
+  if (handle_ == 0 || window_ == nullptr || destroying_) return;
+  destroying_ = true;  // a destroy handler calling Destroy again does nothing
   visible_ = false;
   Invalidate();  // the area is composed again without the control
   const std::vector<UiControl*> children = children_;
   for (UiControl* child : children) child->Destroy();
-  OnEvent({EventCode::Destroy});
+  DispatchEvent({EventCode::Destroy});
   KillOwnTimer();
   window_->input_.Forget(*this);
   Unlink();
@@ -99,6 +100,7 @@ void UiControl::Destroy() {
   frameInterval_ = 0;
   fadeImage_.reset();
   surface_ = Surface();
+  destroying_ = false;
 }
 
 std::vector<UiControl*>& UiControl::SiblingList() {
@@ -204,13 +206,7 @@ bool UiControl::IsFocused() {
 void UiControl::PaintNow() { SendEvent(EventCode::Paint); }
 
 void UiControl::Invalidate() {
-  if (hostWnd_ == nullptr) return;
-  // The rectangle travels as a copy, so that a Move before the message is handled
-  // cannot change what gets recomposed.
-  auto* rect = new Rect(rect_);
-  if (!PostMessageW(hostWnd_, ToMessage(FrameworkMessage::WmInvalidate), static_cast<WPARAM>(RedrawMode::Immediate),
-                    reinterpret_cast<LPARAM>(rect)))
-    delete rect;
+  if (window_ != nullptr) window_->QueueInvalidation(rect_);
 }
 
 void UiControl::SetTipText(Text text, bool apply) {
@@ -257,21 +253,14 @@ void UiControl::KillOwnTimer() {
   if (hostWnd_ != nullptr) KillTimer(hostWnd_, handle_);
 }
 
+ControlAddress UiControl::Address() const { return {hostWnd_, handle_, serial_}; }
+
 int UiControl::SendEvent(EventCode code, WPARAM wparam, LPARAM lparam) {
-  if (handle_ == 0) return kNotHandled;
-  // SendMessage waits for the window's thread, so the block can live here.
-  ControlEventBlock block{this, serial_, {code, wparam, lparam}, false};
-  if (!IsWindow(hostWnd_)) return kNotHandled;
-  return static_cast<int>(SendMessageW(hostWnd_, ToMessage(FrameworkMessage::WmControlEvent),
-                                       static_cast<WPARAM>(handle_), reinterpret_cast<LPARAM>(&block)));
+  return handle_ != 0 ? SendControlEvent(Address(), code, wparam, lparam) : kNotHandled;
 }
 
 void UiControl::PostEvent(EventCode code, WPARAM wparam, LPARAM lparam) {
-  if (handle_ == 0) return;
-  auto* block = new ControlEventBlock{this, serial_, {code, wparam, lparam}, true};
-  if (!PostMessageW(hostWnd_, ToMessage(FrameworkMessage::WmControlEvent), static_cast<WPARAM>(handle_),
-                    reinterpret_cast<LPARAM>(block)))
-    delete block;
+  if (handle_ != 0) PostControlEvent(Address(), code, wparam, lparam);
 }
 
 bool UiControl::BeginControlPaint(bool clear) {

@@ -3,6 +3,11 @@
 // reaches it as events that the window dispatches: first to the control's OnEvent, which
 // decodes the event once and calls the typed handlers below, then to the application's
 // handler bound to that event code.
+//
+// Threads: every member function runs on the thread of the control's window and nowhere
+// else. Another thread (a fetch worker) holds the control's Address() instead, taken on the
+// window's thread, and reaches the control only through SendControlEvent and
+// PostControlEvent (ControlAddress.h).
 #pragma once
 
 #include <windows.h>
@@ -13,6 +18,7 @@
 #include <vector>
 
 #include "runtime/Text.h"
+#include "ui/framework/window/ControlAddress.h"
 #include "ui/framework/window/ControlEvent.h"
 #include "ui/framework/drawing/Geometry.h"
 #include "ui/framework/drawing/GdiplusHandles.h"
@@ -69,7 +75,15 @@ class UiControl {
   bool Create(UiControl& parent, const Rect& rect, ControlType type, const CreateOptions& options = {});
 
   // Back to the state before Create: children destroyed, events unbound, window links
-  // cleared. The control may be created again.
+  // cleared. The control may be created again. The destroy event goes through the normal
+  // dispatch (OnEvent, then the handler bound to EventCode::Destroy) exactly once;
+  // destroying a destroyed or never-created control does nothing.
+  //
+  // The rule for control classes: a base destructor cannot reach a derived class's
+  // handlers, so every class whose destroy handling releases something declares
+  //   ~UiX() override { Destroy(); }
+  // which runs it while the whole object is still alive. ~UiControl calls Destroy() too,
+  // as the last resort for classes that need nothing of their own.
   void Destroy();
 
   // The control's identity: non-zero while created; also the id of its window timer.
@@ -117,7 +131,8 @@ class UiControl {
 
   // Sends a paint event now.
   void PaintNow();
-  // Queues the control's rectangle for composition (from any thread).
+  // Queues the control's rectangle for composition; rectangles queued together are
+  // composed together and presented once, when the window's thread gets to them.
   void Invalidate();
 
   Text TipText() const { return tipText_; }
@@ -142,11 +157,14 @@ class UiControl {
   void StopAnimation();
   void StartAnimation() { animating_ = true; }
 
-  // Events through the window's message queue, so both work from any thread. SendEvent
-  // waits and returns what the control's OnEvent answered (kNotHandled when the window
-  // is gone); PostEvent delivers later.
+  // Events through the window's messages (its message hook sees them). SendEvent returns
+  // what the control's OnEvent answered (kNotHandled when the window is gone); PostEvent
+  // delivers after the current message. Window thread only, like everything here; from
+  // another thread use the free functions of ControlAddress.h with Address().
   int SendEvent(EventCode code, WPARAM wparam = 0, LPARAM lparam = 0);
   void PostEvent(EventCode code, WPARAM wparam = 0, LPARAM lparam = 0);
+  // This life of the control as a value another thread may hold.
+  ControlAddress Address() const;
 
   HCURSOR Cursor() const { return cursor_; }
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
@@ -234,6 +252,7 @@ class UiControl {
   bool disabled_ = false;
   bool focusable_ = true;
   bool animating_ = false;
+  bool destroying_ = false;
   HCURSOR cursor_ = nullptr;
   struct Binding {
     EventCode code;

@@ -33,6 +33,8 @@ class UiPicture : public UiControl {
     bool focusable = true;
   };
 
+  ~UiPicture() override { Destroy(); }
+
   bool Create(HWND host, const Rect& rect, const ByteSet& image, const Options& options);
   bool Create(UiControl& parent, const Rect& rect, const ByteSet& image, const Options& options);
   // The icon becomes a 32-bit bitmap that keeps the icon's own transparency.

@@ -1,97 +1,43 @@
 // A borderless Win32 window that hosts drawn controls.
 //
-// The window keeps two window-size surfaces: the background (the painted skin without
-// controls) and the canvas (the background with every visible control composed on it).
-// A control that changes its look queues its rectangle; the redraw queue restores that
-// rectangle from the background, draws the intersecting controls on it, and presents the
-// canvas with one UpdateLayeredWindow (per-pixel alpha) per batch, or through WM_PAINT
-// for a window that is not layered.
-//
-// Every message of the window reaches WindowProc first. Input is turned into control
-// events by the window's InputRouter; show, close and skin-change animations are played
-// by the window itself.
-//
-// Index of UiWindow.cpp: attaching; skin; composition and presentation; framework
-// messages and the window procedure; size, timers and destruction; animations.
+// Every message of the window reaches WindowProc first. The window itself attaches to the
+// HWND, keeps the list of its controls and answers the framework's messages; the rest is
+// done by its parts, one job each:
+//   WindowSkin        the skin: picture, colour, shape, border, shadow, blur
+//   CaptionBar        the icon, title and caption buttons and where they go
+//   WindowComposer    the canvas, the redraw queue, composition and presentation
+//   InputRouter       mouse and keyboard input turned into control events
+//   WindowAnimations  opening and closing effects, the skin cross-fade
+//   WindowTooltip     the tooltip of the control under the mouse
+// All of it runs on the window's thread; other threads use ControlAddress.h.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <unordered_set>
 #include <vector>
 
 #include "runtime/Text.h"
 #include "ui/framework/drawing/Colour.h"
-#include "ui/framework/window/ControlEvent.h"
-#include "ui/framework/drawing/GdiHandles.h"
 #include "ui/framework/drawing/Geometry.h"
-#include "ui/framework/drawing/Image.h"
+#include "ui/framework/window/AttachWindowOptions.h"
+#include "ui/framework/window/CaptionBar.h"
+#include "ui/framework/window/ControlEvent.h"
 #include "ui/framework/window/InputRouter.h"
-#include "ui/framework/window/RedrawQueue.h"
-#include "ui/framework/window/SkinPainter.h"
-#include "ui/framework/drawing/Surface.h"
+#include "ui/framework/window/WindowAnimations.h"
+#include "ui/framework/window/WindowComposer.h"
+#include "ui/framework/window/WindowSkin.h"
+#include "ui/framework/window/WindowTooltip.h"
 
 namespace getlink {
 
-class UiCaptionButton;
-class UiCaptionTitle;
 class UiControl;
-class UiPicture;
-
-// Bits of a window's caption flags: which caption controls Attach builds.
-enum class CaptionFlag : int {
-  Icon = 1,
-  Title = 2,
-  Close = 4,
-  Maximise = 8,
-  Minimise = 16,
-  Extra1 = 32,
-  Extra2 = 64,
-  Extra3 = 128,
-  Extra4 = 256,
-  EdgeShadow = 512,  // always set by Attach
-  FromStyle = 1024,  // derive the buttons from the window style
-};
-constexpr int operator|(CaptionFlag a, CaptionFlag b) { return static_cast<int>(a) | static_cast<int>(b); }
-constexpr int operator|(int a, CaptionFlag b) { return a | static_cast<int>(b); }
 
 // When SetSkin puts the new look on the screen.
 enum class SkinRepaint : int { Quiet = -1, Present = 0, CrossFade = 1 };
-
-// Opening and closing animations.
-enum class WindowEffect : int {
-  None = 0,
-  Fade = 1,
-  SlideDown = 3,   // from above
-  SlideUp = 4,     // from below
-  SlideRight = 5,  // from the left
-  SlideLeft = 6,   // from the right
-  Zoom = 7,        // grows from the centre
-};
-
-// How a rectangle is queued for composition.
-enum class RedrawMode : int { Append = 0, Immediate = 1, Front = 2 };
-
-// How UiWindow::Attach makes a window a framework window.
-struct AttachWindowOptions {
-  ByteSet skinImage;  // empty: no picture
-  std::optional<ColorRef> skinColour;
-  std::optional<int> captionFlags;
-  std::optional<int> opacity;  // 0..255 for a layered window; absent: not layered
-  SkinImageMode imageMode = SkinImageMode::Natural;
-  int cornerRadius = kRoundCorners;
-  bool animationsOn = true;
-  std::optional<bool> resizable;  // absent: as the style's WS_THICKFRAME says
-  bool dragMove = true;
-  bool blendImageEdges = true;
-  std::optional<bool> blurBehind;
-  Margins nineGrid;
-  std::optional<HWND> skinSource;  // borrow the skin of another framework window
-};
 
 class UiWindow {
  public:
@@ -116,10 +62,11 @@ class UiWindow {
 
   HWND Hwnd() const { return hwnd_; }
   std::uintptr_t Handle() const { return reinterpret_cast<std::uintptr_t>(this); }
+  SIZE Size() const { return size_; }
   int Width() const { return size_.cx; }
   int Height() const { return size_.cy; }
   bool Frozen() const { return frozen_; }
-  bool IsLayered() const { return opacity_ != -1; }
+  bool IsLayered() const { return skin_.IsLayered(); }
   int CaptionFlags() const { return captionFlags_; }
   bool HasCaptionFlag(CaptionFlag flag) const { return (captionFlags_ & static_cast<int>(flag)) != 0; }
 
@@ -127,27 +74,29 @@ class UiWindow {
   // Paints the skin: a new image and/or colour (absent: keep), then repaints the whole
   // window as `repaint` says.
   void SetSkin(std::optional<ByteSet> image, std::optional<ColorRef> colour, SkinRepaint repaint);
-  void LayoutCaptionButtons();
-  ColorRef SkinColour() const { return skinColour_; }
-  GpImage* SkinImage() const;
+  void LayoutCaptionButtons() { caption_.Layout(size_.cx); }
+  const WindowSkin& Skin() const { return skin_; }
+  ColorRef SkinColour() const { return skin_.Colour(); }
+  GpImage* SkinImage() const { return skin_.Image(); }
   bool DragMove() const { return dragMove_; }
   void SetDragMove(bool on) { dragMove_ = on; }
-  int CornerRadius() const { return cornerRadius_; }
-  void SetCornerRadius(int radius) { cornerRadius_ = radius; }
-  void SetShadowColour(std::optional<ColorRef> colour) { shadowColour_ = colour; }
+  int CornerRadius() const { return skin_.CornerRadius(); }
+  void SetCornerRadius(int radius) { skin_.SetCornerRadius(radius); }
+  void SetShadowColour(std::optional<ColorRef> colour) { skin_.SetShadowColour(colour); }
   bool AnimationsOn() const { return animationsOn_; }
   void SetAnimationsOn(bool on) { animationsOn_ = on; }
-  // The skin settings in use, as Attach takes them (no picture bytes), for a window that
-  // takes its look from this one.
-  AttachWindowOptions SkinOptions() const;
 
   // --- composition ---
   // Queues a rectangle for composition (see RedrawMode).
-  void InvalidateRect(const Rect& rect, RedrawMode mode = RedrawMode::Append);
+  void InvalidateRect(const Rect& rect, RedrawMode mode = RedrawMode::Append) { composer_.Add(rect, mode); }
+  // Queues a rectangle for the next WmInvalidate, which composes everything queued by
+  // then and presents it once.
+  void QueueInvalidation(const Rect& rect) { composer_.Queue(rect); }
   // Puts the canvas on the screen without composing anything.
   void Present(std::optional<Rect> rect = std::nullopt);
-  const Surface& Canvas() const { return canvas_; }
-  const Surface& Background() const { return background_; }
+  WindowComposer& Composer() { return composer_; }
+  const Surface& Canvas() const { return composer_.Canvas(); }
+  const Surface& Background() const { return composer_.Background(); }
 
   // --- controls ---
   const std::vector<UiControl*>& Controls() const { return controls_; }
@@ -159,15 +108,17 @@ class UiWindow {
   bool AddMnemonic(UiControl& control, int character) { return input_.AddMnemonic(control, character); }
   // The live control with this handle, or null (a posted event or timer may outlive it).
   UiControl* ControlFromHandle(std::uintptr_t handle) const;
-  std::vector<UiCaptionButton*> CaptionButtons() const;
-  UiPicture* IconPicture() const { return iconPicture_.get(); }
-  UiCaptionTitle* TitleLabel() const { return titleLabel_.get(); }
+  std::vector<UiCaptionButton*> CaptionButtons() const { return caption_.Buttons(); }
+  UiPicture* IconPicture() const { return caption_.Icon(); }
+  UiCaptionTitle* TitleLabel() const { return caption_.Title(); }
   UiControl* TitleControl() const;
   bool Resizable() const { return resizable_; }
-  void UpdateTooltip(UiControl* control, std::optional<std::string_view> text = std::nullopt);
+  void UpdateTooltip(UiControl* control, std::optional<std::string_view> text = std::nullopt) {
+    tooltip_.Update(control, text);
+  }
 
   // --- animations ---
-  void ShowAnimated(WindowEffect effect, int durationMs = 200);
+  void ShowAnimated(WindowEffect effect, int durationMs = 200) { animations_.Show(effect, durationMs); }
   void SetCloseEffect(WindowEffect effect) { closeEffect_ = effect; }
   WindowEffect CloseEffect() const { return closeEffect_; }
   void SetDefaultCursor(HCURSOR cursor) { defaultCursor_ = cursor; }
@@ -195,7 +146,8 @@ class UiWindow {
  private:
   friend class UiControl;
   friend class InputRouter;
-  friend class RedrawQueue;
+  friend class WindowAnimations;
+  friend class WindowComposer;
 
   // Control registry, called by UiControl.
   void AddTopLevel(UiControl& control);
@@ -205,27 +157,14 @@ class UiWindow {
   std::vector<UiControl*>& TopLevelList() { return controls_; }
   const InputRouter::Callbacks& Callbacks() const { return callbacks_; }
   int Dispatch(UiControl& control, const ControlEvent& event);
+  void SetFrozen(bool frozen) { frozen_ = frozen; }
 
-  void CreateSurfaces();
-  void BuildCaptionControls();
-  void CreateTooltip();
-  void PaintSkin();
-  void ApplyBlurBehind(bool on);
-  void ComposeRect(const Rect& rect);
-  void ComposeEverything(bool refresh);
-  void ComposeControls(const std::vector<UiControl*>& controls, const Rect& dirty);
-  void ComposeControl(UiControl& control);
-  void PresentCanvas(const RECT* dirty);
-  void PresentSurface(const Surface& surface, const RECT* dirty);
-  void OnSize(UINT type);
-  void OnTimer(UINT_PTR id);
-  void StepSkinFade();
-  void OnDestroy();
-  void OnClose();
+  int CaptionFlagsFor(const AttachOptions& options, LONG_PTR style) const;
   LRESULT OnFrameworkMessage(FrameworkMessage message, WPARAM wparam, LPARAM lparam);
-  void OnGetMinMaxInfo(MINMAXINFO* info);
-  void PlayEffect(WindowEffect effect, int durationMs, bool opening);
-  void DropQueuedMessages();
+  void OnSize(UINT type);
+  void OnClose();
+  void OnDestroy();
+  void OnGetMinMaxInfo(MINMAXINFO* info) const;
   LRESULT DefaultProc(UINT msg, WPARAM wparam, LPARAM lparam);
 
   HWND hwnd_ = nullptr;
@@ -233,37 +172,20 @@ class UiWindow {
   bool frozen_ = false;
   bool zoomed_ = false;
   SIZE size_ = {0, 0};
-  std::optional<WindowDc> screenDc_;
-  Surface canvas_;
-  Surface background_;
-  Surface snapshot_;  // the old look during a skin cross-fade
-  HWND skinSource_ = nullptr;
-  Image skinImage_;
-  ColorRef skinColour_ = 0;
-  std::vector<UiControl*> controls_;
-  std::unordered_set<const UiControl*> live_;
   int captionFlags_ = 0;
-  HWND tooltipWnd_ = nullptr;
-  int cornerRadius_ = kRoundCorners;
-  int opacity_ = -1;
-  SkinImageMode imageMode_ = SkinImageMode::Natural;
-  std::optional<ColorRef> shadowColour_;
   bool resizable_ = false;
   bool dragMove_ = true;
-  bool blendImageEdges_ = true;
-  WindowEffect closeEffect_ = WindowEffect::None;
-  GdiRegion clipRegionGdi_;
-  UniqueRegion clipRegion_;
-  bool blurBehind_ = false;
   bool animationsOn_ = true;
+  WindowEffect closeEffect_ = WindowEffect::None;
   HCURSOR defaultCursor_ = nullptr;
-  Margins nineGrid_;
-  int skinFadeLevel_ = 255;
-  std::vector<std::unique_ptr<UiCaptionButton>> captionButtons_;
-  std::unique_ptr<UiPicture> iconPicture_;
-  std::unique_ptr<UiCaptionTitle> titleLabel_;
-  RedrawQueue redrawQueue_;
+  std::vector<UiControl*> controls_;
+  std::unordered_set<const UiControl*> live_;
+  WindowSkin skin_;
+  CaptionBar caption_;
+  WindowComposer composer_;
   InputRouter input_;
+  WindowAnimations animations_;
+  WindowTooltip tooltip_;
   InputRouter::Callbacks callbacks_;
   PaintBackgroundHandler onPaintBackground_;
   MessageHook messageHook_;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "runtime/FatalError.h"
 #include "tests/support/ProbeProcess.h"
 #include "ui/framework/drawing/SystemEntryPoints.h"
 
@@ -63,11 +64,11 @@ TEST(BoundEntryPoint, LoadsAModuleTheProgramHasNotLoaded) {
 }
 
 // Runs the probe in `mode` and checks that it showed `text` in an error box titled
-// "DLL ERROR" and ended at once, with code 0.
+// "DLL ERROR" and ended at once, with the fatal exit status.
 void ExpectDllError(const std::string& mode, const std::string& text) {
   const testing::ProbeRun run = testing::RunProbe(testing::BesideTestExecutable("bound_entry_probe.exe"), mode);
   ASSERT_TRUE(run.started);
-  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_EQ(run.exitCode, static_cast<DWORD>(kFatalExitStatus));
   EXPECT_NE(run.output.find("box:" + text + "\n"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("icon:error"), std::string::npos) << run.output;
   EXPECT_EQ(run.output.find("returned"), std::string::npos) << run.output;

@@ -4,6 +4,7 @@
 
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/framework/window/UiCaptionButton.h"
+#include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink::testing {
 namespace {
@@ -124,17 +125,54 @@ TEST_F(CompositionTest, AWindowThatIsNotLayeredGetsARoundedRegion) {
   EXPECT_EQ(CanvasPixel(120, 110), kRed);
 }
 
-TEST_F(CompositionTest, ASkinCrossFadeFreezesTheWindowForFiveTicks) {
+TEST_F(CompositionTest, ASkinCrossFadeFreezesTheWindowUntilItEnds) {
   window().SetAnimationsOn(true);
   const Argb before = CanvasPixel(200, 200);
   window().SetSkin(std::nullopt, MakeColorRef(20, 40, 60), SkinRepaint::CrossFade);
   EXPECT_TRUE(window().Frozen());
-  Pump(400);
-  EXPECT_FALSE(window().Frozen());
+  EXPECT_TRUE(PumpUntil([&] { return !window().Frozen(); }));  // five ticks of 50 ms
   const Argb after = CanvasPixel(200, 200);
   EXPECT_NE(after, before);
   EXPECT_NEAR(RedOf(after), 20, 1);
   EXPECT_EQ(window().SkinColour(), MakeColorRef(20, 40, 60));
+}
+
+TEST_F(CompositionTest, AWindowThatIsNotLayeredShowsANewSkinAtOnceInsteadOfFading) {
+  AttachWindowOptions options = DefaultOptions();
+  options.opacity.reset();
+  options.animationsOn = true;
+  Reopen(options);
+  window().SetSkin(std::nullopt, MakeColorRef(20, 40, 60), SkinRepaint::CrossFade);
+  EXPECT_FALSE(window().Frozen());
+  const WindowDc screen(hwnd());
+  EXPECT_EQ(GetPixel(screen.get(), 200, 200), MakeColorRef(20, 40, 60));
+}
+
+TEST_F(CompositionTest, ASkinRepaintAsksEveryVisibleControlToRepaintFirst) {
+  RecordingControl parent, child, hidden;
+  ASSERT_TRUE(parent.Create(hwnd(), {100, 100, 100, 50}));
+  ASSERT_TRUE(child.Create(parent, {110, 110, 20, 20}));
+  ASSERT_TRUE(hidden.Create(hwnd(), {250, 100, 20, 20}));
+  hidden.SetVisible(false);
+  window().SetSkin(std::nullopt, MakeColorRef(20, 40, 60), SkinRepaint::Present);
+  EXPECT_EQ(parent.Count(EventCode::EvRefresh), 1);
+  EXPECT_EQ(child.Count(EventCode::EvRefresh), 1);
+  EXPECT_EQ(hidden.Count(EventCode::EvRefresh), 0);
+}
+
+TEST_F(CompositionTest, ABorrowedSkinKeepsItsSourcesColour) {
+  CreateWindowOptions create;
+  create.width = 200;
+  create.height = 150;
+  const HWND popup = CreateUiWindow(nullptr, "", create);
+  UiWindow borrower;
+  AttachWindowOptions options = DefaultOptions();
+  options.skinSource = hwnd();
+  options.skinColour = MakeColorRef(1, 2, 3);
+  ASSERT_TRUE(borrower.Attach(popup, options));
+  EXPECT_EQ(borrower.SkinColour(), window().SkinColour());
+  borrower.SetSkin(std::nullopt, MakeColorRef(4, 5, 6), SkinRepaint::Quiet);
+  EXPECT_EQ(borrower.SkinColour(), window().SkinColour());
 }
 
 TEST_F(CompositionTest, AnIdleWindowGetsNoTimerMessages) {
@@ -142,11 +180,12 @@ TEST_F(CompositionTest, AnIdleWindowGetsNoTimerMessages) {
   CreateControlOptions options;
   options.frameInterval = 60;
   ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}, options));
+  MouseMove(110, 110);
   MouseMove(300, 250);
-  Pump(100);
-  hooked.clear();
-  Pump(300);
-  EXPECT_EQ(HookedCount(WM_TIMER), 0);
+  // No timer of the window or of any control is armed.
+  std::vector<UINT_PTR> timers = {window().Handle()};
+  for (UiControl* c : window().Controls()) timers.push_back(c->Handle());
+  for (const UINT_PTR id : timers) EXPECT_FALSE(KillTimer(hwnd(), id)) << id;
 }
 
 }  // namespace

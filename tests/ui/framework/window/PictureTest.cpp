@@ -27,17 +27,19 @@ ByteSet StillPng() {
 
 class PictureTest : public WindowTest {
  protected:
-  // Counts the picture's paints through its surface: each paint shows a frame.
-  int Timers(UiPicture& picture, int ms) {
+  // Waits for the picture's next timer tick (true) or gives up after a generous while.
+  bool WaitForTick(UiPicture& picture) {
     int ticks = 0;
     window().SetMessageHook([&](HWND, UINT msg, WPARAM wparam, LPARAM) {
       if (msg == WM_TIMER && wparam == picture.Handle()) ++ticks;
       return kNotHandled;
     });
-    Pump(ms);
+    const bool ticked = PumpUntil([&] { return ticks > 0; });
     window().SetMessageHook(nullptr);
-    return ticks;
+    return ticked;
   }
+  // Whether the picture's timer is armed; asking stops it.
+  bool TimerArmed(UiPicture& picture) { return KillTimer(hwnd(), picture.Handle()) != FALSE; }
 };
 
 TEST_F(PictureTest, ZeroDelaysBecomeTenWhenAskedAndFramesPlay) {
@@ -49,8 +51,7 @@ TEST_F(PictureTest, ZeroDelaysBecomeTenWhenAskedAndFramesPlay) {
   EXPECT_EQ(picture.FrameDelays(), (std::vector<int>{10, 10}));
   const Argb first = picture.GetSurface().PixelAt(10, 10);
   EXPECT_EQ(first, MakeArgb(255, 255, 0, 0));
-  Pump(150);  // one delay of 100 ms
-  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 0, 0, 255));
+  EXPECT_TRUE(PumpUntil([&] { return picture.GetSurface().PixelAt(10, 10) == MakeArgb(255, 0, 0, 255); }));
 
   UiPicture raw;
   options.fixZeroDelays = false;
@@ -63,7 +64,8 @@ TEST_F(PictureTest, WithoutAnimationTheTimerFiresOnceAndStops) {
   UiPicture::Options options;
   options.animate = false;
   ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), options));
-  EXPECT_EQ(Timers(picture, 400), 1);
+  ASSERT_TRUE(WaitForTick(picture));
+  EXPECT_FALSE(TimerArmed(picture));  // killed by that tick
   EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));  // stays on frame 1
 }
 
@@ -72,7 +74,7 @@ TEST_F(PictureTest, SwitchingAnimationOffAndOnStartsOverAtTheFirstFrame) {
   ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), {}));
   picture.SetAnimate(false);
   EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
-  Pump(150);
+  ASSERT_TRUE(WaitForTick(picture));
   EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
   picture.SetAnimate(true);
   EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));

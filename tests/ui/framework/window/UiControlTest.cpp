@@ -1,8 +1,6 @@
 // The base control in a real window: event bindings, moving and resizing, stacking,
-// disabling, fading, destroying and events from other threads.
+// disabling, fading and destroying.
 #include <gtest/gtest.h>
-
-#include <thread>
 
 #include "tests/ui/framework/window/WindowTestSupport.h"
 
@@ -164,9 +162,7 @@ TEST_F(UiControlTest, WithAnimationsOffFadesJumpAndNoTimerRuns) {
   control.SetFadeLevel(0);
   EXPECT_EQ(control.FadeLevel(), 200);
   control.PaintNow();
-  control.Clear();
-  Pump(200);
-  EXPECT_EQ(control.Count(EventCode::Timer), 0);
+  EXPECT_FALSE(KillTimer(hwnd(), control.Handle()));  // no fade, so no timer armed
 }
 
 TEST_F(UiControlTest, WithAnimationsOnAFadeRunsToTheEndAndStops) {
@@ -184,10 +180,10 @@ TEST_F(UiControlTest, WithAnimationsOnAFadeRunsToTheEndAndStops) {
   EXPECT_EQ(control.FadeLevel(), 51);
   control.PaintNow();
   EXPECT_NE(control.FadeImage(), nullptr);  // the old look, fading out
-  Pump(400);
-  EXPECT_EQ(control.FadeLevel(), 255);
+  EXPECT_TRUE(PumpUntil([&] { return control.FadeLevel() == 255; }));
   EXPECT_EQ(control.FadeImage(), nullptr);
   EXPECT_EQ(control.Count(EventCode::Timer), 4);  // 51 -> 102 -> 153 -> 204 -> 255
+  EXPECT_FALSE(KillTimer(hwnd(), control.Handle()));  // and no more
 }
 
 TEST_F(UiControlTest, DestroyingIsSafeAndTheControlCanBeCreatedAgain) {
@@ -205,6 +201,29 @@ TEST_F(UiControlTest, DestroyingIsSafeAndTheControlCanBeCreatedAgain) {
   control.Clear();
   Click(30, 70);
   EXPECT_EQ(control.Count(EventCode::EvClick), 1);
+}
+
+TEST_F(UiControlTest, EveryWayOfEndingRunsTheDestroyHandlingOnce) {
+  enum class Ending { Destroy, DestroyWindow, Delete };
+  for (const Ending ending : {Ending::Destroy, Ending::DestroyWindow, Ending::Delete}) {
+    SCOPED_TRACE(static_cast<int>(ending));
+    Reopen(DefaultOptions());
+    int seenByClass = 0, seenByHandler = 0;
+    auto control = std::make_unique<RecordingControl>();
+    ASSERT_TRUE(control->Create(hwnd(), {20, 60, 80, 24}));
+    control->onEvent = [&](const ControlEvent& e) { seenByClass += e.code == EventCode::Destroy ? 1 : 0; };
+    control->BindEvent(EventCode::Destroy, [&](UiControl*, UiControl& c, const ControlEvent&) {
+      ++seenByHandler;
+      c.Destroy();  // destroying again from the handler does nothing
+    });
+    if (ending == Ending::Destroy) control->Destroy();
+    if (ending == Ending::DestroyWindow) DestroyWindow(hwnd());
+    if (ending == Ending::Delete) control.reset();
+    if (control != nullptr) control->Destroy();
+    control.reset();
+    EXPECT_EQ(seenByClass, 1);
+    EXPECT_EQ(seenByHandler, 1);
+  }
 }
 
 TEST_F(UiControlTest, AnEventPostedToADestroyedControlIsDropped) {
@@ -225,26 +244,6 @@ TEST_F(UiControlTest, CreatingUnderAControlOfAClosedWindowFails) {
   EXPECT_FALSE(parent.IsCreated());  // the window destroyed its controls
   EXPECT_FALSE(child.Create(parent, {30, 70, 50, 20}));
   EXPECT_FALSE(child.IsCreated());
-}
-
-TEST_F(UiControlTest, SendEventFromAWorkerRunsOnTheWindowThread) {
-  RecordingControl control;
-  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
-  DWORD handlerThread = 0;
-  control.onEvent = [&handlerThread](const ControlEvent& e) {
-    if (e.code == EventCode::EvRefresh) handlerThread = GetCurrentThreadId();
-  };
-  int answer = 0;
-  bool done = false;
-  std::thread worker([&] {
-    answer = control.SendEvent(EventCode::EvRefresh);
-    done = true;
-  });
-  const DWORD until = GetTickCount() + 5000;
-  while (!done && static_cast<int>(until - GetTickCount()) > 0) Pump(5);
-  worker.join();
-  EXPECT_EQ(handlerThread, GetCurrentThreadId());
-  EXPECT_EQ(answer, kNotHandled);
 }
 
 TEST_F(UiControlTest, HiddenControlsAreNeitherDrawnNorHit) {

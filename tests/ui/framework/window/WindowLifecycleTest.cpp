@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "runtime/MessagePump.h"
@@ -52,6 +54,20 @@ TEST_F(WindowLifecycleTest, TheTitleFollowsTheWindowText) {
   EXPECT_EQ(window().TitleLabel()->GetRect(), (Rect{11, 11, kWidth - 52.f - 11, 20}));
   SetWindowTextW(hwnd(), L"\x65B0");  // "新"
   EXPECT_EQ(window().TitleLabel()->GetText(), "新");
+
+  // Plain white text: no halo of another colour around it.
+  const Surface& title = window().TitleLabel()->GetSurface();
+  int drawn = 0, notWhite = 0;
+  for (int y = 0; y < title.Height(); ++y) {
+    for (int x = 0; x < title.Width(); ++x) {
+      const Argb pixel = title.PixelAt(x, y);
+      if (AlphaOf(pixel) < 16) continue;
+      ++drawn;
+      notWhite += std::min({RedOf(pixel), GreenOf(pixel), BlueOf(pixel)}) < 200 ? 1 : 0;
+    }
+  }
+  EXPECT_GT(drawn, 10);
+  EXPECT_EQ(notWhite, 0);
 }
 
 TEST_F(WindowLifecycleTest, DestroyingTheWindowDestroysItsControlsAndLeavesThemReusable) {

@@ -22,6 +22,7 @@ ByteSet EncodePng(GpBitmap* bitmap);
 class RecordingControl : public UiControl {
  public:
   explicit RecordingControl(Argb colour = MakeArgb(255, 200, 40, 40)) : colour_(colour) {}
+  ~RecordingControl() override { Destroy(); }
 
   bool Create(HWND host, const Rect& rect, CreateControlOptions options = {}) {
     return UiControl::Create(host, rect, ControlType::Button, options);

@@ -1,0 +1,129 @@
+#include "ui/framework/window/CaptionBar.h"
+
+#include <cmath>
+
+#include "runtime/Codec.h"
+#include "ui/framework/drawing/EmbeddedImages.h"
+#include "ui/framework/window/UiCaptionButton.h"
+#include "ui/framework/window/UiCaptionTitle.h"
+#include "ui/framework/window/UiPicture.h"
+
+namespace getlink {
+namespace {
+
+// The buttons sit in steps of 28 pixels, 7 from the top, leftwards from 12 pixels inside
+// the right edge, or 24 when there is a close button (which is wider than its step).
+constexpr float kRowTop = 7;
+constexpr float kButtonHeight = 19;
+constexpr float kButtonStep = 28;
+constexpr float kCloseWidth = 39;
+constexpr float kRightMargin = 12;
+constexpr float kCloseMargin = 12;
+// The icon at the top left; the title right of it (or where it would be).
+constexpr Rect kIconRect = {11, 11, 16, 16};
+constexpr float kTitleTop = 11;
+constexpr float kTitleHeight = 20;
+constexpr float kTitleLeftAfterIcon = 29;
+constexpr float kTitleLeft = 11;
+// What a window keeps left of the buttons at its narrowest, and the width of a window
+// without a caption row.
+constexpr int kNarrowestRoomLeft = 23;
+constexpr int kNarrowestWithoutRow = 21;
+
+constexpr CaptionButtonKind kButtonOrder[] = {CaptionButtonKind::Close, CaptionButtonKind::Maximise,
+                                              CaptionButtonKind::Minimise, CaptionButtonKind::Menu,
+                                              CaptionButtonKind::Settings, CaptionButtonKind::Help,
+                                              CaptionButtonKind::Pin};
+
+}  // namespace
+
+CaptionBar::CaptionBar() = default;
+CaptionBar::~CaptionBar() = default;
+
+std::size_t CaptionBar::ButtonCount() const {
+  std::size_t count = 0;
+  for (const CaptionButtonKind kind : kButtonOrder) count += (flags_ & static_cast<int>(kind)) != 0 ? 1 : 0;
+  return count;
+}
+
+float CaptionBar::RowRight(int width) const {
+  return static_cast<float>(width) - kRightMargin - (Has(CaptionFlag::Close) ? kCloseMargin : 0);
+}
+
+float CaptionBar::ButtonLeft(std::size_t index, int width) const {
+  return RowRight(width) - kButtonStep * static_cast<float>(index + 1);
+}
+
+float CaptionBar::RowLeft(int width) const {
+  return RowRight(width) - kButtonStep * static_cast<float>(ButtonCount());
+}
+
+Rect CaptionBar::ButtonRect(std::size_t index, CaptionButtonKind kind, int width) const {
+  return {ButtonLeft(index, width), kRowTop, kind == CaptionButtonKind::Close ? kCloseWidth : kButtonStep,
+          kButtonHeight};
+}
+
+Rect CaptionBar::TitleRect(int width) const {
+  const float left = Has(CaptionFlag::Icon) ? kTitleLeftAfterIcon : kTitleLeft;
+  return {left, kTitleTop, RowLeft(width) - left, kTitleHeight};
+}
+
+void CaptionBar::Build(HWND host, int flags, int width) {
+  flags_ = flags;
+  if (Has(CaptionFlag::Icon)) {
+    auto icon = reinterpret_cast<HICON>(SendMessageW(host, WM_GETICON, ICON_SMALL, 0));
+    if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(host, GCLP_HICONSM));
+    UiPicture::IconOptions options;
+    options.focusable = false;
+    icon_ = std::make_unique<UiPicture>();
+    icon_->CreateFromIcon(host, kIconRect, icon, options);
+  }
+  if (Has(CaptionFlag::Title)) {
+    wchar_t text[256] = L"";
+    GetWindowTextW(host, text, 256);
+    title_ = std::make_unique<UiCaptionTitle>();
+    title_->Create(host, TitleRect(width), FromWide(text));
+  }
+  for (const CaptionButtonKind kind : kButtonOrder) {
+    if ((flags & static_cast<int>(kind)) == 0) continue;
+    const std::size_t index = buttons_.size();
+    buttons_.push_back(std::make_unique<UiCaptionButton>());
+    buttons_.back()->Create(host, ButtonRect(index, kind, width), kind);
+  }
+}
+
+void CaptionBar::Layout(int width) {
+  if (flags_ == 0) return;
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    const Rect place = ButtonRect(i, buttons_[i]->Kind(), width);
+    buttons_[i]->Move({place.left, place.top});
+  }
+  if (title_ != nullptr) {
+    title_->SetRect(TitleRect(width));
+    title_->PostEvent(EventCode::Paint);
+  }
+}
+
+int CaptionBar::MinimumWidth() const {
+  if (flags_ == 0) return kNarrowestWithoutRow;
+  return static_cast<int>(std::ceil(-RowLeft(0))) + kNarrowestRoomLeft;
+}
+
+void CaptionBar::Clear() {
+  buttons_.clear();
+  icon_.reset();
+  title_.reset();
+  flags_ = 0;
+}
+
+std::vector<UiCaptionButton*> CaptionBar::Buttons() const {
+  std::vector<UiCaptionButton*> buttons;
+  for (const auto& button : buttons_) buttons.push_back(button.get());
+  return buttons;
+}
+
+void CaptionBar::SetTitle(Text text) {
+  if (title_ != nullptr) title_->SetText(std::move(text));
+}
+
+}  // namespace getlink

@@ -1,0 +1,132 @@
+#include "ui/framework/window/WindowAnimations.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "runtime/MessagePump.h"
+#include "ui/framework/drawing/ImageDrawing.h"
+#include "ui/framework/drawing/SystemEntryPoints.h"
+#include "ui/framework/window/UiWindow.h"
+
+namespace getlink {
+namespace {
+
+constexpr int kEffectFrames = 10;
+constexpr UINT kSkinFadeTickMs = 50;
+constexpr int kSkinFadeStep = 51;
+
+void SetLayered(HWND hwnd, bool layered) {
+  const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+  const LONG_PTR changed = layered ? style | WS_EX_LAYERED : style & ~static_cast<LONG_PTR>(WS_EX_LAYERED);
+  if (changed != style) SetWindowLongPtrW(hwnd, GWL_EXSTYLE, changed);
+}
+
+// Where a frame draws the finished window: `shown` is the share of the way to the shown
+// state (growing while opening, shrinking while closing).
+Rect FramePlace(WindowEffect effect, float width, float height, float shown) {
+  switch (effect) {
+    case WindowEffect::SlideDown: return RectOf(0, -height * (1 - shown) / 4, width, height);
+    case WindowEffect::SlideUp: return RectOf(0, height * (1 - shown) / 4, width, height);
+    case WindowEffect::SlideRight: return RectOf(-width * (1 - shown) / 4, 0, width, height);
+    case WindowEffect::SlideLeft: return RectOf(width * (1 - shown) / 4, 0, width, height);
+    case WindowEffect::Zoom: {
+      const float scale = 0.5f + 0.5f * shown;
+      return RectOf(width * (1 - scale) / 2, height * (1 - scale) / 2, width * scale, height * scale);
+    }
+    default: return RectOf(0, 0, width, height);
+  }
+}
+
+}  // namespace
+
+void WindowAnimations::Show(WindowEffect effect, int durationMs) {
+  PumpMessages();
+  const HWND hwnd = window_.Hwnd();
+  if (hwnd == nullptr) return;
+  if (effect == WindowEffect::None || !window_.AnimationsOn()) {
+    ShowWindow(hwnd, SW_SHOWNORMAL);
+    window_.Composer().Present();
+    window_.Skin().ApplyBlurBehind(hwnd, window_.Size(), true);
+    return;
+  }
+  Play(effect, durationMs, true);
+  window_.Composer().Present();
+  bound::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void WindowAnimations::PlayClose(WindowEffect effect, int durationMs) {
+  if (effect == WindowEffect::None) return;
+  window_.Skin().ApplyBlurBehind(window_.Hwnd(), window_.Size(), false);
+  Play(effect, durationMs, false);
+}
+
+void WindowAnimations::Play(WindowEffect effect, int durationMs, bool opening) {
+  const HWND hwnd = window_.Hwnd();
+  if (!window_.AnimationsOn() || hwnd == nullptr) return;
+  const bool wasLayered = (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+  SetLayered(hwnd, true);
+  const bool wasFrozen = window_.Frozen();
+  window_.SetFrozen(true);
+  const SIZE size = window_.Size();
+  Surface frame(size.cx, size.cy);
+  if (opening) {
+    window_.Composer().PresentSurface(frame);  // transparent until the first frame
+    ShowWindow(hwnd, SW_SHOWNORMAL);
+    window_.Skin().ApplyBlurBehind(hwnd, size, true);
+  }
+  for (int i = 1; i <= kEffectFrames && window_.Hwnd() == hwnd; ++i) {
+    const float shown = static_cast<float>(opening ? i : kEffectFrames - i) / kEffectFrames;
+    frame.Clear();
+    DrawImageAlpha(frame.Graphics(), window_.Composer().Canvas().Bitmap(),
+                   FramePlace(effect, static_cast<float>(size.cx), static_cast<float>(size.cy), shown),
+                   static_cast<int>(std::lround(255 * shown)));
+    window_.Composer().PresentSurface(frame);
+    Sleep(static_cast<DWORD>(std::max(durationMs, 0) / kEffectFrames));
+    PumpMessages();
+  }
+  if (window_.Hwnd() != hwnd) return;  // destroyed while it played
+  window_.SetFrozen(wasFrozen);
+  if (!wasLayered) SetLayered(hwnd, false);
+}
+
+void WindowAnimations::Snapshot() {
+  const SIZE size = window_.Size();
+  snapshot_ = Surface(size.cx, size.cy);
+  BitBlt(snapshot_.Dc(), 0, 0, size.cx, size.cy, window_.Composer().Canvas().Dc(), 0, 0, SRCCOPY);
+}
+
+void WindowAnimations::StartSkinFade() {
+  window_.SetFrozen(true);
+  skinFadeLevel_ = 0;
+  SetTimer(window_.Hwnd(), window_.Handle(), kSkinFadeTickMs, nullptr);
+}
+
+bool WindowAnimations::OnTimer(UINT_PTR id) {
+  if (id != window_.Handle()) return false;
+  StepSkinFade();
+  return true;
+}
+
+void WindowAnimations::StepSkinFade() {
+  const SIZE size = window_.Size();
+  skinFadeLevel_ = std::min(255, skinFadeLevel_ + kSkinFadeStep);
+  if (skinFadeLevel_ < 255 && snapshot_) {
+    const BLENDFUNCTION blend = {AC_SRC_OVER, 0, static_cast<BYTE>(skinFadeLevel_), AC_SRC_ALPHA};
+    GdiFlush();
+    bound::GdiAlphaBlend(snapshot_.Dc(), 0, 0, size.cx, size.cy, window_.Composer().Canvas().Dc(), 0, 0, size.cx,
+                         size.cy, blend);
+    window_.Composer().PresentSurface(snapshot_);
+    return;
+  }
+  Stop();
+  window_.SetFrozen(false);
+  window_.Composer().ComposeEverything(false);
+  window_.Composer().Present();
+}
+
+void WindowAnimations::Stop() {
+  if (window_.Hwnd() != nullptr) KillTimer(window_.Hwnd(), window_.Handle());
+  snapshot_ = Surface();
+}
+
+}  // namespace getlink

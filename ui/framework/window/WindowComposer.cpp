@@ -1,0 +1,188 @@
+#include "ui/framework/window/WindowComposer.h"
+
+#include "ui/framework/drawing/Clipping.h"
+#include "ui/framework/drawing/ImageDrawing.h"
+#include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/UiWindow.h"
+
+namespace getlink {
+namespace {
+
+RECT PixelsOf(const Rect& rect) {
+  const PixelBox box = CoveringPixels(rect);
+  return {box.left, box.top, box.right, box.bottom};
+}
+
+}  // namespace
+
+void WindowComposer::Open(HWND hwnd, SIZE size) {
+  hwnd_ = hwnd;
+  screenDc_.emplace(hwnd);
+  Resize(size);
+}
+
+void WindowComposer::Resize(SIZE size) {
+  size_ = size;
+  canvas_ = Surface(size.cx, size.cy);
+  background_ = Surface(size.cx, size.cy);
+}
+
+void WindowComposer::Close() {
+  pending_.clear();
+  busy_ = invalidationPosted_ = false;
+  controlArea_.reset();
+  canvas_ = Surface();
+  background_ = Surface();
+  screenDc_.reset();
+  hwnd_ = nullptr;
+}
+
+void WindowComposer::KeepBackground(UniqueRegion controlArea) {
+  GdiFlush();
+  BitBlt(background_.Dc(), 0, 0, size_.cx, size_.cy, canvas_.Dc(), 0, 0, SRCCOPY);
+  controlArea_ = std::move(controlArea);
+  pending_.clear();
+}
+
+// --- the redraw queue ---
+
+void WindowComposer::Add(const Rect& rect, RedrawMode mode) {
+  if (mode == RedrawMode::Append)
+    pending_.push_back(rect);
+  else
+    pending_.push_front(rect);
+  if (!busy_) Process();
+}
+
+void WindowComposer::Queue(const Rect& rect) {
+  Defer(rect);
+  if (invalidationPosted_ || hwnd_ == nullptr) return;
+  invalidationPosted_ = PostMessageW(hwnd_, ToMessage(FrameworkMessage::WmInvalidate),
+                                     static_cast<WPARAM>(RedrawMode::Immediate), 0) != FALSE;
+  if (!invalidationPosted_) Process();
+}
+
+void WindowComposer::OnInvalidateMessage() {
+  invalidationPosted_ = false;
+  if (!busy_) Process();
+}
+
+void WindowComposer::Process() {
+  busy_ = true;
+  RECT dirty = {0, 0, 0, 0};
+  while (!pending_.empty()) {
+    const Rect rect = pending_.front();
+    pending_.pop_front();
+    ComposeRect(rect);
+    const RECT pixels = PixelsOf(rect);
+    if (!window_.IsLayered())
+      Present(&pixels);  // a plain window copies each rectangle as it is done
+    else
+      UnionRect(&dirty, &dirty, &pixels);
+  }
+  busy_ = false;
+  if (window_.IsLayered() && !IsRectEmpty(&dirty) && !window_.Frozen()) Present(&dirty);
+}
+
+// --- composing ---
+
+void WindowComposer::ComposeRect(const Rect& rect) {
+  GpGraphics* g = canvas_.Graphics();
+  if (window_.Frozen() || g == nullptr) return;
+  if (controlArea_ != nullptr) ClipRegion(g, controlArea_.get());
+  ClipRect(g, rect, controlArea_ != nullptr ? Gdiplus::CombineModeIntersect : Gdiplus::CombineModeReplace);
+  const RECT box = PixelsOf(rect);
+  BitBlt(canvas_.Dc(), box.left, box.top, box.right - box.left, box.bottom - box.top, background_.Dc(), box.left,
+         box.top, SRCCOPY);
+  ComposeControls(window_.Controls(), rect);
+  ResetClip(g);
+}
+
+void WindowComposer::ComposeEverything(bool refresh) {
+  GpGraphics* g = canvas_.Graphics();
+  if (g == nullptr) return;
+  if (refresh) Refresh(window_.Controls());
+  if (controlArea_ != nullptr) ClipRegion(g, controlArea_.get());
+  ComposeControls(window_.Controls(), RectOf(0, 0, static_cast<float>(size_.cx), static_cast<float>(size_.cy)));
+  ResetClip(g);
+}
+
+void WindowComposer::Refresh(const std::vector<UiControl*>& controls) {
+  // A copy: a control may change the list while it repaints.
+  for (UiControl* control : std::vector<UiControl*>(controls)) {
+    if (!control->Visible()) continue;
+    const std::uint32_t serial = control->Serial();
+    window_.Dispatch(*control, {EventCode::EvRefresh});
+    if (window_.IsLive(control, serial)) Refresh(control->Children());
+  }
+}
+
+void WindowComposer::ComposeControls(const std::vector<UiControl*>& controls, const Rect& dirty) {
+  GpGraphics* g = canvas_.Graphics();
+  for (UiControl* control : controls) {
+    if (!control->Visible() || !Intersects(control->GetRect(), dirty)) continue;
+    ComposeControl(*control);
+    if (control->Children().empty()) continue;
+    // Children are cut at their parent's rectangle.
+    UniqueRegion saved;
+    GpRegion* region = nullptr;
+    if (gdip::GdipCreateRegion(&region) == Gdiplus::Ok) {
+      saved.reset(region);
+      gdip::GdipGetClip(g, region);
+    }
+    ClipRect(g, control->GetRect(), Gdiplus::CombineModeIntersect);
+    ComposeControls(control->Children(), dirty);
+    if (saved != nullptr) ClipRegion(g, saved.get());
+  }
+}
+
+void WindowComposer::ComposeControl(UiControl& control) {
+  GpGraphics* g = canvas_.Graphics();
+  const Rect rect = control.GetRect();
+  int alpha = control.FadeLevel();
+  GpImage* fadeImage = control.FadeImage();
+  if (control.Disabled()) {
+    fadeImage = nullptr;
+    const bool dimmed = window_.Dispatch(control, {EventCode::EvQueryDimming, 0, 1}) == kNotHandled;
+    alpha = dimmed ? control.Alpha() / 2 : control.Alpha();
+  }
+  ComposeContext context{g, &control.GetSurface(), fadeImage, rect, alpha};
+  if (window_.Dispatch(control, {EventCode::EvCompose, 0, reinterpret_cast<LPARAM>(&context)}) > 0) return;
+  if (fadeImage != nullptr) DrawImageAlpha(g, fadeImage, rect, control.Alpha() - control.FadeLevel());
+  if (control.GetSurface()) DrawImageAlpha(g, control.GetSurface().Bitmap(), rect, alpha);
+}
+
+// --- presenting ---
+
+void WindowComposer::Present(const RECT* dirty) {
+  if (hwnd_ == nullptr || !canvas_) return;
+  GdiFlush();
+  if (window_.IsLayered()) {
+    PresentSurface(canvas_, dirty);
+    return;
+  }
+  const RECT all = {0, 0, size_.cx, size_.cy};
+  const RECT& r = dirty != nullptr ? *dirty : all;
+  BitBlt(screenDc_->get(), r.left, r.top, r.right - r.left, r.bottom - r.top, canvas_.Dc(), r.left, r.top, SRCCOPY);
+}
+
+void WindowComposer::PresentSurface(const Surface& surface, const RECT* dirty) {
+  POINT origin = {0, 0};
+  // The surface's own size: a size that differs from the window's would resize it.
+  SIZE size = {surface.Width(), surface.Height()};
+  BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  // The whole surface goes to the window; the dirty rectangle only tells the system
+  // which part changed.
+  UPDATELAYEREDWINDOWINFO info = {sizeof info, nullptr, nullptr, &size, surface.Dc(), &origin, 0, &blend, ULW_ALPHA,
+                                  dirty};
+  if (!UpdateLayeredWindowIndirect(hwnd_, &info))
+    UpdateLayeredWindow(hwnd_, nullptr, nullptr, &size, surface.Dc(), &origin, 0, &blend, ULW_ALPHA);
+}
+
+void WindowComposer::Paint() {
+  const PaintDc paint(hwnd_);
+  const RECT& r = paint.dirty();
+  BitBlt(paint.get(), r.left, r.top, r.right - r.left, r.bottom - r.top, canvas_.Dc(), r.left, r.top, SRCCOPY);
+}
+
+}  // namespace getlink
