@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "runtime/MessagePump.h"
+#include "tools/BenchTiming.h"
 #include "runtime/ProgramLifetime.h"
 #include "ui/controls/UiGroupBox.h"
 #include "ui/controls/UiLabel.h"
@@ -22,29 +23,6 @@
 
 namespace getlink {
 namespace {
-
-double Milliseconds() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-template <class Work>
-double AverageMs(int rounds, Work work) {
-  work();  // warm up
-  const double start = Milliseconds();
-  for (int i = 0; i < rounds; ++i) work();
-  return (Milliseconds() - start) / rounds;
-}
-
-void PumpFor(int ms) {
-  const DWORD until = GetTickCount() + static_cast<DWORD>(ms);
-  while (static_cast<int>(until - GetTickCount()) > 0) {
-    PumpMessages();
-    Sleep(5);
-  }
-}
 
 // Five of each control, in four rows.
 struct Controls {

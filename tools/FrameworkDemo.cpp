@@ -9,6 +9,7 @@
 #include "runtime/Files.h"
 #include "runtime/ProgramLifetime.h"
 #include "tools/demo/DemoSection.h"
+#include "ui/controls/EditContextMenu.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/window/UiButton.h"
 #include "ui/framework/window/UiWindow.h"
@@ -46,7 +47,7 @@ int OptionAfter(const std::string& args, const char* name) {
 }
 
 int RunDemo(const std::string& args) {
-  FrameworkStartup();
+  FrameworkStartup(BuildEditContextMenu);
   CreateWindowOptions windowOptions;
   windowOptions.width = kWidth;
   windowOptions.height = kHeight;

@@ -12,16 +12,10 @@
 #include <vector>
 
 #include "runtime/WinHandles.h"
+#include "tools/BenchTiming.h"
 
 namespace getlink {
 namespace {
-
-double Milliseconds() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 struct WindowSearch {
   DWORD processId;

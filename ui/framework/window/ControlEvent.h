@@ -28,6 +28,8 @@ enum class EventCode : std::int32_t {
   Create = WM_CREATE,      // wparam, lparam: nothing of use; paint into Surface()
   Destroy = WM_DESTROY,
   Paint = WM_PAINT,        // paint yourself into Surface() now
+  SetText = WM_SETTEXT,    // wparam: const std::string_view* (GBK); lparam 1: caret to the end
+  GetText = WM_GETTEXT,    // wparam: Text* that receives the text
   KeyDown = WM_KEYDOWN,
   KeyUp = WM_KEYUP,
   Char = WM_CHAR,          // wparam: a UTF-16 code unit

@@ -1,0 +1,376 @@
+// The edit box in a real window: typing, keys, mouse selection, the context menu and the
+// clipboard as a user meets them, and what the box draws.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <initializer_list>
+#include <thread>
+
+#include "runtime/Clipboard.h"
+#include "tests/ui/controls/MenuDriver.h"
+#include "tests/ui/framework/window/WindowTestSupport.h"
+#include "ui/controls/EditContextMenu.h"
+#include "ui/controls/UiEdit.h"
+
+namespace getlink::testing {
+namespace {
+
+// Keys held down in the thread's keyboard state for the scope (what GetKeyState reads).
+class HeldKeys {
+ public:
+  explicit HeldKeys(std::initializer_list<int> keys) {
+    GetKeyboardState(saved_);
+    BYTE state[256];
+    std::copy(std::begin(saved_), std::end(saved_), state);
+    for (const int key : keys) state[key] = 0x80;
+    SetKeyboardState(state);
+  }
+  ~HeldKeys() { SetKeyboardState(saved_); }
+
+ private:
+  BYTE saved_[256];
+};
+
+class EditTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    BuildEditContextMenu();
+  }
+
+  // The box under test, created and focused.
+  void Make(const EditOptions& options, Rect rect = {40, 60, 240, 120}) {
+    EXPECT_TRUE(edit.Create(hwnd(), rect, options));
+    window().SetFocusControl(&edit, false);
+    Pump();
+  }
+
+  void Type(std::wstring_view characters) {
+    for (const wchar_t c : characters) SendMessageW(hwnd(), WM_CHAR, c, 1);
+    Pump();
+  }
+  void Ctrl(WPARAM key) {
+    const HeldKeys held({VK_CONTROL});
+    Key(key);
+  }
+  void Shift(WPARAM key) {
+    const HeldKeys held({VK_SHIFT});
+    Key(key);
+  }
+  // The window point of the caret before `position`, in the middle of its height.
+  POINT PointBefore(TextPosition position) {
+    const Rect caret = edit.CaretRectOf(position);
+    return {static_cast<LONG>(edit.Left() + caret.left + edit.Scroll().x),
+            static_cast<LONG>(edit.Top() + caret.top + edit.Scroll().y + caret.height / 2)};
+  }
+
+  UiEdit edit;
+};
+
+EditOptions Multi(Text text = "") {
+  EditOptions options;
+  options.multiLine = true;
+  options.text = std::move(text);
+  return options;
+}
+
+EditOptions InMode(EditInputMode mode, Text text = "") {
+  EditOptions options;
+  options.inputMode = mode;
+  options.text = std::move(text);
+  return options;
+}
+
+TEST_F(EditTest, TypedCharactersAreFilteredByTheInputMode) {
+  struct Case {
+    EditInputMode mode;
+    Text start;
+    std::wstring typed;
+    Text result;
+  };
+  const Case cases[] = {
+      {EditInputMode::Digits, "", L"1a2-", "12"},
+      {EditInputMode::Decimal, "1.5", L".7x.", "1.57"},  // a second full stop is refused
+      {EditInputMode::Normal, "", L"a.b \x4E2D\t\x1B", "a.b 中"},
+      {EditInputMode::ReadOnly, "r", L"xyz", "r"},
+  };
+  for (const Case& c : cases) {
+    Make(InMode(c.mode, c.start));
+    {
+      // The input method is off while a digits or decimal box has the focus.
+      const ImeContextScope ime(hwnd());
+      EXPECT_EQ(ime.get() == nullptr, c.mode == EditInputMode::Digits || c.mode == EditInputMode::Decimal);
+    }
+    Key(VK_END);
+    Type(c.typed);
+    EXPECT_EQ(edit.GetText(), c.result);
+    edit.Destroy();
+  }
+}
+
+TEST_F(EditTest, ADoubleByteCharacterIsOneColumnForTheCaretAndBackspace) {
+  Make(InMode(EditInputMode::Normal, "中文字"));
+  Key(VK_END);
+  EXPECT_EQ(edit.Caret().column, 3);
+  Key(VK_LEFT);
+  Key(VK_LEFT);
+  EXPECT_EQ(edit.Caret().column, 1);
+  Key(VK_BACK);
+  EXPECT_EQ(edit.GetText(), "文字");
+  EXPECT_EQ(edit.Caret(), (TextPosition{1, 0}));
+  Shift(VK_END);
+  EXPECT_EQ(edit.SelectedText(), "文字");
+}
+
+TEST_F(EditTest, ReadOnlyKeepsTextAndSelectionButCopies) {
+  Make(InMode(EditInputMode::ReadOnly, "abc"));
+  edit.Select({1, 1}, {1, 2});
+  SetClipboardText("pasted");
+  for (const WPARAM key : {VK_BACK, VK_DELETE, VK_RETURN}) Key(key);
+  Ctrl('V');
+  Ctrl('X');
+  EXPECT_EQ(edit.GetText(), "abc");
+  EXPECT_EQ(edit.Anchor(), (TextPosition{1, 1}));
+  EXPECT_EQ(edit.Caret(), (TextPosition{1, 2}));
+  EXPECT_EQ(ClipboardText(), "pasted");
+  Ctrl('C');
+  EXPECT_EQ(ClipboardText(), "b");
+}
+
+TEST_F(EditTest, EnterBreaksTheLineOnlyInAMultiLineBoxAndNeverClicks) {
+  int clicks = 0;
+  window().SetOnClick([&](HWND, UiControl*, WPARAM, LPARAM, ControlType) { ++clicks; });
+  Make(InMode(EditInputMode::Normal, "ab"));
+  Key(VK_END);
+  Key(VK_RETURN);
+  EXPECT_EQ(edit.GetText(), "ab");
+  edit.Destroy();
+  Make(Multi("ab"));
+  Key(VK_RIGHT);
+  Key(VK_RETURN);
+  EXPECT_EQ(edit.GetText(), "a\r\nb");
+  EXPECT_EQ(edit.Caret(), (TextPosition{2, 0}));
+  EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(EditTest, ClicksPlaceTheCaretByCharacterHalves) {
+  Make(InMode(EditInputMode::Normal, "WWW中文"));
+  const POINT start = PointBefore({1, 3});
+  const POINT end = PointBefore({1, 4});  // 中 spans start..end
+  const int quarter = (end.x - start.x) / 4;
+  struct Case {
+    POINT at;
+    TextPosition expected;
+  };
+  const Case cases[] = {
+      {{start.x + quarter, start.y}, {1, 3}},
+      {{end.x - quarter, start.y}, {1, 4}},
+      {{edit.Left() + 230, start.y}, {1, 5}},  // right of the line's end
+  };
+  for (const Case& c : cases) {
+    Click(c.at.x, c.at.y);
+    EXPECT_EQ(edit.Caret(), c.expected) << c.at.x;
+    EXPECT_EQ(edit.Anchor(), c.expected);
+  }
+}
+
+TEST_F(EditTest, AWrappedLineIsHitAndShownRowByRow) {
+  EditOptions options = Multi(Text(60, 'x'));
+  options.scrollFlags = 2;  // vertical bar only: lines wrap
+  Make(options, {40, 60, 160, 120});
+  const Rect firstRow = edit.CaretRectOf({1, 0});
+  const Rect lastChar = edit.CaretRectOf({1, 60});
+  EXPECT_GT(lastChar.top, firstRow.top);  // the end of the line is on a lower row
+  EXPECT_GT(edit.Document().LineRect(1).height, edit.Document().LineHeight());
+  // A click at the left of the second row lands in the middle of the line.
+  const TextPosition hit = edit.HitTest(edit.Areas().text.left + 1, firstRow.top + 2 + edit.Document().LineHeight() * 1.5f);
+  EXPECT_GT(hit.column, 0);
+  EXPECT_LT(hit.column, 60);
+  EXPECT_EQ(edit.CaretRectOf(hit).top, firstRow.top + edit.Document().LineHeight());
+  // Above the first line is line 1.
+  EXPECT_EQ(edit.HitTest(60, -20).line, 1);
+}
+
+TEST_F(EditTest, DoubleClickSelectsAWordAndAThirdClickTheLine) {
+  Make(InMode(EditInputMode::Normal, "abc-def"));
+  const POINT b = PointBefore({1, 1});
+  Click(b.x + 2, b.y);
+  DoubleClick(b.x + 2, b.y);
+  LeftUp(b.x + 2, b.y);
+  EXPECT_EQ(edit.SelectedText(), "abc");
+  Click(b.x + 2, b.y);  // within 500 ms
+  EXPECT_EQ(edit.SelectedText(), "abc-def");
+}
+
+TEST_F(EditTest, DraggingBelowTheBoxSelectsAndScrolls) {
+  Text text;
+  for (int i = 1; i <= 40; ++i) text += "line " + std::to_string(i) + "\r\n";
+  Make(Multi(text));
+  const POINT first = PointBefore({1, 2});
+  MouseMove(first.x, first.y);
+  LeftDown(first.x, first.y);
+  MouseMove(first.x, edit.Top() + edit.Height() + 30);
+  // Held there, the selection goes on growing and the view on scrolling.
+  const int reached = edit.Caret().line;
+  EXPECT_TRUE(PumpUntil([&] { return edit.Caret().line > reached + 2; }));
+  LeftUp(first.x, edit.Top() + edit.Height() + 30);
+  EXPECT_EQ(edit.Anchor(), (TextPosition{1, 2}));
+  EXPECT_LT(edit.Scroll().y, 0);
+}
+
+TEST_F(EditTest, TheWheelAndTheScrollBarScrollWithinTheText) {
+  Text text;
+  for (int i = 1; i <= 40; ++i) text += "line\r\n";
+  Make(Multi(text));
+  const float bottom = edit.Areas().text.height - edit.Document().ContentHeight();
+  for (int i = 0; i < 20; ++i) SendMessageW(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  EXPECT_EQ(edit.Scroll().y, bottom);
+  SendMessageW(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(edit.Scroll().y, bottom + 3 * edit.Document().LineHeight());
+  EXPECT_EQ(edit.ScrollBars().Vertical().Position(), static_cast<int>(-edit.Scroll().y));
+  // A press on the bar's top arrow scrolls one line back.
+  const Rect bar = edit.ScrollBars().Vertical().GetRect();
+  const float before = edit.Scroll().y;
+  LeftDown(static_cast<int>(bar.left + 5), static_cast<int>(bar.top + 4));
+  LeftUp(static_cast<int>(bar.left + 5), static_cast<int>(bar.top + 4));
+  EXPECT_EQ(edit.Scroll().y, before + edit.Document().LineHeight());
+  for (int i = 0; i < 20; ++i) SendMessageW(hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(edit.Scroll().y, 0);
+}
+
+TEST_F(EditTest, TheContextMenuOffersWhatAppliesAndCopySendsItsCommand) {
+  Make(InMode(EditInputMode::ReadOnly, "abc"));
+  edit.Select({1, 0}, {1, 2});
+  SetClipboardText("x");
+  const POINT at = PointBefore({1, 1});
+  MouseMove(at.x, at.y);
+  int states[5] = {};
+  MenuDriver driver(EditContextMenu());
+  driver.OnOpen([&](HWND menu) {
+    for (int i = 1; i <= 5; ++i) states[i - 1] = EditContextMenu().ItemState(i);
+    ClickMenuItem(menu, EditContextMenu(), 2);  // "复制(&C)"
+  });
+  driver.Arm();
+  RightClick(at.x, at.y);
+  ASSERT_TRUE(driver.Opened());
+  EXPECT_EQ(states[0], -1);  // cut: read-only
+  EXPECT_EQ(states[1], 0);   // copy: something is selected
+  EXPECT_EQ(states[2], -1);  // paste: read-only
+  EXPECT_NE(states[4], -1);  // select all: there is text
+  EXPECT_EQ(HookedCount(WM_COMMAND, [&](const MSG& m) {
+              return m.wParam == 67 && m.lParam == static_cast<LPARAM>(edit.Handle());
+            }),
+            1);
+  EXPECT_EQ(ClipboardText(), "ab");
+}
+
+TEST_F(EditTest, AMegabytePasteRoundTripsThroughTheClipboard) {
+  Text big;
+  for (int i = 0; big.size() < 1024 * 1024; ++i) big += "第" + std::to_string(i) + "行 mixed 中文 text\r\n";
+  ASSERT_TRUE(SetClipboardText(big));
+  int changes = 0;
+  Make(Multi());
+  edit.SetOnChange([&](UiControl*, UiEdit&) { ++changes; });
+  Ctrl('V');
+  EXPECT_TRUE(edit.GetText() == big);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(edit.Caret(), edit.Document().EndPosition());
+  Ctrl('A');
+  Ctrl('C');
+  EXPECT_TRUE(ClipboardText() == big);
+}
+
+// A line of a megabyte is measured by its characters' advances and drawn only where it
+// shows: points, caret, typing and copying still agree.
+TEST_F(EditTest, AMegabyteLineIsEditedWhereTheUserPoints) {
+  Text line;
+  while (line.size() < 1024 * 1024) line += "abc中文 ";
+  Make(InMode(EditInputMode::Normal));
+  edit.SetText(line, true);
+  const int end = edit.Document().LineLength(1);
+  EXPECT_EQ(edit.Caret().column, end);
+  const Rect caret = edit.CaretRect();
+  EXPECT_GE(caret.left, edit.Areas().text.left);
+  EXPECT_LE(caret.Right(), edit.Areas().text.Right() + 1);
+  const POINT before = PointBefore({1, end - 3});
+  Click(before.x + 1, before.y);
+  EXPECT_EQ(edit.Caret(), (TextPosition{1, end - 3}));
+  Type(L"x");
+  Ctrl('A');
+  Ctrl('C');
+  const Text expected = line.substr(0, line.size() - 5) + "x" + line.substr(line.size() - 5);  // before 中文
+  EXPECT_TRUE(ClipboardText() == expected);
+}
+
+// The fetch worker's way to the result box: the control's address and its text events.
+TEST_F(EditTest, AnotherThreadSetsAndGetsTheTextThroughTheControlsAddress) {
+  Make(Multi("old"));
+  const ControlAddress address = edit.Address();
+  Text seen;
+  std::atomic<bool> done{false};
+  std::thread worker([&] {
+    std::string_view next = "结果\r\nline";
+    SendControlEvent(address, EventCode::SetText, reinterpret_cast<WPARAM>(&next), 1);
+    SendControlEvent(address, EventCode::GetText, reinterpret_cast<WPARAM>(&seen));
+    done = true;
+  });
+  EXPECT_TRUE(PumpUntil([&] { return done.load(); }));
+  worker.join();
+  EXPECT_EQ(seen, "结果\r\nline");
+  EXPECT_EQ(edit.Caret(), (TextPosition{2, 4}));
+}
+
+TEST_F(EditTest, BadBytesAreShownAndCopiedAsTheSameCharacters) {
+  Make(Multi());
+  edit.SetText(std::string_view("a\rb\nc\x81\xFF\x80\xD6\xD0\0tail", 15), true);
+  EXPECT_EQ(edit.GetText(), "a\r\nb\r\nc??\x80中");
+  EXPECT_EQ(edit.Caret(), (TextPosition{3, 5}));
+  Text shown;
+  for (int line = 1; line <= edit.Document().LineCount(); ++line)
+    shown += (line > 1 ? "\r\n" : "") + edit.Document().DisplayText(line);
+  Ctrl('A');
+  Ctrl('C');
+  EXPECT_EQ(ClipboardText(), shown);
+}
+
+// Typing within a line repaints only the line's band: the pixels must be those of a
+// whole repaint, caret included.
+TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
+  Make(Multi("first line\r\nsecond 中文 line\r\nthird"));
+  edit.Select({2, 7}, {2, 7});
+  SendMessageW(hwnd(), WM_CHAR, L'x', 1);
+  SendMessageW(hwnd(), WM_CHAR, 0x6587, 1);  // 文
+  SendMessageW(hwnd(), WM_KEYDOWN, VK_BACK, 0);
+  const Surface& surface = edit.GetSurface();
+  std::vector<Argb> typed;
+  for (int y = 0; y < surface.Height(); ++y)
+    for (int x = 0; x < surface.Width(); ++x) typed.push_back(surface.PixelAt(x, y));
+  edit.PaintNow();
+  int differing = 0;
+  for (int y = 0; y < surface.Height(); ++y)
+    for (int x = 0; x < surface.Width(); ++x)
+      differing += typed[static_cast<std::size_t>(y * surface.Width() + x)] != surface.PixelAt(x, y) ? 1 : 0;
+  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(edit.GetText(), "first line\r\nsecond x中文 line\r\nthird");
+}
+
+TEST_F(EditTest, SelectionIsDrawnBlueAndTheCaretBlinksOnlyWhileFocused) {
+  Make(InMode(EditInputMode::Normal, "a    b"));
+  edit.Select({1, 1}, {1, 5});
+  const POINT inside = PointBefore({1, 3});
+  const Argb pixel = CanvasPixel(inside.x, inside.y);
+  EXPECT_LT(static_cast<int>((pixel >> 16) & 0xFF), 100);  // the blue of the highlight
+  EXPECT_GT(static_cast<int>(pixel & 0xFF), 220);
+
+  const bool shown = edit.CaretShown();
+  EXPECT_TRUE(PumpUntil([&] { return edit.CaretShown() != shown; }, 1500));
+  RecordingControl other;
+  ASSERT_TRUE(other.Create(hwnd(), {300, 60, 40, 20}));
+  window().SetFocusControl(&other, false);
+  Pump(700);
+  EXPECT_FALSE(edit.CaretShown());
+  EXPECT_EQ(edit.Anchor(), edit.Caret());  // the selection collapsed
+}
+
+}  // namespace
+}  // namespace getlink::testing

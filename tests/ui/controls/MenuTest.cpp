@@ -1,0 +1,157 @@
+// The pop-up menu in real windows: where it opens, what a click, a mnemonic, Esc or a
+// click elsewhere do, and sub-menus.
+#include <gtest/gtest.h>
+
+#include "tests/ui/controls/MenuDriver.h"
+#include "tests/ui/framework/window/WindowTestSupport.h"
+#include "ui/controls/EditContextMenu.h"
+#include "ui/controls/MenuGeometry.h"
+
+namespace getlink::testing {
+namespace {
+
+class MenuTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    BuildEditContextMenu();
+    ASSERT_TRUE(target.Create(hwnd(), {100, 100, 120, 40}));
+    MouseMove(110, 110);  // the menu is about the control under the mouse
+  }
+
+  int Commands(WPARAM id) const {
+    return HookedCount(WM_COMMAND, [&](const MSG& m) {
+      return m.wParam == id && m.lParam == static_cast<LPARAM>(target.Handle());
+    });
+  }
+  int AllCommands() const { return HookedCount(WM_COMMAND); }
+
+  RecordingControl target;
+};
+
+TEST_F(MenuTest, TheEditMenuMeasuresItsCaptionsAndFlipsAtTheScreenEdges) {
+  const ScreenBox work = WorkArea();
+  struct Case {
+    POINT pointer;
+    bool left, up;
+  };
+  const Case cases[] = {
+      {{200, 150}, false, false},
+      {{work.right - 4, 150}, true, false},
+      {{200, work.bottom - 4}, false, true},
+  };
+  for (const Case& c : cases) {
+    SetCursorPos(c.pointer.x, c.pointer.y);
+    MenuDriver driver(EditContextMenu());
+    RECT box = {};
+    driver.OnOpen([&](HWND menu) {
+      GetWindowRect(menu, &box);
+      PressKey(menu, VK_ESCAPE);
+    });
+    driver.PopupAt(hwnd());
+    ASSERT_TRUE(driver.Opened());
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(box.bottom - box.top, 107);  // four items and a separator
+    const int width = box.right - box.left;
+    EXPECT_GT(width, 50);
+    EXPECT_EQ(box.left, c.left ? c.pointer.x - width : c.pointer.x);
+    EXPECT_EQ(box.top, c.up ? c.pointer.y - 107 + 5 : c.pointer.y);
+  }
+  EXPECT_EQ(AllCommands(), 0);  // Esc chooses nothing
+  EXPECT_EQ(window().Focused(), &target);
+}
+
+TEST_F(MenuTest, ASetWidthBelowFiftyOpensFiftyWideWhereAsked) {
+  UiMenu menu;
+  menu.SetWidth(30);
+  menu.AddItem(CommandItem("很长的菜单项文字(&L)", 1));
+  MenuDriver driver(menu);
+  RECT box = {};
+  driver.OnOpen([&](HWND hwnd) {
+    GetWindowRect(hwnd, &box);
+    PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  });
+  driver.PopupAt(hwnd(), 300, 200);
+  EXPECT_EQ(box.left, 300);
+  EXPECT_EQ(box.top, 200);
+  EXPECT_EQ(box.right - box.left, 50);
+}
+
+TEST_F(MenuTest, ClicksChooseEnabledItemsOnly) {
+  UiMenu& menu = EditContextMenu();
+  menu.SetItemState(1, static_cast<int>(MenuItemState::Disabled));
+  MenuDriver driver(menu);
+  bool stillOpenAfterDisabledClick = false;
+  driver.OnOpen([&](HWND hwnd) {
+    ClickMenuItem(hwnd, menu, 1);  // "剪切(&T)", disabled
+    stillOpenAfterDisabledClick = IsWindowVisible(hwnd) != FALSE;
+    ClickMenuItem(hwnd, menu, 2);  // "复制(&C)"
+  });
+  driver.PopupAt(hwnd(), 300, 150);
+  EXPECT_TRUE(stillOpenAfterDisabledClick);
+  EXPECT_FALSE(driver.TimedOut());
+  EXPECT_EQ(Commands(88), 0);
+  EXPECT_EQ(Commands(67), 1);
+  EXPECT_EQ(AllCommands(), 1);
+  EXPECT_EQ(menu.Hwnd(), nullptr);
+}
+
+TEST_F(MenuTest, AMnemonicLetterChoosesItsItemWithoutAlt) {
+  MenuDriver driver(EditContextMenu());
+  driver.OnOpen([&](HWND hwnd) { PressKey(hwnd, 'A'); });
+  driver.PopupAt(hwnd(), 300, 150);
+  EXPECT_EQ(Commands(65), 1);
+  EXPECT_EQ(AllCommands(), 1);
+
+  // An item with a routine calls it instead of sending a command.
+  UiMenu menu;
+  int calls = 0;
+  MenuItem routine = CommandItem("运行(&R)", 0);
+  routine.sendsCommand = false;
+  routine.routine = [&calls] { ++calls; };
+  menu.AddItem(routine);
+  MenuDriver second(menu);
+  second.OnOpen([&](HWND hwnd) { PressKey(hwnd, 'R'); });
+  second.PopupAt(hwnd(), 300, 150);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(AllCommands(), 1);
+}
+
+TEST_F(MenuTest, ActivatingAnotherWindowClosesTheMenuWithoutACommand) {
+  MenuDriver driver(EditContextMenu());
+  driver.OnOpen([&](HWND) { SetForegroundWindow(hwnd()); });
+  driver.PopupAt(hwnd(), 300, 150);
+  EXPECT_FALSE(driver.TimedOut());
+  EXPECT_EQ(AllCommands(), 0);
+}
+
+TEST_F(MenuTest, ASubMenuOpensBesideItsItemAndItsCommandClosesTheChain) {
+  UiMenu sub;
+  sub.AddItem(CommandItem("子项(&S)", 500));
+  UiMenu menu;
+  menu.AddItem(CommandItem("命令(&M)", 400));
+  menu.AddItem(SubMenuItem("更多(&O)", sub));
+
+  MenuDriver driver(menu);
+  RECT parent = {}, child = {};
+  driver.OnOpen([&](HWND hwnd) {
+    GetWindowRect(hwnd, &parent);
+    MenuDriver inner(sub);
+    inner.OnOpen([&](HWND subHwnd) {
+      GetWindowRect(subHwnd, &child);
+      ClickMenuItem(subHwnd, sub, 1);
+    });
+    inner.Arm();
+    ClickMenuItem(hwnd, menu, 2);  // opens the sub-menu at once and returns when it closed
+  });
+  driver.PopupAt(hwnd(), 200, 150);
+  EXPECT_FALSE(driver.TimedOut());
+  EXPECT_EQ(child.left, parent.right - 10);
+  EXPECT_EQ(HookedCount(WM_COMMAND, [](const MSG& m) { return m.wParam == 500; }), 1);
+  EXPECT_EQ(AllCommands(), 1);
+  EXPECT_EQ(menu.Hwnd(), nullptr);
+  EXPECT_EQ(sub.Hwnd(), nullptr);
+}
+
+}  // namespace
+}  // namespace getlink::testing

@@ -1,0 +1,155 @@
+// Timed typing and pasting in the drawn edit box, side by side with the system's EDIT
+// control doing the same in the same run (figures, not a test): a character typed at
+// the end of texts of 200, 2,000 and 20,000 lines, repaint included, and a paste of 1 MB
+// from the clipboard, in lines and in one line, then a key typed at its end. Both boxes are 430 x 300 with both scroll bars.
+// build/windows/edit-bench.exe
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "runtime/Clipboard.h"
+#include "runtime/Codec.h"
+#include "runtime/ProgramLifetime.h"
+#include "tools/BenchTiming.h"
+#include "ui/controls/EditContextMenu.h"
+#include "ui/controls/UiEdit.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/GdiHandles.h"
+#include "ui/framework/window/UiWindow.h"
+#include "ui/framework/window/WindowFunctions.h"
+
+namespace getlink {
+namespace {
+
+constexpr int kKeystrokes = 100;
+constexpr Rect kBox = {10, 10, 430, 300};
+
+Text Lines(int count) {
+  Text text;
+  for (int i = 1; i <= count; ++i) text += "第 " + std::to_string(i) + " 行 line of mixed 中文 and ASCII\r\n";
+  return text;
+}
+
+// A megabyte in lines of about 40 bytes, or in one line.
+Text Megabyte(bool lineBreaks) {
+  Text text;
+  for (int i = 0; text.size() < 1024 * 1024; ++i)
+    text += "粘贴 " + std::to_string(i) + " pasted 中文 text" + (lineBreaks ? "\r\n" : " ");
+  return text;
+}
+
+struct Figures {
+  double typeMs = 0;
+};
+
+// The system's multi-line EDIT control in a plain window, with a 12-pixel font.
+class SystemEdit {
+ public:
+  SystemEdit() {
+    host_ = CreateWindowExW(0, L"Zt_LayerUI", L"EDIT", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 520, 40, 460, 340, nullptr,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                                ES_AUTOHSCROLL,
+                            static_cast<int>(kBox.left), static_cast<int>(kBox.top), static_cast<int>(kBox.width),
+                            static_cast<int>(kBox.height), host_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"SimSun"));
+    SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    SendMessageW(edit_, EM_SETLIMITTEXT, 0, 0);  // no limit: the default stops at 30,000 characters
+  }
+  ~SystemEdit() { DestroyWindow(host_); }
+
+  void SetText(const Text& text) {
+    SetWindowTextW(edit_, ToWide(text).c_str());
+    const LRESULT end = GetWindowTextLengthW(edit_);
+    SendMessageW(edit_, EM_SETSEL, static_cast<WPARAM>(end), end);
+    SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+    UpdateWindow(edit_);
+  }
+  void Type(wchar_t c) {
+    SendMessageW(edit_, WM_CHAR, c, 1);
+    UpdateWindow(edit_);
+  }
+  void Paste() {
+    SendMessageW(edit_, WM_PASTE, 0, 0);
+    UpdateWindow(edit_);
+  }
+  int Length() const { return GetWindowTextLengthW(edit_); }
+
+ private:
+  HWND host_ = nullptr;
+  HWND edit_ = nullptr;
+  GdiFont font_;
+};
+
+EditOptions MultiLine() {
+  EditOptions options;
+  options.multiLine = true;
+  return options;
+}
+
+int RunBench() {
+  FrameworkStartup(BuildEditContextMenu);
+  CreateWindowOptions create;
+  create.left = 40;
+  create.top = 40;
+  create.width = 450;
+  create.height = 320;
+  const HWND hwnd = CreateUiWindow(nullptr, "edit bench", create);
+  UiWindow window;
+  AttachWindowOptions skin;
+  skin.opacity = 255;
+  skin.captionFlags = 0;
+  skin.animationsOn = false;
+  skin.blurBehind = false;
+  window.Attach(hwnd, skin);
+  window.ShowAnimated(WindowEffect::None);
+  SystemEdit system;
+
+  std::printf("%-40s %14s %14s\n", "", "UiEdit", "system EDIT");
+  for (const int lines : {200, 2000, 20000}) {
+    const Text text = Lines(lines);
+    UiEdit edit;
+    edit.Create(hwnd, kBox, MultiLine());
+    window.SetFocusControl(&edit, false);
+    edit.SetText(text, true);
+    PumpFor(100);
+    const double ours = AverageMs(kKeystrokes, [&] { SendMessageW(hwnd, WM_CHAR, L'x', 1); });
+    system.SetText(text);
+    const double theirs = AverageMs(kKeystrokes, [&] { system.Type(L'x'); });
+    std::printf("type at the end of %5d lines (ms a key) %14.2f %14.2f\n", lines, ours, theirs);
+  }
+
+  for (const bool lineBreaks : {true, false}) {
+    const Text big = Megabyte(lineBreaks);
+    SetClipboardText(big);
+    UiEdit edit;
+    edit.Create(hwnd, kBox, MultiLine());
+    window.SetFocusControl(&edit, false);
+    double start = Milliseconds();
+    edit.KeyCommand('V', true);
+    const double ours = Milliseconds() - start;
+    system.SetText("");
+    start = Milliseconds();
+    system.Paste();
+    const double theirs = Milliseconds() - start;
+    const char* what = lineBreaks ? "1 MB in lines" : "1 MB in one line";
+    std::printf("paste %-16s (ms)                 %14.1f %14.1f\n", what, ours, theirs);
+    std::printf("pasted text intact                        %14s %14s\n", edit.GetText() == big ? "yes" : "NO",
+                system.Length() == static_cast<int>(ToWide(big).size()) ? "yes" : "NO");
+    const double oursTyping = AverageMs(20, [&] { SendMessageW(hwnd, WM_CHAR, L'x', 1); });
+    const double theirsTyping = AverageMs(20, [&] { system.Type(L'x'); });
+    std::printf("type at the end of %-16s (ms a key) %8.2f %14.2f\n", what, oursTyping, theirsTyping);
+  }
+  std::fflush(stdout);
+  DestroyWindow(hwnd);
+  return 0;
+}
+
+}  // namespace
+}  // namespace getlink
+
+int main() {
+  getlink::RunProcess([] { return getlink::RunBench(); });
+}

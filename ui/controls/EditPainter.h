@@ -1,0 +1,59 @@
+// Draws an edit box's face into its surface: background and outline, the lines that
+// meet the text area (display text: password characters, tabs as spaces), and the
+// selection as a blue highlight with its characters drawn again in white. The caret is
+// the box's own business.
+#pragma once
+
+#include "ui/controls/EditDocument.h"
+#include "ui/controls/EditGeometry.h"
+#include "ui/controls/EditTextMeasurer.h"
+#include "ui/framework/drawing/Colour.h"
+
+namespace getlink {
+
+struct EditLook {
+  Argb text = 0;
+  Argb back = 0;
+  Argb border = 0;
+  GpFont* font = nullptr;
+  GpStringFormat* format = nullptr;
+};
+
+// The selected characters, start before end (equal: nothing selected).
+struct EditSelection {
+  TextPosition start;
+  TextPosition end;
+  bool IsEmpty() const { return start == end; }
+};
+
+class EditPainter {
+ public:
+  EditPainter(GpGraphics* graphics, const EditLook& look, EditTextMeasurer& measurer)
+      : graphics_(graphics), look_(look), measurer_(measurer) {}
+
+  // The whole face.
+  void Paint(float width, float height, const EditAreas& areas, const EditDocument& document,
+             ScrollOffsets scroll, const EditSelection& selection);
+  // Only `band` (a strip of the text area, which it may pass by a few pixels), its old
+  // pixels replaced: after an edit within one line.
+  void PaintBand(const Rect& band, const EditAreas& areas, const EditDocument& document, ScrollOffsets scroll,
+                 const EditSelection& selection);
+
+ private:
+  // The lines that meet `clip` (within the text area), drawn clipped to it.
+  void PaintLines(const Rect& clip, const EditDocument& document, ScrollOffsets scroll,
+                  const EditSelection& selection);
+  void PaintLine(const EditDocument& document, int line, const Rect& origin, const EditSelection& selection);
+  // The selected part of a line (within `run`) as one rectangle a row, relative to the
+  // line's origin.
+  std::vector<Rect> SelectionRows(const EditDocument& document, int line, const EditSelection& selection,
+                                  const EditTextMeasurer::Run& run) const;
+
+  GpGraphics* graphics_;
+  EditLook look_;
+  EditTextMeasurer& measurer_;
+  Rect textArea_;
+  Rect clip_;
+};
+
+}  // namespace getlink

@@ -1,0 +1,682 @@
+#include "ui/controls/UiEdit.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "runtime/Clipboard.h"
+#include "runtime/Codec.h"
+#include "ui/controls/EditContextMenu.h"
+#include "ui/controls/EditNavigation.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/Shapes.h"
+#include "ui/framework/window/UiWindow.h"
+
+namespace getlink {
+namespace {
+
+constexpr UINT kBlinkMs = 500;
+constexpr UINT kDragScrollMs = 50;    // while a drag holds the pointer outside the text
+constexpr DWORD kTripleClickMs = 500;
+constexpr float kDefaultFontSize = 12;
+constexpr int kWheelLines = 3;
+constexpr int kLineExtra = 3;         // the system caret: the font height plus this
+const Argb kCaretColour = MakeArgb(230, 0, 0, 0);
+
+// The characters typed as such (others are keys, or come through the IME or a paste).
+constexpr wchar_t kFirstTyped = 28;
+constexpr wchar_t kLastAscii = 126;
+
+bool IsSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
+bool HoldsDoubleByte(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) > 0x80; });
+}
+
+int FormatFlags(int scrollFlags) {
+  int flags = Gdiplus::StringFormatFlagsNoFontFallback | Gdiplus::StringFormatFlagsMeasureTrailingSpaces |
+              Gdiplus::StringFormatFlagsNoClip;
+  if (scrollFlags == static_cast<int>(EditScrollFlags::Vertical)) flags |= Gdiplus::StringFormatFlagsLineLimit;
+  return flags;
+}
+
+}  // namespace
+
+// --- creating ---
+
+bool UiEdit::Create(HWND host, const Rect& rect, const EditOptions& options) {
+  if (IsCreated()) return true;
+  const CreateControlOptions create = {options.visible, true, IDC_IBEAM, 0};
+  return Prepare(options) && UiControl::Create(host, rect, ControlType::Edit, create);
+}
+
+bool UiEdit::Create(UiControl& parent, const Rect& rect, const EditOptions& options) {
+  if (IsCreated()) return true;
+  const CreateControlOptions create = {options.visible, true, IDC_IBEAM, 0};
+  return Prepare(options) && UiControl::Create(parent, rect, ControlType::Edit, create);
+}
+
+bool UiEdit::Prepare(const EditOptions& options) {
+  textColour_ = options.textColour;
+  backColour_ = options.backColour;
+  borderColour_ = options.borderColour;
+  inputMode_ = options.inputMode;
+  passwordChar_ = options.passwordChar.empty() ? Text("*") : options.passwordChar;
+  multiLine_ = options.multiLine;
+  scrollFlags_ = multiLine_ ? options.scrollFlags.value_or(static_cast<int>(EditScrollFlags::Both)) : 0;
+  if (options.fontName || options.fontSize || options.fontStyle) {
+    ownFont_ = MakeFont(options.fontName.value_or(FontFamilyName(DefaultFont())),
+                        options.fontSize.value_or(kDefaultFontSize), options.fontStyle.value_or(FontStyle::Regular));
+    font_ = ownFont_.get();
+  } else {
+    font_ = DefaultFont();
+  }
+  format_.Create(FormatFlags(scrollFlags_));
+  advances_.Clear();
+  document_.SetText(options.text, multiLine_, inputMode_, passwordChar_);
+  document_.InvalidateLayout();
+  return font_ != nullptr && static_cast<bool>(format_);
+}
+
+int UiEdit::OnCreate() {
+  anchor_ = caret_ = {1, 0};
+  scroll_ = {};
+  caretShown_ = false;
+  if (multiLine_) {
+    areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), multiLine_, scrollFlags_,
+                              FontHeight(font_));
+    bars_.Create(
+        *this, areas_, scrollFlags_, [this](int position) { SetScrollY(position); },
+        [this](int position) { SetScrollX(position); });
+  }
+  Relayout();
+  caretRect_ = CaretRectOf(caret_);
+  return kNotHandled;
+}
+
+int UiEdit::OnDestroy() {
+  if (HostWindow() != nullptr) KillTimer(HostWindow(), Handle());
+  blinkPeriod_ = 0;
+  detachedIme_.reset();
+  systemCaret_.reset();
+  document_.SetText("", multiLine_, inputMode_, passwordChar_);
+  format_.Release();
+  font_ = nullptr;
+  ownFont_.reset();
+  scroll_ = {};
+  anchor_ = caret_ = {1, 0};
+  areas_ = {};
+  caretRect_ = {};
+  caretShown_ = false;
+  underCaret_ = Surface();
+  caretBox_ = {};
+  advances_.Clear();
+  imeEcho_.clear();
+  tripleClickArmed_ = dragging_ = false;
+  return kNotHandled;
+}
+
+// --- text and events ---
+
+int UiEdit::OnEvent(const ControlEvent& event) {
+  switch (event.code) {
+    case EventCode::SetText:
+      ApplyText(*reinterpret_cast<const std::string_view*>(event.wparam), event.lparam == 1);
+      return 0;
+    case EventCode::GetText:
+      *reinterpret_cast<Text*>(event.wparam) = document_.GetText();
+      return 0;
+    default:
+      return UiControl::OnEvent(event);
+  }
+}
+
+Text UiEdit::GetText() {
+  Text text;
+  SendEvent(EventCode::GetText, reinterpret_cast<WPARAM>(&text));
+  return text;
+}
+
+void UiEdit::SetText(std::string_view text, bool caretToEnd) {
+  SendEvent(EventCode::SetText, reinterpret_cast<WPARAM>(&text), caretToEnd ? 1 : 0);
+}
+
+void UiEdit::ApplyText(std::string_view text, bool caretToEnd) {
+  document_.SetText(text, multiLine_, inputMode_, passwordChar_);
+  caret_ = caretToEnd ? document_.EndPosition() : TextPosition{1, 0};
+  anchor_ = caret_;
+  scroll_ = {};
+  Relayout();
+  CaretMoved();
+  if (!HasFocus()) SetBlinkPeriod(0);
+  FireChanged();
+}
+
+void UiEdit::FireChanged() {
+  const ChangeHandler handler = onChange_;  // the handler may replace itself
+  if (handler) handler(ParentControl(), *this);
+}
+
+void UiEdit::SetInputMode(EditInputMode mode) {
+  const bool focused = HasFocus();
+  if (focused) detachedIme_.reset();
+  inputMode_ = mode;
+  document_.SetText(Text(document_.GetText()), multiLine_, inputMode_, passwordChar_);
+  if (focused && mode >= EditInputMode::Password) detachedIme_.Detach(HostWindow());
+  Relayout();
+  CaretMoved(false);
+}
+
+void UiEdit::SetBackColour(Argb colour) {
+  backColour_ = colour;
+  Render();
+}
+
+void UiEdit::SetTextColour(Argb colour) {
+  textColour_ = colour;
+  Render();
+}
+
+// --- editing ---
+
+EditSelection UiEdit::Selection() const {
+  return {std::min(anchor_, caret_), std::max(anchor_, caret_)};
+}
+
+void UiEdit::Select(TextPosition anchor, TextPosition caret) {
+  anchor_ = document_.Clamp(anchor);
+  caret_ = document_.Clamp(caret);
+  CaretMoved();
+}
+
+Text UiEdit::SelectedText() const {
+  return document_.BytesBetween(document_.ByteIndexOf(anchor_), document_.ByteIndexOf(caret_));
+}
+
+bool UiEdit::RemoveSelection() {
+  if (!Editable() || anchor_ == caret_) return false;
+  const TextPosition start = std::min(anchor_, caret_);
+  document_.DeleteRange(document_.ByteIndexOf(anchor_), document_.ByteIndexOf(caret_));
+  anchor_ = caret_ = start;
+  return true;
+}
+
+bool UiEdit::DeleteSelection() {
+  if (!RemoveSelection()) return false;
+  Relayout();
+  CaretMoved();
+  FireChanged();
+  return true;
+}
+
+UiEdit::LineEditCheck UiEdit::BeforeLineEdit() const {
+  return {caret_.line, document_.LineCount(), document_.LineRect(caret_.line).height, anchor_ == caret_};
+}
+
+int UiEdit::ChangedLineAfter(const LineEditCheck& before) const {
+  const bool sameLines = before.nothingSelected && caret_.line == before.line &&
+                         document_.LineCount() == before.lineCount &&
+                         document_.LineRect(before.line).height == before.height;
+  return sameLines ? before.line : 0;
+}
+
+bool UiEdit::InsertText(std::string_view text) {
+  if (!Editable() || text.empty()) return false;
+  const LineEditCheck check = BeforeLineEdit();
+  const bool removed = RemoveSelection();
+  const std::size_t at = document_.ByteIndexOf(caret_);
+  const std::size_t end = document_.InsertAt(at, text);
+  if (!removed && end == at) return false;
+  caret_ = anchor_ = document_.PositionOf(end);
+  Relayout();
+  CaretMoved(true, ChangedLineAfter(check));
+  FireChanged();
+  return true;
+}
+
+bool UiEdit::RemoveBeforeCaret() {
+  const TextPosition from = StepLeft(document_, caret_);
+  if (from == caret_) return false;
+  const LineEditCheck check = BeforeLineEdit();
+  document_.DeleteRange(document_.ByteIndexOf(from), document_.ByteIndexOf(caret_));
+  anchor_ = caret_ = from;
+  Relayout();
+  CaretMoved(true, ChangedLineAfter(check));
+  FireChanged();
+  return true;
+}
+
+// --- keys and characters ---
+
+int UiEdit::KeyCommand(WPARAM key, bool fromMenu) {
+  if (fromMenu || GetKeyState(VK_CONTROL) < 0) {
+    if (inputMode_ == EditInputMode::Password) return 0;  // no copying a password out
+    switch (key) {
+      case 'A':
+        Select({1, 0}, document_.EndPosition());
+        return 0;
+      case 'C':
+        if (const Text selected = SelectedText(); !selected.empty()) SetClipboardText(selected);
+        return 0;
+      case 'V':
+        if (const Text pasted = ClipboardText(); !pasted.empty()) InsertText(pasted);
+        return 0;
+      case 'X':
+        if (!Editable()) return kNotHandled;
+        if (const Text selected = SelectedText(); !selected.empty() && SetClipboardText(selected)) DeleteSelection();
+        return 0;
+      default:
+        return kNotHandled;
+    }
+  }
+  const bool extend = GetKeyState(VK_SHIFT) < 0 && Selecting();
+  switch (key) {
+    case VK_BACK:
+      if (Editable() && !DeleteSelection()) RemoveBeforeCaret();
+      return 0;
+    case VK_RETURN:
+      if (multiLine_) InsertText("\r\n");
+      return 0;  // also in a single-line box: Enter presses no button from here
+    case VK_DELETE:
+      DeleteSelection();
+      return 0;
+    case VK_HOME: MoveCaret(LineHome(caret_), extend); return 0;
+    case VK_END: MoveCaret(LineEnd(document_, caret_), extend); return 0;
+    case VK_LEFT: MoveCaret(StepLeft(document_, caret_), extend); return 0;
+    case VK_RIGHT: MoveCaret(StepRight(document_, caret_), extend); return 0;
+    case VK_UP:
+      if (!multiLine_) return kNotHandled;
+      MoveCaret(StepUp(document_, caret_), extend);
+      return 0;
+    case VK_DOWN:
+      if (!multiLine_) return kNotHandled;
+      MoveCaret(StepDown(document_, caret_), extend);
+      return 0;
+    case VK_SPACE:
+      return 0;  // typed as a character; the window must not take it for a click
+    default:
+      return kNotHandled;
+  }
+}
+
+int UiEdit::OnKeyDown(WPARAM key) {
+  // A key of its own ends whatever the input method still had to deliver.
+  if (key != VK_PROCESSKEY) imeEcho_.clear();
+  return KeyCommand(key, false);
+}
+
+bool UiEdit::AcceptsCharacter(wchar_t character) const {
+  const bool digit = character >= L'0' && character <= L'9';
+  switch (inputMode_) {
+    case EditInputMode::Digits:
+      return digit;
+    case EditInputMode::Decimal:
+      return digit || (character == L'.' && document_.GetText().find('.') == Text::npos);
+    default:
+      // Characters beyond ASCII come from Unicode keyboards and input tools; those of
+      // the IME are taken from its result instead (imeEcho_).
+      return (character >= kFirstTyped && character <= kLastAscii) || (character > 0x7F && !IsSurrogate(character));
+  }
+}
+
+int UiEdit::OnChar(WPARAM code) {
+  const auto character = static_cast<wchar_t>(code);
+  if (!imeEcho_.empty()) {
+    const bool echo = imeEcho_.front() == character;
+    if (echo) {
+      imeEcho_.erase(0, 1);
+      return 0;
+    }
+    imeEcho_.clear();
+  }
+  if (!AcceptsCharacter(character)) return kNotHandled;
+  TypeCharacter(character);
+  return 0;
+}
+
+void UiEdit::TypeCharacter(wchar_t character) {
+  if (character <= kLastAscii)
+    InsertText(Text(1, static_cast<char>(character)));
+  else
+    InsertText(FromWide(std::wstring_view(&character, 1)));
+}
+
+int UiEdit::OnImeComposition(const ControlEvent& event) {
+  if ((event.lparam & GCS_RESULTSTR) == 0) return kNotHandled;
+  std::wstring result;
+  {
+    const ImeContextScope context(HostWindow());
+    const LONG bytes = ImmGetCompositionStringW(context.get(), GCS_RESULTSTR, nullptr, 0);
+    if (bytes <= 0) return kNotHandled;
+    result.resize(static_cast<std::size_t>(bytes) / sizeof(wchar_t));
+    ImmGetCompositionStringW(context.get(), GCS_RESULTSTR, result.data(), static_cast<DWORD>(bytes));
+  }
+  const Text text = FromWide(result);
+  // An ASCII result arrives as characters anyway; one with Chinese is taken here, and
+  // its characters that follow as WM_CHAR are dropped.
+  if (!HoldsDoubleByte(text)) return kNotHandled;
+  imeEcho_ = result;
+  InsertText(text);
+  return 0;
+}
+
+int UiEdit::OnCommand(const ControlEvent& event) {
+  const auto target = static_cast<std::uintptr_t>(event.lparam);
+  if (target != 0 && target != Handle()) return kNotHandled;
+  switch (static_cast<EditCommand>(LOWORD(event.wparam))) {
+    case EditCommand::Cut:
+    case EditCommand::Copy:
+    case EditCommand::Paste:
+    case EditCommand::SelectAll:
+      return KeyCommand(LOWORD(event.wparam), true);
+    default:
+      return kNotHandled;
+  }
+}
+
+// --- mouse ---
+
+POINT UiEdit::LocalPoint(POINT windowPoint) const {
+  return {windowPoint.x - Left(), windowPoint.y - Top()};
+}
+
+bool UiEdit::InTextArea(POINT windowPoint) const {
+  const POINT local = LocalPoint(windowPoint);
+  const Rect& text = areas_.text;
+  const auto x = static_cast<float>(local.x), y = static_cast<float>(local.y);
+  return x >= text.left && x < text.Right() && y >= text.top && y < text.Bottom();
+}
+
+TextPosition UiEdit::HitTest(float x, float y) {
+  const Rect& text = areas_.text;
+  const float px = x - text.left - scroll_.x;
+  const float py = y - text.top - scroll_.y;
+  const int line = document_.LineAtY(py);
+  const Rect lineRect = document_.LineRect(line);
+  const int column = Measurer().ColumnAt(document_.DisplayText(line), document_.LineLength(line), px,
+                                         py - lineRect.top, lineRect.height, document_.Bounds());
+  return {line, column};
+}
+
+int UiEdit::OnMouseDown(POINT point, WPARAM wparam) {
+  if (wparam == kDoubleClickMarker) {
+    if (!Selecting()) return 0;
+    const TextRange word = WordAt(document_, caret_);
+    anchor_ = word.anchor;
+    caret_ = word.caret;
+    tripleClickArmed_ = true;
+    doubleClickTick_ = GetTickCount();
+    dragging_ = false;
+    CaretMoved();
+    return 0;
+  }
+  if (tripleClickArmed_ && Selecting() && GetTickCount() - doubleClickTick_ <= kTripleClickMs) {
+    const TextRange line = LineAt(document_, caret_.line);
+    anchor_ = line.anchor;
+    caret_ = line.caret;
+    tripleClickArmed_ = false;
+    CaretMoved();
+    return 0;
+  }
+  tripleClickArmed_ = false;
+  if (!InTextArea(point)) return 0;
+  const POINT local = LocalPoint(point);
+  caret_ = anchor_ = HitTest(static_cast<float>(local.x), static_cast<float>(local.y));
+  dragging_ = true;
+  dragPoint_ = point;
+  CaretMoved();
+  return 0;
+}
+
+int UiEdit::OnMouseMove(POINT point, WPARAM) {
+  if (!dragging_ || !Selecting()) return kNotHandled;
+  DragTo(point);
+  return 0;
+}
+
+void UiEdit::DragTo(POINT point) {
+  dragPoint_ = point;
+  const POINT local = LocalPoint(point);
+  const TextPosition hit = HitTest(static_cast<float>(local.x), static_cast<float>(local.y));
+  // Held outside the text, the drag goes on scrolling on the box's timer.
+  SetBlinkPeriod(InTextArea(point) ? kBlinkMs : kDragScrollMs);
+  if (hit == caret_) return;
+  caret_ = hit;
+  CaretMoved();
+}
+
+int UiEdit::OnMouseUp(POINT, WPARAM) {
+  dragging_ = false;
+  if (HasFocus()) {
+    SetBlinkPeriod(kBlinkMs);
+    DrawCaret(true);
+  }
+  return 0;
+}
+
+int UiEdit::OnRightUp(POINT, WPARAM) {
+  if (inputMode_ == EditInputMode::Password) return kNotHandled;
+  ShowContextMenu();
+  return 0;
+}
+
+void UiEdit::ShowContextMenu() {
+  UiMenu& menu = EditContextMenu();
+  const bool selected = anchor_ != caret_;
+  const bool clipboardText = IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
+  auto state = [](bool enabled) {
+    return static_cast<int>(enabled ? MenuItemState::Normal : MenuItemState::Disabled);
+  };
+  menu.SetItemState(1, state(selected && Editable()));
+  menu.SetItemState(2, state(selected));
+  menu.SetItemState(3, state(Editable() && clipboardText));
+  menu.SetItemState(5, state(document_.ByteLength() > 0));
+  // Returns when the menu closed; a chosen item came back as WM_COMMAND meanwhile.
+  menu.PopupAt(HostWindow(), 0, 0);
+}
+
+int UiEdit::OnMouseWheel(const ControlEvent& event) {
+  if (!multiLine_ || bars_.VerticalMaximum() < 1) return kNotHandled;
+  const float notches = static_cast<float>(GET_WHEEL_DELTA_WPARAM(event.wparam)) / WHEEL_DELTA;
+  scroll_.y += notches * kWheelLines * document_.LineHeight();
+  CaretMoved(false);
+  return 0;
+}
+
+// --- focus, caret and scrolling ---
+
+bool UiEdit::HasFocus() const { return Window() != nullptr && Window()->Focused() == this; }
+
+int UiEdit::OnFocusGained(UiControl*) {
+  if (inputMode_ >= EditInputMode::Password) detachedIme_.Detach(HostWindow());
+  systemCaret_.Create(HostWindow(), 1, static_cast<int>(FontHeight(font_)) + kLineExtra);
+  CaretMoved(false);
+  return kNotHandled;
+}
+
+int UiEdit::OnFocusLost(UiControl*) {
+  detachedIme_.reset();
+  SetBlinkPeriod(0);
+  dragging_ = false;
+  imeEcho_.clear();
+  systemCaret_.reset();
+  anchor_ = caret_;
+  caretShown_ = false;
+  Render();
+  return kNotHandled;
+}
+
+void UiEdit::SetBlinkPeriod(UINT milliseconds) {
+  if (milliseconds == blinkPeriod_ || HostWindow() == nullptr) return;
+  blinkPeriod_ = milliseconds;
+  if (milliseconds == 0)
+    KillTimer(HostWindow(), Handle());
+  else
+    SetTimer(HostWindow(), Handle(), milliseconds, nullptr);
+}
+
+int UiEdit::OnTimer() {
+  if (dragging_ && !InTextArea(dragPoint_)) {
+    DragTo(dragPoint_);
+    return 0;
+  }
+  DrawCaret(!caretShown_);
+  return 0;
+}
+
+void UiEdit::SetScrollY(int position) {
+  scroll_.y = -static_cast<float>(position);
+  CaretMoved(false);
+}
+
+void UiEdit::SetScrollX(int position) {
+  scroll_.x = -static_cast<float>(position);
+  CaretMoved(false);
+}
+
+Rect UiEdit::CaretRectOf(TextPosition position) {
+  position = document_.Clamp(position);
+  const Rect line = document_.LineRect(position.line);
+  const EditTextMeasurer::CaretPlace place =
+      Measurer().CaretAt(document_.DisplayText(position.line), document_.LineLength(position.line), position.column,
+                         document_.CharWidth(), document_.Bounds());
+  // The caret stands 2 pixels above its row and reaches as low as the row.
+  return {areas_.text.left + place.x, areas_.text.top + line.top + place.rowTop - 2, 1,
+          CaretHeight(document_.LineHeight(), multiLine_)};
+}
+
+void UiEdit::MoveCaret(TextPosition to, bool extend) {
+  caret_ = to;
+  if (!extend) anchor_ = caret_;
+  CaretMoved();
+}
+
+void UiEdit::CaretMoved(bool keepVisible, int changedLine) {
+  if (!IsCreated()) return;
+  const ScrollOffsets before = scroll_;
+  Rect caret = CaretRectOf(caret_);
+  if (keepVisible) scroll_ = ScrollToShow(caret, areas_.text, scroll_);
+  const ScrollOffsets limits = ScrollLimits(document_.ContentWidth(), document_.ContentHeight(), areas_.text);
+  scroll_ = ClampScroll(scroll_, limits);
+  caret.left += scroll_.x;
+  caret.top += scroll_.y;
+  caretRect_ = caret;
+  bars_.SetPositions(static_cast<int>(-scroll_.x), static_cast<int>(-scroll_.y));
+  if (HasFocus()) {
+    // Seen at once after a move; the blink starts over.
+    caretShown_ = true;
+    blinkPeriod_ = 0;
+    SetBlinkPeriod(dragging_ && !InTextArea(dragPoint_) ? kDragScrollMs : kBlinkMs);
+    const Rect onWindow = WindowRectOf(caretRect_);
+    systemCaret_.MoveTo(static_cast<int>(onWindow.left), static_cast<int>(onWindow.top));
+  }
+  if (changedLine > 0 && scroll_.x == before.x && scroll_.y == before.y)
+    RenderLine(changedLine);
+  else
+    Render();
+}
+
+// --- layout and painting ---
+
+EditTextMeasurer UiEdit::Measurer() const {
+  return EditTextMeasurer(Graphics(), font_, format_.Handle(), &advances_);
+}
+
+Rect UiEdit::WindowRectOf(const Rect& local) const {
+  return {local.left + static_cast<float>(Left()), local.top + static_cast<float>(Top()), local.width, local.height};
+}
+
+void UiEdit::Relayout() {
+  areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), multiLine_, scrollFlags_,
+                            FontHeight(font_));
+  EditTextMeasurer measurer = Measurer();
+  document_.Layout(measurer, areas_.text, scrollFlags_);
+  bars_.Place(areas_);
+  const ScrollOffsets limits = ScrollLimits(document_.ContentWidth(), document_.ContentHeight(), areas_.text);
+  bars_.SetRanges(static_cast<int>(limits.x), static_cast<int>(limits.y), static_cast<int>(document_.CharWidth()),
+                  static_cast<int>(document_.LineHeight()));
+}
+
+int UiEdit::OnResized(int, int) {
+  Relayout();
+  CaretMoved(false);
+  return kNotHandled;
+}
+
+int UiEdit::OnAlphaChanged(int alpha) {
+  bars_.SetAlpha(alpha);
+  return kNotHandled;
+}
+
+int UiEdit::OnPaint() {
+  Render();
+  return kNotHandled;
+}
+
+void UiEdit::Render() {
+  if (!BeginControlPaint(true)) return;
+  const EditLook look = {textColour_, backColour_, borderColour_, font_, format_.Handle()};
+  EditTextMeasurer measurer = Measurer();
+  EditPainter(Graphics(), look, measurer)
+      .Paint(static_cast<float>(Width()), static_cast<float>(Height()), areas_, document_, scroll_, Selection());
+  if (caretShown_) PaintCaret(true);
+  EndControlPaint();
+}
+
+void UiEdit::RenderLine(int line) {
+  if (!BeginControlPaint(false)) return;
+  // The line's rows and the caret, which stands 2 pixels above them and 1 below; never
+  // the outline.
+  const Rect lineRect = document_.LineRect(line);
+  const float top = std::max(1.f, areas_.text.top + lineRect.top + scroll_.y - 2);
+  const float bottom = std::min(static_cast<float>(Height() - 1), areas_.text.top + lineRect.Bottom() + scroll_.y + 1);
+  if (bottom <= top) return;
+  const Rect band = {areas_.text.left, top, areas_.text.width, bottom - top};
+  const EditLook look = {textColour_, backColour_, borderColour_, font_, format_.Handle()};
+  EditTextMeasurer measurer = Measurer();
+  EditPainter(Graphics(), look, measurer).PaintBand(band, areas_, document_, scroll_, Selection());
+  caretBox_ = {};  // painted over
+  if (caretShown_) PaintCaret(true);
+  if (Window() != nullptr && Visible()) Window()->InvalidateRect(WindowRectOf(band));
+}
+
+void UiEdit::DrawCaret(bool show) {
+  if (show == caretShown_) return;
+  caretShown_ = show;
+  const PixelBox box = PaintCaret(show);
+  if (Window() != nullptr && Visible() && box.right > box.left)
+    Window()->InvalidateRect(WindowRectOf(RectOf(static_cast<float>(box.left), static_cast<float>(box.top),
+                                                 static_cast<float>(box.right - box.left),
+                                                 static_cast<float>(box.bottom - box.top))));
+}
+
+PixelBox UiEdit::PaintCaret(bool show) {
+  HDC surface = GetSurface().Dc();
+  if (surface == nullptr) return {};
+  if (!show) {
+    // The pixels the caret covered go back where they were.
+    const PixelBox box = caretBox_;
+    if (underCaret_ && box.right > box.left)
+      BitBlt(surface, box.left, box.top, box.right - box.left, box.bottom - box.top, underCaret_.Dc(), 0, 0, SRCCOPY);
+    caretBox_ = {};
+    return box;
+  }
+  // Only within the text area, so a caret scrolled away leaves no mark on the border.
+  const Rect& text = areas_.text;
+  const PixelBox covered = CoveringPixels(caretRect_);
+  const PixelBox box = {std::max(covered.left, static_cast<int>(text.left)),
+                        std::max(covered.top, static_cast<int>(text.top) - 2),
+                        std::min(covered.right, static_cast<int>(text.Right()) + 1),
+                        std::min(covered.bottom, static_cast<int>(text.Bottom()) + 1)};
+  if (box.right <= box.left || box.bottom <= box.top) return {};
+  const int width = box.right - box.left, height = box.bottom - box.top;
+  underCaret_ = Surface(width, height);
+  if (!underCaret_) return {};
+  BitBlt(underCaret_.Dc(), 0, 0, width, height, surface, box.left, box.top, SRCCOPY);
+  const UniqueBrush ink = SolidBrush(kCaretColour);
+  gdip::GdipFillRectangleI(Graphics(), ink.get(), box.left, box.top, width, height);
+  caretBox_ = box;
+  return box;
+}
+
+}  // namespace getlink

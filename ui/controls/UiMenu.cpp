@@ -1,0 +1,229 @@
+#include "ui/controls/UiMenu.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "ui/controls/MenuGeometry.h"
+#include "ui/controls/UiMenuItem.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/GdiHandles.h"
+#include "ui/framework/drawing/Shapes.h"
+#include "ui/framework/drawing/TextDrawing.h"
+#include "ui/framework/window/UiWindow.h"
+#include "ui/framework/window/WindowFunctions.h"
+
+namespace getlink {
+namespace {
+
+constexpr char kMenuTitle[] = "Zt_LayerUI_Menu";
+constexpr int kMenuOpacity = 240;
+constexpr int kSubMenuShowMs = 100;
+
+ScreenBox WorkArea() {
+  RECT work = {};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  return {work.left, work.top, work.right, work.bottom};
+}
+
+// Captions are measured in the font and format the items draw them with: the system
+// font of the screen, which GetTextExtentPoint32 would measure with, is narrower than
+// the drawn font on some systems (Wine) and the captions would be cut.
+int CaptionWidth(GpGraphics* graphics, const TextFormat& format, const Text& caption) {
+  const Rect box = MeasureText(graphics, caption, DefaultFont(), {}, format.Handle());
+  return static_cast<int>(std::ceil(box.width));
+}
+
+// The panel: a white rounded body with a soft shadow, and the light stripe behind the
+// pictures.
+void PaintMenuPanel(GpGraphics* g, int width, int height) {
+  gdip::GdipGraphicsClear(g, MakeArgb(0, 255, 255, 255));
+  Rect panel = RectOf(6, 6, static_cast<float>(width - 12), static_cast<float>(height - 12));
+  const UniqueBrush body = SolidBrush(MakeArgb(234, 255, 255, 255));
+  FillRoundRect(g, panel, 4, body.get());
+  OutlineRoundRect(g, panel, 4, MakeArgb(125, 0, 0, 0));
+  const struct {
+    float diameter;
+    int alpha;
+  } shadow[] = {{7, 35}, {10, 15}, {13, 5}};
+  for (const auto& ring : shadow) {
+    InflateRect(-1, -1, 2, 2, panel);
+    OutlineRoundRect(g, panel, ring.diameter, MakeArgb(ring.alpha, 0, 0, 0));
+  }
+  const Rect stripe = RectOf(8, 8, 24, static_cast<float>(height - 16));
+  const Argb stripeColour = MakeArgb(254, 209, 228, 236);
+  const UniqueBrush stripeBrush = SolidBrush(stripeColour);
+  FillRoundRect(g, stripe, 3, stripeBrush.get());
+  OutlineRoundRect(g, stripe, 3, stripeColour);
+}
+
+MenuCounts CountsOf(const std::vector<MenuItem>& items) {
+  MenuCounts counts;
+  for (const MenuItem& item : items) {
+    if (item.IsSeparator())
+      ++counts.separators;
+    else
+      ++counts.items;
+    counts.hasSubMenu = counts.hasSubMenu || item.kind == MenuItemKind::SubMenu;
+  }
+  return counts;
+}
+
+void SetWindowProperty(HWND hwnd, const wchar_t* name, const void* value) {
+  SetPropW(hwnd, name, const_cast<void*>(value));
+}
+
+}  // namespace
+
+UiMenu::~UiMenu() {
+  if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+MenuItem* UiMenu::ItemAt(int index) {
+  return IsValidIndex(index) ? &items_[static_cast<std::size_t>(index - 1)] : nullptr;
+}
+
+const MenuItem* UiMenu::ItemAt(int index) const {
+  return IsValidIndex(index) ? &items_[static_cast<std::size_t>(index - 1)] : nullptr;
+}
+
+void UiMenu::AddItem(MenuItem item) { items_.push_back(std::move(item)); }
+
+bool UiMenu::RemoveItem(int index) {
+  if (!IsValidIndex(index)) return false;
+  items_.erase(items_.begin() + (index - 1));
+  return true;
+}
+
+int UiMenu::ItemState(int index) const {
+  const MenuItem* item = ItemAt(index);
+  return item != nullptr ? item->state : 0;
+}
+
+void UiMenu::SetItemState(int index, int state) {
+  if (MenuItem* item = ItemAt(index)) item->state = state;
+}
+
+Text UiMenu::ItemCaption(int index) const {
+  const MenuItem* item = ItemAt(index);
+  return item != nullptr ? item->caption : Text();
+}
+
+void UiMenu::SetItemCaption(int index, Text caption) {
+  if (MenuItem* item = ItemAt(index)) item->caption = std::move(caption);
+}
+
+ByteSet UiMenu::ItemImage(int index) const {
+  const MenuItem* item = ItemAt(index);
+  return item != nullptr ? item->image : ByteSet();
+}
+
+void UiMenu::SetItemImage(int index, ByteSet image) {
+  if (MenuItem* item = ItemAt(index)) item->image = std::move(image);
+}
+
+int UiMenu::MeasuredWidth(bool useSetWidth) const {
+  int widest = 0;
+  if (!useSetWidth || width_ == 0) {
+    const WindowDc screen(nullptr);
+    GpGraphics* graphics = nullptr;
+    gdip::GdipCreateFromHDC(screen.get(), &graphics);
+    const UniqueGraphics owned(graphics);
+    const TextFormat format = UiMenuItem::CaptionFormat();
+    for (const MenuItem& item : items_)
+      if (!item.IsSeparator()) widest = std::max(widest, CaptionWidth(graphics, format, item.caption));
+  }
+  return MenuWidth(useSetWidth ? width_ : 0, widest, CountsOf(items_));
+}
+
+void UiMenu::PopupAt(HWND owner, int x, int y) {
+  if (hwnd_ != nullptr) return;
+  const int width = MeasuredWidth(true);
+  const int height = MenuHeight(CountsOf(items_));
+  if (x == 0 && y == 0) {
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    const MenuPlacement placed = PlaceMenuAtPointer(pointer.x, pointer.y, width, height, WorkArea());
+    x = placed.x;
+    y = placed.y;
+  }
+  Open(owner, x, y, width, height, false, false);
+}
+
+void UiMenu::PopupSub(HWND parentMenu) {
+  const auto* opener = static_cast<const UiMenuItem*>(GetPropW(parentMenu, kPopupActProperty));
+  if (hwnd_ != nullptr || opener == nullptr) return;
+  RECT parent = {};
+  GetWindowRect(parentMenu, &parent);
+  const int width = MeasuredWidth(false);
+  const int height = MenuHeight(CountsOf(items_));
+  const Rect item = opener->GetRect();
+  const MenuPlacement placed =
+      PlaceSubMenu({parent.left, parent.top, parent.right, parent.bottom}, static_cast<int>(item.top),
+                   static_cast<int>(item.height), width, height, WorkArea());
+  Open(parentMenu, placed.x, placed.y, width, height, true, placed.opensLeft);
+}
+
+void UiMenu::Open(HWND parent, int x, int y, int width, int height, bool sub, bool opensLeft) {
+  CreateWindowOptions create;
+  create.left = x;
+  create.top = y;
+  create.width = width;
+  create.height = height;
+  create.style = WS_POPUP;
+  create.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  const HWND hwnd = CreateUiWindow(parent, kMenuTitle, create);
+  if (hwnd == nullptr) return;
+  hwnd_ = hwnd;
+  SetWindowProperty(hwnd, kPopupFlagsProperty, reinterpret_cast<void*>(static_cast<INT_PTR>(PopupKind::Owned)));
+
+  // Declared before the items: the items go first.
+  UiWindow window;
+  if (sub) {
+    SetWindowProperty(hwnd, kPopupHostProperty, GetPropW(parent, kPopupHostProperty));
+    SetWindowProperty(parent, kPopupSubProperty, hwnd);
+    window.SetCloseEffect(opensLeft ? WindowEffect::SlideUp : WindowEffect::SlideDown);
+  } else {
+    SetWindowProperty(hwnd, kPopupHostProperty, hwnd);
+    if (UiWindow* owner = UiWindow::FromHwnd(parent)) {
+      // The control the menu is about gets the focus, and the command names it.
+      UiControl* target = owner->Hovered();
+      const std::uintptr_t handle = target != nullptr ? target->Handle() : 0;
+      SetWindowProperty(hwnd, kPopupEventProperty, reinterpret_cast<void*>(handle));
+      SendMessageW(parent, ToMessage(FrameworkMessage::WmFocusControl), 0, static_cast<LPARAM>(handle));
+    }
+  }
+  window.SetOnPaintBackground([](HWND, GpGraphics* g, int w, int h) { PaintMenuPanel(g, w, h); });
+  AttachWindowOptions options;
+  options.skinColour = MakeColorRef(255, 255, 255);
+  options.captionFlags = 0;
+  options.opacity = kMenuOpacity;
+  options.cornerRadius = kImageOnlySkin;
+  options.animationsOn = false;
+  options.resizable = false;
+  options.dragMove = false;
+  window.Attach(hwnd, options);
+  window.SetMessageHook(PopupHook);
+
+  std::vector<bool> separators;
+  for (const MenuItem& item : items_) separators.push_back(item.IsSeparator());
+  const std::vector<Rect> rects = MenuItemRects(width, separators);
+  std::vector<std::unique_ptr<UiMenuItem>> controls;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    auto control = std::make_unique<UiMenuItem>();
+    control->Create(hwnd, rects[i], items_[i]);
+    if (items_[i].IsDisabled()) control->SetDisabled(true);
+    controls.push_back(std::move(control));
+  }
+
+  if (sub)
+    window.ShowAnimated(opensLeft ? WindowEffect::SlideUp : WindowEffect::SlideDown, kSubMenuShowMs);
+  else
+    window.ShowAnimated(WindowEffect::None);
+  SetForegroundWindow(hwnd);
+  PopupLoop(hwnd);
+  if (IsWindow(hwnd)) DestroyWindow(hwnd);  // the loop ended on WM_QUIT
+  hwnd_ = nullptr;
+}
+
+}  // namespace getlink

@@ -1,0 +1,221 @@
+#include "ui/controls/UiMenuItem.h"
+
+#include <cctype>
+
+#include "ui/controls/UiMenu.h"
+#include "ui/framework/drawing/EmbeddedImages.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/ImageDrawing.h"
+#include "ui/framework/drawing/Shapes.h"
+#include "ui/framework/drawing/SystemEntryPoints.h"
+#include "ui/framework/window/UiWindow.h"
+#include "ui/framework/window/WindowFunctions.h"
+
+namespace getlink {
+namespace {
+
+constexpr UINT kOpenSubDelayMs = 500;
+constexpr UINT kReopenDelayMs = 300;
+constexpr float kCaptionLeft = 30;
+constexpr float kArrowRoom = 12;
+constexpr Rect kPictureBox = {2, 1, 20, 20};
+
+const Argb kHotFill = MakeArgb(230, 48, 134, 198);
+const Argb kHotText = MakeArgb(240, 255, 255, 255);
+const Argb kSeparatorColour = MakeArgb(254, 183, 195, 204);
+
+// The letter after the "&" of a caption ("&&" is a plain "&"), or 0.
+int MnemonicOf(const Text& caption) {
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    const auto c = static_cast<unsigned char>(caption[i + 1]);
+    return c < 0x80 ? std::toupper(c) : 0;
+  }
+  return 0;
+}
+
+// The small arrow at the right end of a sub-menu item.
+void FillArrow(GpGraphics* g, float right, float middle, Argb colour) {
+  GpPath* path = nullptr;
+  if (gdip::GdipCreatePath(Gdiplus::FillModeAlternate, &path) != Gdiplus::Ok) return;
+  const UniquePath owned(path);
+  const Gdiplus::PointF points[] = {{right - 9, middle - 4}, {right - 9, middle + 4}, {right - 5, middle}};
+  gdip::GdipAddPathPolygon(path, points, 3);
+  const UniqueBrush brush = SolidBrush(colour);
+  gdip::GdipFillPath(g, brush.get(), path);
+}
+
+}  // namespace
+
+TextFormat UiMenuItem::CaptionFormat() {
+  TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
+  format.SetAlign(Gdiplus::StringAlignmentNear);
+  format.SetLineAlign(Gdiplus::StringAlignmentCenter);
+  format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
+  format.SetHotkeyPrefix(Gdiplus::HotkeyPrefixShow);
+  return format;
+}
+
+bool UiMenuItem::Create(HWND menuWindow, const Rect& rect, const MenuItem& item) {
+  SetItem(item);
+  format_ = CaptionFormat();
+  CreateControlOptions options;
+  options.focusable = !item.IsSeparator();
+  if (!UiControl::Create(menuWindow, rect, ControlType::MenuItemList, options)) return false;
+  if (const int mnemonic = MnemonicOf(item_.caption); mnemonic != 0 && Window() != nullptr)
+    Window()->AddMnemonic(*this, mnemonic);
+  return true;
+}
+
+void UiMenuItem::SetItem(const MenuItem& item) {
+  item_ = item;
+  if (item_.state == static_cast<int>(MenuItemState::Checked))
+    picture_ = LoadEmbeddedImage(EmbeddedImage::MenuCheckMark);
+  else
+    picture_ = item_.image.empty() ? Image() : LoadImageFromBytes(item_.image);
+  if (IsCreated()) Paint();
+}
+
+int UiMenuItem::OnCreate() {
+  hot_ = false;
+  return kNotHandled;
+}
+
+int UiMenuItem::OnDestroy() {
+  StopTimer();
+  item_ = MenuItem();
+  picture_ = Image();
+  format_.Release();
+  return kNotHandled;
+}
+
+int UiMenuItem::OnPaint() {
+  Paint();
+  return kNotHandled;
+}
+
+bool UiMenuItem::SubMenuOpen() const {
+  const HWND menu = HostWindow();
+  return GetPropW(menu, kPopupActProperty) == this && IsWindow(static_cast<HWND>(GetPropW(menu, kPopupSubProperty)));
+}
+
+void UiMenuItem::Paint() {
+  if (!BeginControlPaint()) return;
+  GpGraphics* g = Graphics();
+  const auto width = static_cast<float>(Width());
+  const auto height = static_cast<float>(Height());
+  if (item_.IsSeparator()) {
+    const UniqueBrush line = SolidBrush(kSeparatorColour);
+    gdip::GdipFillRectangle(g, line.get(), 0, 1, width, 1);
+    EndControlPaint();
+    return;
+  }
+  const bool hot = hot_ || SubMenuOpen();
+  if (hot) {
+    const UniqueBrush fill = SolidBrush(kHotFill);
+    FillRoundRect(g, RectOf(0, 0, width, height), 3, fill.get());
+  }
+  PaintCaption(g, hot);
+  if (item_.kind == MenuItemKind::SubMenu)
+    FillArrow(g, width, height / 2, hot ? MakeArgb(230, 255, 255, 255) : MakeArgb(120, 0, 0, 0));
+  if (picture_) DrawImageAlpha(g, picture_.Get(), kPictureBox);
+  EndControlPaint();
+}
+
+void UiMenuItem::PaintCaption(GpGraphics* g, bool hot) {
+  const float right = static_cast<float>(Width()) - (item_.kind == MenuItemKind::SubMenu ? kArrowRoom : 0);
+  const Rect area = RectOf(kCaptionLeft, 0, right - kCaptionLeft, static_cast<float>(Height()));
+  const std::optional<Argb> effectColour =
+      item_.effectColour != 0 ? std::optional<Argb>(item_.effectColour) : std::nullopt;
+  DrawText(g, area, item_.caption, DefaultFont(), hot ? kHotText : item_.textColour, format_.Handle(),
+           item_.textEffect, effectColour);
+}
+
+int UiMenuItem::OnMouseEnter() {
+  hot_ = true;
+  Paint();
+  StartTimer(kOpenSubDelayMs);
+  return kNotHandled;
+}
+
+int UiMenuItem::OnMouseLeave() {
+  hot_ = false;
+  Paint();
+  return kNotHandled;
+}
+
+int UiMenuItem::OnTimer() {
+  StopTimer();
+  OpenSub(false);
+  return kNotHandled;
+}
+
+int UiMenuItem::OnClick() {
+  if (item_.kind == MenuItemKind::SubMenu)
+    OpenSub(true);
+  else if (item_.kind == MenuItemKind::Command)
+    Choose();
+  return kNotHandled;
+}
+
+void UiMenuItem::StartTimer(UINT milliseconds) { SetTimer(HostWindow(), Handle(), milliseconds, nullptr); }
+
+void UiMenuItem::StopTimer() {
+  if (HostWindow() != nullptr) KillTimer(HostWindow(), Handle());
+}
+
+void UiMenuItem::OpenSub(bool immediate) {
+  const HWND menu = HostWindow();
+  const auto sub = static_cast<HWND>(GetPropW(menu, kPopupSubProperty));
+  if (sub != nullptr && IsWindow(sub)) {
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    const HWND under = bound::WindowFromPoint(pointer);
+    auto* opener = static_cast<UiMenuItem*>(GetPropW(menu, kPopupActProperty));
+    // The pointer went on into the open sub-menu, or is still on its item: keep it.
+    if (under == sub || (opener != nullptr && Window()->Hovered() == opener)) return;
+    SetForegroundWindow(menu);
+    RemovePropW(menu, kPopupSubProperty);
+    RemovePropW(menu, kPopupActProperty);
+    PostMessageW(sub, WM_CLOSE, 0, 0);
+    if (opener != nullptr) opener->Paint();
+    // This item opens its own sub-menu once the other one has closed.
+    if (item_.kind == MenuItemKind::SubMenu) StartTimer(kReopenDelayMs);
+    return;
+  }
+  if (item_.kind != MenuItemKind::SubMenu || item_.subMenu == nullptr) return;
+  if (!immediate && Window()->Hovered() != this) return;
+  SetPropW(menu, kPopupActProperty, this);
+  Paint();
+  UiMenu* const subMenu = item_.subMenu;
+  const std::uint32_t serial = Serial();
+  subMenu->PopupSub(menu);
+  // The sub-menu has closed; a command chosen in it took this menu along.
+  if (!IsCreated() || Serial() != serial) return;
+  if (GetPropW(menu, kPopupActProperty) == this) RemovePropW(menu, kPopupActProperty);
+  Paint();
+}
+
+void UiMenuItem::Choose() {
+  const HWND menu = HostWindow();
+  auto top = static_cast<HWND>(GetPropW(menu, kPopupHostProperty));
+  if (top == nullptr) top = menu;
+  const HWND owner = GetWindow(top, GW_OWNER);
+  const auto target = reinterpret_cast<LPARAM>(GetPropW(top, kPopupEventProperty));
+  // Copied out: the menu and this control close while the command runs.
+  const MenuItem item = item_;
+  ShowWindow(menu, SW_HIDE);
+  if (owner != nullptr) SetForegroundWindow(owner);
+  PostMessageW(top, WM_CLOSE, 0, 0);
+  if (item.sendsCommand) {
+    if (owner != nullptr) SendMessageW(owner, WM_COMMAND, static_cast<WPARAM>(item.commandId), target);
+  } else if (item.routine) {
+    item.routine();
+  }
+}
+
+}  // namespace getlink

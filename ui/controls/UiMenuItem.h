@@ -1,0 +1,58 @@
+// One item of an open pop-up menu (UiMenu): a drawn control of type MenuItemList that
+// shows a MenuItem - caption, picture or check mark, sub-menu arrow - hot while the
+// pointer is on it, and chooses its command or opens its sub-menu.
+//
+// Sub-menus: 500 ms after the pointer came onto a sub-menu item (or at once on a click)
+// the item opens its menu beside this one. The menu window's "Zt_LayerUI_Sub" property
+// names the open sub-menu window and "Zt_LayerUI_Act" the item that opened it; moving
+// onto another item closes that sub-menu again.
+#pragma once
+
+#include "ui/controls/MenuItem.h"
+#include "ui/framework/drawing/Image.h"
+#include "ui/framework/drawing/TextFormat.h"
+#include "ui/framework/window/UiControl.h"
+
+namespace getlink {
+
+class UiMenuItem : public UiControl {
+ public:
+  ~UiMenuItem() override { Destroy(); }
+
+  // How captions are laid out: one line, "&" shown as an underline, an ellipsis when
+  // too long. The menu measures its captions with it too.
+  static TextFormat CaptionFormat();
+
+  bool Create(HWND menuWindow, const Rect& rect, const MenuItem& item);
+  const MenuItem& Item() const { return item_; }
+  void SetItem(const MenuItem& item);
+  bool Hot() const { return hot_; }
+
+  // Closes the sub-menu of another item that is open, or opens this item's sub-menu
+  // when the pointer is on it (or at once with `immediate`).
+  void OpenSub(bool immediate);
+
+ protected:
+  int OnCreate() override;
+  int OnDestroy() override;
+  int OnPaint() override;
+  int OnMouseEnter() override;
+  int OnMouseLeave() override;
+  int OnTimer() override;
+  int OnClick() override;
+
+ private:
+  void Paint();
+  void PaintCaption(GpGraphics* g, bool hot);
+  bool SubMenuOpen() const;
+  void Choose();
+  void StartTimer(UINT milliseconds);
+  void StopTimer();
+
+  MenuItem item_;
+  Image picture_;
+  TextFormat format_;
+  bool hot_ = false;
+};
+
+}  // namespace getlink
