@@ -5,6 +5,7 @@
 #include "ui/controls/ComboBoxPainter.h"
 #include "ui/controls/ComboDropDown.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/window/UiWindow.h"
 
 namespace getlink {
 
@@ -35,12 +36,65 @@ CreateControlOptions UiComboBox::Prepare(const Options& options) {
   return base;
 }
 
+namespace {
+
+// The inner edit, inside the box's frame and left of its arrow.
+constexpr float kEditLeft = 2;
+constexpr float kEditTop = 4;
+constexpr float kEditLessWidth = 24;
+constexpr float kEditLessHeight = 8;
+
+}  // namespace
+
+int UiComboBox::OnCreate() {
+  if (!editable_) return kNotHandled;
+  EditOptions look;
+  look.text = text_;
+  look.textColour = textColour_;
+  look.backColour = 0;
+  look.borderColour = 0;
+  edit_.Create(*this, EditRect(), look);
+  edit_.SetOnChange([this](UiControl*, UiEdit& edit) {
+    text_ = edit.GetText();
+    const UiEdit::ChangeHandler handler = onEditChange_;
+    if (handler) handler(this, edit);
+  });
+  // The pointer and the focus leaving the edit leave the box too, unless they come back to it.
+  edit_.BindEvent(EventCode::EvMouseLeave, [this](UiControl*, UiControl&, const ControlEvent& event) {
+    PointerLeft(reinterpret_cast<const UiControl*>(event.lparam));
+  });
+  edit_.BindEvent(EventCode::EvFocusLost, [this](UiControl*, UiControl&, const ControlEvent&) { Paint(); });
+  return kNotHandled;
+}
+
+Rect UiComboBox::EditRect() const {
+  const Rect box = GetRect();
+  return RectOf(box.left + kEditLeft, box.top + kEditTop, box.width - kEditLessWidth, box.height - kEditLessHeight);
+}
+
+int UiComboBox::OnResized(int, int) {
+  if (editable_) edit_.SetRect(EditRect());
+  return kNotHandled;
+}
+
+int UiComboBox::OnAlphaChanged(int alpha) {
+  if (editable_) edit_.SetAlpha(alpha);
+  return kNotHandled;
+}
+
+int UiComboBox::QueryDimming() { return editable_ ? edit_.SendEvent(EventCode::EvQueryDimming, 0, 1) : kNotHandled; }
+
+int UiComboBox::QueryFocus() {
+  return editable_ && Window() != nullptr && Window()->Focused() == &edit_ ? 1 : kNotHandled;
+}
+
 int UiComboBox::OnDestroy() {
   items_.clear();
   text_.clear();
   format_.Release();
   onSelect_ = nullptr;
   onDropDown_ = onCloseUp_ = nullptr;
+  onEditChange_ = nullptr;
   dropDownOpen_ = pointerOver_ = false;
   return kNotHandled;
 }
@@ -50,7 +104,10 @@ int UiComboBox::OnDestroy() {
 void UiComboBox::SetText(Text text) {
   if (text == text_) return;
   text_ = std::move(text);
-  PaintNow();
+  if (editable_)
+    edit_.SetText(text_);
+  else
+    PaintNow();
 }
 
 void UiComboBox::SetSelectedIndex(int index) {
@@ -106,7 +163,14 @@ void UiComboBox::Clear() {
 
 void UiComboBox::SetTextColour(Argb colour) {
   textColour_ = colour;
-  PaintNow();
+  if (editable_)
+    edit_.SetTextColour(colour);
+  else
+    PaintNow();
+}
+
+void UiComboBox::SetInnerEditMode(EditInputMode mode) {
+  if (editable_) edit_.SetInputMode(mode);
 }
 
 // --- painting ---
@@ -131,13 +195,23 @@ int UiComboBox::OnMouseEnter() {
   return kNotHandled;
 }
 
-int UiComboBox::OnMouseLeave() {
-  pointerOver_ = false;
+int UiComboBox::OnEvent(const ControlEvent& event) {
+  // The typed handler would lose where the pointer went.
+  if (event.code == EventCode::EvMouseLeave) {
+    PointerLeft(reinterpret_cast<const UiControl*>(event.lparam));
+    return kNotHandled;
+  }
+  return UiControl::OnEvent(event);
+}
+
+void UiComboBox::PointerLeft(const UiControl* next) {
+  pointerOver_ = editable_ && (next == this || next == &edit_);
   Paint();
-  return kNotHandled;
 }
 
 int UiComboBox::OnFocusGained(UiControl*) {
+  // An editable box hands the focus on to its edit, where the typing goes.
+  if (editable_ && Window() != nullptr) Window()->SetFocusControl(&edit_, false);
   Paint();
   return kNotHandled;
 }

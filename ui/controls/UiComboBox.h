@@ -7,6 +7,10 @@
 //                  Esc (no choice, nothing changes); onCloseUp either way
 // The call that opens the list returns only when the list is gone. Items are numbered
 // from 1; the SelectedIndex setter never calls onSelect, and invalid indices are ignored.
+//
+// An editable box holds its text in an inner edit box (a child control over all of the box
+// but its arrow): the user types there, a choice from the list is put there, and the box
+// counts as focused and hot while the edit is.
 #pragma once
 
 #include <functional>
@@ -15,6 +19,7 @@
 #include <vector>
 
 #include "runtime/Text.h"
+#include "ui/controls/UiEdit.h"
 #include "ui/framework/drawing/Colour.h"
 #include "ui/framework/drawing/TextFormat.h"
 #include "ui/framework/window/UiControl.h"
@@ -72,6 +77,12 @@ class UiComboBox : public UiControl {
   Argb TextColour() const { return textColour_; }
   void SetTextColour(Argb colour);
   bool Editable() const { return editable_; }
+  // The inner edit box of an editable box, its input mode and its text-changed callback;
+  // for a box that is not editable null, Normal, and nothing.
+  UiEdit* InnerEdit() { return editable_ ? &edit_ : nullptr; }
+  EditInputMode InnerEditMode() const { return editable_ ? edit_.InputMode() : EditInputMode::Normal; }
+  void SetInnerEditMode(EditInputMode mode);
+  void SetOnEditChange(UiEdit::ChangeHandler handler) { onEditChange_ = std::move(handler); }
 
   // Opens the drop-down list and returns when it has closed (see the top of the file).
   void DropDown();
@@ -85,10 +96,15 @@ class UiComboBox : public UiControl {
   int OnDestroy() override;
   int OnPaint() override;
   int OnRefresh() override { return OnPaint(); }
+  int OnEvent(const ControlEvent& event) override;
+  int OnCreate() override;
+  int OnResized(int width, int height) override;
+  int OnAlphaChanged(int alpha) override;
+  int QueryDimming() override;
+  int QueryFocus() override;
   int OnMouseDown(POINT, WPARAM) override;
   int OnKeyDown(WPARAM key) override;
   int OnMouseEnter() override;
-  int OnMouseLeave() override;
   int OnFocusGained(UiControl*) override;
   int OnFocusLost(UiControl*) override;
 
@@ -107,6 +123,10 @@ class UiComboBox : public UiControl {
   void Paint();
   // Calls `handler` when set; false when it destroyed the box.
   bool Notify(const Handler& handler);
+  // The inner edit's place: all of the box but a 4-pixel frame and the arrow.
+  Rect EditRect() const;
+  // The pointer left the box or its edit for `next` (null: the window).
+  void PointerLeft(const UiControl* next);
 
   std::vector<Item> items_;
   Argb textColour_ = 0;
@@ -116,6 +136,8 @@ class UiComboBox : public UiControl {
   bool pointerOver_ = false;
   Text text_;
   TextFormat format_ = TextFormat::Empty();
+  UiEdit edit_;  // created only in an editable box
+  UiEdit::ChangeHandler onEditChange_;
   SelectHandler onSelect_;
   Handler onDropDown_;
   Handler onCloseUp_;

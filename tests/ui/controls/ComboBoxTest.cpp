@@ -35,11 +35,18 @@ class ComboBoxTest : public WindowTest {
  protected:
   static constexpr Rect kPlace = {100, 50, 150, 24};
 
-  UiComboBox& Combo(const std::vector<Text>& items, std::optional<int> selected = std::nullopt) {
+  void SetUp() override {
+    WindowTest::SetUp();
+    ParkPointer();
+  }
+
+  UiComboBox& Combo(const std::vector<Text>& items, std::optional<int> selected = std::nullopt,
+                    bool editable = false) {
     combo_ = std::make_unique<UiComboBox>();
     ComboBoxOptions options;
     options.items = items;
     options.selectedIndex = selected;
+    options.editable = editable;
     EXPECT_TRUE(combo_->Create(hwnd(), kPlace, options));
     combo_->SetOnDropDown([this](UiComboBox&) { calls.push_back("dropDown"); });
     combo_->SetOnCloseUp([this](UiComboBox&) { calls.push_back("closeUp"); });
@@ -200,6 +207,46 @@ TEST_F(ComboBoxTest, ClosingTheListWithoutAChoiceChangesNothing) {
     EXPECT_EQ(calls, (std::vector<std::string>{"dropDown", "closeUp"}));
     EXPECT_FALSE(combo.IsDroppedDown());
   }
+}
+
+TEST_F(ComboBoxTest, AnEditableBoxKeepsItsTextInItsEditAndIsHotAndFocusedWithIt) {
+  UiComboBox& combo = Combo(kServices, 2, true);
+  UiEdit* edit = combo.InnerEdit();
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->GetText(), "360云盘");
+  EXPECT_EQ(edit->GetRect(), (Rect{102, 54, 126, 16}));
+  // The frame's left edge: blue while hot, grey otherwise.
+  const auto hot = [&combo] { return BlueOf(combo.GetSurface().PixelAt(0, 12)) > 200; };
+  const struct {
+    POINT to;
+    bool hot;
+  } moves[] = {{{240, 60}, true}, {{150, 60}, true}, {{240, 60}, true}, {{150, 60}, true}, {{150, 200}, false}};
+  for (const auto& move : moves) {
+    MouseMove(move.to.x, move.to.y);
+    EXPECT_EQ(hot(), move.hot) << "at " << move.to.x << ", " << move.to.y;
+  }
+
+  window().SetFocusControl(&combo, false);  // as Tab would
+  EXPECT_EQ(window().Focused(), edit);
+  EXPECT_TRUE(combo.IsFocused());
+  EXPECT_TRUE(hot());
+  int changes = 0;
+  combo.SetOnEditChange([&changes](UiControl* parent, UiEdit&) {
+    EXPECT_NE(parent, nullptr);
+    ++changes;
+  });
+  SendMessageW(hwnd(), WM_CHAR, 'X', 0);
+  Pump();
+  EXPECT_EQ(combo.GetText(), "X360云盘");
+  EXPECT_EQ(changes, 1);
+
+  ASSERT_TRUE(WithList([this] { Click(240, 60); }, [](HWND popup) {
+    EXPECT_EQ(ListOf(popup).CurrentItem(), 0);  // the typed text is no item
+    ClickItem(popup, 5);
+  }));
+  EXPECT_EQ(combo.SelectedIndex(), 5);
+  EXPECT_EQ(edit->GetText(), "Vdisk");
+  EXPECT_EQ(combo.GetText(), "Vdisk");
 }
 
 TEST_F(ComboBoxTest, NearTheBottomOfTheWorkAreaTheListOpensAboveTheBox) {

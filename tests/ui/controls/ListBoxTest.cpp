@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "tests/ui/controls/PopupDriver.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/UiListBox.h"
 
@@ -67,6 +68,11 @@ TEST(ListBoxLayout, ItemsUnderPointsAndBroughtIntoView) {
 
 class ListBoxTest : public WindowTest {
  protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    ParkPointer();
+  }
+
   // A list at (100, 60), 200 wide, with `count` items "项目1".. and no header.
   UiListBox& List(int count, ListBoxOptions options = {}, int height = 150) {
     options.noHeader = true;

@@ -46,4 +46,6 @@ void ClickAt(HWND window, int x, int y) {
   SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+void ParkPointer() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1); }
+
 }  // namespace getlink::testing

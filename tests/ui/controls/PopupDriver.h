@@ -32,4 +32,9 @@ class PopupDriver {
 // A click of the left button at a client point of `window`, with the move before it.
 void ClickAt(HWND window, int x, int y);
 
+// Moves the real pointer to the screen's far corner: a window that appears under the
+// pointer gets a mouse move from the system, and a list that selects what is under the
+// pointer would act on it.
+void ParkPointer();
+
 }  // namespace getlink::testing
