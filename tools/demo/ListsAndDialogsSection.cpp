@@ -33,15 +33,18 @@ class ListsAndDialogsSection : public DemoSection {
  public:
   void Build(UiWindow& window, const Rect& area) override {
     host_ = window.Hwnd();
-    Heading(host_, At(area, 0, 0, 580, 20), "组合框：服务选择（六项）和一个可滚动的长列表");
+    Heading(host_, At(area, 0, 0, 580, 20), "组合框：服务选择（六项）、可滚动的长列表、可编辑");
     ComboBoxOptions services;
     for (const char* name : kServices) services.items.push_back(name);
     Combo(At(area, 0, 24, 150, 24), services);
     ComboBoxOptions many;
     for (int i = 1; i <= 15; ++i) many.items.push_back("第 " + std::to_string(i) + " 项");
     many.selectedIndex = 9;
-    Combo(At(area, 170, 24, 120, 24), many);
-    status_ = &Label(At(area, 310, 26, 280, 20), "选择：（无）");
+    Combo(At(area, 162, 24, 100, 24), many);
+    ComboBoxOptions editable = services;
+    editable.editable = true;
+    Combo(At(area, 274, 24, 150, 24), editable);
+    status_ = &Label(At(area, 436, 26, 156, 20), "选择：（无）");
 
     Heading(host_, At(area, 0, 62, 580, 20), "列表框：报表视图（表头、两列、Ctrl/Shift 多选）和列表视图");
     ListBoxOptions report;

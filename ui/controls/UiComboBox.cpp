@@ -59,11 +59,17 @@ int UiComboBox::OnCreate() {
     const UiEdit::ChangeHandler handler = onEditChange_;
     if (handler) handler(this, edit);
   });
-  // The pointer and the focus leaving the edit leave the box too, unless they come back to it.
+  // The pointer and the focus on the edit are on the box: its frame follows them.
+  edit_.BindEvent(EventCode::EvMouseEnter, [this](UiControl*, UiControl&, const ControlEvent&) {
+    pointerOver_ = true;
+    Paint();
+  });
   edit_.BindEvent(EventCode::EvMouseLeave, [this](UiControl*, UiControl&, const ControlEvent& event) {
     PointerLeft(reinterpret_cast<const UiControl*>(event.lparam));
   });
-  edit_.BindEvent(EventCode::EvFocusLost, [this](UiControl*, UiControl&, const ControlEvent&) { Paint(); });
+  const auto repaint = [this](UiControl*, UiControl&, const ControlEvent&) { Paint(); };
+  edit_.BindEvent(EventCode::EvFocusGained, repaint);
+  edit_.BindEvent(EventCode::EvFocusLost, repaint);
   return kNotHandled;
 }
 
