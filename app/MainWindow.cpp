@@ -12,9 +12,7 @@
 #include "ui/framework/drawing/ControlFont.h"
 #include "ui/framework/drawing/Surface.h"
 #include "ui/framework/drawing/TextDrawing.h"
-#ifdef GETLINK_HAS_COMBO
 #include "ui/controls/UiMessageBox.h"
-#endif
 #include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {
@@ -133,11 +131,9 @@ void MainWindow::CreateControls(HWND hwnd) {
   prompt.wordWrap = true;
   promptLabel_.Create(hwnd, {16, 36, 90, 50}, prompt);
 
-#ifdef GETLINK_HAS_COMBO
   UiComboBox::Options services;
   services.items = ServiceTitles();
   serviceBox_.Create(hwnd, {350, 36, 80, 24}, services);
-#endif
 
   linkBox_.Create(hwnd, {42, 36, 300, 50}, MultiLineBox());
   resultBox_.Create(hwnd, {20, 90, 410, 180}, MultiLineBox());
@@ -164,10 +160,6 @@ int MainWindow::ConfirmExit(UINT message) {
 bool MainWindow::UserConfirmsExit() {
   if (askingToExit_) return false;  // a second close while the question is open keeps the window
   askingToExit_ = true;
-#ifndef GETLINK_HAS_COMBO
-  askingToExit_ = false;
-  return true;
-#else
   MessageBoxOptions ask;
   ask.buttons = MessageBoxButtons::OkCancel;
   ask.icon = MessageBoxIcon::Question;
@@ -179,18 +171,13 @@ bool MainWindow::UserConfirmsExit() {
   const MessageBoxResult answer = ShowMessageBox(window_.Hwnd(), kExitQuestion, ask);
   askingToExit_ = false;
   return answer == MessageBoxResult::Ok;
-#endif
 }
 
 // --- the fetch ---
 
 void MainWindow::StartFetch() {
   if (fetching_) return;  // one fetch at a time: they share the result box and record
-#ifdef GETLINK_HAS_COMBO
   const int index = serviceBox_.SelectedIndex();
-#else
-  const int index = 1;
-#endif
   if (index < static_cast<int>(Service::Baidu) || index > static_cast<int>(Service::Qiannao)) return;
   FetchRequest request;
   request.service = static_cast<Service>(index);  // read once: changing the box later starts nothing
@@ -225,9 +212,7 @@ void MainWindow::SetFetching(bool fetching) {
 
 void MainWindow::FollowLinkService() {
   const std::optional<Service> service = ServiceForLink(FindShareLink(linkBox_.GetText()).link);
-#ifdef GETLINK_HAS_COMBO
   if (service) serviceBox_.SetSelectedIndex(static_cast<int>(*service));  // never fires onSelect
-#endif
 }
 
 void MainWindow::ShowStatus(Text line, bool failure) {

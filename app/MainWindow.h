@@ -19,10 +19,7 @@
 
 #include "app/FetchCommand.h"
 #include "app/ShareInfo.h"
-#if __has_include("ui/controls/UiComboBox.h")  // INTERIM until the combo box lands
 #include "ui/controls/UiComboBox.h"
-#define GETLINK_HAS_COMBO 1
-#endif
 #include "ui/controls/UiEdit.h"
 #include "ui/controls/UiGroupBox.h"
 #include "ui/controls/UiLabel.h"
@@ -49,9 +46,7 @@ class MainWindow {
   bool Fetching() const { return fetching_; }
 
   // The controls, as a user meets them.
-#ifdef GETLINK_HAS_COMBO
   UiComboBox& ServiceBox() { return serviceBox_; }
-#endif
   UiEdit& LinkBox() { return linkBox_; }
   UiEdit& ResultBox() { return resultBox_; }
   UiButton& FetchButton() { return fetchButton_; }
@@ -78,9 +73,7 @@ class MainWindow {
   UiLabel statusLine_;
   UiLabel titleLabel_;
   UiLabel promptLabel_;
-#ifdef GETLINK_HAS_COMBO
   UiComboBox serviceBox_;
-#endif
   UiEdit linkBox_;
   UiEdit resultBox_;
   UiButton fetchButton_;
