@@ -22,6 +22,7 @@ constexpr char kTitle[] = "Zolmar网盘外链获取器";
 constexpr int kWidth = 450;
 constexpr int kHeight = 320;
 constexpr char kPictureFile[] = "\\res\\ym.jpg";
+constexpr ColorRef kPlainSkin = MakeColorRef(203, 218, 222);  // the picture's mean colour
 constexpr char kLabelFont[] = "微软雅黑";
 constexpr int kStatusRightMargin = 10;  // as the status line's left edge
 
@@ -88,7 +89,10 @@ bool MainWindow::Open() {
   if (!hwnd) return false;
 
   AttachWindowOptions skin;
-  skin.skinImage = ReadFileBytes(RunDirectory() + kPictureFile);  // empty when missing: the plain fill
+  skin.skinImage = ReadFileBytes(RunDirectory() + kPictureFile);
+  // Without the picture the window is one plain colour: the framework's default would be
+  // black, under the black prompt and the dark text of the boxes.
+  if (skin.skinImage.empty()) skin.skinColour = kPlainSkin;
   skin.captionFlags = CaptionFlag::Close | CaptionFlag::Minimise;
   skin.opacity = 220;
   skin.imageMode = SkinImageMode::Stretched;

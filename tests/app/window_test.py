@@ -17,7 +17,8 @@ import tempfile
 import time
 import unittest
 
-COMMAND = sys.argv[1:]  # how to start getlink.exe: the Wine wrapper, then the program
+# How to start getlink.exe: the Wine wrapper, then the program (run from other folders).
+COMMAND = [os.path.abspath(part) if os.path.exists(part) else part for part in sys.argv[1:]]
 SERVER = os.environ.get("GETLINK_SHARE_SERVER", "")
 TITLE = "Zolmar网盘外链获取器"
 BOX_TITLE = "提示："  # the exit question's box
@@ -71,6 +72,14 @@ def screen_pixel(x, y):
     return run("import", "-window", "root", "-crop", f"1x1+{x}+{y}", "txt:-").splitlines()[-1].split()[2]
 
 
+def wait_drawn(what, x, y):
+    """Windows open with an effect that grows their picture from the centre: done when the
+    screen at (x, y) is drawn and stays the same."""
+    samples = []
+    poll(f"{what} drawn", lambda: samples.append(screen_pixel(x, y)) or
+         (len(samples) > 1 and samples[-1] == samples[-2] and samples[-1] != BLACK))
+
+
 def set_clipboard(text):
     subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text.encode("utf-8"), check=True,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=BOUND)
@@ -89,11 +98,7 @@ class Getlink:
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.window = poll("the main window", lambda: (windows_named(TITLE) or [None])[0])
         self.left, self.top = geometry(self.window)[:2]
-        # Its opening effect grows the picture from the centre: done when the corner is
-        # drawn and stays the same.
-        samples = []
-        poll("the window drawn", lambda: samples.append(self.pixel(BACKGROUND)) or
-             (len(samples) > 1 and samples[-1] == samples[-2] and samples[-1] != BLACK))
+        wait_drawn("the main window", self.left + BACKGROUND[0], self.top + BACKGROUND[1])
 
     def close_process(self):
         if self.process.poll() is None:
@@ -152,9 +157,9 @@ class Getlink:
         self.click(CLOSE_BUTTON)
         box = poll("the exit question", lambda: (windows_named(BOX_TITLE) or [None])[0])
         left, top, width, height = geometry(box)
-        poll("the question's full size", lambda: geometry(box)[2:] == (width, height) and width >= 320)
-        left, top, width, height = geometry(box)
-        self.click((width - 75 * button - 8 + 35, height - 35 + 12), (left, top))
+        place = (width - 75 * button - 8 + 35, height - 35 + 12)  # buttons from the right edge
+        wait_drawn("the exit question", left + place[0], top + place[1])
+        self.click(place, (left, top))
         poll("the question gone", lambda: not windows_named(BOX_TITLE))
 
 
