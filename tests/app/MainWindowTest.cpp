@@ -140,6 +140,10 @@ TEST_F(MainWindowTest, ShowsWhatEachFetchFound) {
       {"page of other bytes", Service::Qiannao, ServerUrl("/nul"), FailedBlock("", "No"),
        "页面中没有下载地址（分享已取消或页面已改版）"},
       {"not a link", Service::Weipan, "file:///c:/windows/win.ini", FailedBlock("No"), "链接不是 http 或 https 地址"},
+      {"a line break in the link", Service::Vdisk, ServerUrl("/status/404") + "\r\nX-Injected: 1", FailedBlock(),
+       "无法下载页面：HTTP 状态 404"},
+      {"a link of 70,000 characters", Service::Vdisk, ServerUrl("/status/404?") + Text(70000, 'a'), FailedBlock(),
+       "无法下载页面：HTTP 状态 414"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -152,6 +156,7 @@ TEST_F(MainWindowTest, ShowsWhatEachFetchFound) {
     EXPECT_EQ(main_->LinkBox().GetText(), c.pasted);  // the fetch never changes the link box
   }
   EXPECT_EQ(CountRequests("GET " + FixtureLinkPath("weiyun")), 1);  // the link alone, cut out of the text
+  EXPECT_EQ(testing::ServerRecord().find("X-Injected"), Text::npos);
 }
 
 // A slow page: while it arrives the button says so and takes no clicks, the status strip
