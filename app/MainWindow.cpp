@@ -112,6 +112,7 @@ bool MainWindow::Open() {
 
   window_.ShowAnimated(WindowEffect::Zoom);
   window_.SetCloseEffect(WindowEffect::Zoom);
+  window_.SetFocusControl(&linkBox_, false);  // ready for the link to be pasted
   return true;
 }
 

@@ -102,6 +102,7 @@ TEST_F(MainWindowTest, OpensReadyForBaidu) {
   EXPECT_TRUE(IsDescription(main_->StatusLine().GetText())) << main_->StatusLine().GetText();
   EXPECT_EQ(main_->FetchButton().Caption(), "开始获取");
   EXPECT_EQ(main_->LinkBox().GetText(), "");
+  EXPECT_TRUE(main_->LinkBox().IsFocused());
   EXPECT_EQ(main_->ResultBox().GetText(), "");
   RECT bounds;
   GetWindowRect(main_->Hwnd(), &bounds);
