@@ -211,8 +211,12 @@ void MainWindow::FinishFetch(const FetchOutcome& outcome) {
 void MainWindow::SetFetching(bool fetching) {
   fetching_ = fetching;
   fetchButton_.SetCaption(fetching ? kFetchingCaption : kFetchCaption);
-  fetchButton_.SetDisabled(fetching);
-  if (fetching) ShowStatus(FetchStartedLine(), false);
+  fetchButton_.SetDisabled(fetching);  // which takes the focus from it
+  if (fetching) {
+    ShowStatus(FetchStartedLine(), false);
+  } else if (window_.Focused() == nullptr) {
+    window_.SetFocusControl(&fetchButton_, false);  // back where the user left it
+  }
 }
 
 void MainWindow::FollowLinkService() {

@@ -155,6 +155,7 @@ TEST_F(MainWindowTest, ShowsWhatEachFetchFound) {
     else
       EXPECT_EQ(main_->StatusLine().GetText(), c.status);
     EXPECT_EQ(main_->LinkBox().GetText(), c.pasted);  // the fetch never changes the link box
+    EXPECT_TRUE(main_->FetchButton().IsFocused());     // back on the button it left while disabled
   }
   EXPECT_EQ(CountRequests("GET " + FixtureLinkPath("weiyun")), 1);  // the link alone, cut out of the text
   EXPECT_EQ(testing::ServerRecord().find("X-Injected"), Text::npos);
@@ -186,6 +187,7 @@ TEST_F(MainWindowTest, OneFetchAtATimeWhileTheWindowStaysUsable) {
   ASSERT_TRUE(PumpUntil([&] { return !main_->Fetching(); }, kFetchBoundMs));
   EXPECT_EQ(button.Caption(), "开始获取");
   EXPECT_FALSE(button.Disabled());
+  EXPECT_TRUE(main_->ResultBox().IsFocused());  // where the user went meanwhile
   EXPECT_EQ(main_->ResultBox().GetText(), FailedBlock());  // Baidu's labels: the service of the click
   EXPECT_EQ(main_->StatusLine().GetText(), "页面中没有下载地址（分享已取消或页面已改版）");
   EXPECT_EQ(testing::RecordedRequests(), std::vector<Text>{"GET " + slow});
