@@ -9,10 +9,10 @@
 #include "app/ServiceForLink.h"
 #include "app/StatusLine.h"
 #include "runtime/Files.h"
+#include "ui/controls/UiMessageBox.h"
 #include "ui/framework/drawing/ControlFont.h"
 #include "ui/framework/drawing/Surface.h"
 #include "ui/framework/drawing/TextDrawing.h"
-#include "ui/controls/UiMessageBox.h"
 #include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {
