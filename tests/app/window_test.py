@@ -32,7 +32,6 @@ FETCH_BUTTON = (390, 76)
 CLOSE_BUTTON = (418, 16)
 BACKGROUND = (300, 20)  # right of the title: the picture (or the plain fill) alone
 DROP_DOWN_ROW = 19      # rows of the service list, below the box
-SERVICES = ["百度网盘", "360云盘", "腾讯微云", "新浪微盘", "Vdisk", "千脑网盘"]
 
 BOUND = 60  # seconds for anything to happen: generous for a loaded machine
 SENTINEL = "\u2063nothing copied"
@@ -40,12 +39,13 @@ BLACK = "#000000000000"  # the screen without a window (16 bits a channel, as im
 
 
 def block(name, size, sharer, time_, count, address):
-    return f"文件名：{name}\n文件大小：{size}\n分享用户：{sharer}\n分享时间：{time_}\n下载次数：{count}\n\n文件地址：{address}"
+    """The result block as the clipboard gives it back to X: line breaks as LF."""
+    return (f"文件名：{name}\n文件大小：{size}\n分享用户：{sharer}\n分享时间：{time_}\n下载次数：{count}\n\n"
+            f"文件地址：{address}")
 
 
-def run(*args, text_input=None):
-    done = subprocess.run(list(args), input=text_input, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                          timeout=BOUND, check=False)
+def run(*args):
+    done = subprocess.run(list(args), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=BOUND, check=False)
     return done.stdout.decode("utf-8", "replace")
 
 
