@@ -632,22 +632,28 @@ void UiEdit::RenderLine(int line) {
   const float bottom = std::min(static_cast<float>(Height() - 1), areas_.text.top + lineRect.Bottom() + scroll_.y + 1);
   if (bottom <= top) return;
   const Rect band = {areas_.text.left, top, areas_.text.width, bottom - top};
+  // The old caret goes first: in a box hardly taller than its line it reaches past the band.
+  const PixelBox oldCaret = PaintCaret(false);
   const EditLook look = {textColour_, backColour_, borderColour_, font_, format_.Handle()};
   EditTextMeasurer measurer = Measurer();
   EditPainter(Graphics(), look, measurer).PaintBand(band, areas_, document_, scroll_, Selection());
-  caretBox_ = {};  // painted over
   if (caretShown_) PaintCaret(true);
-  if (Window() != nullptr && Visible()) Window()->InvalidateRect(WindowRectOf(band));
+  if (Window() == nullptr || !Visible()) return;
+  Window()->InvalidateRect(WindowRectOf(band));
+  InvalidatePixels(oldCaret);
+}
+
+void UiEdit::InvalidatePixels(const PixelBox& box) {
+  if (Window() == nullptr || !Visible() || box.right <= box.left) return;
+  Window()->InvalidateRect(WindowRectOf(RectOf(static_cast<float>(box.left), static_cast<float>(box.top),
+                                               static_cast<float>(box.right - box.left),
+                                               static_cast<float>(box.bottom - box.top))));
 }
 
 void UiEdit::DrawCaret(bool show) {
   if (show == caretShown_) return;
   caretShown_ = show;
-  const PixelBox box = PaintCaret(show);
-  if (Window() != nullptr && Visible() && box.right > box.left)
-    Window()->InvalidateRect(WindowRectOf(RectOf(static_cast<float>(box.left), static_cast<float>(box.top),
-                                                 static_cast<float>(box.right - box.left),
-                                                 static_cast<float>(box.bottom - box.top))));
+  InvalidatePixels(PaintCaret(show));
 }
 
 PixelBox UiEdit::PaintCaret(bool show) {

@@ -160,6 +160,8 @@ class UiEdit : public UiControl {
   // Draws the caret into the surface (keeping the pixels under it), or puts those pixels
   // back; answers the pixels it changed.
   PixelBox PaintCaret(bool show);
+  // Queues the pixels of the surface for composition.
+  void InvalidatePixels(const PixelBox& box);
   Rect WindowRectOf(const Rect& local) const;
   POINT LocalPoint(POINT windowPoint) const;
   bool InTextArea(POINT windowPoint) const;

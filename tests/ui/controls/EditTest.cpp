@@ -336,22 +336,42 @@ TEST_F(EditTest, BadBytesAreShownAndCopiedAsTheSameCharacters) {
 // Typing within a line repaints only the line's band: the pixels must be those of a
 // whole repaint, caret included.
 TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
-  Make(Multi("first line\r\nsecond 中文 line\r\nthird"));
-  edit.Select({2, 7}, {2, 7});
-  SendMessageW(hwnd(), WM_CHAR, L'x', 1);
-  SendMessageW(hwnd(), WM_CHAR, 0x6587, 1);  // 文
-  SendMessageW(hwnd(), WM_KEYDOWN, VK_BACK, 0);
-  const Surface& surface = edit.GetSurface();
-  std::vector<Argb> typed;
-  for (int y = 0; y < surface.Height(); ++y)
-    for (int x = 0; x < surface.Width(); ++x) typed.push_back(surface.PixelAt(x, y));
-  edit.PaintNow();
-  int differing = 0;
-  for (int y = 0; y < surface.Height(); ++y)
-    for (int x = 0; x < surface.Width(); ++x)
-      differing += typed[static_cast<std::size_t>(y * surface.Width() + x)] != surface.PixelAt(x, y) ? 1 : 0;
-  EXPECT_EQ(differing, 0);
-  EXPECT_EQ(edit.GetText(), "first line\r\nsecond x中文 line\r\nthird");
+  struct Case {
+    const char* name;
+    EditOptions options;
+    Rect rect;
+    TextPosition at;
+    Text result;
+  };
+  // The combo box's inner edit: one line in a box hardly taller, without face or outline.
+  EditOptions bare;
+  bare.text = "百度网盘";
+  bare.backColour = bare.borderColour = 0;
+  const Case cases[] = {
+      {"multi-line", Multi("first line\r\nsecond 中文 line\r\nthird"), {40, 60, 240, 120}, {2, 7},
+       "first line\r\nsecond x中文 line\r\nthird"},
+      {"a bare line 16 pixels high", bare, {40, 60, 126, 16}, {1, 4}, "百度网盘x"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    edit.Destroy();
+    Make(c.options, c.rect);
+    edit.Select(c.at, c.at);
+    SendMessageW(hwnd(), WM_CHAR, L'x', 1);
+    SendMessageW(hwnd(), WM_CHAR, 0x6587, 1);  // 文
+    SendMessageW(hwnd(), WM_KEYDOWN, VK_BACK, 0);
+    const Surface& surface = edit.GetSurface();
+    std::vector<Argb> typed;
+    for (int y = 0; y < surface.Height(); ++y)
+      for (int x = 0; x < surface.Width(); ++x) typed.push_back(surface.PixelAt(x, y));
+    edit.PaintNow();
+    int differing = 0;
+    for (int y = 0; y < surface.Height(); ++y)
+      for (int x = 0; x < surface.Width(); ++x)
+        differing += typed[static_cast<std::size_t>(y * surface.Width() + x)] != surface.PixelAt(x, y) ? 1 : 0;
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(edit.GetText(), c.result);
+  }
 }
 
 TEST_F(EditTest, SelectionIsDrawnBlueAndTheCaretBlinksOnlyWhileFocused) {

@@ -2,6 +2,8 @@
 // wants. No other code deletes a GDI+ object. (String formats are owned by TextFormat.)
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 
 #include "ui/framework/drawing/GdiplusApi.h"
@@ -28,5 +30,37 @@ using UniquePath = std::unique_ptr<GpPath, GdiplusDeleter<GpPath, gdip::GdipDele
 using UniqueRegion = std::unique_ptr<GpRegion, GdiplusDeleter<GpRegion, gdip::GdipDeleteRegion>>;
 using UniqueImageAttributes =
     std::unique_ptr<GpImageAttributes, GdiplusDeleter<GpImageAttributes, gdip::GdipDisposeImageAttributes>>;
+
+// The pixels of a bitmap's area in a 32-bit format, locked for reading or writing while the
+// lock lives (written pixels go back into the bitmap when it ends).
+class BitmapBitsLock {
+ public:
+  BitmapBitsLock(GpBitmap* bitmap, const Gdiplus::GpRect& area, Gdiplus::ImageLockMode mode,
+                 Gdiplus::PixelFormat format)
+      : bitmap_(bitmap) {
+    Gdiplus::GpRect locked = area;
+    locked_ = bitmap != nullptr &&
+              gdip::GdipBitmapLockBits(bitmap, &locked, static_cast<UINT>(mode), format, &data_) == Gdiplus::Ok;
+  }
+  ~BitmapBitsLock() {
+    if (locked_) gdip::GdipBitmapUnlockBits(bitmap_, &data_);
+  }
+  BitmapBitsLock(const BitmapBitsLock&) = delete;
+  BitmapBitsLock& operator=(const BitmapBitsLock&) = delete;
+
+  explicit operator bool() const { return locked_; }
+  int Width() const { return static_cast<int>(data_.Width); }
+  int Height() const { return static_cast<int>(data_.Height); }
+  // Row y of the area (0-based), one 32-bit value a pixel.
+  std::uint32_t* Row(int y) const {
+    return reinterpret_cast<std::uint32_t*>(static_cast<unsigned char*>(data_.Scan0) +
+                                            static_cast<std::ptrdiff_t>(y) * data_.Stride);
+  }
+
+ private:
+  GpBitmap* bitmap_;
+  Gdiplus::BitmapData data_ = {};
+  bool locked_ = false;
+};
 
 }  // namespace getlink

@@ -120,26 +120,85 @@ ColorRef AverageColour(GpImage* image, std::optional<Rect> area) {
   const int bottom = std::min(height, box.bottom);
   if (right <= left || bottom <= top) return 0;
 
-  Gdiplus::Rect lockArea(left, top, right - left, bottom - top);
-  Gdiplus::BitmapData data = {};
   auto* bitmap = static_cast<GpBitmap*>(image);  // every raster image GDI+ decodes is a bitmap
-  if (gdip::GdipBitmapLockBits(bitmap, &lockArea, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB, &data) !=
-      Gdiplus::Ok)
-    return 0;
+  const BitmapBitsLock pixels(bitmap, {left, top, right - left, bottom - top}, Gdiplus::ImageLockModeRead,
+                              PixelFormat32bppPARGB);
+  if (!pixels) return 0;
   // Premultiplied values are the colours as they would look on black.
   unsigned long long red = 0, green = 0, blue = 0;
-  for (UINT y = 0; y < data.Height; ++y) {
-    const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const unsigned char*>(data.Scan0) +
-                                                             static_cast<std::ptrdiff_t>(y) * data.Stride);
-    for (UINT x = 0; x < data.Width; ++x) {
+  for (int y = 0; y < pixels.Height(); ++y) {
+    const std::uint32_t* row = pixels.Row(y);
+    for (int x = 0; x < pixels.Width(); ++x) {
       red += (row[x] >> 16) & 0xFF;
       green += (row[x] >> 8) & 0xFF;
       blue += row[x] & 0xFF;
     }
   }
-  const unsigned long long count = static_cast<unsigned long long>(data.Width) * data.Height;
-  gdip::GdipBitmapUnlockBits(bitmap, &data);
+  const unsigned long long count = static_cast<unsigned long long>(pixels.Width()) * pixels.Height();
   return MakeColorRef(static_cast<int>(red / count), static_cast<int>(green / count), static_cast<int>(blue / count));
+}
+
+namespace {
+
+// Where a target pixel's centre falls between two source pixels along one axis: the
+// pair and the weight of the second, in 256ths (the pixel centres of both images meet
+// as GDI+ lays them when it stretches with half-pixel offsets).
+struct Tap {
+  int first;
+  int second;
+  std::uint32_t weight;
+};
+
+std::vector<Tap> Taps(int sourceLength, int targetLength) {
+  std::vector<Tap> taps(static_cast<std::size_t>(targetLength));
+  const double step = static_cast<double>(sourceLength) / targetLength;
+  for (int i = 0; i < targetLength; ++i) {
+    const double at = std::clamp((i + 0.5) * step - 0.5, 0.0, static_cast<double>(sourceLength - 1));
+    const int first = static_cast<int>(at);
+    taps[static_cast<std::size_t>(i)] = {first, std::min(first + 1, sourceLength - 1),
+                                         static_cast<std::uint32_t>(std::lround((at - first) * 256))};
+  }
+  return taps;
+}
+
+// Each 8-bit channel of a and b mixed, b weighing `weight` 256ths.
+std::uint32_t Mix(std::uint32_t a, std::uint32_t b, std::uint32_t weight) {
+  std::uint32_t mixed = 0;
+  for (int shift = 0; shift < 32; shift += 8) {
+    const std::uint32_t ca = (a >> shift) & 0xFF, cb = (b >> shift) & 0xFF;
+    mixed |= ((ca * (256 - weight) + cb * weight + 128) >> 8) << shift;
+  }
+  return mixed;
+}
+
+}  // namespace
+
+UniqueBitmap ScaledImage(GpImage* image, int width, int height) {
+  const int sourceWidth = ImageWidth(image), sourceHeight = ImageHeight(image);
+  if (width < 1 || height < 1 || sourceWidth < 1 || sourceHeight < 1) return nullptr;
+  GpBitmap* raw = nullptr;
+  if (gdip::GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppPARGB, nullptr, &raw) != Gdiplus::Ok)
+    return nullptr;
+  UniqueBitmap scaled(raw);
+  const BitmapBitsLock source(static_cast<GpBitmap*>(image), {0, 0, sourceWidth, sourceHeight},
+                              Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB);
+  const BitmapBitsLock target(scaled.get(), {0, 0, width, height}, Gdiplus::ImageLockModeWrite,
+                              PixelFormat32bppPARGB);
+  if (!source || !target) return nullptr;
+  const std::vector<Tap> columns = Taps(sourceWidth, width);
+  const std::vector<Tap> rows = Taps(sourceHeight, height);
+  for (int y = 0; y < height; ++y) {
+    const Tap& row = rows[static_cast<std::size_t>(y)];
+    const std::uint32_t* upper = source.Row(row.first);
+    const std::uint32_t* lower = source.Row(row.second);
+    std::uint32_t* out = target.Row(y);
+    for (int x = 0; x < width; ++x) {
+      const Tap& column = columns[static_cast<std::size_t>(x)];
+      out[x] = Mix(Mix(upper[column.first], upper[column.second], column.weight),
+                   Mix(lower[column.first], lower[column.second], column.weight), row.weight);
+    }
+  }
+  return scaled;
 }
 
 Argb PixelAt(GpBitmap* bitmap, int x, int y) {

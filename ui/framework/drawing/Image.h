@@ -61,6 +61,11 @@ void SelectFrame(GpImage* image, int index);
 // 0 for no image or an empty area.
 ColorRef AverageColour(GpImage* image, std::optional<Rect> area = std::nullopt);
 
+// The image scaled to width x height with bilinear filtering, as GDI+ stretches it when
+// drawing, but done here: Wine's GDI+ takes many times longer for it. Null for no image or
+// an empty size.
+UniqueBitmap ScaledImage(GpImage* image, int width, int height);
+
 // The pixel at (x, y) of a bitmap as straight ARGB; 0 outside it or for no bitmap.
 Argb PixelAt(GpBitmap* bitmap, int x, int y);
 

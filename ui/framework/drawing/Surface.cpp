@@ -63,6 +63,19 @@ void Surface::Clear(Argb colour) {
   if (graphics_ != nullptr) gdip::GdipGraphicsClear(graphics_.get(), colour);
 }
 
+void Surface::ScaleAlpha(int alpha) {
+  if (pixels_ == nullptr || alpha >= 255) return;
+  GdiFlush();
+  const std::uint32_t scale = static_cast<std::uint32_t>(alpha < 0 ? 0 : alpha);
+  const auto scaled = [scale](std::uint32_t channel) { return (channel * scale + 127) / 255; };
+  std::uint32_t* const end = pixels_ + static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+  for (std::uint32_t* pixel = pixels_; pixel != end; ++pixel) {
+    const std::uint32_t p = *pixel;
+    // Premultiplied: colour and alpha scale alike.
+    *pixel = scaled(p >> 24) << 24 | scaled((p >> 16) & 0xFF) << 16 | scaled((p >> 8) & 0xFF) << 8 | scaled(p & 0xFF);
+  }
+}
+
 Argb Surface::PixelAt(int x, int y) const { return getlink::PixelAt(bitmap_.get(), x, y); }
 
 }  // namespace getlink

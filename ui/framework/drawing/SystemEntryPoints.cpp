@@ -15,5 +15,7 @@ BoundEntryPoint<decltype(&Gdiplus::DllExports::GdipDrawImage)> GdipDrawImage("gd
 BoundEntryPoint<decltype(&Gdiplus::DllExports::GdipSetStringFormatTabStops)> GdipSetStringFormatTabStops(
     "gdiplus", "GdipSetStringFormatTabStops");
 BoundEntryPoint<decltype(&::WindowFromPoint)> WindowFromPoint("user32", "WindowFromPoint");
+// Only the first tooltip needs the common controls (WindowTooltip.cpp).
+BoundEntryPoint<decltype(&::InitCommonControlsEx)> InitCommonControlsEx("comctl32.dll", "InitCommonControlsEx");
 
 }  // namespace getlink::bound

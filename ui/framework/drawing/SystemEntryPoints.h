@@ -2,6 +2,9 @@
 // Call them like the functions they stand for: bound::WindowFromPoint(point).
 #pragma once
 
+#include <windows.h>
+
+#include <commctrl.h>
 #include <dwmapi.h>
 
 #include "ui/framework/drawing/BoundEntryPoint.h"
@@ -19,5 +22,6 @@ extern BoundEntryPoint<decltype(&::RedrawWindow)> RedrawWindow;
 extern BoundEntryPoint<decltype(&Gdiplus::DllExports::GdipDrawImage)> GdipDrawImage;
 extern BoundEntryPoint<decltype(&Gdiplus::DllExports::GdipSetStringFormatTabStops)> GdipSetStringFormatTabStops;
 extern BoundEntryPoint<decltype(&::WindowFromPoint)> WindowFromPoint;
+extern BoundEntryPoint<decltype(&::InitCommonControlsEx)> InitCommonControlsEx;
 
 }  // namespace getlink::bound

@@ -27,16 +27,6 @@ void FillReplacing(Surface& canvas, Argb colour) {
   gdip::GdipSetCompositingMode(g, old);
 }
 
-// Draws the painted canvas over itself at `opacity`.
-void FadeCanvas(Surface& canvas, int opacity) {
-  Surface copy(canvas.Width(), canvas.Height());
-  if (!copy) return;
-  BitBlt(copy.Dc(), 0, 0, canvas.Width(), canvas.Height(), canvas.Dc(), 0, 0, SRCCOPY);
-  gdip::GdipGraphicsClear(canvas.Graphics(), 0);
-  DrawImageAlpha(canvas.Graphics(), copy.Bitmap(),
-                 RectOf(0, 0, static_cast<float>(canvas.Width()), static_cast<float>(canvas.Height())), opacity);
-}
-
 }  // namespace
 
 void SkinPainter::Paint(Surface& canvas, const std::function<void(GpGraphics*)>& paintBackground) const {
@@ -65,7 +55,8 @@ void SkinPainter::Paint(Surface& canvas, const std::function<void(GpGraphics*)>&
   if (look_.image != nullptr) {
     FillReplacing(canvas, MakeColor(look_.colour));
     PaintImage(canvas, inner);
-    if (look_.layered && look_.opacity < 255) FadeCanvas(canvas, look_.opacity);
+    // Outside the body the canvas is clear: fading all of it fades the body alone.
+    if (look_.layered && look_.opacity < 255) canvas.ScaleAlpha(look_.opacity);
   } else {
     FillReplacing(canvas, MakeColor(look_.colour, look_.layered ? look_.opacity : 255));
   }
@@ -81,9 +72,12 @@ void SkinPainter::PaintImage(Surface& canvas, const Rect& inner) const {
   const float imageHeight = static_cast<float>(ImageHeight(look_.image));
   Rect placed;
   switch (look_.imageMode) {
-    case SkinImageMode::Stretched:
-      DrawImageAlpha(g, look_.image, inner);
+    case SkinImageMode::Stretched: {
+      const UniqueBitmap scaled = ScaledImage(look_.image, static_cast<int>(std::lround(inner.width)),
+                                              static_cast<int>(std::lround(inner.height)));
+      DrawImageAlpha(g, scaled != nullptr ? scaled.get() : look_.image, inner);
       return;  // the picture covers the body: no edges to blend
+    }
     case SkinImageMode::Centred:
       DrawImageNatural(g, look_.image,
                        RectOf(0, 0, static_cast<float>(canvas.Width()), static_cast<float>(canvas.Height())), true);

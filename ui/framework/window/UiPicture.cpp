@@ -44,14 +44,12 @@ UniqueBitmap BitmapFromIcon(HICON icon) {
   if (gdip::GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &bitmap) != Gdiplus::Ok)
     return nullptr;
   UniqueBitmap owned(bitmap);
-  Gdiplus::BitmapData data = {};
-  Gdiplus::GpRect all = {0, 0, width, height};
-  if (gdip::GdipBitmapLockBits(bitmap, &all, Gdiplus::ImageLockModeWrite, PixelFormat32bppARGB, &data) != Gdiplus::Ok)
-    return nullptr;
-  for (int y = 0; y < height; ++y)
-    std::memcpy(static_cast<BYTE*>(data.Scan0) + y * data.Stride, pixels.data() + static_cast<std::size_t>(y) * width,
-                static_cast<std::size_t>(width) * 4);
-  gdip::GdipBitmapUnlockBits(bitmap, &data);
+  {
+    const BitmapBitsLock target(bitmap, {0, 0, width, height}, Gdiplus::ImageLockModeWrite, PixelFormat32bppARGB);
+    if (!target) return nullptr;
+    for (int y = 0; y < height; ++y)
+      std::memcpy(target.Row(y), pixels.data() + static_cast<std::size_t>(y) * width, static_cast<std::size_t>(width) * 4);
+  }
   return owned;
 }
 

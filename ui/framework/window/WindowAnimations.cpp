@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "runtime/MessagePump.h"
-#include "ui/framework/drawing/ImageDrawing.h"
+#include "ui/framework/drawing/Surface.h"
 #include "ui/framework/drawing/SystemEntryPoints.h"
 #include "ui/framework/window/UiWindow.h"
 
@@ -35,6 +35,17 @@ Rect FramePlace(WindowEffect effect, float width, float height, float shown) {
     }
     default: return RectOf(0, 0, width, height);
   }
+}
+
+// Draws the canvas into `frame` at `place` and `alpha`. AlphaBlend rather than GDI+: a frame
+// must take a small part of the effect's time, and Wine's GDI+ needs about 10 ms to stretch
+// a window's canvas at an opacity.
+void DrawFrame(const Surface& frame, const Surface& canvas, const Rect& place, int alpha) {
+  const BLENDFUNCTION blend = {AC_SRC_OVER, 0, static_cast<BYTE>(alpha), AC_SRC_ALPHA};
+  GdiFlush();
+  bound::GdiAlphaBlend(frame.Dc(), static_cast<int>(std::lround(place.left)), static_cast<int>(std::lround(place.top)),
+                       static_cast<int>(std::lround(place.width)), static_cast<int>(std::lround(place.height)),
+                       canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), blend);
 }
 
 }  // namespace
@@ -77,9 +88,9 @@ void WindowAnimations::Play(WindowEffect effect, int durationMs, bool opening) {
   for (int i = 1; i <= kEffectFrames && window_.Hwnd() == hwnd; ++i) {
     const float shown = static_cast<float>(opening ? i : kEffectFrames - i) / kEffectFrames;
     frame.Clear();
-    DrawImageAlpha(frame.Graphics(), window_.Composer().Canvas().Bitmap(),
-                   FramePlace(effect, static_cast<float>(size.cx), static_cast<float>(size.cy), shown),
-                   static_cast<int>(std::lround(255 * shown)));
+    DrawFrame(frame, window_.Composer().Canvas(),
+              FramePlace(effect, static_cast<float>(size.cx), static_cast<float>(size.cy), shown),
+              static_cast<int>(std::lround(255 * shown)));
     window_.Composer().PresentSurface(frame);
     Sleep(static_cast<DWORD>(std::max(durationMs, 0) / kEffectFrames));
     PumpMessages();

@@ -33,6 +33,19 @@ void WindowSkin::Configure(const AttachWindowOptions& options) {
   nineGrid_ = options.nineGrid;
 }
 
+AttachWindowOptions WindowSkin::Settings() const {
+  AttachWindowOptions settings;
+  settings.skinColour = colour_;
+  if (IsLayered()) settings.opacity = opacity_;
+  if (source_ != nullptr) settings.skinSource = source_;
+  settings.imageMode = imageMode_;
+  settings.blendImageEdges = blendImageEdges_;
+  settings.cornerRadius = cornerRadius_;
+  settings.blurBehind = blurBehind_;
+  settings.nineGrid = nineGrid_;
+  return settings;
+}
+
 GpImage* WindowSkin::Image() const {
   const WindowSkin* borrowed = Borrowed(source_);
   return borrowed != nullptr && borrowed != this ? borrowed->Image() : image_.Get();

@@ -19,6 +19,9 @@ class WindowSkin {
  public:
   // Takes the look from the options: opacity, picture placement, shape, blur, source.
   void Configure(const AttachWindowOptions& options);
+  // The settings in use as Configure takes them, with the colour (no picture bytes): for a
+  // window that takes its look from this one.
+  AttachWindowOptions Settings() const;
 
   bool IsLayered() const { return opacity_ != -1; }
   bool BlurBehind() const { return blurBehind_; }

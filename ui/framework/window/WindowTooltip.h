@@ -20,6 +20,7 @@ class WindowTooltip {
   WindowTooltip& operator=(const WindowTooltip&) = delete;
   ~WindowTooltip() = default;
 
+  // The tooltip window itself is made when the first tip is to be shown.
   void Create(HWND owner);
   void Destroy();
   // Shows `text` (the control's own tip text when none is given) for the control, or
@@ -27,6 +28,8 @@ class WindowTooltip {
   void Update(UiControl* control, std::optional<std::string_view> text);
 
  private:
+  bool MakeWindow();
+
   HWND owner_ = nullptr;
   UniqueWindow tooltip_;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "runtime/Files.h"
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "ui/framework/drawing/EmbeddedImages.h"
@@ -33,6 +35,42 @@ TEST_F(ImageTest, ASpriteStoredWithoutSignatureLoadsOnlyWithItPrepended) {
   ASSERT_TRUE(sprite);
   EXPECT_EQ(sprite.Width(), 729);
   EXPECT_EQ(sprite.Height(), 20);
+}
+
+// The picture the skin stretches is scaled by the framework itself, bilinearly with the
+// pixel centres of both sizes aligned (as GDI+ on Windows stretches with half-pixel offsets).
+TEST_F(ImageTest, ScaledImageInterpolatesBetweenPixelCentres) {
+  const UniqueBitmap gradient = testing::BitmapOf(9, 2, [](int x, int) { return MakeArgb(255, x * 30, 0, 0); });
+  for (const int width : {4, 9, 20}) {
+    SCOPED_TRACE(width);
+    const UniqueBitmap scaled = ScaledImage(gradient.get(), width, 3);
+    ASSERT_NE(scaled, nullptr);
+    ASSERT_EQ(ImageWidth(scaled.get()), width);
+    ASSERT_EQ(ImageHeight(scaled.get()), 3);
+    for (int x = 0; x < width; ++x) {
+      const double at = std::clamp((x + 0.5) * 9 / width - 0.5, 0.0, 8.0);
+      EXPECT_NEAR(RedOf(PixelAt(scaled.get(), x, 2)), at * 30, 1.0) << "x " << x;
+    }
+  }
+  EXPECT_EQ(ScaledImage(nullptr, 4, 4), nullptr);
+  EXPECT_EQ(ScaledImage(gradient.get(), 0, 4), nullptr);
+}
+
+// Between an opaque and a clear pixel the colour stays, only the opacity falls: no dark
+// fringe where a picture's transparent parts meet its colours.
+TEST_F(ImageTest, ScaledImageMixesTransparencyWithoutDarkening) {
+  const UniqueBitmap edge =
+      testing::BitmapOf(2, 1, [](int x, int) { return x == 0 ? MakeArgb(255, 250, 250, 250) : Argb{0}; });
+  const UniqueBitmap scaled = ScaledImage(edge.get(), 8, 1);
+  ASSERT_NE(scaled, nullptr);
+  int between = 0;
+  for (int x = 0; x < 8; ++x) {
+    const Argb pixel = PixelAt(scaled.get(), x, 0);
+    if (AlphaOf(pixel) == 0) continue;
+    EXPECT_GE(RedOf(pixel), 245) << "x " << x;
+    between += AlphaOf(pixel) < 255 ? 1 : 0;
+  }
+  EXPECT_GT(between, 0);
 }
 
 TEST_F(ImageTest, NothingOrGarbageGivesNoImage) {

@@ -6,6 +6,7 @@
 
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "ui/framework/drawing/ImageDrawing.h"
+#include "ui/framework/drawing/Shapes.h"
 
 namespace getlink {
 namespace {
@@ -46,6 +47,27 @@ TEST_F(SurfaceTest, GdiAndGdiplusSeeTheSamePixels) {
   // A surface drawn into another keeps its alpha.
   DrawImageAlpha(drawn.Graphics(), source.Bitmap(), Rect{0, 0, 8, 8});
   EXPECT_EQ(AlphaOf(drawn.PixelAt(4, 4)), 200);
+}
+
+TEST_F(SurfaceTest, ScalingAlphaLooksLikeDrawingAtThatOpacity) {
+  const Argb colours[] = {MakeArgb(255, 200, 30, 10), MakeArgb(128, 0, 255, 64), MakeArgb(10, 90, 90, 90), 0};
+  for (const int alpha : {220, 128, 1, 0}) {
+    SCOPED_TRACE(alpha);
+    Surface scaled(4, 1), drawn(4, 1);
+    for (int x = 0; x < 4; ++x) {
+      const UniqueBrush brush = SolidBrush(colours[x]);
+      gdip::GdipSetCompositingMode(scaled.Graphics(), Gdiplus::CompositingModeSourceCopy);
+      gdip::GdipFillRectangleI(scaled.Graphics(), brush.get(), x, 0, 1, 1);
+    }
+    DrawImageAlpha(drawn.Graphics(), scaled.Bitmap(), Rect{0, 0, 4, 1}, alpha);
+    scaled.ScaleAlpha(alpha);
+    for (int x = 0; x < 4; ++x) {
+      const std::uint32_t mine = scaled.Pixels()[x], theirs = drawn.Pixels()[x];
+      for (int shift = 0; shift < 32; shift += 8)
+        EXPECT_NEAR(static_cast<int>((mine >> shift) & 0xFF), static_cast<int>((theirs >> shift) & 0xFF), 1)
+            << "pixel " << x << ", bits " << shift;
+    }
+  }
 }
 
 TEST_F(SurfaceTest, MovingKeepsThePixels) {

@@ -1,0 +1,233 @@
+#include "app/MainWindow.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+#include "app/FindShareLink.h"
+#include "app/ResultBlock.h"
+#include "app/ServiceForLink.h"
+#include "app/StatusLine.h"
+#include "runtime/Files.h"
+#include "ui/controls/UiMessageBox.h"
+#include "ui/framework/drawing/ControlFont.h"
+#include "ui/framework/drawing/Surface.h"
+#include "ui/framework/drawing/TextDrawing.h"
+#include "ui/framework/window/WindowFunctions.h"
+
+namespace getlink {
+namespace {
+
+constexpr char kTitle[] = "Zolmar网盘外链获取器";
+constexpr int kWidth = 450;
+constexpr int kHeight = 320;
+constexpr char kPictureFile[] = "\\res\\ym.jpg";
+constexpr ColorRef kPlainSkin = MakeColorRef(203, 218, 222);  // the picture's mean colour
+constexpr char kLabelFont[] = "微软雅黑";
+constexpr int kStatusRightMargin = 10;  // as the status line's left edge
+
+constexpr char kFetchCaption[] = "开始获取";
+constexpr char kFetchingCaption[] = "正在获取…";
+
+const Argb kStatusColour = MakeArgb(200, 0, 0, 0);
+const Argb kFailureColour = MakeArgb(220, 170, 0, 0);  // a failure's reason stands out from the description
+
+constexpr char kExitQuestion[] = "老衲写的这么辛苦,你真的要\r\n退出程序吗?";
+
+LabelOptions GlowingLabel(Text text, Argb colour, std::optional<FontStyle> style, Argb effectColour) {
+  LabelOptions options;
+  options.text = std::move(text);
+  options.textColour = colour;
+  options.font.name = kLabelFont;
+  options.font.style = style;
+  options.effect = TextEffect::Glow;
+  options.effectColour = effectColour;
+  return options;
+}
+
+EditOptions MultiLineBox() {
+  EditOptions options;
+  options.multiLine = true;
+  options.scrollFlags = static_cast<int>(EditScrollFlags::Vertical);
+  return options;
+}
+
+// The description line with as many of its blanks as leave the version within `room`
+// pixels: the blanks were counted for the font the line was made for, and a font with wider
+// blanks would push the version out of the window.
+Text FittedDescription(const FontChoice& choice, int room) {
+  const ControlFont font(choice);
+  const Surface scratch(1, 1);
+  const auto width = [&](int blanks) {
+    const Rect box = MeasureText(scratch.Graphics(), DescriptionLine(blanks), font.Get(), Rect{}, nullptr);
+    return static_cast<int>(std::ceil(box.width));
+  };
+  const int full = width(kDescriptionBlanks);
+  if (full <= room) return DescriptionLine();
+  const int blank = std::max(1, (full - width(0) + kDescriptionBlanks - 1) / kDescriptionBlanks);
+  return DescriptionLine(std::max(1, kDescriptionBlanks - (full - room + blank - 1) / blank));
+}
+
+std::vector<Text> ServiceTitles() {
+  std::vector<Text> titles;
+  for (int index = static_cast<int>(Service::Baidu); index <= static_cast<int>(Service::Qiannao); ++index)
+    titles.push_back(ServiceTitle(static_cast<Service>(index)));
+  return titles;
+}
+
+}  // namespace
+
+MainWindow::~MainWindow() {
+  if (window_.Hwnd() != nullptr) DestroyWindow(window_.Hwnd());
+}
+
+bool MainWindow::Open() {
+  CreateWindowOptions create;
+  create.width = kWidth;
+  create.height = kHeight;
+  UniqueWindow hwnd(CreateUiWindow(nullptr, kTitle, create));
+  if (!hwnd) return false;
+
+  AttachWindowOptions skin;
+  skin.skinImage = ReadFileBytes(RunDirectory() + kPictureFile);
+  // Without the picture the window is one plain colour: the framework's default would be
+  // black, under the black prompt and the dark text of the boxes.
+  if (skin.skinImage.empty()) skin.skinColour = kPlainSkin;
+  skin.captionFlags = CaptionFlag::Close | CaptionFlag::Minimise;
+  skin.opacity = 220;
+  skin.imageMode = SkinImageMode::Stretched;
+  skin.blurBehind = true;
+  if (!window_.Attach(hwnd.get(), skin)) return false;
+  const HWND attached = hwnd.release();  // the window object destroys it from now on
+
+  CreateControls(attached);
+  fetchButton_.BindEvent(EventCode::EvClick, [this](UiControl*, UiControl&, const ControlEvent&) { StartFetch(); });
+  fetchButton_.BindEvent(ToEventCode(FetchEvent::Progress),
+                         [this](UiControl*, UiControl&, const ControlEvent& event) { ShowProgress(event); });
+  fetchButton_.BindEvent(ToEventCode(FetchEvent::Finished), [this](UiControl*, UiControl&, const ControlEvent& event) {
+    FinishFetch(*reinterpret_cast<const FetchOutcome*>(event.wparam));
+  });
+  linkBox_.SetOnChange([this](UiControl*, UiEdit&) { FollowLinkService(); });
+  window_.SetMessageHook([this](HWND, UINT message, WPARAM, LPARAM) { return ConfirmExit(message); });
+
+  window_.ShowAnimated(WindowEffect::Zoom);
+  window_.SetCloseEffect(WindowEffect::Zoom);
+  window_.SetFocusControl(&linkBox_, false);  // ready for the link to be pasted
+  return true;
+}
+
+// The controls in the order they are made, which is also the order they are drawn in.
+void MainWindow::CreateControls(HWND hwnd) {
+  UiGroupBox::Options strip;
+  strip.captionEffectColour = MakeArgb(130, 0, 0, 0);
+  strip.fillColour = MakeArgb(120, 236, 236, 236);
+  strip.borderColour = MakeArgb(40, 0, 0, 0);
+  strip.roundCorners = false;
+  statusStrip_.Create(hwnd, {0, 285, 470, 30}, strip);
+
+  constexpr Rect kStatusLine = {10, 288, 450, 24};
+  LabelOptions status = GlowingLabel("", kStatusColour, FontStyle::Bold, MakeArgb(20, 0, 0, 0));
+  description_ = FittedDescription(status.font, kWidth - static_cast<int>(kStatusLine.left) - kStatusRightMargin);
+  status.text = description_;
+  statusLine_.Create(hwnd, kStatusLine, status);
+  titleLabel_.Create(hwnd, {10, 8, 400, 24},
+                     GlowingLabel(kTitle, MakeArgb(220, 255, 255, 255), FontStyle::Bold, MakeArgb(150, 0, 0, 0)));
+  LabelOptions prompt = GlowingLabel("请\r\n输：\r\n入", MakeArgb(220, 0, 0, 0), std::nullopt, 0);
+  prompt.wordWrap = true;
+  promptLabel_.Create(hwnd, {16, 36, 90, 50}, prompt);
+
+  UiComboBox::Options services;
+  services.items = ServiceTitles();
+  serviceBox_.Create(hwnd, {350, 36, 80, 24}, services);
+
+  linkBox_.Create(hwnd, {42, 36, 300, 50}, MultiLineBox());
+  resultBox_.Create(hwnd, {20, 90, 410, 180}, MultiLineBox());
+
+  UiButton::Options fetch;
+  fetch.caption = kFetchCaption;
+  fetchButton_.Create(hwnd, {350, 64, 80, 24}, fetch);
+}
+
+// --- closing ---
+
+int MainWindow::ConfirmExit(UINT message) {
+  switch (message) {
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return kNotHandled;
+    case WM_CLOSE:
+      return UserConfirmsExit() ? kNotHandled : 0;
+    default:
+      return kNotHandled;
+  }
+}
+
+bool MainWindow::UserConfirmsExit() {
+  if (askingToExit_) return false;  // a second close while the question is open keeps the window
+  askingToExit_ = true;
+  MessageBoxOptions ask;
+  ask.buttons = MessageBoxButtons::OkCancel;
+  ask.icon = MessageBoxIcon::Question;
+  ask.centreOnOwner = true;
+  ask.buttonLabels = {"手贱了", "是的"};  // 手贱了 (right) answers Cancel, 是的 Ok
+  ask.defaultButton = 2;
+  ask.showEffect = WindowEffect::Zoom;
+  ask.closeEffect = WindowEffect::Fade;
+  const MessageBoxResult answer = ShowMessageBox(window_.Hwnd(), kExitQuestion, ask);
+  askingToExit_ = false;
+  return answer == MessageBoxResult::Ok;
+}
+
+// --- the fetch ---
+
+void MainWindow::StartFetch() {
+  if (fetching_) return;  // one fetch at a time: they share the result box and record
+  const int index = serviceBox_.SelectedIndex();
+  if (index < static_cast<int>(Service::Baidu) || index > static_cast<int>(Service::Qiannao)) return;
+  FetchRequest request;
+  request.service = static_cast<Service>(index);  // read once: changing the box later starts nothing
+  request.pastedText = linkBox_.GetText();
+  SetFetching(true);
+  if (!StartFetchCommand(std::move(request), fetchButton_.Address())) SetFetching(false);
+}
+
+void MainWindow::ShowProgress(const ControlEvent& event) {
+  // Progress is posted, the end is sent: a late progress event must not cover the end's line.
+  if (!fetching_) return;
+  ShowStatus(FetchProgressLine({static_cast<std::uint64_t>(event.wparam), std::chrono::milliseconds(event.lparam)}),
+             false);
+}
+
+void MainWindow::FinishFetch(const FetchOutcome& outcome) {
+  shareInfo_ = outcome.info;
+  resultBox_.SetText(ResultText(outcome.service, shareInfo_));
+  if (outcome.failure)
+    ShowStatus(DescribeFailure(*outcome.failure, Wording::Chinese), true);
+  else
+    ShowStatus(description_, false);
+  SetFetching(false);
+}
+
+void MainWindow::SetFetching(bool fetching) {
+  fetching_ = fetching;
+  fetchButton_.SetCaption(fetching ? kFetchingCaption : kFetchCaption);
+  fetchButton_.SetDisabled(fetching);  // which takes the focus from it
+  if (fetching) {
+    ShowStatus(FetchStartedLine(), false);
+  } else if (window_.Focused() == nullptr) {
+    window_.SetFocusControl(&fetchButton_, false);  // back where the user left it
+  }
+}
+
+void MainWindow::FollowLinkService() {
+  const std::optional<Service> service = ServiceForLink(FindShareLink(linkBox_.GetText()).link);
+  if (service) serviceBox_.SetSelectedIndex(static_cast<int>(*service));  // never fires onSelect
+}
+
+void MainWindow::ShowStatus(Text line, bool failure) {
+  const Argb colour = failure ? kFailureColour : kStatusColour;
+  if (statusLine_.TextColour() != colour) statusLine_.SetTextColour(colour);
+  statusLine_.SetText(std::move(line));
+}
+
+}  // namespace getlink

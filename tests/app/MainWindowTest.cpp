@@ -1,0 +1,221 @@
+// The main window against the stand-in share server: the real window and controls, driven
+// by mouse and keyboard messages, with the fetch on its worker thread.
+#include "app/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "app/ResultBlock.h"
+#include "app/StatusLine.h"
+#include "runtime/MessagePump.h"
+#include "tests/app/FixturePages.h"
+#include "tests/support/ShareServer.h"
+#include "ui/controls/EditContextMenu.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+
+namespace getlink {
+namespace {
+
+using testing::CountRequests;
+using testing::ExpectedFixtureInfo;
+using testing::FixtureLinkPath;
+using testing::ServerUrl;
+
+// Far beyond what a fetch from the local server takes, well within a download's 30 s bound.
+constexpr int kFetchBoundMs = 25000;
+
+bool PumpUntil(const std::function<bool()>& condition, int ms = 5000) {
+  const DWORD until = GetTickCount() + static_cast<DWORD>(ms);
+  while (!condition()) {
+    if (static_cast<int>(until - GetTickCount()) <= 0) return false;
+    PumpMessages();
+    Sleep(5);
+  }
+  return true;
+}
+
+// The description line as the window shows it: its blanks are fitted to the font.
+bool IsDescription(const Text& line) {
+  const Text bare = DescriptionLine(0);
+  const std::size_t split = bare.find("版本号");
+  return line.size() > bare.size() && line.compare(0, split, bare, 0, split) == 0 &&
+         line.compare(line.size() - (bare.size() - split), Text::npos, bare, split) == 0 &&
+         line.find_first_not_of(' ', split) == split + (line.size() - bare.size());
+}
+
+Text FailedBlock(std::string_view shareTime = "", std::string_view downloadCount = "") {
+  ShareInfo nothing;
+  nothing.shareTime = Text(shareTime);
+  nothing.downloadCount = Text(downloadCount);
+  return ResultBlock(nothing);
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(FrameworkStartup(BuildEditContextMenu)); }
+
+  void SetUp() override {
+    testing::ClearServerRecord();
+    main_ = std::make_unique<MainWindow>();
+    ASSERT_TRUE(main_->Open());
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(main_->Hwnd()) != FALSE; }));
+  }
+
+  void TearDown() override {
+    main_.reset();
+    // The window's end posts the quit meant for the program's message loop.
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  }
+
+  void Click(const UiControl& control) {
+    const Rect rect = control.GetRect();
+    const LPARAM point = MAKELPARAM(static_cast<int>(rect.left + rect.width / 2), static_cast<int>(rect.top + rect.height / 2));
+    SendMessageW(main_->Hwnd(), WM_MOUSEMOVE, 0, point);
+    SendMessageW(main_->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(main_->Hwnd(), WM_LBUTTONUP, 0, point);
+    PumpMessages();
+  }
+
+  // Puts the text into the link box, chooses the service (when given), presses the fetch
+  // button and waits until the fetch is done.
+  void Fetch(std::optional<Service> service, const Text& pasted) {
+    main_->LinkBox().SetText(pasted);
+    if (service) main_->ServiceBox().SetSelectedIndex(static_cast<int>(*service));
+    Click(main_->FetchButton());  // a refused connection may have ended the fetch already
+    ASSERT_TRUE(PumpUntil([&] { return !main_->Fetching(); }, kFetchBoundMs));
+  }
+
+  std::unique_ptr<MainWindow> main_;
+};
+
+TEST_F(MainWindowTest, OpensReadyForBaidu) {
+  const UiComboBox& services = main_->ServiceBox();
+  ASSERT_EQ(services.ItemCount(), 6);
+  const char* titles[] = {"百度网盘", "360云盘", "腾讯微云", "新浪微盘", "Vdisk", "千脑网盘"};
+  for (int index = 1; index <= 6; ++index) EXPECT_EQ(services.ItemText(index), titles[index - 1]);
+  EXPECT_EQ(services.SelectedIndex(), 1);
+  EXPECT_EQ(services.GetText(), "百度网盘");
+  EXPECT_TRUE(IsDescription(main_->StatusLine().GetText())) << main_->StatusLine().GetText();
+  EXPECT_EQ(main_->FetchButton().Caption(), "开始获取");
+  EXPECT_EQ(main_->LinkBox().GetText(), "");
+  EXPECT_TRUE(main_->LinkBox().IsFocused());
+  EXPECT_EQ(main_->ResultBox().GetText(), "");
+  RECT bounds;
+  GetWindowRect(main_->Hwnd(), &bounds);
+  EXPECT_EQ(bounds.right - bounds.left, 450);
+  EXPECT_EQ(bounds.bottom - bounds.top, 320);
+}
+
+// What the result box and the status strip show after a fetch: found files, a whole share
+// text, and servers or links that give nothing (the labels stay, the reason is shown).
+TEST_F(MainWindowTest, ShowsWhatEachFetchFound) {
+  const Text weiyun = ServerUrl(FixtureLinkPath("weiyun"));
+  const Text refused = "http://127.0.0.1:" + std::to_string(testing::RefusedPort()) + "/baidu/s/1";
+  const struct {
+    const char* what;
+    std::optional<Service> service;  // absent: the box as the last case left it
+    Text pasted;
+    Text result;
+    Text status;  // empty: the description line
+  } cases[] = {
+      {"baidu at start", std::nullopt, ServerUrl(FixtureLinkPath("baidu")) + "\r\n",
+       ResultBlock(ExpectedFixtureInfo("baidu")), ""},
+      {"360 short link", Service::Cloud360, ServerUrl("/360/s/Qx7Yb2Zk"),
+       AddressBlock(ServerUrl("/360/file/13718923744520577/"
+                              "%E6%AF%95%E4%B8%9A%E8%AE%BE%E8%AE%A1%20%E7%BB%88%E7%A8%BF.docx?sign=a7f3e9c1&t=1369031520")),
+       ""},
+      {"weiyun share text", Service::Weiyun, "链接：" + weiyun + "。提取码：ab12 复制这段内容后打开微云",
+       ResultBlock(ExpectedFixtureInfo("weiyun")), ""},
+      {"qiannao keeps its block", Service::Qiannao, ServerUrl(FixtureLinkPath("qiannao")),
+       ResultBlock(ExpectedFixtureInfo("qiannao")), ""},
+      {"http error", Service::Vdisk, ServerUrl("/status/404"), FailedBlock(),
+       "无法下载页面：HTTP 状态 404"},
+      {"refused", Service::Baidu, refused, FailedBlock(), "无法下载页面：连接被拒绝"},
+      {"no answer", Service::Weipan, ServerUrl("/close"), FailedBlock("No"), "无法下载页面：服务器没有应答"},
+      {"360 share gone", Service::Cloud360, ServerUrl("/360/lk/Unknown9"), AddressBlock(""),
+       "无法下载页面：HTTP 状态 404"},
+      {"page of other bytes", Service::Qiannao, ServerUrl("/nul"), FailedBlock("", "No"),
+       "页面中没有下载地址（分享已取消或页面已改版）"},
+      {"not a link", Service::Weipan, "file:///c:/windows/win.ini", FailedBlock("No"), "链接不是 http 或 https 地址"},
+      {"a line break in the link", Service::Vdisk, ServerUrl("/status/404") + "\r\nX-Injected: 1", FailedBlock(),
+       "无法下载页面：HTTP 状态 404"},
+      {"a link of 70,000 characters", Service::Vdisk, ServerUrl("/status/404?") + Text(70000, 'a'), FailedBlock(),
+       "无法下载页面：HTTP 状态 414"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Fetch(c.service, c.pasted);
+    EXPECT_EQ(main_->ResultBox().GetText(), c.result);
+    if (c.status.empty())
+      EXPECT_TRUE(IsDescription(main_->StatusLine().GetText())) << main_->StatusLine().GetText();
+    else
+      EXPECT_EQ(main_->StatusLine().GetText(), c.status);
+    EXPECT_EQ(main_->LinkBox().GetText(), c.pasted);  // the fetch never changes the link box
+    EXPECT_TRUE(main_->FetchButton().IsFocused());     // back on the button it left while disabled
+  }
+  EXPECT_EQ(CountRequests("GET " + FixtureLinkPath("weiyun")), 1);  // the link alone, cut out of the text
+  EXPECT_EQ(testing::ServerRecord().find("X-Injected"), Text::npos);
+}
+
+// A slow page: while it arrives the button says so and takes no clicks, the status strip
+// counts the bytes, and the window goes on taking input; changing the service meanwhile
+// starts nothing.
+TEST_F(MainWindowTest, OneFetchAtATimeWhileTheWindowStaysUsable) {
+  const std::string slow = "/slow?bytes=60&interval_ms=50";
+  main_->LinkBox().SetText(ServerUrl(slow));
+  UiButton& button = main_->FetchButton();
+  Click(button);
+  ASSERT_TRUE(main_->Fetching());
+  EXPECT_EQ(button.Caption(), "正在获取…");
+  EXPECT_TRUE(button.Disabled());
+
+  ASSERT_TRUE(PumpUntil([&] { return main_->StatusLine().GetText().rfind("正在获取… 已收到 ", 0) == 0; }));
+  // What a click, Enter or the mnemonic would give the button (a press on the disabled button
+  // itself reaches the window behind it).
+  button.SendEvent(EventCode::EvClick);
+  SendMessageW(main_->Hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+  main_->ServiceBox().SetSelectedIndex(static_cast<int>(Service::Cloud360));
+  Click(main_->ResultBox());
+  SendMessageW(main_->Hwnd(), WM_CHAR, 'x', 0);
+  EXPECT_EQ(main_->ResultBox().GetText(), "x");
+  ASSERT_TRUE(main_->Fetching());
+
+  ASSERT_TRUE(PumpUntil([&] { return !main_->Fetching(); }, kFetchBoundMs));
+  EXPECT_EQ(button.Caption(), "开始获取");
+  EXPECT_FALSE(button.Disabled());
+  EXPECT_TRUE(main_->ResultBox().IsFocused());  // where the user went meanwhile
+  EXPECT_EQ(main_->ResultBox().GetText(), FailedBlock());  // Baidu's labels: the service of the click
+  EXPECT_EQ(main_->StatusLine().GetText(), "页面中没有下载地址（分享已取消或页面已改版）");
+  EXPECT_EQ(testing::RecordedRequests(), std::vector<Text>{"GET " + slow});
+}
+
+// A link of a known host chooses its service as it is pasted, without calling onSelect;
+// other hosts leave the choice alone.
+TEST_F(MainWindowTest, AKnownHostChoosesItsServiceQuietly) {
+  int selects = 0;
+  main_->ServiceBox().SetOnSelect([&](UiComboBox&, int) { ++selects; });
+  const struct {
+    const char* pasted;
+    Service expected;
+  } cases[] = {
+      {"链接: https://pan.baidu.com/s/1aBcD 提取码: x7k2", Service::Baidu},
+      {"http://l3.yunpan.cn/lk/Qx7Yb2Zk", Service::Cloud360},
+      {"https://example.com/s/1", Service::Cloud360},  // unknown: unchanged
+      {"分享文件：http://vdisk.weibo.com/s/aBcDeFgHiJkL，来自微盘", Service::Weipan},
+      {"no link at all", Service::Weipan},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.pasted);
+    main_->LinkBox().SetText(c.pasted);
+    EXPECT_EQ(main_->ServiceBox().SelectedIndex(), static_cast<int>(c.expected));
+  }
+  EXPECT_EQ(selects, 0);
+  EXPECT_EQ(testing::ServerRecord(), "");
+}
+
+}  // namespace
+}  // namespace getlink

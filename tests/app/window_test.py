@@ -1,0 +1,236 @@
+#!/usr/bin/env python3
+"""getlink.exe end to end, as a user works it: the real program (through Wine) on the X
+display in DISPLAY, driven with xdotool and the clipboard (xclip), against the stand-in
+share server.
+
+    share_server.py --run -- python3 window_test.py WINE_WRAPPER getlink.exe
+
+Coordinates are the window's own (its client area is the whole window): they are the
+places of the controls in the main window.
+"""
+
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+# How to start getlink.exe: the Wine wrapper, then the program (run from other folders).
+COMMAND = [os.path.abspath(part) if os.path.exists(part) else part for part in sys.argv[1:]]
+SERVER = os.environ.get("GETLINK_SHARE_SERVER", "")
+HOSTS = json.load(open(os.environ["GETLINK_SHARE_HOSTS"])) if "GETLINK_SHARE_HOSTS" in os.environ else {}
+TITLE = "Zolmar网盘外链获取器"
+BOX_TITLE = "提示："  # the exit question's box
+
+LINK_BOX = (190, 60)
+RESULT_BOX = (225, 180)
+SERVICE_BOX = (390, 48)
+FETCH_BUTTON = (390, 76)
+CLOSE_BUTTON = (418, 16)
+BACKGROUND = (300, 20)  # right of the title: the picture (or the plain fill) alone
+DROP_DOWN_ROW = 19      # rows of the service list, below the box
+
+BOUND = 60  # seconds for anything to happen: generous for a loaded machine
+SENTINEL = "\u2063nothing copied"
+BLACK = "#000000000000"  # the screen without a window (16 bits a channel, as import reports it)
+
+
+def block(name, size, sharer, time_, count, address):
+    """The result block as the clipboard gives it back to X: line breaks as LF."""
+    return (f"文件名：{name}\n文件大小：{size}\n分享用户：{sharer}\n分享时间：{time_}\n下载次数：{count}\n\n"
+            f"文件地址：{address}")
+
+
+def run(*args):
+    done = subprocess.run(list(args), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=BOUND, check=False)
+    return done.stdout.decode("utf-8", "replace")
+
+
+def poll(what, condition, bound=BOUND, interval=0.2):
+    """condition() until it answers something true; fails the test after `bound` seconds."""
+    until = time.monotonic() + bound
+    while True:
+        answer = condition()
+        if answer:
+            return answer
+        if time.monotonic() > until:
+            raise AssertionError(f"gave up waiting: {what}")
+        time.sleep(interval)
+
+
+def windows_named(name):
+    return run("xdotool", "search", "--onlyvisible", "--name", f"^{name}$").split()
+
+
+def geometry(window):
+    values = dict(line.split("=", 1) for line in run("xdotool", "getwindowgeometry", "--shell", window).split())
+    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+def screen_pixel(x, y):
+    return run("import", "-window", "root", "-crop", f"1x1+{x}+{y}", "txt:-").splitlines()[-1].split()[2]
+
+
+def wait_drawn(what, x, y):
+    """Windows open with an effect that grows their picture from the centre: done when the
+    screen at (x, y) is drawn and stays the same."""
+    samples = []
+    poll(f"{what} drawn", lambda: samples.append(screen_pixel(x, y)) or
+         (len(samples) > 1 and samples[-1] == samples[-2] and samples[-1] != BLACK))
+
+
+def set_clipboard(text):
+    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text.encode("utf-8"), check=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=BOUND)
+
+
+def clipboard():
+    return run("xclip", "-o", "-selection", "clipboard")
+
+
+class Getlink:
+    """One running getlink.exe and its main window."""
+
+    def __init__(self, program, cwd):
+        assert not windows_named(TITLE), "another main window is open"
+        self.process = subprocess.Popen(COMMAND[:-1] + [program], cwd=cwd, stdin=subprocess.DEVNULL,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.window = poll("the main window", lambda: (windows_named(TITLE) or [None])[0])
+        self.left, self.top = geometry(self.window)[:2]
+        wait_drawn("the main window", self.left + BACKGROUND[0], self.top + BACKGROUND[1])
+
+    def close_process(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait(BOUND)
+
+    def click(self, place, window_origin=None):
+        left, top = window_origin or (self.left, self.top)
+        run("xdotool", "mousemove", str(left + place[0]), str(top + place[1]), "click", "1")
+
+    def keys(self, *keys):
+        run("xdotool", "key", "--delay", "60", *keys)
+
+    def pixel(self, place):
+        return screen_pixel(self.left + place[0], self.top + place[1])
+
+    def copy_from(self, place):
+        """What Ctrl+A, Ctrl+C copies from the edit box at `place`, line breaks as LF; None
+        when nothing arrives on the clipboard (an empty box copies nothing)."""
+        set_clipboard(SENTINEL)
+        self.click(place)
+        self.keys("ctrl+a", "ctrl+c")
+        try:
+            copied = poll("the copy", lambda: (lambda text: text if text != SENTINEL else None)(clipboard()), bound=3)
+        except AssertionError:
+            return None
+        return copied.replace("\r\n", "\n")
+
+    def paste_link(self, link):
+        """Pastes into the link box until it holds the link. Keys that follow the click which
+        activates the window can be lost (or arrive without their Ctrl) while Wine moves the
+        focus; pasting again over everything in the link box mends that."""
+        def pasted():
+            set_clipboard(link)
+            self.click(LINK_BOX)
+            self.keys("ctrl+a", "ctrl+v")
+            return self.copy_from(LINK_BOX) == link
+        poll("the link pasted", pasted)
+
+    def choose_service(self, index):
+        """Opens the service box's drop-down and clicks item `index` (1-based)."""
+        self.click(SERVICE_BOX)
+        drop_down = poll("the drop-down", lambda: (windows_named("Zt_LayerUI_Combox") or [None])[0])
+        left, top, _, _ = geometry(drop_down)
+        self.click((12, 4 + DROP_DOWN_ROW * (index - 1) + DROP_DOWN_ROW // 2), (left, top))
+        poll("the drop-down closed", lambda: not windows_named("Zt_LayerUI_Combox"))
+
+    def fetch(self, expected):
+        """Clicks 开始获取 and waits until the result box shows `expected`; returns it."""
+        self.click(FETCH_BUTTON)
+        return poll(f"the result {expected!r}", lambda: (lambda text: text if text == expected else None)(
+            self.copy_from(RESULT_BOX)))
+
+    def answer_exit_question(self, button):
+        """Clicks the close button and answers the question with 手贱了 (1, on the right) or 是的 (2)."""
+        self.click(CLOSE_BUTTON)
+        box = poll("the exit question", lambda: (windows_named(BOX_TITLE) or [None])[0])
+        left, top, width, height = geometry(box)
+        place = (width - 75 * button - 8 + 35, height - 35 + 12)  # buttons from the right edge
+        wait_drawn("the exit question", left + place[0], top + place[1])
+        self.click(place, (left, top))
+        poll("the question gone", lambda: not windows_named(BOX_TITLE))
+
+
+@unittest.skipUnless(os.environ.get("DISPLAY"), "needs an X display")
+class MainWindowEndToEnd(unittest.TestCase):
+    def setUp(self):
+        self.assertTrue(SERVER and HOSTS, "run through share_server.py --run")
+        self.directory = tempfile.mkdtemp(prefix="getlink-window-test-")
+        self.running = []
+
+    def tearDown(self):
+        for program in self.running:
+            program.close_process()
+        shutil.rmtree(self.directory, ignore_errors=True)
+
+    def start(self, program, cwd):
+        started = Getlink(program, cwd)
+        self.running.append(started)
+        return started
+
+    def test_fetch_copy_and_the_exit_question(self):
+        # Started from another working directory: the picture is still found beside the program.
+        getlink = self.start(COMMAND[-1], self.directory)
+        with_picture = getlink.pixel(BACKGROUND)
+
+        getlink.paste_link(f"{SERVER}/baidu/share/link?shareid=3527811924&uk=2215371460")
+        baidu = getlink.fetch(block(
+            "毕业设计 终稿.docx", "2.35M", "云端漫步者", "2013-05-20 14:32", "128",
+            "http://d.pcs.baidu.com/file/1f2e3d4c5b6a79887766554433221100?fid=2215371460-250528-917243655201384"
+            "&time=1369031520&rt=sh&sign=FDTAER-DCb740ccc5511e5e8fedcff06b081203-Zx8%2BqWm%3D&expires=8h"
+            "&r=482761093&sh=1"))
+
+        getlink.paste_link(f"{SERVER}/360/s/Qx7Yb2Zk")
+        getlink.choose_service(2)
+        getlink.fetch(f"文件地址：{SERVER}/360/file/13718923744520577/"
+                      "%E6%AF%95%E4%B8%9A%E8%AE%BE%E8%AE%A1%20%E7%BB%88%E7%A8%BF.docx?sign=a7f3e9c1&t=1369031520")
+
+        # 千脑网盘 keeps its result block (the link does not replace it).
+        getlink.paste_link(f"{SERVER}/qiannao/file/2013/0308/photoshop-cs6.html")
+        getlink.choose_service(6)
+        getlink.fetch(block("Photoshop CS6 教程合集.zip", "356.2 MB", "设计小站", "2013-03-08 21:15:02", "No",
+                            f"http://{HOSTS['QIANNAO_DOWNLOAD_HOST']}/down/2013/0308/a1b2c3d4/Photoshop_CS6.zip"))
+
+        getlink.paste_link(f"{SERVER}/baidu/share/link?shareid=3527811924&uk=2215371460")
+        getlink.choose_service(1)
+        getlink.fetch(baidu)
+
+        getlink.answer_exit_question(1)  # 手贱了
+        self.assertIsNone(getlink.process.poll())
+        getlink.paste_link(f"{SERVER}/baidu/share/link?shareid=3527811924&uk=2215371460")  # the keys reach it again
+        self.assertEqual(getlink.copy_from(RESULT_BOX), baidu)
+
+        getlink.answer_exit_question(2)  # 是的
+        self.assertEqual(getlink.process.wait(BOUND), 0)
+        self.assertFalse(windows_named(TITLE))
+
+        # The same program alone in a folder without res\ym.jpg: the plain fill.
+        alone = os.path.join(self.directory, "alone")
+        os.mkdir(alone)
+        shutil.copy(COMMAND[-1], alone)
+        plain = self.start(os.path.join(alone, os.path.basename(COMMAND[-1])), alone)
+        self.assertNotEqual(plain.pixel(BACKGROUND), with_picture)
+
+        # Closing during a fetch that never ends: the program ends at once all the same.
+        plain.paste_link(f"{SERVER}/stall")
+        plain.click(FETCH_BUTTON)
+        plain.answer_exit_question(2)
+        self.assertEqual(plain.process.wait(15), 0)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)

@@ -1,0 +1,28 @@
+// Where the message box goes and where its text and buttons sit in it.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/framework/drawing/Geometry.h"
+
+namespace getlink {
+
+struct MessageBoxLayout {
+  SIZE box = {0, 0};
+  Rect text;  // in the box's client coordinates
+};
+
+// The box for a message that measures `measured` (GDI+ pixels): 320 x 150 with the text
+// at (30, 43, 260, 50), or at (85, 43, 200, 50) beside an icon. A message wider or taller
+// than that grows the box by as much (the margins stay) and gets 10 pixels more width, 5
+// more height; a single line (below 30 pixels) moves 4 pixels down.
+MessageBoxLayout LayOutMessageBox(const Rect& measured, bool icon);
+
+// The top-left corner that centres a box of `size` on `area`.
+POINT CentreOn(const RECT& area, SIZE size);
+
+// The button at `position` (1 = the rightmost) in a box of `width` x `height`: 70 x 24,
+// 75 pixels apart, 8 pixels from the right edge and 35 from the bottom.
+Rect MessageBoxButtonRect(int width, int height, int position);
+
+}  // namespace getlink

@@ -1,0 +1,273 @@
+#include "ui/controls/UiComboBox.h"
+
+#include <algorithm>
+
+#include "ui/controls/ComboBoxPainter.h"
+#include "ui/controls/ComboDropDown.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/window/UiWindow.h"
+
+namespace getlink {
+
+// --- creating ---
+
+bool UiComboBox::Create(HWND host, const Rect& rect, const Options& options) {
+  if (IsCreated()) return true;
+  return UiControl::Create(host, rect, ControlType::ComboBox, Prepare(options));
+}
+
+bool UiComboBox::Create(UiControl& parent, const Rect& rect, const Options& options) {
+  if (IsCreated()) return true;
+  return UiControl::Create(parent, rect, ControlType::ComboBox, Prepare(options));
+}
+
+CreateControlOptions UiComboBox::Prepare(const Options& options) {
+  items_.clear();
+  for (std::size_t i = 0; i < options.items.size(); ++i)
+    items_.push_back({options.items[i], i < options.itemData.size() ? options.itemData[i] : 0});
+  textColour_ = options.textColour;
+  selectedIndex_ = options.selectedIndex.value_or(1);
+  editable_ = options.editable;
+  dropDownOpen_ = pointerOver_ = false;
+  text_ = IsValidIndex(selectedIndex_) ? At(selectedIndex_).text : Text();
+  format_ = TextFormat(Gdiplus::StringFormatFlagsLineLimit);
+  CreateControlOptions base;
+  base.visible = options.visible;
+  return base;
+}
+
+namespace {
+
+// The inner edit, inside the box's frame and left of its arrow.
+constexpr float kEditLeft = 2;
+constexpr float kEditTop = 4;
+constexpr float kEditLessWidth = 24;
+constexpr float kEditLessHeight = 8;
+
+}  // namespace
+
+int UiComboBox::OnCreate() {
+  if (!editable_) return kNotHandled;
+  EditOptions look;
+  look.text = text_;
+  look.textColour = textColour_;
+  look.backColour = 0;
+  look.borderColour = 0;
+  edit_.Create(*this, EditRect(), look);
+  edit_.SetOnChange([this](UiControl*, UiEdit& edit) {
+    text_ = edit.GetText();
+    const UiEdit::ChangeHandler handler = onEditChange_;
+    if (handler) handler(this, edit);
+  });
+  // The pointer and the focus on the edit are on the box: its frame follows them.
+  edit_.BindEvent(EventCode::EvMouseEnter, [this](UiControl*, UiControl&, const ControlEvent&) {
+    pointerOver_ = true;
+    Paint();
+  });
+  edit_.BindEvent(EventCode::EvMouseLeave, [this](UiControl*, UiControl&, const ControlEvent& event) {
+    PointerLeft(reinterpret_cast<const UiControl*>(event.lparam));
+  });
+  const auto repaint = [this](UiControl*, UiControl&, const ControlEvent&) { Paint(); };
+  edit_.BindEvent(EventCode::EvFocusGained, repaint);
+  edit_.BindEvent(EventCode::EvFocusLost, repaint);
+  return kNotHandled;
+}
+
+Rect UiComboBox::EditRect() const {
+  const Rect box = GetRect();
+  return RectOf(box.left + kEditLeft, box.top + kEditTop, box.width - kEditLessWidth, box.height - kEditLessHeight);
+}
+
+int UiComboBox::OnResized(int, int) {
+  if (editable_) edit_.SetRect(EditRect());
+  return kNotHandled;
+}
+
+int UiComboBox::OnAlphaChanged(int alpha) {
+  if (editable_) edit_.SetAlpha(alpha);
+  return kNotHandled;
+}
+
+int UiComboBox::QueryDimming() { return editable_ ? edit_.SendEvent(EventCode::EvQueryDimming, 0, 1) : kNotHandled; }
+
+int UiComboBox::QueryFocus() {
+  return editable_ && Window() != nullptr && Window()->Focused() == &edit_ ? 1 : kNotHandled;
+}
+
+int UiComboBox::OnDestroy() {
+  items_.clear();
+  text_.clear();
+  format_.Release();
+  onSelect_ = nullptr;
+  onDropDown_ = onCloseUp_ = nullptr;
+  onEditChange_ = nullptr;
+  dropDownOpen_ = pointerOver_ = false;
+  return kNotHandled;
+}
+
+// --- text, selection and items ---
+
+void UiComboBox::SetText(Text text) {
+  if (text == text_) return;
+  text_ = std::move(text);
+  if (editable_)
+    edit_.SetText(text_);
+  else
+    PaintNow();
+}
+
+void UiComboBox::SetSelectedIndex(int index) {
+  if (!IsValidIndex(index)) return;
+  selectedIndex_ = index;
+  SetText(At(index).text);
+}
+
+int UiComboBox::ItemData(int index) const { return IsValidIndex(index) ? At(index).value : 0; }
+
+bool UiComboBox::SetItemData(int index, int value) {
+  if (!IsValidIndex(index)) return false;
+  At(index).value = value;
+  return true;
+}
+
+Text UiComboBox::ItemText(int index) const { return IsValidIndex(index) ? At(index).text : Text(); }
+
+bool UiComboBox::SetItemText(int index, Text text) {
+  if (!IsValidIndex(index)) return false;
+  At(index).text = std::move(text);
+  if (index == selectedIndex_) SetText(At(index).text);
+  return true;
+}
+
+void UiComboBox::AddItem(Text text, int value) { items_.push_back({std::move(text), value}); }
+
+bool UiComboBox::InsertItem(int index, Text text, int value) {
+  if (index < 1 || index > ItemCount() + 1) return false;
+  // The selected index follows its item, so that index and caption keep naming the same.
+  const bool named = IsValidIndex(selectedIndex_);
+  items_.insert(items_.begin() + (index - 1), {std::move(text), value});
+  if (named && index <= selectedIndex_) ++selectedIndex_;
+  return true;
+}
+
+bool UiComboBox::RemoveItem(int index) {
+  if (!IsValidIndex(index)) return false;
+  items_.erase(items_.begin() + (index - 1));
+  if (index < selectedIndex_) {
+    --selectedIndex_;  // the same item, one place up
+  } else if (index == selectedIndex_) {
+    selectedIndex_ = std::max(1, index - 1);
+    SetText(IsValidIndex(selectedIndex_) ? At(selectedIndex_).text : Text());
+  }
+  return true;
+}
+
+void UiComboBox::Clear() {
+  items_.clear();
+  SetText(Text());
+}
+
+void UiComboBox::SetTextColour(Argb colour) {
+  textColour_ = colour;
+  if (editable_)
+    edit_.SetTextColour(colour);
+  else
+    PaintNow();
+}
+
+void UiComboBox::SetInnerEditMode(EditInputMode mode) {
+  if (editable_) edit_.SetInputMode(mode);
+}
+
+// --- painting ---
+
+bool UiComboBox::Hot() { return pointerOver_ || dropDownOpen_ || IsFocused(); }
+
+int UiComboBox::OnPaint() {
+  Paint();
+  return kNotHandled;
+}
+
+void UiComboBox::Paint() {
+  if (!BeginControlPaint(true)) return;
+  PaintComboFrame(Graphics(), Width(), Height(), Hot(), dropDownOpen_);
+  if (!editable_) PaintComboText(Graphics(), Width(), Height(), text_, DefaultFont(), textColour_, format_.Handle());
+  EndControlPaint();
+}
+
+int UiComboBox::OnMouseEnter() {
+  pointerOver_ = true;
+  Paint();
+  return kNotHandled;
+}
+
+int UiComboBox::OnEvent(const ControlEvent& event) {
+  // The typed handler would lose where the pointer went.
+  if (event.code == EventCode::EvMouseLeave) {
+    PointerLeft(reinterpret_cast<const UiControl*>(event.lparam));
+    return kNotHandled;
+  }
+  return UiControl::OnEvent(event);
+}
+
+void UiComboBox::PointerLeft(const UiControl* next) {
+  pointerOver_ = editable_ && (next == this || next == &edit_);
+  Paint();
+}
+
+int UiComboBox::OnFocusGained(UiControl*) {
+  // An editable box hands the focus on to its edit, where the typing goes.
+  if (editable_ && Window() != nullptr) Window()->SetFocusControl(&edit_, false);
+  Paint();
+  return kNotHandled;
+}
+
+int UiComboBox::OnFocusLost(UiControl*) {
+  Paint();
+  return kNotHandled;
+}
+
+// --- the drop-down ---
+
+int UiComboBox::OnMouseDown(POINT, WPARAM) {
+  DropDown();
+  return kNotHandled;
+}
+
+int UiComboBox::OnKeyDown(WPARAM key) {
+  if (key != VK_SPACE && key != VK_RETURN) return kNotHandled;
+  DropDown();
+  return 0;  // handled: the window does not click the box as well
+}
+
+bool UiComboBox::Notify(const Handler& handler) {
+  if (!handler) return true;
+  const std::uint32_t serial = Serial();
+  const Handler copy = handler;  // the handler may replace itself
+  copy(*this);
+  return Serial() == serial;
+}
+
+void UiComboBox::DropDown() {
+  if (dropDownOpen_ || !IsCreated()) return;
+  const std::uint32_t serial = Serial();
+  dropDownOpen_ = true;
+  Paint();
+  if (!Notify(onDropDown_)) return;
+  std::vector<Text> captions;
+  for (const Item& item : items_) captions.push_back(item.text);
+  const int chosen = RunComboDropDown(HostWindow(), GetRect(), captions, text_);
+  if (Serial() != serial) return;  // the box went with its window while the list was open
+  // Closed before anyone hears of it: a handler may open a modal loop of its own.
+  dropDownOpen_ = false;
+  Paint();
+  if (!Notify(onCloseUp_) || chosen == 0 || !IsValidIndex(chosen)) return;
+  selectedIndex_ = chosen;
+  SetText(At(chosen).text);
+  if (onSelect_) {
+    const SelectHandler handler = onSelect_;
+    handler(*this, chosen);
+  }
+}
+
+}  // namespace getlink

@@ -1,0 +1,146 @@
+// The framework's combo box: one chosen text out of a list of items, drawn from a small
+// skin, that opens a drop-down list in a pop-up window of its own when pressed.
+//
+//   opening        a left press, or Space or Enter while focused (nothing while open)
+//   in the list    the item under the pointer is the one selected; a click chooses it
+//   closing        a click on an item (onSelect with its index), a click elsewhere or
+//                  Esc (no choice, nothing changes); onCloseUp either way
+// The call that opens the list returns only when the list is gone. Items are numbered
+// from 1; the SelectedIndex setter never calls onSelect, and invalid indices are ignored.
+//
+// An editable box holds its text in an inner edit box (a child control over all of the box
+// but its arrow): the user types there, a choice from the list is put there, and the box
+// counts as focused and hot while the edit is.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "runtime/Text.h"
+#include "ui/controls/UiEdit.h"
+#include "ui/framework/drawing/Colour.h"
+#include "ui/framework/drawing/TextFormat.h"
+#include "ui/framework/window/UiControl.h"
+
+namespace getlink {
+
+struct ComboBoxOptions {
+  std::vector<Text> items;
+  std::vector<int> itemData;         // one value an item; missing values are 0
+  std::optional<int> selectedIndex;  // absent: 1
+  bool editable = false;
+  Argb textColour = MakeArgb(210, 0, 0, 0);
+  bool visible = true;
+};
+
+class UiComboBox : public UiControl {
+ public:
+  using Options = ComboBoxOptions;
+  // onSelect: with the box and the index chosen; onDropDown, onCloseUp: with the box.
+  using SelectHandler = std::function<void(UiComboBox& box, int index)>;
+  using Handler = std::function<void(UiComboBox& box)>;
+
+  UiComboBox() = default;
+  ~UiComboBox() override { Destroy(); }
+
+  bool Create(HWND host, const Rect& rect, const Options& options = {});
+  bool Create(UiControl& parent, const Rect& rect, const Options& options = {});
+
+  // The text shown: the selected item's caption, or what was set.
+  const Text& GetText() const { return text_; }
+  void SetText(Text text);
+  int SelectedIndex() const { return selectedIndex_; }
+  // Takes only a valid index; the text becomes its caption. Never calls onSelect.
+  void SetSelectedIndex(int index);
+  bool IsValidIndex(int index) const { return index >= 1 && index <= ItemCount(); }
+
+  int ItemCount() const { return static_cast<int>(items_.size()); }
+  // An invalid index gives 0 or empty text, and the setters do nothing (false).
+  int ItemData(int index) const;
+  bool SetItemData(int index, int value);
+  Text ItemText(int index) const;
+  // Setting the selected item's caption shows it at once.
+  bool SetItemText(int index, Text text);
+  void AddItem(Text text, int value = 0);
+  // Puts the item before item `index` (1 .. count + 1); false for other indices. The
+  // selection stays on the item it was on.
+  bool InsertItem(int index, Text text, int value = 0);
+  // The selection stays on the item it was on; removing the selected item selects the
+  // one before it (the first when it was the first); with no items left the box shows
+  // no text.
+  bool RemoveItem(int index);
+  // No items and no text; the selected index keeps its value.
+  void Clear();
+
+  Argb TextColour() const { return textColour_; }
+  void SetTextColour(Argb colour);
+  bool Editable() const { return editable_; }
+  // The inner edit box of an editable box, its input mode and its text-changed callback;
+  // for a box that is not editable null, Normal, and nothing.
+  UiEdit* InnerEdit() { return editable_ ? &edit_ : nullptr; }
+  EditInputMode InnerEditMode() const { return editable_ ? edit_.InputMode() : EditInputMode::Normal; }
+  void SetInnerEditMode(EditInputMode mode);
+  void SetOnEditChange(UiEdit::ChangeHandler handler) { onEditChange_ = std::move(handler); }
+
+  // Opens the drop-down list and returns when it has closed (see the top of the file).
+  void DropDown();
+  bool IsDroppedDown() const { return dropDownOpen_; }
+
+  void SetOnSelect(SelectHandler handler) { onSelect_ = std::move(handler); }
+  void SetOnDropDown(Handler handler) { onDropDown_ = std::move(handler); }
+  void SetOnCloseUp(Handler handler) { onCloseUp_ = std::move(handler); }
+
+ protected:
+  int OnDestroy() override;
+  int OnPaint() override;
+  int OnRefresh() override { return OnPaint(); }
+  int OnEvent(const ControlEvent& event) override;
+  int OnCreate() override;
+  int OnResized(int width, int height) override;
+  int OnAlphaChanged(int alpha) override;
+  int QueryDimming() override;
+  int QueryFocus() override;
+  int OnMouseDown(POINT, WPARAM) override;
+  int OnKeyDown(WPARAM key) override;
+  int OnMouseEnter() override;
+  int OnFocusGained(UiControl*) override;
+  int OnFocusLost(UiControl*) override;
+
+ private:
+  struct Item {
+    Text text;
+    int value = 0;
+  };
+
+  CreateControlOptions Prepare(const Options& options);
+  Item& At(int index) { return items_[static_cast<std::size_t>(index - 1)]; }
+  const Item& At(int index) const { return items_[static_cast<std::size_t>(index - 1)]; }
+  // The frame is hot while the pointer is over the box, while it has the focus and while
+  // the list is open.
+  bool Hot();
+  void Paint();
+  // Calls `handler` when set; false when it destroyed the box.
+  bool Notify(const Handler& handler);
+  // The inner edit's place: all of the box but a 4-pixel frame and the arrow.
+  Rect EditRect() const;
+  // The pointer left the box or its edit for `next` (null: the window).
+  void PointerLeft(const UiControl* next);
+
+  std::vector<Item> items_;
+  Argb textColour_ = 0;
+  int selectedIndex_ = 1;
+  bool editable_ = false;
+  bool dropDownOpen_ = false;
+  bool pointerOver_ = false;
+  Text text_;
+  TextFormat format_ = TextFormat::Empty();
+  UiEdit edit_;  // created only in an editable box
+  UiEdit::ChangeHandler onEditChange_;
+  SelectHandler onSelect_;
+  Handler onDropDown_;
+  Handler onCloseUp_;
+};
+
+}  // namespace getlink

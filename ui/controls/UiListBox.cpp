@@ -1,0 +1,361 @@
+#include "ui/controls/UiListBox.h"
+
+#include <algorithm>
+
+#include "runtime/TextSearch.h"
+#include "ui/framework/window/UiWindow.h"
+
+namespace getlink {
+namespace {
+
+// The tints of the window's accent colour behind hot and selected items.
+constexpr int kAccentHotAlpha = 51;
+constexpr int kAccentSelectedAlpha = 102;
+
+bool Has(WPARAM wparam, WPARAM key) { return wparam != kDoubleClickMarker && (wparam & key) != 0; }
+
+}  // namespace
+
+// --- creating ---
+
+bool UiListBox::Create(HWND host, const Rect& rect, const Options& options) {
+  if (IsCreated()) return true;
+  return UiControl::Create(host, rect, ControlType::ListBox, Prepare(options));
+}
+
+bool UiListBox::Create(UiControl& parent, const Rect& rect, const Options& options) {
+  if (IsCreated()) return true;
+  return UiControl::Create(parent, rect, ControlType::ListBox, Prepare(options));
+}
+
+CreateControlOptions UiListBox::Prepare(const Options& options) {
+  MutableFont().Choose(options.font);
+  view_ = options.view;
+  header_ = view_ == ListView::Report && !options.noHeader;
+  singleSelect_ = options.singleSelect;
+  hoverSelect_ = options.hoverSelect;
+  fixedRowHeight_ = options.rowHeight.value_or(0);
+  look_ = ListBoxLook{};
+  look_.text = options.textColour;
+  look_.back = options.backColour;
+  look_.border = options.borderColour;
+  look_.hotBack = options.hotBackColour;
+  look_.selectedBack = options.selectedBackColour;
+  look_.hotText = options.hotTextColour;
+  look_.selectedText = options.selectedTextColour;
+  const int bothLines = static_cast<int>(ListGridLine::Horizontal) | static_cast<int>(ListGridLine::Vertical);
+  look_.gridLines = options.gridLines.value_or(view_ == ListView::Report ? bothLines : 0);
+  format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsMeasureTrailingSpaces);
+  format_.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
+  format_.SetHotkeyPrefix(Gdiplus::HotkeyPrefixNone);
+  format_.SetLineAlign(Gdiplus::StringAlignmentCenter);  // the text sits in the middle of its row
+  columns_.clear();
+  rows_.clear();
+  currentRow_ = hotRow_ = scrollY_ = 0;
+  CreateControlOptions base;
+  base.visible = options.visible;
+  return base;
+}
+
+int UiListBox::OnCreate() {
+  ScrollBarOptions bar;
+  bar.orientation = ScrollOrientation::Vertical;
+  bar.maximum = 0;
+  bar.visible = false;
+  bar_.Create(*this, GetRect(), bar);
+  bar_.SetOnChange([this](UiControl*, int position) { SetScroll(-position); });
+  Relayout();
+  return kNotHandled;
+}
+
+int UiListBox::OnDestroy() {
+  format_.Release();
+  columns_.clear();
+  rows_.clear();
+  currentRow_ = hotRow_ = scrollY_ = 0;
+  onItemPress_ = onItemClick_ = onItemRightClick_ = nullptr;
+  return kNotHandled;
+}
+
+int UiListBox::OnResized(int, int) {
+  Relayout();
+  return kNotHandled;
+}
+
+void UiListBox::Relayout() {
+  if (!IsCreated()) return;
+  layout_ = ListBoxLayout({view_, Font().Height(), Width(), Height(), header_, ItemCount(), 0, fixedRowHeight_});
+  scrollY_ = layout_.ClampScroll(scrollY_);
+  const Rect bar = layout_.BarRect();
+  bar_.Move({static_cast<float>(Left()) + bar.left, static_cast<float>(Top()) + bar.top, bar.width, bar.height});
+  bar_.SetMaximum(layout_.ScrollRange());
+  bar_.SetPosition(-scrollY_);
+  bar_.SetVisible(layout_.BarShown());
+  PaintNow();
+}
+
+void UiListBox::SetScroll(int scrollY) {
+  scrollY = layout_.ClampScroll(scrollY);
+  if (scrollY == scrollY_) return;
+  scrollY_ = scrollY;
+  bar_.SetPosition(-scrollY_);
+  PaintNow();
+}
+
+// --- columns and items ---
+
+int UiListBox::AddColumn(Text caption, int width, Gdiplus::StringAlignment alignment) {
+  columns_.push_back({std::move(caption), width, alignment});
+  PaintNow();
+  return ColumnCount();
+}
+
+int UiListBox::AddItem(Text text, int value) {
+  InsertItem(ItemCount() + 1, std::move(text), value);
+  return ItemCount();
+}
+
+bool UiListBox::InsertItem(int index, Text text, int value) {
+  if (index < 1 || index > ItemCount() + 1) return false;
+  ListRow row;
+  row.texts.push_back(std::move(text));
+  row.value = value;
+  rows_.insert(rows_.begin() + (index - 1), std::move(row));
+  // The current and hot items move down with the rows after them.
+  if (currentRow_ >= index) ++currentRow_;
+  if (hotRow_ >= index) ++hotRow_;
+  Relayout();
+  return true;
+}
+
+bool UiListBox::RemoveItem(int index) {
+  if (!IsValidItem(index)) return false;
+  rows_.erase(rows_.begin() + (index - 1));
+  const auto follow = [index](int& item) {
+    if (item == index)
+      item = 0;
+    else if (item > index)
+      --item;
+  };
+  follow(currentRow_);
+  follow(hotRow_);
+  Relayout();
+  return true;
+}
+
+void UiListBox::Clear() {
+  rows_.clear();
+  currentRow_ = hotRow_ = scrollY_ = 0;
+  Relayout();
+}
+
+Text UiListBox::ItemText(int index, int column) const {
+  if (!IsValidItem(index) || column < 1) return Text();
+  const std::vector<Text>& texts = Row(index).texts;
+  return column <= static_cast<int>(texts.size()) ? texts[static_cast<std::size_t>(column - 1)] : Text();
+}
+
+bool UiListBox::SetItemText(int index, int column, Text text) {
+  if (!IsValidItem(index) || column < 1) return false;
+  std::vector<Text>& texts = Row(index).texts;
+  if (static_cast<int>(texts.size()) < column) texts.resize(static_cast<std::size_t>(column));
+  texts[static_cast<std::size_t>(column - 1)] = std::move(text);
+  PaintNow();
+  return true;
+}
+
+int UiListBox::ItemValue(int index) const {
+  return IsValidItem(index) ? Row(index).value : 0;
+}
+
+bool UiListBox::SetItemValue(int index, int value) {
+  if (!IsValidItem(index)) return false;
+  Row(index).value = value;
+  return true;
+}
+
+ListRowState UiListBox::ItemState(int index) const {
+  if (!IsValidItem(index)) return ListRowState::Normal;
+  if (Row(index).selected) return ListRowState::Selected;
+  return index == hotRow_ ? ListRowState::Hot : ListRowState::Normal;
+}
+
+int UiListBox::FindItem(std::string_view text, int start, bool partial, int column) const {
+  const auto matches = [&](const Text& candidate) {
+    return partial ? text.empty() || FindText(candidate, text) > 0 : candidate == text;
+  };
+  for (int index = std::max(start, 1); index <= ItemCount(); ++index) {
+    const std::vector<Text>& texts = Row(index).texts;
+    if (column == -1) {
+      if (std::any_of(texts.begin(), texts.end(), matches)) return index;
+    } else if (matches(ItemText(index, column))) {
+      return index;
+    }
+  }
+  return 0;
+}
+
+// --- selection and scrolling ---
+
+void UiListBox::SelectItem(int index) {
+  for (ListRow& row : rows_) row.selected = false;
+  currentRow_ = IsValidItem(index) ? index : 0;
+  if (currentRow_ != 0) Row(currentRow_).selected = true;
+  PaintNow();
+}
+
+void UiListBox::MakeCurrent(int item) {
+  if (currentRow_ != 0) Row(currentRow_).selected = false;
+  currentRow_ = item;
+  Row(item).selected = true;
+}
+
+std::vector<int> UiListBox::SelectedItems() const {
+  std::vector<int> selected;
+  for (int index = 1; index <= ItemCount(); ++index)
+    if (Row(index).selected) selected.push_back(index);
+  return selected;
+}
+
+void UiListBox::EnsureVisible(int index) { SetScroll(layout_.ScrollToShow(index, scrollY_)); }
+
+// --- look ---
+
+void UiListBox::SetHotColours(Argb back, Argb text) {
+  look_.hotBack = back;
+  look_.hotText = text;
+  PaintNow();
+}
+
+void UiListBox::SetSelectedColours(Argb back, Argb text) {
+  look_.selectedBack = back;
+  look_.selectedText = text;
+  PaintNow();
+}
+
+ListBoxLook UiListBox::ResolvedLook() const {
+  ListBoxLook look = look_;
+  const ColorRef accent = Window() != nullptr ? Window()->SkinColour() : 0;
+  if (look.hotBack == 0) look.hotBack = MakeColor(accent, kAccentHotAlpha);
+  if (look.selectedBack == 0) look.selectedBack = MakeColor(accent, kAccentSelectedAlpha);
+  if (look.hotText == 0) look.hotText = look.text;
+  if (look.selectedText == 0) look.selectedText = look.text;
+  return look;
+}
+
+int UiListBox::OnPaint() {
+  Paint();
+  return kNotHandled;
+}
+
+void UiListBox::Paint() {
+  if (!BeginControlPaint(true)) return;
+  const ListBoxLook look = ResolvedLook();
+  const ListBoxPainter painter(Graphics(), Font().Get(), format_.Handle(), look);
+  painter.Paint(Width(), Height(), {layout_, columns_, rows_, hotRow_, scrollY_});
+  EndControlPaint();
+}
+
+// --- pointer ---
+
+int UiListBox::ItemAt(POINT windowPoint) const {
+  return layout_.ItemAt(static_cast<float>(windowPoint.x - Left()), static_cast<float>(windowPoint.y - Top()),
+                        scrollY_);
+}
+
+bool UiListBox::Notify(const ItemHandler& handler, int item) {
+  if (!handler) return true;
+  const std::uint32_t serial = Serial();
+  const ItemHandler copy = handler;  // the handler may replace itself
+  copy(*this, item);
+  return Serial() == serial;
+}
+
+void UiListBox::SelectUnderPointer(int item) {
+  if (item == 0 || item == currentRow_) return;
+  if (!Notify(onItemPress_, item) || !IsValidItem(item)) return;
+  MakeCurrent(item);
+  Paint();
+}
+
+int UiListBox::OnMouseMove(POINT point, WPARAM) {
+  const int item = ItemAt(point);
+  if (hoverSelect_) {
+    SelectUnderPointer(item);
+    return kNotHandled;
+  }
+  if (item == hotRow_) return kNotHandled;
+  hotRow_ = item;
+  Paint();
+  return kNotHandled;
+}
+
+int UiListBox::OnMouseLeave() {
+  if (hotRow_ == 0) return kNotHandled;
+  hotRow_ = 0;
+  Paint();
+  return kNotHandled;
+}
+
+void UiListBox::Press(int item, WPARAM wparam) {
+  if (item == 0 || !Notify(onItemPress_, item) || !IsValidItem(item)) return;
+  if (singleSelect_ || (!Has(wparam, MK_CONTROL) && !Has(wparam, MK_SHIFT))) {
+    SelectItem(item);
+    return;
+  }
+  if (Has(wparam, MK_CONTROL)) {
+    ListRow& row = Row(item);
+    row.selected = !row.selected;
+    currentRow_ = item;
+  } else {
+    // Shift: the run from the current item (the anchor, which stays) to this one.
+    const int anchor = currentRow_ != 0 ? currentRow_ : item;
+    for (int index = 1; index <= ItemCount(); ++index)
+      Row(index).selected =
+          index >= std::min(anchor, item) && index <= std::max(anchor, item);
+    currentRow_ = anchor;
+  }
+  Paint();
+}
+
+void UiListBox::Release(int item, const ItemHandler& handler) {
+  if (item != 0 && item == currentRow_) Notify(handler, item);
+}
+
+int UiListBox::OnMouseDown(POINT point, WPARAM wparam) {
+  Press(ItemAt(point), wparam);
+  return kNotHandled;
+}
+
+int UiListBox::OnRightDown(POINT point, WPARAM wparam) {
+  Press(ItemAt(point), wparam);
+  return kNotHandled;
+}
+
+int UiListBox::OnMouseUp(POINT point, WPARAM) {
+  Release(ItemAt(point), onItemClick_);
+  return kNotHandled;
+}
+
+int UiListBox::OnRightUp(POINT point, WPARAM) {
+  Release(ItemAt(point), onItemRightClick_);
+  return kNotHandled;
+}
+
+int UiListBox::OnMouseWheel(const ControlEvent& event) {
+  if (!layout_.BarShown()) return kNotHandled;
+  const int delta = GET_WHEEL_DELTA_WPARAM(event.wparam);
+  int notches = delta / WHEEL_DELTA;
+  if (notches == 0 && delta != 0) notches = delta > 0 ? 1 : -1;  // a fine-grained wheel still moves
+  SetScroll(scrollY_ + notches * layout_.WheelStep());
+  if (hoverSelect_) {
+    // The rows moved under the pointer: the one now under it is the selected one.
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    ScreenToClient(HostWindow(), &pointer);
+    if (HitTest(static_cast<float>(pointer.x), static_cast<float>(pointer.y))) SelectUnderPointer(ItemAt(pointer));
+  }
+  return 0;
+}
+
+}  // namespace getlink

@@ -1,0 +1,173 @@
+// The framework's drawn list: items in rows of one or more columns (under an optional
+// header in the report view) or in a grid of cells, a hot item under the pointer, a
+// selection, a vertical scroll bar when the items do not fit, and callbacks for presses
+// and clicks on items. The combo box's drop-down is one: a one-column list without
+// header whose selection follows the pointer (hover-select).
+//
+// Pointer, on an item:
+//   move             hover-select: the item becomes the one selected (onItemPress first);
+//                    otherwise: it becomes the hot item
+//   left/right down  onItemPress, then the selection: single-select or a plain press
+//                    selects the item alone; Ctrl toggles it; Shift selects the run from
+//                    the current item to it
+//   left/right up    over the current item: onItemClick / onItemRightClick
+//   wheel            scrolls (three rows a notch in the report view, one otherwise)
+// The list acts on no keys. Items are numbered from 1; 0 means none.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "ui/controls/ListBoxLayout.h"
+#include "ui/controls/ListBoxModel.h"
+#include "ui/controls/ListBoxPainter.h"
+#include "ui/controls/UiScrollBar.h"
+#include "ui/framework/drawing/TextFormat.h"
+#include "ui/framework/window/UiTextControl.h"
+
+namespace getlink {
+
+struct ListBoxOptions {
+  ListView view = ListView::Report;
+  bool noHeader = false;         // the icon and list views never show one
+  std::optional<int> gridLines;  // ListGridLine bits; absent: both in the report view
+  bool singleSelect = true;
+  Argb textColour = MakeArgb(210, 0, 0, 0);
+  Argb backColour = MakeArgb(210, 255, 255, 255);
+  FontChoice font;  // nothing given: the framework's default font
+  Argb borderColour = MakeArgb(80, 0, 0, 0);
+  // 0: the window's accent colour (its skin colour) at alpha 51 (hot) or 102 (selected).
+  Argb hotBackColour = 0;
+  Argb selectedBackColour = 0;
+  // 0: the text colour.
+  Argb hotTextColour = 0;
+  Argb selectedTextColour = 0;
+  bool hoverSelect = false;
+  // Row views: every row this many pixels high, whatever the font; absent: from the font.
+  std::optional<int> rowHeight;
+  bool visible = true;
+};
+
+class UiListBox : public UiTextControl {
+ public:
+  using Options = ListBoxOptions;
+  // Called with the list and the 1-based item.
+  using ItemHandler = std::function<void(UiListBox& list, int item)>;
+
+  UiListBox() = default;
+  ~UiListBox() override { Destroy(); }
+
+  bool Create(HWND host, const Rect& rect, const Options& options = {});
+  bool Create(UiControl& parent, const Rect& rect, const Options& options = {});
+
+  // --- columns and items ---
+  // A column `width` pixels wide; answers its 1-based number.
+  int AddColumn(Text caption, int width, Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear);
+  int ColumnCount() const { return static_cast<int>(columns_.size()); }
+  // An item whose first column is `text`; answers its number.
+  int AddItem(Text text, int value = 0);
+  // Puts the item before item `index` (1 .. count + 1); false for other indices.
+  bool InsertItem(int index, Text text, int value = 0);
+  bool RemoveItem(int index);
+  void Clear();
+  int ItemCount() const { return static_cast<int>(rows_.size()); }
+  bool IsValidItem(int index) const { return index >= 1 && index <= ItemCount(); }
+  // Column texts and values by item; an invalid item gives empty text or 0 and takes nothing.
+  Text ItemText(int index, int column = 1) const;
+  bool SetItemText(int index, int column, Text text);
+  int ItemValue(int index) const;
+  bool SetItemValue(int index, int value);
+  ListRowState ItemState(int index) const;
+  // The first item from `start` whose `column` (-1: any column) equals `text`, or with
+  // `partial` contains it; 0 when none does.
+  int FindItem(std::string_view text, int start = 1, bool partial = false, int column = 1) const;
+
+  // --- selection and scrolling ---
+  // Only `index` selected, and current; an invalid index leaves nothing selected.
+  void SelectItem(int index);
+  int CurrentItem() const { return currentRow_; }
+  int HotItem() const { return hotRow_; }
+  std::vector<int> SelectedItems() const;
+  // Scrolls the item into view when it is not (its row then at the view's bottom).
+  void EnsureVisible(int index);
+  int ScrollY() const { return scrollY_; }
+  VisibleRows Visible() const { return layout_.Visible(scrollY_); }
+  const ListBoxLayout& Layout() const { return layout_; }
+  int RowHeight() const { return layout_.RowHeight(); }
+  const UiScrollBar& VerticalBar() const { return bar_; }
+
+  bool HoverSelect() const { return hoverSelect_; }
+  void SetHoverSelect(bool on) { hoverSelect_ = on; }
+  bool SingleSelect() const { return singleSelect_; }
+  void SetSingleSelect(bool on) { singleSelect_ = on; }
+  void SetOnItemPress(ItemHandler handler) { onItemPress_ = std::move(handler); }
+  void SetOnItemClick(ItemHandler handler) { onItemClick_ = std::move(handler); }
+  void SetOnItemRightClick(ItemHandler handler) { onItemRightClick_ = std::move(handler); }
+
+  // --- look ---
+  Argb TextColour() const { return look_.text; }
+  void SetTextColour(Argb colour) { StoreAndRepaint(look_.text, colour); }
+  Argb BackColour() const { return look_.back; }
+  void SetBackColour(Argb colour) { StoreAndRepaint(look_.back, colour); }
+  Argb BorderColour() const { return look_.border; }
+  void SetBorderColour(Argb colour) { StoreAndRepaint(look_.border, colour); }
+  // The colours as given (0: derived); ResolvedLook() has what is drawn.
+  void SetHotColours(Argb back, Argb text);
+  void SetSelectedColours(Argb back, Argb text);
+  ListBoxLook ResolvedLook() const;
+
+ protected:
+  int OnCreate() override;
+  int OnDestroy() override;
+  int OnPaint() override;
+  int OnResized(int width, int height) override;
+  int OnMouseMove(POINT point, WPARAM wparam) override;
+  int OnMouseDown(POINT point, WPARAM wparam) override;
+  int OnMouseUp(POINT point, WPARAM wparam) override;
+  int OnRightDown(POINT point, WPARAM wparam) override;
+  int OnRightUp(POINT point, WPARAM wparam) override;
+  int OnMouseLeave() override;
+  int OnMouseWheel(const ControlEvent& event) override;
+  void FontChanged() override { Relayout(); }
+
+ private:
+  CreateControlOptions Prepare(const Options& options);
+  // The item's row; `index` must be valid.
+  ListRow& Row(int index) { return rows_[static_cast<std::size_t>(index - 1)]; }
+  const ListRow& Row(int index) const { return rows_[static_cast<std::size_t>(index - 1)]; }
+  // Lays the list out again for its size, font and items, keeps the scroll position in
+  // range, places the bar and repaints.
+  void Relayout();
+  void SetScroll(int scrollY);
+  int ItemAt(POINT windowPoint) const;
+  // Hover-select: `item` (0: none) becomes the current, selected item.
+  void SelectUnderPointer(int item);
+  void Press(int item, WPARAM wparam);
+  void Release(int item, const ItemHandler& handler);
+  // Calls `handler` with `item`; false when the handler destroyed the list.
+  bool Notify(const ItemHandler& handler, int item);
+  void MakeCurrent(int item);
+  void Paint();
+
+  ListBoxLayout layout_;
+  ListView view_ = ListView::Report;
+  bool header_ = true;
+  bool singleSelect_ = true;
+  bool hoverSelect_ = false;
+  int fixedRowHeight_ = 0;
+  ListBoxLook look_;  // as given: 0 in the hot and selected colours means derived
+  TextFormat format_ = TextFormat::Empty();
+  std::vector<ListColumn> columns_;
+  std::vector<ListRow> rows_;
+  int currentRow_ = 0;
+  int hotRow_ = 0;
+  int scrollY_ = 0;
+  UiScrollBar bar_;
+  ItemHandler onItemPress_;
+  ItemHandler onItemClick_;
+  ItemHandler onItemRightClick_;
+};
+
+}  // namespace getlink

@@ -1,0 +1,170 @@
+#include "ui/controls/UiMessageBox.h"
+
+#include <memory>
+#include <string>
+
+#include "runtime/TextConvert.h"
+#include "runtime/TextParts.h"
+#include "ui/controls/MessageBoxLayout.h"
+#include "ui/controls/MessageBoxPainter.h"
+#include "ui/controls/UiLabel.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/TextDrawing.h"
+#include "ui/framework/window/UiButton.h"
+#include "ui/framework/window/WindowFunctions.h"
+
+namespace getlink {
+namespace {
+
+// The skin of a box whose owner has none to lend.
+constexpr ColorRef kOwnSkinColour = 0xFF8800;
+constexpr int kOwnSkinOpacity = 210;
+// An owner with the square image-only skin lends rounded corners instead.
+constexpr int kLentCornerRadius = 7;
+
+// The answer of the box on the screen. Its buttons name it in their Tag as the decimal
+// address of `result`, followed by their result and position: "slot|result|position".
+// The address is only compared, never followed.
+struct RunningBox {
+  MessageBoxResult result = MessageBoxResult::Cancel;
+  Text Slot() const { return std::to_string(reinterpret_cast<std::uintptr_t>(&result)); }
+};
+
+struct ButtonTag {
+  Text slot;
+  int result = 0;
+  int position = 0;
+};
+
+Text TagOf(const RunningBox& box, MessageBoxResult result, int position) {
+  return box.Slot() + "|" + std::to_string(static_cast<int>(result)) + "|" + std::to_string(position);
+}
+
+std::optional<ButtonTag> ParseTag(const UiControl& control) {
+  if (control.Type() != ControlType::Button) return std::nullopt;
+  const std::vector<Text> fields = SplitText(control.Tag(), "|");
+  if (fields.size() != 3) return std::nullopt;
+  return ButtonTag{fields[0], ToInteger(fields[1]), ToInteger(fields[2])};
+}
+
+RECT WindowRectOf(HWND hwnd) {
+  RECT rect = {};
+  GetWindowRect(hwnd, &rect);
+  return rect;
+}
+
+// The skin the box is attached with: the caller's, the owner's, or a plain blue one.
+AttachWindowOptions LookFor(HWND owner, const MessageBoxOptions& options) {
+  AttachWindowOptions look;
+  look.captionFlags = options.captionFlags;
+  look.resizable = false;
+  if (options.customLook) {
+    const MessageBoxLook& custom = *options.customLook;
+    look.skinImage = custom.skinImage;
+    look.skinColour = custom.skinColour;
+    look.opacity = custom.opacity;
+    look.imageMode = custom.imageMode;
+    look.cornerRadius = custom.cornerRadius;
+    look.blendImageEdges = custom.blendImageEdges;
+    look.blurBehind = custom.blurBehind.value_or(OsMajorVersion() > 5);
+    look.nineGrid = custom.nineGrid;
+  } else if (const UiWindow* lender = UiWindow::FromHwnd(owner)) {
+    const AttachWindowOptions lent = lender->Skin().Settings();
+    look.opacity = lent.opacity;
+    look.imageMode = lent.imageMode;
+    look.cornerRadius = lent.cornerRadius == kImageOnlySkin ? kLentCornerRadius : lent.cornerRadius;
+    look.animationsOn = lender->AnimationsOn();
+    look.blurBehind = lent.blurBehind;
+    look.nineGrid = lent.nineGrid;
+    look.dragMove = true;
+    look.blendImageEdges = true;
+    look.skinSource = owner;
+  } else {
+    look.skinColour = kOwnSkinColour;
+    look.opacity = kOwnSkinOpacity;
+  }
+  return look;
+}
+
+}  // namespace
+
+MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const MessageBoxOptions& options) {
+  const bool icon = options.icon != MessageBoxIcon::None;
+  const RECT area = options.centreOnOwner && IsWindow(owner) ? WindowRectOf(owner) : DesktopWorkArea();
+  MessageBoxLayout layout = LayOutMessageBox(Rect{}, icon);
+  const POINT at = CentreOn(area, layout.box);
+  CreateWindowOptions create;
+  create.left = at.x;
+  create.top = at.y;
+  create.width = layout.box.cx;
+  create.height = layout.box.cy;
+  const HWND hwnd = CreateUiWindow(owner, options.title, create);
+  if (hwnd == nullptr) return MessageBoxResult::Cancel;
+  SetPropW(hwnd, kPopupFlagsProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(PopupKind::MessageBox)));
+  SetPropW(hwnd, kPopupMessageBoxProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(options.icon)));
+
+  RunningBox running;
+  UiWindow window;  // declared before the controls: they go first
+  window.SetOnPaintBackground(PaintMessageBoxBackground);
+  window.Attach(hwnd, LookFor(owner, options));
+  window.SetMessageHook(PopupHook);
+  window.SetOnResize([&window](HWND, int width, int height) {
+    // Not redrawn here: the window repaints itself at its new size right after.
+    for (UiControl* control : window.Controls()) {
+      if (const std::optional<ButtonTag> tag = ParseTag(*control)) {
+        const Rect place = MessageBoxButtonRect(width, height, tag->position);
+        control->Move({place.left, place.top, std::nullopt, std::nullopt, false});
+      }
+    }
+  });
+  const Text slot = running.Slot();
+  window.SetOnClick([&running, slot, hwnd](HWND, UiControl* control, WPARAM, LPARAM, ControlType type) {
+    if (type != ControlType::Button || control == nullptr) return;
+    const std::optional<ButtonTag> tag = ParseTag(*control);
+    if (tag && tag->slot == slot) running.result = static_cast<MessageBoxResult>(tag->result);
+    PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  });
+
+  // A message longer or taller than the text's room grows the box, centred again.
+  const Rect measured = MeasureText(window.Canvas().Graphics(), message, DefaultFont(), Rect{}, nullptr);
+  layout = LayOutMessageBox(measured, icon);
+  if (layout.box.cx != create.width || layout.box.cy != create.height) {
+    const POINT moved = CentreOn(area, layout.box);
+    MoveWindow(hwnd, moved.x, moved.y, layout.box.cx, layout.box.cy, FALSE);
+  }
+
+  const std::vector<MessageBoxButton> set = MessageBoxButtonsOf(options.buttons, options.buttonLabels);
+  std::vector<std::unique_ptr<UiButton>> buttons;
+  for (int position = 1; position <= static_cast<int>(set.size()); ++position) {
+    const MessageBoxButton& button = set[static_cast<std::size_t>(position - 1)];
+    ButtonOptions look;
+    look.caption = button.caption;
+    buttons.push_back(std::make_unique<UiButton>());
+    buttons.back()->Create(hwnd, MessageBoxButtonRect(layout.box.cx, layout.box.cy, position), look);
+    buttons.back()->SetTag(TagOf(running, button.result, position));
+    buttons.back()->SetImageOffset(-1, 0);
+  }
+  const int focused = options.defaultButton >= 1 && options.defaultButton <= static_cast<int>(buttons.size())
+                          ? options.defaultButton
+                          : 1;
+  window.SetFocusControl(buttons[static_cast<std::size_t>(focused - 1)].get(), false);
+
+  LabelOptions text;
+  text.text = Text(message);
+  text.wordWrap = true;
+  UiLabel label;
+  label.Create(hwnd, layout.text, text);
+
+  if (options.onCreated) options.onCreated(hwnd, layout.box.cx, layout.box.cy);
+  if (icon && options.beep) MessageBeep(static_cast<UINT>(options.icon));
+  if (owner != nullptr) SendMessageW(owner, WM_MOUSELEAVE, 0, 0);  // the owner drops its hover look
+  window.ShowAnimated(options.showEffect);
+  if (options.closeEffect) window.SetCloseEffect(*options.closeEffect);
+  SetForegroundWindow(hwnd);
+  SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+  if (owner != nullptr) PostMessageW(owner, WM_MOUSELEAVE, 0, 0);
+  ModalLoop(hwnd);
+  return running.result;
+}
+
+}  // namespace getlink
