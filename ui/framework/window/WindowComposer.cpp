@@ -158,6 +158,10 @@ void WindowComposer::Present(const RECT* dirty) {
   if (hwnd_ == nullptr || !canvas_) return;
   GdiFlush();
   if (window_.IsLayered()) {
+    // A hidden layered window shows nothing: its canvas reaches the screen when it is
+    // shown (every way of showing a window presents it). Skipping these presents saves
+    // one UpdateLayeredWindow for every control a window builds before it opens.
+    if (!IsWindowVisible(hwnd_)) return;
     PresentSurface(canvas_, dirty);
     return;
   }
