@@ -1,5 +1,7 @@
 #include "ui/controls/ComboDropDown.h"
 
+#include <algorithm>
+
 #include "ui/controls/ComboBoxPainter.h"
 #include "ui/controls/DropDownPlacement.h"
 #include "ui/controls/UiListBox.h"
@@ -31,6 +33,43 @@ ListBoxOptions ListLook() {
   return look;
 }
 
+// Where a key moves the selection in the open list: the item before or after, a list's
+// height of items up or down, the first or the last; 0 for other keys. With nothing
+// selected every key starts at the first item.
+int KeyTarget(WPARAM key, int current, int count, int rowsInView) {
+  if (count == 0) return 0;
+  const int page = std::max(1, rowsInView);
+  int to = 0;
+  switch (key) {
+    case VK_UP: to = current - 1; break;
+    case VK_DOWN: to = current + 1; break;
+    case VK_PRIOR: to = current - page; break;
+    case VK_NEXT: to = current + page; break;
+    case VK_HOME: return 1;
+    case VK_END: return count;
+    default: return 0;
+  }
+  return current == 0 ? 1 : std::clamp(to, 1, count);
+}
+
+// The keys of the open list, as in a Windows drop-down: the arrows, PageUp/PageDown and
+// Home/End move the selection (the list itself acts on no keys); Enter chooses the item
+// selected, as a click on it would. False for keys left to the pop-up's hook (Esc).
+bool OnListKey(UiListBox& list, WPARAM key, int& chosen, HWND popup) {
+  if (key == VK_RETURN) {
+    if (list.CurrentItem() == 0) return false;
+    chosen = list.CurrentItem();
+    PostMessageW(popup, WM_CLOSE, 0, 0);
+    return true;
+  }
+  const int rowsInView = static_cast<int>(list.Layout().ViewRect().height) / std::max(1, list.RowHeight());
+  const int target = KeyTarget(key, list.CurrentItem(), list.ItemCount(), rowsInView);
+  if (target == 0) return false;
+  list.SelectItem(target);
+  list.RevealItem(target);
+  return true;
+}
+
 }  // namespace
 
 int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& items, std::string_view current) {
@@ -60,7 +99,6 @@ int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& item
   look.blurBehind = false;
   if (const UiWindow* owner = UiWindow::FromHwnd(host)) look.animationsOn = owner->AnimationsOn();
   window.Attach(hwnd, look);
-  window.SetMessageHook(PopupHook);
 
   UiListBox list;
   list.Create(hwnd, RectOf(kFrame, kFrame, create.width - 2 * kFrame, create.height - 2 * kFrame), ListLook());
@@ -75,6 +113,10 @@ int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& item
   list.SetOnItemClick([&chosen, hwnd](UiListBox&, int item) {
     chosen = item;
     PostMessageW(hwnd, WM_CLOSE, 0, 0);
+  });
+  window.SetMessageHook([&list, &chosen](HWND popup, UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (msg == WM_KEYDOWN && list.IsCreated() && OnListKey(list, wparam, chosen, popup)) return 0;
+    return PopupHook(popup, msg, wparam, lparam);
   });
 
   window.ShowAnimated(WindowEffect::None);

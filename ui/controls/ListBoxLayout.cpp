@@ -96,4 +96,9 @@ int ListBoxLayout::ScrollToShow(int item, int scrollY) const {
   return ClampScroll(-(GridRow(item) * rowHeight_ - static_cast<int>(viewRect_.height)));
 }
 
+int ListBoxLayout::ScrollToReveal(int item, int scrollY) const {
+  if (item >= 1 && item < Visible(scrollY).first) return ClampScroll(-(GridRow(item) - 1) * rowHeight_);
+  return ScrollToShow(item, scrollY);
+}
+
 }  // namespace getlink

@@ -71,6 +71,9 @@ class ListBoxLayout {
   // The scroll position that shows `item`: unchanged when it is in view already, else
   // with the item's row at the view's bottom (clamped to the range).
   int ScrollToShow(int item, int scrollY) const;
+  // The least scrolling that shows `item`: its row at the view's top when it lies above
+  // the view, at the bottom when below, unchanged when in view.
+  int ScrollToReveal(int item, int scrollY) const;
   // One notch of the wheel: three rows in the report view, one in the others.
   int WheelStep() const { return view_ == ListView::Report ? 3 * rowHeight_ : rowHeight_; }
 

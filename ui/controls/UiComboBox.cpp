@@ -235,9 +235,34 @@ int UiComboBox::OnMouseDown(POINT, WPARAM) {
 }
 
 int UiComboBox::OnKeyDown(WPARAM key) {
-  if (key != VK_SPACE && key != VK_RETURN) return kNotHandled;
-  DropDown();
-  return 0;  // handled: the window does not click the box as well
+  if (key == VK_SPACE || key == VK_RETURN || key == VK_F4) {
+    DropDown();
+    return 0;  // handled: the window does not click the box as well
+  }
+  return StepByKey(key) ? 0 : kNotHandled;
+}
+
+bool UiComboBox::StepByKey(WPARAM key) {
+  int target = 0;
+  switch (key) {
+    case VK_UP: target = selectedIndex_ - 1; break;
+    case VK_DOWN: target = selectedIndex_ + 1; break;
+    case VK_HOME: target = 1; break;
+    case VK_END: target = ItemCount(); break;
+    default: return false;
+  }
+  // Past either end, or onto the item already shown, is no choice at all.
+  if (IsValidIndex(target) && target != selectedIndex_) Choose(target);
+  return true;
+}
+
+void UiComboBox::Choose(int index) {
+  selectedIndex_ = index;
+  SetText(At(index).text);
+  if (onSelect_) {
+    const SelectHandler handler = onSelect_;
+    handler(*this, index);
+  }
 }
 
 bool UiComboBox::Notify(const Handler& handler) {
@@ -262,12 +287,7 @@ void UiComboBox::DropDown() {
   dropDownOpen_ = false;
   Paint();
   if (!Notify(onCloseUp_) || chosen == 0 || !IsValidIndex(chosen)) return;
-  selectedIndex_ = chosen;
-  SetText(At(chosen).text);
-  if (onSelect_) {
-    const SelectHandler handler = onSelect_;
-    handler(*this, chosen);
-  }
+  Choose(chosen);
 }
 
 }  // namespace getlink

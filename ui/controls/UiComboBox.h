@@ -1,10 +1,14 @@
 // The framework's combo box: one chosen text out of a list of items, drawn from a small
 // skin, that opens a drop-down list in a pop-up window of its own when pressed.
 //
-//   opening        a left press, or Space or Enter while focused (nothing while open)
-//   in the list    the item under the pointer is the one selected; a click chooses it
-//   closing        a click on an item (onSelect with its index), a click elsewhere or
-//                  Esc (no choice, nothing changes); onCloseUp either way
+//   opening        a left press, or Space, Enter or F4 while focused (nothing while open)
+//   in the list    the item under the pointer is the one selected, and the arrow keys,
+//                  PageUp/PageDown and Home/End move the selection; a click or Enter
+//                  chooses it
+//   closing        a click on an item or Enter (onSelect with its index), a click
+//                  elsewhere or Esc (no choice, nothing changes); onCloseUp either way
+//   while closed   Up/Down step to the item before or after, Home/End to the first or
+//                  last, as a choice (onSelect), as in a Windows drop-down list
 // The call that opens the list returns only when the list is gone. Items are numbered
 // from 1; the SelectedIndex setter never calls onSelect, and invalid indices are ignored.
 //
@@ -123,6 +127,10 @@ class UiComboBox : public UiControl {
   void Paint();
   // Calls `handler` when set; false when it destroyed the box.
   bool Notify(const Handler& handler);
+  // The user chose item `index` (valid): it is selected and shown, then onSelect.
+  void Choose(int index);
+  // Up, Down, Home or End on the closed box: a choice; false for other keys.
+  bool StepByKey(WPARAM key);
   // The inner edit's place: all of the box but a 4-pixel frame and the arrow.
   Rect EditRect() const;
   // The pointer left the box or its edit for `next` (null: the window).

@@ -219,6 +219,8 @@ std::vector<int> UiListBox::SelectedItems() const {
 
 void UiListBox::EnsureVisible(int index) { SetScroll(layout_.ScrollToShow(index, scrollY_)); }
 
+void UiListBox::RevealItem(int index) { SetScroll(layout_.ScrollToReveal(index, scrollY_)); }
+
 // --- look ---
 
 void UiListBox::SetHotColours(Argb back, Argb text) {

@@ -92,6 +92,9 @@ class UiListBox : public UiTextControl {
   std::vector<int> SelectedItems() const;
   // Scrolls the item into view when it is not (its row then at the view's bottom).
   void EnsureVisible(int index);
+  // Scrolls the least that brings the item into view: its row at the view's top when it
+  // lies above, at the bottom when below.
+  void RevealItem(int index);
   int ScrollY() const { return scrollY_; }
   VisibleRows Visible() const { return layout_.Visible(scrollY_); }
   const ListBoxLayout& Layout() const { return layout_; }

@@ -209,6 +209,56 @@ TEST_F(ComboBoxTest, ClosingTheListWithoutAChoiceChangesNothing) {
   }
 }
 
+TEST_F(ComboBoxTest, KeysMoveThroughTheOpenListAndStepTheClosedBox) {
+  std::vector<Text> items(kServices.begin(), kServices.end());
+  for (int n = 7; n <= 12; ++n) items.push_back("第" + std::to_string(n) + "项");
+  struct Case {
+    const char* name;
+    std::vector<WPARAM> keys;
+    WPARAM close;
+    int index;  // 2 (the start) when nothing was chosen
+  };
+  // The open list shows six whole rows of twelve.
+  const Case cases[] = {
+      {"Down twice and Enter", {VK_DOWN, VK_DOWN}, VK_RETURN, 4},
+      {"End scrolls to the last item", {VK_END}, VK_RETURN, 12},
+      {"a page down, then one up", {VK_NEXT, VK_UP}, VK_RETURN, 7},
+      {"Home after End scrolls back to the top", {VK_END, VK_UP, VK_HOME}, VK_RETURN, 1},
+      {"Esc after a move chooses nothing", {VK_DOWN}, VK_ESCAPE, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    UiComboBox& combo = Combo(items, 2);
+    calls.clear();
+    window().SetFocusControl(&combo, false);
+    ASSERT_TRUE(WithList([this] { Key(VK_F4); },
+                         [&](HWND popup) {
+                           UiListBox& list = ListOf(popup);
+                           for (const WPARAM key : c.keys) {
+                             SendMessageW(popup, WM_KEYDOWN, key, 0);
+                             const VisibleRows shown = list.Visible();
+                             EXPECT_TRUE(list.CurrentItem() >= shown.first && list.CurrentItem() <= shown.last)
+                                 << "item " << list.CurrentItem() << " out of view after key " << key;
+                           }
+                           SendMessageW(popup, WM_KEYDOWN, c.close, 0);
+                         }));
+    EXPECT_EQ(combo.SelectedIndex(), c.index);
+    EXPECT_EQ(combo.GetText(), items[static_cast<std::size_t>(c.index - 1)]);
+    std::vector<std::string> expected = {"dropDown", "closeUp"};
+    if (c.close == VK_RETURN) expected.push_back("select " + std::to_string(c.index));
+    EXPECT_EQ(calls, expected);
+  }
+
+  // Closed, the arrows and Home/End choose without opening the list; nothing past the ends.
+  UiComboBox& combo = Combo(items, 2);
+  calls.clear();
+  window().SetFocusControl(&combo, false);
+  for (const WPARAM key : {VK_UP, VK_UP, VK_END, VK_DOWN, VK_HOME}) Key(key);
+  EXPECT_EQ(calls, (std::vector<std::string>{"select 1", "select 12", "select 1"}));
+  EXPECT_EQ(combo.GetText(), "百度网盘");
+  EXPECT_FALSE(combo.IsDroppedDown());
+}
+
 TEST_F(ComboBoxTest, AnEditableBoxKeepsItsTextInItsEditAndIsHotAndFocusedWithIt) {
   UiComboBox& combo = Combo(kServices, 2, true);
   UiEdit* edit = combo.InnerEdit();

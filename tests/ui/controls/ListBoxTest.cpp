@@ -64,6 +64,11 @@ TEST(ListBoxLayout, ItemsUnderPointsAndBroughtIntoView) {
   EXPECT_EQ(layout.ScrollToShow(1, -9), 0);
   EXPECT_EQ(layout.ScrollToShow(8, -9), -9);           // no such item
   EXPECT_EQ(layout.ItemRect(2, -9).top, 2 + 19 - 9);
+  // Stepping up through a long list brings a row in at the view's top, not its bottom.
+  const ListBoxLayout longList({ListView::List, 13, 100, 128, false, 20, 0});
+  EXPECT_EQ(longList.ScrollToReveal(10, -256), -171);
+  EXPECT_EQ(longList.ScrollToReveal(20, 0), -256);
+  EXPECT_EQ(longList.ScrollToReveal(3, -19), -19);
 }
 
 class ListBoxTest : public WindowTest {
