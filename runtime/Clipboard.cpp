@@ -30,10 +30,10 @@ Text ClipboardText() {
   return Text();
 }
 
-bool SetClipboardText(std::string_view text) {
+bool SetClipboardText(std::string_view text, HWND owner) {
   if (text.empty()) return false;
   const std::wstring wide = ToWide(text);
-  const ClipboardScope clipboard;
+  const ClipboardScope clipboard(owner);
   if (!clipboard.IsOpen()) return false;
   GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (wide.size() + 1) * sizeof(wchar_t)));
   if (memory == nullptr) return false;

@@ -2,6 +2,8 @@
 // 936, so Chinese pastes correctly into any program on any Windows locale.
 #pragma once
 
+#include <windows.h>
+
 #include <string_view>
 
 #include "runtime/Text.h"
@@ -12,9 +14,11 @@ namespace getlink {
 // Unicode text. Empty when the clipboard cannot be opened or holds no text.
 Text ClipboardText();
 
-// Replaces the clipboard's contents with `text`. An empty text leaves the clipboard as
-// it was and answers false; false also when the clipboard cannot be opened or the text
-// cannot be placed.
-bool SetClipboardText(std::string_view text);
+// Replaces the clipboard's contents with `text`, owned by the window `owner`. An empty
+// text leaves the clipboard as it was and answers false; false also when the clipboard
+// cannot be opened or the text cannot be placed. Give the window the copy is made from:
+// Windows documents that emptying a clipboard opened without an owner makes the data
+// that follows fail to be placed.
+bool SetClipboardText(std::string_view text, HWND owner = nullptr);
 
 }  // namespace getlink

@@ -256,14 +256,15 @@ int UiEdit::KeyCommand(WPARAM key, bool fromMenu) {
         Select({1, 0}, document_.EndPosition());
         return 0;
       case 'C':
-        if (const Text selected = SelectedText(); !selected.empty()) SetClipboardText(selected);
+        if (const Text selected = SelectedText(); !selected.empty()) SetClipboardText(selected, HostWindow());
         return 0;
       case 'V':
         if (const Text pasted = ClipboardText(); !pasted.empty()) InsertText(pasted);
         return 0;
       case 'X':
         if (!Editable()) return kNotHandled;
-        if (const Text selected = SelectedText(); !selected.empty() && SetClipboardText(selected)) DeleteSelection();
+        if (const Text selected = SelectedText(); !selected.empty() && SetClipboardText(selected, HostWindow()))
+          DeleteSelection();
         return 0;
       default:
         return kNotHandled;

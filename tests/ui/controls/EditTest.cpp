@@ -135,6 +135,8 @@ TEST_F(EditTest, ReadOnlyKeepsTextAndSelectionButCopies) {
   EXPECT_EQ(ClipboardText(), "pasted");
   Ctrl('C');
   EXPECT_EQ(ClipboardText(), "b");
+  // Owned by the box's window: a clipboard emptied without an owner refuses data on Windows.
+  EXPECT_EQ(GetClipboardOwner(), hwnd());
 }
 
 TEST_F(EditTest, EnterBreaksTheLineOnlyInAMultiLineBoxAndNeverClicks) {
