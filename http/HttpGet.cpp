@@ -185,7 +185,8 @@ bool HttpGet::Completed(const std::function<BOOL()>& call) {
     SetLastError(ERROR_INTERNET_TIMEOUT);  // still running: closing the request cancels it
     return false;
   }
-  // dwError is the failure when dwResult is FALSE; a query for data counts the bytes there.
+  // dwError is the failure when dwResult is FALSE; after a query for data that succeeded it
+  // holds the count of bytes instead (0 at the end of a body without a length).
   if (completion_->result != 0) return true;
   SetLastError(completion_->error);
   return false;

@@ -122,6 +122,8 @@ TEST_F(FetchPageTest, WatchHearsWhyTheDownloadFailed) {
       {ServerUrl("/slow?bytes=400&interval_ms=25"), FetchLimits{1000ms}, FetchFailure{FailureKind::TimedOut, 1000}},
       {ServerUrl("/endless"), FetchLimits{20s, 3000}, FetchFailure{FailureKind::PageTooLarge, 3000}},
       {ServerUrl("/huge?mib=1"), FetchLimits{20s, 1 << 20}, std::nullopt},  // exactly the bound is not too large
+      // The end of a body without a length, told after a wait, is no failure.
+      {ServerUrl("/unsized?bytes=50&linger_ms=300"), FetchLimits{}, std::nullopt},
       {"ftp://127.0.0.1/baidu/s/1", FetchLimits{}, FetchFailure{FailureKind::NotWebLink}},
   };
   for (const auto& entry : cases) {

@@ -31,8 +31,8 @@ Routes (see ROUTES below; add a route with the @route decorator):
                                "charset=utf-8" (or "charset=UTF-8") from its byte N (1-based),
                                with no charset in the Content-Type header
     /delay?ms=N                "late", answered only after N milliseconds
-    /unsized?bytes=N           N bytes of "u", no Content-Length: the body ends when the
-                               connection closes
+    /unsized?bytes=N[&linger_ms=M]   N bytes of "u", no Content-Length: the body ends when
+                               the connection closes (M milliseconds after the last byte)
     /proxy-auth?user=U&password=P   407 with a Basic proxy challenge until the request
                                carries Proxy-Authorization for U:P, then "proxy user U"
     /auth?user=U&password=P    401 with a Basic challenge until the request carries
@@ -236,7 +236,8 @@ def delay(exchange):
 @route("/unsized")
 def unsized(exchange):
     exchange.start(200, length=None, content_type="text/plain")
-    exchange.write(b"u" * int(exchange.query.get("bytes", "100")))
+    if exchange.write(b"u" * int(exchange.query.get("bytes", "100"))):
+        exchange.server.stopping.wait(int(exchange.query.get("linger_ms", "0")) / 1000.0)
 
 
 def basic_auth(exchange, proxy):
