@@ -73,6 +73,49 @@ void SetWindowProperty(HWND hwnd, const wchar_t* name, const void* value) {
   SetPropW(hwnd, name, const_cast<void*>(value));
 }
 
+using MenuItems = std::vector<std::unique_ptr<UiMenuItem>>;
+
+// The item a key moves the focus to: Up and Down to the item before or after (round the
+// ends), Home and End to the first or last, always past separators and disabled items;
+// null for other keys or a menu with nothing to choose.
+UiMenuItem* KeyTarget(const MenuItems& items, const UiControl* focused, WPARAM key) {
+  std::vector<UiMenuItem*> choosable;
+  for (const auto& item : items)
+    if (item->Focusable() && !item->Disabled()) choosable.push_back(item.get());
+  if (choosable.empty()) return nullptr;
+  const auto count = static_cast<int>(choosable.size());
+  const auto at = std::find(choosable.begin(), choosable.end(), focused);
+  const int from = at == choosable.end() ? -1 : static_cast<int>(at - choosable.begin());
+  switch (key) {
+    case VK_HOME: return choosable.front();
+    case VK_END: return choosable.back();
+    case VK_DOWN: return choosable[static_cast<std::size_t>((from + 1) % count)];
+    case VK_UP: return choosable[static_cast<std::size_t>(from < 0 ? count - 1 : (from + count - 1) % count)];
+    default: return nullptr;
+  }
+}
+
+// The keys of an open menu besides its mnemonics and Esc, as in a Windows menu: the
+// arrows, Home and End move the highlight; Right opens the highlighted item's sub-menu and
+// Left closes a sub-menu; Space chooses nothing. Enter is left to the window, which
+// activates the focused item. False for the keys left to the pop-up's hook.
+bool OnMenuKey(UiWindow& window, const MenuItems& items, bool sub, WPARAM key) {
+  if (key == VK_SPACE) return true;
+  if (key == VK_LEFT) {
+    if (sub) PostMessageW(window.Hwnd(), WM_CLOSE, 0, 0);
+    return true;
+  }
+  if (key == VK_RIGHT) {
+    auto* focused = static_cast<UiMenuItem*>(window.Focused());
+    if (focused != nullptr && focused->Item().kind == MenuItemKind::SubMenu) focused->OpenSub(true);
+    return true;
+  }
+  UiMenuItem* target = KeyTarget(items, window.Focused(), key);
+  if (target == nullptr) return false;
+  window.SetFocusControl(target, true);
+  return true;
+}
+
 }  // namespace
 
 UiMenu::~UiMenu() {
@@ -203,7 +246,6 @@ void UiMenu::Open(HWND parent, int x, int y, int width, int height, bool sub, bo
   options.resizable = false;
   options.dragMove = false;
   window.Attach(hwnd, options);
-  window.SetMessageHook(PopupHook);
 
   std::vector<bool> separators;
   for (const MenuItem& item : items_) separators.push_back(item.IsSeparator());
@@ -215,6 +257,10 @@ void UiMenu::Open(HWND parent, int x, int y, int width, int height, bool sub, bo
     if (items_[i].IsDisabled()) control->SetDisabled(true);
     controls.push_back(std::move(control));
   }
+  window.SetMessageHook([&window, &controls, sub](HWND popup, UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (msg == WM_KEYDOWN && OnMenuKey(window, controls, sub, wparam)) return 0;
+    return PopupHook(popup, msg, wparam, lparam);
+  });
 
   if (sub)
     window.ShowAnimated(opensLeft ? WindowEffect::SlideUp : WindowEffect::SlideDown, kSubMenuShowMs);

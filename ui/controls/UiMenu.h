@@ -6,6 +6,11 @@
 // Opening runs a local message loop that returns when the menu window is gone: after a
 // command, on Esc, or when the activation moves to a window outside the menu's chain
 // (PopupHook). The window exists only while the menu is open.
+//
+// Keys in an open menu: an item's underlined letter chooses it (no Alt needed); Up/Down
+// move the highlight round the items that can be chosen and Home/End to the first or
+// last; Enter chooses the highlighted item; Right opens its sub-menu and Left closes a
+// sub-menu; Esc closes the menu.
 #pragma once
 
 #include <windows.h>

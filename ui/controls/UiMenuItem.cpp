@@ -114,7 +114,7 @@ void UiMenuItem::Paint() {
     EndControlPaint();
     return;
   }
-  const bool hot = hot_ || SubMenuOpen();
+  const bool hot = Highlighted();
   if (hot) {
     const UniqueBrush fill = SolidBrush(kHotFill);
     FillRoundRect(g, RectOf(0, 0, width, height), 3, fill.get());
@@ -135,8 +135,16 @@ void UiMenuItem::PaintCaption(GpGraphics* g, bool hot) {
            item_.textEffect, effectColour);
 }
 
+bool UiMenuItem::Highlighted() const {
+  // While a key holds the highlight, the item under a resting pointer gives it up.
+  const UiControl* byKey = Window() != nullptr ? Window()->KeyboardFocus() : nullptr;
+  return byKey == this || (hot_ && byKey == nullptr) || SubMenuOpen();
+}
+
 int UiMenuItem::OnMouseEnter() {
   hot_ = true;
+  // The keys go on from here; an item highlighted from the keyboard is no longer.
+  if (Window() != nullptr) Window()->SetFocusControl(this, false);
   Paint();
   StartTimer(kOpenSubDelayMs);
   return kNotHandled;
@@ -144,6 +152,16 @@ int UiMenuItem::OnMouseEnter() {
 
 int UiMenuItem::OnMouseLeave() {
   hot_ = false;
+  Paint();
+  return kNotHandled;
+}
+
+int UiMenuItem::OnFocusGained(UiControl*) {
+  Paint();
+  return kNotHandled;
+}
+
+int UiMenuItem::OnFocusLost(UiControl*) {
   Paint();
   return kNotHandled;
 }

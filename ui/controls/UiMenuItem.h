@@ -6,6 +6,11 @@
 // the item opens its menu beside this one. The menu window's "Zt_LayerUI_Sub" property
 // names the open sub-menu window and "Zt_LayerUI_Act" the item that opened it; moving
 // onto another item closes that sub-menu again.
+//
+// Keys: the item with the window's focus is the highlighted one when it got there from
+// the keyboard (UiMenu moves it with the arrows); the pointer coming onto an item takes
+// the focus there, so the keys go on from where the pointer was. Enter on the focused item
+// is the window's own activation, a click.
 #pragma once
 
 #include "ui/controls/MenuItem.h"
@@ -27,6 +32,9 @@ class UiMenuItem : public UiControl {
   const MenuItem& Item() const { return item_; }
   void SetItem(const MenuItem& item);
   bool Hot() const { return hot_; }
+  // Drawn highlighted: focused by a key, under the pointer while no item is, or with its
+  // sub-menu open.
+  bool Highlighted() const;
 
   // Closes the sub-menu of another item that is open, or opens this item's sub-menu
   // when the pointer is on it (or at once with `immediate`).
@@ -38,6 +46,8 @@ class UiMenuItem : public UiControl {
   int OnPaint() override;
   int OnMouseEnter() override;
   int OnMouseLeave() override;
+  int OnFocusGained(UiControl*) override;
+  int OnFocusLost(UiControl*) override;
   int OnTimer() override;
   int OnClick() override;
 

@@ -6,6 +6,8 @@
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/EditContextMenu.h"
 #include "ui/controls/MenuGeometry.h"
+#include "ui/controls/UiMenuItem.h"
+#include "ui/framework/window/UiWindow.h"
 
 namespace getlink::testing {
 namespace {
@@ -117,6 +119,39 @@ TEST_F(MenuTest, AMnemonicLetterChoosesItsItemWithoutAlt) {
   EXPECT_EQ(AllCommands(), 1);
 }
 
+TEST_F(MenuTest, ArrowsMoveOneHighlightPastWhatCannotBeChosenAndEnterChoosesIt) {
+  UiMenu& menu = EditContextMenu();  // 剪切 (disabled here), 复制, 粘贴, a separator, 全部选择
+  menu.SetItemState(1, static_cast<int>(MenuItemState::Disabled));
+  // The one highlighted item (1-based), 0 for none, -1 for more than one.
+  const auto highlighted = [](HWND hwnd) {
+    int found = 0;
+    const std::vector<UiControl*>& items = UiWindow::FromHwnd(hwnd)->Controls();
+    for (std::size_t i = 0; i < items.size(); ++i)
+      if (static_cast<UiMenuItem*>(items[i])->Highlighted()) found = found == 0 ? static_cast<int>(i) + 1 : -1;
+    return found;
+  };
+  std::vector<int> seen;
+  MenuDriver driver(menu);
+  driver.OnOpen([&](HWND hwnd) {
+    for (const WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_UP, VK_HOME, VK_END}) {
+      PressKey(hwnd, key);
+      seen.push_back(highlighted(hwnd));
+    }
+    // The pointer takes the highlight; the keys go on from there and take it back.
+    const Rect second = UiWindow::FromHwnd(hwnd)->Controls()[1]->GetRect();
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(second.left + 5, second.top + 5));
+    seen.push_back(highlighted(hwnd));
+    PressKey(hwnd, VK_DOWN);
+    seen.push_back(highlighted(hwnd));
+    PressKey(hwnd, VK_RETURN);
+  });
+  driver.PopupAt(hwnd(), 300, 150);
+  EXPECT_EQ(seen, (std::vector<int>{2, 3, 5, 2, 5, 2, 5, 2, 3}));
+  EXPECT_FALSE(driver.TimedOut());
+  EXPECT_EQ(Commands(86), 1);  // 粘贴
+  EXPECT_EQ(AllCommands(), 1);
+}
+
 TEST_F(MenuTest, ActivatingAnotherWindowClosesTheMenuWithoutACommand) {
   MenuDriver driver(EditContextMenu());
   driver.OnOpen([&](HWND) { SetForegroundWindow(hwnd()); });
@@ -151,6 +186,24 @@ TEST_F(MenuTest, ASubMenuOpensBesideItsItemAndItsCommandClosesTheChain) {
   EXPECT_EQ(AllCommands(), 1);
   EXPECT_EQ(menu.Hwnd(), nullptr);
   EXPECT_EQ(sub.Hwnd(), nullptr);
+
+  // From the keyboard: Right opens the highlighted item's sub-menu, Left closes it again.
+  MenuDriver keyed(menu);
+  bool subOpened = false;
+  keyed.OnOpen([&](HWND hwnd) {
+    MenuDriver inner(sub);
+    inner.OnOpen([&](HWND subHwnd) {
+      subOpened = true;
+      PressKey(subHwnd, VK_LEFT);
+    });
+    inner.Arm();
+    for (const WPARAM key : {VK_END, VK_RIGHT, VK_UP, VK_RETURN}) PressKey(hwnd, key);
+  });
+  keyed.PopupAt(hwnd(), 200, 150);
+  EXPECT_TRUE(subOpened);
+  EXPECT_FALSE(keyed.TimedOut());
+  EXPECT_EQ(HookedCount(WM_COMMAND, [](const MSG& m) { return m.wParam == 400; }), 1);
+  EXPECT_EQ(AllCommands(), 2);
 }
 
 }  // namespace
