@@ -48,4 +48,20 @@ std::vector<Text> InputLines(std::string_view bytes) {
   return lines;
 }
 
+std::vector<Text> ShareTextsOfLines(const std::vector<Text>& lines) {
+  std::vector<Text> texts;
+  Text leading;  // the lines before the first link
+  for (const Text& line : lines) {
+    if (!FindShareLink(line).link.empty()) {
+      texts.push_back(leading.empty() ? line : ConcatTexts(leading, "\n", line));
+      leading.clear();
+    } else if (!texts.empty()) {
+      texts.back() = ConcatTexts(texts.back(), "\n", line);
+    } else {
+      leading = leading.empty() ? line : ConcatTexts(leading, "\n", line);
+    }
+  }
+  return texts.empty() ? lines : texts;
+}
+
 }  // namespace getlink

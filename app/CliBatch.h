@@ -34,4 +34,11 @@ Batch PlanBatch(std::optional<Service> service, const std::vector<Text>& given);
 // a byte-order mark) is converted; anything else is taken to be GBK already.
 std::vector<Text> InputLines(std::string_view bytes);
 
+// Standard input's lines as share texts, so that a share message spread over lines
+// ("通过网盘分享的文件：…" / "链接：https://…" / "提取码：x7k2" / "--来自…的分享") stays one
+// text: every line that holds an http(s) link begins a text, and a line without one goes
+// with the nearest text above it (before the first link, with the first). Lines joined by
+// LF. When no line holds a link, the lines as they are.
+std::vector<Text> ShareTextsOfLines(const std::vector<Text>& lines);
+
 }  // namespace getlink

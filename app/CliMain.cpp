@@ -34,7 +34,8 @@ constexpr char kUsage[] =
     "           6 or qiannao   千脑网盘\r\n"
     "           Without SERVICE each link's service is found from its host.\r\n"
     "  LINK     a share link, or a whole share text that holds one (quote it);\r\n"
-    "           - reads them from standard input, one a line.\r\n"
+    "           - reads them from standard input, one a line (the other lines of a\r\n"
+    "           share text go with the link above them).\r\n"
     "  FORMAT   text   the file name, size, sharer, share time, download count and\r\n"
     "                  address, a blank line between links (the default)\r\n"
     "           url    the address alone, one a line\r\n"
@@ -78,7 +79,8 @@ ExitStatus Run(int argc, wchar_t** argv) {
     return ExitStatus::AddressFound;
   }
 
-  const std::vector<Text> given = asked.linksFromInput ? InputLines(ReadStandardInput()) : asked.links;
+  const std::vector<Text> given =
+      asked.linksFromInput ? ShareTextsOfLines(InputLines(ReadStandardInput())) : asked.links;
   if (given.empty()) return UsageError("no link on standard input");
   const Batch batch = PlanBatch(asked.service, given);
   for (const BatchEntry& entry : batch.entries) {

@@ -62,5 +62,23 @@ TEST(InputLines, NonBlankLinesOfUtf8OrGbkInput) {
   EXPECT_EQ(InputLines(""), Lines{});
 }
 
+TEST(ShareTextsOfLines, AMessageOverSeveralLinesStaysOneText) {
+  using Lines = std::vector<Text>;
+  const struct {
+    Lines lines, texts;
+  } cases[] = {
+      {{"http://a/1", "http://a/2"}, {"http://a/1", "http://a/2"}},
+      {{"通过网盘分享的文件：书.pdf", "链接: https://a/1?pwd=x7k2", "提取码: x7k2", "--来自百度网盘的分享", "https://a/2"},
+       {"通过网盘分享的文件：书.pdf\n链接: https://a/1?pwd=x7k2\n提取码: x7k2\n--来自百度网盘的分享", "https://a/2"}},
+      {{"no link", "nor here"}, {"no link", "nor here"}},  // left for the batch to refuse
+      {{}, {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ShareTextsOfLines(c.lines), c.texts);
+  // The code on the line after the link is found with it.
+  const Lines texts = ShareTextsOfLines({"链接：http://a/1", "提取码：ab12"});
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(FindShareLink(texts[0]).extractionCode, "ab12");
+}
+
 }  // namespace
 }  // namespace getlink

@@ -58,8 +58,21 @@ void Fuzz(FuzzInput& input) {
 
   // A line is trimmed of blanks and line breaks, then of full-width blanks, which may bare a
   // CR or tab that stood behind one: only the line break itself is sure to be gone.
-  for (const Text& line : InputLines(input.Rest()))
+  const std::vector<Text> lines = InputLines(input.Rest());
+  for (const Text& line : lines)
     Require(!line.empty() && line.find('\n') == Text::npos, "an input line is one non-blank line");
+  // Grouping lines into share texts neither loses nor invents one: a text per line with a
+  // link, each holding exactly its lines.
+  const std::vector<Text> texts = ShareTextsOfLines(lines);
+  std::size_t withLink = 0, bytes = 0;
+  for (const Text& line : lines) {
+    withLink += FindShareLink(line).link.empty() ? 0 : 1;
+    bytes += line.size();
+  }
+  std::size_t joined = 0;
+  for (const Text& text : texts) joined += text.size() - static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+  Require(texts.size() == (withLink == 0 ? lines.size() : withLink) && joined == bytes,
+          "every input line lands in exactly one share text");
 }
 
 }  // namespace getlink::fuzz
