@@ -36,9 +36,8 @@ ListBoxOptions ListLook() {
 // Where a key moves the selection in the open list: the item before or after, a list's
 // height of items up or down, the first or the last; 0 for other keys. With nothing
 // selected every key starts at the first item.
-int KeyTarget(WPARAM key, int current, int count, int rowsInView) {
+int KeyTarget(WPARAM key, int current, int count, int page) {
   if (count == 0) return 0;
-  const int page = std::max(1, rowsInView);
   int to = 0;
   switch (key) {
     case VK_UP: to = current - 1; break;
@@ -62,8 +61,7 @@ bool OnListKey(UiListBox& list, WPARAM key, int& chosen, HWND popup) {
     PostMessageW(popup, WM_CLOSE, 0, 0);
     return true;
   }
-  const int rowsInView = static_cast<int>(list.Layout().ViewRect().height) / std::max(1, list.RowHeight());
-  const int target = KeyTarget(key, list.CurrentItem(), list.ItemCount(), rowsInView);
+  const int target = KeyTarget(key, list.CurrentItem(), list.ItemCount(), list.Layout().RowsInView());
   if (target == 0) return false;
   list.SelectItem(target);
   list.RevealItem(target);

@@ -89,6 +89,10 @@ VisibleRows ListBoxLayout::Visible(int scrollY) const {
   return {firstRow * cellsPerRow_ + 1, std::min(itemCount_, endRow * cellsPerRow_)};
 }
 
+int ListBoxLayout::RowsInView() const {
+  return rowHeight_ > 0 ? std::max(1, static_cast<int>(viewRect_.height) / rowHeight_) : 1;
+}
+
 int ListBoxLayout::ScrollToShow(int item, int scrollY) const {
   if (item < 1 || item > itemCount_) return scrollY;
   const VisibleRows visible = Visible(scrollY);

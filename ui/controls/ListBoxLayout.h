@@ -68,6 +68,8 @@ class ListBoxLayout {
   // The item's row (its cell in the icon view), scrolled; it may lie outside the view.
   Rect ItemRect(int item, int scrollY) const;
   VisibleRows Visible(int scrollY) const;
+  // Whole grid rows the view holds, at least 1: how far a page moves.
+  int RowsInView() const;
   // The scroll position that shows `item`: unchanged when it is in view already, else
   // with the item's row at the view's bottom (clamped to the range).
   int ScrollToShow(int item, int scrollY) const;
