@@ -112,7 +112,7 @@ HttpGet::HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& 
 
 HttpGet::~HttpGet() {
   if (!request_) return;
-  if (bodyEnded_) {
+  if (bodyEnded_ || !sent_) {  // nothing left to drain: a request never sent has no body
     request_ = InternetHandle();
   } else {
     CloseInBackground(std::move(connection_), std::move(request_));
