@@ -1,6 +1,7 @@
 #include "app/FetchPage.h"
 
 #include <cstring>
+#include <utility>
 
 #include "app/ShareLink.h"
 #include "http/HttpGet.h"
@@ -18,8 +19,8 @@ Text FetchPage(std::string_view link, const FetchLimits& limits, FetchWatch* wat
     ReportFailure(watch, {FailureKind::NotWebLink});
     return Text();
   }
-  const InternetHandle session(InternetOpenW(L"", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, INTERNET_FLAG_ASYNC));
-  HttpGet get(session.Get(), url, HttpGetOptions(), limits, watch);
+  InternetHandle session(InternetOpenW(L"", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, INTERNET_FLAG_ASYNC));
+  HttpGet get(std::move(session), url, HttpGetOptions(), limits, watch);
   if (!get.Sent()) return Text();
 
   Text page;

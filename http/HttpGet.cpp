@@ -56,16 +56,21 @@ std::optional<UrlParts> SplitWebUrl(const std::wstring& url) {
   return split;
 }
 
-// Closes a request cut short, and then its connection, on a thread of their own: Wine
-// reads the rest of a body of announced length before it lets the connection go, for as
-// long as the server keeps sending. Closed at once when no thread can be started.
-void CloseInBackground(InternetHandle connection, InternetHandle request) {
+// Closes a request cut short, then its connection and the session when it has one of its
+// own, on a thread of their own: Wine reads the rest of a body of announced length before
+// it lets the connection go, for as long as the server keeps sending. Children go before
+// their parent: closing a parent closes its children too, and a handle value freed so
+// early may already belong to the next request when its own closing comes.
+void CloseInBackground(InternetHandle session, InternetHandle connection, InternetHandle request) {
   struct Handles {
-    InternetHandle connection;
-    InternetHandle request;  // declared last: closed first
+    InternetHandle session, connection, request;
   };
-  auto handles = std::make_shared<Handles>(Handles{std::move(connection), std::move(request)});
-  StartThread([handles] { *handles = Handles(); });
+  auto handles = std::make_shared<Handles>(Handles{std::move(session), std::move(connection), std::move(request)});
+  StartThread([handles] {
+    handles->request = InternetHandle();
+    handles->connection = InternetHandle();
+    handles->session = InternetHandle();
+  });
 }
 
 // How long the closing of a request may take to be told. A call cancelled by the closing
@@ -110,12 +115,23 @@ HttpGet::HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& 
   Send(session, url, options);
 }
 
+HttpGet::HttpGet(InternetHandle session, std::string_view url, const HttpGetOptions& options,
+                 const FetchLimits& limits, FetchWatch* watch)
+    : deadline_(Clock::now() + limits.total),
+      limits_(limits),
+      left_(limits.maxBytes),
+      watch_(watch),
+      completion_(std::make_unique<Completion>()),
+      session_(std::move(session)) {
+  Send(session_.Get(), url, options);
+}
+
 HttpGet::~HttpGet() {
   if (!request_) return;
   if (bodyEnded_ || !sent_) {  // nothing left to drain: a request never sent has no body
     request_ = InternetHandle();
   } else {
-    CloseInBackground(std::move(connection_), std::move(request_));
+    CloseInBackground(std::move(session_), std::move(connection_), std::move(request_));
   }
   // The callback tells of the closing last; until then it may still use the completion.
   if (WaitForSingleObject(completion_->closed.get(), kClosingWaitMs) != WAIT_OBJECT_0) completion_.release();

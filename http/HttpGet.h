@@ -37,6 +37,10 @@ class HttpGet {
   // a broken read.
   HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& options, const FetchLimits& limits,
           FetchWatch* watch = nullptr);
+  // The same over a session of the request's own, closed after the request and its
+  // connection (closing a session first would close them under a closing still to come).
+  HttpGet(InternetHandle session, std::string_view url, const HttpGetOptions& options, const FetchLimits& limits,
+          FetchWatch* watch = nullptr);
   HttpGet(const HttpGet&) = delete;
   HttpGet& operator=(const HttpGet&) = delete;
   // Closes the request, which cancels a call still running; a request cut short is closed
@@ -79,6 +83,7 @@ class HttpGet {
   bool done_ = true;
   bool bodyEnded_ = false;  // read to its end, not cut short
   std::unique_ptr<Completion> completion_;  // outlives the request, whose callbacks use it
+  InternetHandle session_;  // when the request has a session of its own
   InternetHandle connection_;
   InternetHandle request_;  // declared last: closed first
 };

@@ -98,6 +98,21 @@ TEST_F(FetchPageTest, EndlessBodyStopsAtTheByteLimit) {
   EXPECT_EQ(page, std::string(300000, 'e'));
 }
 
+// A page cut short is closed in the background while the next fetch starts: its closing
+// must never reach the next fetch's handles (WinINet hands out freed handle values again).
+TEST_F(FetchPageTest, PageCutShortLeavesTheNextFetchAlone) {
+  const std::string path = testing::FixtureLinkPath("weiyun");
+  const Text expected = testing::FixturePageUtf8("weiyun");
+  for (int round = 0; round < 60; ++round) {
+    SCOPED_TRACE(round);
+    FetchPage(ServerUrl("/endless"), FetchLimits{20s, 3000});
+    FetchWatch watch;
+    const Text page = FetchPage(ServerUrl(path), FetchLimits{}, &watch);
+    ASSERT_EQ(watch.Failure(), std::nullopt);
+    ASSERT_TRUE(page == expected) << page.size() << " bytes";
+  }
+}
+
 TEST_F(FetchPageTest, HugeBodyStopsAtTheDefaultByteLimit) {
   const Text page = FetchPage(ServerUrl("/huge?mib=12"));
   ASSERT_EQ(page.size(), FetchLimits{}.maxBytes);
