@@ -117,13 +117,8 @@ HttpGet::HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& 
 
 HttpGet::HttpGet(InternetHandle session, std::string_view url, const HttpGetOptions& options,
                  const FetchLimits& limits, FetchWatch* watch)
-    : deadline_(Clock::now() + limits.total),
-      limits_(limits),
-      left_(limits.maxBytes),
-      watch_(watch),
-      completion_(std::make_unique<Completion>()),
-      session_(std::move(session)) {
-  Send(session_.Get(), url, options);
+    : HttpGet(session.Get(), url, options, limits, watch) {
+  session_ = std::move(session);
 }
 
 HttpGet::~HttpGet() {
