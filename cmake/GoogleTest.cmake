@@ -30,7 +30,9 @@ set(GETLINK_FIXTURE_PAGES ${PROJECT_SOURCE_DIR}/tests/server/pages)
 # Natively every case becomes its own CTest test; under Wine the executable is one CTest
 # test, since every Wine start costs close to a second. With SHARE_SERVER the executable
 # runs as one test under its own stand-in share server, whose address it finds in the
-# environment variable GETLINK_SHARE_SERVER.
+# environment variable GETLINK_SHARE_SERVER. A Windows test program that runs longer than
+# GETLINK_WINE_TEST_TIMEOUT seconds fails, so that a hang shows within minutes.
+set(GETLINK_WINE_TEST_TIMEOUT 180)
 function(getlink_add_test name)
   cmake_parse_arguments(T "SHARE_SERVER" "" "SOURCES;LIBRARIES;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -39,10 +41,10 @@ function(getlink_add_test name)
     add_test(NAME ${name}
              COMMAND ${Python3_EXECUTABLE} ${GETLINK_SHARE_SERVER} --hosts ${CMAKE_BINARY_DIR}/share-hosts.json
                      --run -- ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}> --gtest_color=no)
-    set_tests_properties(${name} PROPERTIES TIMEOUT 600 LABELS "server;${T_LABELS}")
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${GETLINK_WINE_TEST_TIMEOUT} LABELS "server;${T_LABELS}")
   elseif(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
-    set_tests_properties(${name} PROPERTIES TIMEOUT 600 LABELS "wine;${T_LABELS}")
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${GETLINK_WINE_TEST_TIMEOUT} LABELS "wine;${T_LABELS}")
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "native;${T_LABELS}")
   endif()

@@ -5,9 +5,11 @@
 namespace getlink {
 
 int PumpMessages() {
+  const DWORD start = GetTickCount();
   MSG msg;
   BOOL waiting;
   while ((waiting = PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) != FALSE && msg.message != WM_QUIT) {
+    if (GetTickCount() - start >= kPumpBudgetMs) break;
     // Removed with PeekMessage rather than GetMessage, so that a quit posted by another
     // thread in between can neither block us nor be swallowed.
     if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) break;

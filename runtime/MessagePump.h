@@ -3,9 +3,13 @@
 
 namespace getlink {
 
-// Dispatches every message waiting in the calling thread's queue and returns when the
-// queue is empty or the next message is WM_QUIT, which stays queued for the message loop.
-// Never blocks. Returns non-zero when it stopped at a waiting message (the quit).
+// Dispatches the messages waiting in the calling thread's queue and returns when the queue
+// is empty, the next message is WM_QUIT (which stays queued for the message loop), or it
+// has dispatched for kPumpBudgetMs: another thread that posts without pause would otherwise
+// keep it going for ever. Never blocks. Returns non-zero when it stopped at a waiting
+// message (the quit, or what the budget left for the next call).
+inline constexpr unsigned kPumpBudgetMs = 50;
+
 int PumpMessages();
 
 }  // namespace getlink

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
+#include <thread>
 #include <vector>
 
 namespace getlink {
@@ -62,6 +64,25 @@ TEST_F(MessagePumpTest, LeavesAWaitingQuitForTheMessageLoop) {
   ASSERT_EQ(GetMessageW(&msg, nullptr, 0, 0), 0);
   EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
   EXPECT_EQ(msg.wParam, 42u);
+}
+
+TEST_F(MessagePumpTest, ReturnsWhileAnotherThreadKeepsPosting) {
+  std::atomic<bool> pumped{false};
+  std::atomic<bool> posting{true};
+  std::atomic<int> posted{0};
+  std::thread poster([&] {
+    // Posts without pause until the pump returned, or gives up after ten seconds.
+    for (const DWORD start = GetTickCount(); !pumped && GetTickCount() - start < 10000; ++posted)
+      PostMessageW(window_, kProbeMessage, 0, 0);
+    posting = false;
+  });
+  while (posted < 100 && posting) Sleep(1);
+  PumpMessages();
+  const bool returnedWhilePosting = posting;
+  pumped = true;
+  poster.join();
+  EXPECT_TRUE(returnedWhilePosting);
+  EXPECT_FALSE(gReceived.empty());
 }
 
 }  // namespace

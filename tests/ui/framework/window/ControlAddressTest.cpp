@@ -55,7 +55,7 @@ TEST_F(ControlAddressTest, AWorkerTalksToOneLifeOfAControlWhileTheWindowThreadEn
   const int deliveredBefore = delivered;
   const int refusedBefore = refused;
   ASSERT_TRUE(waitFor([&] { return refused > refusedBefore + 5; }));
-  EXPECT_EQ(delivered, deliveredBefore);
+  EXPECT_LE(delivered - deliveredBefore, 1);  // at most the one answered before the life ended
   EXPECT_EQ(control.Count(kAskThread) + control.Count(EventCode::EvMouseEnter), 0);
 
   DestroyWindow(hwnd());  // the worker goes on sending and posting to a window that is gone
