@@ -447,12 +447,22 @@ void UiEdit::DragTo(POINT point) {
 }
 
 int UiEdit::OnMouseUp(POINT, WPARAM) {
+  EndDrag();
+  return 0;
+}
+
+// A drag cut short keeps the selection it made so far and stops scrolling.
+int UiEdit::OnPressCancelled() {
+  EndDrag();
+  return 0;
+}
+
+void UiEdit::EndDrag() {
   dragging_ = false;
   if (HasFocus()) {
     SetBlinkPeriod(kBlinkMs);
     DrawCaret(true);
   }
-  return 0;
 }
 
 int UiEdit::OnRightUp(POINT, WPARAM) {

@@ -119,6 +119,7 @@ class UiEdit : public UiControl {
   int OnMouseDown(POINT point, WPARAM wparam) override;
   int OnMouseMove(POINT point, WPARAM wparam) override;
   int OnMouseUp(POINT point, WPARAM wparam) override;
+  int OnPressCancelled() override;
   int OnRightUp(POINT point, WPARAM wparam) override;
   int OnMouseWheel(const ControlEvent& event) override;
   int OnFocusGained(UiControl* previous) override;
@@ -136,6 +137,7 @@ class UiEdit : public UiControl {
   bool RemoveBeforeCaret();
   void MoveCaret(TextPosition to, bool extend);
   void DragTo(POINT point);
+  void EndDrag();
   void ShowContextMenu();
   void SetBlinkPeriod(UINT milliseconds);
   // After the caret or the text moved: caret rectangle, view, scroll bars, repaint. With

@@ -186,6 +186,17 @@ int UiScrollBar::OnMouseUp(POINT point, WPARAM) {
   return kNotHandled;
 }
 
+int UiScrollBar::OnPressCancelled() {
+  // A held arrow stops repeating; a thumb that reports only on release goes back to where
+  // it was, since that report never comes. Steps already reported stay.
+  const bool draggedThumb = pressedPart_ == ScrollPart::Thumb;
+  pressedPart_ = ScrollPart::None;
+  hotPart_ = ScrollPart::None;
+  if (draggedThumb && !trackWhileDragging_) Store(positionAtPress_);
+  Repaint(FadeStartForTicks(4));
+  return kNotHandled;
+}
+
 // --- arrows and the timer ---
 
 // One step in the pressed arrow's direction, shown at once. False at the end of the range.

@@ -78,6 +78,7 @@ class UiScrollBar : public UiControl {
   int OnMouseMove(POINT point, WPARAM) override;
   int OnMouseDown(POINT point, WPARAM) override;
   int OnMouseUp(POINT point, WPARAM) override;
+  int OnPressCancelled() override;
   int OnMouseEnter() override;
   int OnMouseLeave() override;
   int OnTimer() override;

@@ -220,6 +220,27 @@ TEST_F(EditTest, DraggingBelowTheBoxSelectsAndScrolls) {
   EXPECT_LT(edit.Scroll().y, 0);
 }
 
+TEST_F(EditTest, ADragCutShortKeepsItsSelectionAndStopsGrowingIt) {
+  Text text;
+  for (int i = 1; i <= 40; ++i) text += "line " + std::to_string(i) + "\r\n";
+  Make(Multi());
+  for (const PressCut cut : kPressCuts) {
+    SCOPED_TRACE(Describe(cut));
+    edit.SetText(text);
+    edit.SetScrollY(0);
+    const POINT first = PointBefore({1, 2});
+    MouseMove(first.x, first.y);
+    LeftDown(first.x, first.y);
+    MouseMove(first.x, edit.Top() + edit.Height() + 30);
+    ASSERT_TRUE(PumpUntil([&] { return edit.Caret().line > 10; }));
+    CutPress(cut);
+    const TextPosition caret = edit.Caret();
+    Pump(300);
+    EXPECT_EQ(edit.Caret(), caret);
+    EXPECT_EQ(edit.Anchor(), (TextPosition{1, 2}));
+  }
+}
+
 TEST_F(EditTest, TheWheelAndTheScrollBarScrollWithinTheText) {
   Text text;
   for (int i = 1; i <= 40; ++i) text += "line\r\n";

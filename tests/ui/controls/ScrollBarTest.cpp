@@ -111,6 +111,34 @@ TEST_F(ScrollBarTest, ArrowsStepAtOnceThenRepeatUntilTheEndAndStop) {
   EXPECT_EQ(reports.size(), 4u);
 }
 
+TEST_F(ScrollBarTest, APressCutShortStopsTheArrowAndPutsAnUnreportedThumbBack) {
+  for (const PressCut cut : kPressCuts) {
+    SCOPED_TRACE(Describe(cut));
+    ScrollBarOptions options;
+    options.maximum = 1000;
+    options.trackWhileDragging = false;
+    UiScrollBar& bar = Bar(options);
+    LeftDown(215, 105);  // the arrow, held until it repeats
+    ASSERT_TRUE(PumpUntil([&] { return bar.Position() >= 3; }));
+    CutPress(cut);
+    const int stopped = bar.Position();
+    Pump(300);
+    EXPECT_EQ(bar.Position(), stopped);
+
+    reports.clear();
+    const int x = 100 + static_cast<int>(bar.ThumbRect().left + 5);
+    MouseMove(x, 105);
+    LeftDown(x, 105);
+    MouseMove(x + 30, 105);
+    ASSERT_NE(bar.Position(), stopped);
+    CutPress(cut);
+    EXPECT_EQ(bar.Position(), stopped);  // back, since its report on release never comes
+    MouseMove(x + 60, 105);              // no button down: the thumb stays
+    EXPECT_EQ(bar.Position(), stopped);
+    EXPECT_TRUE(reports.empty());
+  }
+}
+
 TEST_F(ScrollBarTest, NothingToScrollShowsNoThumbAndReportsNothing) {
   ScrollBarOptions options;
   options.maximum = 0;

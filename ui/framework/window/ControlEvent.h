@@ -59,6 +59,8 @@ enum class EventCode : std::int32_t {
   EvQueryFocus = 10260,    // 1 focused, 0 not, -1 the window decides
   EvAlphaChanged = 10261,  // lparam: the new alpha
   EvRefresh = 10262,       // repaint before a full-window snapshot
+  EvPressCancelled = 10264,  // the press ended without a release (the window lost the
+                             // activation or the capture): drop press and drag state, no click
 };
 
 // wparam of a LeftDown that is really a double click.

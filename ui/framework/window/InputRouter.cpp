@@ -111,6 +111,8 @@ void InputRouter::ChangeHover(UiControl* hit, bool announceEnter) {
 
 void InputRouter::OnMouseLeaveWindow() {
   tracking_ = false;
+  // A press goes on outside the window: the capture still brings its moves and release.
+  if (pressed_ != nullptr) return;
   ReleaseCapture();
   ChangeHover(nullptr, false);
 }
@@ -152,10 +154,14 @@ void InputRouter::Activate(UiControl& control, WPARAM wparam, LPARAM lparam) {
   CallBack(window_.Callbacks().click, Live(clicked), wparam, lparam);
 }
 
-void InputRouter::OnDeactivate() {
+void InputRouter::CancelPress() {
   if (pressed_ == nullptr) return;
-  ReleaseCapture();
-  pressed_ = nullptr;
+  const Tracked pressed = Track(pressed_);
+  pressed_ = nullptr;  // first: releasing the capture below comes back as WM_CAPTURECHANGED
+  if (GetCapture() == Hwnd()) ReleaseCapture();
+  Dispatch(Live(pressed), EventCode::EvPressCancelled, 0, 0);
+  // Where the pointer is now is not known: the next move finds the control under it.
+  ChangeHover(nullptr, false);
 }
 
 void InputRouter::StartWindowDrag() {

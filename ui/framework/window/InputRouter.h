@@ -48,7 +48,11 @@ class InputRouter {
   // Sizing zones along the borders of a resizable window; true when the message was used.
   bool BorderHitTest(UINT msg, LPARAM lparam);
   void OnMouseLeaveWindow();
-  void OnDeactivate();
+  // The press ends without a release: the window lost the activation (OnDeactivate), got
+  // WM_CANCELMODE, or another window took the capture. The pressed control hears
+  // EvPressCancelled and the pointer's control is left; there is no click.
+  void OnDeactivate() { CancelPress(); }
+  void CancelPress();
 
   void OnKeyDown(UINT msg, WPARAM key, LPARAM lparam);
   void OnSysKeyDown(WPARAM key, LPARAM lparam);

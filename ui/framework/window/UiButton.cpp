@@ -149,6 +149,11 @@ int UiButton::OnMouseUp(POINT, WPARAM) {
   return kNotHandled;
 }
 
+int UiButton::OnPressCancelled() {
+  if (Focusable()) PaintState(ButtonState::Normal, FadeStartForTicks(2));
+  return kNotHandled;
+}
+
 int UiButton::OnFocusGained(UiControl*) {
   PaintState(ButtonState::Focused, FadeStartForTicks(1));
   return kNotHandled;

@@ -102,6 +102,7 @@ class UiButton : public UiTextControl {
   int OnTimer() override;
   int OnMouseDown(POINT, WPARAM) override;
   int OnMouseUp(POINT, WPARAM) override;
+  int OnPressCancelled() override;
   int OnFocusGained(UiControl*) override;
   int OnFocusLost(UiControl*) override;
   int OnMouseEnter() override;

@@ -52,6 +52,11 @@ int UiCaptionButton::OnMouseUp(POINT, WPARAM) {
   return kNotHandled;
 }
 
+int UiCaptionButton::OnPressCancelled() {
+  PaintState(State::Normal, false, FadeStartForTicks(2));
+  return kNotHandled;
+}
+
 int UiCaptionButton::OnMouseEnter() {
   PaintState(State::Hot, false, FadeStartForTicks(3));
   return kNotHandled;

@@ -29,6 +29,7 @@ class UiCaptionButton : public UiControl {
   int OnPaint() override;
   int OnMouseDown(POINT, WPARAM) override;
   int OnMouseUp(POINT, WPARAM) override;
+  int OnPressCancelled() override;
   int OnMouseEnter() override;
   int OnMouseLeave() override;
   int OnMoved() override;

@@ -332,6 +332,7 @@ int UiControl::OnEvent(const ControlEvent& event) {
     case EventCode::EvMouseEnter: return OnMouseEnter();
     case EventCode::EvMouseLeave: return OnMouseLeave();
     case EventCode::EvClick: return OnClick();
+    case EventCode::EvPressCancelled: return OnPressCancelled();
     case EventCode::EvResized: return OnResized(static_cast<int>(event.wparam), static_cast<int>(event.lparam));
     case EventCode::EvShown: return OnShown();
     case EventCode::EvHidden: return OnHidden();

@@ -210,6 +210,8 @@ class UiControl {
   virtual int OnMouseEnter() { return kNotHandled; }
   virtual int OnMouseLeave() { return kNotHandled; }
   virtual int OnClick() { return kNotHandled; }
+  // The press this control had ended without a release: forget it, click nothing.
+  virtual int OnPressCancelled() { return kNotHandled; }
   virtual int OnResized(int /*width*/, int /*height*/) { return kNotHandled; }
   virtual int OnShown() { return kNotHandled; }
   virtual int OnHidden() { return kNotHandled; }

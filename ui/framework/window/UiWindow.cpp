@@ -175,6 +175,12 @@ LRESULT UiWindow::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) input_.OnDeactivate();
       break;
+    case WM_CANCELMODE:
+      input_.CancelPress();
+      break;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lparam) != hwnd_) input_.CancelPress();
+      break;
     case WM_SETTEXT:
       if (lparam != 0) caption_.SetTitle(FromWide(reinterpret_cast<LPCWSTR>(lparam)));
       break;

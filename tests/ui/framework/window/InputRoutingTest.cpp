@@ -91,6 +91,31 @@ TEST_F(InputRoutingTest, ReleaseBackOverThePressedControlStillClicks) {
   EXPECT_EQ(control.Count(EventCode::EvMouseLeave), 0);
 }
 
+TEST_F(InputRoutingTest, APressCutShortClicksNothingAndTheNextControlGetsHoverAndClick) {
+  BindCallbacks();
+  for (const PressCut cut : kPressCuts) {
+    SCOPED_TRACE(Describe(cut));
+    calls = {};
+    RecordingControl pressed, other;
+    ASSERT_TRUE(pressed.Create(hwnd(), {100, 100, 80, 24}));
+    ASSERT_TRUE(other.Create(hwnd(), {250, 100, 80, 24}));
+    MouseMove(110, 110);
+    LeftDown(110, 110);
+    pressed.Clear();
+    CutPress(cut);
+    EXPECT_EQ(window().Pressed(), nullptr);
+    EXPECT_EQ(pressed.Count(EventCode::EvPressCancelled), 1);
+    MouseMove(260, 110);
+    EXPECT_EQ(window().Hovered(), &other);
+    EXPECT_EQ(other.Count(EventCode::EvMouseEnter), 1);
+    LeftDown(260, 110);
+    LeftUp(260, 110);
+    EXPECT_EQ(other.Count(EventCode::EvClick), 1);
+    EXPECT_EQ(pressed.Count(EventCode::EvClick) + pressed.Count(EventCode::MouseMove), 0);
+    EXPECT_EQ(calls.click, 1);
+  }
+}
+
 TEST_F(InputRoutingTest, DoubleClickArrivesAsAMarkedPress) {
   BindCallbacks();
   RecordingControl control;

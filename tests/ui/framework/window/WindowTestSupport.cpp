@@ -164,6 +164,34 @@ void WindowTest::Key(WPARAM key) {
   Pump();
 }
 
+const char* WindowTest::Describe(PressCut cut) {
+  switch (cut) {
+    case PressCut::AnotherWindowActivated: return "another window activated";
+    case PressCut::CancelMode: return "WM_CANCELMODE";
+    case PressCut::CaptureTaken: return "capture taken by another window";
+  }
+  return "";
+}
+
+void WindowTest::CutPress(PressCut cut) {
+  if (cut == PressCut::CancelMode) {
+    SendMessageW(hwnd_, WM_CANCELMODE, 0, 0);
+    Pump();
+    return;
+  }
+  HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 600, 500, 40, 40, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  if (cut == PressCut::AnotherWindowActivated)
+    SetForegroundWindow(other);
+  else
+    SetCapture(other);
+  Pump();
+  if (cut == PressCut::CaptureTaken) ReleaseCapture();
+  DestroyWindow(other);
+  SetForegroundWindow(hwnd_);
+  Pump();
+}
+
 Argb WindowTest::CanvasPixel(int x, int y) {
   Pump();
   return window_->Canvas().PixelAt(x, y);

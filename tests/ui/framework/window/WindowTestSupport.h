@@ -90,6 +90,14 @@ class WindowTest : public ::testing::Test {
   // The canvas pixel (straight ARGB) after everything queued has been composed.
   Argb CanvasPixel(int x, int y);
 
+  // The ways a press ends without its release, as the system does them.
+  enum class PressCut { AnotherWindowActivated, CancelMode, CaptureTaken };
+  static constexpr PressCut kPressCuts[] = {PressCut::AnotherWindowActivated, PressCut::CancelMode,
+                                            PressCut::CaptureTaken};
+  static const char* Describe(PressCut cut);
+  // Cuts the press the window holds short in that way; the window is active again after.
+  void CutPress(PressCut cut);
+
   // Messages that reached the window's message hook, in order.
   std::vector<MSG> hooked;
   // The hook answers this for these messages (to keep e.g. the system's move loop away).
