@@ -54,14 +54,8 @@ void ShowErrorBox(std::string_view text, std::string_view title) {
 #endif
 }
 
-void FatalError(int number) {
-  ShowErrorBox(FatalErrorText(number), "error");
-  ProgramExit(kFatalExitStatus);
-}
+void FatalError(int number) { EndWithFatalReport(FatalErrorText(number)); }
 
-void ReportOutOfMemory() {
-  ShowErrorBox("内存不足", "error");
-  ProgramExit(kFatalExitStatus);
-}
+void ReportOutOfMemory() { EndWithFatalReport("内存不足"); }
 
 }  // namespace getlink

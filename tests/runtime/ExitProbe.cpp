@@ -32,7 +32,26 @@ int main(int argc, char** argv) {
   if (mode == "exit7") getlink::ProgramExit(7);
   if (mode == "startup") getlink::RunProcess([] { return 3; });
 
-  std::thread(getlink::testing::AnswerMessageBox, "error").detach();
+  if (mode == "oom-on-worker") {
+    // The program's objects belong to the main thread, which ends normally while the worker's
+    // report of running out of memory is still on the screen.
+    std::thread([] { getlink::testing::AnswerMessageBox("error", 1000); }).detach();
+    getlink::RunProcess([] {
+      const DWORD owner = GetCurrentThreadId();
+      getlink::RegisterDestroyer([owner] {
+        std::printf(GetCurrentThreadId() == owner ? "destroyer\n" : "destroyer on another thread\n");
+        std::fflush(stdout);
+      });
+      std::thread([] {
+        volatile std::size_t huge = 0x7FFF0000u;
+        char* block = new char[huge];
+        std::printf("allocated %d\n", block[0]);
+      }).detach();
+      while (FindWindowW(L"#32770", L"error") == nullptr) Sleep(10);
+      return 0;
+    });
+  }
+  std::thread([] { getlink::testing::AnswerMessageBox("error"); }).detach();
   if (mode == "fatal1") getlink::FatalError(1);
   if (mode == "fatal1-console") {
     getlink::ReportFatalErrorsThrough([](std::string_view report) {

@@ -69,4 +69,12 @@ TEST(OutOfMemory, ReportsAndExits) {
   EXPECT_EQ(Count(run.output, "destroyer"), 1) << run.output;
 }
 
+TEST(OutOfMemory, OnAWorkerReportsOnceAndExitsFatallyWithoutTheProgramsCleanUp) {
+  // Meanwhile the main thread ends normally: its exit waits, and the status is the report's.
+  const ProbeRun run = RunProbe("oom-on-worker");
+  EXPECT_EQ(run.exitCode, static_cast<DWORD>(getlink::kFatalExitStatus)) << run.output;
+  EXPECT_EQ(Count(run.output, "box:内存不足"), 1) << run.output;
+  EXPECT_EQ(Count(run.output, "destroyer"), 0) << run.output;
+}
+
 }  // namespace

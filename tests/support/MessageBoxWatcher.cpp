@@ -30,7 +30,7 @@ BOOL CALLBACK CollectContents(HWND child, LPARAM out) {
 
 }  // namespace
 
-void AnswerMessageBox(const std::string& title) {
+void AnswerMessageBox(const std::string& title, int delayMs) {
   const std::wstring wideTitle = ToWide(title);
   for (int attempt = 0; attempt < 1000; ++attempt) {
     HWND box = FindWindowW(L"#32770", wideTitle.c_str());
@@ -41,6 +41,7 @@ void AnswerMessageBox(const std::string& title) {
       std::printf("box:%s\n", FromWide(contents.text).c_str());
       std::printf("icon:%s\n", errorIcon ? "error" : "other");
       std::fflush(stdout);
+      Sleep(static_cast<DWORD>(delayMs));
       PostMessageW(box, WM_COMMAND, IDOK, 0);
       return;
     }

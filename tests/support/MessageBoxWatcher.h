@@ -8,7 +8,8 @@ namespace getlink::testing {
 
 // Waits (up to 20 s) for a visible message box titled `title` (GBK), prints
 // "box:<its text as GBK>" and "icon:error" or "icon:other" on standard output, and
-// presses OK. Prints "no box" and ends the process with code 99 when none appears.
-void AnswerMessageBox(const std::string& title);
+// presses OK, `delayMs` after it appeared. Prints "no box" and ends the process with code
+// 99 when none appears.
+void AnswerMessageBox(const std::string& title, int delayMs = 0);
 
 }  // namespace getlink::testing

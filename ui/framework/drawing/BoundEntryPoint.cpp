@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "runtime/Codec.h"
-#include "runtime/FatalError.h"
 #include "runtime/ProgramLifetime.h"
 #include "runtime/WinHandles.h"
 
@@ -22,10 +21,7 @@ std::vector<UniqueModule>& LoadedModules() {
   return modules;
 }
 
-[[noreturn]] void ReportMissing(const Text& message) {
-  ShowErrorBox(message, kDllErrorTitle);
-  ProgramExit(kFatalExitStatus);
-}
+[[noreturn]] void ReportMissing(const Text& message) { EndWithFatalReport(message, kDllErrorTitle); }
 
 }  // namespace
 

@@ -15,7 +15,7 @@
 int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   const std::string mode = argc > 1 ? argv[1] : "";
-  std::thread(getlink::testing::AnswerMessageBox, "DLL ERROR").detach();
+  std::thread([] { getlink::testing::AnswerMessageBox("DLL ERROR"); }).detach();
   if (mode == "missing-module") {
     static getlink::BoundEntryPoint<int(WINAPI*)()> missing("getlink_missing.dll", "Anything");
     missing();
