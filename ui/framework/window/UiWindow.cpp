@@ -124,9 +124,10 @@ int UiWindow::Dispatch(UiControl& control, const ControlEvent& event) { return c
 // --- skin and presentation ---
 
 void UiWindow::SetSkin(std::optional<ByteSet> image, std::optional<ColorRef> colour, SkinRepaint repaint) {
+  const bool wasFrozen = frozen_;  // an effect may be playing (a resize during the opening)
   frozen_ = true;
   skin_.Change(image, colour);
-  const bool crossFade = repaint == SkinRepaint::CrossFade && IsLayered();
+  const bool crossFade = repaint == SkinRepaint::CrossFade && IsLayered() && !wasFrozen;
   if (crossFade) animations_.Snapshot();
   const PaintBackgroundHandler handler = onPaintBackground_;
   skin_.Paint(composer_.Canvas(), hwnd_, HasCaptionFlag(CaptionFlag::EdgeShadow), [&](GpGraphics* g) {
@@ -135,12 +136,13 @@ void UiWindow::SetSkin(std::optional<ByteSet> image, std::optional<ColorRef> col
   composer_.KeepBackground(skin_.ControlArea(size_));
   caption_.Layout(size_.cx);
   composer_.ComposeEverything(true);
-  frozen_ = false;
+  frozen_ = wasFrozen;
   skin_.ApplyBlurBehind(hwnd_, size_, true);
-  // A window that is not layered cannot blend two looks: it shows the new one at once.
+  // A window that is not layered cannot blend two looks: it shows the new one at once. An
+  // effect that is playing shows it in its next frame.
   if (crossFade)
     animations_.StartSkinFade();
-  else if (repaint != SkinRepaint::Quiet)
+  else if (repaint != SkinRepaint::Quiet && !wasFrozen)
     composer_.Present();
 }
 

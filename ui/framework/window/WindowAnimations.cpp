@@ -97,6 +97,9 @@ void WindowAnimations::Play(WindowEffect effect, int durationMs, bool opening) {
   }
   if (window_.Hwnd() != hwnd) return;  // destroyed while it played
   window_.SetFrozen(wasFrozen);
+  // What changed while the effect played (a control's fade that started meanwhile) is
+  // composed now; the window that opens is presented by the caller, a closing one not at all.
+  if (opening && !wasFrozen) window_.Composer().ComposeQueued();
   if (!wasLayered) SetLayered(hwnd, false);
 }
 

@@ -67,7 +67,8 @@ void WindowComposer::OnInvalidateMessage() {
   if (!busy_) Process();
 }
 
-void WindowComposer::Process() {
+void WindowComposer::Process(bool present) {
+  if (window_.Frozen()) return;  // kept for when the window thaws
   busy_ = true;
   RECT dirty = {0, 0, 0, 0};
   while (!pending_.empty()) {
@@ -81,14 +82,14 @@ void WindowComposer::Process() {
       UnionRect(&dirty, &dirty, &pixels);
   }
   busy_ = false;
-  if (window_.IsLayered() && !IsRectEmpty(&dirty) && !window_.Frozen()) Present(&dirty);
+  if (present && window_.IsLayered() && !IsRectEmpty(&dirty)) Present(&dirty);
 }
 
 // --- composing ---
 
 void WindowComposer::ComposeRect(const Rect& rect) {
   GpGraphics* g = canvas_.Graphics();
-  if (window_.Frozen() || g == nullptr) return;
+  if (g == nullptr) return;
   if (controlArea_ != nullptr) ClipRegion(g, controlArea_.get());
   ClipRect(g, rect, controlArea_ != nullptr ? Gdiplus::CombineModeIntersect : Gdiplus::CombineModeReplace);
   const RECT box = PixelsOf(rect);
@@ -102,6 +103,7 @@ void WindowComposer::ComposeEverything(bool refresh) {
   GpGraphics* g = canvas_.Graphics();
   if (g == nullptr) return;
   if (refresh) Refresh(window_.Controls());
+  pending_.clear();  // composed below, with whatever the refresh queued
   if (controlArea_ != nullptr) ClipRegion(g, controlArea_.get());
   ComposeControls(window_.Controls(), RectOf(0, 0, static_cast<float>(size_.cx), static_cast<float>(size_.cy)));
   ResetClip(g);

@@ -49,15 +49,17 @@ class WindowComposer {
   // The redraw queue. Add queues a rectangle and composes the queue unless a pass is
   // running already, which then takes it too. Defer only queues it. Queue also posts a
   // WmInvalidate (unless one is on its way), which composes everything queued by then and
-  // presents it once.
+  // presents it once. While the window is frozen the rectangles wait in the queue:
+  // ComposeQueued takes them when an effect ends.
   void Add(const Rect& rect, RedrawMode mode);
   void Defer(const Rect& rect) { pending_.push_back(rect); }
   void Queue(const Rect& rect);
   void OnInvalidateMessage();
+  void ComposeQueued() { Process(false); }
   bool IsIdle() const { return !busy_; }
 
   // Composes every visible control onto the background, each first asked to repaint
-  // (EvRefresh) when `refresh` is set.
+  // (EvRefresh) when `refresh` is set; what was queued is then done.
   void ComposeEverything(bool refresh);
 
   // Puts the canvas on the screen; `dirty` tells the system what changed.
@@ -68,7 +70,7 @@ class WindowComposer {
   void Paint();
 
  private:
-  void Process();
+  void Process(bool present = true);
   void ComposeRect(const Rect& rect);
   void ComposeControls(const std::vector<UiControl*>& controls, const Rect& dirty);
   void ComposeControl(UiControl& control);

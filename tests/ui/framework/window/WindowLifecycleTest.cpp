@@ -6,6 +6,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
@@ -119,6 +121,39 @@ TEST_F(WindowLifecycleTest, ShowingAnimatedEndsShownAndComposed) {
   ShowWindow(hwnd(), SW_HIDE);
   window().ShowAnimated(WindowEffect::None);  // no effect still shows the window
   EXPECT_TRUE(IsWindowVisible(hwnd()));
+}
+
+std::function<void()> gDuringEffect;
+
+void CALLBACK RunDuringEffect(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (const std::function<void()> run = std::exchange(gDuringEffect, nullptr)) run();
+}
+
+TEST_F(WindowLifecycleTest, WhatChangesWhileTheOpeningEffectPlaysIsShownWhenItEnds) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  window().SetAnimationsOn(true);
+  // Runs `change` from a timer inside the effect's frames, then lets the effect end.
+  const auto openWith = [&](const std::function<void()>& change) {
+    gDuringEffect = change;
+    ShowWindow(hwnd(), SW_HIDE);
+    SetTimer(nullptr, 0, 1, RunDuringEffect);
+    window().ShowAnimated(WindowEffect::Zoom, 300);
+    return gDuringEffect == nullptr;  // it ran
+  };
+
+  ASSERT_TRUE(openWith([&] { control.SetVisible(false); }));
+  EXPECT_EQ(CanvasPixel(120, 110), window().Background().PixelAt(120, 110));
+
+  // A resize repaints the skin; the effect goes on frozen.
+  bool frozenAfterResize = false;
+  ASSERT_TRUE(openWith([&] {
+    SetWindowPos(hwnd(), nullptr, 0, 0, kWidth + 20, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    frozenAfterResize = window().Frozen();
+  }));
+  EXPECT_TRUE(frozenAfterResize);
+  EXPECT_FALSE(window().Frozen());
 }
 
 TEST_F(WindowLifecycleTest, TheModalLoopRunsUntilItsWindowIsGone) {
