@@ -90,15 +90,16 @@ bool MainWindow::Open() {
 
   AttachWindowOptions skin;
   skin.skinImage = ReadFileBytes(RunDirectory() + kPictureFile);
-  // Without the picture the window is one plain colour: the framework's default would be
-  // black, under the black prompt and the dark text of the boxes.
-  if (skin.skinImage.empty()) skin.skinColour = kPlainSkin;
   skin.captionFlags = CaptionFlag::Close | CaptionFlag::Minimise;
   skin.opacity = 220;
   skin.imageMode = SkinImageMode::Stretched;
   skin.blurBehind = true;
   if (!window_.Attach(hwnd.get(), skin)) return false;
   const HWND attached = hwnd.release();  // the window object destroys it from now on
+  // Without a picture (none there, or bytes that decode to none) the window is one plain
+  // colour: the framework's default would be black, under the black prompt and the dark
+  // text of the boxes.
+  if (window_.SkinImage() == nullptr) window_.SetSkin(std::nullopt, kPlainSkin, SkinRepaint::Quiet);
 
   CreateControls(attached);
   fetchButton_.BindEvent(EventCode::EvClick, [this](UiControl*, UiControl&, const ControlEvent&) { StartFetch(); });
@@ -188,7 +189,9 @@ void MainWindow::StartFetch() {
   request.service = static_cast<Service>(index);  // read once: changing the box later starts nothing
   request.pastedText = linkBox_.GetText();
   SetFetching(true);
-  if (!StartFetchCommand(std::move(request), fetchButton_.Address())) SetFetching(false);
+  if (startFetch_(std::move(request), fetchButton_.Address())) return;
+  SetFetching(false);
+  ShowStatus(FetchNotStartedLine(), true);
 }
 
 void MainWindow::ShowProgress(const ControlEvent& event) {

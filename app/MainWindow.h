@@ -17,6 +17,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "app/FetchCommand.h"
 #include "app/ShareInfo.h"
 #include "ui/controls/UiComboBox.h"
@@ -30,7 +32,10 @@ namespace getlink {
 
 class MainWindow {
  public:
-  MainWindow() = default;
+  // How a click starts the fetch's worker (StartFetchCommand; tests give others).
+  using FetchStarter = std::function<bool(FetchRequest request, ControlAddress reporter)>;
+
+  explicit MainWindow(FetchStarter startFetch = StartFetchCommand) : startFetch_(std::move(startFetch)) {}
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
   // The window goes first, and every control with it; then the objects themselves.
@@ -68,6 +73,7 @@ class MainWindow {
   void ShowStatus(Text line, bool failure);
 
   // In the order they are made.
+  FetchStarter startFetch_;
   UiWindow window_;
   UiGroupBox statusStrip_;
   UiLabel statusLine_;

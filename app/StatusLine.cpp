@@ -27,6 +27,8 @@ Text DescriptionLine(int blanks) {
 
 Text FetchStartedLine() { return "正在获取…"; }
 
+Text FetchNotStartedLine() { return "无法开始获取：无法创建线程"; }
+
 Text FetchProgressLine(const FetchProgress& progress) {
   const auto left = progress.timeLeft.count() > 0 ? (progress.timeLeft.count() + 999) / 1000 : 0;
   return ConcatTexts(FetchStartedLine(), " 已收到 ", ByteCountText(progress.bytesReceived), "，剩余 ",

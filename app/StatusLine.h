@@ -18,6 +18,9 @@ Text DescriptionLine(int blanks = kDescriptionBlanks);
 // "正在获取…", before anything of the page has arrived.
 Text FetchStartedLine();
 
+// "无法开始获取：无法创建线程": no worker could be started for the fetch.
+Text FetchNotStartedLine();
+
 // "正在获取… 已收到 12.5 KB，剩余 28 秒": the body bytes of the running download and the
 // whole seconds left of its bound, rounded up (the last second left reads 1, not 0).
 Text FetchProgressLine(const FetchProgress& progress);

@@ -64,7 +64,9 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(main_->Hwnd()) != FALSE; }));
   }
 
-  void TearDown() override {
+  void TearDown() override { CloseMainWindow(); }
+
+  void CloseMainWindow() {
     main_.reset();
     // The window's end posts the quit meant for the program's message loop.
     MSG quit;
@@ -191,6 +193,20 @@ TEST_F(MainWindowTest, OneFetchAtATimeWhileTheWindowStaysUsable) {
   EXPECT_EQ(main_->ResultBox().GetText(), FailedBlock());  // Baidu's labels: the service of the click
   EXPECT_EQ(main_->StatusLine().GetText(), "页面中没有下载地址（分享已取消或页面已改版）");
   EXPECT_EQ(testing::RecordedRequests(), std::vector<Text>{"GET " + slow});
+}
+
+// When no worker can be started, the strip says so and the button takes the next click.
+TEST_F(MainWindowTest, AFetchWhoseWorkerCannotStartSaysSo) {
+  CloseMainWindow();
+  main_ = std::make_unique<MainWindow>([](FetchRequest, ControlAddress) { return false; });
+  ASSERT_TRUE(main_->Open());
+  main_->LinkBox().SetText(ServerUrl(FixtureLinkPath("baidu")));
+  Click(main_->FetchButton());
+  EXPECT_FALSE(main_->Fetching());
+  EXPECT_EQ(main_->StatusLine().GetText(), "无法开始获取：无法创建线程");
+  EXPECT_EQ(main_->FetchButton().Caption(), "开始获取");
+  EXPECT_FALSE(main_->FetchButton().Disabled());
+  EXPECT_TRUE(testing::RecordedRequests().empty());
 }
 
 // A link of a known host chooses its service as it is pasted, without calling onSelect;

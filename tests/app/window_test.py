@@ -11,6 +11,7 @@ places of the controls in the main window.
 
 import json
 import os
+import random
 import shutil
 import subprocess
 import sys
@@ -223,13 +224,24 @@ class MainWindowEndToEnd(unittest.TestCase):
         os.mkdir(alone)
         shutil.copy(COMMAND[-1], alone)
         plain = self.start(os.path.join(alone, os.path.basename(COMMAND[-1])), alone)
-        self.assertNotEqual(plain.pixel(BACKGROUND), with_picture)
+        plain_fill = plain.pixel(BACKGROUND)
+        self.assertNotEqual(plain_fill, with_picture)
 
         # Closing during a fetch that never ends: the program ends at once all the same.
         plain.paste_link(f"{SERVER}/stall")
         plain.click(FETCH_BUTTON)
         plain.answer_exit_question(2)
         self.assertEqual(plain.process.wait(15), 0)
+
+        # A picture that cannot be decoded gives the same plain fill, not a black window.
+        broken = os.path.join(self.directory, "broken")
+        os.makedirs(os.path.join(broken, "res"))
+        shutil.copy(COMMAND[-1], broken)
+        with open(os.path.join(broken, "res", "ym.jpg"), "wb") as picture:
+            picture.write(random.Random(7).randbytes(4096))
+        undecodable = self.start(os.path.join(broken, os.path.basename(COMMAND[-1])), broken)
+        self.assertEqual(undecodable.pixel(BACKGROUND), plain_fill)
+        undecodable.close_process()
 
 
 if __name__ == "__main__":
