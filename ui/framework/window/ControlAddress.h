@@ -5,9 +5,9 @@
 //
 //   // on the window's thread
 //   const ControlAddress linkBox = edit.Address();
-//   // on the worker
-//   char buffer[1024];
-//   SendControlEvent(linkBox, kGetTextEvent, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+//   // on the worker: the edit box answers EventCode::GetText by filling the Text
+//   Text link;
+//   SendControlEvent(linkBox, EventCode::GetText, reinterpret_cast<WPARAM>(&link));
 #pragma once
 
 #include <windows.h>

@@ -114,7 +114,12 @@ void UiControl::Unlink() {
 }
 
 void UiControl::SetParentControl(UiControl* newParent) {
-  if (window_ == nullptr || newParent == parent_ || newParent == this) return;
+  if (window_ == nullptr || newParent == parent_) return;
+  // Under itself or one of its own descendants would make a cycle; another window's
+  // control is no parent for it either.
+  for (const UiControl* above = newParent; above != nullptr; above = above->parent_)
+    if (above == this) return;
+  if (newParent != nullptr && newParent->window_ != window_) return;
   Unlink();
   parent_ = newParent;
   SiblingList().push_back(this);

@@ -97,7 +97,8 @@ class UiControl {
   const std::vector<UiControl*>& Children() const { return children_; }
   ControlType Type() const { return type_; }
 
-  // Moves the control under another parent control, or onto the window (null).
+  // Moves the control under another parent control of the same window, or onto the window
+  // (null). A parent that is the control itself or one of its descendants is refused.
   void SetParentControl(UiControl* newParent);
   // Takes the control out of its sibling list (it is then neither drawn nor hit).
   void Unlink();

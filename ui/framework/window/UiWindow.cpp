@@ -162,7 +162,9 @@ LRESULT UiWindow::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
   if (messageHook_) {
     const MessageHook hook = messageHook_;  // the hook may replace itself
     const int answer = hook(hwnd_, msg, wparam, lparam);
-    if (answer != kNotHandled) return answer;
+    // Whatever the hook answers, the window's own clean-up runs: no control, timer or
+    // queued event may outlive the window.
+    if (answer != kNotHandled && msg != WM_DESTROY) return answer;
   }
   switch (msg) {
     case WM_DESTROY: {

@@ -2,6 +2,9 @@
 // disabling, fading and destroying.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "tests/ui/framework/window/WindowTestSupport.h"
 
 namespace getlink::testing {
@@ -111,6 +114,16 @@ TEST_F(UiControlTest, MovingAParentMovesEveryDescendant) {
   parent.Move({45.f, 50.f});
   EXPECT_EQ(child.GetRect(), (Rect{55, 60, 200, 100}));
   EXPECT_EQ(grandchild.GetRect(), (Rect{65, 70, 50, 20}));
+
+  // Under itself or a descendant of its own is refused: the tree stays a tree.
+  for (UiControl* below : std::initializer_list<UiControl*>{&parent, &child, &grandchild}) {
+    parent.SetParentControl(below);
+    EXPECT_EQ(parent.ParentControl(), nullptr);
+  }
+  child.SetParentControl(nullptr);  // onto the window, its own child along
+  EXPECT_EQ(child.ParentControl(), nullptr);
+  EXPECT_EQ(grandchild.ParentControl(), &child);
+  EXPECT_EQ(std::count(window().Controls().begin(), window().Controls().end(), &child), 1);
 }
 
 TEST_F(UiControlTest, ZOrderKeepsTheOnlyControlAndDrawsIt) {

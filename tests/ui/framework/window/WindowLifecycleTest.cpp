@@ -91,7 +91,13 @@ TEST_F(WindowLifecycleTest, DestroyingTheWindowDestroysItsControlsAndLeavesThemR
   ASSERT_TRUE(window().Attach(again, DefaultOptions()));
   ASSERT_TRUE(control.Create(again, {20, 60, 50, 20}));
   EXPECT_EQ(window().Canvas().Width(), 200);
+
+  // A message hook that answers WM_DESTROY itself does not keep the clean-up away.
+  hookAnswers.push_back({WM_DESTROY, 0});
   DestroyWindow(again);
+  EXPECT_EQ(destroyed, 2);
+  EXPECT_FALSE(control.IsCreated());
+  EXPECT_EQ(window().Hwnd(), nullptr);
 }
 
 TEST_F(WindowLifecycleTest, AVetoedCloseKeepsTheWindowWithoutItsEffect) {
