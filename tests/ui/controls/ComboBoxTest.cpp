@@ -223,6 +223,8 @@ TEST_F(ComboBoxTest, KeysMoveThroughTheOpenListAndStepTheClosedBox) {
       {"Down twice and Enter", {VK_DOWN, VK_DOWN}, VK_RETURN, 4},
       {"End scrolls to the last item", {VK_END}, VK_RETURN, 12},
       {"a page down, then one up", {VK_NEXT, VK_UP}, VK_RETURN, 7},
+      {"Down reaches the last item and stops there", std::vector<WPARAM>(12, VK_DOWN), VK_RETURN, 12},
+      {"pages down reach the last item", {VK_NEXT, VK_NEXT, VK_NEXT}, VK_RETURN, 12},
       {"Home after End scrolls back to the top", {VK_END, VK_UP, VK_HOME}, VK_RETURN, 1},
       {"Esc after a move chooses nothing", {VK_DOWN}, VK_ESCAPE, 2},
   };
