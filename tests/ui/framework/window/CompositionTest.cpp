@@ -30,6 +30,45 @@ TEST_F(CompositionTest, AControlIsDrawnOverTheSkinAndItsAreaRestoredWhenItGoes) 
   EXPECT_EQ(CanvasPixel(120, 110), window().Background().PixelAt(120, 110));
 }
 
+TEST_F(CompositionTest, TwoControlsChangedInOnePassAreBothOnTheScreen) {
+  RecordingControl left(kRed), right(kRed);
+  ASSERT_TRUE(left.Create(hwnd(), {40, 100, 40, 24}));
+  ASSERT_TRUE(right.Create(hwnd(), {360, 220, 40, 24}));
+  Pump();
+  // Both queued before the window's thread gets to the queue: composed in one pass and
+  // presented once.
+  left.SetAlpha(0, false);
+  right.SetAlpha(0, false);
+  left.Invalidate();
+  right.Invalidate();
+  Pump();
+  // What the screen shows there: the grey skin, not the red controls.
+  const WindowDc screen(nullptr);
+  for (POINT p : {POINT{50, 110}, POINT{370, 230}}) {
+    ClientToScreen(hwnd(), &p);
+    const COLORREF shown = GetPixel(screen.get(), p.x, p.y);
+    const int red = GetRValue(shown), green = GetGValue(shown);
+    EXPECT_NEAR(red, green, 8) << "at " << p.x << "," << p.y;
+  }
+}
+
+TEST_F(CompositionTest, RepaintingATranslucentControlRestoresItsWholeRectangleFirst) {
+  AttachWindowOptions options = DefaultOptions();
+  options.opacity = 120;
+  Reopen(options);
+  RecordingControl control(MakeArgb(128, 255, 0, 0));
+  ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
+  const Argb once = CanvasPixel(140, 112);
+  for (int i = 0; i < 3; ++i) {
+    control.Invalidate();
+    Pump();
+  }
+  // Drawn over what was restored, not over its own last drawing: the same everywhere,
+  // up to its last column and row.
+  for (const POINT p : {POINT{140, 112}, POINT{100, 100}, POINT{179, 112}, POINT{140, 123}, POINT{179, 123}})
+    EXPECT_EQ(CanvasPixel(p.x, p.y), once) << "at " << p.x << "," << p.y;
+}
+
 TEST_F(CompositionTest, InvalidatingEmptySkinRestoresOnlyTheSkin) {
   RecordingControl control(kRed);
   ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
