@@ -152,9 +152,10 @@ UniqueFont FirstFontIn(std::string_view name, float size, FontStyle style) {
 // The styles tried for `style`, nearest first: itself, then with bold changed, with italic
 // changed, with both. Underline and strikeout stay.
 std::array<FontStyle, 4> NearestStyles(FontStyle style) {
-  std::array<FontStyle, 4> styles = {};
-  for (int change = 0; change < 4; ++change) styles[change] = static_cast<FontStyle>(static_cast<int>(style) ^ change);
-  return styles;
+  const auto changed = [style](FontStyle change) {
+    return static_cast<FontStyle>(static_cast<int>(style) ^ static_cast<int>(change));
+  };
+  return {style, changed(FontStyle::Bold), changed(FontStyle::Italic), changed(FontStyle::BoldItalic)};
 }
 
 }  // namespace
