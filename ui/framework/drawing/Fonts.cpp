@@ -1,5 +1,10 @@
 #include "ui/framework/drawing/Fonts.h"
 
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <map>
+#include <mutex>
 #include <vector>
 
 #include "runtime/Codec.h"
@@ -10,6 +15,13 @@ namespace getlink {
 namespace {
 
 constexpr float kDefaultFontSize = 12.0f;
+
+// Families made for Chinese user interfaces, by the names Windows and Linux give them: the
+// first tried when a family will not do.
+constexpr std::string_view kChineseUiFamilies[] = {
+    "微软雅黑", "Microsoft YaHei", "宋体", "SimSun", "黑体", "SimHei",
+    "WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC",
+};
 
 UniqueFontFamily FamilyNamed(std::string_view name) {
   GpFontFamily* family = nullptr;
@@ -55,7 +67,8 @@ int CALLBACK CollectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPAR
   return 1;
 }
 
-// The families the system lists for the GB2312 character set: they can show Chinese.
+// The families the system lists for the GB2312 character set: they have Chinese glyphs,
+// though not always Latin ones.
 std::vector<Text> ChineseFamilies() {
   std::vector<Text> names;
   const WindowDc screen(nullptr);
@@ -65,33 +78,94 @@ std::vector<Text> ChineseFamilies() {
   return names;
 }
 
-// The family for every name that cannot be created, so that text is always drawn and
-// Chinese does not turn into boxes: the first of "微软雅黑", "宋体", the families listed for
-// GB2312 and the system's message font that exists, by name; empty for GDI+'s generic
-// sans-serif. Looked for once (a look through the system's fonts) and kept.
-const Text& FallbackFamilyName() {
-  static const Text name = [] {
-    std::vector<Text> candidates = {"微软雅黑", "宋体"};
-    for (Text& family : ChineseFamilies()) candidates.push_back(std::move(family));
-    candidates.push_back(MessageFontFace());
-    for (const Text& candidate : candidates)
-      if (FamilyNamed(candidate) != nullptr) return candidate;
-    return Text();
+// What every family the framework draws with must have glyphs for: the printable ASCII of
+// links, numbers and Latin words, and Chinese of the window's own text.
+const std::wstring& SampleText() {
+  static const std::wstring sample = [] {
+    std::wstring text = ToWide("网盘外链获取器文件名大小分享时间下载次数地址");
+    for (wchar_t c = L'!'; c <= L'~'; ++c) text += c;
+    return text;
   }();
-  return name;
+  return sample;
 }
 
-UniqueFontFamily FallbackFamily() {
-  UniqueFontFamily family = FamilyNamed(FallbackFamilyName());
-  return family != nullptr ? std::move(family) : GenericSansSerif();
+// Asks the family's font itself, as GDI finds it by name: a family the system lists for
+// Chinese may have no Latin glyphs at all, and its Latin text then shows as boxes.
+bool DrawsChineseAndLatin(GpFontFamily* family) {
+  LOGFONTW wanted = {};
+  if (gdip::GdipGetFamilyName(family, wanted.lfFaceName, LANG_NEUTRAL) != Gdiplus::Ok) return false;
+  wanted.lfHeight = -static_cast<LONG>(kDefaultFontSize);
+  wanted.lfWeight = FW_NORMAL;
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  const GdiFont font(CreateFontIndirectW(&wanted));
+  const MemoryDc dc(CreateCompatibleDC(nullptr));
+  if (font == nullptr || dc == nullptr) return false;
+  const ObjectSelection selected(dc.get(), font.get());
+  const std::wstring& sample = SampleText();
+  std::vector<WORD> glyphs(sample.size());
+  if (GetGlyphIndicesW(dc.get(), sample.c_str(), static_cast<int>(sample.size()), glyphs.data(),
+                       GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
+    return false;
+  return std::find(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) == glyphs.end();
+}
+
+// Whether the family `name` exists and draws both Chinese and Latin text. Asked once a
+// name (fonts do not change while the program runs), then remembered.
+bool IsUsable(std::string_view name) {
+  static std::mutex guard;
+  static std::map<Text, bool, std::less<>> verdicts;
+  const std::lock_guard<std::mutex> lock(guard);
+  const auto known = verdicts.find(name);
+  if (known != verdicts.end()) return known->second;
+  const UniqueFontFamily family = FamilyNamed(name);
+  const bool usable = family != nullptr && DrawsChineseAndLatin(family.get());
+  verdicts.emplace(Text(name), usable);
+  return usable;
+}
+
+UniqueFont UsableFont(std::string_view name, float size, FontStyle style) {
+  return IsUsable(name) ? FontOf(FamilyNamed(name).get(), size, style) : nullptr;
+}
+
+// The families tried, in this order, after one that will not do: those made for Chinese
+// user interfaces, the families listed for GB2312, the face of the system's message font.
+// Listed once.
+const std::vector<Text>& FallbackFamilies() {
+  static const std::vector<Text> families = [] {
+    std::vector<Text> names(std::begin(kChineseUiFamilies), std::end(kChineseUiFamilies));
+    for (Text& name : ChineseFamilies()) names.push_back(std::move(name));
+    names.push_back(MessageFontFace());
+    return names;
+  }();
+  return families;
+}
+
+// The font of the first family, `name` and then the fallbacks, that is usable and can be
+// made in `style`; GDI+'s generic sans-serif when none is.
+UniqueFont FirstFontIn(std::string_view name, float size, FontStyle style) {
+  if (UniqueFont font = UsableFont(name, size, style)) return font;
+  for (const Text& fallback : FallbackFamilies())
+    if (UniqueFont font = UsableFont(fallback, size, style)) return font;
+  return FontOf(GenericSansSerif().get(), size, style);
+}
+
+// The styles tried for `style`, nearest first: itself, then with bold changed, with italic
+// changed, with both. Underline and strikeout stay.
+std::array<FontStyle, 4> NearestStyles(FontStyle style) {
+  const auto changed = [style](FontStyle change) {
+    return static_cast<FontStyle>(static_cast<int>(style) ^ static_cast<int>(change));
+  };
+  return {style, changed(FontStyle::Bold), changed(FontStyle::Italic), changed(FontStyle::BoldItalic)};
 }
 
 }  // namespace
 
 UniqueFont MakeFont(std::string_view familyName, float size, FontStyle style) {
-  UniqueFontFamily family = FamilyNamed(familyName);
-  if (family == nullptr) family = FallbackFamily();
-  return FontOf(family.get(), size, style);
+  // A family may lack a style (Windows GDI+ makes no bold of a family without a bold face):
+  // every family is asked for the style before any family is asked for another.
+  for (FontStyle nearest : NearestStyles(style))
+    if (UniqueFont font = FirstFontIn(familyName, size, nearest)) return font;
+  return nullptr;
 }
 
 UniqueFont MakeDefaultFont() { return MakeFont("宋体", kDefaultFontSize, FontStyle::Regular); }

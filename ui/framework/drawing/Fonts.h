@@ -15,14 +15,19 @@ constexpr FontStyle operator|(FontStyle a, FontStyle b) {
   return static_cast<FontStyle>(static_cast<int>(a) | static_cast<int>(b));
 }
 
-// A font of the family `familyName` (GBK) at `size` pixels. A family that cannot be
-// created gives, at the same size and style, the first that can of "微软雅黑", "宋体", the
-// first family the system lists for the GB2312 character set, the face of the system's
-// message font, and GDI+'s generic sans-serif: so text is always drawn, and Chinese text
-// in a family that can show it. That fallback is chosen once and kept.
+// A font of the family `familyName` (GBK) at `size` pixels. The family is taken when it
+// exists and has glyphs for both Chinese and Latin text (asked of the font once a name:
+// text here is GBK, and a link or a number in a family without Latin glyphs shows as
+// boxes). Otherwise, at the same size and style, the first such family of "微软雅黑",
+// "Microsoft YaHei", "宋体", "SimSun", "黑体", "SimHei", "WenQuanYi Micro Hei", "Noto Sans
+// CJK SC", "Source Han Sans SC", the families the system lists for GB2312 and the face of
+// the system's message font; GDI+'s generic sans-serif last. A style that a family cannot
+// be made in is looked for in the families after it, and only when none has it is the
+// nearest other style taken (bold changed, then italic, then both). Null only when no
+// family at all can be made.
 UniqueFont MakeFont(std::string_view familyName, float size, FontStyle style = FontStyle::Regular);
 
-// The framework's default font, 12 pixels, regular: "宋体", else the fallback above.
+// The framework's default font, 12 pixels, regular: "宋体", else the fallbacks above.
 UniqueFont MakeDefaultFont();
 
 // The font's family name as GBK; empty for no font.

@@ -1,5 +1,5 @@
 // Owners of GDI objects and device-context scopes: one type per kind. No other code
-// calls DeleteObject, DeleteDC, ReleaseDC or EndPaint.
+// calls DeleteObject, DeleteDC, ReleaseDC, EndPaint or RemoveFontMemResourceEx.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +16,13 @@ struct GdiObjectDeleter {
 using GdiBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 using GdiRegion = std::unique_ptr<std::remove_pointer_t<HRGN>, GdiObjectDeleter>;
 using GdiFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+
+// Fonts added to the process from memory (AddFontMemResourceEx), removed again with
+// RemoveFontMemResourceEx.
+struct FontMemoryDeleter {
+  void operator()(HANDLE fonts) const noexcept { RemoveFontMemResourceEx(fonts); }
+};
+using FontMemory = std::unique_ptr<void, FontMemoryDeleter>;
 
 // A memory device context (CreateCompatibleDC), deleted with DeleteDC.
 struct MemoryDcDeleter {
