@@ -28,7 +28,7 @@ CreateControlOptions UiComboBox::Prepare(const Options& options) {
   textColour_ = options.textColour;
   selectedIndex_ = options.selectedIndex.value_or(1);
   editable_ = options.editable;
-  dropDownOpen_ = pointerOver_ = false;
+  dropDownOpen_ = hot_ = false;
   text_ = IsValidIndex(selectedIndex_) ? At(selectedIndex_).text : Text();
   format_ = TextFormat(Gdiplus::StringFormatFlagsLineLimit);
   CreateControlOptions base;
@@ -60,16 +60,15 @@ int UiComboBox::OnCreate() {
     if (handler) handler(this, edit);
   });
   // The pointer and the focus on the edit are on the box: its frame follows them.
-  edit_.BindEvent(EventCode::EvMouseEnter, [this](UiControl*, UiControl&, const ControlEvent&) {
-    pointerOver_ = true;
-    Paint();
-  });
+  const auto becomeHot = [this](UiControl*, UiControl&, const ControlEvent&) { SetHot(true); };
+  edit_.BindEvent(EventCode::EvMouseEnter, becomeHot);
   edit_.BindEvent(EventCode::EvMouseLeave, [this](UiControl*, UiControl&, const ControlEvent& event) {
     PointerLeft(reinterpret_cast<const UiControl*>(event.lparam));
   });
-  const auto repaint = [this](UiControl*, UiControl&, const ControlEvent&) { Paint(); };
-  edit_.BindEvent(EventCode::EvFocusGained, repaint);
-  edit_.BindEvent(EventCode::EvFocusLost, repaint);
+  edit_.BindEvent(EventCode::EvFocusGained, becomeHot);
+  edit_.BindEvent(EventCode::EvFocusLost, [this](UiControl*, UiControl&, const ControlEvent& event) {
+    if (reinterpret_cast<const UiControl*>(event.lparam) != this) SetHot(false);
+  });
   return kNotHandled;
 }
 
@@ -101,7 +100,7 @@ int UiComboBox::OnDestroy() {
   onSelect_ = nullptr;
   onDropDown_ = onCloseUp_ = nullptr;
   onEditChange_ = nullptr;
-  dropDownOpen_ = pointerOver_ = false;
+  dropDownOpen_ = hot_ = false;
   return kNotHandled;
 }
 
@@ -181,7 +180,15 @@ void UiComboBox::SetInnerEditMode(EditInputMode mode) {
 
 // --- painting ---
 
-bool UiComboBox::Hot() { return pointerOver_ || dropDownOpen_ || IsFocused(); }
+// The hot look follows the last of the pointer's and the focus's events: entering or
+// gaining makes the box hot, leaving or losing makes it normal (though the other may still
+// be on it), except towards the box's own edit. The open drop-down is always hot.
+bool UiComboBox::Hot() const { return hot_ || dropDownOpen_; }
+
+void UiComboBox::SetHot(bool hot) {
+  hot_ = hot;
+  Paint();
+}
 
 int UiComboBox::OnPaint() {
   Paint();
@@ -196,8 +203,7 @@ void UiComboBox::Paint() {
 }
 
 int UiComboBox::OnMouseEnter() {
-  pointerOver_ = true;
-  Paint();
+  SetHot(true);
   return kNotHandled;
 }
 
@@ -211,19 +217,18 @@ int UiComboBox::OnEvent(const ControlEvent& event) {
 }
 
 void UiComboBox::PointerLeft(const UiControl* next) {
-  pointerOver_ = editable_ && (next == this || next == &edit_);
-  Paint();
+  SetHot(editable_ && (next == this || next == &edit_) && hot_);
 }
 
 int UiComboBox::OnFocusGained(UiControl*) {
+  SetHot(true);
   // An editable box hands the focus on to its edit, where the typing goes.
   if (editable_ && Window() != nullptr) Window()->SetFocusControl(&edit_, false);
-  Paint();
   return kNotHandled;
 }
 
-int UiComboBox::OnFocusLost(UiControl*) {
-  Paint();
+int UiComboBox::OnFocusLost(UiControl* next) {
+  SetHot(editable_ && next == &edit_ && hot_);
   return kNotHandled;
 }
 

@@ -121,9 +121,10 @@ class UiComboBox : public UiControl {
   CreateControlOptions Prepare(const Options& options);
   Item& At(int index) { return items_[static_cast<std::size_t>(index - 1)]; }
   const Item& At(int index) const { return items_[static_cast<std::size_t>(index - 1)]; }
-  // The frame is hot while the pointer is over the box, while it has the focus and while
-  // the list is open.
-  bool Hot();
+  // The frame is hot from the pointer's entering or the focus's coming until the next
+  // leaving or losing, and while the list is open.
+  bool Hot() const;
+  void SetHot(bool hot);
   void Paint();
   // Calls `handler` when set; false when it destroyed the box.
   bool Notify(const Handler& handler);
@@ -141,7 +142,7 @@ class UiComboBox : public UiControl {
   int selectedIndex_ = 1;
   bool editable_ = false;
   bool dropDownOpen_ = false;
-  bool pointerOver_ = false;
+  bool hot_ = false;
   Text text_;
   TextFormat format_ = TextFormat::Empty();
   UiEdit edit_;  // created only in an editable box

@@ -261,6 +261,23 @@ TEST_F(ComboBoxTest, KeysMoveThroughTheOpenListAndStepTheClosedBox) {
   EXPECT_FALSE(combo.IsDroppedDown());
 }
 
+TEST_F(ComboBoxTest, TheFrameIsHotFromAnEnteringOrGainingToTheNextLeavingOrLosing) {
+  UiComboBox& combo = Combo(kServices, 1);
+  RecordingControl other;
+  ASSERT_TRUE(other.Create(hwnd(), {100, 150, 130, 24}));
+  const auto hot = [&combo] { return BlueOf(combo.GetSurface().PixelAt(0, 12)) > 200; };
+  window().SetFocusControl(&combo, false);
+  EXPECT_TRUE(hot());
+  MouseMove(150, 60);
+  MouseMove(150, 250);  // the pointer leaves: normal, though the box keeps the focus
+  EXPECT_TRUE(combo.IsFocused());
+  EXPECT_FALSE(hot());
+  MouseMove(150, 60);
+  EXPECT_TRUE(hot());
+  window().SetFocusControl(&other, false);  // the focus goes: normal, though the pointer stays
+  EXPECT_FALSE(hot());
+}
+
 TEST_F(ComboBoxTest, AnEditableBoxKeepsItsTextInItsEditAndIsHotAndFocusedWithIt) {
   UiComboBox& combo = Combo(kServices, 2, true);
   UiEdit* edit = combo.InnerEdit();
