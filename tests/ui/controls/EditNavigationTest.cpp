@@ -38,6 +38,42 @@ TEST(EditNavigation, ArrowsStepOverWholeCharactersAndAcrossLines) {
   EXPECT_EQ(LineEnd(document, {1, 0}), (TextPosition{1, 4}));
 }
 
+TEST(EditNavigation, CtrlArrowsGoToTheStartsOfWords) {
+  // Line 1: 链接 ： the link, a blank, 提取码 ： x7k2 (29 columns); line 2 begins with two
+  // blanks and has a full-width blank after 中文.
+  const EditDocument document = Multi("链接：https://a.b/c?d=1 提取码：x7k2\r\n  中文　ab\r\nend");
+  struct Case {
+    TextPosition (*move)(const EditDocument&, TextPosition);
+    TextPosition from, to;
+  };
+  const Case cases[] = {
+      {WordRight, {1, 0}, {1, 2}},    // a run of Chinese is a word, full-width punctuation another
+      {WordRight, {1, 2}, {1, 3}},
+      {WordRight, {1, 3}, {1, 21}},   // the link is one word, and the blank after it is passed
+      {WordRight, {1, 10}, {1, 21}},
+      {WordRight, {1, 25}, {1, 29}},  // the last word goes to the line's end
+      {WordRight, {1, 29}, {2, 0}},   // the line break is a stop of its own
+      {WordRight, {2, 0}, {2, 2}},
+      {WordRight, {2, 2}, {2, 5}},    // past the full-width blank
+      {WordRight, {3, 3}, {3, 3}},
+      {WordLeft, {1, 29}, {1, 25}},
+      {WordLeft, {1, 25}, {1, 24}},
+      {WordLeft, {1, 21}, {1, 3}},
+      {WordLeft, {1, 10}, {1, 3}},
+      {WordLeft, {1, 3}, {1, 2}},
+      {WordLeft, {1, 2}, {1, 0}},
+      {WordLeft, {1, 0}, {1, 0}},
+      {WordLeft, {2, 5}, {2, 2}},
+      {WordLeft, {2, 2}, {2, 0}},
+      {WordLeft, {2, 0}, {1, 29}},
+  };
+  for (const Case& c : cases) {
+    const TextPosition got = c.move(document, c.from);
+    EXPECT_EQ(got, c.to) << (c.move == WordRight ? "right from " : "left from ") << c.from.line << ":" << c.from.column
+                         << " gave " << got.line << ":" << got.column;
+  }
+}
+
 TEST(EditNavigation, DoubleClickSelectsAsciiWordsOnly) {
   const EditDocument document = Multi("abc-def 中文 x9");
   struct Case {
