@@ -16,12 +16,6 @@ struct Edit {
   bool moved = false;
 };
 
-EditDocument Multi(std::string_view text) {
-  EditDocument document;
-  document.SetText(text, true);
-  return document;
-}
-
 TEST(EditHistory, RunsOfTypingAndErasingAreOneStepAndUndoGivesBackTextAndSelection) {
   struct Case {
     const char* name;
@@ -53,7 +47,8 @@ TEST(EditHistory, RunsOfTypingAndErasingAreOneStepAndUndoGivesBackTextAndSelecti
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EditDocument document = Multi(c.text);
+    EditDocument document;
+    document.SetText(c.text, true);
     EditHistory history;
     for (const Edit& edit : c.edits) {
       if (edit.moved) history.EndRun();
@@ -80,7 +75,7 @@ TEST(EditHistory, RunsOfTypingAndErasingAreOneStepAndUndoGivesBackTextAndSelecti
 }
 
 TEST(EditHistory, ANewEditDropsWhatCouldBeRedoneAndNothingChangedIsNoStep) {
-  EditDocument document = Multi("");
+  EditDocument document;
   EditHistory history;
   history.Replace(document, 0, 0, "ab", EditKind::Pasted);
   history.Replace(document, 2, 2, "c", EditKind::Pasted);
@@ -105,7 +100,7 @@ TEST(EditHistory, ANewEditDropsWhatCouldBeRedoneAndNothingChangedIsNoStep) {
 }
 
 TEST(EditHistory, KeepsAtMostItsStepsAndBytesButAlwaysTheNewestStep) {
-  EditDocument document = Multi("");
+  EditDocument document;
   EditHistory history;
   for (std::size_t i = 0; i < EditHistory::kMaxSteps + 20; ++i) history.Replace(document, i, i, "a", EditKind::Pasted);
   EXPECT_EQ(history.UndoSteps(), EditHistory::kMaxSteps);
