@@ -180,8 +180,10 @@ void DrawComboAndMenu(const Gallery& g, GpGraphics* graphics, float left, float 
     DrawText(graphics, Rect{list.left + 6, list.top + 6 + 19.0f * i, 100, 16}, items[i], DefaultFont(),
              i == 1 ? kWhite : MakeArgb(210, 0, 0, 0), g.plain.Handle());
 
-  // the menu painter and three items, the second checked and hot
-  const float mx = left + 330, my = top - 6, mw = 150, mh = 16 + 4 * 22 + 3;
+  // the menu painter and the edit boxes' menu, 复制 checked and hot
+  float mh = 16;
+  for (const EditMenuEntry& entry : kEditMenuEntries) mh += entry.IsSeparator() ? 3 : 22;
+  const float mx = left + 330, my = top - 6, mw = 150;
   Rect panel{mx + 6, my + 6, mw - 12, mh - 12};
   FillRoundRect(graphics, panel, 4, SolidBrush(MakeArgb(234, 255, 255, 255)).get());
   OutlineRoundRect(graphics, panel, 4, MakeArgb(125, 0, 0, 0));

@@ -115,6 +115,9 @@ class Getlink:
     def keys(self, *keys):
         run("xdotool", "key", "--delay", "60", *keys)
 
+    def type_text(self, text):
+        run("xdotool", "type", "--delay", "60", text)
+
     def pixel(self, place):
         return screen_pixel(self.left + place[0], self.top + place[1])
 
@@ -206,9 +209,24 @@ class MainWindowEndToEnd(unittest.TestCase):
         getlink.fetch(block("Photoshop CS6 教程合集.zip", "356.2 MB", "设计小站", "2013-03-08 21:15:02", "No",
                             f"http://{HOSTS['QIANNAO_DOWNLOAD_HOST']}/down/2013/0308/a1b2c3d4/Photoshop_CS6.zip"))
 
-        getlink.paste_link(f"{SERVER}/baidu/share/link?shareid=3527811924&uk=2215371460")
+        baidu_link = f"{SERVER}/baidu/share/link?shareid=3527811924&uk=2215371460"
+        getlink.paste_link(baidu_link)
         getlink.choose_service(1)
         getlink.fetch(baidu)
+
+        # Typing after the link is undone and redone as one step; Ctrl+Shift+Left twice
+        # selects the last two words (Chinese, then ASCII).
+        typed = " 提取码 x7k2"
+        getlink.click(LINK_BOX)
+        getlink.keys("ctrl+End")
+        getlink.type_text(typed)
+        getlink.keys("ctrl+z")
+        self.assertEqual(getlink.copy_from(LINK_BOX), baidu_link)
+        getlink.keys("ctrl+y")
+        self.assertEqual(getlink.copy_from(LINK_BOX), baidu_link + typed)
+        set_clipboard(SENTINEL)
+        getlink.keys("ctrl+End", "ctrl+shift+Left", "ctrl+shift+Left", "ctrl+c")
+        poll("the last two words copied", lambda: clipboard() == "提取码 x7k2")
 
         getlink.answer_exit_question(1)  # 手贱了
         self.assertIsNone(getlink.process.poll())

@@ -26,6 +26,17 @@ std::vector<std::string_view> CharactersOf(std::string_view line) {
   return characters;
 }
 
+// What the word moves tell apart. GBK's rows with lead bytes 0xA1 to 0xA9 hold
+// punctuation and symbols; its other double-byte characters are Chinese.
+enum class CharacterClass { Blank, Ascii, Chinese, Symbol };
+
+CharacterClass ClassOf(std::string_view character) {
+  const auto lead = static_cast<unsigned char>(character[0]);
+  if (character.size() == 1) return lead == ' ' || lead == '\t' ? CharacterClass::Blank : CharacterClass::Ascii;
+  if (character == "\xA1\xA1") return CharacterClass::Blank;
+  return lead >= 0xA1 && lead <= 0xA9 ? CharacterClass::Symbol : CharacterClass::Chinese;
+}
+
 }  // namespace
 
 TextPosition StepLeft(const EditDocument& document, TextPosition caret) {
@@ -54,6 +65,35 @@ TextPosition LineHome(TextPosition caret) { return {caret.line, 0}; }
 
 TextPosition LineEnd(const EditDocument& document, TextPosition caret) {
   return {caret.line, document.LineLength(document.Clamp(caret).line)};
+}
+
+TextPosition WordRight(const EditDocument& document, TextPosition caret) {
+  caret = document.Clamp(caret);
+  const Text line = document.LineText(caret.line);
+  const std::vector<std::string_view> characters = CharactersOf(line);
+  const auto count = static_cast<int>(characters.size());
+  const auto classAt = [&](int column) { return ClassOf(characters[static_cast<std::size_t>(column)]); };
+  int column = caret.column;
+  if (column == count) return caret.line < document.LineCount() ? TextPosition{caret.line + 1, 0} : caret;
+  const CharacterClass word = classAt(column);
+  if (word != CharacterClass::Blank)
+    while (column < count && classAt(column) == word) ++column;
+  while (column < count && classAt(column) == CharacterClass::Blank) ++column;
+  return {caret.line, column};
+}
+
+TextPosition WordLeft(const EditDocument& document, TextPosition caret) {
+  caret = document.Clamp(caret);
+  if (caret.column == 0) return caret.line > 1 ? LineEnd(document, {caret.line - 1, 0}) : caret;
+  const Text line = document.LineText(caret.line);
+  const std::vector<std::string_view> characters = CharactersOf(line);
+  const auto classBefore = [&](int column) { return ClassOf(characters[static_cast<std::size_t>(column - 1)]); };
+  int column = caret.column;
+  while (column > 0 && classBefore(column) == CharacterClass::Blank) --column;
+  if (column == 0) return {caret.line, 0};
+  const CharacterClass word = classBefore(column);
+  while (column > 0 && classBefore(column) == word) --column;
+  return {caret.line, column};
 }
 
 TextRange WordAt(const EditDocument& document, TextPosition caret) {

@@ -1,5 +1,6 @@
-// Where the caret goes: the moves of the arrow, Home and End keys, and the word and line
-// a double and a triple click select. Lines and columns as in EditDocument.
+// Where the caret goes: the moves of the arrow, Home and End keys (with Ctrl: by words),
+// and the word and line a double and a triple click select. Lines and columns as in
+// EditDocument.
 #pragma once
 
 #include "ui/controls/EditDocument.h"
@@ -15,6 +16,14 @@ TextPosition StepUp(const EditDocument& document, TextPosition caret);
 TextPosition StepDown(const EditDocument& document, TextPosition caret);
 TextPosition LineHome(TextPosition caret);
 TextPosition LineEnd(const EditDocument& document, TextPosition caret);
+
+// Ctrl+Right and Ctrl+Left, as in a Windows edit box: to the start of the next word (past
+// the blanks after this one) or of the word before; a line break is a stop of its own.
+// A word is a run of ASCII characters other than blanks (so a pasted link is one word),
+// a run of Chinese characters, or a run of full-width punctuation and symbols; blanks
+// are spaces, tabs and the full-width space.
+TextPosition WordRight(const EditDocument& document, TextPosition caret);
+TextPosition WordLeft(const EditDocument& document, TextPosition caret);
 
 struct TextRange {
   TextPosition anchor;

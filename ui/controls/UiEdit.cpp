@@ -100,6 +100,7 @@ int UiEdit::OnDestroy() {
   detachedIme_.reset();
   systemCaret_.reset();
   document_.SetText("", multiLine_, inputMode_, passwordChar_);
+  history_.Clear();
   format_.Release();
   font_ = nullptr;
   ownFont_.reset();
@@ -143,6 +144,7 @@ void UiEdit::SetText(std::string_view text, bool caretToEnd) {
 
 void UiEdit::ApplyText(std::string_view text, bool caretToEnd) {
   document_.SetText(text, multiLine_, inputMode_, passwordChar_);
+  history_.Clear();  // a text the program puts in is not the user's to undo
   caret_ = caretToEnd ? document_.EndPosition() : TextPosition{1, 0};
   anchor_ = caret_;
   scroll_ = {};
@@ -162,6 +164,7 @@ void UiEdit::SetInputMode(EditInputMode mode) {
   if (focused) detachedIme_.reset();
   inputMode_ = mode;
   document_.SetText(Text(document_.GetText()), multiLine_, inputMode_, passwordChar_);
+  history_.Clear();
   if (focused && mode >= EditInputMode::Password) detachedIme_.Detach(HostWindow());
   Relayout();
   CaretMoved(false);
@@ -193,19 +196,12 @@ Text UiEdit::SelectedText() const {
   return document_.BytesBetween(document_.ByteIndexOf(anchor_), document_.ByteIndexOf(caret_));
 }
 
-bool UiEdit::RemoveSelection() {
+bool UiEdit::DeleteSelection(EditKind kind) {
   if (!Editable() || anchor_ == caret_) return false;
-  const TextPosition start = std::min(anchor_, caret_);
-  document_.DeleteRange(document_.ByteIndexOf(anchor_), document_.ByteIndexOf(caret_));
-  anchor_ = caret_ = start;
-  return true;
-}
-
-bool UiEdit::DeleteSelection() {
-  if (!RemoveSelection()) return false;
-  Relayout();
-  CaretMoved();
-  FireChanged();
+  const std::size_t start =
+      history_.Replace(document_, document_.ByteIndexOf(anchor_), document_.ByteIndexOf(caret_), {}, kind);
+  anchor_ = caret_ = document_.PositionOf(start);
+  TextEdited();
   return true;
 }
 
@@ -220,17 +216,14 @@ int UiEdit::ChangedLineAfter(const LineEditCheck& before) const {
   return sameLines ? before.line : 0;
 }
 
-bool UiEdit::InsertText(std::string_view text) {
+bool UiEdit::InsertText(std::string_view text, EditKind kind) {
   if (!Editable() || text.empty()) return false;
   const LineEditCheck check = BeforeLineEdit();
-  const bool removed = RemoveSelection();
-  const std::size_t at = document_.ByteIndexOf(caret_);
-  const std::size_t end = document_.InsertAt(at, text);
-  if (!removed && end == at) return false;
+  const std::size_t start = document_.ByteIndexOf(anchor_);
+  const std::size_t end = history_.Replace(document_, start, document_.ByteIndexOf(caret_), text, kind);
+  if (anchor_ == caret_ && end == start) return false;  // nothing replaced, nothing inserted
   caret_ = anchor_ = document_.PositionOf(end);
-  Relayout();
-  CaretMoved(true, ChangedLineAfter(check));
-  FireChanged();
+  TextEdited(ChangedLineAfter(check));
   return true;
 }
 
@@ -238,17 +231,30 @@ bool UiEdit::RemoveBeforeCaret() {
   const TextPosition from = StepLeft(document_, caret_);
   if (from == caret_) return false;
   const LineEditCheck check = BeforeLineEdit();
-  document_.DeleteRange(document_.ByteIndexOf(from), document_.ByteIndexOf(caret_));
+  history_.Replace(document_, document_.ByteIndexOf(from), document_.ByteIndexOf(caret_), {}, EditKind::Erased);
   anchor_ = caret_ = from;
-  Relayout();
-  CaretMoved(true, ChangedLineAfter(check));
-  FireChanged();
+  TextEdited(ChangedLineAfter(check));
   return true;
+}
+
+void UiEdit::StepHistory(bool redo) {
+  const std::optional<ByteSelection> selection = redo ? history_.Redo(document_) : history_.Undo(document_);
+  if (!selection) return;
+  anchor_ = document_.PositionOf(selection->anchor);
+  caret_ = document_.PositionOf(selection->caret);
+  TextEdited();
+}
+
+void UiEdit::TextEdited(int changedLine) {
+  Relayout();
+  FollowCaret(true, changedLine);
+  FireChanged();
 }
 
 // --- keys and characters ---
 
 int UiEdit::KeyCommand(WPARAM key, bool fromMenu) {
+  const bool extend = GetKeyState(VK_SHIFT) < 0 && Selecting();
   if (fromMenu || GetKeyState(VK_CONTROL) < 0) {
     if (inputMode_ == EditInputMode::Password) return 0;  // no copying a password out
     switch (key) {
@@ -259,24 +265,32 @@ int UiEdit::KeyCommand(WPARAM key, bool fromMenu) {
         if (const Text selected = SelectedText(); !selected.empty()) SetClipboardText(selected, HostWindow());
         return 0;
       case 'V':
-        if (const Text pasted = ClipboardText(); !pasted.empty()) InsertText(pasted);
+        if (const Text pasted = ClipboardText(); !pasted.empty()) InsertText(pasted, EditKind::Pasted);
         return 0;
       case 'X':
         if (!Editable()) return kNotHandled;
         if (const Text selected = SelectedText(); !selected.empty() && SetClipboardText(selected, HostWindow()))
-          DeleteSelection();
+          DeleteSelection(EditKind::Cut);
         return 0;
+      case 'Z':
+      case 'Y':
+        if (!Editable()) return kNotHandled;
+        StepHistory(key == 'Y');
+        return 0;
+      case VK_HOME: MoveCaret({1, 0}, extend); return 0;
+      case VK_END: MoveCaret(document_.EndPosition(), extend); return 0;
+      case VK_LEFT: MoveCaret(WordLeft(document_, caret_), extend); return 0;
+      case VK_RIGHT: MoveCaret(WordRight(document_, caret_), extend); return 0;
       default:
         return kNotHandled;
     }
   }
-  const bool extend = GetKeyState(VK_SHIFT) < 0 && Selecting();
   switch (key) {
     case VK_BACK:
       if (Editable() && !DeleteSelection()) RemoveBeforeCaret();
       return 0;
     case VK_RETURN:
-      if (multiLine_) InsertText("\r\n");
+      if (multiLine_) InsertText("\r\n", EditKind::Typed);
       return 0;  // also in a single-line box: Enter presses no button from here
     case VK_DELETE:
       DeleteSelection();
@@ -337,9 +351,9 @@ int UiEdit::OnChar(WPARAM code) {
 
 void UiEdit::TypeCharacter(wchar_t character) {
   if (character <= kLastAscii)
-    InsertText(Text(1, static_cast<char>(character)));
+    InsertText(Text(1, static_cast<char>(character)), EditKind::Typed);
   else
-    InsertText(FromWide(std::wstring_view(&character, 1)));
+    InsertText(FromWide(std::wstring_view(&character, 1)), EditKind::Typed);
 }
 
 int UiEdit::OnImeComposition(const ControlEvent& event) {
@@ -357,7 +371,7 @@ int UiEdit::OnImeComposition(const ControlEvent& event) {
   // its characters that follow as WM_CHAR are dropped.
   if (!HoldsDoubleByte(text)) return kNotHandled;
   imeEcho_ = result;
-  InsertText(text);
+  InsertText(text, EditKind::Typed);
   return 0;
 }
 
@@ -365,6 +379,7 @@ int UiEdit::OnCommand(const ControlEvent& event) {
   const auto target = static_cast<std::uintptr_t>(event.lparam);
   if (target != 0 && target != Handle()) return kNotHandled;
   switch (static_cast<EditCommand>(LOWORD(event.wparam))) {
+    case EditCommand::Undo:
     case EditCommand::Cut:
     case EditCommand::Copy:
     case EditCommand::Paste:
@@ -475,13 +490,22 @@ void UiEdit::ShowContextMenu() {
   UiMenu& menu = EditContextMenu();
   const bool selected = anchor_ != caret_;
   const bool clipboardText = IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
-  auto state = [](bool enabled) {
-    return static_cast<int>(enabled ? MenuItemState::Normal : MenuItemState::Disabled);
+  const auto applies = [&](EditCommand command) {
+    switch (command) {
+      case EditCommand::Undo: return CanUndo();
+      case EditCommand::Cut: return selected && Editable();
+      case EditCommand::Copy: return selected;
+      case EditCommand::Paste: return Editable() && clipboardText;
+      default: return document_.ByteLength() > 0;  // select all
+    }
   };
-  menu.SetItemState(1, state(selected && Editable()));
-  menu.SetItemState(2, state(selected));
-  menu.SetItemState(3, state(Editable() && clipboardText));
-  menu.SetItemState(5, state(document_.ByteLength() > 0));
+  // The menu's items are kEditMenuEntries, in their order.
+  int index = 0;
+  for (const EditMenuEntry& entry : kEditMenuEntries) {
+    ++index;
+    if (!entry.IsSeparator())
+      menu.SetItemState(index, static_cast<int>(applies(entry.command) ? MenuItemState::Normal : MenuItemState::Disabled));
+  }
   // Returns when the menu closed; a chosen item came back as WM_COMMAND meanwhile.
   menu.PopupAt(HostWindow(), 0, 0);
 }
@@ -562,7 +586,12 @@ void UiEdit::MoveCaret(TextPosition to, bool extend) {
   CaretMoved();
 }
 
-void UiEdit::CaretMoved(bool keepVisible, int changedLine) {
+void UiEdit::CaretMoved(bool keepVisible) {
+  if (keepVisible) history_.EndRun();
+  FollowCaret(keepVisible, 0);
+}
+
+void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
   if (!IsCreated()) return;
   const ScrollOffsets before = scroll_;
   Rect caret = CaretRectOf(caret_);

@@ -1,13 +1,15 @@
 // The framework's drawn text box: a control that keeps its text in an EditDocument,
 // draws text, selection and caret itself, and takes typed characters, IME results,
-// editing keys, mouse selection, the wheel and a context menu with cut, copy, paste and
-// select all. Single-line or multi-line with its own scroll bars. Text is GBK; a
+// editing keys, mouse selection, the wheel and a context menu with undo, cut, copy, paste
+// and select all. Single-line or multi-line with its own scroll bars. Text is GBK; a
 // double-byte character is one caret column.
 //
 // Input at a glance:
 //   characters      WM_CHAR, filtered by the input mode; IME results as Unicode (936)
-//   keys            Ctrl+A/C/V/X, Backspace, Delete (the selection), Enter (multi-line),
-//                   Home/End, arrows (Shift extends the selection)
+//   keys            Ctrl+A/C/V/X, Ctrl+Z/Y (undo, redo: EditHistory), Backspace, Delete
+//                   (the selection), Enter (multi-line), Home/End, arrows; with Ctrl,
+//                   Home/End go to the text's ends and Left/Right by words; Shift
+//                   extends the selection
 //   mouse           press places the caret, drag selects (scrolling past the edges),
 //                   double click selects a word, a third click within 500 ms the line
 //   right button    the shared EditContextMenu, its items enabled as they apply
@@ -22,6 +24,7 @@
 
 #include "ui/controls/EditDocument.h"
 #include "ui/controls/EditGeometry.h"
+#include "ui/controls/EditHistory.h"
 #include "ui/controls/EditInputMode.h"
 #include "ui/controls/EditPainter.h"
 #include "ui/controls/EditScrollBars.h"
@@ -59,7 +62,8 @@ class UiEdit : public UiControl {
   bool Create(UiControl& parent, const Rect& rect, const EditOptions& options = {});
 
   // The text, through the box's own events (WM_GETTEXT, WM_SETTEXT). Setting clears the
-  // selection and puts the caret at the start, or at the end with `caretToEnd`. Another
+  // selection and the undo history and puts the caret at the start, or at the end with
+  // `caretToEnd`. Another
   // thread sends the same events to the box's Address() with SendControlEvent:
   // EventCode::GetText with a Text* in wparam, EventCode::SetText with a
   // const std::string_view* in wparam and 1 in lparam for the caret at the end.
@@ -71,11 +75,14 @@ class UiEdit : public UiControl {
   // Selects from `anchor` to `caret` (kept within the text) and shows the caret.
   void Select(TextPosition anchor, TextPosition caret);
   Text SelectedText() const;
-  // Replaces the selection by `text` at the caret; nothing in ReadOnly mode.
-  bool InsertText(std::string_view text);
+  // Replaces the selection by `text` at the caret, one undo step of `kind`; nothing in
+  // ReadOnly mode.
+  bool InsertText(std::string_view text, EditKind kind = EditKind::Pasted);
   // Removes the selected text; false when nothing was removed.
-  bool DeleteSelection();
-  // An editing key or a menu command (X, C, V, A); kNotHandled leaves it to the window.
+  bool DeleteSelection(EditKind kind = EditKind::Deleted);
+  // There is an edit to undo (never in ReadOnly mode).
+  bool CanUndo() const { return Editable() && history_.CanUndo(); }
+  // An editing key or a menu command (Z, X, C, V, A); kNotHandled leaves it to the window.
   int KeyCommand(WPARAM key, bool fromMenu);
 
   EditInputMode InputMode() const { return inputMode_; }
@@ -135,15 +142,22 @@ class UiEdit : public UiControl {
   bool AcceptsCharacter(wchar_t character) const;
   void TypeCharacter(wchar_t character);
   bool RemoveBeforeCaret();
+  // Undoes the last edit, or with `redo` makes the last undone one again.
+  void StepHistory(bool redo);
   void MoveCaret(TextPosition to, bool extend);
   void DragTo(POINT point);
   void EndDrag();
   void ShowContextMenu();
   void SetBlinkPeriod(UINT milliseconds);
-  // After the caret or the text moved: caret rectangle, view, scroll bars, repaint. With
+  // After the caret or the view moved: caret rectangle, view, scroll bars, repaint. A
+  // move that keeps the caret in view is the user's (keys, clicks, a drag, a selection)
+  // and ends the typing or erasing run: the next edit is an undo step of its own.
+  void CaretMoved(bool keepVisible = true);
+  // After an edit: layout, caret, view, repaint and the change callback. With
   // `changedLine`, only that line changed: unless the view scrolls, only its band is
   // painted again.
-  void CaretMoved(bool keepVisible = true, int changedLine = 0);
+  void TextEdited(int changedLine = 0);
+  void FollowCaret(bool keepVisible, int changedLine);
   // What an edit within the caret's line must leave as it was for a band repaint.
   struct LineEditCheck {
     int line;
@@ -168,10 +182,10 @@ class UiEdit : public UiControl {
   POINT LocalPoint(POINT windowPoint) const;
   bool InTextArea(POINT windowPoint) const;
   bool HasFocus() const;
-  bool RemoveSelection();
   EditTextMeasurer Measurer() const;
 
   EditDocument document_;
+  EditHistory history_;
   TextFormat format_;
   mutable CharacterAdvances advances_;  // for lines too long to measure whole
   EditAreas areas_;

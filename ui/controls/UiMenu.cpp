@@ -97,10 +97,9 @@ UiMenuItem* KeyTarget(const MenuItems& items, const UiControl* focused, WPARAM k
 
 // The keys of an open menu besides its mnemonics and Esc, as in a Windows menu: the
 // arrows, Home and End move the highlight; Right opens the highlighted item's sub-menu and
-// Left closes a sub-menu; Space chooses nothing. Enter is left to the window, which
-// activates the focused item. False for the keys left to the pop-up's hook.
+// Left closes a sub-menu. Enter and Space are left to the window, which activates the
+// focused item. False for the keys left to the pop-up's hook.
 bool OnMenuKey(UiWindow& window, const MenuItems& items, bool sub, WPARAM key) {
-  if (key == VK_SPACE) return true;
   if (key == VK_LEFT) {
     if (sub) PostMessageW(window.Hwnd(), WM_CLOSE, 0, 0);
     return true;

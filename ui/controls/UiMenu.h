@@ -9,7 +9,7 @@
 //
 // Keys in an open menu: an item's underlined letter chooses it (no Alt needed); Up/Down
 // move the highlight round the items that can be chosen and Home/End to the first or
-// last; Enter chooses the highlighted item; Right opens its sub-menu and Left closes a
+// last; Enter or Space chooses the highlighted item; Right opens its sub-menu and Left closes a
 // sub-menu; Esc closes the menu.
 #pragma once
 

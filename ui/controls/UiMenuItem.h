@@ -9,8 +9,8 @@
 //
 // Keys: the item with the window's focus is the highlighted one when it got there from
 // the keyboard (UiMenu moves it with the arrows); the pointer coming onto an item takes
-// the focus there, so the keys go on from where the pointer was. Enter on the focused item
-// is the window's own activation, a click.
+// the focus there, so the keys go on from where the pointer was. Enter or Space on the
+// focused item is the window's own activation, a click.
 #pragma once
 
 #include "ui/controls/MenuItem.h"

@@ -1,6 +1,8 @@
 // Caret moves, word and line selection, and the edit box's areas and scrolling.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "ui/controls/EditGeometry.h"
 #include "ui/controls/EditNavigation.h"
 
@@ -13,13 +15,22 @@ EditDocument Multi(std::string_view text) {
   return document;
 }
 
+// A caret move from one place, and where it must end.
+struct Move {
+  TextPosition (*move)(const EditDocument&, TextPosition);
+  TextPosition from, to;
+};
+
+void ExpectMoves(const EditDocument& document, std::initializer_list<Move> moves) {
+  for (const Move& m : moves) {
+    const TextPosition got = m.move(document, m.from);
+    EXPECT_EQ(got, m.to) << "case " << (&m - moves.begin()) << " from " << m.from.line << ":" << m.from.column
+                         << " gave " << got.line << ":" << got.column;
+  }
+}
+
 TEST(EditNavigation, ArrowsStepOverWholeCharactersAndAcrossLines) {
-  const EditDocument document = Multi("ab中文\r\nxy\r\nlast");
-  struct Case {
-    TextPosition (*move)(const EditDocument&, TextPosition);
-    TextPosition from, to;
-  };
-  const Case cases[] = {
+  ExpectMoves(Multi("ab中文\r\nxy\r\nlast"), {
       {StepLeft, {1, 4}, {1, 3}},   // two presses over two Chinese characters
       {StepLeft, {1, 3}, {1, 2}},
       {StepLeft, {2, 0}, {1, 4}},   // to the end of the line above
@@ -30,12 +41,34 @@ TEST(EditNavigation, ArrowsStepOverWholeCharactersAndAcrossLines) {
       {StepUp, {2, 2}, {1, 2}},
       {StepDown, {1, 4}, {2, 2}},   // the column is cut to the shorter line
       {StepDown, {3, 1}, {3, 1}},
-  };
-  for (const Case& c : cases) {
-    const TextPosition got = c.move(document, c.from);
-    EXPECT_EQ(got, c.to) << c.from.line << ":" << c.from.column << " gave " << got.line << ":" << got.column;
-  }
-  EXPECT_EQ(LineEnd(document, {1, 0}), (TextPosition{1, 4}));
+      {LineEnd, {1, 0}, {1, 4}},
+  });
+}
+
+TEST(EditNavigation, CtrlArrowsGoToTheStartsOfWords) {
+  // Line 1: 链接 ： the link, a blank, 提取码 ： x7k2 (29 columns); line 2 begins with two
+  // blanks and has a full-width blank after 中文.
+  ExpectMoves(Multi("链接：https://a.b/c?d=1 提取码：x7k2\r\n  中文　ab\r\nend"), {
+      {WordRight, {1, 0}, {1, 2}},    // a run of Chinese is a word, full-width punctuation another
+      {WordRight, {1, 2}, {1, 3}},
+      {WordRight, {1, 3}, {1, 21}},   // the link is one word, and the blank after it is passed
+      {WordRight, {1, 10}, {1, 21}},
+      {WordRight, {1, 25}, {1, 29}},  // the last word goes to the line's end
+      {WordRight, {1, 29}, {2, 0}},   // the line break is a stop of its own
+      {WordRight, {2, 0}, {2, 2}},
+      {WordRight, {2, 2}, {2, 5}},    // past the full-width blank
+      {WordRight, {3, 3}, {3, 3}},
+      {WordLeft, {1, 29}, {1, 25}},
+      {WordLeft, {1, 25}, {1, 24}},
+      {WordLeft, {1, 21}, {1, 3}},
+      {WordLeft, {1, 10}, {1, 3}},
+      {WordLeft, {1, 3}, {1, 2}},
+      {WordLeft, {1, 2}, {1, 0}},
+      {WordLeft, {1, 0}, {1, 0}},
+      {WordLeft, {2, 5}, {2, 2}},
+      {WordLeft, {2, 2}, {2, 0}},
+      {WordLeft, {2, 0}, {1, 29}},
+  });
 }
 
 TEST(EditNavigation, DoubleClickSelectsAsciiWordsOnly) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <initializer_list>
 #include <thread>
 
@@ -57,15 +58,39 @@ class EditTest : public WindowTest {
     const HeldKeys held({VK_SHIFT});
     Key(key);
   }
+  void CtrlShift(WPARAM key) {
+    const HeldKeys held({VK_CONTROL, VK_SHIFT});
+    Key(key);
+  }
   // The window point of the caret before `position`, in the middle of its height.
   POINT PointBefore(TextPosition position) {
     const Rect caret = edit.CaretRectOf(position);
     return {static_cast<LONG>(edit.Left() + caret.left + edit.Scroll().x),
             static_cast<LONG>(edit.Top() + caret.top + edit.Scroll().y + caret.height / 2)};
   }
+  // Opens the box's context menu with a right click at `at` and clicks item `index`
+  // (from 1); answers the items' states as the menu opened.
+  std::vector<int> ChooseFromMenu(POINT at, int index) {
+    std::vector<int> states;
+    UiMenu& menu = EditContextMenu();
+    MenuDriver driver(menu);
+    driver.OnOpen([&](HWND hwnd) {
+      for (int i = 1; i <= menu.ItemCount(); ++i) states.push_back(menu.ItemState(i));
+      ClickMenuItem(hwnd, menu, index);
+    });
+    driver.Arm();
+    MouseMove(at.x, at.y);
+    RightClick(at.x, at.y);
+    EXPECT_TRUE(driver.Opened());
+    return states;
+  }
 
   UiEdit edit;
 };
+
+// The items of the context menu, from 1.
+constexpr int kUndoItem = 1, kCutItem = 3, kCopyItem = 4, kPasteItem = 5, kSelectAllItem = 7;
+constexpr int kDisabled = -1;
 
 EditOptions Multi(Text text = "") {
   EditOptions options;
@@ -265,26 +290,121 @@ TEST_F(EditTest, TheContextMenuOffersWhatAppliesAndCopySendsItsCommand) {
   Make(InMode(EditInputMode::ReadOnly, "abc"));
   edit.Select({1, 0}, {1, 2});
   SetClipboardText("x");
-  const POINT at = PointBefore({1, 1});
-  MouseMove(at.x, at.y);
-  int states[5] = {};
-  MenuDriver driver(EditContextMenu());
-  driver.OnOpen([&](HWND menu) {
-    for (int i = 1; i <= 5; ++i) states[i - 1] = EditContextMenu().ItemState(i);
-    ClickMenuItem(menu, EditContextMenu(), 2);  // "复制(&C)"
-  });
-  driver.Arm();
-  RightClick(at.x, at.y);
-  ASSERT_TRUE(driver.Opened());
-  EXPECT_EQ(states[0], -1);  // cut: read-only
-  EXPECT_EQ(states[1], 0);   // copy: something is selected
-  EXPECT_EQ(states[2], -1);  // paste: read-only
-  EXPECT_NE(states[4], -1);  // select all: there is text
+  const std::vector<int> states = ChooseFromMenu(PointBefore({1, 1}), kCopyItem);
+  ASSERT_EQ(states.size(), 7u);
+  EXPECT_EQ(states[kUndoItem - 1], kDisabled);   // read-only
+  EXPECT_EQ(states[kCutItem - 1], kDisabled);    // read-only
+  EXPECT_EQ(states[kCopyItem - 1], 0);           // something is selected
+  EXPECT_EQ(states[kPasteItem - 1], kDisabled);  // read-only
+  EXPECT_NE(states[kSelectAllItem - 1], kDisabled);  // there is text
   EXPECT_EQ(HookedCount(WM_COMMAND, [&](const MSG& m) {
               return m.wParam == 67 && m.lParam == static_cast<LPARAM>(edit.Handle());
             }),
             1);
   EXPECT_EQ(ClipboardText(), "ab");
+}
+
+TEST_F(EditTest, CutTakesTheSelectionToTheClipboardByKeyAndByMenuAndTheMenuUndoesIt) {
+  for (const bool byMenu : {false, true}) {
+    SCOPED_TRACE(byMenu ? "the menu's cut" : "Ctrl+X");
+    edit.Destroy();
+    Make(InMode(EditInputMode::Normal, "abc def"));
+    edit.Select({1, 4}, {1, 7});
+    SetClipboardText("old");
+    if (byMenu) {
+      const std::vector<int> states = ChooseFromMenu(PointBefore({1, 2}), kCutItem);
+      EXPECT_EQ(states[kUndoItem - 1], kDisabled);  // nothing edited yet
+      EXPECT_EQ(states[kCutItem - 1], 0);
+    } else {
+      Ctrl('X');
+    }
+    EXPECT_EQ(edit.GetText(), "abc ");
+    EXPECT_EQ(ClipboardText(), "def");
+    EXPECT_EQ(edit.Caret(), (TextPosition{1, 4}));
+
+    const std::vector<int> states = ChooseFromMenu(PointBefore({1, 2}), kUndoItem);
+    EXPECT_EQ(states[kUndoItem - 1], 0);
+    EXPECT_EQ(edit.GetText(), "abc def");
+    EXPECT_EQ(edit.SelectedText(), "def");
+  }
+}
+
+// A user's session: each step's keys, then the text and selection it leaves.
+TEST_F(EditTest, UndoAndRedoStepThroughTypingRunsPastesAndBackspaces) {
+  Make(Multi("one"));
+  SetClipboardText("P");
+  const auto clickAtLineEnd = [&] { Click(edit.Left() + 200, PointBefore({1, 0}).y); };
+  struct Step {
+    const char* what;
+    std::function<void()> keys;
+    Text text;
+    TextPosition anchor, caret;
+  };
+  const Step steps[] = {
+      {"type at the end", [&] { Key(VK_END); Type(L"ab"); }, "oneab", {1, 5}, {1, 5}},
+      {"arrows away and back, then type", [&] { Key(VK_LEFT); Key(VK_RIGHT); Type(L"c"); }, "oneabc", {1, 6}, {1, 6}},
+      {"a click where the caret is, then type", [&] { clickAtLineEnd(); Type(L"d"); }, "oneabcd", {1, 7}, {1, 7}},
+      {"type at the start", [&] { Key(VK_HOME); Type(L"中x"); }, "中xoneabcd", {1, 2}, {1, 2}},
+      {"paste", [&] { Ctrl('V'); }, "中xPoneabcd", {1, 3}, {1, 3}},
+      {"two Backspaces", [&] { Key(VK_BACK); Key(VK_BACK); }, "中oneabcd", {1, 1}, {1, 1}},
+      {"undo: what they took comes back selected", [&] { Ctrl('Z'); }, "中xPoneabcd", {1, 1}, {1, 3}},
+      {"undo the paste", [&] { Ctrl('Z'); }, "中xoneabcd", {1, 2}, {1, 2}},
+      {"undo the typing at the start", [&] { Ctrl('Z'); }, "oneabcd", {1, 0}, {1, 0}},
+      {"undo the typing after the click", [&] { Ctrl('Z'); }, "oneabc", {1, 6}, {1, 6}},
+      {"undo the typing after the arrows", [&] { Ctrl('Z'); }, "oneab", {1, 5}, {1, 5}},
+      {"undo the first typing", [&] { Ctrl('Z'); }, "one", {1, 3}, {1, 3}},
+      {"nothing more to undo", [&] { Ctrl('Z'); }, "one", {1, 3}, {1, 3}},
+      {"redo twice", [&] { Ctrl('Y'); Ctrl('Y'); }, "oneabc", {1, 6}, {1, 6}},
+      {"a new edit drops what could be redone", [&] { Type(L"!"); Ctrl('Y'); }, "oneabc!", {1, 7}, {1, 7}},
+      {"the program's text is not undone", [&] { edit.SetText("fetched"); Ctrl('Z'); }, "fetched", {1, 0}, {1, 0}},
+      {"nor anything in a read-only box",
+       [&] {
+         Type(L"x");
+         edit.SetInputMode(EditInputMode::ReadOnly);
+         Ctrl('Z');
+       },
+       "xfetched", {1, 1}, {1, 1}},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.keys();
+    EXPECT_EQ(edit.GetText(), step.text);
+    EXPECT_EQ(edit.Anchor(), step.anchor);
+    EXPECT_EQ(edit.Caret(), step.caret);
+  }
+  EXPECT_FALSE(edit.CanUndo());
+}
+
+// The moves work in the read-only result box too.
+TEST_F(EditTest, CtrlMovesByWordsAndToTheEndsOfTheTextWithShiftSelecting) {
+  EditOptions options = Multi("链接：http://a.b/c 提取码\r\nx7k2 end");
+  options.inputMode = EditInputMode::ReadOnly;
+  Make(options);
+  struct Case {
+    WPARAM key;
+    bool shift;
+    TextPosition caret;
+    Text selected;
+  };
+  const Case cases[] = {
+      {VK_END, false, {2, 8}, ""},
+      {VK_LEFT, true, {2, 5}, "end"},
+      {VK_LEFT, true, {2, 0}, "x7k2 end"},
+      {VK_LEFT, true, {1, 19}, "\r\nx7k2 end"},
+      {VK_LEFT, false, {1, 16}, ""},
+      {VK_HOME, true, {1, 0}, "链接：http://a.b/c "},
+      {VK_RIGHT, false, {1, 2}, ""},
+      {VK_RIGHT, true, {1, 3}, "："},
+      {VK_RIGHT, true, {1, 16}, "：http://a.b/c "},
+  };
+  for (const Case& c : cases) {
+    if (c.shift)
+      CtrlShift(c.key);
+    else
+      Ctrl(c.key);
+    EXPECT_EQ(edit.Caret(), c.caret) << c.selected;
+    EXPECT_EQ(edit.SelectedText(), c.selected);
+  }
 }
 
 TEST_F(EditTest, AMegabytePasteRoundTripsThroughTheClipboard) {

@@ -53,12 +53,15 @@ TEST_F(MenuTest, TheEditMenuMeasuresItsCaptionsAndFlipsAtTheScreenEdges) {
     driver.PopupAt(hwnd());
     ASSERT_TRUE(driver.Opened());
     EXPECT_FALSE(driver.TimedOut());
-    EXPECT_EQ(box.bottom - box.top, 107);  // four items and a separator
+    EXPECT_EQ(box.bottom - box.top, 132);  // five items and two separators
     const int width = box.right - box.left;
     EXPECT_GT(width, 50);
     EXPECT_EQ(box.left, c.left ? c.pointer.x - width : c.pointer.x);
-    EXPECT_EQ(box.top, c.up ? c.pointer.y - 107 + 5 : c.pointer.y);
+    EXPECT_EQ(box.top, c.up ? c.pointer.y - 132 + 5 : c.pointer.y);
   }
+  // As a Windows edit box's menu: undo first, and a separator under it.
+  EXPECT_EQ(EditContextMenu().ItemCaption(1), "撤销(&U)");
+  EXPECT_EQ(EditContextMenu().ItemCaption(2), "");
   EXPECT_EQ(AllCommands(), 0);  // Esc chooses nothing
   EXPECT_EQ(window().Focused(), &target);
 }
@@ -81,13 +84,13 @@ TEST_F(MenuTest, ASetWidthBelowFiftyOpensFiftyWideWhereAsked) {
 
 TEST_F(MenuTest, ClicksChooseEnabledItemsOnly) {
   UiMenu& menu = EditContextMenu();
-  menu.SetItemState(1, static_cast<int>(MenuItemState::Disabled));
+  menu.SetItemState(3, static_cast<int>(MenuItemState::Disabled));
   MenuDriver driver(menu);
   bool stillOpenAfterDisabledClick = false;
   driver.OnOpen([&](HWND hwnd) {
-    ClickMenuItem(hwnd, menu, 1);  // "剪切(&T)", disabled
+    ClickMenuItem(hwnd, menu, 3);  // "剪切(&T)", disabled
     stillOpenAfterDisabledClick = IsWindowVisible(hwnd) != FALSE;
-    ClickMenuItem(hwnd, menu, 2);  // "复制(&C)"
+    ClickMenuItem(hwnd, menu, 4);  // "复制(&C)"
   });
   driver.PopupAt(hwnd(), 300, 150);
   EXPECT_TRUE(stillOpenAfterDisabledClick);
@@ -119,9 +122,12 @@ TEST_F(MenuTest, AMnemonicLetterChoosesItsItemWithoutAlt) {
   EXPECT_EQ(AllCommands(), 1);
 }
 
-TEST_F(MenuTest, ArrowsMoveOneHighlightPastWhatCannotBeChosenAndEnterChoosesIt) {
-  UiMenu& menu = EditContextMenu();  // 剪切 (disabled here), 复制, 粘贴, a separator, 全部选择
+TEST_F(MenuTest, ArrowsMoveOneHighlightPastWhatCannotBeChosenAndEnterOrSpaceChoosesIt) {
+  // 撤销 and 剪切 (both disabled here), 复制, 粘贴 and 全部选择, with separators after 撤销
+  // and 粘贴
+  UiMenu& menu = EditContextMenu();
   menu.SetItemState(1, static_cast<int>(MenuItemState::Disabled));
+  menu.SetItemState(3, static_cast<int>(MenuItemState::Disabled));
   // The one highlighted item (1-based), 0 for none, -1 for more than one.
   const auto highlighted = [](HWND hwnd) {
     int found = 0;
@@ -138,18 +144,27 @@ TEST_F(MenuTest, ArrowsMoveOneHighlightPastWhatCannotBeChosenAndEnterChoosesIt) 
       seen.push_back(highlighted(hwnd));
     }
     // The pointer takes the highlight; the keys go on from there and take it back.
-    const Rect second = UiWindow::FromHwnd(hwnd)->Controls()[1]->GetRect();
-    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(second.left + 5, second.top + 5));
+    const Rect copy = UiWindow::FromHwnd(hwnd)->Controls()[3]->GetRect();
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(copy.left + 5, copy.top + 5));
     seen.push_back(highlighted(hwnd));
     PressKey(hwnd, VK_DOWN);
     seen.push_back(highlighted(hwnd));
     PressKey(hwnd, VK_RETURN);
   });
   driver.PopupAt(hwnd(), 300, 150);
-  EXPECT_EQ(seen, (std::vector<int>{2, 3, 5, 2, 5, 2, 5, 2, 3}));
+  EXPECT_EQ(seen, (std::vector<int>{4, 5, 7, 4, 7, 4, 7, 4, 5}));
   EXPECT_FALSE(driver.TimedOut());
   EXPECT_EQ(Commands(86), 1);  // 粘贴
   EXPECT_EQ(AllCommands(), 1);
+
+  MenuDriver spaced(menu);
+  spaced.OnOpen([&](HWND hwnd) {
+    for (const WPARAM key : {VK_END, VK_SPACE}) PressKey(hwnd, key);
+  });
+  spaced.PopupAt(hwnd(), 300, 150);
+  EXPECT_FALSE(spaced.TimedOut());
+  EXPECT_EQ(Commands(65), 1);  // 全部选择
+  EXPECT_EQ(AllCommands(), 2);
 }
 
 TEST_F(MenuTest, ActivatingAnotherWindowClosesTheMenuWithoutACommand) {

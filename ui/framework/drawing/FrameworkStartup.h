@@ -44,7 +44,7 @@ struct UiClassOptions {
 ATOM RegisterUiClass(const UiClassOptions& options = {});
 
 // Commands of the edit boxes' context menu; the values are the WM_COMMAND ids it sends.
-enum class EditCommand : int { None = 0, Cut = 88, Copy = 67, Paste = 86, SelectAll = 65 };
+enum class EditCommand : int { None = 0, Undo = 90, Cut = 88, Copy = 67, Paste = 86, SelectAll = 65 };
 
 struct EditMenuEntry {
   std::string_view caption;  // "&" marks the mnemonic; empty for the separator
@@ -54,6 +54,8 @@ struct EditMenuEntry {
 
 // The edit boxes' context menu, top to bottom.
 inline constexpr EditMenuEntry kEditMenuEntries[] = {
+    {"撤销(&U)", EditCommand::Undo},
+    {"", EditCommand::None},
     {"剪切(&T)", EditCommand::Cut},
     {"复制(&C)", EditCommand::Copy},
     {"粘贴(&P)", EditCommand::Paste},
