@@ -99,9 +99,13 @@ class Getlink:
         assert not windows_named(TITLE), "another main window is open"
         self.process = subprocess.Popen(COMMAND[:-1] + [program], cwd=cwd, stdin=subprocess.DEVNULL,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.window = poll("the main window", lambda: (windows_named(TITLE) or [None])[0])
-        self.left, self.top = geometry(self.window)[:2]
-        wait_drawn("the main window", self.left + BACKGROUND[0], self.top + BACKGROUND[1])
+        try:
+            self.window = poll("the main window", lambda: (windows_named(TITLE) or [None])[0])
+            self.left, self.top = geometry(self.window)[:2]
+            wait_drawn("the main window", self.left + BACKGROUND[0], self.top + BACKGROUND[1])
+        except BaseException:
+            self.close_process()  # a window that never came right must not outlive the test
+            raise
 
     def close_process(self):
         if self.process.poll() is None:
