@@ -1,5 +1,6 @@
 #include "ui/controls/MessageBoxLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace getlink {
@@ -29,7 +30,13 @@ constexpr int kButtonBottom = 35;
 
 }  // namespace
 
-MessageBoxLayout LayOutMessageBox(const Rect& measured, bool icon) {
+float MessageTextWidthLimit(const RECT& area, bool icon) {
+  const int across = icon ? kMarginAcrossBesideIcon : kMarginAcross;
+  const int widest = std::max(kBoxWidth, static_cast<int>(area.right - area.left) * 5 / 8);
+  return static_cast<float>(widest - across) - kGrowthSlackAcross;
+}
+
+MessageBoxLayout LayOutMessageBox(const Rect& measured, bool icon, const RECT& area) {
   const int across = icon ? kMarginAcrossBesideIcon : kMarginAcross;
   MessageBoxLayout layout;
   layout.box = {kBoxWidth, kBoxHeight};
@@ -40,8 +47,10 @@ MessageBoxLayout LayOutMessageBox(const Rect& measured, bool icon) {
     layout.text.width = measured.width + kGrowthSlackAcross;
   }
   if (measured.height > layout.text.height) {
-    layout.box.cy = static_cast<LONG>(std::ceil(measured.height)) + kMarginDown;
-    layout.text.height = measured.height + kGrowthSlackDown;
+    const LONG wanted = static_cast<LONG>(std::ceil(measured.height)) + kMarginDown;
+    layout.box.cy = std::min(wanted, std::max<LONG>(kBoxHeight, area.bottom - area.top));
+    layout.text.height = layout.box.cy == wanted ? measured.height + kGrowthSlackDown
+                                                 : static_cast<float>(layout.box.cy - kMarginDown);
   }
   if (measured.height < kSingleLineHeight) layout.text.top += kSingleLineDrop;
   return layout;

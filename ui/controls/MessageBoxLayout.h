@@ -15,8 +15,14 @@ struct MessageBoxLayout {
 // The box for a message that measures `measured` (GDI+ pixels): 320 x 150 with the text
 // at (30, 43, 260, 50), or at (85, 43, 200, 50) beside an icon. A message wider or taller
 // than that grows the box by as much (the margins stay) and gets 10 pixels more width, 5
-// more height; a single line (below 30 pixels) moves 4 pixels down.
-MessageBoxLayout LayOutMessageBox(const Rect& measured, bool icon);
+// more height; a single line (below 30 pixels) moves 4 pixels down. The box never grows
+// beyond the screen area `area`: a taller message is cut at its bottom.
+MessageBoxLayout LayOutMessageBox(const Rect& measured, bool icon, const RECT& area);
+
+// How wide a message may be laid out before it wraps: the box then takes at most 5/8 of
+// the width of `area` (as the system's message box does), and never less than its
+// standard 320 pixels.
+float MessageTextWidthLimit(const RECT& area, bool icon);
 
 // The top-left corner that centres a box of `size` on `area`.
 POINT CentreOn(const RECT& area, SIZE size);

@@ -91,7 +91,7 @@ AttachWindowOptions LookFor(HWND owner, const MessageBoxOptions& options) {
 MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const MessageBoxOptions& options) {
   const bool icon = options.icon != MessageBoxIcon::None;
   const RECT area = options.centreOnOwner && IsWindow(owner) ? WindowRectOf(owner) : DesktopWorkArea();
-  MessageBoxLayout layout = LayOutMessageBox(Rect{}, icon);
+  MessageBoxLayout layout = LayOutMessageBox(Rect{}, icon, area);
   const POINT at = CentreOn(area, layout.box);
   CreateWindowOptions create;
   create.left = at.x;
@@ -125,9 +125,12 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
     PostMessageW(hwnd, WM_CLOSE, 0, 0);
   });
 
-  // A message longer or taller than the text's room grows the box, centred again.
-  const Rect measured = MeasureText(window.Canvas().Graphics(), message, DefaultFont(), Rect{}, nullptr);
-  layout = LayOutMessageBox(measured, icon);
+  // A message longer or taller than the text's room grows the box, centred again; a line
+  // too long for the screen wraps.
+  const RECT screen = DesktopWorkArea();
+  const Rect measured = MeasureText(window.Canvas().Graphics(), message, DefaultFont(),
+                                    RectOf(0, 0, MessageTextWidthLimit(screen, icon), 0), nullptr);
+  layout = LayOutMessageBox(measured, icon, screen);
   if (layout.box.cx != create.width || layout.box.cy != create.height) {
     const POINT moved = CentreOn(area, layout.box);
     MoveWindow(hwnd, moved.x, moved.y, layout.box.cx, layout.box.cy, FALSE);

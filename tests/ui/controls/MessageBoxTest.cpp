@@ -30,14 +30,20 @@ TEST(MessageBoxLayout, GrowsForLongAndTallMessagesAndDropsASingleLine) {
       {"a long line beside an icon", {0, 0, 250, 14}, true, {370, 150}, {85, 47, 260, 50}},
       {"two short lines stay a single line's height", {0, 0, 100, 28}, false, {320, 150}, {30, 47, 260, 50}},
       {"many lines", {0, 0, 100, 70}, false, {320, 170}, {30, 43, 260, 75}},
+      {"more lines than the screen holds are cut", {0, 0, 100, 2000}, false, {320, 768}, {30, 43, 260, 668}},
   };
+  const RECT screen = {0, 0, 1024, 768};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const MessageBoxLayout layout = LayOutMessageBox(c.measured, c.icon);
+    const MessageBoxLayout layout = LayOutMessageBox(c.measured, c.icon, screen);
     EXPECT_EQ(layout.box.cx, c.box.cx);
     EXPECT_EQ(layout.box.cy, c.box.cy);
     EXPECT_EQ(layout.text, c.text);
   }
+  // A line wraps where the box would pass 5/8 of the screen's width, never below 320.
+  EXPECT_EQ(MessageTextWidthLimit(screen, false), 640 - 60 - 10);
+  EXPECT_EQ(MessageTextWidthLimit(screen, true), 640 - 120 - 10);
+  EXPECT_EQ(MessageTextWidthLimit(RECT{0, 0, 400, 300}, false), 320 - 60 - 10);
   const POINT at = CentreOn(RECT{100, 50, 900, 650}, SIZE{320, 150});
   EXPECT_EQ(at.x, 340);
   EXPECT_EQ(at.y, 275);
@@ -94,18 +100,26 @@ class MessageBoxTest : public WindowTest {
   }
 };
 
+// One line of words that no screen here is wide enough for.
+Text LongLine() {
+  Text line;
+  for (int word = 0; word < 12; ++word) line += Text(40, 'W') + "，一句很长的话 ";
+  return line;
+}
+
 TEST_F(MessageBoxTest, AShortMessageGetsTheStandardBoxALongOneAWiderBoxCentredAgain) {
   struct Case {
     const char* name;
     Text message;
     MessageBoxIcon icon;
-    bool wider;
+    bool wider, wrapped;
     float textLeft, textTop;
   };
   const Case cases[] = {
-      {"one line", "文件已保存。", MessageBoxIcon::None, false, 30, 47},
-      {"one line and an icon", "文件已保存。", MessageBoxIcon::Information, false, 85, 47},
-      {"a long line", Text(60, 'W') + "：这一行放不进标准的宽度", MessageBoxIcon::None, true, 30, 47},
+      {"one line", "文件已保存。", MessageBoxIcon::None, false, false, 30, 47},
+      {"one line and an icon", "文件已保存。", MessageBoxIcon::Information, false, false, 85, 47},
+      {"a long line", Text(60, 'W') + "：这一行放不进标准的宽度", MessageBoxIcon::None, true, false, 30, 47},
+      {"a line too long for the screen wraps", LongLine(), MessageBoxIcon::None, true, true, 30, 43},
   };
   RECT work = {};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -122,7 +136,8 @@ TEST_F(MessageBoxTest, AShortMessageGetsTheStandardBoxALongOneAWiderBoxCentredAg
       SendMessageW(hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
     });
     const int width = box.right - box.left;
-    EXPECT_EQ(box.bottom - box.top, 150);
+    EXPECT_EQ(box.bottom - box.top > 150, c.wrapped);
+    EXPECT_LE(width, (work.right - work.left) * 5 / 8);
     if (c.wider) {
       EXPECT_GT(width, 320);
       EXPECT_NEAR(text.width, width - 60 + 10, 1.0f);  // measured + 10, in a box of measured + 60
