@@ -38,6 +38,16 @@ class InputRoutingTest : public WindowTest {
       calls.lastRight = c;
     });
   }
+
+  // Two controls side by side, the pointer pressed on the first; what they heard is cleared.
+  void PressTheFirstOf(RecordingControl& pressed, RecordingControl& other) {
+    ASSERT_TRUE(pressed.Create(hwnd(), {100, 100, 80, 24}));
+    ASSERT_TRUE(other.Create(hwnd(), {250, 100, 80, 24}));
+    MouseMove(110, 110);
+    LeftDown(110, 110);
+    pressed.Clear();
+    other.Clear();
+  }
 };
 
 TEST_F(InputRoutingTest, HoverPressReleaseGivesExactlyOneClick) {
@@ -63,12 +73,7 @@ TEST_F(InputRoutingTest, HoverPressReleaseGivesExactlyOneClick) {
 TEST_F(InputRoutingTest, PressDragOutReleaseGivesLeaveAndNoClick) {
   BindCallbacks();
   RecordingControl pressed, other;
-  ASSERT_TRUE(pressed.Create(hwnd(), {100, 100, 80, 24}));
-  ASSERT_TRUE(other.Create(hwnd(), {250, 100, 80, 24}));
-  MouseMove(110, 110);
-  LeftDown(110, 110);
-  pressed.Clear();
-  other.Clear();
+  PressTheFirstOf(pressed, other);
   MouseMove(260, 110);  // still goes to the pressed control
   LeftUp(260, 110);
   EXPECT_EQ(pressed.Codes(), (Codes{EventCode::MouseMove, EventCode::LeftUp, EventCode::EvMouseLeave}));
@@ -97,11 +102,7 @@ TEST_F(InputRoutingTest, APressCutShortClicksNothingAndTheNextControlGetsHoverAn
     SCOPED_TRACE(Describe(cut));
     calls = {};
     RecordingControl pressed, other;
-    ASSERT_TRUE(pressed.Create(hwnd(), {100, 100, 80, 24}));
-    ASSERT_TRUE(other.Create(hwnd(), {250, 100, 80, 24}));
-    MouseMove(110, 110);
-    LeftDown(110, 110);
-    pressed.Clear();
+    PressTheFirstOf(pressed, other);
     CutPress(cut);
     EXPECT_EQ(window().Pressed(), nullptr);
     EXPECT_EQ(pressed.Count(EventCode::EvPressCancelled), 1);
