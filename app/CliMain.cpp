@@ -105,5 +105,5 @@ ExitStatus Run(int argc, wchar_t** argv) {
 int wmain(int argc, wchar_t** argv) {
   getlink::ReportFatalErrorsThrough(
       [](std::string_view report) { getlink::WriteText(getlink::StandardStream::Error, report); });
-  getlink::RunProcess([argc, argv] { return static_cast<int>(getlink::Run(argc, argv)); });
+  getlink::RunProcess([argc, argv] { return static_cast<int>(getlink::Run(argc, argv)); }, getlink::ProcessCom::None);
 }

@@ -25,6 +25,42 @@ bool IsLinkByte(char byte) {
   return value > 0x20 && value < 0x7F && std::string_view("\"<>\\^`{|}").find(byte) == std::string_view::npos;
 }
 
+// A double-byte character that may stand in a link as pasted (a browser's address bar
+// shows "fn=测试文件" so): anything but GBK's symbol rows A1-A9, which hold the blanks,
+// punctuation and full-width forms that end a link in a sentence.
+bool IsLinkCharacter(std::string_view character) {
+  const unsigned char lead = static_cast<unsigned char>(character[0]);
+  return character.size() == 2 && (lead < 0xA1 || lead > 0xA9);
+}
+
+bool IsLineBlank(std::string_view text, std::size_t at) {
+  return text[at] == ' ' || text[at] == '\t' || StandsAt(text, at, kFullWidthBlank, Case::Sensitive);
+}
+
+// Where the blanks that begin at `at` end.
+std::size_t SkipLineBlanks(std::string_view text, std::size_t at) {
+  while (at < text.size() && IsLineBlank(text, at)) at += CharacterWidthAt(text, at);
+  return at;
+}
+
+// Where the link at `start` ends when it is all its line holds, blanks aside: at the end
+// of its last character, those beyond ASCII included. npos when anything else shares the
+// line, after which the link ends at its first character beyond ASCII.
+std::size_t LoneLinkEnd(std::string_view text, std::size_t start) {
+  // Line breaks are ASCII, never the second byte of a character: the line begins after one.
+  const std::size_t lineBreak = text.find_last_of("\r\n", start);
+  const std::size_t lineStart = lineBreak == std::string_view::npos ? 0 : lineBreak + 1;
+  if (SkipLineBlanks(text, lineStart) != start) return std::string_view::npos;
+  std::size_t end = start;
+  while (end < text.size()) {
+    const std::size_t width = CharacterWidthAt(text, end);
+    if (width == 1 ? !IsLinkByte(text[end]) : !IsLinkCharacter(text.substr(end, width))) break;
+    end += width;
+  }
+  const std::size_t after = SkipLineBlanks(text, end);
+  return after == text.size() || text[after] == '\r' || text[after] == '\n' ? end : std::string_view::npos;
+}
+
 // Offset of the first http(s) scheme on a character boundary, or npos.
 std::size_t FindScheme(std::string_view text) {
   for (std::size_t at = 0; at < text.size(); at += CharacterWidthAt(text, at)) {
@@ -95,8 +131,11 @@ PastedLink FindShareLink(std::string_view text) {
   PastedLink found;
   const std::size_t start = FindScheme(text);
   if (start != std::string_view::npos) {
-    std::size_t end = start;
-    while (end < text.size() && IsLinkByte(text[end])) ++end;
+    std::size_t end = LoneLinkEnd(text, start);
+    if (end == std::string_view::npos) {
+      end = start;
+      while (end < text.size() && IsLinkByte(text[end])) ++end;
+    }
     found.link = Text(WithoutTrailingPunctuation(text.substr(start, end - start)));
   }
   found.extractionCode = CodeAfterMarker(text);

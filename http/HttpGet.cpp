@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "http/RequestHeaders.h"
+#include "http/UrlDecoding.h"
 #include "runtime/Codec.h"
 #include "runtime/MessagePump.h"
 #include "runtime/Threads.h"
@@ -137,7 +138,7 @@ HttpGet::~HttpGet() {
 // session's limits down to its requests).
 void HttpGet::Send(HINTERNET session, std::string_view url, const HttpGetOptions& options) {
   // A line break in the url would give the request lines of its own.
-  const std::optional<UrlParts> parts = HoldsLineBreak(url) ? std::nullopt : SplitWebUrl(ToWide(url));
+  const std::optional<UrlParts> parts = HoldsLineBreak(url) ? std::nullopt : SplitWebUrl(ToWide(UrlForRequest(url)));
   if (!parts) return Fail({FailureKind::NotWebLink});
   if (session == nullptr) return Fail({FailureKind::DownloadFailed});
   const DWORD timeout = Milliseconds(limits_.total);

@@ -46,6 +46,24 @@ Text UrlDecode(std::string_view text) {
   return gbk;
 }
 
+Text UrlForRequest(std::string_view url) {
+  constexpr char kHexDigits[] = "0123456789ABCDEF";
+  const std::string utf8 = GbkToUtf8(url);
+  Text encoded;
+  encoded.reserve(utf8.size());
+  for (const char byte : utf8) {
+    const unsigned char value = static_cast<unsigned char>(byte);
+    if (value > 0x20 && value < 0x7F) {
+      encoded.push_back(byte);
+    } else {
+      encoded.push_back('%');
+      encoded.push_back(kHexDigits[value >> 4]);
+      encoded.push_back(kHexDigits[value & 0x0F]);
+    }
+  }
+  return encoded;
+}
+
 Text HostOfUrl(std::string_view url, bool keepPort) {
   constexpr std::string_view kScheme = "http://";
   const int scheme = FindText(url, kScheme);

@@ -108,8 +108,9 @@ ByteSet WebRequest(const Text& url, const WebRequestOptions& options) {
   // Opened asynchronously, so that AwaitAnswer can bound the whole exchange. A URL holding a
   // line break is never opened (its request would carry lines of its own): every later
   // call then fails, as for any URL the object refuses.
+  const Text wireUrl = UrlForRequest(url);
   if (!HoldsLineBreak(url))
-    InvokeMethod(request, "Open", {options.method == Text("POST") ? "POST" : "GET", url, true});
+    InvokeMethod(request, "Open", {options.method == Text("POST") ? "POST" : "GET", wireUrl, true});
   // The object takes credentials only once it is open, through SetCredentials (it has no
   // member of its own for proxy credentials).
   const Text proxyUser = options.proxyUser.value_or(Text());
@@ -122,7 +123,7 @@ ByteSet WebRequest(const Text& url, const WebRequestOptions& options) {
 
   Text headers = options.headers != nullptr ? *options.headers : Text();
   if (headers.empty()) {
-    headers = DefaultRequestHeaders(url);
+    headers = DefaultRequestHeaders(wireUrl);
     WriteBack(options.headers, headers);
   }
   Text cookies = options.cookies != nullptr ? *options.cookies : Text();

@@ -48,8 +48,10 @@ struct WebRequestOptions {
 
 // Sends the request and returns the response body, converted from UTF-8 to GBK when the
 // response declares UTF-8 (see DeclaresUtf8). Failures are not reported: the body is then
-// empty. A URL holding a line break is not requested. When the request object cannot be created nothing is written to the caller's
-// variables; otherwise every given out variable is written, even when the exchange failed.
+// empty. A URL holding a line break is not requested; any other goes out as UrlForRequest
+// writes it (so does the default block's Referer). When the request object cannot be
+// created nothing is written to the caller's variables; otherwise every given out variable
+// is written, even when the exchange failed.
 // COM is initialised on the calling thread for the call's duration.
 ByteSet WebRequest(const Text& url, const WebRequestOptions& options = {});
 

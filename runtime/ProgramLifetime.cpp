@@ -86,14 +86,16 @@ void EndWithFatalReport(std::string_view report, std::string_view title) {
   ProgramExit(kFatalExitStatus);
 }
 
-void RunProcess(const std::function<int()>& startUp) {
+void RunProcess(const std::function<int()>& startUp, ProcessCom com) {
   std::set_new_handler(ReportOutOfMemory);
 #ifdef _WIN32
   {
     std::lock_guard<std::mutex> lock(gLifetimeMutex);
-    gComInitialised = SUCCEEDED(CoInitialize(nullptr));
+    gComInitialised = com == ProcessCom::Apartment && SUCCEEDED(CoInitialize(nullptr));
     gEntryThread = std::this_thread::get_id();
   }
+#else
+  (void)com;
 #endif
   ProgramExit(startUp());
 }

@@ -23,9 +23,15 @@ void RegisterDestroyer(std::function<void()> destroyer);
 // meanwhile waits for it, and one inside the report ends the process at once.
 [[noreturn]] void EndWithFatalReport(std::string_view report, std::string_view title = "error");
 
-// The process entry's work: initialises COM, makes an allocation failure report
-// "内存不足" and exit, runs `startUp` and ends the program with
+// Whether the entry thread joins a COM apartment for the program's whole life. A program
+// that uses COM only now and then (getlink-cli: the WinHttp object for 360云盘) initialises
+// it around each use instead: under Wine the apartment's hidden window starts the desktop
+// process, which costs more than the rest of such a program's start.
+enum class ProcessCom { Apartment, None };
+
+// The process entry's work: initialises COM (unless told not to), makes an allocation
+// failure report "内存不足" and exit, runs `startUp` and ends the program with
 // ProgramExit(the code it returns).
-[[noreturn]] void RunProcess(const std::function<int()>& startUp);
+[[noreturn]] void RunProcess(const std::function<int()>& startUp, ProcessCom com = ProcessCom::Apartment);
 
 }  // namespace getlink

@@ -38,6 +38,14 @@ const PastedCase kPastedTexts[] = {
     {"千脑网盘 —— 地址(http://www.qiannao.com/file/2013/0308/photoshop-cs6.html)",
      "http://www.qiannao.com/file/2013/0308/photoshop-cs6.html", ""},
     {"\"http://www.qiannao.com/file/a_(b).html\"", "http://www.qiannao.com/file/a_(b).html", ""},
+    // A link alone on its line is taken whole, Chinese characters included (also those
+    // whose second byte is "\\" or "|": 癨 is B0 5C, 諀 D5 7C); punctuation glued to it makes
+    // the line a share text.
+    {"http://127.0.0.1/baidu/s/1a?fn=测试文件", "http://127.0.0.1/baidu/s/1a?fn=测试文件", ""},
+    {" 　https://share.weiyun.com/s/癨諀.pdf.\r\n", "https://share.weiyun.com/s/癨諀.pdf", ""},
+    {"通过网盘分享的文件：报告\r\nhttp://a.cn/s/1?fn=报告.doc\r\n提取码：ab12", "http://a.cn/s/1?fn=报告.doc", "ab12"},
+    {"https://share.weiyun.com/5f1a2b3c文件。密码：k9m8n7", "https://share.weiyun.com/5f1a2b3c", "k9m8n7"},
+    {"http://a.cn/s/报告 提取码：ab12", "http://a.cn/s/", "ab12"},
     // The first of two links; a code without a link; no link at all.
     {"http://a.cn/1 http://b.cn/2", "http://a.cn/1", ""},
     {"提取码：abcd", "", "abcd"},

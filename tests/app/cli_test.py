@@ -7,6 +7,7 @@ server and checks its output bytes, its error text and its exit status.
 
 import json
 import os
+import re
 import subprocess
 import sys
 import unittest
@@ -135,6 +136,27 @@ class GetlinkCliBeyondAPlainLink(unittest.TestCase):
                          f"getlink-cli: {SERVER}/status/404: the page could not be downloaded: HTTP status 404\r\n")
         self.assertEqual(server("/_record?format=lines").decode(),
                          f"GET {WEIYUN}\r\nGET /status/404\r\nGET {WEIYUN}\r\n")
+
+    def test_a_link_with_chinese_in_it_is_requested_whole_as_utf8(self):
+        # Through WinINet (a share page, which has an address) and through the WinHttp object
+        # (a 360 short link, whose share is unknown).
+        encoded = "%E6%B5%8B%E8%AF%95%E6%96%87%E4%BB%B6"
+        for service, path, request, status in (("baidu", "/baidu/s/1a?fn=测试文件", f"GET /baidu/s/1a?fn={encoded}", 0),
+                                               ("360", "/360/s/测试文件", f"POST /360/s/{encoded}", 1)):
+            with self.subTest(service=service):
+                server("/_record/clear")
+                self.assertEqual(run_cli(service, SERVER + path)[0], status)
+                self.assertEqual(server("/_record?format=lines").decode().split("\r\n")[0], request)
+
+    def test_a_page_fetch_loads_no_com_library(self):
+        # COM is loaded on the first call into it, which only 360云盘's WinHttp object makes (an
+        # apartment joined at start also had Wine start its desktop process, explorer.exe).
+        done = subprocess.run(COMMAND + ["weiyun", SERVER + WEIYUN], env=dict(os.environ, WINEDEBUG="+loaddll"),
+                              stdin=subprocess.DEVNULL, capture_output=True, timeout=120)
+        loaded = set(re.findall(r'\\([\w.-]+)" at', done.stderr.decode("latin-1").lower()))
+        self.assertEqual(done.returncode, 0)
+        self.assertIn("wininet.dll", loaded)
+        self.assertFalse({"ole32.dll", "oleaut32.dll"} & loaded, sorted(loaded))
 
     def test_standard_input_holds_share_texts_one_a_line_or_over_lines(self):
         second = "/vdisk/down/index/2.html"

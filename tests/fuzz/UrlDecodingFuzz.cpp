@@ -1,5 +1,5 @@
-// Fuzz target: percent decoding, the host of a URL and the UTF-8 to GBK conversion. Input:
-// a flags byte, then the text.
+// Fuzz target: percent decoding and encoding, the host of a URL and the UTF-8 to GBK
+// conversion. Input: a flags byte, then the text.
 #include "http/UrlDecoding.h"
 #include "tests/fuzz/FuzzInput.h"
 
@@ -21,6 +21,11 @@ void Fuzz(FuzzInput& input) {
   const Text decoded = UrlDecode(text);
   Require(decoded.find('\0') == Text::npos, "decoded text holds no zero byte");
   if (IsPlainAscii(text)) Require(decoded == text, "ASCII without \"%\" decodes to itself");
+
+  const Text wire = UrlForRequest(text);
+  for (const char c : wire)
+    Require(c > 0x20 && c < 0x7F, "a URL goes out as printable ASCII alone");
+  if (IsPlainAscii(text)) Require(UrlDecode(wire) == text, "what goes out decodes back to the URL");
 
   const Text host = HostOfUrl(text, keepPort);
   Require(host.find('/') == Text::npos, "a host holds no slash");

@@ -31,6 +31,16 @@ TEST(UrlDecode, BrokenEscapesAreKept) {
   EXPECT_EQ(UrlDecode("a%00b"), "ab");
 }
 
+TEST(UrlForRequest, CharactersBeyondAsciiBlanksAndControlsPercentEncoded) {
+  EXPECT_EQ(UrlForRequest("http://127.0.0.1/baidu/s/1a?fn=测试文件"),
+            "http://127.0.0.1/baidu/s/1a?fn=%E6%B5%8B%E8%AF%95%E6%96%87%E4%BB%B6");
+  // 癨 is B0 5C in GBK: its second byte goes out as part of the character, not as a "\".
+  EXPECT_EQ(UrlForRequest("http://a/癨"), "http://a/%E7%99%A8");
+  EXPECT_EQ(UrlForRequest("http://a/b c\td\r\n\x7F"), "http://a/b%20c%09d%0D%0A%7F");
+  EXPECT_EQ(UrlForRequest("https://a:8/%E4%b8?q=a+b&r=~#top"), "https://a:8/%E4%b8?q=a+b&r=~#top");
+  EXPECT_EQ(UrlForRequest(""), "");
+}
+
 TEST(HostOfUrl, HostPortAndCase) {
   EXPECT_EQ(HostOfUrl("http://Yunpan.CN:8080/s/abc"), "yunpan.cn");
   EXPECT_EQ(HostOfUrl("http://Yunpan.CN:8080/s/abc", true), "yunpan.cn:8080");
