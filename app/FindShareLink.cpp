@@ -33,13 +33,14 @@ bool IsLinkCharacter(std::string_view character) {
   return character.size() == 2 && (lead < 0xA1 || lead > 0xA9);
 }
 
-bool IsLineBlank(std::string_view text, std::size_t at) {
+// A space, a tab or a full-width blank at `at` (which is inside the text).
+bool IsBlankAt(std::string_view text, std::size_t at) {
   return text[at] == ' ' || text[at] == '\t' || StandsAt(text, at, kFullWidthBlank, Case::Sensitive);
 }
 
 // Where the blanks that begin at `at` end.
 std::size_t SkipLineBlanks(std::string_view text, std::size_t at) {
-  while (at < text.size() && IsLineBlank(text, at)) at += CharacterWidthAt(text, at);
+  while (at < text.size() && IsBlankAt(text, at)) at += CharacterWidthAt(text, at);
   return at;
 }
 
@@ -88,11 +89,10 @@ std::string_view WithoutTrailingPunctuation(std::string_view link) {
 // The run of ASCII letters and digits at `at`, after any blanks and colons of either width.
 Text CodeAt(std::string_view text, std::size_t at) {
   for (;;) {
-    if (at < text.size() && (text[at] == ' ' || text[at] == '\t' || text[at] == ':')) {
-      ++at;
-    } else if (StandsAt(text, at, kFullWidthBlank, Case::Sensitive) ||
-               StandsAt(text, at, kFullWidthColon, Case::Sensitive)) {
-      at += 2;
+    if (at < text.size() && (IsBlankAt(text, at) || text[at] == ':')) {
+      at += CharacterWidthAt(text, at);
+    } else if (StandsAt(text, at, kFullWidthColon, Case::Sensitive)) {
+      at += kFullWidthColon.size();
     } else {
       break;
     }

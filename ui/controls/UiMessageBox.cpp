@@ -90,8 +90,9 @@ AttachWindowOptions LookFor(HWND owner, const MessageBoxOptions& options) {
 
 MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const MessageBoxOptions& options) {
   const bool icon = options.icon != MessageBoxIcon::None;
-  const RECT area = options.centreOnOwner && IsWindow(owner) ? WindowRectOf(owner) : DesktopWorkArea();
-  MessageBoxLayout layout = LayOutMessageBox(Rect{}, icon, area);
+  const RECT screen = DesktopWorkArea();
+  const RECT area = options.centreOnOwner && IsWindow(owner) ? WindowRectOf(owner) : screen;
+  MessageBoxLayout layout = LayOutMessageBox(Rect{}, icon, screen);
   const POINT at = CentreOn(area, layout.box);
   CreateWindowOptions create;
   create.left = at.x;
@@ -127,7 +128,6 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
 
   // A message longer or taller than the text's room grows the box, centred again; a line
   // too long for the screen wraps.
-  const RECT screen = DesktopWorkArea();
   const Rect measured = MeasureText(window.Canvas().Graphics(), message, DefaultFont(),
                                     RectOf(0, 0, MessageTextWidthLimit(screen, icon), 0), nullptr);
   layout = LayOutMessageBox(measured, icon, screen);

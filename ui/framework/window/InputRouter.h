@@ -48,10 +48,9 @@ class InputRouter {
   // Sizing zones along the borders of a resizable window; true when the message was used.
   bool BorderHitTest(UINT msg, LPARAM lparam);
   void OnMouseLeaveWindow();
-  // The press ends without a release: the window lost the activation (OnDeactivate), got
-  // WM_CANCELMODE, or another window took the capture. The pressed control hears
-  // EvPressCancelled and the pointer's control is left; there is no click.
-  void OnDeactivate() { CancelPress(); }
+  // The press ends without a release: the window lost the activation, got WM_CANCELMODE,
+  // or another window took the capture. The pressed control hears EvPressCancelled and
+  // the pointer's control is left; there is no click.
   void CancelPress();
 
   void OnKeyDown(UINT msg, WPARAM key, LPARAM lparam);

@@ -177,7 +177,7 @@ LRESULT UiWindow::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       OnSize(static_cast<UINT>(wparam));
       break;
     case WM_ACTIVATE:
-      if (LOWORD(wparam) == WA_INACTIVE) input_.OnDeactivate();
+      if (LOWORD(wparam) == WA_INACTIVE) input_.CancelPress();
       break;
     case WM_CANCELMODE:
       input_.CancelPress();
