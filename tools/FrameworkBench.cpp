@@ -1,7 +1,9 @@
 // Timed run of the host window's composition with twenty real controls (five each of
 // buttons, labels, group boxes and scroll bars) on a 450 x 320 window: the whole window
 // against one control's rectangle, what a hover change costs and recomposes, and how many
-// timer messages an idle window gets. Not a test: prints its figures.
+// timer messages an idle window gets. Then, on the program's own main window, how many
+// times the screen is updated for one user action: a hover change, a key typed, the end of
+// a fetch, the service list opened. Not a test: prints its figures.
 // build/windows/framework-bench.exe
 #include <windows.h>
 
@@ -10,9 +12,12 @@
 #include <memory>
 #include <vector>
 
+#include "app/MainWindow.h"
 #include "runtime/MessagePump.h"
+#include "runtime/Threads.h"
 #include "tools/BenchTiming.h"
 #include "runtime/ProgramLifetime.h"
+#include "ui/controls/EditContextMenu.h"
 #include "ui/controls/UiGroupBox.h"
 #include "ui/controls/UiLabel.h"
 #include "ui/controls/UiScrollBar.h"
@@ -82,8 +87,90 @@ Recomposed MarkAndWatch(UiWindow& window, const std::function<void()>& change) {
   return r;
 }
 
+// --- presents per user action ---
+
+// The presents (UpdateLayeredWindow calls of every framework window) that `action` and the
+// messages it leaves behind cause.
+long PresentsOf(const std::function<void()>& action) {
+  const long before = WindowComposer::PresentCount();
+  action();
+  PumpMessages();
+  return WindowComposer::PresentCount() - before;
+}
+
+LPARAM CentreOf(const UiControl& control) {
+  const Rect rect = control.GetRect();
+  return MAKELPARAM(static_cast<int>(rect.left + rect.width / 2), static_cast<int>(rect.top + rect.height / 2));
+}
+
+// The service list: the count when it was opened, taken once it is up.
+long gListOpenedAt = 0;
+long gListPresents = 0;
+
+void CALLBACK CloseServiceList(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  gListPresents = WindowComposer::PresentCount() - gListOpenedAt;
+  if (HWND list = FindWindowW(nullptr, L"Zt_LayerUI_Combox")) PostMessageW(list, WM_CLOSE, 0, 0);
+}
+
+// The service list opened with a click; a thread timer reads the count once the list is
+// up and closes it.
+long DropDownPresents(HWND hwnd, const UiControl& box) {
+  gListOpenedAt = WindowComposer::PresentCount();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 400, CloseServiceList);
+  SendMessageW(hwnd, WM_MOUSEMOVE, 0, CentreOf(box));
+  SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(box));  // returns when the list has closed
+  SendMessageW(hwnd, WM_LBUTTONUP, 0, CentreOf(box));
+  KillTimer(nullptr, timer);
+  PumpFor(100);
+  return gListPresents;
+}
+
+void MainWindowPresents() {
+  // The fetch's worker waits for the go, then reports as the real one does.
+  const UniqueHandle go(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  FetchOutcome outcome;
+  outcome.info = {"http://d.pcs.baidu.com/file/5f1d4a7e?fid=1", "1.2 MB", "测试文件.zip", "用户", "2013-05-01", "3"};
+  MainWindow main([&](FetchRequest, ControlAddress reporter) {
+    return StartThread([&outcome, &go, reporter] {
+      WaitForSingleObject(go.get(), INFINITE);
+      SendControlEvent(reporter, ToEventCode(FetchEvent::Finished), reinterpret_cast<WPARAM>(&outcome));
+    });
+  });
+  if (!main.Open()) return;
+  const HWND hwnd = main.Hwnd();
+  UiWindow::FromHwnd(hwnd)->SetAnimationsOn(false);  // each fade tick would add a present
+  PumpFor(300);
+  const LPARAM away = MAKELPARAM(200, 200);
+  const LPARAM button = CentreOf(main.FetchButton());
+  std::printf("\npresents per user action on the main window (fades off):\n");
+  std::printf("  the pointer onto the fetch button: %ld\n",
+              PresentsOf([&] { SendMessageW(hwnd, WM_MOUSEMOVE, 0, button); }));
+  SendMessageW(hwnd, WM_MOUSEMOVE, 0, away);
+  PumpFor(100);
+  std::printf("  a key typed in the link box: %ld\n", PresentsOf([&] {
+                SendMessageW(hwnd, WM_KEYDOWN, 'A', 0x001E0001);
+                SendMessageW(hwnd, WM_CHAR, 'a', 0x001E0001);
+                SendMessageW(hwnd, WM_KEYUP, 'A', 0xC01E0001);
+              }));
+  SendMessageW(hwnd, WM_MOUSEMOVE, 0, button);
+  SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, button);
+  SendMessageW(hwnd, WM_LBUTTONUP, 0, button);
+  SendMessageW(hwnd, WM_MOUSEMOVE, 0, away);
+  PumpFor(200);
+  std::printf("  the end of a fetch (result, status line, caption, enabled, focus): %ld\n", PresentsOf([&] {
+                SetEvent(go.get());
+                while (main.Fetching()) {
+                  PumpMessages();
+                  Sleep(1);
+                }
+              }));
+  std::printf("  the service list opened (the main window's and the list's own): %ld\n",
+              DropDownPresents(hwnd, main.ServiceBox()));
+}
+
 int Run() {
-  FrameworkStartup();
+  FrameworkStartup(BuildEditContextMenu);
   CreateWindowOptions create;
   create.width = 450;
   create.height = 320;
@@ -146,6 +233,7 @@ int Run() {
   PumpFor(2000);
   std::printf("timer messages in 2 s of an idle window: %d\n", timers);
   DestroyWindow(hwnd);
+  MainWindowPresents();
   return 0;
 }
 

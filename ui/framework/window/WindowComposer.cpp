@@ -15,6 +15,8 @@ RECT PixelsOf(const Rect& rect) {
 
 }  // namespace
 
+std::atomic<long> WindowComposer::presentCount_{0};
+
 void WindowComposer::Open(HWND hwnd, SIZE size) {
   hwnd_ = hwnd;
   screenDc_.emplace(hwnd);
@@ -181,6 +183,7 @@ void WindowComposer::PresentSurface(const Surface& surface, const RECT* dirty) {
   // which part changed.
   UPDATELAYEREDWINDOWINFO info = {sizeof info, nullptr, nullptr, &size, surface.Dc(), &origin, 0, &blend, ULW_ALPHA,
                                   dirty};
+  ++presentCount_;
   if (!UpdateLayeredWindowIndirect(hwnd_, &info))
     UpdateLayeredWindow(hwnd_, nullptr, nullptr, &size, surface.Dc(), &origin, 0, &blend, ULW_ALPHA);
 }

@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -66,6 +67,9 @@ class WindowComposer {
   void Present(const RECT* dirty = nullptr);
   // Puts another window-size surface on a layered window (animation frames).
   void PresentSurface(const Surface& surface, const RECT* dirty = nullptr);
+  // How many times the framework windows of the process have put a surface on the screen
+  // (UpdateLayeredWindow), for benchmarks.
+  static long PresentCount() { return presentCount_; }
   // WM_PAINT of a plain window.
   void Paint();
 
@@ -86,6 +90,7 @@ class WindowComposer {
   std::deque<Rect> pending_;
   bool busy_ = false;
   bool invalidationPosted_ = false;  // a WmInvalidate is on its way
+  static std::atomic<long> presentCount_;
 };
 
 }  // namespace getlink
