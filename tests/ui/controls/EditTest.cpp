@@ -11,7 +11,11 @@
 #include "tests/ui/controls/MenuDriver.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/EditContextMenu.h"
+#include "ui/controls/EditTextMeasurer.h"
 #include "ui/controls/UiEdit.h"
+#include "ui/framework/drawing/Fonts.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/TextDrawing.h"
 
 namespace getlink::testing {
 namespace {
@@ -443,6 +447,27 @@ TEST_F(EditTest, AMegabyteLineIsEditedWhereTheUserPoints) {
   Ctrl('C');
   const Text expected = line.substr(0, line.size() - 5) + "x" + line.substr(line.size() - 5);  // before 中文
   EXPECT_TRUE(ClipboardText() == expected);
+}
+
+// A line that does not wrap is measured by summing its characters' advances: that must
+// come to what GDI+ gives for the line laid out whole (up to float rounding), or scroll
+// ranges would shift.
+TEST_F(EditTest, ALineThatDoesNotWrapMeasuresAsTheWholeLineLaidOut) {
+  const Surface scratch(1, 1);
+  const TextFormat format(Gdiplus::StringFormatFlagsNoFontFallback | Gdiplus::StringFormatFlagsMeasureTrailingSpaces |
+                          Gdiplus::StringFormatFlagsNoClip);
+  const UniqueFont bold = MakeFont("宋体", 16, FontStyle::Bold);
+  for (GpFont* font : {DefaultFont(), bold.get()}) {
+    CharacterAdvances advances;
+    EditTextMeasurer measurer(scratch.Graphics(), font, format.Handle(), &advances);
+    for (const char* text : {" ", "a", "http://pan.baidu.com/s/1o6pEJO2", "文件名：2014国考申论范文精选.doc",
+                             "  two  blanks ", "ＡＢ　全角", "第 27000 行 line of mixed 中文 and ASCII"}) {
+      const Rect whole = MeasureText(scratch.Graphics(), text, font, Rect{}, format.Handle());
+      const LineSize line = measurer.MeasureLine(text, {0, 0});
+      EXPECT_NEAR(line.width, whole.width, 1e-3) << text;
+      EXPECT_EQ(line.height, whole.height) << text;
+    }
+  }
 }
 
 // The fetch worker's way to the result box: the control's address and its text events.
