@@ -30,16 +30,16 @@ class DemoTile : public UiControl {
   }
 
  protected:
-  int OnPaint() override { return Repaint(255); }
+  int OnPaint() override;
   int OnMouseEnter() override { return Hover(true); }
   int OnMouseLeave() override { return Hover(false); }
   int OnMouseDown(POINT, WPARAM) override { return Press(true); }
   int OnMouseUp(POINT, WPARAM) override { return Press(false); }
-  int OnFocusGained(UiControl*) override { return Repaint(FadeStartForTicks(2)); }
-  int OnFocusLost(UiControl*) override { return Repaint(FadeStartForTicks(2)); }
+  int OnFocusGained(UiControl*) override { return ChangeLook(FadeStartForTicks(2)); }
+  int OnFocusLost(UiControl*) override { return ChangeLook(FadeStartForTicks(2)); }
   int OnClick() override {
     ++clicks_;
-    return Repaint(FadeStartForTicks(3));
+    return ChangeLook(FadeStartForTicks(3));
   }
   int OnTimer() override {
     StepCrossFade(*this);
@@ -49,29 +49,15 @@ class DemoTile : public UiControl {
  private:
   int Hover(bool on) {
     hot_ = on;
-    return Repaint(FadeStartForTicks(3));
+    return ChangeLook(FadeStartForTicks(3));
   }
   int Press(bool on) {
     pressed_ = on;
-    return Repaint(FadeStartForTicks(2));
+    return ChangeLook(FadeStartForTicks(2));
   }
-  int Repaint(int startFade) {
+  int ChangeLook(int startFade) {
     SetFadeLevel(startFade);
-    if (!BeginControlPaint(true)) return kNotHandled;
-    GpGraphics* g = Graphics();
-    const Rect face = {0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1)};
-    const Argb top = pressed_ ? MakeColor(0xD8D8D8) : hot_ ? MakeColor(0xFFFFFF) : MakeColor(0xF4F4F4);
-    const Argb bottom = pressed_ ? MakeColor(0xF0F0F0) : hot_ ? MakeColor(0xE8F0FA) : MakeColor(0xE2E2E2);
-    ClipToRoundRect(g, face, 6);
-    FillGradient(g, {0, 0, static_cast<float>(Width()), static_cast<float>(Height())}, top, bottom);
-    ResetClip(g);
-    OutlineRoundRect(g, face, 6, IsFocused() ? MakeColor(0xC07830, 230) : MakeColor(0x000000, 90));
-    TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
-    format.SetAlign(Gdiplus::StringAlignmentCenter);
-    format.SetLineAlign(Gdiplus::StringAlignmentCenter);
-    const Text label = clicks_ > 0 ? caption_ + " (" + std::to_string(clicks_) + ")" : caption_;
-    DrawText(g, face, label, DefaultFont(), MakeColor(0x202020, 230), format.Handle());
-    EndControlPaint();
+    Repaint();
     return kNotHandled;
   }
 
@@ -80,6 +66,25 @@ class DemoTile : public UiControl {
   bool hot_ = false;
   bool pressed_ = false;
 };
+
+int DemoTile::OnPaint() {
+  if (!BeginControlPaint(true)) return kNotHandled;
+  GpGraphics* g = Graphics();
+  const Rect face = {0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1)};
+  const Argb top = pressed_ ? MakeColor(0xD8D8D8) : hot_ ? MakeColor(0xFFFFFF) : MakeColor(0xF4F4F4);
+  const Argb bottom = pressed_ ? MakeColor(0xF0F0F0) : hot_ ? MakeColor(0xE8F0FA) : MakeColor(0xE2E2E2);
+  ClipToRoundRect(g, face, 6);
+  FillGradient(g, {0, 0, static_cast<float>(Width()), static_cast<float>(Height())}, top, bottom);
+  ResetClip(g);
+  OutlineRoundRect(g, face, 6, HoldsFocus() ? MakeColor(0xC07830, 230) : MakeColor(0x000000, 90));
+  TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
+  format.SetAlign(Gdiplus::StringAlignmentCenter);
+  format.SetLineAlign(Gdiplus::StringAlignmentCenter);
+  const Text label = clicks_ > 0 ? caption_ + " (" + std::to_string(clicks_) + ")" : caption_;
+  DrawText(g, face, label, DefaultFont(), MakeColor(0x202020, 230), format.Handle());
+  EndControlPaint();
+  return kNotHandled;
+}
 
 // A translucent panel that holds child tiles.
 class DemoPanel : public UiControl {

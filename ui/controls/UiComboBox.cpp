@@ -112,7 +112,7 @@ void UiComboBox::SetText(Text text) {
   if (editable_)
     edit_.SetText(text_);
   else
-    PaintNow();
+    Repaint();
 }
 
 void UiComboBox::SetSelectedIndex(int index) {
@@ -171,7 +171,7 @@ void UiComboBox::SetTextColour(Argb colour) {
   if (editable_)
     edit_.SetTextColour(colour);
   else
-    PaintNow();
+    Repaint();
 }
 
 void UiComboBox::SetInnerEditMode(EditInputMode mode) {
@@ -186,20 +186,22 @@ void UiComboBox::SetInnerEditMode(EditInputMode mode) {
 bool UiComboBox::Hot() const { return hot_ || dropDownOpen_; }
 
 void UiComboBox::SetHot(bool hot) {
+  const bool was = Hot();
   hot_ = hot;
-  Paint();
+  if (Hot() != was) Repaint();  // the open list keeps the frame hot whatever the pointer does
 }
 
 int UiComboBox::OnPaint() {
-  Paint();
-  return kNotHandled;
-}
-
-void UiComboBox::Paint() {
-  if (!BeginControlPaint(true)) return;
+  if (!BeginControlPaint(true)) return kNotHandled;
   PaintComboFrame(Graphics(), Width(), Height(), Hot(), dropDownOpen_);
   if (!editable_) PaintComboText(Graphics(), Width(), Height(), text_, DefaultFont(), textColour_, format_.Handle());
   EndControlPaint();
+  return kNotHandled;
+}
+
+int UiComboBox::OnRefresh() {
+  Repaint();
+  return kNotHandled;
 }
 
 int UiComboBox::OnMouseEnter() {
@@ -282,7 +284,7 @@ void UiComboBox::DropDown() {
   if (dropDownOpen_ || !IsCreated()) return;
   const std::uint32_t serial = Serial();
   dropDownOpen_ = true;
-  Paint();
+  Repaint();
   if (!Notify(onDropDown_)) return;
   std::vector<Text> captions;
   for (const Item& item : items_) captions.push_back(item.text);
@@ -290,7 +292,7 @@ void UiComboBox::DropDown() {
   if (Serial() != serial) return;  // the box went with its window while the list was open
   // Closed before anyone hears of it: a handler may open a modal loop of its own.
   dropDownOpen_ = false;
-  Paint();
+  Repaint();
   if (!Notify(onCloseUp_) || chosen == 0 || !IsValidIndex(chosen)) return;
   Choose(chosen);
 }

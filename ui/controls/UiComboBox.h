@@ -99,7 +99,7 @@ class UiComboBox : public UiControl {
  protected:
   int OnDestroy() override;
   int OnPaint() override;
-  int OnRefresh() override { return OnPaint(); }
+  int OnRefresh() override;
   int OnEvent(const ControlEvent& event) override;
   int OnCreate() override;
   int OnResized(int width, int height) override;
@@ -125,7 +125,6 @@ class UiComboBox : public UiControl {
   // leaving or losing, and while the list is open.
   bool Hot() const;
   void SetHot(bool hot);
-  void Paint();
   // Calls `handler` when set; false when it destroyed the box.
   bool Notify(const Handler& handler);
   // The user chose item `index` (valid): it is selected and shown, then onSelect.

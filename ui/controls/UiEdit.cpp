@@ -172,12 +172,12 @@ void UiEdit::SetInputMode(EditInputMode mode) {
 
 void UiEdit::SetBackColour(Argb colour) {
   backColour_ = colour;
-  Render();
+  Repaint();
 }
 
 void UiEdit::SetTextColour(Argb colour) {
   textColour_ = colour;
-  Render();
+  Repaint();
 }
 
 // --- editing ---
@@ -537,7 +537,7 @@ int UiEdit::OnFocusLost(UiControl*) {
   systemCaret_.reset();
   anchor_ = caret_;
   caretShown_ = false;
-  Render();
+  Repaint();
   return kNotHandled;
 }
 
@@ -611,9 +611,9 @@ void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
     systemCaret_.MoveTo(static_cast<int>(onWindow.left), static_cast<int>(onWindow.top));
   }
   if (changedLine > 0 && scroll_.x == before.x && scroll_.y == before.y)
-    RenderLine(changedLine);
+    Repaint(LineBand(changedLine));
   else
-    Render();
+    Repaint();
 }
 
 // --- layout and painting ---
@@ -648,39 +648,48 @@ int UiEdit::OnAlphaChanged(int alpha) {
   return kNotHandled;
 }
 
-int UiEdit::OnPaint() {
-  Render();
-  return kNotHandled;
-}
-
-void UiEdit::Render() {
-  if (!BeginControlPaint(true)) return;
-  const EditLook look = {textColour_, backColour_, borderColour_, font_, format_.Handle()};
-  EditTextMeasurer measurer = Measurer();
-  EditPainter(Graphics(), look, measurer)
-      .Paint(static_cast<float>(Width()), static_cast<float>(Height()), areas_, document_, scroll_, Selection());
-  if (caretShown_) PaintCaret(true);
-  EndControlPaint();
-}
-
-void UiEdit::RenderLine(int line) {
-  if (!BeginControlPaint(false)) return;
+Rect UiEdit::LineBand(int line) const {
   // The line's rows and the caret, which stands 2 pixels above them and 1 below; never
   // the outline.
   const Rect lineRect = document_.LineRect(line);
   const float top = std::max(1.f, areas_.text.top + lineRect.top + scroll_.y - 2);
   const float bottom = std::min(static_cast<float>(Height() - 1), areas_.text.top + lineRect.Bottom() + scroll_.y + 1);
-  if (bottom <= top) return;
-  const Rect band = {areas_.text.left, top, areas_.text.width, bottom - top};
-  // The old caret goes first: in a box hardly taller than its line it reaches past the band.
-  const PixelBox oldCaret = PaintCaret(false);
+  return bottom > top ? Rect{areas_.text.left, top, areas_.text.width, bottom - top} : Rect{};
+}
+
+int UiEdit::OnPaint() {
+  if (const std::optional<Rect>& band = PaintArea())
+    PaintBand(*band);
+  else
+    PaintWhole();
+  return kNotHandled;
+}
+
+void UiEdit::PaintWhole() {
+  if (!BeginControlPaint(true)) return;
   const EditLook look = {textColour_, backColour_, borderColour_, font_, format_.Handle()};
   EditTextMeasurer measurer = Measurer();
-  EditPainter(Graphics(), look, measurer).PaintBand(band, areas_, document_, scroll_, Selection());
+  EditPainter(Graphics(), look, measurer)
+      .Paint(static_cast<float>(Width()), static_cast<float>(Height()), areas_, document_, scroll_, Selection());
+  caretBox_ = {};  // the pixels it kept are painted over
   if (caretShown_) PaintCaret(true);
+  EndControlPaint();
+}
+
+void UiEdit::PaintBand(const Rect& band) {
+  if (!BeginControlPaint(false)) return;
+  // The old caret goes first: in a box hardly taller than its line it reaches past the band.
+  const PixelBox oldCaret = PaintCaret(false);
+  if (band.width > 0 && band.height > 0) {
+    const EditLook look = {textColour_, backColour_, borderColour_, font_, format_.Handle()};
+    EditTextMeasurer measurer = Measurer();
+    EditPainter(Graphics(), look, measurer).PaintBand(band, areas_, document_, scroll_, Selection());
+  }
+  const PixelBox newCaret = caretShown_ ? PaintCaret(true) : PixelBox{0, 0, 0, 0};
   if (Window() == nullptr || !Visible()) return;
-  Window()->InvalidateRect(WindowRectOf(band));
+  if (band.width > 0 && band.height > 0) Window()->InvalidateRect(WindowRectOf(band));
   InvalidatePixels(oldCaret);
+  InvalidatePixels(newCaret);
 }
 
 void UiEdit::InvalidatePixels(const PixelBox& box) {
@@ -693,7 +702,7 @@ void UiEdit::InvalidatePixels(const PixelBox& box) {
 void UiEdit::DrawCaret(bool show) {
   if (show == caretShown_) return;
   caretShown_ = show;
-  InvalidatePixels(PaintCaret(show));
+  Repaint(Rect{});  // no text to paint again: the caret alone
 }
 
 PixelBox UiEdit::PaintCaret(bool show) {

@@ -169,10 +169,14 @@ class UiEdit : public UiControl {
   // The line the edit changed alone, or 0 when more changed.
   int ChangedLineAfter(const LineEditCheck& before) const;
   void Relayout();
-  void Render();
-  void RenderLine(int line);
-  // Shows or hides the drawn caret and recomposes its pixels.
+  // The rows of a line and the caret's room about them, in the box's pixels (empty when
+  // the line is out of view); what a one-line edit paints again.
+  Rect LineBand(int line) const;
+  // Shows or hides the drawn caret.
   void DrawCaret(bool show);
+  // OnPaint: everything, or a band (the caret alone when it is empty).
+  void PaintWhole();
+  void PaintBand(const Rect& band);
   // Draws the caret into the surface (keeping the pixels under it), or puts those pixels
   // back; answers the pixels it changed.
   PixelBox PaintCaret(bool show);
@@ -204,7 +208,7 @@ class UiEdit : public UiControl {
   EditScrollBars bars_;
   Rect caretRect_;
   bool caretShown_ = false;
-  Surface underCaret_;  // the pixels the drawn caret covers
+  Surface underCaret_;  // kept by painting: the pixels the drawn caret covers
   PixelBox caretBox_ = {0, 0, 0, 0};  // and where they are
   bool blinkOn_ = false;
   DetachedImeContext detachedIme_;

@@ -64,7 +64,7 @@ class UiGroupBox : public UiTextControl {
   int OnResized(int, int) override;
   void FontChanged() override {
     Measure();
-    PaintNow();
+    Repaint();
   }
 
  private:

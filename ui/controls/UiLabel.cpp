@@ -99,7 +99,7 @@ Rect UiLabel::TextLayout() const {
 
 void UiLabel::Remeasure() {
   Measure();
-  PaintNow();
+  Repaint();
 }
 
 // --- painting ---
@@ -135,11 +135,21 @@ int UiLabel::OnResized(int, int) {
   return kNotHandled;
 }
 
-int UiLabel::OnFocusGained(UiControl*) { return Focusable() ? OnPaint() : kNotHandled; }
+int UiLabel::OnFocusGained(UiControl*) {
+  if (Focusable()) Repaint();
+  return kNotHandled;
+}
 
-int UiLabel::OnFocusLost(UiControl*) { return Focusable() ? OnPaint() : kNotHandled; }
+int UiLabel::OnFocusLost(UiControl*) {
+  if (Focusable()) Repaint();
+  return kNotHandled;
+}
 
-int UiLabel::OnRefresh() { return autoContrast_ ? OnPaint() : kNotHandled; }
+// The window's background changed under a label that contrasts with it.
+int UiLabel::OnRefresh() {
+  if (autoContrast_) Repaint();
+  return kNotHandled;
+}
 
 // --- properties ---
 
@@ -161,12 +171,12 @@ void UiLabel::SetWordWrap(bool on) {
 
 void UiLabel::SetAlignment(Gdiplus::StringAlignment alignment) {
   format_.SetAlign(alignment);
-  PaintNow();
+  Repaint();
 }
 
 void UiLabel::SetTrimming(Gdiplus::StringTrimming trimming) {
   format_.SetTrimming(trimming);
-  PaintNow();
+  Repaint();
 }
 
 void UiLabel::SetFormatFlags(int flags) {

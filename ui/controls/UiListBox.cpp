@@ -91,7 +91,7 @@ void UiListBox::Relayout() {
   bar_.SetMaximum(layout_.ScrollRange());
   bar_.SetPosition(-scrollY_);
   bar_.SetVisible(layout_.BarShown());
-  PaintNow();
+  Repaint();
 }
 
 void UiListBox::SetScroll(int scrollY) {
@@ -99,14 +99,14 @@ void UiListBox::SetScroll(int scrollY) {
   if (scrollY == scrollY_) return;
   scrollY_ = scrollY;
   bar_.SetPosition(-scrollY_);
-  PaintNow();
+  Repaint();
 }
 
 // --- columns and items ---
 
 int UiListBox::AddColumn(Text caption, int width, Gdiplus::StringAlignment alignment) {
   columns_.push_back({std::move(caption), width, alignment});
-  PaintNow();
+  Repaint();
   return ColumnCount();
 }
 
@@ -160,7 +160,7 @@ bool UiListBox::SetItemText(int index, int column, Text text) {
   std::vector<Text>& texts = Row(index).texts;
   if (static_cast<int>(texts.size()) < column) texts.resize(static_cast<std::size_t>(column));
   texts[static_cast<std::size_t>(column - 1)] = std::move(text);
-  PaintNow();
+  Repaint();
   return true;
 }
 
@@ -201,7 +201,7 @@ void UiListBox::SelectItem(int index) {
   for (ListRow& row : rows_) row.selected = false;
   currentRow_ = IsValidItem(index) ? index : 0;
   if (currentRow_ != 0) Row(currentRow_).selected = true;
-  PaintNow();
+  Repaint();
 }
 
 void UiListBox::MakeCurrent(int item) {
@@ -226,13 +226,13 @@ void UiListBox::RevealItem(int index) { SetScroll(layout_.ScrollToReveal(index, 
 void UiListBox::SetHotColours(Argb back, Argb text) {
   look_.hotBack = back;
   look_.hotText = text;
-  PaintNow();
+  Repaint();
 }
 
 void UiListBox::SetSelectedColours(Argb back, Argb text) {
   look_.selectedBack = back;
   look_.selectedText = text;
-  PaintNow();
+  Repaint();
 }
 
 ListBoxLook UiListBox::ResolvedLook() const {
@@ -246,16 +246,12 @@ ListBoxLook UiListBox::ResolvedLook() const {
 }
 
 int UiListBox::OnPaint() {
-  Paint();
-  return kNotHandled;
-}
-
-void UiListBox::Paint() {
-  if (!BeginControlPaint(true)) return;
+  if (!BeginControlPaint(true)) return kNotHandled;
   const ListBoxLook look = ResolvedLook();
   const ListBoxPainter painter(Graphics(), Font().Get(), format_.Handle(), look);
   painter.Paint(Width(), Height(), {layout_, columns_, rows_, hotRow_, scrollY_});
   EndControlPaint();
+  return kNotHandled;
 }
 
 // --- pointer ---
@@ -277,7 +273,7 @@ void UiListBox::SelectUnderPointer(int item) {
   if (item == 0 || item == currentRow_) return;
   if (!Notify(onItemPress_, item) || !IsValidItem(item)) return;
   MakeCurrent(item);
-  Paint();
+  Repaint();
 }
 
 int UiListBox::OnMouseMove(POINT point, WPARAM) {
@@ -288,14 +284,14 @@ int UiListBox::OnMouseMove(POINT point, WPARAM) {
   }
   if (item == hotRow_) return kNotHandled;
   hotRow_ = item;
-  Paint();
+  Repaint();
   return kNotHandled;
 }
 
 int UiListBox::OnMouseLeave() {
   if (hotRow_ == 0) return kNotHandled;
   hotRow_ = 0;
-  Paint();
+  Repaint();
   return kNotHandled;
 }
 
@@ -317,7 +313,7 @@ void UiListBox::Press(int item, WPARAM wparam) {
           index >= std::min(anchor, item) && index <= std::max(anchor, item);
     currentRow_ = anchor;
   }
-  Paint();
+  Repaint();
 }
 
 void UiListBox::Release(int item, const ItemHandler& handler) {

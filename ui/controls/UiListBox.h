@@ -152,7 +152,6 @@ class UiListBox : public UiTextControl {
   // Calls `handler` with `item`; false when the handler destroyed the list.
   bool Notify(const ItemHandler& handler, int item);
   void MakeCurrent(int item);
-  void Paint();
 
   ListBoxLayout layout_;
   ListView view_ = ListView::Report;

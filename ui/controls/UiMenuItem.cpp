@@ -77,7 +77,7 @@ void UiMenuItem::SetItem(const MenuItem& item) {
     picture_ = LoadEmbeddedImage(EmbeddedImage::MenuCheckMark);
   else
     picture_ = item_.image.empty() ? Image() : LoadImageFromBytes(item_.image);
-  if (IsCreated()) Paint();
+  if (IsCreated()) Repaint();
 }
 
 int UiMenuItem::OnCreate() {
@@ -93,18 +93,14 @@ int UiMenuItem::OnDestroy() {
   return kNotHandled;
 }
 
-int UiMenuItem::OnPaint() {
-  Paint();
-  return kNotHandled;
-}
 
 bool UiMenuItem::SubMenuOpen() const {
   const HWND menu = HostWindow();
   return GetPropW(menu, kPopupActProperty) == this && IsWindow(static_cast<HWND>(GetPropW(menu, kPopupSubProperty)));
 }
 
-void UiMenuItem::Paint() {
-  if (!BeginControlPaint()) return;
+int UiMenuItem::OnPaint() {
+  if (!BeginControlPaint()) return kNotHandled;
   GpGraphics* g = Graphics();
   const auto width = static_cast<float>(Width());
   const auto height = static_cast<float>(Height());
@@ -112,7 +108,7 @@ void UiMenuItem::Paint() {
     const UniqueBrush line = SolidBrush(kSeparatorColour);
     gdip::GdipFillRectangle(g, line.get(), 0, 1, width, 1);
     EndControlPaint();
-    return;
+    return kNotHandled;
   }
   const bool hot = Highlighted();
   if (hot) {
@@ -124,6 +120,7 @@ void UiMenuItem::Paint() {
     FillArrow(g, width, height / 2, hot ? MakeArgb(230, 255, 255, 255) : MakeArgb(120, 0, 0, 0));
   if (picture_) DrawImageAlpha(g, picture_.Get(), kPictureBox);
   EndControlPaint();
+  return kNotHandled;
 }
 
 void UiMenuItem::PaintCaption(GpGraphics* g, bool hot) {
@@ -145,24 +142,24 @@ int UiMenuItem::OnMouseEnter() {
   hot_ = true;
   // The keys go on from here; an item highlighted from the keyboard is no longer.
   if (Window() != nullptr) Window()->SetFocusControl(this, false);
-  Paint();
+  Repaint();
   StartTimer(kOpenSubDelayMs);
   return kNotHandled;
 }
 
 int UiMenuItem::OnMouseLeave() {
   hot_ = false;
-  Paint();
+  Repaint();
   return kNotHandled;
 }
 
 int UiMenuItem::OnFocusGained(UiControl*) {
-  Paint();
+  Repaint();
   return kNotHandled;
 }
 
 int UiMenuItem::OnFocusLost(UiControl*) {
-  Paint();
+  Repaint();
   return kNotHandled;
 }
 
@@ -200,7 +197,7 @@ void UiMenuItem::OpenSub(bool immediate) {
     RemovePropW(menu, kPopupSubProperty);
     RemovePropW(menu, kPopupActProperty);
     PostMessageW(sub, WM_CLOSE, 0, 0);
-    if (opener != nullptr) opener->Paint();
+    if (opener != nullptr) opener->Repaint();
     // This item opens its own sub-menu once the other one has closed.
     if (item_.kind == MenuItemKind::SubMenu) StartTimer(kReopenDelayMs);
     return;
@@ -208,14 +205,14 @@ void UiMenuItem::OpenSub(bool immediate) {
   if (item_.kind != MenuItemKind::SubMenu || item_.subMenu == nullptr) return;
   if (!immediate && Window()->Hovered() != this) return;
   SetPropW(menu, kPopupActProperty, this);
-  Paint();
+  Repaint();
   UiMenu* const subMenu = item_.subMenu;
   const std::uint32_t serial = Serial();
   subMenu->PopupSub(menu);
   // The sub-menu has closed; a command chosen in it took this menu along.
   if (!IsCreated() || Serial() != serial) return;
   if (GetPropW(menu, kPopupActProperty) == this) RemovePropW(menu, kPopupActProperty);
-  Paint();
+  Repaint();
 }
 
 void UiMenuItem::Choose() {

@@ -52,7 +52,6 @@ class UiMenuItem : public UiControl {
   int OnClick() override;
 
  private:
-  void Paint();
   void PaintCaption(GpGraphics* g, bool hot);
   bool SubMenuOpen() const;
   void Choose();

@@ -80,41 +80,41 @@ void UiScrollBar::Store(int position) {
 void UiScrollBar::SetPosition(int position) {
   if (Clamp(position, range_) == range_.position) return;
   Store(position);
-  PaintNow();
+  ChangeLook(255);
 }
 
 void UiScrollBar::SetMinimum(int minimum) {
   range_.minimum = minimum;
   Store(range_.position);
-  PaintNow();
+  ChangeLook(255);
 }
 
 void UiScrollBar::SetMaximum(int maximum) {
   range_.maximum = maximum;
   Store(range_.position);
-  PaintNow();
+  ChangeLook(255);
 }
 
 void UiScrollBar::SetAutoHideArrows(bool on) {
   autoHideArrows_ = on;
-  PaintNow();
+  ChangeLook(255);
 }
 
 // --- painting ---
 
-void UiScrollBar::Repaint(int startFade) {
-  const bool full = pointerOver_ || pressedPart_ != ScrollPart::None || !autoHideArrows_;
+void UiScrollBar::ChangeLook(int startFade) {
   if (thumbLength_ == 0) hotPart_ = ScrollPart::None;
   SetFadeLevel(startFade);
-  if (!BeginControlPaint(true)) return;
-  PaintScrollBar(Graphics(), geometry_, thumbLength_ > 0 ? ThumbRect() : Rect{}, full,
-                 pressedPart_ != ScrollPart::None ? pressedPart_ : hotPart_);
-  EndControlPaint();
+  Repaint();
   KeepRepeating();
 }
 
 int UiScrollBar::OnPaint() {
-  Repaint(255);
+  const bool full = pointerOver_ || pressedPart_ != ScrollPart::None || !autoHideArrows_;
+  if (!BeginControlPaint(true)) return kNotHandled;
+  PaintScrollBar(Graphics(), geometry_, thumbLength_ > 0 ? ThumbRect() : Rect{}, full,
+                 pressedPart_ != ScrollPart::None ? pressedPart_ : hotPart_);
+  EndControlPaint();
   return kNotHandled;
 }
 
@@ -131,14 +131,14 @@ ScrollPart UiScrollBar::PartAt(POINT windowPoint) const {
 
 int UiScrollBar::OnMouseEnter() {
   pointerOver_ = true;
-  Repaint(FadeStartForTicks(4));
+  ChangeLook(FadeStartForTicks(4));
   return kNotHandled;
 }
 
 int UiScrollBar::OnMouseLeave() {
   pointerOver_ = false;
   hotPart_ = ScrollPart::None;
-  Repaint(FadeStartForTicks(4));
+  ChangeLook(FadeStartForTicks(4));
   return kNotHandled;
 }
 
@@ -151,7 +151,7 @@ int UiScrollBar::OnMouseMove(POINT point, WPARAM) {
   const ScrollPart hot = thumbLength_ > 0 ? PartAt(point) : ScrollPart::None;
   if (hot == hotPart_) return kNotHandled;
   hotPart_ = hot;
-  Repaint(FadeStartForTicks(4));
+  ChangeLook(FadeStartForTicks(4));
   return kNotHandled;
 }
 
@@ -159,7 +159,7 @@ void UiScrollBar::Drag(POINT point) {
   const int position = geometry_.PixelToPosition(AlongBar(point) - grabOffset_, range_, thumbLength_);
   if (position == range_.position) return;
   Store(position);
-  Repaint(255);
+  ChangeLook(255);
   if (trackWhileDragging_) NotifyChange();
 }
 
@@ -168,7 +168,7 @@ int UiScrollBar::OnMouseDown(POINT point, WPARAM) {
   positionAtPress_ = range_.position;
   if (pressedPart_ == ScrollPart::Thumb) grabOffset_ = AlongBar(point) - geometry_.ThumbStart(range_, thumbLength_);
   if (!IsArrow(pressedPart_)) {
-    Repaint(FadeStartForTicks(4));
+    ChangeLook(FadeStartForTicks(4));
     return kNotHandled;
   }
   // A click moves one step at once; holding the arrow repeats after a short delay.
@@ -181,7 +181,7 @@ int UiScrollBar::OnMouseUp(POINT point, WPARAM) {
   const bool draggedThumb = pressedPart_ == ScrollPart::Thumb;
   pressedPart_ = ScrollPart::None;
   hotPart_ = thumbLength_ > 0 ? PartAt(point) : ScrollPart::None;
-  Repaint(FadeStartForTicks(4));
+  ChangeLook(FadeStartForTicks(4));
   if (draggedThumb && !trackWhileDragging_ && range_.position != positionAtPress_) NotifyChange();
   return kNotHandled;
 }
@@ -193,7 +193,7 @@ int UiScrollBar::OnPressCancelled() {
   pressedPart_ = ScrollPart::None;
   hotPart_ = ScrollPart::None;
   if (draggedThumb && !trackWhileDragging_) Store(positionAtPress_);
-  Repaint(FadeStartForTicks(4));
+  ChangeLook(FadeStartForTicks(4));
   return kNotHandled;
 }
 
@@ -206,7 +206,7 @@ bool UiScrollBar::StepArrow() {
   Store(before + (back ? -step_ : step_));
   const bool atEnd = range_.position == (back ? range_.minimum : range_.maximum);
   if (atEnd) pressedPart_ = ScrollPart::None;  // pinned: the repeat stops here
-  Repaint(255);
+  ChangeLook(255);
   if (range_.position != before) NotifyChange();
   return !atEnd;
 }

@@ -90,8 +90,8 @@ class UiScrollBar : public UiControl {
   ScrollPart PartAt(POINT windowPoint) const;
   int AlongBar(POINT windowPoint) const;
   void Store(int position);
-  void Repaint(int startFade);
-  void Paint(bool full, ScrollPart hot);
+  // After the bar's state changed: the new look, fading in from `startFade`.
+  void ChangeLook(int startFade);
   void Drag(POINT windowPoint);
   bool StepArrow();
   void KeepRepeating();

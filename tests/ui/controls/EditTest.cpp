@@ -528,11 +528,13 @@ TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
     SendMessageW(hwnd(), WM_CHAR, L'x', 1);
     SendMessageW(hwnd(), WM_CHAR, 0x6587, 1);  // 文
     SendMessageW(hwnd(), WM_KEYDOWN, VK_BACK, 0);
+    window().Flush();
     const Surface& surface = edit.GetSurface();
     std::vector<Argb> typed;
     for (int y = 0; y < surface.Height(); ++y)
       for (int x = 0; x < surface.Width(); ++x) typed.push_back(surface.PixelAt(x, y));
-    edit.PaintNow();
+    edit.Repaint();
+    window().Flush();
     int differing = 0;
     for (int y = 0; y < surface.Height(); ++y)
       for (int x = 0; x < surface.Width(); ++x)

@@ -31,7 +31,7 @@ TEST_F(GroupBoxTest, TheTopLineIsBrokenWhereTheCaptionSitsAndWholeWithout) {
     options.captionColour = 0;  // invisible text: the line row shows the gap alone
     options.borderColour = MakeArgb(255, 0, 0, 0);
     ASSERT_TRUE(box.Create(hwnd(), {40, 60, 200, 80}, options));
-    const Surface& s = box.GetSurface();
+    const Surface& s = SurfaceOf(box);
     const int line = box.CaptionHeight() / 2 + 1;
     EXPECT_EQ(static_cast<int>(box.FrameRect().top), line);
     const Rect caption = box.CaptionRect();
@@ -64,7 +64,7 @@ TEST_F(GroupBoxTest, TheCaptionIsDrawnWhole) {
   options.borderColour = 0;
   ASSERT_TRUE(box.Create(hwnd(), {40, 60, 200, 80}, options));
   int left = 200, right = -1;
-  CountPixels(box.GetSurface(), [&](int x, int, Argb p) {
+  CountPixels(SurfaceOf(box), [&](int x, int, Argb p) {
     if (AlphaOf(p) > 150) left = std::min(left, x), right = std::max(right, x);
     return false;
   });
@@ -95,7 +95,7 @@ TEST_F(GroupBoxTest, FillAndCornersFollowTheOptionsOrTheWindow) {
     boxOptions.borderColour = MakeArgb(255, 0, 0, 0);
     ASSERT_TRUE(box.Create(hwnd(), {40, 60, 120, 60}, boxOptions));
     EXPECT_EQ(box.RoundCorners(), c.expectRound);
-    const Surface& s = box.GetSurface();
+    const Surface& s = SurfaceOf(box);
     EXPECT_EQ(Inked(s.PixelAt(1, 1)), !c.expectRound);  // the frame's corner
     EXPECT_EQ(s.PixelAt(60, 30), c.fill);
   }

@@ -198,9 +198,9 @@ TEST_F(ListBoxTest, HoverSelectFollowsThePointerWhileHotItemsOnlyTintTheRow) {
     options.selectedBackColour = selectedBack;
     options.hotBackColour = hotBack;
     UiListBox& list = List(4, options);
-    const auto rowPixel = [&list](int item) {
+    const auto rowPixel = [this, &list](int item) {
       const Rect row = list.Layout().ItemRect(item, 0);
-      return list.GetSurface().PixelAt(static_cast<int>(row.Right() - 3), static_cast<int>(row.top + 2));
+      return SurfaceOf(list).PixelAt(static_cast<int>(row.Right() - 3), static_cast<int>(row.top + 2));
     };
     const POINT p = RowPoint(3);
     MouseMove(p.x, p.y);

@@ -52,6 +52,8 @@ int UiButton::OnCreate() {
 int UiButton::OnDestroy() {
   format_.Release();
   ReleaseFont();
+  imageBytes_.clear();
+  image_ = Image();
   return kNotHandled;
 }
 
@@ -65,7 +67,7 @@ void UiButton::RegisterMnemonic() {
 void UiButton::SetCaption(Text caption) {
   caption_ = std::move(caption);
   if (IsCreated()) RegisterMnemonic();
-  PaintNow();
+  Repaint();
 }
 
 void UiButton::SetRounded(bool rounded) {
@@ -73,10 +75,16 @@ void UiButton::SetRounded(bool rounded) {
   StoreAndRepaint(rounded_, rounded);
 }
 
+void UiButton::SetImageBytes(ByteSet bytes) {
+  imageBytes_ = std::move(bytes);
+  image_ = imageBytes_.empty() ? Image() : LoadImageFromBytes(imageBytes_);
+  Repaint();
+}
+
 void UiButton::SetImageOffset(float x, float y) {
   imageOffsetX_ = x;
   imageOffsetY_ = y;
-  PaintNow();
+  Repaint();
 }
 
 // --- painting ---
@@ -84,21 +92,25 @@ void UiButton::SetImageOffset(float x, float y) {
 void UiButton::PaintState(ButtonState state, int startFade) {
   state_ = state;
   SetFadeLevel(startFade);
-  if (!BeginControlPaint(true)) return;
+  Repaint();
+}
+
+int UiButton::OnPaint() {
+  if (!BeginControlPaint(true)) return kNotHandled;
   GpGraphics* g = Graphics();
   const Rect face = FaceRect(Width(), Height());
-  if (!PaintBackgroundHook(g, state)) PaintButtonFace(g, face, FaceColours(state, Disabled()), rounded_);
-  PaintContent(g, state, face);
+  if (!PaintBackgroundHook(g, state_)) PaintButtonFace(g, face, FaceColours(state_, Disabled()), rounded_);
+  PaintContent(g, state_, face);
   EndControlPaint();
+  return kNotHandled;
 }
 
 void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) {
   Rect content = face;
   InflateRect(1, 1, -2, -2, content);
   ClipRect(g, content);
-  const Image picture = imageBytes_.empty() ? Image() : LoadImageFromBytes(imageBytes_);
-  const Extent imageSize = picture ? Extent{static_cast<float>(picture.Width()), static_cast<float>(picture.Height())}
-                                   : Extent{};
+  const Extent imageSize = image_ ? Extent{static_cast<float>(image_.Width()), static_cast<float>(image_.Height())}
+                                  : Extent{};
   const Rect measured = caption_.empty() ? Rect{} : MeasureText(g, caption_, Font().Get(), Rect{}, format_.Handle());
   // Whole pixels, rounded up: a box narrower than measured loses the last character.
   const Extent captionSize = {std::ceil(measured.width), std::ceil(measured.height)};
@@ -110,7 +122,7 @@ void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) 
   }
   const bool hookDrew = PaintContentHook(g, state, placed.image, placed.caption);
   if (!hookDrew) {
-    if (picture) DrawImageAlpha(g, picture.Get(), placed.image);
+    if (image_) DrawImageAlpha(g, image_.Get(), placed.image);
     if (!caption_.empty()) {
       const Argb colour =
           autoTextColour_ ? ContrastingColour(textColour_, AverageLuma(GetSurface(), placed.caption)) : textColour_;
@@ -118,7 +130,7 @@ void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) 
     }
   }
   ResetClip(g);
-  if (!hookDrew && IsFocused()) OutlineRect(g, FocusRect(face), BorderStyle::Focus);
+  if (!hookDrew && HoldsFocus()) OutlineRect(g, FocusRect(face), BorderStyle::Focus);
 }
 
 // --- events ---
@@ -129,7 +141,8 @@ int UiButton::OnEvent(const ControlEvent& event) {
   return UiControl::OnEvent(event);
 }
 
-int UiButton::OnPaint() {
+// A new look of the whole window: this one shows at once.
+int UiButton::OnRefresh() {
   PaintState(state_, 255);
   return kNotHandled;
 }

@@ -19,6 +19,7 @@
 
 #include <optional>
 
+#include "ui/framework/drawing/Image.h"
 #include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/drawing/TextFormat.h"
 #include "ui/framework/window/ButtonFace.h"
@@ -66,9 +67,9 @@ class UiButton : public UiTextControl {
   void SetFormat(TextFormat format) { StoreAndRepaint(format_, std::move(format)); }
 
   // An image (any format GDI+ reads) placed by ImagePosition; bytes that do not load
-  // leave the caption alone.
+  // leave the caption alone. Decoded once, here.
   const ByteSet& ImageBytes() const { return imageBytes_; }
-  void SetImageBytes(ByteSet bytes) { StoreAndRepaint(imageBytes_, std::move(bytes)); }
+  void SetImageBytes(ByteSet bytes);
   ImagePosition GetImagePosition() const { return imagePosition_; }
   void SetImagePosition(ImagePosition position) { StoreAndRepaint(imagePosition_, position); }
   float ImageGap() const { return imageGap_; }
@@ -77,10 +78,10 @@ class UiButton : public UiTextControl {
   float ImageOffsetY() const { return imageOffsetY_; }
   void SetImageOffset(float x, float y);
 
-  // The look last painted.
+  // The look shown.
   ButtonState State() const { return state_; }
-  // Paints the look of `state`, cross-fading from the current one from `startFade`
-  // (with the window's animations off, at once).
+  // Shows the look of `state`, cross-fading from the current one from `startFade` (with
+  // the window's animations off, at once).
   void PaintState(ButtonState state, int startFade);
 
  protected:
@@ -98,7 +99,7 @@ class UiButton : public UiTextControl {
   int OnCreate() override;
   int OnDestroy() override;
   int OnPaint() override;
-  int OnRefresh() override { return OnPaint(); }
+  int OnRefresh() override;
   int OnTimer() override;
   int OnMouseDown(POINT, WPARAM) override;
   int OnMouseUp(POINT, WPARAM) override;
@@ -123,6 +124,7 @@ class UiButton : public UiTextControl {
   Argb glowColour_ = 0;
   bool autoTextColour_ = false;
   ByteSet imageBytes_;
+  Image image_;
   ImagePosition imagePosition_ = ImagePosition::LeftOfCaption;
   float imageGap_ = 0;
   float imageOffsetX_ = 0;

@@ -17,14 +17,19 @@ bool UiCaptionButton::Create(HWND host, const Rect& rect, CaptionButtonKind kind
 
 void UiCaptionButton::PaintState(State state, bool force, int startFade) {
   if (state == paintedState_ && !force) return;
+  paintedState_ = state;
   SetFadeLevel(startFade);
-  if (!BeginControlPaint(true)) return;
+  Repaint();
+}
+
+int UiCaptionButton::OnPaint() {
+  if (!BeginControlPaint(true)) return kNotHandled;
   if (GpImage* sprite = CaptionButtonImage()) {
-    const Rect cell = CaptionButtonCell(kind_, static_cast<int>(state), IsZoomed(HostWindow()) != FALSE);
+    const Rect cell = CaptionButtonCell(kind_, static_cast<int>(paintedState_), IsZoomed(HostWindow()) != FALSE);
     DrawImagePart(Graphics(), sprite, cell, {0, 0, static_cast<float>(Width()), static_cast<float>(Height())});
   }
   EndControlPaint();
-  paintedState_ = state;
+  return kNotHandled;
 }
 
 int UiCaptionButton::OnDestroy() {
@@ -34,11 +39,6 @@ int UiCaptionButton::OnDestroy() {
 
 int UiCaptionButton::OnTimer() {
   StepCrossFade(*this);
-  return kNotHandled;
-}
-
-int UiCaptionButton::OnPaint() {
-  PaintState(State::Normal, true, FadeStartForTicks(5));
   return kNotHandled;
 }
 

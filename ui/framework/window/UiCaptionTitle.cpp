@@ -16,7 +16,7 @@ bool UiCaptionTitle::Create(HWND host, const Rect& rect, Text text) {
 
 void UiCaptionTitle::SetText(Text text) {
   text_ = std::move(text);
-  PaintNow();
+  Repaint();
 }
 
 int UiCaptionTitle::OnPaint() {

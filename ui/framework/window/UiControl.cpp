@@ -65,7 +65,7 @@ bool UiControl::Attach(HWND host, UiWindow* window, UiControl* parent, const Rec
     SetParentControl(parent);
   MakeSurface();
   SendEvent(EventCode::Create);
-  SendEvent(EventCode::Paint);
+  Repaint();
   return true;
 }
 
@@ -100,6 +100,8 @@ void UiControl::Destroy() {
   frameInterval_ = 0;
   fadeImage_.reset();
   surface_ = Surface();
+  paintNeed_ = PaintNeed::None;
+  paintArea_.reset();
   destroying_ = false;
 }
 
@@ -150,7 +152,7 @@ void UiControl::Move(const MoveArgs& args) {
   if (resized) {
     MakeSurface();
     SendEvent(EventCode::EvResized, static_cast<WPARAM>(Width()), Height());
-    SendEvent(EventCode::Paint, static_cast<WPARAM>(Width()), Height());
+    Repaint();
   }
   SendMessageW(hostWnd_, ToMessage(FrameworkMessage::WmControlMoved), static_cast<WPARAM>(handle_),
                visible_ && args.redraw ? 1 : 0);
@@ -201,17 +203,41 @@ void UiControl::SetDisabled(bool disabled) {
   Invalidate();
 }
 
-bool UiControl::IsFocused() {
-  if (window_ == nullptr) return false;
-  const int answer = SendEvent(EventCode::EvQueryFocus);
-  if (answer != kNotHandled) return answer == 1;
-  return window_->Focused() == this;
+bool UiControl::IsFocused() { return window_ != nullptr && FocusAnswer(SendEvent(EventCode::EvQueryFocus)); }
+
+bool UiControl::HoldsFocus() { return window_ != nullptr && FocusAnswer(QueryFocus()); }
+
+bool UiControl::FocusAnswer(int queryAnswer) const {
+  return queryAnswer != kNotHandled ? queryAnswer == 1 : window_->Focused() == this;
 }
 
-void UiControl::PaintNow() { SendEvent(EventCode::Paint); }
+void UiControl::Repaint() { AskForPaint(std::nullopt); }
+
+void UiControl::Repaint(const Rect& area) { AskForPaint(area); }
+
+void UiControl::AskForPaint(const std::optional<Rect>& area) {
+  if (window_ == nullptr) return;
+  const PaintNeed before = paintNeed_;
+  if (!area) {
+    paintNeed_ = PaintNeed::Whole;
+  } else if (before != PaintNeed::Whole) {
+    paintPart_ = before == PaintNeed::Part ? Union(paintPart_, *area) : *area;
+    paintNeed_ = PaintNeed::Part;
+  }
+  if (before == PaintNeed::None) window_->composer_.RequestPaint(*this);
+}
+
+void UiControl::PaintAsRequested() {
+  if (paintNeed_ == PaintNeed::None || window_ == nullptr) return;
+  // Taken before painting: a paint that asks again is painted in the next round.
+  paintArea_ = paintNeed_ == PaintNeed::Part ? std::optional<Rect>(paintPart_) : std::nullopt;
+  paintNeed_ = PaintNeed::None;
+  window_->Dispatch(*this, {EventCode::Paint});
+  paintArea_.reset();
+}
 
 void UiControl::Invalidate() {
-  if (window_ != nullptr) window_->QueueInvalidation(rect_);
+  if (window_ != nullptr) window_->InvalidateRect(rect_);
 }
 
 void UiControl::SetTipText(Text text, bool apply) {
@@ -271,15 +297,13 @@ void UiControl::PostEvent(EventCode code, WPARAM wparam, LPARAM lparam) {
 bool UiControl::BeginControlPaint(bool clear) {
   if (hostWnd_ == nullptr || window_ == nullptr) return false;
   fadeImage_.reset();
-  if (!window_->Frozen() && clear && frameInterval_ != 0) {
-    KillOwnTimer();
-    if (fadeLevel_ != alpha_ && surface_) {
-      // The old look, drawn fading out while the new one fades in.
-      GpBitmap* copy = nullptr;
-      if (gdip::GdipCloneBitmapAreaI(0, 0, surface_.Width(), surface_.Height(), PixelFormat32bppPARGB,
-                                     surface_.Bitmap(), &copy) == Gdiplus::Ok)
-        fadeImage_.reset(copy);
-    }
+  if (!window_->Frozen() && clear && frameInterval_ != 0 && fadeLevel_ != alpha_ && surface_) {
+    // The old look, drawn fading out while the new one fades in. (EndControlPaint starts
+    // the fade's timer again; a timer the control runs for another purpose is left alone.)
+    GpBitmap* copy = nullptr;
+    if (gdip::GdipCloneBitmapAreaI(0, 0, surface_.Width(), surface_.Height(), PixelFormat32bppPARGB,
+                                   surface_.Bitmap(), &copy) == Gdiplus::Ok)
+      fadeImage_.reset(copy);
   }
   if (clear) surface_.Clear();
   return static_cast<bool>(surface_);
@@ -287,7 +311,7 @@ bool UiControl::BeginControlPaint(bool clear) {
 
 void UiControl::EndControlPaint() {
   if (window_ == nullptr) return;
-  if (animating_ && visible_) window_->InvalidateRect(rect_, RedrawMode::Append);
+  if (animating_ && visible_) window_->InvalidateRect(rect_);
   // The timer drives a pending cross-fade; a control at its target opacity needs none,
   // so an idle window gets no timer messages.
   if (frameInterval_ != 0 && fadeLevel_ < alpha_) SetTimer(hostWnd_, handle_, static_cast<UINT>(frameInterval_), nullptr);

@@ -128,12 +128,17 @@ class UiControl {
   void SetDisabled(bool disabled);
   bool Focusable() const { return focusable_; }
   void SetFocusable(bool focusable) { focusable_ = focusable; }
+  // Asks the control (EvQueryFocus), then the window.
   bool IsFocused();
 
-  // Sends a paint event now.
-  void PaintNow();
-  // Queues the control's rectangle for composition; rectangles queued together are
-  // composed together and presented once, when the window's thread gets to them.
+  // Asks for a repaint after the look changed: OnPaint runs in the window's next flush,
+  // which composes what changed and presents it once, however many controls changed in
+  // the batch. `area` (in the control's own pixels) is the part that must be painted again
+  // (see PaintArea); without it, all of it.
+  void Repaint();
+  void Repaint(const Rect& area);
+  // Queues the control's rectangle for composition in the next flush, its look unchanged
+  // (shown, hidden, another opacity, a fade's step).
   void Invalidate();
 
   Text TipText() const { return tipText_; }
@@ -224,17 +229,25 @@ class UiControl {
   virtual int QueryFocus() { return kNotHandled; }
   virtual int Compose(const ComposeContext&) { return kNotHandled; }
 
-  // Repainting: BeginControlPaint starts a new look (keeping the old one for a pending
-  // cross-fade, clearing the surface when asked) and answers false when there is nothing
-  // to paint on; the control then draws into Graphics(); EndControlPaint queues the
-  // rectangle for composition and starts the fade timer.
+  // Painting, in OnPaint, which only reads the control's state: BeginControlPaint starts a
+  // new look (keeping the old one for a pending cross-fade, clearing the surface when
+  // asked) and answers false when there is nothing to paint on; the control then draws
+  // into Graphics(); EndControlPaint queues the rectangle for composition and starts the
+  // fade timer. PaintArea is the part of the surface asked for, or nothing for all of it.
   bool BeginControlPaint(bool clear = true);
   void EndControlPaint();
+  const std::optional<Rect>& PaintArea() const { return paintArea_; }
+  // IsFocused for paint code, which sends no events: the control's QueryFocus, then the window.
+  bool HoldsFocus();
   GpGraphics* Graphics() const { return surface_.Graphics(); }
   Surface& MutableSurface() { return surface_; }
 
  private:
   friend class UiWindow;
+  friend class WindowComposer;
+
+  // What the window's next flush paints of the control.
+  enum class PaintNeed { None, Part, Whole };
 
   bool Attach(HWND host, UiWindow* window, UiControl* parent, const Rect& rect, ControlType type,
               const CreateOptions& options);
@@ -243,7 +256,11 @@ class UiControl {
   void MakeSurface();
   void KillOwnTimer();
   void DropFadeImage() { fadeImage_.reset(); }
+  void AskForPaint(const std::optional<Rect>& area);
+  // The flush's call: OnPaint, with PaintArea set to what was asked for.
+  void PaintAsRequested();
   bool ComparableTo(float a, float b) const;
+  bool FocusAnswer(int queryAnswer) const;
 
   std::uintptr_t handle_ = 0;
   std::uint32_t serial_ = 0;  // tells a re-created control from its earlier life
@@ -272,6 +289,9 @@ class UiControl {
   int frameInterval_ = 0;
   Surface surface_;
   UniqueBitmap fadeImage_;
+  PaintNeed paintNeed_ = PaintNeed::None;
+  Rect paintPart_;                  // the part asked for, while paintNeed_ is Part
+  std::optional<Rect> paintArea_;   // during OnPaint
 };
 
 }  // namespace getlink

@@ -100,7 +100,7 @@ void UiPicture::SetOptions(const Options& options) {
   placement_ = options.placement;
   gridMargins_ = options.gridMargins;
   borderStyle_ = options.borderStyle;
-  frameIndex_ = 0;
+  frameIndex_ = shownFrame_ = 0;
 }
 
 void UiPicture::Load(const ByteSet& image) {
@@ -114,7 +114,7 @@ void UiPicture::Load(const ByteSet& image) {
     for (int& delay : frameDelays_)
       if (delay == 0) delay = kDefaultDelay;
   }
-  frameIndex_ = 0;
+  frameIndex_ = shownFrame_ = 0;
 }
 
 GpImage* UiPicture::Picture() const {
@@ -124,30 +124,40 @@ GpImage* UiPicture::Picture() const {
 void UiPicture::SetAnimate(bool animate) {
   animate_ = animate;
   frameIndex_ = 0;
-  PaintNow();
+  ShowNextFrame();
 }
 
 void UiPicture::SetImage(const ByteSet& image) {
   Load(image);
-  PaintNow();
+  ShowNextFrame();
 }
 
 void UiPicture::SetBackColour(Argb colour) {
   backColour_ = colour;
-  PaintNow();
+  ShowNextFrame();
 }
 
-void UiPicture::Paint() {
+void UiPicture::ShowNextFrame() {
   if (Disabled()) {
     ++frameIndex_;
     return;
   }
-  if (frameIndex_ >= frameCount_ || !animate_) frameIndex_ = 0;
-  if (!BeginControlPaint(true)) return;
+  shownFrame_ = frameIndex_ >= frameCount_ || !animate_ ? 0 : frameIndex_;
+  frameIndex_ = shownFrame_ + 1;
+  if (frameCount_ > 0) {
+    if (frameIndex_ >= frameCount_ || !animate_) frameIndex_ = 0;
+    const int delay = frameIndex_ < static_cast<int>(frameDelays_.size()) ? frameDelays_[frameIndex_] : kDefaultDelay;
+    SetTimer(HostWindow(), Handle(), static_cast<UINT>(delay * 10), nullptr);
+  }
+  Repaint();
+}
+
+int UiPicture::OnPaint() {
+  if (Disabled() || !BeginControlPaint(true)) return kNotHandled;
   GpGraphics* g = Graphics();
   GpImage* image = Picture();
   const Rect area = {0, 0, static_cast<float>(Width()), static_cast<float>(Height())};
-  if (image != nullptr) SelectFrame(image, frameIndex_);
+  if (image != nullptr) SelectFrame(image, shownFrame_);
   if (backColour_ != 0) {
     const UniqueBrush brush = SolidBrush(backColour_);
     gdip::GdipFillRectangle(g, brush.get(), 0, 0, area.width - 1, area.height - 1);
@@ -168,31 +178,22 @@ void UiPicture::Paint() {
   if (borderStyle_ != BorderStyle::None) OutlineRect(g, area, borderStyle_);
   if (Window() != nullptr && Window()->KeyboardFocus() == this) OutlineRect(g, area, BorderStyle::Focus);
   EndControlPaint();
-
-  if (frameCount_ > 0) {
-    KillTimer(HostWindow(), Handle());
-    ++frameIndex_;
-    if (frameIndex_ >= frameCount_ || !animate_) frameIndex_ = 0;
-    const int delay = frameIndex_ < static_cast<int>(frameDelays_.size()) ? frameDelays_[frameIndex_] : kDefaultDelay;
-    SetTimer(HostWindow(), Handle(), static_cast<UINT>(delay * 10), nullptr);
-  } else {
-    ++frameIndex_;
-  }
+  return kNotHandled;
 }
 
-int UiPicture::OnPaint() {
-  Paint();
+int UiPicture::OnCreate() {
+  ShowNextFrame();
   return kNotHandled;
 }
 
 int UiPicture::OnShown() {
-  Paint();
+  ShowNextFrame();
   return kNotHandled;
 }
 
 int UiPicture::OnTimer() {
   if (animate_ && frameCount_ > 0)
-    Paint();
+    ShowNextFrame();
   else
     KillTimer(HostWindow(), Handle());
   return kNotHandled;
@@ -200,7 +201,7 @@ int UiPicture::OnTimer() {
 
 int UiPicture::OnDestroy() {
   KillTimer(HostWindow(), Handle());
-  frameIndex_ = 0;
+  frameIndex_ = shownFrame_ = 0;
   frameCount_ = 0;
   animate_ = false;
   fixZeroDelays_ = false;

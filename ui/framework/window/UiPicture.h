@@ -51,10 +51,12 @@ class UiPicture : public UiControl {
   const std::vector<int>& FrameDelays() const { return frameDelays_; }
   GpImage* Picture() const;
 
-  // Draws the current frame and arms the timer for the next one.
-  void Paint();
+  // Shows the frame that is due and arms the timer for the one after it; a disabled
+  // picture shows nothing new and only counts the frame.
+  void ShowNextFrame();
 
  protected:
+  int OnCreate() override;
   int OnPaint() override;
   int OnShown() override;
   int OnTimer() override;
@@ -70,7 +72,8 @@ class UiPicture : public UiControl {
   UniqueBitmap iconBitmap_;
   bool animate_ = false;
   BorderStyle borderStyle_ = BorderStyle::None;
-  int frameIndex_ = 0;
+  int frameIndex_ = 0;  // the frame due next
+  int shownFrame_ = 0;
   int frameCount_ = 0;
   Argb backColour_ = 0;
   std::vector<int> frameDelays_;

@@ -125,9 +125,10 @@ int UiWindow::Dispatch(UiControl& control, const ControlEvent& event) { return c
 
 void UiWindow::SetSkin(std::optional<ByteSet> image, std::optional<ColorRef> colour, SkinRepaint repaint) {
   const bool wasFrozen = frozen_;  // an effect may be playing (a resize during the opening)
+  const bool crossFade = repaint == SkinRepaint::CrossFade && IsLayered() && !wasFrozen;
+  if (crossFade) composer_.ComposeQueued();  // the old look as it stands, changes included
   frozen_ = true;
   skin_.Change(image, colour);
-  const bool crossFade = repaint == SkinRepaint::CrossFade && IsLayered() && !wasFrozen;
   if (crossFade) animations_.Snapshot();
   const PaintBackgroundHandler handler = onPaintBackground_;
   skin_.Paint(composer_.Canvas(), hwnd_, HasCaptionFlag(CaptionFlag::EdgeShadow), [&](GpGraphics* g) {
@@ -274,7 +275,7 @@ LRESULT UiWindow::OnFrameworkMessage(FrameworkMessage message, WPARAM wparam, LP
       return result;
     }
     case FrameworkMessage::WmInvalidate:
-      composer_.OnInvalidateMessage();  // the rectangles wait in the queue, not in the message
+      composer_.OnFlushMessage();  // what to do waits in the window, not in the message
       return 0;
     case FrameworkMessage::WmFocusControl:
       SetFocusControl(ControlFromHandle(static_cast<std::uintptr_t>(lparam)), false);
@@ -292,8 +293,8 @@ LRESULT UiWindow::OnFrameworkMessage(FrameworkMessage message, WPARAM wparam, LP
       const std::uint32_t serial = control->Serial();
       Dispatch(*control, {EventCode::EvMoved});
       if (!frozen_ && lparam == 1 && IsLive(control, serial)) {
-        composer_.Defer(control->PreviousRect());
-        composer_.Add(control->GetRect(), RedrawMode::Append);
+        composer_.Queue(control->PreviousRect());
+        composer_.Queue(control->GetRect());
       }
       return 0;
     }

@@ -87,11 +87,12 @@ class UiWindow {
   void SetAnimationsOn(bool on) { animationsOn_ = on; }
 
   // --- composition ---
-  // Queues a rectangle for composition (see RedrawMode).
-  void InvalidateRect(const Rect& rect, RedrawMode mode = RedrawMode::Append) { composer_.Add(rect, mode); }
-  // Queues a rectangle for the next WmInvalidate, which composes everything queued by
-  // then and presents it once.
-  void QueueInvalidation(const Rect& rect) { composer_.Queue(rect); }
+  // Queues a rectangle for composition in the next flush (WindowComposer.h).
+  void InvalidateRect(const Rect& rect) { composer_.Queue(rect); }
+  // Runs the flush now: the repaints asked for, the composition of what changed, one
+  // present. For what must see the result at once (tests and screenshots reading the
+  // canvas, benchmarks); the window runs it on its own after each batch of messages.
+  void Flush() { composer_.Flush(); }
   // Puts the canvas on the screen without composing anything.
   void Present(std::optional<Rect> rect = std::nullopt);
   WindowComposer& Composer() { return composer_; }

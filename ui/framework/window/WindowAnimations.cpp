@@ -54,6 +54,7 @@ void WindowAnimations::Show(WindowEffect effect, int durationMs) {
   PumpMessages();
   const HWND hwnd = window_.Hwnd();
   if (hwnd == nullptr) return;
+  window_.Composer().ComposeQueued();  // the controls made so far, painted: what opens
   if (effect == WindowEffect::None || !window_.AnimationsOn()) {
     ShowWindow(hwnd, SW_SHOWNORMAL);
     window_.Composer().Present();
@@ -67,6 +68,7 @@ void WindowAnimations::Show(WindowEffect effect, int durationMs) {
 
 void WindowAnimations::PlayClose(WindowEffect effect, int durationMs) {
   if (effect == WindowEffect::None) return;
+  window_.Composer().ComposeQueued();  // the last changes go with the window
   window_.Skin().ApplyBlurBehind(window_.Hwnd(), window_.Size(), false);
   Play(effect, durationMs, false);
 }

@@ -49,9 +49,9 @@ TEST_F(PictureTest, ZeroDelaysBecomeTenWhenAskedAndFramesPlay) {
   ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), options));
   EXPECT_EQ(picture.FrameCount(), 2);
   EXPECT_EQ(picture.FrameDelays(), (std::vector<int>{10, 10}));
-  const Argb first = picture.GetSurface().PixelAt(10, 10);
+  const Argb first = SurfaceOf(picture).PixelAt(10, 10);
   EXPECT_EQ(first, MakeArgb(255, 255, 0, 0));
-  EXPECT_TRUE(PumpUntil([&] { return picture.GetSurface().PixelAt(10, 10) == MakeArgb(255, 0, 0, 255); }));
+  EXPECT_TRUE(PumpUntil([&] { return SurfaceOf(picture).PixelAt(10, 10) == MakeArgb(255, 0, 0, 255); }));
 
   UiPicture raw;
   options.fixZeroDelays = false;
@@ -66,18 +66,18 @@ TEST_F(PictureTest, WithoutAnimationTheTimerFiresOnceAndStops) {
   ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), options));
   ASSERT_TRUE(WaitForTick(picture));
   EXPECT_FALSE(TimerArmed(picture));  // killed by that tick
-  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));  // stays on frame 1
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 255, 0, 0));  // stays on frame 1
 }
 
 TEST_F(PictureTest, SwitchingAnimationOffAndOnStartsOverAtTheFirstFrame) {
   UiPicture picture;
   ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), {}));
   picture.SetAnimate(false);
-  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
   ASSERT_TRUE(WaitForTick(picture));
-  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
   picture.SetAnimate(true);
-  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
   EXPECT_EQ(picture.FrameIndex(), 1);  // the next frame is due
 }
 
@@ -89,8 +89,8 @@ TEST_F(PictureTest, AStillImageHasOneFrameOfTenHundredths) {
   ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, StillPng(), options));
   EXPECT_EQ(picture.FrameCount(), 1);
   EXPECT_EQ(picture.FrameDelays(), (std::vector<int>{10}));
-  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 0, 200, 0));  // the image, centred
-  EXPECT_EQ(picture.GetSurface().PixelAt(2, 2), MakeArgb(255, 255, 255, 255));  // the back colour
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 0, 200, 0));  // the image, centred
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(2, 2), MakeArgb(255, 255, 255, 255));  // the back colour
 }
 
 TEST_F(PictureTest, AnIconKeepsItsTransparency) {
@@ -101,8 +101,8 @@ TEST_F(PictureTest, AnIconKeepsItsTransparency) {
   UiPicture picture;
   ASSERT_TRUE(picture.CreateFromIcon(hwnd(), {100, 100, 16, 16}, icon, {}));
   DestroyIcon(icon);
-  EXPECT_EQ(picture.GetSurface().PixelAt(3, 8), MakeArgb(255, 0, 0, 255));
-  EXPECT_EQ(AlphaOf(picture.GetSurface().PixelAt(12, 8)), 0);
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(3, 8), MakeArgb(255, 0, 0, 255));
+  EXPECT_EQ(AlphaOf(SurfaceOf(picture).PixelAt(12, 8)), 0);
   EXPECT_EQ(CanvasPixel(112, 108), window().Background().PixelAt(112, 108));
 }
 
@@ -113,7 +113,7 @@ TEST_F(PictureTest, ADisabledPictureDrawsNothingNew) {
   ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, StillPng(), options));
   picture.SetDisabled(true);
   const int index = picture.FrameIndex();
-  picture.Paint();
+  picture.ShowNextFrame();
   EXPECT_EQ(picture.FrameIndex(), index + 1);
 }
 

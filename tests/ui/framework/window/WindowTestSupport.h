@@ -89,6 +89,8 @@ class WindowTest : public ::testing::Test {
   void Key(WPARAM key);
   // The canvas pixel (straight ARGB) after everything queued has been composed.
   Argb CanvasPixel(int x, int y);
+  // The control's own pixels once the window has painted what was asked for.
+  const Surface& SurfaceOf(const UiControl& control);
 
   // The ways a press ends without its release, as the system does them.
   enum class PressCut { AnotherWindowActivated, CancelMode, CaptureTaken };
