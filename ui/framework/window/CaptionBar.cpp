@@ -100,7 +100,7 @@ void CaptionBar::Layout(int width) {
   }
   if (title_ != nullptr) {
     title_->SetRect(TitleRect(width));
-    title_->PostEvent(EventCode::Paint);
+    title_->Repaint();
   }
 }
 
