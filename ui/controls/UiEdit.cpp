@@ -223,7 +223,7 @@ bool UiEdit::InsertText(std::string_view text, EditKind kind) {
   const std::size_t end = history_.Replace(document_, start, document_.ByteIndexOf(caret_), text, kind);
   if (anchor_ == caret_ && end == start) return false;  // nothing replaced, nothing inserted
   caret_ = anchor_ = document_.PositionOf(end);
-  TextEdited(ChangedLineAfter(check));
+  TextEdited(check);
   return true;
 }
 
@@ -233,7 +233,7 @@ bool UiEdit::RemoveBeforeCaret() {
   const LineEditCheck check = BeforeLineEdit();
   history_.Replace(document_, document_.ByteIndexOf(from), document_.ByteIndexOf(caret_), {}, EditKind::Erased);
   anchor_ = caret_ = from;
-  TextEdited(ChangedLineAfter(check));
+  TextEdited(check);
   return true;
 }
 
@@ -245,9 +245,9 @@ void UiEdit::StepHistory(bool redo) {
   TextEdited();
 }
 
-void UiEdit::TextEdited(int changedLine) {
-  Relayout();
-  FollowCaret(true, changedLine);
+void UiEdit::TextEdited(const std::optional<LineEditCheck>& check) {
+  Relayout();  // first: the changed line is measured again by it
+  FollowCaret(true, check ? ChangedLineAfter(*check) : 0);
   FireChanged();
 }
 

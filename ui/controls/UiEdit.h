@@ -153,11 +153,6 @@ class UiEdit : public UiControl {
   // move that keeps the caret in view is the user's (keys, clicks, a drag, a selection)
   // and ends the typing or erasing run: the next edit is an undo step of its own.
   void CaretMoved(bool keepVisible = true);
-  // After an edit: layout, caret, view, repaint and the change callback. With
-  // `changedLine`, only that line changed: unless the view scrolls, only its band is
-  // painted again.
-  void TextEdited(int changedLine = 0);
-  void FollowCaret(bool keepVisible, int changedLine);
   // What an edit within the caret's line must leave as it was for a band repaint.
   struct LineEditCheck {
     int line;
@@ -165,6 +160,11 @@ class UiEdit : public UiControl {
     float height;
     bool nothingSelected;
   };
+  // After an edit: layout, caret, view, repaint and the change callback. With `check`
+  // (taken before the edit), when only the caret's line changed and the view does not
+  // scroll, only its band is painted again.
+  void TextEdited(const std::optional<LineEditCheck>& check = std::nullopt);
+  void FollowCaret(bool keepVisible, int changedLine);
   LineEditCheck BeforeLineEdit() const;
   // The line the edit changed alone, or 0 when more changed.
   int ChangedLineAfter(const LineEditCheck& before) const;

@@ -544,6 +544,27 @@ TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
   }
 }
 
+// A key typed within a line paints and composes that line's band alone, not the whole box.
+TEST_F(EditTest, AKeyTypedRecomposesOnlyItsLine) {
+  Make(Multi("first line\r\nsecond line\r\nthird line"));
+  edit.Select({2, 6}, {2, 6});
+  window().Flush();
+  // Covered with a marker: every pixel composed again shows as a change.
+  const Surface& canvas = window().Canvas();
+  const Argb marker = MakeArgb(255, 255, 0, 255);
+  gdip::GdipGraphicsClear(canvas.Graphics(), marker);
+  SendMessageW(hwnd(), WM_CHAR, L'x', 1);
+  window().Flush();
+  EXPECT_EQ(edit.GetText(), "first line\r\nsecondx line\r\nthird line");
+  const auto composed = [&](TextPosition at) {
+    const POINT p = PointBefore(at);
+    return canvas.PixelAt(p.x, p.y) != marker;
+  };
+  EXPECT_TRUE(composed({2, 3}));
+  EXPECT_FALSE(composed({1, 3}));
+  EXPECT_FALSE(composed({3, 3}));
+}
+
 TEST_F(EditTest, SelectionIsDrawnBlueAndTheCaretBlinksOnlyWhileFocused) {
   Make(InMode(EditInputMode::Normal, "a    b"));
   edit.Select({1, 1}, {1, 5});
