@@ -8,17 +8,6 @@
 namespace getlink::testing {
 namespace {
 
-// A 2 x 2 GIF of two frames (red, then blue), each with a delay of 0.
-const std::uint8_t kTwoFrameGif[] = {
-    0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x02, 0x00, 0x02, 0x00, 0xF1, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00,
-    0xFF, 0x00, 0xFF, 0x00, 0xFF, 0xFF, 0xFF, 0x21, 0xFF, 0x0B, 0x4E, 0x45, 0x54, 0x53, 0x43, 0x41, 0x50, 0x45,
-    0x32, 0x2E, 0x30, 0x03, 0x01, 0x00, 0x00, 0x00, 0x21, 0xF9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00,
-    0x00, 0x00, 0x00, 0x02, 0x00, 0x02, 0x00, 0x00, 0x02, 0x04, 0x04, 0x41, 0x10, 0x05, 0x00, 0x21, 0xF9, 0x04,
-    0x00, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x02, 0x00, 0x00, 0x02, 0x04, 0x0C,
-    0xC3, 0x30, 0x05, 0x00, 0x3B};
-
-ByteSet Gif() { return ByteSet(std::begin(kTwoFrameGif), std::end(kTwoFrameGif)); }
-
 // A 4 x 4 PNG, opaque green.
 ByteSet StillPng() {
   UniqueBitmap bitmap = BitmapOf(4, 4, [](int, int) { return MakeArgb(255, 0, 200, 0); });
@@ -46,7 +35,7 @@ TEST_F(PictureTest, ZeroDelaysBecomeTenWhenAskedAndFramesPlay) {
   UiPicture picture;
   UiPicture::Options options;
   options.fixZeroDelays = true;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), options));
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, TwoFrameGif(), options));
   EXPECT_EQ(picture.FrameCount(), 2);
   EXPECT_EQ(picture.FrameDelays(), (std::vector<int>{10, 10}));
   const Argb first = SurfaceOf(picture).PixelAt(10, 10);
@@ -55,7 +44,7 @@ TEST_F(PictureTest, ZeroDelaysBecomeTenWhenAskedAndFramesPlay) {
 
   UiPicture raw;
   options.fixZeroDelays = false;
-  ASSERT_TRUE(raw.Create(hwnd(), {150, 100, 20, 20}, Gif(), options));
+  ASSERT_TRUE(raw.Create(hwnd(), {150, 100, 20, 20}, TwoFrameGif(), options));
   EXPECT_EQ(raw.FrameDelays(), (std::vector<int>{0, 0}));
 }
 
@@ -63,7 +52,7 @@ TEST_F(PictureTest, WithoutAnimationTheTimerFiresOnceAndStops) {
   UiPicture picture;
   UiPicture::Options options;
   options.animate = false;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), options));
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, TwoFrameGif(), options));
   ASSERT_TRUE(WaitForTick(picture));
   EXPECT_FALSE(TimerArmed(picture));  // killed by that tick
   EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 255, 0, 0));  // stays on frame 1
@@ -71,7 +60,7 @@ TEST_F(PictureTest, WithoutAnimationTheTimerFiresOnceAndStops) {
 
 TEST_F(PictureTest, SwitchingAnimationOffAndOnStartsOverAtTheFirstFrame) {
   UiPicture picture;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), {}));
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, TwoFrameGif(), {}));
   picture.SetAnimate(false);
   EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
   ASSERT_TRUE(WaitForTick(picture));

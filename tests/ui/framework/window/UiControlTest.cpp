@@ -5,7 +5,11 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
+#include "ui/framework/window/UiButton.h"
+#include "ui/framework/window/UiCaptionButton.h"
+#include "ui/framework/window/UiPicture.h"
 
 namespace getlink::testing {
 namespace {
@@ -199,6 +203,58 @@ TEST_F(UiControlTest, WithAnimationsOnAFadeRunsToTheEndAndStops) {
   EXPECT_EQ(control.FadeImage(), nullptr);
   EXPECT_EQ(control.Count(EventCode::Timer), 4);  // 51 -> 102 -> 153 -> 204 -> 255
   EXPECT_FALSE(KillTimer(hwnd(), control.Handle()));  // and no more
+}
+
+// A control that another one changes while the flush paints is painted in that flush.
+TEST_F(UiControlTest, AControlChangedWhileTheWindowPaintsIsPaintedInTheSameFlush) {
+  RecordingControl first, second;
+  ASSERT_TRUE(first.Create(hwnd(), {20, 60, 80, 24}));
+  ASSERT_TRUE(second.Create(hwnd(), {200, 60, 80, 24}));
+  Pump();
+  const Argb blue = MakeArgb(255, 0, 0, 255);
+  first.onEvent = [&](const ControlEvent& e) {
+    if (e.code == EventCode::Paint) second.SetColour(blue);
+  };
+  const long before = WindowComposer::PresentCount();
+  first.Repaint();
+  Pump();
+  EXPECT_EQ(window().Canvas().PixelAt(240, 70), blue);
+  EXPECT_EQ(WindowComposer::PresentCount() - before, 1);
+}
+
+// Painting reads a control's state and changes none: a repaint (here the one a new size
+// asks for) leaves the look shown, a fade under way and an animation's next frame alone.
+TEST_F(UiControlTest, ARepaintChangesNothingButPixels) {
+  AttachWindowOptions options = DefaultOptions();
+  options.animationsOn = true;
+  Reopen(options);
+  UiCaptionButton& close = *window().CaptionButtons().front();
+  UiButton button;
+  ASSERT_TRUE(button.Create(hwnd(), {100, 100, 80, 24}));
+  UiPicture picture;
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 150, 20, 20}, TwoFrameGif(), {}));
+  Pump();
+  const Rect closeRect = close.GetRect();
+  MouseMove(static_cast<int>(closeRect.left) + 4, static_cast<int>(closeRect.top) + 4);
+  window().SetFocusControl(&button, false);  // starts a fade of one tick
+  struct Case {
+    const char* name;
+    UiControl& control;
+    std::function<int()> state;
+  };
+  const Case cases[] = {
+      {"the caption button's hot look", close, [&] { return static_cast<int>(close.PaintedState()); }},
+      {"the button's fade", button, [&] { return button.FadeLevel(); }},
+      {"the picture's next frame", picture, [&] { return picture.FrameIndex(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const int before = c.state();
+    c.control.SetWidth(c.control.Width() + 2);
+    window().Flush();
+    EXPECT_EQ(c.state(), before);
+  }
+  EXPECT_LT(button.FadeLevel(), button.Alpha());  // the fade was under way
 }
 
 TEST_F(UiControlTest, DestroyingIsSafeAndTheControlCanBeCreatedAgain) {

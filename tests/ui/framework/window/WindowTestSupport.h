@@ -44,6 +44,11 @@ class RecordingControl : public UiControl {
   int queryDimmingAnswer = kNotHandled;
   // Runs inside OnEvent for every event, after it is recorded.
   std::function<void(const ControlEvent&)> onEvent;
+  // Another colour, painted in the window's next flush.
+  void SetColour(Argb colour) {
+    colour_ = colour;
+    Repaint();
+  }
 
   using UiControl::BeginControlPaint;
   using UiControl::EndControlPaint;
