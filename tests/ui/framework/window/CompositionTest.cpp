@@ -69,11 +69,11 @@ TEST_F(CompositionTest, ChangesMadeTogetherArePresentedOnceAndNoChangeNotAtAll) 
   EXPECT_EQ(WindowComposer::PresentCount(), before);
 
   const Argb blue = MakeArgb(255, 0, 0, 255);
+  before = WindowComposer::PresentCount();
   status.SetColour(blue);
   button.SetCaption("开始获取");
   button.SetDisabled(false);  // which posts the button's pointer event
   window().SetFocusControl(&button, false);
-  before = WindowComposer::PresentCount();
   Pump();
   EXPECT_EQ(WindowComposer::PresentCount() - before, 1);
   EXPECT_EQ(window().Canvas().PixelAt(150, 210), blue);
