@@ -87,6 +87,21 @@ UiLabel* MessageLabel(HWND box) {
 
 void ClickButton(UiButton* button) { ClickAt(button->HostWindow(), button->Left() + 10, button->Top() + 10); }
 
+// What the box's canvas shows at a point, read by a timer inside the box's own loop, which
+// then closes the box.
+struct LoopProbe {
+  HWND box = nullptr;
+  POINT at = {0, 0};
+  Argb seen = 0;
+};
+LoopProbe gProbe;
+
+void CALLBACK ReadCanvasAndClose(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  gProbe.seen = UiWindow::FromHwnd(gProbe.box)->Canvas().PixelAt(gProbe.at.x, gProbe.at.y);
+  PostMessageW(gProbe.box, WM_CLOSE, 0, 0);
+}
+
 class MessageBoxTest : public WindowTest {
  protected:
   // Shows the box, and `action` on it once it is on the screen; answers its result.
@@ -283,6 +298,22 @@ TEST_F(MessageBoxTest, ResizingKeepsTheButtonsAnchoredToTheBottomRight) {
   ASSERT_EQ(places.size(), 3u);
   for (int position = 1; position <= 3; ++position)
     EXPECT_EQ(places[3 - static_cast<std::size_t>(position)], MessageBoxButtonRect(420, 200, position));
+}
+
+// The box's own message loop runs the window's flush: a button the pointer goes onto shows
+// its hot look while the box is open.
+TEST_F(MessageBoxTest, ItsOwnLoopShowsAButtonChanging) {
+  Argb before = 0;
+  MessageBoxOptions options;
+  options.beep = false;
+  Show(nullptr, "文件已保存。", options, [&](HWND box) {
+    const UiButton* button = ButtonsOf(box).front();
+    gProbe = {box, {button->Left() + 10, button->Top() + 18}, 0};
+    before = UiWindow::FromHwnd(box)->Canvas().PixelAt(gProbe.at.x, gProbe.at.y);
+    SendMessageW(box, WM_MOUSEMOVE, 0, MAKELPARAM(gProbe.at.x, gProbe.at.y));
+    SetTimer(nullptr, 0, 400, ReadCanvasAndClose);  // past the hot look's fade
+  });
+  EXPECT_NE(gProbe.seen, before);
 }
 
 }  // namespace
