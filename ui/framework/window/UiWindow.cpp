@@ -42,7 +42,9 @@ SIZE WindowSize(HWND hwnd) {
 
 UiWindow::UiWindow() : composer_(*this), input_(*this), animations_(*this) {}
 
-UiWindow::~UiWindow() {
+UiWindow::~UiWindow() { Destroy(); }
+
+void UiWindow::Destroy() {
   if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 

@@ -59,6 +59,9 @@ class UiWindow {
 
   // Makes `hwnd` a framework window. False when it is not a window or is attached already.
   bool Attach(HWND hwnd, const AttachOptions& options = {});
+  // The window object owns the window it is attached to: this destroys it now (with its
+  // controls), as the object's destructor does. Nothing happens when none is attached.
+  void Destroy();
 
   HWND Hwnd() const { return hwnd_; }
   std::uintptr_t Handle() const { return reinterpret_cast<std::uintptr_t>(this); }

@@ -12,6 +12,7 @@
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "runtime/MessagePump.h"
+#include "runtime/WinHandles.h"
 #include "ui/framework/window/UiCaptionTitle.h"
 #include "ui/framework/window/WindowFunctions.h"
 
@@ -24,19 +25,18 @@ TEST_F(WindowLifecycleTest, CreateUiWindowCentresInTheWorkAreaByDefault) {
   CreateWindowOptions options;
   options.width = 300;
   options.height = 200;
-  HWND hwnd = CreateUiWindow(nullptr, "居中", options);
-  ASSERT_NE(hwnd, nullptr);
+  const UniqueWindow centred(CreateUiWindow(nullptr, "居中", options));
+  ASSERT_NE(centred, nullptr);
   RECT work, bounds;
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  GetWindowRect(hwnd, &bounds);
+  GetWindowRect(centred.get(), &bounds);
   EXPECT_EQ(bounds.left, work.left + (work.right - work.left - 300) / 2);
   EXPECT_EQ(bounds.top, work.top + (work.bottom - work.top - 200) / 2);
   EXPECT_EQ(bounds.right - bounds.left, 300);
   wchar_t title[16] = L"";
-  GetWindowTextW(hwnd, title, 16);
+  GetWindowTextW(centred.get(), title, 16);
   EXPECT_STREQ(title, L"\x5C45\x4E2D");  // "居中" through code page 936
-  EXPECT_FALSE(IsWindowVisible(hwnd));
-  DestroyWindow(hwnd);
+  EXPECT_FALSE(IsWindowVisible(centred.get()));
 }
 
 TEST_F(WindowLifecycleTest, AttachRefusesWhatItCannotTake) {
@@ -185,14 +185,13 @@ TEST_F(WindowLifecycleTest, TheModalLoopRunsUntilItsWindowIsGone) {
 
 TEST_F(WindowLifecycleTest, AQuitEndsTheModalLoopAndStaysForTheOuterLoop) {
   CreateWindowOptions create;
-  HWND dialog = CreateUiWindow(hwnd(), "modal", create);
+  const UniqueWindow dialog(CreateUiWindow(hwnd(), "modal", create));
   PostQuitMessage(7);
-  ModalLoop(dialog);
-  EXPECT_TRUE(IsWindow(dialog));
+  ModalLoop(dialog.get());
+  EXPECT_TRUE(IsWindow(dialog.get()));
   MSG msg;
   ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(msg.wParam, 7u);
-  DestroyWindow(dialog);
 }
 
 TEST_F(WindowLifecycleTest, PopUpsCloseOnEscapeAndOnDeactivation) {
