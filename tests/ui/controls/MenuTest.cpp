@@ -2,7 +2,7 @@
 // click elsewhere do, and sub-menus.
 #include <gtest/gtest.h>
 
-#include "tests/ui/controls/MenuDriver.h"
+#include "tests/ui/controls/PopupInput.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/EditContextMenu.h"
 #include "ui/controls/MenuGeometry.h"
@@ -44,13 +44,13 @@ TEST_F(MenuTest, TheEditMenuMeasuresItsCaptionsAndFlipsAtTheScreenEdges) {
   };
   for (const Case& c : cases) {
     SetCursorPos(c.pointer.x, c.pointer.y);
-    MenuDriver driver(EditContextMenu());
+    PopupDriver driver(MenuWindowOf(EditContextMenu()));
     RECT box = {};
     driver.OnOpen([&](HWND menu) {
       GetWindowRect(menu, &box);
       PressKey(menu, VK_ESCAPE);
     });
-    driver.PopupAt(hwnd());
+    driver.Run([&] { EditContextMenu().PopupAt(hwnd()); });
     ASSERT_TRUE(driver.Opened());
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_EQ(box.bottom - box.top, 132);  // five items and two separators
@@ -70,13 +70,13 @@ TEST_F(MenuTest, ASetWidthBelowFiftyOpensFiftyWideWhereAsked) {
   UiMenu menu;
   menu.SetWidth(30);
   menu.AddItem(CommandItem("很长的菜单项文字(&L)", 1));
-  MenuDriver driver(menu);
+  PopupDriver driver(MenuWindowOf(menu));
   RECT box = {};
   driver.OnOpen([&](HWND hwnd) {
     GetWindowRect(hwnd, &box);
     PostMessageW(hwnd, WM_CLOSE, 0, 0);
   });
-  driver.PopupAt(hwnd(), 300, 200);
+  driver.Run([&] { menu.PopupAt(hwnd(), 300, 200); });
   EXPECT_EQ(box.left, 300);
   EXPECT_EQ(box.top, 200);
   EXPECT_EQ(box.right - box.left, 50);
@@ -85,14 +85,14 @@ TEST_F(MenuTest, ASetWidthBelowFiftyOpensFiftyWideWhereAsked) {
 TEST_F(MenuTest, ClicksChooseEnabledItemsOnly) {
   UiMenu& menu = EditContextMenu();
   menu.SetItemState(3, static_cast<int>(MenuItemState::Disabled));
-  MenuDriver driver(menu);
+  PopupDriver driver(MenuWindowOf(menu));
   bool stillOpenAfterDisabledClick = false;
   driver.OnOpen([&](HWND hwnd) {
     ClickMenuItem(hwnd, menu, 3);  // "剪切(&T)", disabled
     stillOpenAfterDisabledClick = IsWindowVisible(hwnd) != FALSE;
     ClickMenuItem(hwnd, menu, 4);  // "复制(&C)"
   });
-  driver.PopupAt(hwnd(), 300, 150);
+  driver.Run([&] { menu.PopupAt(hwnd(), 300, 150); });
   EXPECT_TRUE(stillOpenAfterDisabledClick);
   EXPECT_FALSE(driver.TimedOut());
   EXPECT_EQ(Commands(88), 0);
@@ -102,9 +102,9 @@ TEST_F(MenuTest, ClicksChooseEnabledItemsOnly) {
 }
 
 TEST_F(MenuTest, AMnemonicLetterChoosesItsItemWithoutAlt) {
-  MenuDriver driver(EditContextMenu());
+  PopupDriver driver(MenuWindowOf(EditContextMenu()));
   driver.OnOpen([&](HWND hwnd) { PressKey(hwnd, 'A'); });
-  driver.PopupAt(hwnd(), 300, 150);
+  driver.Run([&] { EditContextMenu().PopupAt(hwnd(), 300, 150); });
   EXPECT_EQ(Commands(65), 1);
   EXPECT_EQ(AllCommands(), 1);
 
@@ -115,9 +115,9 @@ TEST_F(MenuTest, AMnemonicLetterChoosesItsItemWithoutAlt) {
   routine.sendsCommand = false;
   routine.routine = [&calls] { ++calls; };
   menu.AddItem(routine);
-  MenuDriver second(menu);
+  PopupDriver second(MenuWindowOf(menu));
   second.OnOpen([&](HWND hwnd) { PressKey(hwnd, 'R'); });
-  second.PopupAt(hwnd(), 300, 150);
+  second.Run([&] { menu.PopupAt(hwnd(), 300, 150); });
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(AllCommands(), 1);
 }
@@ -137,7 +137,7 @@ TEST_F(MenuTest, ArrowsMoveOneHighlightPastWhatCannotBeChosenAndEnterOrSpaceChoo
     return found;
   };
   std::vector<int> seen;
-  MenuDriver driver(menu);
+  PopupDriver driver(MenuWindowOf(menu));
   driver.OnOpen([&](HWND hwnd) {
     for (const WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_UP, VK_HOME, VK_END}) {
       PressKey(hwnd, key);
@@ -151,26 +151,26 @@ TEST_F(MenuTest, ArrowsMoveOneHighlightPastWhatCannotBeChosenAndEnterOrSpaceChoo
     seen.push_back(highlighted(hwnd));
     PressKey(hwnd, VK_RETURN);
   });
-  driver.PopupAt(hwnd(), 300, 150);
+  driver.Run([&] { menu.PopupAt(hwnd(), 300, 150); });
   EXPECT_EQ(seen, (std::vector<int>{4, 5, 7, 4, 7, 4, 7, 4, 5}));
   EXPECT_FALSE(driver.TimedOut());
   EXPECT_EQ(Commands(86), 1);  // 粘贴
   EXPECT_EQ(AllCommands(), 1);
 
-  MenuDriver spaced(menu);
+  PopupDriver spaced(MenuWindowOf(menu));
   spaced.OnOpen([&](HWND hwnd) {
     for (const WPARAM key : {VK_END, VK_SPACE}) PressKey(hwnd, key);
   });
-  spaced.PopupAt(hwnd(), 300, 150);
+  spaced.Run([&] { menu.PopupAt(hwnd(), 300, 150); });
   EXPECT_FALSE(spaced.TimedOut());
   EXPECT_EQ(Commands(65), 1);  // 全部选择
   EXPECT_EQ(AllCommands(), 2);
 }
 
 TEST_F(MenuTest, ActivatingAnotherWindowClosesTheMenuWithoutACommand) {
-  MenuDriver driver(EditContextMenu());
+  PopupDriver driver(MenuWindowOf(EditContextMenu()));
   driver.OnOpen([&](HWND) { SetForegroundWindow(hwnd()); });
-  driver.PopupAt(hwnd(), 300, 150);
+  driver.Run([&] { EditContextMenu().PopupAt(hwnd(), 300, 150); });
   EXPECT_FALSE(driver.TimedOut());
   EXPECT_EQ(AllCommands(), 0);
 }
@@ -182,11 +182,11 @@ TEST_F(MenuTest, ASubMenuOpensBesideItsItemAndItsCommandClosesTheChain) {
   menu.AddItem(CommandItem("命令(&M)", 400));
   menu.AddItem(SubMenuItem("更多(&O)", sub));
 
-  MenuDriver driver(menu);
+  PopupDriver driver(MenuWindowOf(menu));
   RECT parent = {}, child = {};
   driver.OnOpen([&](HWND hwnd) {
     GetWindowRect(hwnd, &parent);
-    MenuDriver inner(sub);
+    PopupDriver inner(MenuWindowOf(sub));
     inner.OnOpen([&](HWND subHwnd) {
       GetWindowRect(subHwnd, &child);
       ClickMenuItem(subHwnd, sub, 1);
@@ -194,7 +194,7 @@ TEST_F(MenuTest, ASubMenuOpensBesideItsItemAndItsCommandClosesTheChain) {
     inner.Arm();
     ClickMenuItem(hwnd, menu, 2);  // opens the sub-menu at once and returns when it closed
   });
-  driver.PopupAt(hwnd(), 200, 150);
+  driver.Run([&] { menu.PopupAt(hwnd(), 200, 150); });
   EXPECT_FALSE(driver.TimedOut());
   EXPECT_EQ(child.left, parent.right - 10);
   EXPECT_EQ(HookedCount(WM_COMMAND, [](const MSG& m) { return m.wParam == 500; }), 1);
@@ -203,10 +203,10 @@ TEST_F(MenuTest, ASubMenuOpensBesideItsItemAndItsCommandClosesTheChain) {
   EXPECT_EQ(sub.Hwnd(), nullptr);
 
   // From the keyboard: Right opens the highlighted item's sub-menu, Left closes it again.
-  MenuDriver keyed(menu);
+  PopupDriver keyed(MenuWindowOf(menu));
   bool subOpened = false;
   keyed.OnOpen([&](HWND hwnd) {
-    MenuDriver inner(sub);
+    PopupDriver inner(MenuWindowOf(sub));
     inner.OnOpen([&](HWND subHwnd) {
       subOpened = true;
       PressKey(subHwnd, VK_LEFT);
@@ -214,7 +214,7 @@ TEST_F(MenuTest, ASubMenuOpensBesideItsItemAndItsCommandClosesTheChain) {
     inner.Arm();
     for (const WPARAM key : {VK_END, VK_RIGHT, VK_UP, VK_RETURN}) PressKey(hwnd, key);
   });
-  keyed.PopupAt(hwnd(), 200, 150);
+  keyed.Run([&] { menu.PopupAt(hwnd(), 200, 150); });
   EXPECT_TRUE(subOpened);
   EXPECT_FALSE(keyed.TimedOut());
   EXPECT_EQ(HookedCount(WM_COMMAND, [](const MSG& m) { return m.wParam == 400; }), 1);
