@@ -161,7 +161,7 @@ TEST_F(ComboBoxTest, TheListOpensUnderTheBoxSizedForItsItemsAndAClickChoosesAnIt
       popupRect = RectOfWindow(popup);
       selectedInList = ListOf(popup).CurrentItem();
       scrolls = ListOf(popup).VerticalBar().Visible();
-      EXPECT_EQ(reinterpret_cast<INT_PTR>(GetPropW(popup, kPopupFlagsProperty)), 2);
+      EXPECT_EQ(UiWindow::FromHwnd(popup)->Popup().kind, PopupKind::CloseOnDeactivate);
       EXPECT_TRUE(combo.IsDroppedDown());
       ListOf(popup).EnsureVisible(c.choose);
       ClickItem(popup, c.choose);

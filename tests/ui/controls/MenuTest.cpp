@@ -221,5 +221,41 @@ TEST_F(MenuTest, ASubMenuOpensBesideItsItemAndItsCommandClosesTheChain) {
   EXPECT_EQ(AllCommands(), 2);
 }
 
+TEST_F(MenuTest, AnItemCreatedAgainIsNotTakenForTheOneThatOpenedTheSubMenu) {
+  UiMenu sub;
+  sub.AddItem(CommandItem("子项(&S)", 500));
+  UiMenu menu;
+  menu.AddItem(CommandItem("命令(&M)", 400));
+  menu.AddItem(SubMenuItem("更多(&O)", sub));
+
+  bool heldAsOpener = false, takenAfterwards = true, drawnAsOpener = true;
+  PopupDriver driver(MenuWindowOf(menu));
+  driver.OnOpen([&](HWND hwnd) {
+    PopupDriver inner(MenuWindowOf(sub));
+    inner.OnOpen([&](HWND subHwnd) {
+      auto& opener = *static_cast<UiMenuItem*>(UiWindow::FromHwnd(hwnd)->Controls()[1]);
+      heldAsOpener = menu.Opener() == &opener;
+      // The same object, another life: it opened nothing.
+      const Rect place = opener.GetRect();
+      const MenuItem item = opener.Item();
+      opener.Destroy();
+      ASSERT_TRUE(opener.Create(hwnd, place, item, menu));
+      takenAfterwards = menu.Opener() != nullptr;
+      drawnAsOpener = opener.Highlighted();
+      PressKey(subHwnd, VK_ESCAPE);
+    });
+    inner.Arm();
+    ClickMenuItem(hwnd, menu, 2);  // opens the sub-menu and returns when it closed
+    PressKey(hwnd, VK_ESCAPE);
+  });
+  driver.Run([&] { menu.PopupAt(hwnd(), 200, 150); });
+  EXPECT_FALSE(driver.TimedOut());
+  EXPECT_TRUE(heldAsOpener);
+  EXPECT_FALSE(takenAfterwards);
+  EXPECT_FALSE(drawnAsOpener);
+  EXPECT_EQ(AllCommands(), 0);
+  EXPECT_EQ(menu.Hwnd(), nullptr);
+}
+
 }  // namespace
 }  // namespace getlink::testing

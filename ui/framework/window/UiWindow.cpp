@@ -358,6 +358,7 @@ void UiWindow::OnDestroy() {
   input_.Reset();
   controls_.clear();
   captionFlags_ = 0;
+  popup_ = {};
   composer_.Close();
   EventMailbox::Instance().CloseWindow(hwnd_);
   RemovePropW(hwnd_, kWindowProperty);

@@ -27,6 +27,7 @@
 #include "ui/framework/window/CaptionBar.h"
 #include "ui/framework/window/ControlEvent.h"
 #include "ui/framework/window/InputRouter.h"
+#include "ui/framework/window/PopupRole.h"
 #include "ui/framework/window/WindowAnimations.h"
 #include "ui/framework/window/WindowComposer.h"
 #include "ui/framework/window/WindowSkin.h"
@@ -128,6 +129,12 @@ class UiWindow {
   void SetDefaultCursorId(LPCWSTR systemCursorId) { defaultCursor_ = LoadCursorW(nullptr, systemCursorId); }
   HCURSOR DefaultCursor() const { return defaultCursor_; }
 
+  // --- pop-up ---
+  // What PopupHook does for this window: nothing until the opener sets it; cleared when the
+  // window is destroyed.
+  void SetPopup(PopupRole role) { popup_ = role; }
+  const PopupRole& Popup() const { return popup_; }
+
   // --- application callbacks ---
   void SetOnPaintBackground(PaintBackgroundHandler handler) { onPaintBackground_ = std::move(handler); }
   void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
@@ -180,6 +187,7 @@ class UiWindow {
   bool dragMove_ = true;
   bool animationsOn_ = true;
   WindowEffect closeEffect_ = WindowEffect::None;
+  PopupRole popup_;
   HCURSOR defaultCursor_ = nullptr;
   std::vector<UiControl*> controls_;
   std::unordered_set<const UiControl*> live_;
