@@ -1,31 +1,10 @@
 #include "tests/ui/framework/window/WindowTestSupport.h"
 
-#include "runtime/ComPtr.h"
-#include "runtime/MessagePump.h"
 #include "runtime/WinHandles.h"
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink::testing {
-
-ByteSet EncodePng(GpBitmap* bitmap) {
-  CLSID png;
-  CLSIDFromString(L"{557CF406-1A04-11D3-9A73-0000F81EF32E}", &png);
-  ComPtr<IStream> stream;
-  if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, stream.Put()))) return {};
-  ByteSet bytes;
-  if (gdip::GdipSaveImageToStream(bitmap, stream.Get(), &png, nullptr) == Gdiplus::Ok) {
-    STATSTG stat = {};
-    stream->Stat(&stat, STATFLAG_NONAME);
-    bytes.resize(static_cast<std::size_t>(stat.cbSize.QuadPart));
-    const LARGE_INTEGER start = {};
-    stream->Seek(start, STREAM_SEEK_SET, nullptr);
-    ULONG read = 0;
-    stream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read);
-    bytes.resize(read);
-  }
-  return bytes;
-}
 
 int RecordingControl::Count(EventCode code) const {
   int n = 0;

@@ -12,13 +12,11 @@
 
 #include "runtime/MessagePump.h"
 #include "tests/support/PumpUntil.h"
+#include "ui/framework/drawing/Image.h"
 #include "ui/framework/window/UiControl.h"
 #include "ui/framework/window/UiWindow.h"
 
 namespace getlink::testing {
-
-// The bitmap as PNG file bytes.
-ByteSet EncodePng(GpBitmap* bitmap);
 
 // A control that paints itself in one colour and records its events.
 class RecordingControl : public UiControl {
