@@ -16,6 +16,11 @@ std::map<UINT_PTR, PopupDriver*>& Armed() {
 
 HWND Visible(HWND window) { return window != nullptr && IsWindowVisible(window) ? window : nullptr; }
 
+// A framework pop-up takes the activation as it opens: acting before it has it would race
+// with that (a click could land while the owner is still active, and the activation coming
+// after would close the pop-up).
+HWND Active(HWND window) { return Visible(window) != nullptr && GetForegroundWindow() == window ? window : nullptr; }
+
 }  // namespace
 
 void PopupDriver::Arm() {
@@ -71,7 +76,11 @@ void PopupDriver::Step() {
 }
 
 PopupDriver::Finder FrameworkWindowTitled(const wchar_t* title) {
-  return [title] { return Visible(FindWindowW(L"Zt_LayerUI", title)); };
+  return [title] { return Active(FindWindowW(L"Zt_LayerUI", title)); };
+}
+
+PopupDriver::Finder ActiveWindow(std::function<HWND()> window) {
+  return [window = std::move(window)] { return Active(window()); };
 }
 
 PopupDriver::Finder SystemMessageBoxTitled(std::wstring title) {

@@ -55,8 +55,10 @@ class PopupDriver {
   bool timedOut_ = false;
 };
 
-// A visible framework window ("Zt_LayerUI") with this title.
+// A framework window ("Zt_LayerUI") with this title, once it is visible and active.
 PopupDriver::Finder FrameworkWindowTitled(const wchar_t* title);
+// The window `window` answers, once it is visible and active.
+PopupDriver::Finder ActiveWindow(std::function<HWND()> window);
 // A visible system message box ("#32770") with this title.
 PopupDriver::Finder SystemMessageBoxTitled(std::wstring title);
 

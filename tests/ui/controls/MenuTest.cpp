@@ -12,6 +12,17 @@
 namespace getlink::testing {
 namespace {
 
+// A menu of a command (400) and an item that opens a sub-menu of one command (500).
+struct MenuWithSubMenu {
+  MenuWithSubMenu() {
+    sub.AddItem(CommandItem("子项(&S)", 500));
+    menu.AddItem(CommandItem("命令(&M)", 400));
+    menu.AddItem(SubMenuItem("更多(&O)", sub));
+  }
+  UiMenu sub;
+  UiMenu menu;  // declared after the sub-menu it opens: goes first
+};
+
 class MenuTest : public WindowTest {
  protected:
   void SetUp() override {
@@ -176,11 +187,9 @@ TEST_F(MenuTest, ActivatingAnotherWindowClosesTheMenuWithoutACommand) {
 }
 
 TEST_F(MenuTest, ASubMenuOpensBesideItsItemAndItsCommandClosesTheChain) {
-  UiMenu sub;
-  sub.AddItem(CommandItem("子项(&S)", 500));
-  UiMenu menu;
-  menu.AddItem(CommandItem("命令(&M)", 400));
-  menu.AddItem(SubMenuItem("更多(&O)", sub));
+  MenuWithSubMenu chain;
+  UiMenu& sub = chain.sub;
+  UiMenu& menu = chain.menu;
 
   PopupDriver driver(MenuWindowOf(menu));
   RECT parent = {}, child = {};
@@ -222,11 +231,9 @@ TEST_F(MenuTest, ASubMenuOpensBesideItsItemAndItsCommandClosesTheChain) {
 }
 
 TEST_F(MenuTest, AnItemCreatedAgainIsNotTakenForTheOneThatOpenedTheSubMenu) {
-  UiMenu sub;
-  sub.AddItem(CommandItem("子项(&S)", 500));
-  UiMenu menu;
-  menu.AddItem(CommandItem("命令(&M)", 400));
-  menu.AddItem(SubMenuItem("更多(&O)", sub));
+  MenuWithSubMenu chain;
+  UiMenu& sub = chain.sub;
+  UiMenu& menu = chain.menu;
 
   bool heldAsOpener = false, takenAfterwards = true, drawnAsOpener = true;
   PopupDriver driver(MenuWindowOf(menu));

@@ -7,7 +7,7 @@
 namespace getlink::testing {
 
 PopupDriver::Finder MenuWindowOf(const UiMenu& menu) {
-  return [&menu] { return menu.Hwnd(); };
+  return ActiveWindow([&menu] { return menu.Hwnd(); });
 }
 
 bool DrivePopup(const wchar_t* title, const std::function<void()>& open, PopupDriver::Action action) {

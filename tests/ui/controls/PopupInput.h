@@ -12,7 +12,7 @@
 
 namespace getlink::testing {
 
-// The menu's window while it is open.
+// The menu's window once it is open and active.
 PopupDriver::Finder MenuWindowOf(const UiMenu& menu);
 
 // Calls `open`, which shows the framework pop-up titled `title` (a message box, a drop-down
