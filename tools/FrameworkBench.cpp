@@ -122,7 +122,7 @@ long DropDownPresents(HWND hwnd, const UiControl& box) {
   SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(box));  // returns when the list has closed
   SendMessageW(hwnd, WM_LBUTTONUP, 0, CentreOf(box));
   KillTimer(nullptr, timer);
-  PumpFor(100);
+  PumpMessagesFor(100);
   return gListPresents;
 }
 
@@ -140,14 +140,14 @@ void MainWindowPresents() {
   if (!main.Open()) return;
   const HWND hwnd = main.Hwnd();
   UiWindow::FromHwnd(hwnd)->SetAnimationsOn(false);  // each fade tick would add a present
-  PumpFor(300);
+  PumpMessagesFor(300);
   const LPARAM away = MAKELPARAM(200, 200);
   const LPARAM button = CentreOf(main.FetchButton());
   std::printf("\npresents per user action on the main window (fades off):\n");
   std::printf("  the pointer onto the fetch button: %ld\n",
               PresentsOf([&] { SendMessageW(hwnd, WM_MOUSEMOVE, 0, button); }));
   SendMessageW(hwnd, WM_MOUSEMOVE, 0, away);
-  PumpFor(100);
+  PumpMessagesFor(100);
   std::printf("  a key typed in the link box: %ld\n", PresentsOf([&] {
                 SendMessageW(hwnd, WM_KEYDOWN, 'A', 0x001E0001);
                 SendMessageW(hwnd, WM_CHAR, 'a', 0x001E0001);
@@ -157,7 +157,7 @@ void MainWindowPresents() {
   SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, button);
   SendMessageW(hwnd, WM_LBUTTONUP, 0, button);
   SendMessageW(hwnd, WM_MOUSEMOVE, 0, away);
-  PumpFor(200);
+  PumpMessagesFor(200);
   std::printf("  the end of a fetch (result, status line, caption, enabled, focus): %ld\n", PresentsOf([&] {
                 SetEvent(go.get());
                 while (main.Fetching()) {
@@ -217,7 +217,7 @@ int Run() {
   timers = 0;
   const Recomposed hover = MarkAndWatch(window, [&] {
     SendMessageW(hwnd, WM_MOUSEMOVE, 0, inside);
-    PumpFor(500);
+    PumpMessagesFor(500);
   });
   const int fadeTicks = timers;
   std::printf("hover change recomposes x %d..%d, y %d..%d (%d pixels); the button is x %d..%d, y %d..%d\n",
@@ -236,11 +236,11 @@ int Run() {
 
   // Leave, let the fade end, then leave the window idle for two seconds.
   SendMessageW(hwnd, WM_MOUSEMOVE, 0, outside);
-  PumpFor(500);
+  PumpMessagesFor(500);
   timers = 0;
-  PumpFor(2000);
+  PumpMessagesFor(2000);
   std::printf("timer messages in 2 s of an idle window: %d\n", timers);
-  DestroyWindow(hwnd);
+  window.Destroy();
   MainWindowPresents();
   return 0;
 }
