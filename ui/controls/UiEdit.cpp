@@ -111,6 +111,7 @@ int UiEdit::OnDestroy() {
   caretShown_ = false;
   underCaret_ = Surface();
   caretBox_ = {};
+  paintedScroll_ = {};
   advances_.Clear();
   imeEcho_.clear();
   tripleClickArmed_ = dragging_ = false;
@@ -593,7 +594,6 @@ void UiEdit::CaretMoved(bool keepVisible) {
 
 void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
   if (!IsCreated()) return;
-  const ScrollOffsets before = scroll_;
   Rect caret = CaretRectOf(caret_);
   if (keepVisible) scroll_ = ScrollToShow(caret, areas_.text, scroll_);
   const ScrollOffsets limits = ScrollLimits(document_.ContentWidth(), document_.ContentHeight(), areas_.text);
@@ -610,7 +610,8 @@ void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
     const Rect onWindow = WindowRectOf(caretRect_);
     systemCaret_.MoveTo(static_cast<int>(onWindow.left), static_cast<int>(onWindow.top));
   }
-  if (changedLine > 0 && scroll_.x == before.x && scroll_.y == before.y)
+  // A view that scrolled moves what is drawn (see CanMoveDrawnText).
+  if (changedLine > 0)
     Repaint(LineBand(changedLine));
   else
     Repaint();
@@ -658,8 +659,9 @@ Rect UiEdit::LineBand(int line) const {
 }
 
 int UiEdit::OnPaint() {
-  if (const std::optional<Rect>& band = PaintArea())
-    PaintBand(*band);
+  const std::optional<Rect>& part = PaintArea();
+  if (part && CanMoveDrawnText())
+    PaintPart(*part);
   else
     PaintWhole();
   return kNotHandled;
@@ -667,30 +669,70 @@ int UiEdit::OnPaint() {
 
 void UiEdit::PaintWhole() {
   if (!BeginControlPaint(true)) return;
-  const EditLook look = {textColour_, backColour_, borderColour_, font_, format_.Handle()};
   EditTextMeasurer measurer = Measurer();
-  EditPainter(Graphics(), look, measurer)
+  EditPainter(Graphics(), Look(), measurer)
       .Paint(static_cast<float>(Width()), static_cast<float>(Height()), areas_, document_, scroll_, Selection());
+  paintedScroll_ = scroll_;
   caretBox_ = {};  // the pixels it kept are painted over
   if (caretShown_) PaintCaret(true);
   EndControlPaint();
 }
 
-void UiEdit::PaintBand(const Rect& band) {
+void UiEdit::PaintPart(const Rect& band) {
   if (!BeginControlPaint(false)) return;
-  // The old caret goes first: in a box hardly taller than its line it reaches past the band.
+  // The old caret goes first: in a box hardly taller than its line it reaches past the band,
+  // and it must not move along with the text.
   const PixelBox oldCaret = PaintCaret(false);
-  if (band.width > 0 && band.height > 0) {
-    const EditLook look = {textColour_, backColour_, borderColour_, font_, format_.Handle()};
-    EditTextMeasurer measurer = Measurer();
-    EditPainter(Graphics(), look, measurer).PaintBand(band, areas_, document_, scroll_, Selection());
-  }
+  const bool moved = MoveDrawnText();
+  if (band.width > 0 && band.height > 0) PaintTextBand(band);
   const PixelBox newCaret = caretShown_ ? PaintCaret(true) : PixelBox{0, 0, 0, 0};
   if (Window() == nullptr || !Visible()) return;
+  if (moved) Window()->InvalidateRect(WindowRectOf(areas_.text));
   if (band.width > 0 && band.height > 0) Window()->InvalidateRect(WindowRectOf(band));
   InvalidatePixels(oldCaret);
   InvalidatePixels(newCaret);
 }
+
+void UiEdit::PaintTextBand(const Rect& band) {
+  EditTextMeasurer measurer = Measurer();
+  EditPainter(Graphics(), Look(), measurer).PaintBand(band, areas_, document_, scroll_, Selection());
+}
+
+bool UiEdit::CanMoveDrawnText() const {
+  // Whole pixels only, and less than the text area: what is drawn is then exactly what a
+  // whole repaint would draw there.
+  const Rect& text = areas_.text;
+  const float dx = scroll_.x - paintedScroll_.x, dy = scroll_.y - paintedScroll_.y;
+  const auto whole = [](float value) { return value == std::floor(value); };
+  if (dx == 0 && dy == 0) return true;
+  return whole(dx) && whole(dy) && whole(text.left) && whole(text.top) && whole(text.width) && whole(text.height) &&
+         std::fabs(dx) < text.width && std::fabs(dy) < text.height;
+}
+
+bool UiEdit::MoveDrawnText() {
+  const int dx = static_cast<int>(scroll_.x - paintedScroll_.x), dy = static_cast<int>(scroll_.y - paintedScroll_.y);
+  if (dx == 0 && dy == 0) return false;
+  paintedScroll_ = scroll_;
+  const Rect& text = areas_.text;
+  const int left = static_cast<int>(text.left), top = static_cast<int>(text.top);
+  const int width = static_cast<int>(text.width), height = static_cast<int>(text.height);
+  // The pixels that stay in view, copied through a surface of their own (source and
+  // destination overlap), then the strips the move uncovered.
+  const int keptWidth = width - std::abs(dx), keptHeight = height - std::abs(dy);
+  const Surface kept(keptWidth, keptHeight);
+  HDC surface = GetSurface().Dc();
+  BitBlt(kept.Dc(), 0, 0, keptWidth, keptHeight, surface, left + std::max(-dx, 0), top + std::max(-dy, 0), SRCCOPY);
+  BitBlt(surface, left + std::max(dx, 0), top + std::max(dy, 0), keptWidth, keptHeight, kept.Dc(), 0, 0, SRCCOPY);
+  if (dx != 0)
+    PaintTextBand(RectOf(static_cast<float>(dx > 0 ? left : left + keptWidth), text.top, static_cast<float>(std::abs(dx)),
+                         text.height));
+  if (dy != 0)
+    PaintTextBand(RectOf(text.left, static_cast<float>(dy > 0 ? top : top + keptHeight), text.width,
+                         static_cast<float>(std::abs(dy))));
+  return true;
+}
+
+EditLook UiEdit::Look() const { return {textColour_, backColour_, borderColour_, font_, format_.Handle()}; }
 
 void UiEdit::InvalidatePixels(const PixelBox& box) {
   if (Window() == nullptr || !Visible() || box.right <= box.left) return;

@@ -174,9 +174,14 @@ class UiEdit : public UiControl {
   Rect LineBand(int line) const;
   // Shows or hides the drawn caret.
   void DrawCaret(bool show);
-  // OnPaint: everything, or a band (the caret alone when it is empty).
+  // OnPaint: everything, or a band (the caret alone when it is empty), after moving what
+  // is drawn by as far as the view scrolled since the last paint, when it may be moved.
   void PaintWhole();
-  void PaintBand(const Rect& band);
+  void PaintPart(const Rect& band);
+  void PaintTextBand(const Rect& band);
+  bool CanMoveDrawnText() const;
+  bool MoveDrawnText();
+  EditLook Look() const;
   // Draws the caret into the surface (keeping the pixels under it), or puts those pixels
   // back; answers the pixels it changed.
   PixelBox PaintCaret(bool show);
@@ -208,8 +213,11 @@ class UiEdit : public UiControl {
   EditScrollBars bars_;
   Rect caretRect_;
   bool caretShown_ = false;
-  Surface underCaret_;  // kept by painting: the pixels the drawn caret covers
-  PixelBox caretBox_ = {0, 0, 0, 0};  // and where they are
+  // Kept by painting: the pixels the drawn caret covers and where they are, and the scroll
+  // the surface was drawn at.
+  Surface underCaret_;
+  PixelBox caretBox_ = {0, 0, 0, 0};
+  ScrollOffsets paintedScroll_;
   bool blinkOn_ = false;
   DetachedImeContext detachedIme_;
   SystemCaret systemCaret_;

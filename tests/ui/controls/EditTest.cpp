@@ -501,8 +501,9 @@ TEST_F(EditTest, BadBytesAreShownAndCopiedAsTheSameCharacters) {
   EXPECT_EQ(ClipboardText(), shown);
 }
 
-// Typing within a line repaints only the line's band: the pixels must be those of a
-// whole repaint, caret included.
+// Typing within a line repaints only the line's band, and a key that scrolls the box
+// moves the pixels already drawn: the pixels must be those of a whole repaint, caret
+// included.
 TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
   struct Case {
     const char* name;
@@ -510,25 +511,34 @@ TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
     Rect rect;
     TextPosition at;
     Text result;
+    bool scrolls;  // the keys scroll the box sideways: its whole text moves
   };
   // The combo box's inner edit: one line in a box hardly taller, without face or outline.
   EditOptions bare;
   bare.text = "百度网盘";
   bare.backColour = bare.borderColour = 0;
+  // Lines wider than the box, nowhere the same after a shift of a few characters.
+  const Text kLong = "the quick brown fox jumps over 13 lazy dogs, 中文 and 2468 more words";
   const Case cases[] = {
       {"multi-line", Multi("first line\r\nsecond 中文 line\r\nthird"), {40, 60, 240, 120}, {2, 7},
-       "first line\r\nsecond x中文 line\r\nthird"},
-      {"a bare line 16 pixels high", bare, {40, 60, 126, 16}, {1, 4}, "百度网盘x"},
+       "first line\r\nsecond x中文 line\r\nthird", false},
+      {"a bare line 16 pixels high", bare, {40, 60, 126, 16}, {1, 4}, "百度网盘x", false},
+      {"keys that scroll the box sideways", Multi(kLong + "\r\n" + kLong + "\r\n" + kLong), {40, 60, 240, 120},
+       {2, 1000}, kLong + "\r\n" + kLong + "x\r\n" + kLong, true},  // at the end of the line
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     edit.Destroy();
     Make(c.options, c.rect);
     edit.Select(c.at, c.at);
-    SendMessageW(hwnd(), WM_CHAR, L'x', 1);
-    SendMessageW(hwnd(), WM_CHAR, 0x6587, 1);  // 文
-    SendMessageW(hwnd(), WM_KEYDOWN, VK_BACK, 0);
     window().Flush();
+    const ScrollOffsets before = edit.Scroll();
+    // Each key painted on its own, as keys typed one after another are.
+    const std::pair<UINT, WPARAM> keys[] = {{WM_CHAR, L'x'}, {WM_CHAR, 0x6587}, {WM_KEYDOWN, VK_BACK}};  // 文
+    for (const auto& [message, key] : keys) {
+      SendMessageW(hwnd(), message, key, message == WM_CHAR ? 1 : 0);
+      window().Flush();
+    }
     const Surface& surface = edit.GetSurface();
     std::vector<Argb> typed;
     for (int y = 0; y < surface.Height(); ++y)
@@ -541,6 +551,7 @@ TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
         differing += typed[static_cast<std::size_t>(y * surface.Width() + x)] != surface.PixelAt(x, y) ? 1 : 0;
     EXPECT_EQ(differing, 0);
     EXPECT_EQ(edit.GetText(), c.result);
+    EXPECT_EQ(edit.Scroll().x != before.x, c.scrolls);
   }
 }
 
