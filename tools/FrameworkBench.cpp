@@ -103,27 +103,34 @@ LPARAM CentreOf(const UiControl& control) {
   return MAKELPARAM(static_cast<int>(rect.left + rect.width / 2), static_cast<int>(rect.top + rect.height / 2));
 }
 
-// The service list: the count when it was opened, taken once it is up.
-long gListOpenedAt = 0;
-long gListPresents = 0;
+// The service list's presents: the counts when it was opened, and once it is up.
+struct ListPresents {
+  const WindowComposer* main = nullptr;
+  long mainAtOpen = 0, allAtOpen = 0;
+  long mainWindow = 0, list = 0;
+};
+ListPresents gList;
 
 void CALLBACK CloseServiceList(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
-  gListPresents = WindowComposer::PresentCount() - gListOpenedAt;
+  gList.mainWindow = gList.main->Presents() - gList.mainAtOpen;
+  gList.list = WindowComposer::PresentCount() - gList.allAtOpen - gList.mainWindow;
   if (HWND list = FindWindowW(nullptr, L"Zt_LayerUI_Combox")) PostMessageW(list, WM_CLOSE, 0, 0);
 }
 
-// The service list opened with a click; a thread timer reads the count once the list is
+// The service list opened with a click; a thread timer reads the counts once the list is
 // up and closes it.
-long DropDownPresents(HWND hwnd, const UiControl& box) {
-  gListOpenedAt = WindowComposer::PresentCount();
+ListPresents DropDownPresents(HWND hwnd, const UiControl& box) {
+  gList.main = &UiWindow::FromHwnd(hwnd)->Composer();
+  gList.mainAtOpen = gList.main->Presents();
+  gList.allAtOpen = WindowComposer::PresentCount();
   const UINT_PTR timer = SetTimer(nullptr, 0, 400, CloseServiceList);
   SendMessageW(hwnd, WM_MOUSEMOVE, 0, CentreOf(box));
   SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, CentreOf(box));  // returns when the list has closed
   SendMessageW(hwnd, WM_LBUTTONUP, 0, CentreOf(box));
   KillTimer(nullptr, timer);
   PumpMessagesFor(100);
-  return gListPresents;
+  return gList;
 }
 
 void MainWindowPresents() {
@@ -165,8 +172,9 @@ void MainWindowPresents() {
                   Sleep(1);
                 }
               }));
-  std::printf("  the service list opened (the main window's and the list's own): %ld\n",
-              DropDownPresents(hwnd, main.ServiceBox()));
+  const ListPresents list = DropDownPresents(hwnd, main.ServiceBox());
+  std::printf("  the service list opened: %ld of the main window (the box's open look), %ld of the list's own\n",
+              list.mainWindow, list.list);
 }
 
 int Run() {

@@ -217,6 +217,7 @@ void WindowComposer::PresentSurface(const Surface& surface, const RECT* dirty) {
   // which part changed.
   UPDATELAYEREDWINDOWINFO info = {sizeof info, nullptr, nullptr, &size, surface.Dc(), &origin, 0, &blend, ULW_ALPHA,
                                   dirty};
+  ++presents_;
   ++presentCount_;
   if (!UpdateLayeredWindowIndirect(hwnd_, &info))
     UpdateLayeredWindow(hwnd_, nullptr, nullptr, &size, surface.Dc(), &origin, 0, &blend, ULW_ALPHA);

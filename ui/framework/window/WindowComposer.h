@@ -72,8 +72,9 @@ class WindowComposer {
   void Present(const RECT* dirty = nullptr);
   // Puts another window-size surface on a layered window (animation frames).
   void PresentSurface(const Surface& surface, const RECT* dirty = nullptr);
-  // How many times the framework windows of the process have put a surface on the screen
-  // (UpdateLayeredWindow), for benchmarks and tests.
+  // How many times this window, and all the framework windows of the process, have put a
+  // surface on the screen (UpdateLayeredWindow), for benchmarks and tests.
+  long Presents() const { return presents_; }
   static long PresentCount() { return presentCount_; }
   // WM_PAINT of a plain window.
   void Paint();
@@ -105,6 +106,7 @@ class WindowComposer {
   bool flushing_ = false;
   bool flushPosted_ = false;  // a WmInvalidate is on its way
   int flushDelays_ = 0;       // times the posted flush went behind other posted messages
+  long presents_ = 0;
   static std::atomic<long> presentCount_;
 };
 
