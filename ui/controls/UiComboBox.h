@@ -100,15 +100,15 @@ class UiComboBox : public UiControl {
   int OnDestroy() override;
   int OnPaint() override;
   int OnRefresh() override { return OnPaint(); }
-  int OnEvent(const ControlEvent& event) override;
   int OnCreate() override;
   int OnResized(int width, int height) override;
   int OnAlphaChanged(int alpha) override;
   int QueryDimming() override;
   int QueryFocus() override;
-  int OnMouseDown(POINT, WPARAM) override;
-  int OnKeyDown(WPARAM key) override;
+  int OnMouseDown(const PointerInput&) override;
+  int OnKeyDown(const KeyInput& key) override;
   int OnMouseEnter() override;
+  int OnMouseLeave(UiControl* next) override;
   int OnFocusGained(UiControl*) override;
   int OnFocusLost(UiControl*) override;
 

@@ -4,12 +4,12 @@
 
 namespace getlink {
 
-int SendControlEvent(const ControlAddress& address, EventCode code, WPARAM wparam, LPARAM lparam) {
-  return EventMailbox::Instance().Send(address, {code, wparam, lparam});
+int SendControlEvent(const ControlAddress& address, const ControlEvent& event) {
+  return EventMailbox::Instance().Send(address, event);
 }
 
-bool PostControlEvent(const ControlAddress& address, EventCode code, WPARAM wparam, LPARAM lparam) {
-  return EventMailbox::Instance().Post(address, {code, wparam, lparam});
+bool PostControlEvent(const ControlAddress& address, const ControlEvent& event) {
+  return EventMailbox::Instance().Post(address, event);
 }
 
 }  // namespace getlink

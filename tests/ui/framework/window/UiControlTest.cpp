@@ -99,8 +99,8 @@ TEST_F(UiControlTest, GrowingReplacesTheSurfaceThenResizesAndPaints) {
   Pump();
   ASSERT_GE(control.events.size(), 3u);
   EXPECT_EQ(control.events[0].code, EventCode::EvResized);
-  EXPECT_EQ(control.events[0].wparam, 120u);
-  EXPECT_EQ(control.events[0].lparam, 40);
+  EXPECT_EQ(control.events[0].Size().width, 120);
+  EXPECT_EQ(control.events[0].Size().height, 40);
   EXPECT_EQ(control.events[1].code, EventCode::Paint);
   EXPECT_EQ(control.GetSurface().Width(), 120);
   EXPECT_EQ(control.GetSurface().Height(), 40);
@@ -175,7 +175,8 @@ TEST_F(UiControlTest, WithAnimationsOffFadesJumpAndNoTimerRuns) {
   control.SetFadeLevel(0);
   EXPECT_EQ(control.FadeLevel(), 200);
   control.PaintNow();
-  EXPECT_FALSE(KillTimer(hwnd(), control.Handle()));  // no fade, so no timer armed
+  EXPECT_FALSE(window().Fading(control));
+  EXPECT_FALSE(KillTimer(hwnd(), FadeClock::kTimerId));  // no fade, so no timer armed
 }
 
 TEST_F(UiControlTest, WithAnimationsOnAFadeRunsToTheEndAndStops) {
@@ -186,17 +187,17 @@ TEST_F(UiControlTest, WithAnimationsOnAFadeRunsToTheEndAndStops) {
   CreateControlOptions create;
   create.frameInterval = 20;
   ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}, create));
-  control.onEvent = [&control](const ControlEvent& e) {
-    if (e.code == EventCode::Timer) control.SetFadeLevel(control.FadeLevel() + 51);
-  };
   control.SetFadeLevel(51);
   EXPECT_EQ(control.FadeLevel(), 51);
+  hooked.clear();
   control.PaintNow();
   EXPECT_NE(control.FadeImage(), nullptr);  // the old look, fading out
   EXPECT_TRUE(PumpUntil([&] { return control.FadeLevel() == 255; }));
   EXPECT_EQ(control.FadeImage(), nullptr);
-  EXPECT_EQ(control.Count(EventCode::Timer), 4);  // 51 -> 102 -> 153 -> 204 -> 255
-  EXPECT_FALSE(KillTimer(hwnd(), control.Handle()));  // and no more
+  // The window's fade clock stepped it: 51 -> 102 -> 153 -> 204 -> 255.
+  EXPECT_EQ(HookedCount(WM_TIMER, [](const MSG& m) { return m.wParam == FadeClock::kTimerId; }), 4);
+  EXPECT_FALSE(KillTimer(hwnd(), FadeClock::kTimerId));  // and no more
+  EXPECT_EQ(control.Count(EventCode::Timer), 0);  // none of the control's own timers
 }
 
 TEST_F(UiControlTest, DestroyingIsSafeAndTheControlCanBeCreatedAgain) {
