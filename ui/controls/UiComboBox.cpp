@@ -242,7 +242,7 @@ int UiComboBox::OnKeyDown(const KeyInput& key) {
   return StepByKey(key.key) ? 0 : kNotHandled;
 }
 
-bool UiComboBox::StepByKey(WPARAM key) {
+bool UiComboBox::StepByKey(UINT key) {
   int target = 0;
   switch (key) {
     case VK_UP: target = selectedIndex_ - 1; break;

@@ -131,7 +131,7 @@ class UiComboBox : public UiControl {
   // The user chose item `index` (valid): it is selected and shown, then onSelect.
   void Choose(int index);
   // Up, Down, Home or End on the closed box: a choice; false for other keys.
-  bool StepByKey(WPARAM key);
+  bool StepByKey(UINT key);
   // The inner edit's place: all of the box but a 4-pixel frame and the arrow.
   Rect EditRect() const;
   // The pointer left the box or its edit for `next` (null: the window).

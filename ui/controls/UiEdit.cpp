@@ -239,7 +239,7 @@ void UiEdit::TextEdited(int changedLine) {
 
 // --- keys and characters ---
 
-int UiEdit::KeyCommand(WPARAM key, bool fromMenu) {
+int UiEdit::KeyCommand(UINT key, bool fromMenu) {
   const bool extend = GetKeyState(VK_SHIFT) < 0 && Selecting();
   if (fromMenu || GetKeyState(VK_CONTROL) < 0) {
     if (inputMode_ == EditInputMode::Password) return 0;  // no copying a password out

@@ -82,7 +82,7 @@ class UiEdit : public UiControl {
   // There is an edit to undo (never in ReadOnly mode).
   bool CanUndo() const { return Editable() && history_.CanUndo(); }
   // An editing key or a menu command (Z, X, C, V, A); kNotHandled leaves it to the window.
-  int KeyCommand(WPARAM key, bool fromMenu);
+  int KeyCommand(UINT key, bool fromMenu);
 
   EditInputMode InputMode() const { return inputMode_; }
   void SetInputMode(EditInputMode mode);

@@ -46,6 +46,8 @@ class EventMailbox {
 
   // Posted events not delivered yet, of every window.
   std::size_t PostedCount() const;
+  // Events that have come through the mailbox so far, of every window.
+  std::size_t LettersSoFar() const;
 
  private:
   struct Letter {
@@ -62,6 +64,7 @@ class EventMailbox {
   std::set<HWND> windows_;
   std::map<LPARAM, Letter> letters_;
   LPARAM lastTicket_ = 0;
+  std::size_t lettersSoFar_ = 0;
 };
 
 }  // namespace getlink

@@ -70,6 +70,30 @@ TEST_F(ControlAddressTest, AWorkerTalksToOneLifeOfAControlWhileTheWindowThreadEn
   EXPECT_EQ(EventMailbox::Instance().PostedCount(), 0u);
 }
 
+TEST_F(ControlAddressTest, OnTheWindowsOwnThreadEventsAreCallsThatNeverTouchTheMailbox) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
+  Pump();
+  control.Clear();
+  hooked.clear();
+  const std::size_t letters = EventMailbox::Instance().LettersSoFar();
+
+  control.queryPressAnswer = 7;
+  EXPECT_EQ(control.SendEvent(EventCode::EvQueryPress), 7);  // the answer comes straight back
+  EXPECT_FALSE(control.IsFocused());
+  window().SetFocusControl(&control, false);
+  EXPECT_TRUE(control.IsFocused());
+  control.PostEvent(EventCode::EvMouseEnter);
+  EXPECT_EQ(control.Count(EventCode::EvMouseEnter), 0);  // not before the current message ends
+  control.SetDisabled(true);  // posts the focus's loss and the pointer's leaving
+  Pump();
+  EXPECT_EQ(control.Codes(), (std::vector<EventCode>{EventCode::EvQueryPress, EventCode::EvFocusGained,
+                                                     EventCode::EvMouseEnter, EventCode::EvFocusLost,
+                                                     EventCode::EvMouseLeave}));
+  EXPECT_EQ(EventMailbox::Instance().LettersSoFar(), letters);
+  EXPECT_EQ(HookedCount(ToMessage(FrameworkMessage::WmControlEvent)), 0);
+}
+
 TEST_F(ControlAddressTest, EventMessagesNameNothingBeyondWhatTheFrameworkQueued) {
   RecordingControl control;
   ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));

@@ -344,6 +344,45 @@ TEST_F(InputRoutingTest, AHandlerMayDestroyTheControlItWasCalledFor) {
   Click(120, 115);
 }
 
+TEST_F(InputRoutingTest, TheWindowsBindingsHearWhatItsControlsHearAfterThem) {
+  RecordingControl first, second;
+  ASSERT_TRUE(first.Create(hwnd(), {100, 100, 80, 24}));
+  ASSERT_TRUE(second.Create(hwnd(), {250, 100, 80, 24}));
+  struct Heard {
+    EventCode code;
+    UiControl* control;
+    UiControl* other;
+    bool controlHeardItFirst;
+  };
+  std::vector<Heard> heard;
+  for (const EventCode code : {EventCode::EvMouseEnter, EventCode::EvMouseLeave, EventCode::EvFocusGained,
+                               EventCode::EvFocusLost, EventCode::EvClick}) {
+    window().BindEvent(code, [&heard](UiControl* c, const ControlEvent& e) {
+      const auto* recorder = static_cast<RecordingControl*>(c);
+      heard.push_back({e.code, c, e.Other(), !recorder->events.empty() && recorder->events.back().code == e.code});
+    });
+  }
+  int replaced = 0;
+  window().BindEvent(EventCode::EvFocusLost, [&replaced](UiControl*, const ControlEvent&) { ++replaced; });
+
+  Click(110, 110);
+  MouseMove(260, 110);
+  Key(VK_TAB);
+  const std::vector<std::pair<EventCode, UiControl*>> expected = {
+      {EventCode::EvMouseEnter, &first}, {EventCode::EvFocusGained, &first}, {EventCode::EvClick, &first},
+      {EventCode::EvMouseLeave, &first}, {EventCode::EvMouseEnter, &second}, {EventCode::EvFocusGained, &second}};
+  ASSERT_EQ(heard.size(), expected.size());
+  for (std::size_t i = 0; i < heard.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(heard[i].code, expected[i].first);
+    EXPECT_EQ(heard[i].control, expected[i].second);
+    EXPECT_TRUE(heard[i].controlHeardItFirst);
+  }
+  EXPECT_EQ(heard[3].other, &second);  // where the pointer went
+  EXPECT_EQ(heard[5].other, &first);   // where the focus came from
+  EXPECT_EQ(replaced, 1);              // the second binding of a code took the first's place
+}
+
 TEST_F(InputRoutingTest, CaptionButtonsNeverTakeTheFocus) {
   UiCaptionButton* close = window().CaptionButtons().front();
   const Rect r = close->GetRect();

@@ -200,6 +200,46 @@ TEST_F(UiControlTest, WithAnimationsOnAFadeRunsToTheEndAndStops) {
   EXPECT_EQ(control.Count(EventCode::Timer), 0);  // none of the control's own timers
 }
 
+TEST_F(UiControlTest, AFadeAndATimerOfTheControlsOwnRunAtOnceWithoutDisturbingEachOther) {
+  AttachWindowOptions options = DefaultOptions();
+  options.animationsOn = true;
+  Reopen(options);
+  RecordingControl control;
+  CreateControlOptions create;
+  create.frameInterval = 60;
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}, create));
+  enum class Own { Tick = 7 };
+  const auto ownTicks = [&control] {
+    int ticks = 0;
+    for (const ControlEvent& e : control.events) {
+      if (e.code != EventCode::Timer) continue;
+      EXPECT_TRUE(e.Get<TimerInput>().purpose.Is(Own::Tick));  // never a fade's step
+      ++ticks;
+    }
+    return ticks;
+  };
+  const auto fade = [&control] {
+    control.SetFadeLevel(0);  // five steps of the window's clock
+    control.PaintNow();
+  };
+
+  control.StartTimer(Own::Tick, 20);
+  fade();
+  ASSERT_TRUE(window().Fading(control));
+  EXPECT_TRUE(PumpUntil([&] { return control.FadeLevel() == control.Alpha(); }));
+  EXPECT_FALSE(window().Fading(control));
+  // The fade's end leaves the control's own timer running.
+  const int ticksAfterFade = ownTicks();
+  EXPECT_GT(ticksAfterFade, 0);
+  EXPECT_TRUE(PumpUntil([&] { return ownTicks() >= ticksAfterFade + 3; }));
+
+  // And stopping the control's own timer leaves a fade running.
+  fade();
+  control.StopTimer(Own::Tick);
+  EXPECT_TRUE(window().TimerIds(control).empty());
+  EXPECT_TRUE(PumpUntil([&] { return control.FadeLevel() == control.Alpha(); }));
+}
+
 TEST_F(UiControlTest, DestroyingIsSafeAndTheControlCanBeCreatedAgain) {
   RecordingControl never;
   never.Destroy();
