@@ -22,7 +22,8 @@ void FadeClock::Stop(const UiControl& control) {
 }
 
 bool FadeClock::Fading(const UiControl& control) const {
-  return std::any_of(fading_.begin(), fading_.end(), [&control](const Entry& entry) { return entry.control == &control; });
+  return std::any_of(fading_.begin(), fading_.end(),
+                     [&control](const Entry& entry) { return entry.control == &control; });
 }
 
 bool FadeClock::OnTimer(UINT_PTR id) {

@@ -136,7 +136,8 @@ void InputRouter::ChangeHover(UiControl* hit, bool announceEnter) {
   if (UiControl* control = Live(old); control != nullptr && control->Visible())
     DispatchAndNotify(*control, {EventCode::EvMouseLeave, OtherControl{hit}});
   if (!announceEnter) return;
-  if (UiControl* control = Live(next)) DispatchAndNotify(*control, {EventCode::EvMouseEnter, OtherControl{old.control}});
+  if (UiControl* control = Live(next))
+    DispatchAndNotify(*control, {EventCode::EvMouseEnter, OtherControl{old.control}});
   if (UiControl* control = Live(next)) window_.UpdateTooltip(control);
 }
 

@@ -12,7 +12,19 @@ namespace {
 
 using Codes = std::vector<EventCode>;
 
-class UiControlTest : public WindowTest {};
+class UiControlTest : public WindowTest {
+ protected:
+  // Opens the window again with its animations on, and `control` on it, fading with
+  // frames `frameInterval` ms apart.
+  void OpenWithFadingControl(RecordingControl& control, int frameInterval) {
+    AttachWindowOptions options = DefaultOptions();
+    options.animationsOn = true;
+    Reopen(options);
+    CreateControlOptions create;
+    create.frameInterval = frameInterval;
+    ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}, create));
+  }
+};
 
 TEST_F(UiControlTest, BindingACodeAgainReplacesTheHandler) {
   RecordingControl control;
@@ -180,13 +192,8 @@ TEST_F(UiControlTest, WithAnimationsOffFadesJumpAndNoTimerRuns) {
 }
 
 TEST_F(UiControlTest, WithAnimationsOnAFadeRunsToTheEndAndStops) {
-  AttachWindowOptions options = DefaultOptions();
-  options.animationsOn = true;
-  Reopen(options);
   RecordingControl control;
-  CreateControlOptions create;
-  create.frameInterval = 20;
-  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}, create));
+  OpenWithFadingControl(control, 20);
   control.SetFadeLevel(51);
   EXPECT_EQ(control.FadeLevel(), 51);
   hooked.clear();
@@ -201,13 +208,8 @@ TEST_F(UiControlTest, WithAnimationsOnAFadeRunsToTheEndAndStops) {
 }
 
 TEST_F(UiControlTest, AFadeAndATimerOfTheControlsOwnRunAtOnceWithoutDisturbingEachOther) {
-  AttachWindowOptions options = DefaultOptions();
-  options.animationsOn = true;
-  Reopen(options);
   RecordingControl control;
-  CreateControlOptions create;
-  create.frameInterval = 60;
-  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}, create));
+  OpenWithFadingControl(control, 60);
   enum class Own { Tick = 7 };
   const auto ownTicks = [&control] {
     int ticks = 0;
