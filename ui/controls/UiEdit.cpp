@@ -129,6 +129,7 @@ int UiEdit::OnSetText(const TextInput& input) {
 }
 
 void UiEdit::SetText(std::string_view text, bool caretToEnd) {
+  if (!IsCreated()) return;  // the text of a box to be created is its options'
   document_.SetText(text, multiLine_, inputMode_, passwordChar_);
   history_.Clear();  // a text the program puts in is not the user's to undo
   caret_ = caretToEnd ? document_.EndPosition() : TextPosition{1, 0};

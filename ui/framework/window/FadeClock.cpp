@@ -47,7 +47,9 @@ void FadeClock::Reset() {
 void FadeClock::Arm() {
   UINT period = 0;
   for (const Entry& entry : fading_) {
-    const auto interval = static_cast<UINT>(std::max(1, entry.control->FrameInterval()));
+    // A control whose interval was taken away while it faded ends its fade at the usual pace.
+    const int frame = entry.control->FrameInterval();
+    const auto interval = static_cast<UINT>(frame > 0 ? frame : kFadeFrameMs);
     period = period == 0 ? interval : std::min(period, interval);
   }
   if (period == period_) return;  // a fade that joins keeps the running clock's rhythm
