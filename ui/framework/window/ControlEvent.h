@@ -4,21 +4,22 @@
 // into one (InputRouter); a control's OnEvent switches on the code once and hands the
 // payload to its typed handlers; a handler bound with BindEvent gets the whole event.
 //
-//   code                               payload
-//   MouseMove, LeftDown/Up, RightDown/Up  PointerInput
-//   KeyDown, KeyUp                     KeyInput
-//   Char                               CharInput
-//   ImeComposition                     ImeInput
-//   MouseWheel                         WheelInput
-//   Command                            CommandInput
-//   EvFocusGained/Lost, EvMouseEnter/Leave  OtherControl
-//   EvClick                            ClickInput
-//   EvResized                          SizeInput
-//   EvAlphaChanged                     AlphaInput
-//   Timer                              TimerInput
-//   SetText, GetText                   TextInput, TextRequest
-//   EvCompose                          ComposeInput
-//   the application's own codes        std::any, whatever the application put there
+//   code                                     payload
+//   MouseMove, LeftDown/Up, RightDown/Up     PointerInput
+//   KeyDown, KeyUp                           KeyInput
+//   Char                                     CharInput
+//   ImeComposition                           ImeInput
+//   MouseWheel                               WheelInput
+//   Command                                  CommandInput
+//   EvFocusGained/Lost, EvMouseEnter/Leave   OtherControl
+//   EvClick                                  ClickInput
+//   EvResized                                SizeInput
+//   EvAlphaChanged                           AlphaInput
+//   Timer                                    TimerInput
+//   SetText, GetText                         TextInput, TextRequest
+//   EvCompose                                ComposeInput
+//   EvForwarded, the application's own codes std::any, whatever was put there
+//   the rest                                 none
 #pragma once
 
 #include <windows.h>
@@ -33,7 +34,7 @@
 
 namespace getlink {
 
-// What kind of control a control is; passed to the window-level callbacks.
+// What kind of control a control is.
 enum class ControlType : int {
   None = 0,
   CaptionButton = 1,  // never takes keyboard focus
