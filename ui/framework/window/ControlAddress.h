@@ -21,6 +21,8 @@
 
 namespace getlink {
 
+class UiControl;
+
 // One life of one control: its host window, its handle and the serial of this life (a
 // control destroyed and created again at the same address is another life).
 struct ControlAddress {
@@ -40,5 +42,9 @@ int SendControlEvent(const ControlAddress& address, const ControlEvent& event);
 // time it arrives, and freed with the window when it never arrives. The payload must not
 // point at memory that may be gone by then (an std::any holds its own copy).
 bool PostControlEvent(const ControlAddress& address, const ControlEvent& event);
+
+// On the window's own thread: the control at `address` while this life of it lasts; null
+// once it is destroyed (also when it was created again since).
+UiControl* LiveControl(const ControlAddress& address);
 
 }  // namespace getlink
