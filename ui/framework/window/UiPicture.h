@@ -59,7 +59,7 @@ class UiPicture : public UiControl {
   int OnCreate() override;
   int OnPaint() override;
   int OnShown() override;
-  int OnTimer() override;
+  int OnTimer(TimerPurpose timer) override;
   int OnDestroy() override;
 
  private:
