@@ -34,7 +34,7 @@ const Argb kFailureColour = MakeArgb(220, 170, 0, 0);  // a failure's reason sta
 
 constexpr char kExitQuestion[] = "老衲写的这么辛苦,你真的要\r\n退出程序吗?";
 
-LabelOptions GlowingLabel(Text text, Argb colour, std::optional<FontStyle> style, Argb effectColour) {
+LabelOptions GlowingLabel(Text text, Argb colour, std::optional<FontStyle> style, std::optional<Argb> effectColour) {
   LabelOptions options;
   options.text = std::move(text);
   options.textColour = colour;
@@ -133,7 +133,7 @@ void MainWindow::CreateControls(HWND hwnd) {
   statusLine_.Create(hwnd, kStatusLine, status);
   titleLabel_.Create(hwnd, {10, 8, 400, 24},
                      GlowingLabel(kTitle, MakeArgb(220, 255, 255, 255), FontStyle::Bold, MakeArgb(150, 0, 0, 0)));
-  LabelOptions prompt = GlowingLabel("请\r\n输：\r\n入", MakeArgb(220, 0, 0, 0), std::nullopt, 0);
+  LabelOptions prompt = GlowingLabel("请\r\n输：\r\n入", MakeArgb(220, 0, 0, 0), std::nullopt, std::nullopt);
   prompt.wordWrap = true;
   promptLabel_.Create(hwnd, {16, 36, 90, 50}, prompt);
 
@@ -229,7 +229,7 @@ void MainWindow::FollowLinkService() {
 
 void MainWindow::ShowStatus(Text line, bool failure) {
   const Argb colour = failure ? kFailureColour : kStatusColour;
-  if (statusLine_.TextColour() != colour) statusLine_.SetTextColour(colour);
+  if (statusLine_.GetOptions().textColour != colour) statusLine_.SetTextColour(colour);
   statusLine_.SetText(std::move(line));
 }
 

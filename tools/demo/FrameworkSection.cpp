@@ -60,17 +60,17 @@ class DemoTile : public UiControl {
     if (!BeginControlPaint(true)) return kNotHandled;
     GpGraphics* g = Graphics();
     const Rect face = {0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1)};
-    const Argb top = pressed_ ? MakeColor(0xD8D8D8) : hot_ ? MakeColor(0xFFFFFF) : MakeColor(0xF4F4F4);
-    const Argb bottom = pressed_ ? MakeColor(0xF0F0F0) : hot_ ? MakeColor(0xE8F0FA) : MakeColor(0xE2E2E2);
+    const Argb top = pressed_ ? MakeColor(ColorRef(0xD8D8D8)) : hot_ ? MakeColor(ColorRef(0xFFFFFF)) : MakeColor(ColorRef(0xF4F4F4));
+    const Argb bottom = pressed_ ? MakeColor(ColorRef(0xF0F0F0)) : hot_ ? MakeColor(ColorRef(0xE8F0FA)) : MakeColor(ColorRef(0xE2E2E2));
     ClipToRoundRect(g, face, 6);
     FillGradient(g, {0, 0, static_cast<float>(Width()), static_cast<float>(Height())}, top, bottom);
     ResetClip(g);
-    OutlineRoundRect(g, face, 6, IsFocused() ? MakeColor(0xC07830, 230) : MakeColor(0x000000, 90));
+    OutlineRoundRect(g, face, 6, IsFocused() ? MakeColor(ColorRef(0xC07830), 230) : MakeColor(ColorRef(0x000000), 90));
     TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
     format.SetAlign(Gdiplus::StringAlignmentCenter);
     format.SetLineAlign(Gdiplus::StringAlignmentCenter);
     const Text label = clicks_ > 0 ? caption_ + " (" + std::to_string(clicks_) + ")" : caption_;
-    DrawText(g, face, label, DefaultFont(), MakeColor(0x202020, 230), format.Handle());
+    DrawText(g, face, label, DefaultFont(), MakeColor(ColorRef(0x202020), 230), format.Handle());
     EndControlPaint();
     return kNotHandled;
   }
@@ -94,10 +94,10 @@ class DemoPanel : public UiControl {
   int OnPaint() override {
     if (!BeginControlPaint(true)) return kNotHandled;
     const Rect face = {0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1)};
-    FillRoundRect(Graphics(), face, 8, SolidBrush(MakeColor(0xFFFFFF, 110)).get());
-    OutlineRoundRect(Graphics(), face, 8, MakeColor(0x000000, 50));
+    FillRoundRect(Graphics(), face, 8, SolidBrush(MakeColor(ColorRef(0xFFFFFF), 110)).get());
+    OutlineRoundRect(Graphics(), face, 8, MakeColor(ColorRef(0x000000), 50));
     TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
-    DrawText(Graphics(), {8, 4, face.width - 16, 20}, "子控件裁剪在面板内", DefaultFont(), MakeColor(0x303030, 220),
+    DrawText(Graphics(), {8, 4, face.width - 16, 20}, "子控件裁剪在面板内", DefaultFont(), MakeColor(ColorRef(0x303030), 220),
              format.Handle());
     EndControlPaint();
     return kNotHandled;
@@ -109,11 +109,11 @@ class FrameworkSection : public DemoSection {
   void Build(UiWindow& window, const Rect& area) override {
     const HWND host = window.Hwnd();
     UiPicture::Options pictureOptions;
+    pictureOptions.image = EmbeddedImageBytes(EmbeddedImage::MessageBoxIcons);
     pictureOptions.placement = UiPicture::Placement::Centred;
     pictureOptions.animate = false;
     pictureOptions.focusable = false;
-    Make<UiPicture>().Create(host, At(area, 4, 4, 200, 40), EmbeddedImageBytes(EmbeddedImage::MessageBoxIcons),
-                             pictureOptions);
+    Make<UiPicture>().Create(host, At(area, 4, 4, 200, 40), pictureOptions);
 
     DemoTile& first = Make<DemoTile>();
     first.Create(host, At(area, 4, 60, 120, 30), "第一个");

@@ -24,8 +24,8 @@ ListBoxOptions ListLook() {
   look.view = ListView::List;
   look.noHeader = true;
   look.textColour = kItemText;
-  look.backColour = 0;
-  look.borderColour = 0;
+  look.backColour = Argb();
+  look.borderColour = Argb();
   look.hotBackColour = look.selectedBackColour = kChosenBack;
   look.hotTextColour = look.selectedTextColour = kChosenText;
   look.hoverSelect = true;

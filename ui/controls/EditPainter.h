@@ -12,9 +12,9 @@
 namespace getlink {
 
 struct EditLook {
-  Argb text = 0;
-  Argb back = 0;
-  Argb border = 0;
+  Argb text;
+  Argb back;
+  Argb border;
   GpFont* font = nullptr;
   GpStringFormat* format = nullptr;
 };

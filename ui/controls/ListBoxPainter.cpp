@@ -61,7 +61,7 @@ void ListBoxPainter::PaintRow(const ListBoxScene& scene, int item) const {
   const ListRow& row = scene.rows[static_cast<std::size_t>(item - 1)];
   const bool hot = item == scene.hotRow;
   const Rect rect = scene.layout.ItemRect(item, scene.scrollY);
-  FillRect(graphics_, rect, row.selected ? look_.selectedBack : hot ? look_.hotBack : 0);
+  FillRect(graphics_, rect, row.selected ? look_.selectedBack : hot ? look_.hotBack : Argb());
   const Argb colour = row.selected ? look_.selectedText : hot ? look_.hotText : look_.text;
   if (scene.layout.View() == ListView::Icons) {
     // The caption under the (missing) icon, centred in the cell.

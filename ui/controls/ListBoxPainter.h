@@ -18,13 +18,13 @@ enum class ListGridLine : int { Horizontal = 1, Vertical = 2 };
 // The colours in use: those the list was given, with the hot and selected ones already
 // resolved (from the window's accent colour, or the text colour).
 struct ListBoxLook {
-  Argb text = 0;
-  Argb back = 0;
-  Argb border = 0;
-  Argb hotBack = 0;
-  Argb selectedBack = 0;
-  Argb hotText = 0;
-  Argb selectedText = 0;
+  Argb text;
+  Argb back;
+  Argb border;
+  Argb hotBack;
+  Argb selectedBack;
+  Argb hotText;
+  Argb selectedText;
   int gridLines = 0;  // ListGridLine bits, report view only
 };
 

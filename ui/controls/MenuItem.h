@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "runtime/Text.h"
 #include "ui/framework/drawing/Colour.h"
@@ -28,9 +29,9 @@ struct MenuItem {
   std::function<void()> routine;
   UiMenu* subMenu = nullptr;  // what a sub-menu item opens
   Argb textColour = MakeArgb(210, 0, 0, 0);
-  // Passed to the caption's text drawing.
+  // Passed to the caption's text drawing; no effect colour: chosen from the text colour.
   TextEffect textEffect = TextEffect::None;
-  Argb effectColour = 0;
+  std::optional<Argb> effectColour;
 
   bool IsSeparator() const { return kind == MenuItemKind::Separator; }
   bool IsDisabled() const { return state == static_cast<int>(MenuItemState::Disabled); }

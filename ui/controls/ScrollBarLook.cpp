@@ -52,7 +52,7 @@ void PaintArrow(GpGraphics* g, const ScrollGeometry& geometry, bool first, bool 
   const UniquePath path = ArrowPath(box, geometry.Orientation(), first);
   const UniqueBrush brush = SolidBrush(Black(hot ? 160 : 100));
   GpPen* pen = nullptr;
-  if (path == nullptr || gdip::GdipCreatePen1(Black(hot ? 140 : 60), 1, Gdiplus::UnitPixel, &pen) != Gdiplus::Ok)
+  if (path == nullptr || gdip::GdipCreatePen1(Black(hot ? 140 : 60).Value(), 1, Gdiplus::UnitPixel, &pen) != Gdiplus::Ok)
     return;
   const UniquePen outline(pen);
   gdip::GdipFillPath(g, brush.get(), path.get());

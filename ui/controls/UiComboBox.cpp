@@ -11,28 +11,17 @@ namespace getlink {
 
 // --- creating ---
 
-bool UiComboBox::Create(HWND host, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(host, rect, ControlType::ComboBox, Prepare(options));
-}
-
-bool UiComboBox::Create(UiControl& parent, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(parent, rect, ControlType::ComboBox, Prepare(options));
-}
-
-CreateControlOptions UiComboBox::Prepare(const Options& options) {
+std::optional<CreateControlOptions> UiComboBox::Prepare() {
+  const ComboBoxOptions& o = options_;
   items_.clear();
-  for (std::size_t i = 0; i < options.items.size(); ++i)
-    items_.push_back({options.items[i], i < options.itemData.size() ? options.itemData[i] : 0});
-  textColour_ = options.textColour;
-  selectedIndex_ = options.selectedIndex.value_or(1);
-  editable_ = options.editable;
+  for (std::size_t i = 0; i < o.items.size(); ++i)
+    items_.push_back({o.items[i], i < o.itemData.size() ? o.itemData[i] : 0});
+  selectedIndex_ = o.selectedIndex.value_or(1);
   dropDownOpen_ = hot_ = false;
   text_ = IsValidIndex(selectedIndex_) ? At(selectedIndex_).text : Text();
   format_ = TextFormat(Gdiplus::StringFormatFlagsLineLimit);
   CreateControlOptions base;
-  base.visible = options.visible;
+  base.visible = o.visible;
   return base;
 }
 
@@ -47,12 +36,12 @@ constexpr float kEditLessHeight = 8;
 }  // namespace
 
 int UiComboBox::OnCreate() {
-  if (!editable_) return kNotHandled;
+  if (!Editable()) return kNotHandled;
   EditOptions look;
   look.text = text_;
-  look.textColour = textColour_;
-  look.backColour = 0;
-  look.borderColour = 0;
+  look.textColour = options_.textColour;
+  look.backColour = Argb();
+  look.borderColour = Argb();
   edit_.Create(*this, EditRect(), look);
   edit_.SetOnChange([this](UiControl*, UiEdit& edit) {
     text_ = edit.GetText();
@@ -78,19 +67,19 @@ Rect UiComboBox::EditRect() const {
 }
 
 int UiComboBox::OnResized(int, int) {
-  if (editable_) edit_.SetRect(EditRect());
+  if (Editable()) edit_.SetRect(EditRect());
   return kNotHandled;
 }
 
 int UiComboBox::OnAlphaChanged(int alpha) {
-  if (editable_) edit_.SetAlpha(alpha);
+  if (Editable()) edit_.SetAlpha(alpha);
   return kNotHandled;
 }
 
-int UiComboBox::QueryDimming() { return editable_ ? edit_.SendEvent(EventCode::EvQueryDimming, 0, 1) : kNotHandled; }
+int UiComboBox::QueryDimming() { return Editable() ? edit_.SendEvent(EventCode::EvQueryDimming, 0, 1) : kNotHandled; }
 
 int UiComboBox::QueryFocus() {
-  return editable_ && Window() != nullptr && Window()->Focused() == &edit_ ? 1 : kNotHandled;
+  return Editable() && Window() != nullptr && Window()->Focused() == &edit_ ? 1 : kNotHandled;
 }
 
 int UiComboBox::OnDestroy() {
@@ -109,7 +98,7 @@ int UiComboBox::OnDestroy() {
 void UiComboBox::SetText(Text text) {
   if (text == text_) return;
   text_ = std::move(text);
-  if (editable_)
+  if (Editable())
     edit_.SetText(text_);
   else
     PaintNow();
@@ -167,15 +156,15 @@ void UiComboBox::Clear() {
 }
 
 void UiComboBox::SetTextColour(Argb colour) {
-  textColour_ = colour;
-  if (editable_)
+  options_.textColour = colour;
+  if (Editable())
     edit_.SetTextColour(colour);
   else
     PaintNow();
 }
 
 void UiComboBox::SetInnerEditMode(EditInputMode mode) {
-  if (editable_) edit_.SetInputMode(mode);
+  if (Editable()) edit_.SetInputMode(mode);
 }
 
 // --- painting ---
@@ -198,7 +187,8 @@ int UiComboBox::OnPaint() {
 void UiComboBox::Paint() {
   if (!BeginControlPaint(true)) return;
   PaintComboFrame(Graphics(), Width(), Height(), Hot(), dropDownOpen_);
-  if (!editable_) PaintComboText(Graphics(), Width(), Height(), text_, DefaultFont(), textColour_, format_.Handle());
+  if (!Editable())
+    PaintComboText(Graphics(), Width(), Height(), text_, DefaultFont(), options_.textColour, format_.Handle());
   EndControlPaint();
 }
 
@@ -217,18 +207,18 @@ int UiComboBox::OnEvent(const ControlEvent& event) {
 }
 
 void UiComboBox::PointerLeft(const UiControl* next) {
-  SetHot(editable_ && (next == this || next == &edit_) && hot_);
+  SetHot(Editable() && (next == this || next == &edit_) && hot_);
 }
 
 int UiComboBox::OnFocusGained(UiControl*) {
   SetHot(true);
   // An editable box hands the focus on to its edit, where the typing goes.
-  if (editable_ && Window() != nullptr) Window()->SetFocusControl(&edit_, false);
+  if (Editable() && Window() != nullptr) Window()->SetFocusControl(&edit_, false);
   return kNotHandled;
 }
 
 int UiComboBox::OnFocusLost(UiControl* next) {
-  SetHot(editable_ && next == &edit_ && hot_);
+  SetHot(Editable() && next == &edit_ && hot_);
   return kNotHandled;
 }
 

@@ -18,7 +18,6 @@ namespace {
 constexpr UINT kBlinkMs = 500;
 constexpr UINT kDragScrollMs = 50;    // while a drag holds the pointer outside the text
 constexpr DWORD kTripleClickMs = 500;
-constexpr float kDefaultFontSize = 12;
 constexpr int kWheelLines = 3;
 constexpr int kLineExtra = 3;         // the system caret: the font height plus this
 const Argb kCaretColour = MakeArgb(230, 0, 0, 0);
@@ -44,49 +43,30 @@ int FormatFlags(int scrollFlags) {
 
 // --- creating ---
 
-bool UiEdit::Create(HWND host, const Rect& rect, const EditOptions& options) {
-  if (IsCreated()) return true;
-  const CreateControlOptions create = {options.visible, true, IDC_IBEAM, 0};
-  return Prepare(options) && UiControl::Create(host, rect, ControlType::Edit, create);
-}
-
-bool UiEdit::Create(UiControl& parent, const Rect& rect, const EditOptions& options) {
-  if (IsCreated()) return true;
-  const CreateControlOptions create = {options.visible, true, IDC_IBEAM, 0};
-  return Prepare(options) && UiControl::Create(parent, rect, ControlType::Edit, create);
-}
-
-bool UiEdit::Prepare(const EditOptions& options) {
-  textColour_ = options.textColour;
-  backColour_ = options.backColour;
-  borderColour_ = options.borderColour;
-  inputMode_ = options.inputMode;
-  passwordChar_ = options.passwordChar.empty() ? Text("*") : options.passwordChar;
-  multiLine_ = options.multiLine;
-  scrollFlags_ = multiLine_ ? options.scrollFlags.value_or(static_cast<int>(EditScrollFlags::Both)) : 0;
-  if (options.fontName || options.fontSize || options.fontStyle) {
-    ownFont_ = MakeFont(options.fontName.value_or(FontFamilyName(DefaultFont())),
-                        options.fontSize.value_or(kDefaultFontSize), options.fontStyle.value_or(FontStyle::Regular));
-    font_ = ownFont_.get();
-  } else {
-    font_ = DefaultFont();
-  }
-  format_.Create(FormatFlags(scrollFlags_));
+std::optional<CreateControlOptions> UiEdit::Prepare() {
+  if (options_.passwordChar.empty()) options_.passwordChar = "*";
+  font_.Choose(options_.font);
+  format_.Create(FormatFlags(ScrollFlags()));
   advances_.Clear();
-  document_.SetText(options.text, multiLine_, inputMode_, passwordChar_);
+  document_.SetText(options_.text, options_.multiLine, options_.inputMode, options_.passwordChar);
   document_.InvalidateLayout();
-  return font_ != nullptr && static_cast<bool>(format_);
+  if (font_.Get() == nullptr || !format_) return std::nullopt;
+  return CreateControlOptions{options_.visible, true, IDC_IBEAM, 0};
+}
+
+int UiEdit::ScrollFlags() const {
+  return options_.multiLine ? options_.scrollFlags.value_or(static_cast<int>(EditScrollFlags::Both)) : 0;
 }
 
 int UiEdit::OnCreate() {
   anchor_ = caret_ = {1, 0};
   scroll_ = {};
   caretShown_ = false;
-  if (multiLine_) {
-    areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), multiLine_, scrollFlags_,
-                              FontHeight(font_));
+  if (options_.multiLine) {
+    areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), options_.multiLine, ScrollFlags(),
+                              font_.Height());
     bars_.Create(
-        *this, areas_, scrollFlags_, [this](int position) { SetScrollY(position); },
+        *this, areas_, ScrollFlags(), [this](int position) { SetScrollY(position); },
         [this](int position) { SetScrollX(position); });
   }
   Relayout();
@@ -99,11 +79,10 @@ int UiEdit::OnDestroy() {
   blinkPeriod_ = 0;
   detachedIme_.reset();
   systemCaret_.reset();
-  document_.SetText("", multiLine_, inputMode_, passwordChar_);
+  document_.SetText("", options_.multiLine, options_.inputMode, options_.passwordChar);
   history_.Clear();
   format_.Release();
-  font_ = nullptr;
-  ownFont_.reset();
+  font_.Release();
   scroll_ = {};
   anchor_ = caret_ = {1, 0};
   areas_ = {};
@@ -143,7 +122,7 @@ void UiEdit::SetText(std::string_view text, bool caretToEnd) {
 }
 
 void UiEdit::ApplyText(std::string_view text, bool caretToEnd) {
-  document_.SetText(text, multiLine_, inputMode_, passwordChar_);
+  document_.SetText(text, options_.multiLine, options_.inputMode, options_.passwordChar);
   history_.Clear();  // a text the program puts in is not the user's to undo
   caret_ = caretToEnd ? document_.EndPosition() : TextPosition{1, 0};
   anchor_ = caret_;
@@ -162,8 +141,8 @@ void UiEdit::FireChanged() {
 void UiEdit::SetInputMode(EditInputMode mode) {
   const bool focused = HasFocus();
   if (focused) detachedIme_.reset();
-  inputMode_ = mode;
-  document_.SetText(Text(document_.GetText()), multiLine_, inputMode_, passwordChar_);
+  options_.inputMode = mode;
+  document_.SetText(Text(document_.GetText()), options_.multiLine, options_.inputMode, options_.passwordChar);
   history_.Clear();
   if (focused && mode >= EditInputMode::Password) detachedIme_.Detach(HostWindow());
   Relayout();
@@ -171,12 +150,12 @@ void UiEdit::SetInputMode(EditInputMode mode) {
 }
 
 void UiEdit::SetBackColour(Argb colour) {
-  backColour_ = colour;
+  options_.backColour = colour;
   Render();
 }
 
 void UiEdit::SetTextColour(Argb colour) {
-  textColour_ = colour;
+  options_.textColour = colour;
   Render();
 }
 
@@ -256,7 +235,7 @@ void UiEdit::TextEdited(int changedLine) {
 int UiEdit::KeyCommand(WPARAM key, bool fromMenu) {
   const bool extend = GetKeyState(VK_SHIFT) < 0 && Selecting();
   if (fromMenu || GetKeyState(VK_CONTROL) < 0) {
-    if (inputMode_ == EditInputMode::Password) return 0;  // no copying a password out
+    if (options_.inputMode == EditInputMode::Password) return 0;  // no copying a password out
     switch (key) {
       case 'A':
         Select({1, 0}, document_.EndPosition());
@@ -290,7 +269,7 @@ int UiEdit::KeyCommand(WPARAM key, bool fromMenu) {
       if (Editable() && !DeleteSelection()) RemoveBeforeCaret();
       return 0;
     case VK_RETURN:
-      if (multiLine_) InsertText("\r\n", EditKind::Typed);
+      if (options_.multiLine) InsertText("\r\n", EditKind::Typed);
       return 0;  // also in a single-line box: Enter presses no button from here
     case VK_DELETE:
       DeleteSelection();
@@ -300,11 +279,11 @@ int UiEdit::KeyCommand(WPARAM key, bool fromMenu) {
     case VK_LEFT: MoveCaret(StepLeft(document_, caret_), extend); return 0;
     case VK_RIGHT: MoveCaret(StepRight(document_, caret_), extend); return 0;
     case VK_UP:
-      if (!multiLine_) return kNotHandled;
+      if (!options_.multiLine) return kNotHandled;
       MoveCaret(StepUp(document_, caret_), extend);
       return 0;
     case VK_DOWN:
-      if (!multiLine_) return kNotHandled;
+      if (!options_.multiLine) return kNotHandled;
       MoveCaret(StepDown(document_, caret_), extend);
       return 0;
     case VK_SPACE:
@@ -322,7 +301,7 @@ int UiEdit::OnKeyDown(WPARAM key) {
 
 bool UiEdit::AcceptsCharacter(wchar_t character) const {
   const bool digit = character >= L'0' && character <= L'9';
-  switch (inputMode_) {
+  switch (options_.inputMode) {
     case EditInputMode::Digits:
       return digit;
     case EditInputMode::Decimal:
@@ -481,7 +460,7 @@ void UiEdit::EndDrag() {
 }
 
 int UiEdit::OnRightUp(POINT, WPARAM) {
-  if (inputMode_ == EditInputMode::Password) return kNotHandled;
+  if (options_.inputMode == EditInputMode::Password) return kNotHandled;
   ShowContextMenu();
   return 0;
 }
@@ -511,7 +490,7 @@ void UiEdit::ShowContextMenu() {
 }
 
 int UiEdit::OnMouseWheel(const ControlEvent& event) {
-  if (!multiLine_ || bars_.VerticalMaximum() < 1) return kNotHandled;
+  if (!options_.multiLine || bars_.VerticalMaximum() < 1) return kNotHandled;
   const float notches = static_cast<float>(GET_WHEEL_DELTA_WPARAM(event.wparam)) / WHEEL_DELTA;
   scroll_.y += notches * kWheelLines * document_.LineHeight();
   CaretMoved(false);
@@ -523,8 +502,8 @@ int UiEdit::OnMouseWheel(const ControlEvent& event) {
 bool UiEdit::HasFocus() const { return Window() != nullptr && Window()->Focused() == this; }
 
 int UiEdit::OnFocusGained(UiControl*) {
-  if (inputMode_ >= EditInputMode::Password) detachedIme_.Detach(HostWindow());
-  systemCaret_.Create(HostWindow(), 1, static_cast<int>(FontHeight(font_)) + kLineExtra);
+  if (options_.inputMode >= EditInputMode::Password) detachedIme_.Detach(HostWindow());
+  systemCaret_.Create(HostWindow(), 1, static_cast<int>(font_.Height()) + kLineExtra);
   CaretMoved(false);
   return kNotHandled;
 }
@@ -577,7 +556,7 @@ Rect UiEdit::CaretRectOf(TextPosition position) {
                          document_.CharWidth(), document_.Bounds());
   // The caret stands 2 pixels above its row and reaches as low as the row.
   return {areas_.text.left + place.x, areas_.text.top + line.top + place.rowTop - 2, 1,
-          CaretHeight(document_.LineHeight(), multiLine_)};
+          CaretHeight(document_.LineHeight(), options_.multiLine)};
 }
 
 void UiEdit::MoveCaret(TextPosition to, bool extend) {
@@ -619,7 +598,7 @@ void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
 // --- layout and painting ---
 
 EditTextMeasurer UiEdit::Measurer() const {
-  return EditTextMeasurer(Graphics(), font_, format_.Handle(), &advances_);
+  return EditTextMeasurer(Graphics(), font_.Get(), format_.Handle(), &advances_);
 }
 
 Rect UiEdit::WindowRectOf(const Rect& local) const {
@@ -627,10 +606,10 @@ Rect UiEdit::WindowRectOf(const Rect& local) const {
 }
 
 void UiEdit::Relayout() {
-  areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), multiLine_, scrollFlags_,
-                            FontHeight(font_));
+  areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), options_.multiLine, ScrollFlags(),
+                            font_.Height());
   EditTextMeasurer measurer = Measurer();
-  document_.Layout(measurer, areas_.text, scrollFlags_);
+  document_.Layout(measurer, areas_.text, ScrollFlags());
   bars_.Place(areas_);
   const ScrollOffsets limits = ScrollLimits(document_.ContentWidth(), document_.ContentHeight(), areas_.text);
   bars_.SetRanges(static_cast<int>(limits.x), static_cast<int>(limits.y), static_cast<int>(document_.CharWidth()),
@@ -655,7 +634,7 @@ int UiEdit::OnPaint() {
 
 void UiEdit::Render() {
   if (!BeginControlPaint(true)) return;
-  const EditLook look = {textColour_, backColour_, borderColour_, font_, format_.Handle()};
+  const EditLook look = {options_.textColour, options_.backColour, options_.borderColour, font_.Get(), format_.Handle()};
   EditTextMeasurer measurer = Measurer();
   EditPainter(Graphics(), look, measurer)
       .Paint(static_cast<float>(Width()), static_cast<float>(Height()), areas_, document_, scroll_, Selection());
@@ -674,7 +653,7 @@ void UiEdit::RenderLine(int line) {
   const Rect band = {areas_.text.left, top, areas_.text.width, bottom - top};
   // The old caret goes first: in a box hardly taller than its line it reaches past the band.
   const PixelBox oldCaret = PaintCaret(false);
-  const EditLook look = {textColour_, backColour_, borderColour_, font_, format_.Handle()};
+  const EditLook look = {options_.textColour, options_.backColour, options_.borderColour, font_.Get(), format_.Handle()};
   EditTextMeasurer measurer = Measurer();
   EditPainter(Graphics(), look, measurer).PaintBand(band, areas_, document_, scroll_, Selection());
   if (caretShown_) PaintCaret(true);

@@ -29,37 +29,31 @@
 #include "ui/controls/EditPainter.h"
 #include "ui/controls/EditScrollBars.h"
 #include "ui/controls/ImeHandles.h"
-#include "ui/framework/drawing/Fonts.h"
+#include "ui/framework/drawing/ControlFont.h"
 #include "ui/framework/drawing/TextFormat.h"
-#include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/OptionsControl.h"
 
 namespace getlink {
 
 struct EditOptions {
-  Text text;
+  Text text;  // the text the box starts with; GetText() has the text now
   Argb textColour = MakeArgb(230, 0, 0, 0);
   Argb backColour = MakeArgb(160, 255, 255, 255);
   Argb borderColour = MakeArgb(80, 0, 0, 0);
-  // None of the three given: the framework's shared default font.
-  std::optional<Text> fontName;
-  std::optional<float> fontSize;
-  std::optional<FontStyle> fontStyle;
+  FontChoice font;  // nothing given: the framework's shared default font
   bool multiLine = false;
   EditInputMode inputMode = EditInputMode::Normal;
-  Text passwordChar = "*";
+  Text passwordChar = "*";  // empty: "*"
   std::optional<int> scrollFlags;  // EditScrollFlags bits; absent: both in a multi-line box
   bool visible = true;
 };
 
-class UiEdit : public UiControl {
+class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> {
  public:
   // Called after every change of the text, with the box's parent control (or null).
   using ChangeHandler = std::function<void(UiControl* parent, UiEdit& edit)>;
 
   ~UiEdit() override { Destroy(); }
-
-  bool Create(HWND host, const Rect& rect, const EditOptions& options = {});
-  bool Create(UiControl& parent, const Rect& rect, const EditOptions& options = {});
 
   // The text, through the box's own events (WM_GETTEXT, WM_SETTEXT). Setting clears the
   // selection and the undo history and puts the caret at the start, or at the end with
@@ -85,14 +79,12 @@ class UiEdit : public UiControl {
   // An editing key or a menu command (Z, X, C, V, A); kNotHandled leaves it to the window.
   int KeyCommand(WPARAM key, bool fromMenu);
 
-  EditInputMode InputMode() const { return inputMode_; }
   void SetInputMode(EditInputMode mode);
-  Argb BackColour() const { return backColour_; }
   void SetBackColour(Argb colour);
   void SetTextColour(Argb colour);
   void SetOnChange(ChangeHandler handler) { onChange_ = std::move(handler); }
-  bool MultiLine() const { return multiLine_; }
-  int ScrollFlags() const { return scrollFlags_; }
+  // The scroll bars in use (EditScrollFlags bits): none in a single-line box.
+  int ScrollFlags() const;
 
   // Scroll positions in pixels (0 or more; the view moves up and left by them), as the
   // scroll bars set them.
@@ -133,11 +125,11 @@ class UiEdit : public UiControl {
   int OnFocusLost(UiControl* next) override;
 
  private:
-  bool Prepare(const EditOptions& options);
+  std::optional<CreateControlOptions> Prepare() override;
   void ApplyText(std::string_view text, bool caretToEnd);
   void FireChanged();
-  bool Editable() const { return inputMode_ != EditInputMode::ReadOnly; }
-  bool Selecting() const { return inputMode_ != EditInputMode::Password; }
+  bool Editable() const { return options_.inputMode != EditInputMode::ReadOnly; }
+  bool Selecting() const { return options_.inputMode != EditInputMode::Password; }
   EditSelection Selection() const;
   bool AcceptsCharacter(wchar_t character) const;
   void TypeCharacter(wchar_t character);
@@ -189,15 +181,7 @@ class UiEdit : public UiControl {
   TextFormat format_;
   mutable CharacterAdvances advances_;  // for lines too long to measure whole
   EditAreas areas_;
-  GpFont* font_ = nullptr;
-  UniqueFont ownFont_;
-  Argb textColour_ = 0;
-  Argb backColour_ = 0;
-  Argb borderColour_ = 0;
-  EditInputMode inputMode_ = EditInputMode::Normal;
-  Text passwordChar_ = "*";
-  bool multiLine_ = false;
-  int scrollFlags_ = 0;
+  ControlFont font_;
   ScrollOffsets scroll_;
   TextPosition anchor_;
   TextPosition caret_;

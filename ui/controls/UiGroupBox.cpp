@@ -20,36 +20,18 @@ constexpr float kCornerArc = 6;
 
 // --- creating ---
 
-bool UiGroupBox::Create(HWND host, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(host, rect, ControlType::Group, Prepare(options));
-}
-
-bool UiGroupBox::Create(UiControl& parent, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(parent, rect, ControlType::Group, Prepare(options));
-}
-
-CreateControlOptions UiGroupBox::Prepare(const Options& options) {
-  caption_ = options.caption;
-  captionAlign_ = options.captionAlign;
-  MutableFont().Choose(options.font);
-  captionColour_ = options.captionColour;
+std::optional<CreateControlOptions> UiGroupBox::Prepare() {
+  MutableFont().Choose(options_.font);
   format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap);
   format_.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
-  captionEffect_ = options.captionEffect;
-  captionEffectColour_ = options.captionEffectColour;
-  fillColour_ = options.fillColour;
-  borderColour_ = options.borderColour;
-  roundChoice_ = options.roundCorners;
   CreateControlOptions base;
-  base.visible = options.visible;
+  base.visible = options_.visible;
   base.focusable = false;
   return base;
 }
 
 int UiGroupBox::OnCreate() {
-  roundCorners_ = roundChoice_.value_or(Window()->CornerRadius() != kSquareCorners);
+  roundCorners_ = options_.roundCorners.value_or(Window()->CornerRadius() != kSquareCorners);
   Measure();
   return kNotHandled;
 }
@@ -70,9 +52,9 @@ int UiGroupBox::OnResized(int, int) {
 
 void UiGroupBox::Measure() {
   captionWidth_ = captionHeight_ = 0;
-  if (caption_.empty() || Graphics() == nullptr) return;
+  if (options_.caption.empty() || Graphics() == nullptr) return;
   const Rect layout = RectOf(0, 0, static_cast<float>(Width()) - 2 * kCaptionMargin, 0);
-  const Rect box = MeasureText(Graphics(), caption_, Font().Get(), layout, format_.Handle());
+  const Rect box = MeasureText(Graphics(), options_.caption, Font().Get(), layout, format_.Handle());
   captionWidth_ = static_cast<int>(std::ceil(box.width));
   captionHeight_ = static_cast<int>(std::ceil(box.height));
 }
@@ -87,9 +69,9 @@ Rect UiGroupBox::FrameRect() const {
 Rect UiGroupBox::CaptionRect() const {
   const float width = static_cast<float>(Width()), caption = static_cast<float>(captionWidth_);
   float left = kCaptionMargin;
-  if (captionAlign_ == CaptionAlign::Centre)
+  if (options_.captionAlign == CaptionAlign::Centre)
     left = std::floor((width - caption) / 2);
-  else if (captionAlign_ == CaptionAlign::Right)
+  else if (options_.captionAlign == CaptionAlign::Right)
     left = width - kCaptionMargin - caption;
   // As wide as measured: a narrower box would trim the caption's last character.
   return RectOf(left, 2, caption, static_cast<float>(captionHeight_));
@@ -100,20 +82,21 @@ Rect UiGroupBox::CaptionRect() const {
 int UiGroupBox::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
   GpGraphics* g = Graphics();
+  const GroupBoxOptions& o = options_;
   const float arc = roundCorners_ ? kCornerArc : 0;
   const Rect shape = EdgeShape(FrameRect(), arc);
-  if (fillColour_ != 0) FillRoundRect(g, shape, arc, SolidBrush(fillColour_).get());
+  if (o.fillColour) FillRoundRect(g, shape, arc, SolidBrush(*o.fillColour).get());
   const Rect caption = CaptionRect();
-  if (!caption_.empty()) {
+  if (!o.caption.empty()) {
     // The line is broken where the caption sits, with a little room either side.
     ClipRect(g, RectOf(0, 0, static_cast<float>(Width()), static_cast<float>(Height())));
     ClipRect(g, RectOf(caption.left - kCaptionGap, caption.top, caption.width + 2 * kCaptionGap, caption.height),
              Gdiplus::CombineModeExclude);
   }
-  OutlineRoundRect(g, shape, arc, borderColour_);
+  OutlineRoundRect(g, shape, arc, o.borderColour);
   ResetClip(g);
-  if (!caption_.empty())
-    DrawText(g, caption, caption_, Font().Get(), captionColour_, format_.Handle(), captionEffect_, captionEffectColour_);
+  if (!o.caption.empty())
+    DrawText(g, caption, o.caption, Font().Get(), o.captionColour, format_.Handle(), o.captionEffect, o.captionEffectColour);
   EndControlPaint();
   return kNotHandled;
 }
@@ -121,7 +104,7 @@ int UiGroupBox::OnPaint() {
 // --- properties ---
 
 void UiGroupBox::SetCaption(Text caption) {
-  caption_ = std::move(caption);
+  options_.caption = std::move(caption);
   FontChanged();  // the same work: measure, then repaint
 }
 

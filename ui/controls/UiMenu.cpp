@@ -37,7 +37,7 @@ int CaptionWidth(GpGraphics* graphics, const TextFormat& format, const Text& cap
 // The panel: a white rounded body with a soft shadow, and the light stripe behind the
 // pictures.
 void PaintMenuPanel(GpGraphics* g, int width, int height) {
-  gdip::GdipGraphicsClear(g, MakeArgb(0, 255, 255, 255));
+  gdip::GdipGraphicsClear(g, MakeArgb(0, 255, 255, 255).Value());
   Rect panel = RectOf(6, 6, static_cast<float>(width - 12), static_cast<float>(height - 12));
   const UniqueBrush body = SolidBrush(MakeArgb(234, 255, 255, 255));
   FillRoundRect(g, panel, 4, body.get());

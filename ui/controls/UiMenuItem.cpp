@@ -129,10 +129,8 @@ void UiMenuItem::Paint() {
 void UiMenuItem::PaintCaption(GpGraphics* g, bool hot) {
   const float right = static_cast<float>(Width()) - (item_.kind == MenuItemKind::SubMenu ? kArrowRoom : 0);
   const Rect area = RectOf(kCaptionLeft, 0, right - kCaptionLeft, static_cast<float>(Height()));
-  const std::optional<Argb> effectColour =
-      item_.effectColour != 0 ? std::optional<Argb>(item_.effectColour) : std::nullopt;
   DrawText(g, area, item_.caption, DefaultFont(), hot ? kHotText : item_.textColour, format_.Handle(),
-           item_.textEffect, effectColour);
+           item_.textEffect, item_.effectColour);
 }
 
 bool UiMenuItem::Highlighted() const {

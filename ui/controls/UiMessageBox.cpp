@@ -17,7 +17,7 @@ namespace getlink {
 namespace {
 
 // The skin of a box whose owner has none to lend.
-constexpr ColorRef kOwnSkinColour = 0xFF8800;
+constexpr ColorRef kOwnSkinColour(0xFF8800);
 constexpr int kOwnSkinOpacity = 210;
 // An owner with the square image-only skin lends rounded corners instead.
 constexpr int kLentCornerRadius = 7;

@@ -19,29 +19,14 @@ int Clamp(int value, const ScrollRange& range) { return std::max(range.minimum, 
 
 // --- creating ---
 
-bool UiScrollBar::Create(HWND host, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(host, rect, ControlType::ScrollBar, Prepare(options));
-}
-
-bool UiScrollBar::Create(UiControl& parent, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(parent, rect, ControlType::ScrollBar, Prepare(options));
-}
-
-CreateControlOptions UiScrollBar::Prepare(const Options& options) {
-  range_.minimum = options.minimum;
-  range_.maximum = options.maximum;
-  range_.position = Clamp(options.position.value_or(options.minimum), range_);
-  pageSize_ = options.pageSize;
-  step_ = options.step;
-  trackWhileDragging_ = options.trackWhileDragging;
-  orientation_ = options.orientation;
-  autoHideArrows_ = options.autoHideArrows;
+std::optional<CreateControlOptions> UiScrollBar::Prepare() {
+  range_.minimum = options_.minimum;
+  range_.maximum = options_.maximum;
+  range_.position = Clamp(options_.position.value_or(options_.minimum), range_);
   pressedPart_ = hotPart_ = ScrollPart::None;
   pointerOver_ = false;
   CreateControlOptions base;
-  base.visible = options.visible;
+  base.visible = options_.visible;
   base.focusable = false;
   base.frameInterval = kFadeFrameMs;
   return base;
@@ -66,7 +51,7 @@ int UiScrollBar::OnResized(int, int) {
 }
 
 void UiScrollBar::Layout() {
-  geometry_ = ScrollGeometry(orientation_, Width(), Height());
+  geometry_ = ScrollGeometry(options_.orientation, Width(), Height());
   thumbLength_ = geometry_.ThumbLength(range_);
 }
 
@@ -96,14 +81,14 @@ void UiScrollBar::SetMaximum(int maximum) {
 }
 
 void UiScrollBar::SetAutoHideArrows(bool on) {
-  autoHideArrows_ = on;
+  options_.autoHideArrows = on;
   PaintNow();
 }
 
 // --- painting ---
 
 void UiScrollBar::Repaint(int startFade) {
-  const bool full = pointerOver_ || pressedPart_ != ScrollPart::None || !autoHideArrows_;
+  const bool full = pointerOver_ || pressedPart_ != ScrollPart::None || !options_.autoHideArrows;
   if (thumbLength_ == 0) hotPart_ = ScrollPart::None;
   SetFadeLevel(startFade);
   if (!BeginControlPaint(true)) return;
@@ -160,7 +145,7 @@ void UiScrollBar::Drag(POINT point) {
   if (position == range_.position) return;
   Store(position);
   Repaint(255);
-  if (trackWhileDragging_) NotifyChange();
+  if (options_.trackWhileDragging) NotifyChange();
 }
 
 int UiScrollBar::OnMouseDown(POINT point, WPARAM) {
@@ -182,7 +167,7 @@ int UiScrollBar::OnMouseUp(POINT point, WPARAM) {
   pressedPart_ = ScrollPart::None;
   hotPart_ = thumbLength_ > 0 ? PartAt(point) : ScrollPart::None;
   Repaint(FadeStartForTicks(4));
-  if (draggedThumb && !trackWhileDragging_ && range_.position != positionAtPress_) NotifyChange();
+  if (draggedThumb && !options_.trackWhileDragging && range_.position != positionAtPress_) NotifyChange();
   return kNotHandled;
 }
 
@@ -192,7 +177,7 @@ int UiScrollBar::OnPressCancelled() {
   const bool draggedThumb = pressedPart_ == ScrollPart::Thumb;
   pressedPart_ = ScrollPart::None;
   hotPart_ = ScrollPart::None;
-  if (draggedThumb && !trackWhileDragging_) Store(positionAtPress_);
+  if (draggedThumb && !options_.trackWhileDragging) Store(positionAtPress_);
   Repaint(FadeStartForTicks(4));
   return kNotHandled;
 }
@@ -203,7 +188,7 @@ int UiScrollBar::OnPressCancelled() {
 bool UiScrollBar::StepArrow() {
   const bool back = pressedPart_ == ScrollPart::FirstArrow;
   const int before = range_.position;
-  Store(before + (back ? -step_ : step_));
+  Store(before + (back ? -options_.step : options_.step));
   const bool atEnd = range_.position == (back ? range_.minimum : range_.maximum);
   if (atEnd) pressedPart_ = ScrollPart::None;  // pinned: the repeat stops here
   Repaint(255);

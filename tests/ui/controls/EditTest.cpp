@@ -489,7 +489,7 @@ TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
   // The combo box's inner edit: one line in a box hardly taller, without face or outline.
   EditOptions bare;
   bare.text = "百度网盘";
-  bare.backColour = bare.borderColour = 0;
+  bare.backColour = bare.borderColour = Argb();
   const Case cases[] = {
       {"multi-line", Multi("first line\r\nsecond 中文 line\r\nthird"), {40, 60, 240, 120}, {2, 7},
        "first line\r\nsecond x中文 line\r\nthird"},
@@ -522,8 +522,8 @@ TEST_F(EditTest, SelectionIsDrawnBlueAndTheCaretBlinksOnlyWhileFocused) {
   edit.Select({1, 1}, {1, 5});
   const POINT inside = PointBefore({1, 3});
   const Argb pixel = CanvasPixel(inside.x, inside.y);
-  EXPECT_LT(static_cast<int>((pixel >> 16) & 0xFF), 100);  // the blue of the highlight
-  EXPECT_GT(static_cast<int>(pixel & 0xFF), 220);
+  EXPECT_LT(RedOf(pixel), 100);  // the blue of the highlight
+  EXPECT_GT(BlueOf(pixel), 220);
 
   const bool shown = edit.CaretShown();
   EXPECT_TRUE(PumpUntil([&] { return edit.CaretShown() != shown; }, 1500));

@@ -194,7 +194,7 @@ TEST_F(ListBoxTest, HoverSelectFollowsThePointerWhileHotItemsOnlyTintTheRow) {
     presses.clear();
     ListBoxOptions options;
     options.hoverSelect = hoverSelect;
-    options.backColour = 0;
+    options.backColour = Argb();
     options.selectedBackColour = selectedBack;
     options.hotBackColour = hotBack;
     UiListBox& list = List(4, options);

@@ -210,7 +210,7 @@ TEST_F(MessageBoxTest, EachWayOutGivesItsResult) {
     std::vector<Text> captions;
     const MessageBoxResult result = Show(hwnd(), "确定吗？", options, [&](HWND box) {
       const std::vector<UiButton*> buttons = ButtonsOf(box);
-      for (UiButton* button : buttons) captions.push_back(button->Caption());
+      for (UiButton* button : buttons) captions.push_back(button->GetOptions().caption);
       switch (c.way) {
         case Way::ClickPosition:
           ClickButton(buttons[buttons.size() - static_cast<std::size_t>(c.detail)]);

@@ -6,9 +6,9 @@
 namespace getlink {
 namespace {
 
-constexpr ColorRef kBlack = 0x000000;
-constexpr ColorRef kWhite = 0xFFFFFF;
-constexpr ColorRef kLight = 0xECECEC;
+constexpr ColorRef kBlack(0x000000);
+constexpr ColorRef kWhite(0xFFFFFF);
+constexpr ColorRef kLight(0xECECEC);
 
 // Corner arcs: the clip is a little rounder than the fill and outlines it cuts.
 constexpr float kClipArc = 4;

@@ -110,15 +110,15 @@ void SkinPainter::PaintBorder(GpGraphics* g, const Rect& inner) const {
   const bool square = look_.cornerRadius == kSquareCorners;
   Rect outline = inner;
   InflateRect(1, 1, -2, -2, outline);
-  OutlineRoundRect(g, outline, square ? 0.f : 7.f, MakeColor(0x606060, 204));
+  OutlineRoundRect(g, outline, square ? 0.f : 7.f, MakeColor(ColorRef(0x606060), 204));
   InflateRect(1, 1, -2, -2, outline);
-  OutlineRoundRect(g, outline, square ? 0.f : 6.f, MakeColor(0xFFFFFF, 102));
+  OutlineRoundRect(g, outline, square ? 0.f : 6.f, MakeColor(ColorRef(0xFFFFFF), 102));
 }
 
 void SkinPainter::PaintShadow(GpGraphics* g, const Rect& inner) const {
   // Four rings, each a pixel further out and fainter.
   const bool square = look_.cornerRadius == kSquareCorners;
-  const ColorRef shadow = look_.shadowColour.value_or(0);
+  const ColorRef shadow = look_.shadowColour.value_or(ColorRef());
   const int alphas[] = {45, 25, 10, 5};
   const float roundDiameters[] = {10, 12, 15, 18};
   const float squareDiameters[] = {1, 4, 7, 11};

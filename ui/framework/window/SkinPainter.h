@@ -23,7 +23,7 @@ constexpr int kRoundCorners = 7;
 
 struct SkinLook {
   GpImage* image = nullptr;  // the background picture, or null for the plain colour
-  ColorRef colour = 0;
+  ColorRef colour;
   SkinImageMode imageMode{};
   int cornerRadius = kRoundCorners;
   int opacity = 255;          // of a layered window's body

@@ -16,35 +16,20 @@ namespace getlink {
 
 // --- creating ---
 
-bool UiButton::Create(HWND host, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(host, rect, ControlType::Button, Prepare(options));
-}
-
-bool UiButton::Create(UiControl& parent, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(parent, rect, ControlType::Button, Prepare(options));
-}
-
-CreateControlOptions UiButton::Prepare(const Options& options) {
+std::optional<CreateControlOptions> UiButton::Prepare() {
   state_ = ButtonState::Normal;
-  caption_ = options.caption;
-  textColour_ = options.textColour;
-  MutableFont().Choose(options.font);
-  textEffect_ = options.textEffect;
-  glowColour_ = options.glowColour;
-  roundedChoice_ = options.rounded;
+  MutableFont().Choose(options_.font);
   format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap);
   format_.SetTrimming(Gdiplus::StringTrimmingNone);
   format_.SetHotkeyPrefix(Gdiplus::HotkeyPrefixShow);
   CreateControlOptions base;
-  base.visible = options.visible;
+  base.visible = options_.visible;
   base.frameInterval = kFadeFrameMs;
   return base;
 }
 
 int UiButton::OnCreate() {
-  rounded_ = roundedChoice_.value_or(Window()->CornerRadius() != kSquareCorners);
+  rounded_ = options_.rounded.value_or(Window()->CornerRadius() != kSquareCorners);
   RegisterMnemonic();
   return kNotHandled;
 }
@@ -57,25 +42,25 @@ int UiButton::OnDestroy() {
 
 void UiButton::RegisterMnemonic() {
   SendMessageW(HostWindow(), ToMessage(FrameworkMessage::WmAddMnemonic), static_cast<WPARAM>(Handle()),
-               MnemonicCharacter(caption_));
+               MnemonicCharacter(options_.caption));
 }
 
 // --- properties ---
 
 void UiButton::SetCaption(Text caption) {
-  caption_ = std::move(caption);
+  options_.caption = std::move(caption);
   if (IsCreated()) RegisterMnemonic();
   PaintNow();
 }
 
 void UiButton::SetRounded(bool rounded) {
-  roundedChoice_ = rounded;
+  options_.rounded = rounded;
   StoreAndRepaint(rounded_, rounded);
 }
 
 void UiButton::SetImageOffset(float x, float y) {
-  imageOffsetX_ = x;
-  imageOffsetY_ = y;
+  options_.imageOffsetX = x;
+  options_.imageOffsetY = y;
   PaintNow();
 }
 
@@ -96,14 +81,15 @@ void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) 
   Rect content = face;
   InflateRect(1, 1, -2, -2, content);
   ClipRect(g, content);
-  const Image picture = imageBytes_.empty() ? Image() : LoadImageFromBytes(imageBytes_);
+  const ButtonOptions& o = options_;
+  const Image picture = o.imageBytes.empty() ? Image() : LoadImageFromBytes(o.imageBytes);
   const Extent imageSize = picture ? Extent{static_cast<float>(picture.Width()), static_cast<float>(picture.Height())}
                                    : Extent{};
-  const Rect measured = caption_.empty() ? Rect{} : MeasureText(g, caption_, Font().Get(), Rect{}, format_.Handle());
+  const Rect measured = o.caption.empty() ? Rect{} : MeasureText(g, o.caption, Font().Get(), Rect{}, format_.Handle());
   // Whole pixels, rounded up: a box narrower than measured loses the last character.
   const Extent captionSize = {std::ceil(measured.width), std::ceil(measured.height)};
   ButtonContent placed =
-      PlaceButtonContent(content, imageSize, captionSize, imagePosition_, imageGap_, imageOffsetX_, imageOffsetY_);
+      PlaceButtonContent(content, imageSize, captionSize, o.imagePosition, o.imageGap, o.imageOffsetX, o.imageOffsetY);
   if (state == ButtonState::Pressed) {
     InflateRect(1, 1, 0, 0, placed.image);
     InflateRect(1, 1, 0, 0, placed.caption);
@@ -111,10 +97,10 @@ void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) 
   const bool hookDrew = PaintContentHook(g, state, placed.image, placed.caption);
   if (!hookDrew) {
     if (picture) DrawImageAlpha(g, picture.Get(), placed.image);
-    if (!caption_.empty()) {
+    if (!o.caption.empty()) {
       const Argb colour =
-          autoTextColour_ ? ContrastingColour(textColour_, AverageLuma(GetSurface(), placed.caption)) : textColour_;
-      DrawText(g, placed.caption, caption_, Font().Get(), colour, format_.Handle(), textEffect_, glowColour_);
+          o.autoTextColour ? ContrastingColour(o.textColour, AverageLuma(GetSurface(), placed.caption)) : o.textColour;
+      DrawText(g, placed.caption, o.caption, Font().Get(), colour, format_.Handle(), o.textEffect, o.glowColour);
     }
   }
   ResetClip(g);

@@ -25,18 +25,16 @@ bool Differs(float a, float b) { return std::fabs(a - b) > kTolerance; }
 
 UiControl::~UiControl() { Destroy(); }
 
-bool UiControl::Create(HWND host, const Rect& rect, ControlType type, const CreateOptions& options) {
+bool UiControl::Create(ControlHost host, const Rect& rect, ControlType type, const CreateOptions& options) {
   if (handle_ != 0) return true;
-  UiWindow* window = UiWindow::FromHwnd(host);
+  if (UiControl* parent = host.parent) {
+    // The parent must belong to the window that is still attached to its host.
+    if (parent->window_ == nullptr || UiWindow::FromHwnd(parent->hostWnd_) != parent->window_) return false;
+    return Attach(parent->hostWnd_, parent->window_, parent, rect, type, options);
+  }
+  UiWindow* window = UiWindow::FromHwnd(host.window);
   if (window == nullptr) return false;
-  return Attach(host, window, nullptr, rect, type, options);
-}
-
-bool UiControl::Create(UiControl& parent, const Rect& rect, ControlType type, const CreateOptions& options) {
-  if (handle_ != 0) return true;
-  // The parent must belong to the window that is still attached to its host.
-  if (parent.window_ == nullptr || UiWindow::FromHwnd(parent.hostWnd_) != parent.window_) return false;
-  return Attach(parent.hostWnd_, parent.window_, &parent, rect, type, options);
+  return Attach(host.window, window, nullptr, rect, type, options);
 }
 
 bool UiControl::Attach(HWND host, UiWindow* window, UiControl* parent, const Rect& rect, ControlType type,

@@ -26,7 +26,18 @@
 
 namespace getlink {
 
+class UiControl;
 class UiWindow;
+
+// Where a control is created: on a host window (a window attached to a UiWindow) or inside
+// a parent control. Either converts to it, so one Create takes both.
+struct ControlHost {
+  ControlHost(HWND host) : window(host) {}
+  ControlHost(UiControl& parent) : parent(&parent) {}
+
+  HWND window = nullptr;        // when there is no parent
+  UiControl* parent = nullptr;  // the parent control, or null
+};
 
 // What a control receives with EvCompose: where and how the window is composing it.
 struct ComposeContext {
@@ -71,8 +82,7 @@ class UiControl {
   // Creates the control on a host window (a window attached to a UiWindow) or inside a
   // parent control. False, and nothing created, when the host is not such a window or
   // the parent does not belong to a live one. Creating a created control does nothing.
-  bool Create(HWND host, const Rect& rect, ControlType type, const CreateOptions& options = {});
-  bool Create(UiControl& parent, const Rect& rect, ControlType type, const CreateOptions& options = {});
+  bool Create(ControlHost host, const Rect& rect, ControlType type, const CreateOptions& options = {});
 
   // Back to the state before Create: children destroyed, events unbound, window links
   // cleared. The control may be created again. The destroy event goes through the normal

@@ -60,7 +60,7 @@ void WindowSkin::Change(const std::optional<ByteSet>& image, std::optional<Color
     image_ = LoadImageFromBytes(*image);
     if (image_) colour_ = AverageColour(image_.Get());
   }
-  if (colour && *colour != static_cast<ColorRef>(-1)) colour_ = *colour;
+  if (colour) colour_ = *colour;
 }
 
 void WindowSkin::Paint(Surface& canvas, HWND hwnd, bool edgeShadow,

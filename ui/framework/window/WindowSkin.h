@@ -32,7 +32,7 @@ class WindowSkin {
   GpImage* Image() const;
   ColorRef Colour() const { return colour_; }
 
-  // A new picture and/or colour (absent, or the colour -1: keep). A borrowed skin takes
+  // A new picture and/or colour (absent: keep). A borrowed skin takes
   // the source window's picture and colour instead; a picture gives the colour its
   // average, which a given colour then overrides.
   void Change(const std::optional<ByteSet>& image, std::optional<ColorRef> colour);
@@ -49,7 +49,7 @@ class WindowSkin {
  private:
   HWND source_ = nullptr;
   getlink::Image image_;
-  ColorRef colour_ = 0;
+  ColorRef colour_;
   int cornerRadius_ = kRoundCorners;
   int opacity_ = -1;
   SkinImageMode imageMode_ = SkinImageMode::Natural;

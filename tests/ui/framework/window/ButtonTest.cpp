@@ -172,7 +172,7 @@ class DarkButton : public UiButton {
 
  protected:
   bool PaintBackgroundHook(GpGraphics* g, ButtonState) override {
-    gdip::GdipGraphicsClear(g, MakeArgb(255, 30, 30, 60));
+    gdip::GdipGraphicsClear(g, MakeArgb(255, 30, 30, 60).Value());
     return true;
   }
   bool PaintContentHook(GpGraphics*, ButtonState, const Rect&, const Rect&) override { return drawContent; }

@@ -46,7 +46,8 @@ TEST_F(PictureTest, ZeroDelaysBecomeTenWhenAskedAndFramesPlay) {
   UiPicture picture;
   UiPicture::Options options;
   options.fixZeroDelays = true;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), options));
+  options.image = Gif();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   EXPECT_EQ(picture.FrameCount(), 2);
   EXPECT_EQ(picture.FrameDelays(), (std::vector<int>{10, 10}));
   const Argb first = picture.GetSurface().PixelAt(10, 10);
@@ -55,7 +56,7 @@ TEST_F(PictureTest, ZeroDelaysBecomeTenWhenAskedAndFramesPlay) {
 
   UiPicture raw;
   options.fixZeroDelays = false;
-  ASSERT_TRUE(raw.Create(hwnd(), {150, 100, 20, 20}, Gif(), options));
+  ASSERT_TRUE(raw.Create(hwnd(), {150, 100, 20, 20}, options));
   EXPECT_EQ(raw.FrameDelays(), (std::vector<int>{0, 0}));
 }
 
@@ -63,7 +64,8 @@ TEST_F(PictureTest, WithoutAnimationTheTimerFiresOnceAndStops) {
   UiPicture picture;
   UiPicture::Options options;
   options.animate = false;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), options));
+  options.image = Gif();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   ASSERT_TRUE(WaitForTick(picture));
   EXPECT_FALSE(TimerArmed(picture));  // killed by that tick
   EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));  // stays on frame 1
@@ -71,7 +73,9 @@ TEST_F(PictureTest, WithoutAnimationTheTimerFiresOnceAndStops) {
 
 TEST_F(PictureTest, SwitchingAnimationOffAndOnStartsOverAtTheFirstFrame) {
   UiPicture picture;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), {}));
+  UiPicture::Options options;
+  options.image = Gif();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   picture.SetAnimate(false);
   EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
   ASSERT_TRUE(WaitForTick(picture));
@@ -86,7 +90,8 @@ TEST_F(PictureTest, AStillImageHasOneFrameOfTenHundredths) {
   UiPicture::Options options;
   options.placement = UiPicture::Placement::Centred;
   options.backColour = MakeArgb(255, 255, 255, 255);
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, StillPng(), options));
+  options.image = StillPng();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   EXPECT_EQ(picture.FrameCount(), 1);
   EXPECT_EQ(picture.FrameDelays(), (std::vector<int>{10}));
   EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 0, 200, 0));  // the image, centred
@@ -95,7 +100,7 @@ TEST_F(PictureTest, AStillImageHasOneFrameOfTenHundredths) {
 
 TEST_F(PictureTest, AnIconKeepsItsTransparency) {
   // Left half opaque blue, right half fully transparent.
-  UniqueBitmap source = BitmapOf(16, 16, [](int x, int) { return x < 8 ? MakeArgb(255, 0, 0, 255) : 0; });
+  UniqueBitmap source = BitmapOf(16, 16, [](int x, int) { return x < 8 ? MakeArgb(255, 0, 0, 255) : Argb(); });
   HICON icon = nullptr;
   ASSERT_EQ(gdip::GdipCreateHICONFromBitmap(source.get(), &icon), Gdiplus::Ok);
   UiPicture picture;
@@ -110,7 +115,8 @@ TEST_F(PictureTest, ADisabledPictureDrawsNothingNew) {
   UiPicture picture;
   UiPicture::Options options;
   options.animate = false;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, StillPng(), options));
+  options.image = StillPng();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   picture.SetDisabled(true);
   const int index = picture.FrameIndex();
   picture.Paint();
