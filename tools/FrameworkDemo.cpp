@@ -1,6 +1,7 @@
 // A skinned framework window to look at every drawn control: one page per group of
 // controls (tools/demo/*Section.cpp), chosen with the tab buttons at the top. Not the
-// product: build/windows/framework-demo.exe [--page N] [--close-after MS]
+// product: build/windows/framework-demo.exe [--page N] [--close-after MS] [--screens DIR]
+// --screens DIR writes every page, as the window composes it, to DIR\demo-N.png and ends.
 #include <windows.h>
 
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include "runtime/Files.h"
 #include "runtime/ProgramLifetime.h"
 #include "tools/demo/DemoSection.h"
+#include "tools/screens/ScreenCapture.h"
 #include "ui/controls/EditContextMenu.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/window/UiButton.h"
@@ -46,7 +48,30 @@ int OptionAfter(const std::string& args, const char* name) {
   return at == std::string::npos ? 0 : std::atoi(args.c_str() + at + std::string(name).size());
 }
 
+// The word after `name` in the arguments; empty when it is not there.
+std::string WordAfter(const std::string& args, const char* name) {
+  auto at = args.find(name);
+  if (at == std::string::npos) return {};
+  at = args.find_first_not_of(' ', at + std::string(name).size());
+  return at == std::string::npos ? std::string() : args.substr(at, args.find(' ', at) - at);
+}
+
+// Every page in turn, settled and written out; animations are off, so each shows its
+// final look.
+int WriteScreens(UiWindow& window, std::vector<Page>& pages, const std::string& directory) {
+  window.ShowAnimated(WindowEffect::None);
+  bool written = true;
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    Select(window, pages, i);
+    screens::Settle();
+    written = screens::WriteCanvas(window, directory, "demo-" + std::to_string(i + 1)) && written;
+  }
+  return written ? 0 : 1;
+}
+
 int RunDemo(const std::string& args) {
+  const std::string screensDirectory = WordAfter(args, "--screens");
+  if (!screensDirectory.empty()) SetCursorPos(0, 0);  // no hover from wherever the pointer is
   FrameworkStartup(BuildEditContextMenu);
   CreateWindowOptions windowOptions;
   windowOptions.width = kWidth;
@@ -60,6 +85,7 @@ int RunDemo(const std::string& args) {
   skin.opacity = 235;
   skin.imageMode = SkinImageMode::Stretched;
   skin.resizable = true;
+  skin.animationsOn = screensDirectory.empty();
   window.Attach(hwnd, skin);
   window.SetMessageHook([](HWND, UINT msg, WPARAM, LPARAM) {
     if (msg == WM_DESTROY) PostQuitMessage(0);
@@ -80,6 +106,11 @@ int RunDemo(const std::string& args) {
     pages[i].tab->BindEvent(EventCode::EvClick, [&window, &pages, i](UiControl*, UiControl&, const ControlEvent&) {
       Select(window, pages, i);
     });
+  }
+  if (!screensDirectory.empty()) {
+    const int result = WriteScreens(window, pages, screensDirectory);
+    DestroyWindow(hwnd);
+    return result;
   }
   if (!pages.empty())
     Select(window, pages, std::min<std::size_t>(static_cast<std::size_t>(OptionAfter(args, "--page")), pages.size() - 1));

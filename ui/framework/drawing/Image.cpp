@@ -208,4 +208,22 @@ Argb PixelAt(GpBitmap* bitmap, int x, int y) {
   return Argb(colour);
 }
 
+ByteSet EncodePng(GpImage* image) {
+  // GDI+'s built-in PNG encoder.
+  const CLSID png = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+  IStream* created = nullptr;
+  if (image == nullptr || FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &created))) return {};
+  const ComPtr<IStream> stream(created);
+  if (gdip::GdipSaveImageToStream(image, stream.Get(), &png, nullptr) != Gdiplus::Ok) return {};
+  STATSTG stat = {};
+  stream->Stat(&stat, STATFLAG_NONAME);
+  ByteSet bytes(static_cast<std::size_t>(stat.cbSize.QuadPart));
+  const LARGE_INTEGER start = {};
+  stream->Seek(start, STREAM_SEEK_SET, nullptr);
+  ULONG read = 0;
+  stream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read);
+  bytes.resize(read);
+  return bytes;
+}
+
 }  // namespace getlink

@@ -69,4 +69,7 @@ UniqueBitmap ScaledImage(GpImage* image, int width, int height);
 // The pixel at (x, y) of a bitmap as straight ARGB; 0 outside it or for no bitmap.
 Argb PixelAt(GpBitmap* bitmap, int x, int y);
 
+// The image as the bytes of a PNG file; empty when GDI+ cannot encode it.
+ByteSet EncodePng(GpImage* image);
+
 }  // namespace getlink

@@ -6,26 +6,6 @@
 
 namespace getlink::testing {
 
-ByteSet EncodePng(GpBitmap* bitmap) {
-  CLSID png;
-  CLSIDFromString(L"{557CF406-1A04-11D3-9A73-0000F81EF32E}", &png);
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream))) return {};
-  ByteSet bytes;
-  if (gdip::GdipSaveImageToStream(bitmap, stream, &png, nullptr) == Gdiplus::Ok) {
-    STATSTG stat = {};
-    stream->Stat(&stat, STATFLAG_NONAME);
-    bytes.resize(static_cast<std::size_t>(stat.cbSize.QuadPart));
-    const LARGE_INTEGER start = {};
-    stream->Seek(start, STREAM_SEEK_SET, nullptr);
-    ULONG read = 0;
-    stream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read);
-    bytes.resize(read);
-  }
-  stream->Release();
-  return bytes;
-}
-
 int RecordingControl::Count(EventCode code) const {
   int n = 0;
   for (const ControlEvent& event : events) n += event.code == code ? 1 : 0;

@@ -10,13 +10,11 @@
 #include <memory>
 #include <vector>
 
+#include "ui/framework/drawing/Image.h"
 #include "ui/framework/window/UiControl.h"
 #include "ui/framework/window/UiWindow.h"
 
 namespace getlink::testing {
-
-// The bitmap as PNG file bytes.
-ByteSet EncodePng(GpBitmap* bitmap);
 
 // A control that paints itself in one colour and records its events.
 class RecordingControl : public UiControl {

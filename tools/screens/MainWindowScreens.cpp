@@ -1,0 +1,143 @@
+// The main window's states written to PNG from its canvas, for comparing its look before
+// and after a change: build/windows/main-window-screens.exe DIR LINK, where LINK is a
+// Tencent Weiyun share on the stand-in share server (scripts/screens passes it).
+//   main-idle             as it opens, the caret in the link box
+//   main-fetched          after the fetch of LINK
+//   main-dropdown         the service list open, with main-dropdown-list, the list's window
+//   main-exit-question    the question on closing (its own window)
+#include <windows.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "app/MainWindow.h"
+#include "runtime/ProgramLifetime.h"
+#include "tools/screens/ScreenCapture.h"
+#include "ui/controls/EditContextMenu.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+
+namespace getlink {
+namespace {
+
+constexpr int kWeiyunIndex = 3;  // 腾讯微云 in the service list
+
+UiWindow& WindowOf(MainWindow& main) { return *UiWindow::FromHwnd(main.Hwnd()); }
+
+// Focus away and back: the caret of a focused edit box starts its blink again, shown, so
+// that every run catches it in the same phase.
+void RestartCaret(MainWindow& main) {
+  UiWindow& window = WindowOf(main);
+  UiControl* focused = window.Focused();
+  if (focused == nullptr) return;
+  UiControl* other = focused == &main.LinkBox() ? static_cast<UiControl*>(&main.ResultBox()) : &main.LinkBox();
+  window.SetFocusControl(other, false);
+  window.SetFocusControl(focused, false);
+}
+
+void Click(HWND hwnd, const UiControl& control) {
+  const Rect rect = control.GetRect();
+  const LPARAM point =
+      MAKELPARAM(static_cast<int>(rect.left + rect.width / 2), static_cast<int>(rect.top + rect.height / 2));
+  SendMessageW(hwnd, WM_MOUSEMOVE, 0, point);
+  SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  SendMessageW(hwnd, WM_LBUTTONUP, 0, point);
+}
+
+bool Ready(const UiWindow& window) { return IsWindowVisible(window.Hwnd()) && !window.Frozen(); }
+
+// Both pop-ups run a message loop of their own until they close: a timer of this thread,
+// which that loop dispatches, waits until the pop-up has shown its last frame, writes it
+// out and closes it with Escape.
+class PopupCapture {
+ public:
+  using Write = std::function<bool(UiWindow& popup)>;
+
+  // Calls `open`, which returns when the pop-up is gone; true when `write` ran and
+  // succeeded.
+  static bool Run(HWND main, const std::function<void()>& open, Write write) {
+    PopupCapture capture{main, std::move(write)};
+    current_ = &capture;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, &PopupCapture::Tick);
+    open();
+    KillTimer(nullptr, timer);
+    current_ = nullptr;
+    return capture.written_;
+  }
+
+ private:
+  PopupCapture(HWND main, Write write) : main_(main), write_(std::move(write)) {}
+
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    PopupCapture* self = current_;
+    if (self == nullptr || self->done_) return;
+    for (UiWindow* popup : screens::OtherWindows(self->main_)) {
+      if (!Ready(*popup) || ++self->readyTicks_ < 3) continue;  // a few ticks for its last frame
+      self->done_ = true;
+      self->written_ = self->write_(*popup);
+      PostMessageW(popup->Hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+      return;
+    }
+  }
+
+  static PopupCapture* current_;
+  HWND main_;
+  Write write_;
+  int readyTicks_ = 0;
+  bool done_ = false;
+  bool written_ = false;
+};
+PopupCapture* PopupCapture::current_ = nullptr;
+
+int WriteScreens(const std::string& directory, const std::string& link) {
+  if (!FrameworkStartup(BuildEditContextMenu)) return 2;
+  SetCursorPos(0, 0);  // no hover from wherever the pointer is
+  MainWindow main;
+  if (!main.Open()) return 2;
+  UiWindow& window = WindowOf(main);
+  if (!screens::PumpUntil([&] { return Ready(window); })) return 2;
+  window.SetAnimationsOn(false);  // every later change shows its final look at once
+  bool written = true;
+
+  RestartCaret(main);
+  screens::Settle();
+  written = screens::WriteCanvas(window, directory, "main-idle") && written;
+
+  main.LinkBox().SetText(link);
+  main.ServiceBox().SetSelectedIndex(kWeiyunIndex);
+  Click(main.Hwnd(), main.FetchButton());
+  SendMessageW(main.Hwnd(), WM_MOUSELEAVE, 0, 0);
+  if (!screens::PumpUntil([&] { return !main.Fetching(); }, 30000)) return 2;
+  RestartCaret(main);
+  screens::Settle();
+  written = screens::WriteCanvas(window, directory, "main-fetched") && written;
+
+  const bool listWritten = PopupCapture::Run(
+      main.Hwnd(), [&] { Click(main.Hwnd(), main.ServiceBox()); },
+      [&](UiWindow& list) {
+        return screens::WriteCanvas(window, directory, "main-dropdown") &&
+               screens::WriteCanvas(list, directory, "main-dropdown-list");
+      });
+  written = listWritten && written;
+  SendMessageW(main.Hwnd(), WM_MOUSELEAVE, 0, 0);
+  screens::Settle();
+
+  // The question's answer (Escape) keeps the window open.
+  const bool questionWritten = PopupCapture::Run(
+      main.Hwnd(), [&] { SendMessageW(main.Hwnd(), WM_CLOSE, 0, 0); },
+      [&](UiWindow& box) { return screens::WriteCanvas(box, directory, "main-exit-question"); });
+  written = questionWritten && written;
+  return written ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace getlink
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: main-window-screens DIR LINK\n");
+    return 2;
+  }
+  const std::string directory = argv[1], link = argv[2];
+  getlink::RunProcess([&] { return getlink::WriteScreens(directory, link); });
+}
