@@ -11,6 +11,7 @@
 #include "ui/framework/drawing/TextFormat.h"
 #include "ui/framework/window/CrossFade.h"
 #include "ui/framework/window/UiPicture.h"
+#include "ui/framework/window/UiWindow.h"
 
 namespace getlink::demo {
 namespace {
@@ -21,7 +22,7 @@ class DemoTile : public UiControl {
   bool Create(HWND host, const Rect& rect, Text caption) {
     caption_ = std::move(caption);
     CreateControlOptions options;
-    options.frameInterval = kFadeFrameMs;
+    options.frameInterval = UiWindow::StyleOf(host).fade.frameMs;
     return UiControl::Create(host, rect, ControlType::Button, options);
   }
   bool Create(UiControl& parent, const Rect& rect, Text caption) {
@@ -35,11 +36,11 @@ class DemoTile : public UiControl {
   int OnMouseLeave() override { return Hover(false); }
   int OnMouseDown(POINT, WPARAM) override { return Press(true); }
   int OnMouseUp(POINT, WPARAM) override { return Press(false); }
-  int OnFocusGained(UiControl*) override { return Repaint(FadeStartForTicks(2)); }
-  int OnFocusLost(UiControl*) override { return Repaint(FadeStartForTicks(2)); }
+  int OnFocusGained(UiControl*) override { return Repaint(FadeStartForTicks(*this, 2)); }
+  int OnFocusLost(UiControl*) override { return Repaint(FadeStartForTicks(*this, 2)); }
   int OnClick() override {
     ++clicks_;
-    return Repaint(FadeStartForTicks(3));
+    return Repaint(FadeStartForTicks(*this, 3));
   }
   int OnTimer() override {
     StepCrossFade(*this);
@@ -49,11 +50,11 @@ class DemoTile : public UiControl {
  private:
   int Hover(bool on) {
     hot_ = on;
-    return Repaint(FadeStartForTicks(3));
+    return Repaint(FadeStartForTicks(*this, 3));
   }
   int Press(bool on) {
     pressed_ = on;
-    return Repaint(FadeStartForTicks(2));
+    return Repaint(FadeStartForTicks(*this, 2));
   }
   int Repaint(int startFade) {
     SetFadeLevel(startFade);

@@ -19,7 +19,7 @@ enum class MenuItemState : int { Disabled = -1, Normal = 0, Checked = 4 };
 
 struct MenuItem {
   Text caption;         // "&" marks the mnemonic letter
-  ByteSet image;        // drawn 20 x 20 at the item's left; any image GDI+ reads
+  ByteSet image;        // drawn in the style's picture box at the item's left; any image GDI+ reads
   int state = static_cast<int>(MenuItemState::Normal);
   MenuItemKind kind = MenuItemKind::Command;
   // A command item sends WM_COMMAND with `commandId` to the window the menu was opened
@@ -28,7 +28,7 @@ struct MenuItem {
   int commandId = 0;
   std::function<void()> routine;
   UiMenu* subMenu = nullptr;  // what a sub-menu item opens
-  Argb textColour = MakeArgb(210, 0, 0, 0);
+  std::optional<Argb> textColour;  // absent: the style's text colour
   // Passed to the caption's text drawing; no effect colour: chosen from the text colour.
   TextEffect textEffect = TextEffect::None;
   std::optional<Argb> effectColour;

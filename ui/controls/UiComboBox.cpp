@@ -11,7 +11,7 @@ namespace getlink {
 
 // --- creating ---
 
-std::optional<CreateControlOptions> UiComboBox::Prepare() {
+std::optional<CreateControlOptions> UiComboBox::Prepare(const UiStyle& style) {
   const ComboBoxOptions& o = options_;
   items_.clear();
   for (std::size_t i = 0; i < o.items.size(); ++i)
@@ -25,21 +25,11 @@ std::optional<CreateControlOptions> UiComboBox::Prepare() {
   return base;
 }
 
-namespace {
-
-// The inner edit, inside the box's frame and left of its arrow.
-constexpr float kEditLeft = 2;
-constexpr float kEditTop = 4;
-constexpr float kEditLessWidth = 24;
-constexpr float kEditLessHeight = 8;
-
-}  // namespace
-
 int UiComboBox::OnCreate() {
   if (!Editable()) return kNotHandled;
   EditOptions look;
   look.text = text_;
-  look.textColour = options_.textColour;
+  look.textColour = TextColour();
   look.backColour = Argb();
   look.borderColour = Argb();
   edit_.Create(*this, EditRect(), look);
@@ -63,7 +53,9 @@ int UiComboBox::OnCreate() {
 
 Rect UiComboBox::EditRect() const {
   const Rect box = GetRect();
-  return RectOf(box.left + kEditLeft, box.top + kEditTop, box.width - kEditLessWidth, box.height - kEditLessHeight);
+  const ComboBoxStyle& style = Style().comboBox;
+  return RectOf(box.left + style.editLeft, box.top + style.editTop, box.width - style.editLessWidth,
+                box.height - style.editLessHeight);
 }
 
 int UiComboBox::OnResized(int, int) {
@@ -155,10 +147,10 @@ void UiComboBox::Clear() {
   SetText(Text());
 }
 
-void UiComboBox::SetTextColour(Argb colour) {
+void UiComboBox::SetTextColour(std::optional<Argb> colour) {
   options_.textColour = colour;
   if (Editable())
-    edit_.SetTextColour(colour);
+    edit_.SetTextColour(TextColour());
   else
     PaintNow();
 }
@@ -186,9 +178,9 @@ int UiComboBox::OnPaint() {
 
 void UiComboBox::Paint() {
   if (!BeginControlPaint(true)) return;
-  PaintComboFrame(Graphics(), Width(), Height(), Hot(), dropDownOpen_);
-  if (!Editable())
-    PaintComboText(Graphics(), Width(), Height(), text_, DefaultFont(), options_.textColour, format_.Handle());
+  const ComboBoxStyle& style = Style().comboBox;
+  PaintComboFrame(Graphics(), Width(), Height(), Hot(), dropDownOpen_, style);
+  if (!Editable()) PaintComboText(Graphics(), Width(), Height(), text_, DefaultFont(), TextColour(), format_.Handle(), style);
   EndControlPaint();
 }
 

@@ -36,7 +36,7 @@ struct ComboBoxOptions {
   std::vector<int> itemData;         // one value an item; missing values are 0
   std::optional<int> selectedIndex;  // absent: 1
   bool editable = false;
-  Argb textColour = MakeArgb(210, 0, 0, 0);
+  std::optional<Argb> textColour;  // absent: the style's text colour
   bool visible = true;
 };
 
@@ -75,7 +75,7 @@ class UiComboBox : public OptionsControl<UiControl, ComboBoxOptions, ControlType
   // No items and no text; the selected index keeps its value.
   void Clear();
 
-  void SetTextColour(Argb colour);
+  void SetTextColour(std::optional<Argb> colour);
   bool Editable() const { return options_.editable; }
   // The inner edit box of an editable box, its input mode and its text-changed callback;
   // for a box that is not editable null, Normal, and nothing.
@@ -114,7 +114,7 @@ class UiComboBox : public OptionsControl<UiControl, ComboBoxOptions, ControlType
     int value = 0;
   };
 
-  std::optional<CreateControlOptions> Prepare() override;
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   Item& At(int index) { return items_[static_cast<std::size_t>(index - 1)]; }
   const Item& At(int index) const { return items_[static_cast<std::size_t>(index - 1)]; }
   // The frame is hot from the pointer's entering or the focus's coming until the next
@@ -128,8 +128,9 @@ class UiComboBox : public OptionsControl<UiControl, ComboBoxOptions, ControlType
   void Choose(int index);
   // Up, Down, Home or End on the closed box: a choice; false for other keys.
   bool StepByKey(WPARAM key);
-  // The inner edit's place: all of the box but a 4-pixel frame and the arrow.
+  // The inner edit's place: all of the box but its frame and the arrow.
   Rect EditRect() const;
+  Argb TextColour() const { return options_.textColour.value_or(Style().textColour); }
   // The pointer left the box or its edit for `next` (null: the window).
   void PointerLeft(const UiControl* next);
 

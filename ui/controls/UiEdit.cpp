@@ -15,13 +15,6 @@
 namespace getlink {
 namespace {
 
-constexpr UINT kBlinkMs = 500;
-constexpr UINT kDragScrollMs = 50;    // while a drag holds the pointer outside the text
-constexpr DWORD kTripleClickMs = 500;
-constexpr int kWheelLines = 3;
-constexpr int kLineExtra = 3;         // the system caret: the font height plus this
-const Argb kCaretColour = MakeArgb(230, 0, 0, 0);
-
 // The characters typed as such (others are keys, or come through the IME or a paste).
 constexpr wchar_t kFirstTyped = 28;
 constexpr wchar_t kLastAscii = 126;
@@ -43,9 +36,9 @@ int FormatFlags(int scrollFlags) {
 
 // --- creating ---
 
-std::optional<CreateControlOptions> UiEdit::Prepare() {
+std::optional<CreateControlOptions> UiEdit::Prepare(const UiStyle& style) {
   if (options_.passwordChar.empty()) options_.passwordChar = "*";
-  font_.Choose(options_.font);
+  font_.Choose(options_.font, style.fontSize);
   format_.Create(FormatFlags(ScrollFlags()));
   advances_.Clear();
   document_.SetText(options_.text, options_.multiLine, options_.inputMode, options_.passwordChar);
@@ -64,7 +57,7 @@ int UiEdit::OnCreate() {
   caretShown_ = false;
   if (options_.multiLine) {
     areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), options_.multiLine, ScrollFlags(),
-                              font_.Height());
+                              font_.Height(), Style());
     bars_.Create(
         *this, areas_, ScrollFlags(), [this](int position) { SetScrollY(position); },
         [this](int position) { SetScrollX(position); });
@@ -149,12 +142,12 @@ void UiEdit::SetInputMode(EditInputMode mode) {
   CaretMoved(false);
 }
 
-void UiEdit::SetBackColour(Argb colour) {
+void UiEdit::SetBackColour(std::optional<Argb> colour) {
   options_.backColour = colour;
   Render();
 }
 
-void UiEdit::SetTextColour(Argb colour) {
+void UiEdit::SetTextColour(std::optional<Argb> colour) {
   options_.textColour = colour;
   Render();
 }
@@ -405,7 +398,7 @@ int UiEdit::OnMouseDown(POINT point, WPARAM wparam) {
     CaretMoved();
     return 0;
   }
-  if (tripleClickArmed_ && Selecting() && GetTickCount() - doubleClickTick_ <= kTripleClickMs) {
+  if (tripleClickArmed_ && Selecting() && GetTickCount() - doubleClickTick_ <= static_cast<DWORD>(Style().edit.tripleClickMs)) {
     const TextRange line = LineAt(document_, caret_.line);
     anchor_ = line.anchor;
     caret_ = line.caret;
@@ -434,7 +427,7 @@ void UiEdit::DragTo(POINT point) {
   const POINT local = LocalPoint(point);
   const TextPosition hit = HitTest(static_cast<float>(local.x), static_cast<float>(local.y));
   // Held outside the text, the drag goes on scrolling on the box's timer.
-  SetBlinkPeriod(InTextArea(point) ? kBlinkMs : kDragScrollMs);
+  SetBlinkPeriod(InTextArea(point) ? Style().edit.blinkMs : Style().edit.dragScrollMs);
   if (hit == caret_) return;
   caret_ = hit;
   CaretMoved();
@@ -454,7 +447,7 @@ int UiEdit::OnPressCancelled() {
 void UiEdit::EndDrag() {
   dragging_ = false;
   if (HasFocus()) {
-    SetBlinkPeriod(kBlinkMs);
+    SetBlinkPeriod(Style().edit.blinkMs);
     DrawCaret(true);
   }
 }
@@ -492,7 +485,7 @@ void UiEdit::ShowContextMenu() {
 int UiEdit::OnMouseWheel(const ControlEvent& event) {
   if (!options_.multiLine || bars_.VerticalMaximum() < 1) return kNotHandled;
   const float notches = static_cast<float>(GET_WHEEL_DELTA_WPARAM(event.wparam)) / WHEEL_DELTA;
-  scroll_.y += notches * kWheelLines * document_.LineHeight();
+  scroll_.y += notches * Style().edit.wheelLines * document_.LineHeight();
   CaretMoved(false);
   return 0;
 }
@@ -503,7 +496,9 @@ bool UiEdit::HasFocus() const { return Window() != nullptr && Window()->Focused(
 
 int UiEdit::OnFocusGained(UiControl*) {
   if (options_.inputMode >= EditInputMode::Password) detachedIme_.Detach(HostWindow());
-  systemCaret_.Create(HostWindow(), 1, static_cast<int>(font_.Height()) + kLineExtra);
+  const EditStyle& caret = Style().edit;
+  systemCaret_.Create(HostWindow(), static_cast<int>(caret.caretWidth),
+                      static_cast<int>(font_.Height()) + static_cast<int>(caret.lineExtra));
   CaretMoved(false);
   return kNotHandled;
 }
@@ -554,9 +549,10 @@ Rect UiEdit::CaretRectOf(TextPosition position) {
   const EditTextMeasurer::CaretPlace place =
       Measurer().CaretAt(document_.DisplayText(position.line), document_.LineLength(position.line), position.column,
                          document_.CharWidth(), document_.Bounds());
-  // The caret stands 2 pixels above its row and reaches as low as the row.
-  return {areas_.text.left + place.x, areas_.text.top + line.top + place.rowTop - 2, 1,
-          CaretHeight(document_.LineHeight(), options_.multiLine)};
+  // The caret stands above its row and reaches as low as the row (lower, multi-line).
+  const EditStyle& style = Style().edit;
+  return {areas_.text.left + place.x, areas_.text.top + line.top + place.rowTop - style.caretRise, style.caretWidth,
+          CaretHeight(document_.LineHeight(), options_.multiLine, style)};
 }
 
 void UiEdit::MoveCaret(TextPosition to, bool extend) {
@@ -574,7 +570,7 @@ void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
   if (!IsCreated()) return;
   const ScrollOffsets before = scroll_;
   Rect caret = CaretRectOf(caret_);
-  if (keepVisible) scroll_ = ScrollToShow(caret, areas_.text, scroll_);
+  if (keepVisible) scroll_ = ScrollToShow(caret, areas_.text, scroll_, Style().edit);
   const ScrollOffsets limits = ScrollLimits(document_.ContentWidth(), document_.ContentHeight(), areas_.text);
   scroll_ = ClampScroll(scroll_, limits);
   caret.left += scroll_.x;
@@ -585,7 +581,7 @@ void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
     // Seen at once after a move; the blink starts over.
     caretShown_ = true;
     blinkPeriod_ = 0;
-    SetBlinkPeriod(dragging_ && !InTextArea(dragPoint_) ? kDragScrollMs : kBlinkMs);
+    SetBlinkPeriod(dragging_ && !InTextArea(dragPoint_) ? Style().edit.dragScrollMs : Style().edit.blinkMs);
     const Rect onWindow = WindowRectOf(caretRect_);
     systemCaret_.MoveTo(static_cast<int>(onWindow.left), static_cast<int>(onWindow.top));
   }
@@ -607,7 +603,7 @@ Rect UiEdit::WindowRectOf(const Rect& local) const {
 
 void UiEdit::Relayout() {
   areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), options_.multiLine, ScrollFlags(),
-                            font_.Height());
+                            font_.Height(), Style());
   EditTextMeasurer measurer = Measurer();
   document_.Layout(measurer, areas_.text, ScrollFlags());
   bars_.Place(areas_);
@@ -632,11 +628,21 @@ int UiEdit::OnPaint() {
   return kNotHandled;
 }
 
+EditLook UiEdit::Look() const {
+  const UiStyle& style = Style();
+  return {options_.textColour.value_or(style.edit.textColour),
+          options_.backColour.value_or(style.edit.backColour),
+          options_.borderColour.value_or(style.borderColour),
+          style.edit.selectionFill,
+          style.edit.selectedText,
+          font_.Get(),
+          format_.Handle()};
+}
+
 void UiEdit::Render() {
   if (!BeginControlPaint(true)) return;
-  const EditLook look = {options_.textColour, options_.backColour, options_.borderColour, font_.Get(), format_.Handle()};
   EditTextMeasurer measurer = Measurer();
-  EditPainter(Graphics(), look, measurer)
+  EditPainter(Graphics(), Look(), measurer)
       .Paint(static_cast<float>(Width()), static_cast<float>(Height()), areas_, document_, scroll_, Selection());
   if (caretShown_) PaintCaret(true);
   EndControlPaint();
@@ -644,18 +650,19 @@ void UiEdit::Render() {
 
 void UiEdit::RenderLine(int line) {
   if (!BeginControlPaint(false)) return;
-  // The line's rows and the caret, which stands 2 pixels above them and 1 below; never
-  // the outline.
+  // The line's rows and the caret, which stands above them and reaches below; never the
+  // outline.
+  const EditStyle& caret = Style().edit;
   const Rect lineRect = document_.LineRect(line);
-  const float top = std::max(1.f, areas_.text.top + lineRect.top + scroll_.y - 2);
-  const float bottom = std::min(static_cast<float>(Height() - 1), areas_.text.top + lineRect.Bottom() + scroll_.y + 1);
+  const float top = std::max(1.f, areas_.text.top + lineRect.top + scroll_.y - caret.caretRise);
+  const float bottom =
+      std::min(static_cast<float>(Height() - 1), areas_.text.top + lineRect.Bottom() + scroll_.y + caret.caretDrop);
   if (bottom <= top) return;
   const Rect band = {areas_.text.left, top, areas_.text.width, bottom - top};
   // The old caret goes first: in a box hardly taller than its line it reaches past the band.
   const PixelBox oldCaret = PaintCaret(false);
-  const EditLook look = {options_.textColour, options_.backColour, options_.borderColour, font_.Get(), format_.Handle()};
   EditTextMeasurer measurer = Measurer();
-  EditPainter(Graphics(), look, measurer).PaintBand(band, areas_, document_, scroll_, Selection());
+  EditPainter(Graphics(), Look(), measurer).PaintBand(band, areas_, document_, scroll_, Selection());
   if (caretShown_) PaintCaret(true);
   if (Window() == nullptr || !Visible()) return;
   Window()->InvalidateRect(WindowRectOf(band));
@@ -688,17 +695,18 @@ PixelBox UiEdit::PaintCaret(bool show) {
   }
   // Only within the text area, so a caret scrolled away leaves no mark on the border.
   const Rect& text = areas_.text;
+  const EditStyle& caret = Style().edit;
   const PixelBox covered = CoveringPixels(caretRect_);
   const PixelBox box = {std::max(covered.left, static_cast<int>(text.left)),
-                        std::max(covered.top, static_cast<int>(text.top) - 2),
-                        std::min(covered.right, static_cast<int>(text.Right()) + 1),
-                        std::min(covered.bottom, static_cast<int>(text.Bottom()) + 1)};
+                        std::max(covered.top, static_cast<int>(text.top) - static_cast<int>(caret.caretRise)),
+                        std::min(covered.right, static_cast<int>(text.Right()) + static_cast<int>(caret.caretWidth)),
+                        std::min(covered.bottom, static_cast<int>(text.Bottom()) + static_cast<int>(caret.caretDrop))};
   if (box.right <= box.left || box.bottom <= box.top) return {};
   const int width = box.right - box.left, height = box.bottom - box.top;
   underCaret_ = Surface(width, height);
   if (!underCaret_) return {};
   BitBlt(underCaret_.Dc(), 0, 0, width, height, surface, box.left, box.top, SRCCOPY);
-  const UniqueBrush ink = SolidBrush(kCaretColour);
+  const UniqueBrush ink = SolidBrush(caret.caretColour);
   gdip::GdipFillRectangleI(Graphics(), ink.get(), box.left, box.top, width, height);
   caretBox_ = box;
   return box;

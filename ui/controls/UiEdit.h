@@ -37,9 +37,10 @@ namespace getlink {
 
 struct EditOptions {
   Text text;  // the text the box starts with; GetText() has the text now
-  Argb textColour = MakeArgb(230, 0, 0, 0);
-  Argb backColour = MakeArgb(160, 255, 255, 255);
-  Argb borderColour = MakeArgb(80, 0, 0, 0);
+  // Absent: the style's edit text and back colours and its border colour.
+  std::optional<Argb> textColour;
+  std::optional<Argb> backColour;
+  std::optional<Argb> borderColour;
   FontChoice font;  // nothing given: the framework's shared default font
   bool multiLine = false;
   EditInputMode inputMode = EditInputMode::Normal;
@@ -80,8 +81,8 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   int KeyCommand(WPARAM key, bool fromMenu);
 
   void SetInputMode(EditInputMode mode);
-  void SetBackColour(Argb colour);
-  void SetTextColour(Argb colour);
+  void SetBackColour(std::optional<Argb> colour);
+  void SetTextColour(std::optional<Argb> colour);
   void SetOnChange(ChangeHandler handler) { onChange_ = std::move(handler); }
   // The scroll bars in use (EditScrollFlags bits): none in a single-line box.
   int ScrollFlags() const;
@@ -125,7 +126,7 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   int OnFocusLost(UiControl* next) override;
 
  private:
-  std::optional<CreateControlOptions> Prepare() override;
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   void ApplyText(std::string_view text, bool caretToEnd);
   void FireChanged();
   bool Editable() const { return options_.inputMode != EditInputMode::ReadOnly; }
@@ -161,6 +162,8 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   // The line the edit changed alone, or 0 when more changed.
   int ChangedLineAfter(const LineEditCheck& before) const;
   void Relayout();
+  // The colours, font and format the painter draws with.
+  EditLook Look() const;
   void Render();
   void RenderLine(int line);
   // Shows or hides the drawn caret and recomposes its pixels.

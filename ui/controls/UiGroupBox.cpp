@@ -8,20 +8,11 @@
 #include "ui/framework/window/UiWindow.h"
 
 namespace getlink {
-namespace {
-
-// The caption keeps this far from the frame's left and right ends, and the frame line
-// stops this far before and after it.
-constexpr float kCaptionMargin = 10;
-constexpr float kCaptionGap = 2;
-constexpr float kCornerArc = 6;
-
-}  // namespace
 
 // --- creating ---
 
-std::optional<CreateControlOptions> UiGroupBox::Prepare() {
-  MutableFont().Choose(options_.font);
+std::optional<CreateControlOptions> UiGroupBox::Prepare(const UiStyle& style) {
+  MutableFont().Choose(options_.font, style.fontSize);
   format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap);
   format_.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
   CreateControlOptions base;
@@ -53,7 +44,7 @@ int UiGroupBox::OnResized(int, int) {
 void UiGroupBox::Measure() {
   captionWidth_ = captionHeight_ = 0;
   if (options_.caption.empty() || Graphics() == nullptr) return;
-  const Rect layout = RectOf(0, 0, static_cast<float>(Width()) - 2 * kCaptionMargin, 0);
+  const Rect layout = RectOf(0, 0, static_cast<float>(Width()) - 2 * Style().groupBox.captionMargin, 0);
   const Rect box = MeasureText(Graphics(), options_.caption, Font().Get(), layout, format_.Handle());
   captionWidth_ = static_cast<int>(std::ceil(box.width));
   captionHeight_ = static_cast<int>(std::ceil(box.height));
@@ -62,19 +53,21 @@ void UiGroupBox::Measure() {
 Rect UiGroupBox::FrameRect() const {
   // The top line passes through the middle of the caption.
   const int half = captionHeight_ / 2;
-  return RectOf(1, static_cast<float>(half + 1), static_cast<float>(Width() - 2),
-                static_cast<float>(Height() - half - 2));
+  const float inset = Style().groupBox.frameInset;
+  return RectOf(inset, static_cast<float>(half) + inset, static_cast<float>(Width()) - 2 * inset,
+                static_cast<float>(Height() - half) - 2 * inset);
 }
 
 Rect UiGroupBox::CaptionRect() const {
+  const GroupBoxStyle& style = Style().groupBox;
   const float width = static_cast<float>(Width()), caption = static_cast<float>(captionWidth_);
-  float left = kCaptionMargin;
+  float left = style.captionMargin;
   if (options_.captionAlign == CaptionAlign::Centre)
     left = std::floor((width - caption) / 2);
   else if (options_.captionAlign == CaptionAlign::Right)
-    left = width - kCaptionMargin - caption;
+    left = width - style.captionMargin - caption;
   // As wide as measured: a narrower box would trim the caption's last character.
-  return RectOf(left, 2, caption, static_cast<float>(captionHeight_));
+  return RectOf(left, style.captionTop, caption, static_cast<float>(captionHeight_));
 }
 
 // --- painting ---
@@ -83,20 +76,23 @@ int UiGroupBox::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
   GpGraphics* g = Graphics();
   const GroupBoxOptions& o = options_;
-  const float arc = roundCorners_ ? kCornerArc : 0;
+  const GroupBoxStyle& style = Style().groupBox;
+  const float arc = roundCorners_ ? style.cornerArc : 0;
   const Rect shape = EdgeShape(FrameRect(), arc);
   if (o.fillColour) FillRoundRect(g, shape, arc, SolidBrush(*o.fillColour).get());
   const Rect caption = CaptionRect();
   if (!o.caption.empty()) {
     // The line is broken where the caption sits, with a little room either side.
     ClipRect(g, RectOf(0, 0, static_cast<float>(Width()), static_cast<float>(Height())));
-    ClipRect(g, RectOf(caption.left - kCaptionGap, caption.top, caption.width + 2 * kCaptionGap, caption.height),
+    const float gap = style.captionGap;
+    ClipRect(g, RectOf(caption.left - gap, caption.top, caption.width + 2 * gap, caption.height),
              Gdiplus::CombineModeExclude);
   }
-  OutlineRoundRect(g, shape, arc, o.borderColour);
+  OutlineRoundRect(g, shape, arc, o.borderColour.value_or(Style().borderColour));
   ResetClip(g);
   if (!o.caption.empty())
-    DrawText(g, caption, o.caption, Font().Get(), o.captionColour, format_.Handle(), o.captionEffect, o.captionEffectColour);
+    DrawText(g, caption, o.caption, Font().Get(), o.captionColour.value_or(Style().textColour), format_.Handle(),
+             o.captionEffect, o.captionEffectColour);
   EndControlPaint();
   return kNotHandled;
 }

@@ -16,13 +16,13 @@ enum class CaptionAlign : int { Left = 0, Centre = 1, Right = 2 };
 
 struct GroupBoxOptions {
   Text caption;  // may be empty: an unbroken frame
-  Argb captionColour = MakeArgb(210, 0, 0, 0);
+  std::optional<Argb> captionColour;  // absent: the style's text colour
   FontChoice font;  // nothing given: the framework's default font; Font() has the one in use
   TextEffect captionEffect = TextEffect::None;
   std::optional<Argb> captionEffectColour;  // absent: chosen from the caption colour
   CaptionAlign captionAlign = CaptionAlign::Left;
   std::optional<Argb> fillColour;  // absent: no fill
-  Argb borderColour = MakeArgb(80, 0, 0, 0);
+  std::optional<Argb> borderColour;  // absent: the style's border colour
   std::optional<bool> roundCorners;  // absent: as the host window's corners
   bool visible = true;
 };
@@ -35,10 +35,10 @@ class UiGroupBox : public OptionsControl<UiTextControl, GroupBoxOptions, Control
   // Every setter changes the options and repaints; a new caption or font is measured
   // first. The font's setters are UiTextControl's.
   void SetCaption(Text caption);
-  void SetCaptionColour(Argb colour) { StoreAndRepaint(options_.captionColour, colour); }
+  void SetCaptionColour(std::optional<Argb> colour) { StoreAndRepaint(options_.captionColour, colour); }
   void SetFillColour(std::optional<Argb> colour) { StoreAndRepaint(options_.fillColour, colour); }
   void SetCaptionAlign(CaptionAlign align) { StoreAndRepaint(options_.captionAlign, align); }
-  void SetBorderColour(Argb colour) { StoreAndRepaint(options_.borderColour, colour); }
+  void SetBorderColour(std::optional<Argb> colour) { StoreAndRepaint(options_.borderColour, colour); }
   // The corners in use: as given, or as the host window's.
   bool RoundCorners() const { return roundCorners_; }
 
@@ -60,7 +60,7 @@ class UiGroupBox : public OptionsControl<UiTextControl, GroupBoxOptions, Control
   }
 
  private:
-  std::optional<CreateControlOptions> Prepare() override;
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   void Measure();
 
   TextFormat format_ = TextFormat::Empty();

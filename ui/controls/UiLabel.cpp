@@ -10,8 +10,6 @@
 namespace getlink {
 namespace {
 
-// Text drawn clear of the label's edges.
-constexpr float kInset = 2;
 // A one-line label keeps its lines whole; a flowing one breaks them at the label's width
 // and measures trailing blanks, so that the measure matches what is drawn. (Font fallback
 // stays on: a font without Chinese glyphs must not turn the text into boxes.)
@@ -23,8 +21,8 @@ constexpr int kFlowFlags = Gdiplus::StringFormatFlagsMeasureTrailingSpaces | Gdi
 
 // --- creating ---
 
-std::optional<CreateControlOptions> UiLabel::Prepare() {
-  MutableFont().Choose(options_.font);
+std::optional<CreateControlOptions> UiLabel::Prepare(const UiStyle& style) {
+  MutableFont().Choose(options_.font, style.fontSize);
   format_ = TextFormat(options_.wordWrap ? kFlowFlags : kLineFlags);
   format_.SetAlign(options_.alignment);
   format_.SetTrimming(options_.trimming);
@@ -60,19 +58,22 @@ void UiLabel::Measure() {
 }
 
 Rect UiLabel::TextRect() const {
-  return RectOf(kInset, kInset, static_cast<float>(Width()) - 2 * kInset, static_cast<float>(Height()) - 2 * kInset);
+  const float inset = Style().label.inset;
+  return RectOf(inset, inset, static_cast<float>(Width()) - 2 * inset, static_cast<float>(Height()) - 2 * inset);
 }
 
 Rect UiLabel::TextLayout() const {
   const Rect area = TextRect();
   // A flowing text starts at the top and may run one line past the bottom (clipped).
-  if (options_.wordWrap) return RectOf(area.left, area.top, area.width, static_cast<float>(Height()) + Font().Height() + 3);
+  const LabelStyle& style = Style().label;
+  if (options_.wordWrap)
+    return RectOf(area.left, area.top, area.width, static_cast<float>(Height()) + Font().Height() + style.flowOverhang);
   const float height = static_cast<float>(textHeight_);
-  float top = area.top + kInset;
+  float top = area.top + style.inset;
   if (options_.verticalAlign == VerticalAlign::Centre)
     top = area.top + std::floor((area.height - height) / 2);
   else if (options_.verticalAlign == VerticalAlign::Bottom)
-    top = area.Bottom() - height - kInset;
+    top = area.Bottom() - height - style.inset;
   return RectOf(area.left, top, area.width, height);
 }
 
@@ -84,12 +85,13 @@ void UiLabel::Remeasure() {
 // --- painting ---
 
 Argb UiLabel::InkColour() const {
-  if (!options_.autoContrast || Window() == nullptr) return options_.textColour;
+  const Argb ink = options_.textColour.value_or(Style().textColour);
+  if (!options_.autoContrast || Window() == nullptr) return ink;
   // The window's own background under the text, as the label's pixels do not show in it.
   Rect under = TextRect();
   under.left += GetRect().left;
   under.top += GetRect().top;
-  return ContrastingColour(options_.textColour, AverageLuma(Window()->Background(), under));
+  return ContrastingColour(ink, AverageLuma(Window()->Background(), under));
 }
 
 int UiLabel::OnPaint() {

@@ -21,7 +21,7 @@ enum class VerticalAlign : int { Top = 0, Centre = 1, Bottom = 2 };
 
 struct LabelOptions {
   Text text;  // may hold "\r\n"
-  Argb textColour = MakeArgb(210, 0, 0, 0);
+  std::optional<Argb> textColour;  // absent: the style's text colour
   LabelBackground background = LabelBackground::None;
   Argb backColourFrom;  // fully transparent unless given
   Argb backColourTo;
@@ -46,7 +46,7 @@ class UiLabel : public OptionsControl<UiTextControl, LabelOptions, ControlType::
   // (text, font, format) measure it again first. The font's setters are UiTextControl's.
   const Text& GetText() const { return options_.text; }
   void SetText(Text text);
-  void SetTextColour(Argb colour) { StoreAndRepaint(options_.textColour, colour); }
+  void SetTextColour(std::optional<Argb> colour) { StoreAndRepaint(options_.textColour, colour); }
   void SetEffectColour(std::optional<Argb> colour) { StoreAndRepaint(options_.effectColour, colour); }
   void SetEffect(TextEffect effect) { StoreAndRepaint(options_.effect, effect); }
   void SetBackground(LabelBackground background) { StoreAndRepaint(options_.background, background); }
@@ -87,7 +87,7 @@ class UiLabel : public OptionsControl<UiTextControl, LabelOptions, ControlType::
   void FontChanged() override { Remeasure(); }
 
  private:
-  std::optional<CreateControlOptions> Prepare() override;
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   void Remeasure();
   Rect TextRect() const;
   Argb InkColour() const;

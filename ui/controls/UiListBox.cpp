@@ -8,18 +8,14 @@
 namespace getlink {
 namespace {
 
-// The tints of the window's accent colour behind hot and selected items.
-constexpr int kAccentHotAlpha = 51;
-constexpr int kAccentSelectedAlpha = 102;
-
 bool Has(WPARAM wparam, WPARAM key) { return wparam != kDoubleClickMarker && (wparam & key) != 0; }
 
 }  // namespace
 
 // --- creating ---
 
-std::optional<CreateControlOptions> UiListBox::Prepare() {
-  MutableFont().Choose(options_.font);
+std::optional<CreateControlOptions> UiListBox::Prepare(const UiStyle& style) {
+  MutableFont().Choose(options_.font, style.fontSize);
   format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsMeasureTrailingSpaces);
   format_.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
   format_.SetHotkeyPrefix(Gdiplus::HotkeyPrefixNone);
@@ -60,7 +56,8 @@ int UiListBox::OnResized(int, int) {
 void UiListBox::Relayout() {
   if (!IsCreated()) return;
   layout_ = ListBoxLayout({options_.view, Font().Height(), Width(), Height(), HasHeader(), ItemCount(), 0,
-                           options_.rowHeight.value_or(0)});
+                           options_.rowHeight.value_or(0)},
+                          Style());
   scrollY_ = layout_.ClampScroll(scrollY_);
   const Rect bar = layout_.BarRect();
   bar_.Move({static_cast<float>(Left()) + bar.left, static_cast<float>(Top()) + bar.top, bar.width, bar.height});
@@ -213,15 +210,16 @@ void UiListBox::SetSelectedColours(std::optional<Argb> back, std::optional<Argb>
 
 ListBoxLook UiListBox::ResolvedLook() const {
   const ListBoxOptions& o = options_;
+  const UiStyle& style = Style();
   const ColorRef accent = Window() != nullptr ? Window()->SkinColour() : ColorRef();
   ListBoxLook look;
-  look.text = o.textColour;
-  look.back = o.backColour;
-  look.border = o.borderColour;
-  look.hotBack = o.hotBackColour.value_or(MakeColor(accent, kAccentHotAlpha));
-  look.selectedBack = o.selectedBackColour.value_or(MakeColor(accent, kAccentSelectedAlpha));
-  look.hotText = o.hotTextColour.value_or(o.textColour);
-  look.selectedText = o.selectedTextColour.value_or(o.textColour);
+  look.text = o.textColour.value_or(style.textColour);
+  look.back = o.backColour.value_or(style.listBox.backColour);
+  look.border = o.borderColour.value_or(style.borderColour);
+  look.hotBack = o.hotBackColour.value_or(MakeColor(accent, style.listBox.accentHotAlpha));
+  look.selectedBack = o.selectedBackColour.value_or(MakeColor(accent, style.listBox.accentSelectedAlpha));
+  look.hotText = o.hotTextColour.value_or(look.text);
+  look.selectedText = o.selectedTextColour.value_or(look.text);
   const int bothLines = static_cast<int>(ListGridLine::Horizontal) | static_cast<int>(ListGridLine::Vertical);
   look.gridLines = o.gridLines.value_or(o.view == ListView::Report ? bothLines : 0);
   return look;
@@ -235,7 +233,7 @@ int UiListBox::OnPaint() {
 void UiListBox::Paint() {
   if (!BeginControlPaint(true)) return;
   const ListBoxLook look = ResolvedLook();
-  const ListBoxPainter painter(Graphics(), Font().Get(), format_.Handle(), look);
+  const ListBoxPainter painter(Graphics(), Font().Get(), format_.Handle(), look, Style().listBox);
   painter.Paint(Width(), Height(), {layout_, columns_, rows_, hotRow_, scrollY_});
   EndControlPaint();
 }

@@ -35,11 +35,12 @@ struct ListBoxOptions {
   bool noHeader = false;         // the icon and list views never show one
   std::optional<int> gridLines;  // ListGridLine bits; absent: both in the report view
   bool singleSelect = true;
-  Argb textColour = MakeArgb(210, 0, 0, 0);
-  Argb backColour = MakeArgb(210, 255, 255, 255);
+  std::optional<Argb> textColour;  // absent: the style's text colour
+  std::optional<Argb> backColour;  // absent: the style's list back colour
   FontChoice font;  // nothing given: the framework's default font; Font() has the one in use
-  Argb borderColour = MakeArgb(80, 0, 0, 0);
-  // Absent: the window's accent colour (its skin colour) at alpha 51 (hot) or 102 (selected).
+  std::optional<Argb> borderColour;  // absent: the style's border colour
+  // Absent: the window's accent colour (its skin colour) as the style tints it for hot
+  // and selected items.
   std::optional<Argb> hotBackColour;
   std::optional<Argb> selectedBackColour;
   // Absent: the text colour.
@@ -105,9 +106,9 @@ class UiListBox : public OptionsControl<UiTextControl, ListBoxOptions, ControlTy
   void SetOnItemRightClick(ItemHandler handler) { onItemRightClick_ = std::move(handler); }
 
   // --- look ---
-  void SetTextColour(Argb colour) { StoreAndRepaint(options_.textColour, colour); }
-  void SetBackColour(Argb colour) { StoreAndRepaint(options_.backColour, colour); }
-  void SetBorderColour(Argb colour) { StoreAndRepaint(options_.borderColour, colour); }
+  void SetTextColour(std::optional<Argb> colour) { StoreAndRepaint(options_.textColour, colour); }
+  void SetBackColour(std::optional<Argb> colour) { StoreAndRepaint(options_.backColour, colour); }
+  void SetBorderColour(std::optional<Argb> colour) { StoreAndRepaint(options_.borderColour, colour); }
   // The colours as given (absent: derived); ResolvedLook() has what is drawn.
   void SetHotColours(std::optional<Argb> back, std::optional<Argb> text);
   void SetSelectedColours(std::optional<Argb> back, std::optional<Argb> text);
@@ -128,7 +129,7 @@ class UiListBox : public OptionsControl<UiTextControl, ListBoxOptions, ControlTy
   void FontChanged() override { Relayout(); }
 
  private:
-  std::optional<CreateControlOptions> Prepare() override;
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   // The report view shows its header unless told not to; the others never do.
   bool HasHeader() const { return options_.view == ListView::Report && !options_.noHeader; }
   // The item's row; `index` must be valid.

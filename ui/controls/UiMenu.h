@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "ui/controls/MenuItem.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
@@ -57,7 +58,7 @@ class UiMenu {
   HWND Hwnd() const { return hwnd_; }
 
  private:
-  int MeasuredWidth(bool useSetWidth) const;
+  int MeasuredWidth(bool useSetWidth, const MenuStyle& style) const;
   void Open(HWND parent, int x, int y, int width, int height, bool sub, bool opensLeft);
   MenuItem* ItemAt(int index);
   const MenuItem* ItemAt(int index) const;

@@ -2,8 +2,8 @@
 // shows a MenuItem - caption, picture or check mark, sub-menu arrow - hot while the
 // pointer is on it, and chooses its command or opens its sub-menu.
 //
-// Sub-menus: 500 ms after the pointer came onto a sub-menu item (or at once on a click)
-// the item opens its menu beside this one. The menu window's "Zt_LayerUI_Sub" property
+// Sub-menus: the style's delay (500 ms) after the pointer came onto a sub-menu item (or at
+// once on a click) the item opens its menu beside this one. The menu window's "Zt_LayerUI_Sub" property
 // names the open sub-menu window and "Zt_LayerUI_Act" the item that opened it; moving
 // onto another item closes that sub-menu again.
 //

@@ -8,9 +8,6 @@
 namespace getlink {
 namespace {
 
-// Ticks an arrow must be held before it starts repeating (the first step comes at once).
-constexpr int kRepeatDelayTicks = 5;
-
 bool IsArrow(ScrollPart part) { return part == ScrollPart::FirstArrow || part == ScrollPart::SecondArrow; }
 
 int Clamp(int value, const ScrollRange& range) { return std::max(range.minimum, std::min(value, range.maximum)); }
@@ -19,7 +16,7 @@ int Clamp(int value, const ScrollRange& range) { return std::max(range.minimum, 
 
 // --- creating ---
 
-std::optional<CreateControlOptions> UiScrollBar::Prepare() {
+std::optional<CreateControlOptions> UiScrollBar::Prepare(const UiStyle& style) {
   range_.minimum = options_.minimum;
   range_.maximum = options_.maximum;
   range_.position = Clamp(options_.position.value_or(options_.minimum), range_);
@@ -28,7 +25,7 @@ std::optional<CreateControlOptions> UiScrollBar::Prepare() {
   CreateControlOptions base;
   base.visible = options_.visible;
   base.focusable = false;
-  base.frameInterval = kFadeFrameMs;
+  base.frameInterval = style.fade.frameMs;
   return base;
 }
 
@@ -51,7 +48,7 @@ int UiScrollBar::OnResized(int, int) {
 }
 
 void UiScrollBar::Layout() {
-  geometry_ = ScrollGeometry(options_.orientation, Width(), Height());
+  geometry_ = ScrollGeometry(options_.orientation, Width(), Height(), Style().scrollBar);
   thumbLength_ = geometry_.ThumbLength(range_);
 }
 
@@ -93,10 +90,12 @@ void UiScrollBar::Repaint(int startFade) {
   SetFadeLevel(startFade);
   if (!BeginControlPaint(true)) return;
   PaintScrollBar(Graphics(), geometry_, thumbLength_ > 0 ? ThumbRect() : Rect{}, full,
-                 pressedPart_ != ScrollPart::None ? pressedPart_ : hotPart_);
+                 pressedPart_ != ScrollPart::None ? pressedPart_ : hotPart_, Style().scrollBar);
   EndControlPaint();
   KeepRepeating();
 }
+
+void UiScrollBar::FadeToLook() { Repaint(FadeStartForTicks(*this, Style().scrollBar.fadeTicks)); }
 
 int UiScrollBar::OnPaint() {
   Repaint(255);
@@ -116,14 +115,14 @@ ScrollPart UiScrollBar::PartAt(POINT windowPoint) const {
 
 int UiScrollBar::OnMouseEnter() {
   pointerOver_ = true;
-  Repaint(FadeStartForTicks(4));
+  FadeToLook();
   return kNotHandled;
 }
 
 int UiScrollBar::OnMouseLeave() {
   pointerOver_ = false;
   hotPart_ = ScrollPart::None;
-  Repaint(FadeStartForTicks(4));
+  FadeToLook();
   return kNotHandled;
 }
 
@@ -136,7 +135,7 @@ int UiScrollBar::OnMouseMove(POINT point, WPARAM) {
   const ScrollPart hot = thumbLength_ > 0 ? PartAt(point) : ScrollPart::None;
   if (hot == hotPart_) return kNotHandled;
   hotPart_ = hot;
-  Repaint(FadeStartForTicks(4));
+  FadeToLook();
   return kNotHandled;
 }
 
@@ -153,11 +152,11 @@ int UiScrollBar::OnMouseDown(POINT point, WPARAM) {
   positionAtPress_ = range_.position;
   if (pressedPart_ == ScrollPart::Thumb) grabOffset_ = AlongBar(point) - geometry_.ThumbStart(range_, thumbLength_);
   if (!IsArrow(pressedPart_)) {
-    Repaint(FadeStartForTicks(4));
+    FadeToLook();
     return kNotHandled;
   }
   // A click moves one step at once; holding the arrow repeats after a short delay.
-  repeatDelay_ = kRepeatDelayTicks;
+  repeatDelay_ = Style().scrollBar.repeatDelayTicks;
   StepArrow();
   return kNotHandled;
 }
@@ -166,7 +165,7 @@ int UiScrollBar::OnMouseUp(POINT point, WPARAM) {
   const bool draggedThumb = pressedPart_ == ScrollPart::Thumb;
   pressedPart_ = ScrollPart::None;
   hotPart_ = thumbLength_ > 0 ? PartAt(point) : ScrollPart::None;
-  Repaint(FadeStartForTicks(4));
+  FadeToLook();
   if (draggedThumb && !options_.trackWhileDragging && range_.position != positionAtPress_) NotifyChange();
   return kNotHandled;
 }
@@ -178,7 +177,7 @@ int UiScrollBar::OnPressCancelled() {
   pressedPart_ = ScrollPart::None;
   hotPart_ = ScrollPart::None;
   if (draggedThumb && !options_.trackWhileDragging) Store(positionAtPress_);
-  Repaint(FadeStartForTicks(4));
+  FadeToLook();
   return kNotHandled;
 }
 

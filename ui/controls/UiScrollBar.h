@@ -77,12 +77,14 @@ class UiScrollBar : public OptionsControl<UiControl, ScrollBarOptions, ControlTy
   int QueryPress() override { return 1; }  // pressable although never focusable
 
  private:
-  std::optional<CreateControlOptions> Prepare() override;
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   void Layout();
   ScrollPart PartAt(POINT windowPoint) const;
   int AlongBar(POINT windowPoint) const;
   void Store(int position);
   void Repaint(int startFade);
+  // Repaints, cross-fading from the old look over the style's ticks.
+  void FadeToLook();
   void Paint(bool full, ScrollPart hot);
   void Drag(POINT windowPoint);
   bool StepArrow();

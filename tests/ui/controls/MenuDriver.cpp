@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "ui/framework/window/UiWindow.h"
+
 namespace getlink::testing {
 namespace {
 
@@ -65,7 +67,7 @@ void ClickMenuItem(HWND menuWindow, const UiMenu& menu, int index) {
   GetWindowRect(menuWindow, &box);
   std::vector<bool> separators;
   for (int i = 1; i <= menu.ItemCount(); ++i) separators.push_back(menu.ItemCaption(i).empty());
-  const Rect item = MenuItemRects(box.right - box.left, separators)[static_cast<std::size_t>(index - 1)];
+  const Rect item = MenuItemRects(box.right - box.left, separators, UiWindow::StyleOf(menuWindow).menu)[static_cast<std::size_t>(index - 1)];
   const LPARAM at = MAKELPARAM(static_cast<int>(item.left + item.width / 2), static_cast<int>(item.top + item.height / 2));
   SendMessageW(menuWindow, WM_MOUSEMOVE, 0, at);
   SendMessageW(menuWindow, WM_LBUTTONDOWN, MK_LBUTTON, at);

@@ -35,20 +35,20 @@ TEST(MessageBoxLayout, GrowsForLongAndTallMessagesAndDropsASingleLine) {
   const RECT screen = {0, 0, 1024, 768};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const MessageBoxLayout layout = LayOutMessageBox(c.measured, c.icon, screen);
+    const MessageBoxLayout layout = LayOutMessageBox(c.measured, c.icon, screen, DefaultStyle().messageBox);
     EXPECT_EQ(layout.box.cx, c.box.cx);
     EXPECT_EQ(layout.box.cy, c.box.cy);
     EXPECT_EQ(layout.text, c.text);
   }
   // A line wraps where the box would pass 5/8 of the screen's width, never below 320.
-  EXPECT_EQ(MessageTextWidthLimit(screen, false), 640 - 60 - 10);
-  EXPECT_EQ(MessageTextWidthLimit(screen, true), 640 - 120 - 10);
-  EXPECT_EQ(MessageTextWidthLimit(RECT{0, 0, 400, 300}, false), 320 - 60 - 10);
+  EXPECT_EQ(MessageTextWidthLimit(screen, false, DefaultStyle().messageBox), 640 - 60 - 10);
+  EXPECT_EQ(MessageTextWidthLimit(screen, true, DefaultStyle().messageBox), 640 - 120 - 10);
+  EXPECT_EQ(MessageTextWidthLimit(RECT{0, 0, 400, 300}, false, DefaultStyle().messageBox), 320 - 60 - 10);
   const POINT at = CentreOn(RECT{100, 50, 900, 650}, SIZE{320, 150});
   EXPECT_EQ(at.x, 340);
   EXPECT_EQ(at.y, 275);
-  EXPECT_EQ(MessageBoxButtonRect(320, 150, 1), (Rect{237, 115, 70, 24}));
-  EXPECT_EQ(MessageBoxButtonRect(320, 150, 3), (Rect{87, 115, 70, 24}));
+  EXPECT_EQ(MessageBoxButtonRect(320, 150, 1, DefaultStyle().messageBox), (Rect{237, 115, 70, 24}));
+  EXPECT_EQ(MessageBoxButtonRect(320, 150, 3, DefaultStyle().messageBox), (Rect{87, 115, 70, 24}));
 }
 
 TEST(MessageBoxButtons, SetsReadRightToLeftAndCallerLabelsKeepTheResults) {
@@ -282,7 +282,7 @@ TEST_F(MessageBoxTest, ResizingKeepsTheButtonsAnchoredToTheBottomRight) {
   EXPECT_EQ(size.cy, 200);
   ASSERT_EQ(places.size(), 3u);
   for (int position = 1; position <= 3; ++position)
-    EXPECT_EQ(places[3 - static_cast<std::size_t>(position)], MessageBoxButtonRect(420, 200, position));
+    EXPECT_EQ(places[3 - static_cast<std::size_t>(position)], MessageBoxButtonRect(420, 200, position, DefaultStyle().messageBox));
 }
 
 }  // namespace

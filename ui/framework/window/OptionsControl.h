@@ -4,7 +4,7 @@
 // GetOptions(), and its setters change them there.
 //
 //   class UiLabel : public OptionsControl<UiTextControl, LabelOptions, ControlType::Label> {
-//     std::optional<CreateControlOptions> Prepare() override;  // fonts, formats, state
+//     std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;  // fonts, formats, state
 //   };
 //   label.Create(hwnd, {10, 8, 400, 24}, options);   // or label.Create(parentControl, ...)
 #pragma once
@@ -20,23 +20,23 @@ class OptionsControl : public Base {
  public:
   using Options = OptionsT;
 
-  // Keeps `options`, readies the control from them (Prepare) and creates it as
-  // UiControl::Create does. Creating a created control does nothing (and keeps its
-  // options); false, with nothing created, when Prepare or the base's Create fails.
+  // Keeps `options`, readies the control from them and the host's style (Prepare) and
+  // creates it as UiControl::Create does. Creating a created control does nothing (and
+  // keeps its options); false, with nothing created, when Prepare or the base's Create fails.
   bool Create(ControlHost host, const Rect& rect, const Options& options = {}) {
     if (this->IsCreated()) return true;
     options_ = options;
-    const std::optional<CreateControlOptions> base = Prepare();
+    const std::optional<CreateControlOptions> base = Prepare(host.Style());
     return base && UiControl::Create(host, rect, kType, *base);
   }
 
   const Options& GetOptions() const { return options_; }
 
  protected:
-  // Derives what the control needs from options_ (fonts, formats, its state back to the
-  // start) before the base control is made; answers how to make it, or nothing when the
-  // control cannot be made.
-  virtual std::optional<CreateControlOptions> Prepare() = 0;
+  // Derives what the control needs from options_ and the style of the window it goes on
+  // (fonts, formats, its state back to the start) before the base control is made;
+  // answers how to make it, or nothing when the control cannot be made.
+  virtual std::optional<CreateControlOptions> Prepare(const UiStyle& style) = 0;
 
   Options options_;
 };

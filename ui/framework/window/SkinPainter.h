@@ -9,6 +9,7 @@
 #include "ui/framework/drawing/Geometry.h"
 #include "ui/framework/drawing/GdiplusApi.h"
 #include "ui/framework/drawing/Surface.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
@@ -30,13 +31,13 @@ struct SkinLook {
   bool layered = true;
   bool blendImageEdges = true;
   bool edgeShadow = true;     // layered windows only
-  std::optional<ColorRef> shadowColour;  // black when absent
+  std::optional<ColorRef> shadowColour;  // the style's when absent
   Margins nineGrid;           // image-only skins: the picture as a nine-part grid
 };
 
 class SkinPainter {
  public:
-  explicit SkinPainter(const SkinLook& look) : look_(look) {}
+  SkinPainter(const SkinLook& look, const SkinStyle& style) : look_(look), style_(style) {}
 
   // Paints the whole canvas; `paintBackground` draws the application's own background
   // over the picture, before the border.
@@ -48,6 +49,7 @@ class SkinPainter {
   void PaintShadow(GpGraphics* graphics, const Rect& inner) const;
 
   SkinLook look_;
+  const SkinStyle& style_;
 };
 
 }  // namespace getlink

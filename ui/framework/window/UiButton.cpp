@@ -16,15 +16,15 @@ namespace getlink {
 
 // --- creating ---
 
-std::optional<CreateControlOptions> UiButton::Prepare() {
+std::optional<CreateControlOptions> UiButton::Prepare(const UiStyle& style) {
   state_ = ButtonState::Normal;
-  MutableFont().Choose(options_.font);
+  MutableFont().Choose(options_.font, style.fontSize);
   format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap);
   format_.SetTrimming(Gdiplus::StringTrimmingNone);
   format_.SetHotkeyPrefix(Gdiplus::HotkeyPrefixShow);
   CreateControlOptions base;
   base.visible = options_.visible;
-  base.frameInterval = kFadeFrameMs;
+  base.frameInterval = style.fade.frameMs;
   return base;
 }
 
@@ -72,7 +72,8 @@ void UiButton::PaintState(ButtonState state, int startFade) {
   if (!BeginControlPaint(true)) return;
   GpGraphics* g = Graphics();
   const Rect face = FaceRect(Width(), Height());
-  if (!PaintBackgroundHook(g, state)) PaintButtonFace(g, face, FaceColours(state, Disabled()), rounded_);
+  const ButtonStyle& look = Style().button;
+  if (!PaintBackgroundHook(g, state)) PaintButtonFace(g, face, look, FaceColours(look, state, Disabled()), rounded_);
   PaintContent(g, state, face);
   EndControlPaint();
 }
@@ -91,20 +92,21 @@ void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) 
   ButtonContent placed =
       PlaceButtonContent(content, imageSize, captionSize, o.imagePosition, o.imageGap, o.imageOffsetX, o.imageOffsetY);
   if (state == ButtonState::Pressed) {
-    InflateRect(1, 1, 0, 0, placed.image);
-    InflateRect(1, 1, 0, 0, placed.caption);
+    const float shift = Style().button.pressedShift;
+    InflateRect(shift, shift, 0, 0, placed.image);
+    InflateRect(shift, shift, 0, 0, placed.caption);
   }
   const bool hookDrew = PaintContentHook(g, state, placed.image, placed.caption);
   if (!hookDrew) {
     if (picture) DrawImageAlpha(g, picture.Get(), placed.image);
     if (!o.caption.empty()) {
-      const Argb colour =
-          o.autoTextColour ? ContrastingColour(o.textColour, AverageLuma(GetSurface(), placed.caption)) : o.textColour;
+      const Argb ink = o.textColour.value_or(Style().textColour);
+      const Argb colour = o.autoTextColour ? ContrastingColour(ink, AverageLuma(GetSurface(), placed.caption)) : ink;
       DrawText(g, placed.caption, o.caption, Font().Get(), colour, format_.Handle(), o.textEffect, o.glowColour);
     }
   }
   ResetClip(g);
-  if (!hookDrew && IsFocused()) OutlineRect(g, FocusRect(face), BorderStyle::Focus);
+  if (!hookDrew && IsFocused()) OutlineRect(g, FocusRect(face, Style().button), BorderStyle::Focus);
 }
 
 // --- events ---
@@ -126,37 +128,37 @@ int UiButton::OnTimer() {
 }
 
 int UiButton::OnMouseDown(POINT, WPARAM) {
-  if (Focusable()) PaintState(ButtonState::Pressed, FadeStartForTicks(2));
+  if (Focusable()) PaintState(ButtonState::Pressed, FadeStartForTicks(*this, Style().button.pressFadeTicks));
   return kNotHandled;
 }
 
 int UiButton::OnMouseUp(POINT, WPARAM) {
-  if (Focusable()) PaintState(ButtonState::Hot, FadeStartForTicks(2));
+  if (Focusable()) PaintState(ButtonState::Hot, FadeStartForTicks(*this, Style().button.pressFadeTicks));
   return kNotHandled;
 }
 
 int UiButton::OnPressCancelled() {
-  if (Focusable()) PaintState(ButtonState::Normal, FadeStartForTicks(2));
+  if (Focusable()) PaintState(ButtonState::Normal, FadeStartForTicks(*this, Style().button.pressFadeTicks));
   return kNotHandled;
 }
 
 int UiButton::OnFocusGained(UiControl*) {
-  PaintState(ButtonState::Focused, FadeStartForTicks(1));
+  PaintState(ButtonState::Focused, FadeStartForTicks(*this, Style().button.focusFadeTicks));
   return kNotHandled;
 }
 
 int UiButton::OnFocusLost(UiControl*) {
-  PaintState(ButtonState::Normal, FadeStartForTicks(3));
+  PaintState(ButtonState::Normal, FadeStartForTicks(*this, Style().button.blurFadeTicks));
   return kNotHandled;
 }
 
 int UiButton::OnMouseEnter() {
-  PaintState(ButtonState::Hot, FadeStartForTicks(4));
+  PaintState(ButtonState::Hot, FadeStartForTicks(*this, Style().button.hoverFadeTicks));
   return kNotHandled;
 }
 
 int UiButton::OnMouseLeave() {
-  PaintState(ButtonState::Normal, FadeStartForTicks(4));
+  PaintState(ButtonState::Normal, FadeStartForTicks(*this, Style().button.hoverFadeTicks));
   return kNotHandled;
 }
 

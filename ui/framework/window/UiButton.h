@@ -30,7 +30,7 @@ namespace getlink {
 
 struct ButtonOptions {
   Text caption;  // an "&" marks the mnemonic letter, shown underlined
-  Argb textColour = MakeArgb(210, 0, 0, 0);
+  std::optional<Argb> textColour;  // absent: the style's text colour
   FontChoice font;  // nothing given: the framework's default font; Font() has the one in use
   TextEffect textEffect = TextEffect::None;
   std::optional<Argb> glowColour;  // absent: chosen from the text colour
@@ -56,7 +56,7 @@ class UiButton : public OptionsControl<UiTextControl, ButtonOptions, ControlType
   // mnemonic again (a caption without "&" removes the button's mnemonic). The font's
   // setters are UiTextControl's.
   void SetCaption(Text caption);
-  void SetTextColour(Argb colour) { StoreAndRepaint(options_.textColour, colour); }
+  void SetTextColour(std::optional<Argb> colour) { StoreAndRepaint(options_.textColour, colour); }
   void SetTextEffect(TextEffect effect) { StoreAndRepaint(options_.textEffect, effect); }
   void SetGlowColour(std::optional<Argb> colour) { StoreAndRepaint(options_.glowColour, colour); }
   void SetAutoTextColour(bool on) { StoreAndRepaint(options_.autoTextColour, on); }
@@ -102,7 +102,7 @@ class UiButton : public OptionsControl<UiTextControl, ButtonOptions, ControlType
   int OnMouseLeave() override;
 
  private:
-  std::optional<CreateControlOptions> Prepare() override;
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   void RegisterMnemonic();
   void PaintContent(GpGraphics* graphics, ButtonState state, const Rect& face);
 

@@ -23,7 +23,13 @@ bool Differs(float a, float b) { return std::fabs(a - b) > kTolerance; }
 
 }  // namespace
 
+const UiStyle& ControlHost::Style() const {
+  return parent != nullptr ? parent->Style() : UiWindow::StyleOf(window);
+}
+
 UiControl::~UiControl() { Destroy(); }
+
+const UiStyle& UiControl::Style() const { return window_ != nullptr ? window_->Style() : DefaultStyle(); }
 
 bool UiControl::Create(ControlHost host, const Rect& rect, ControlType type, const CreateOptions& options) {
   if (handle_ != 0) return true;

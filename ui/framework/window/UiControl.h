@@ -23,6 +23,7 @@
 #include "ui/framework/drawing/Geometry.h"
 #include "ui/framework/drawing/GdiplusHandles.h"
 #include "ui/framework/drawing/Surface.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
@@ -37,6 +38,9 @@ struct ControlHost {
 
   HWND window = nullptr;        // when there is no parent
   UiControl* parent = nullptr;  // the parent control, or null
+
+  // The style of the window the control will be on (the default style when there is none).
+  const UiStyle& Style() const;
 };
 
 // What a control receives with EvCompose: where and how the window is composing it.
@@ -106,6 +110,9 @@ class UiControl {
   UiControl* ParentControl() const { return parent_; }
   const std::vector<UiControl*>& Children() const { return children_; }
   ControlType Type() const { return type_; }
+  // What the control draws and lays out with: its window's style, the default style while
+  // it is not created.
+  const UiStyle& Style() const;
 
   // Moves the control under another parent control of the same window, or onto the window
   // (null). A parent that is the control itself or one of its descendants is refused.

@@ -8,9 +8,6 @@
 namespace getlink {
 namespace {
 
-// Hundredths of a second a frame stays when the image names no delay.
-constexpr int kDefaultDelay = 10;
-
 // The icon's colour bitmap as 32-bit ARGB. An icon without alpha values (an old 24-bit
 // one) takes its transparency from its mask instead.
 UniqueBitmap BitmapFromIcon(HICON icon) {
@@ -55,8 +52,8 @@ UniqueBitmap BitmapFromIcon(HICON icon) {
 
 }  // namespace
 
-std::optional<CreateControlOptions> UiPicture::Prepare() {
-  Load();
+std::optional<CreateControlOptions> UiPicture::Prepare(const UiStyle& style) {
+  Load(style.picture.defaultFrameDelay);
   CreateControlOptions base;
   base.visible = options_.visible;
   base.focusable = options_.focusable;
@@ -74,22 +71,22 @@ bool UiPicture::CreateFromIcon(HWND host, const Rect& rect, HICON icon, const Ic
   picture_ = Image();
   iconBitmap_ = BitmapFromIcon(icon);
   frameCount_ = iconBitmap_ != nullptr ? 1 : 0;
-  frameDelays_ = {kDefaultDelay};
+  frameDelays_ = {UiWindow::StyleOf(host).picture.defaultFrameDelay};
   CreateOptions base;
   base.visible = options.visible;
   base.focusable = options.focusable;
   return UiControl::Create(host, rect, ControlType::Picture, base);
 }
 
-void UiPicture::Load() {
+void UiPicture::Load(int defaultDelay) {
   iconBitmap_.reset();
   picture_ = LoadImageFromBytes(options_.image);
   frameCount_ = ImageFrameCount(picture_.Get());
   frameDelays_ = ImageFrameDelays(picture_.Get());
-  if (frameDelays_.empty()) frameDelays_ = {kDefaultDelay};
+  if (frameDelays_.empty()) frameDelays_ = {defaultDelay};
   if (options_.fixZeroDelays) {
     for (int& delay : frameDelays_)
-      if (delay == 0) delay = kDefaultDelay;
+      if (delay == 0) delay = defaultDelay;
   }
   frameIndex_ = 0;
 }
@@ -106,7 +103,7 @@ void UiPicture::SetAnimate(bool animate) {
 
 void UiPicture::SetImage(const ByteSet& image) {
   options_.image = image;
-  Load();
+  Load(Style().picture.defaultFrameDelay);
   PaintNow();
 }
 
@@ -152,7 +149,7 @@ void UiPicture::Paint() {
     KillTimer(HostWindow(), Handle());
     ++frameIndex_;
     if (frameIndex_ >= frameCount_ || !o.animate) frameIndex_ = 0;
-    const int delay = frameIndex_ < static_cast<int>(frameDelays_.size()) ? frameDelays_[frameIndex_] : kDefaultDelay;
+    const int delay = frameIndex_ < static_cast<int>(frameDelays_.size()) ? frameDelays_[frameIndex_] : Style().picture.defaultFrameDelay;
     SetTimer(HostWindow(), Handle(), static_cast<UINT>(delay * 10), nullptr);
   } else {
     ++frameIndex_;

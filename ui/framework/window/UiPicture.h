@@ -18,7 +18,7 @@ struct PictureOptions {
   ByteSet image;  // any format GDI+ reads
   bool animate = true;
   std::optional<Argb> backColour;  // absent: nothing behind the image
-  bool fixZeroDelays = false;      // a frame delay of 0 becomes 10 (100 ms)
+  bool fixZeroDelays = false;      // a frame delay of 0 becomes the style's default delay
   PicturePlacement placement = PicturePlacement::Stretched;
   Margins gridMargins;  // for PicturePlacement::NineGrid; empty: natural size at the corner
   BorderStyle borderStyle = BorderStyle::None;
@@ -62,9 +62,10 @@ class UiPicture : public OptionsControl<UiControl, PictureOptions, ControlType::
   int OnDestroy() override;
 
  private:
-  std::optional<CreateControlOptions> Prepare() override;
-  // Decodes options_.image and reads its frames.
-  void Load();
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
+  // Decodes options_.image and reads its frames; frames without a delay (and, with
+  // fixZeroDelays, those of delay 0) get `defaultDelay` hundredths.
+  void Load(int defaultDelay);
 
   Image picture_;
   UniqueBitmap iconBitmap_;

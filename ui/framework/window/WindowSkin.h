@@ -11,12 +11,16 @@
 
 #include "ui/framework/drawing/Image.h"
 #include "ui/framework/drawing/Surface.h"
+#include "ui/framework/drawing/UiStyle.h"
 #include "ui/framework/window/AttachWindowOptions.h"
 
 namespace getlink {
 
 class WindowSkin {
  public:
+  // Paints and shapes by the skin section of `style`, which must outlive the skin.
+  explicit WindowSkin(const UiStyle& style) : style_(style) {}
+
   // Takes the look from the options: opacity, picture placement, shape, blur, source.
   void Configure(const AttachWindowOptions& options);
   // The settings in use as Configure takes them, with the colour (no picture bytes): for a
@@ -47,6 +51,7 @@ class WindowSkin {
   void Release() { image_ = getlink::Image(); }
 
  private:
+  const UiStyle& style_;
   HWND source_ = nullptr;
   getlink::Image image_;
   ColorRef colour_;

@@ -121,7 +121,7 @@ TEST_F(ButtonTest, OnlyTheFocusedButtonShowsTheFocusRectangle) {
   UiButton& unfocused = Button("按钮", {200, 100, 84, 26});
   window().SetFocusControl(&focused, true);
   unfocused.PaintState(ButtonState::Focused, 255);
-  const Rect ring = FocusRect(FaceRect(84, 26));
+  const Rect ring = FocusRect(FaceRect(84, 26), DefaultStyle().button);
   int differing = 0, differingElsewhere = 0;
   CountPixels(focused.GetSurface(), [&](int x, int y, Argb pixel) {
     const bool onRing = (y == ring.top || y == static_cast<int>(ring.Bottom()) - 1) && x >= ring.left &&
