@@ -10,35 +10,26 @@
 
 namespace getlink {
 
+// A colour packed into 32 bits in the layout `Form` names; each form is a type of its own.
+template <class Form>
+class PackedColour {
+ public:
+  constexpr PackedColour() = default;
+  constexpr explicit PackedColour(std::uint32_t value) : value_(value) {}
+  // The packed value, for GDI+ or Win32.
+  constexpr std::uint32_t Value() const { return value_; }
+
+  friend constexpr bool operator==(PackedColour a, PackedColour b) { return a.value_ == b.value_; }
+  friend constexpr bool operator!=(PackedColour a, PackedColour b) { return a.value_ != b.value_; }
+
+ private:
+  std::uint32_t value_ = 0;
+};
+
 // 0xAARRGGBB, the GDI+ form every drawing function takes.
-class Argb {
- public:
-  constexpr Argb() = default;
-  constexpr explicit Argb(std::uint32_t value) : value_(value) {}
-  // The packed value, for GDI+.
-  constexpr std::uint32_t Value() const { return value_; }
-
-  friend constexpr bool operator==(Argb a, Argb b) { return a.value_ == b.value_; }
-  friend constexpr bool operator!=(Argb a, Argb b) { return a.value_ != b.value_; }
-
- private:
-  std::uint32_t value_ = 0;
-};
-
+using Argb = PackedColour<struct ArgbForm>;
 // 0x00BBGGRR, the Windows form the application and the skins store colours in.
-class ColorRef {
- public:
-  constexpr ColorRef() = default;
-  constexpr explicit ColorRef(std::uint32_t value) : value_(value) {}
-  // The packed value, for Win32.
-  constexpr std::uint32_t Value() const { return value_; }
-
-  friend constexpr bool operator==(ColorRef a, ColorRef b) { return a.value_ == b.value_; }
-  friend constexpr bool operator!=(ColorRef a, ColorRef b) { return a.value_ != b.value_; }
-
- private:
-  std::uint32_t value_ = 0;
-};
+using ColorRef = PackedColour<struct ColorRefForm>;
 
 // Hexadecimal, for test messages.
 std::ostream& operator<<(std::ostream& out, Argb colour);
