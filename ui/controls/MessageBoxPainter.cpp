@@ -2,8 +2,6 @@
 
 #include "ui/framework/drawing/EmbeddedImages.h"
 #include "ui/framework/drawing/ImageDrawing.h"
-#include "ui/framework/window/UiWindow.h"
-#include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {
 namespace {
@@ -15,10 +13,10 @@ constexpr Rect kFooterSource = {0, 129, 1, 31};
 
 }  // namespace
 
-void PaintMessageBoxBackground(HWND box, GpGraphics* graphics, int width, int height) {
+void PaintMessageBoxBackground(GpGraphics* graphics, int width, int height, MessageBoxIcon icon,
+                               const MessageBoxStyle& style) {
   // The panel keeps the style's inset from the left, top and right edges; the middle runs
   // from below the top band to the footer.
-  const MessageBoxStyle& style = UiWindow::StyleOf(box).messageBox;
   const float inset = style.panelInset;
   const float across = static_cast<float>(width) - 2 * inset;
   const float h = static_cast<float>(height);
@@ -28,9 +26,7 @@ void PaintMessageBoxBackground(HWND box, GpGraphics* graphics, int width, int he
     DrawImagePart(graphics, skin.Get(), kFooterSource,
                   RectOf(inset, h - style.footerFromBottom, across, style.footerHeight));
   }
-  const auto kind = static_cast<PopupKind>(reinterpret_cast<INT_PTR>(GetPropW(box, kPopupFlagsProperty)));
-  const auto icon = static_cast<MessageBoxIcon>(reinterpret_cast<INT_PTR>(GetPropW(box, kPopupMessageBoxProperty)));
-  if (kind != PopupKind::MessageBox || icon == MessageBoxIcon::None) return;
+  if (icon == MessageBoxIcon::None) return;
   if (const Image icons = LoadEmbeddedImage(EmbeddedImage::MessageBoxIcons))
     DrawImagePart(graphics, icons.Get(), MessageBoxIconCell(icon), style.icon);
 }

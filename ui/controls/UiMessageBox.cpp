@@ -99,13 +99,14 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
   create.height = layout.box.cy;
   const HWND hwnd = CreateUiWindow(owner, options.title, create);
   if (hwnd == nullptr) return MessageBoxResult::Cancel;
-  SetPropW(hwnd, kPopupFlagsProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(PopupKind::MessageBox)));
-  SetPropW(hwnd, kPopupMessageBoxProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(options.icon)));
 
   RunningBox running;
   UiWindow window;  // declared before the controls: they go first
   window.SetStyle(style);
-  window.SetOnPaintBackground(PaintMessageBoxBackground);
+  window.SetPopup({PopupKind::MessageBox});
+  window.SetOnPaintBackground([&window, icon = options.icon](HWND, GpGraphics* graphics, int width, int height) {
+    PaintMessageBoxBackground(graphics, width, height, icon, window.Style().messageBox);
+  });
   window.Attach(hwnd, LookFor(owner, options, metrics));
   window.SetMessageHook(PopupHook);
   window.SetOnResize([&window](HWND, int width, int height) {
