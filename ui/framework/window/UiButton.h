@@ -6,9 +6,9 @@
 // its mnemonic letter (the character after "&" in the caption) all give EvClick, to which
 // the application binds its handler; the window produces the click, the button only
 // shows it. A button made not focusable takes no mouse presses, but its mnemonic still
-// clicks it.
+// clicks it. The face's colours, arcs and fades are the style's button section.
 //
-//   event           look painted    fade from (ticks of 60 ms to the new look)
+//   event           look painted    fade from (ticks to the new look; the style's, here the default's)
 //   mouse enters    hot             51 (4)
 //   mouse leaves    normal          51 (4)
 //   left down       pressed         153 (2)   only when focusable
