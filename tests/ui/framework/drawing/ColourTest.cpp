@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <type_traits>
 
 namespace getlink {
@@ -52,12 +51,6 @@ TEST(ToColorRef, RoundTripsThroughMakeColorKeepingRedGreenAndBlue) {
   }
   // A COLORREF's stray top byte does not survive the way there and back.
   EXPECT_EQ(ToColorRef(MakeColor(ColorRef(0x7F102030u), 9)), ColorRef(0x102030u));
-}
-
-TEST(Colour, PrintsAsHexadecimal) {
-  std::ostringstream out;
-  out << MakeArgb(0x0A, 0xBC, 0xDE, 0xF0) << ' ' << MakeColorRef(1, 2, 3);
-  EXPECT_EQ(out.str(), "0x0ABCDEF0 0x030201");
 }
 
 TEST(IsDark, SplitsAtLuma192) {
