@@ -13,6 +13,8 @@
 namespace getlink {
 namespace {
 
+enum class MenuItemTimer { SubMenuDelay };
+
 // The letter after the "&" of a caption ("&&" is a plain "&"), or 0.
 int MnemonicOf(const Text& caption) {
   for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
@@ -77,7 +79,7 @@ int UiMenuItem::OnCreate() {
 }
 
 int UiMenuItem::OnDestroy() {
-  StopTimer();
+  StopSubMenuDelay();
   item_ = MenuItem();
   picture_ = Image();
   format_.Release();
@@ -136,11 +138,11 @@ int UiMenuItem::OnMouseEnter() {
   // The keys go on from here; an item highlighted from the keyboard is no longer.
   if (Window() != nullptr) Window()->SetFocusControl(this, false);
   Paint();
-  StartTimer(static_cast<UINT>(Style().menu.openSubDelayMs));
+  StartSubMenuDelay(static_cast<UINT>(Style().menu.openSubDelayMs));
   return kNotHandled;
 }
 
-int UiMenuItem::OnMouseLeave() {
+int UiMenuItem::OnMouseLeave(UiControl*) {
   hot_ = false;
   Paint();
   return kNotHandled;
@@ -156,8 +158,8 @@ int UiMenuItem::OnFocusLost(UiControl*) {
   return kNotHandled;
 }
 
-int UiMenuItem::OnTimer() {
-  StopTimer();
+int UiMenuItem::OnTimer(TimerPurpose) {
+  StopSubMenuDelay();
   OpenSub(false);
   return kNotHandled;
 }
@@ -170,11 +172,9 @@ int UiMenuItem::OnClick() {
   return kNotHandled;
 }
 
-void UiMenuItem::StartTimer(UINT milliseconds) { SetTimer(HostWindow(), Handle(), milliseconds, nullptr); }
+void UiMenuItem::StartSubMenuDelay(UINT milliseconds) { StartTimer(MenuItemTimer::SubMenuDelay, milliseconds); }
 
-void UiMenuItem::StopTimer() {
-  if (HostWindow() != nullptr) KillTimer(HostWindow(), Handle());
-}
+void UiMenuItem::StopSubMenuDelay() { StopTimer(MenuItemTimer::SubMenuDelay); }
 
 void UiMenuItem::OpenSub(bool immediate) {
   const HWND menu = HostWindow();
@@ -190,7 +190,7 @@ void UiMenuItem::OpenSub(bool immediate) {
     PostMessageW(sub, WM_CLOSE, 0, 0);
     if (opener != nullptr) opener->Paint();
     // This item opens its own sub-menu once the other one has closed.
-    if (item_.kind == MenuItemKind::SubMenu) StartTimer(static_cast<UINT>(Style().menu.reopenDelayMs));
+    if (item_.kind == MenuItemKind::SubMenu) StartSubMenuDelay(static_cast<UINT>(Style().menu.reopenDelayMs));
     return;
   }
   if (item_.kind != MenuItemKind::SubMenu || item_.subMenu == nullptr) return;

@@ -177,8 +177,11 @@ struct ScrollBarStyle {
   Argb hotArrowFill = MakeArgb(160, 0, 0, 0);
   Argb hotArrowOutline = MakeArgb(140, 0, 0, 0);
   Argb hotArrowFrame = MakeArgb(160, 0, 0, 0);
-  int repeatDelayTicks = 5;  // of the fade timer, before a held arrow repeats
-  int fadeTicks = 4;         // between looks
+  // A held arrow steps every repeatTickMs, after repeatDelayTicks of them (the first step
+  // comes at once).
+  int repeatTickMs = 60;
+  int repeatDelayTicks = 5;
+  int fadeTicks = 4;  // between looks
 };
 
 // The combo box, drawn from its skin images, and its drop-down list.

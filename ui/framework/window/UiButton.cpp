@@ -41,8 +41,7 @@ int UiButton::OnDestroy() {
 }
 
 void UiButton::RegisterMnemonic() {
-  SendMessageW(HostWindow(), ToMessage(FrameworkMessage::WmAddMnemonic), static_cast<WPARAM>(Handle()),
-               MnemonicCharacter(options_.caption));
+  if (Window() != nullptr) Window()->AddMnemonic(*this, MnemonicCharacter(options_.caption));
 }
 
 // --- properties ---
@@ -122,17 +121,12 @@ int UiButton::OnPaint() {
   return kNotHandled;
 }
 
-int UiButton::OnTimer() {
-  StepCrossFade(*this);
-  return kNotHandled;
-}
-
-int UiButton::OnMouseDown(POINT, WPARAM) {
+int UiButton::OnMouseDown(const PointerInput&) {
   if (Focusable()) PaintState(ButtonState::Pressed, FadeStartForTicks(*this, Style().button.pressFadeTicks));
   return kNotHandled;
 }
 
-int UiButton::OnMouseUp(POINT, WPARAM) {
+int UiButton::OnMouseUp(const PointerInput&) {
   if (Focusable()) PaintState(ButtonState::Hot, FadeStartForTicks(*this, Style().button.pressFadeTicks));
   return kNotHandled;
 }
@@ -157,7 +151,7 @@ int UiButton::OnMouseEnter() {
   return kNotHandled;
 }
 
-int UiButton::OnMouseLeave() {
+int UiButton::OnMouseLeave(UiControl*) {
   PaintState(ButtonState::Normal, FadeStartForTicks(*this, Style().button.hoverFadeTicks));
   return kNotHandled;
 }

@@ -92,14 +92,13 @@ class UiButton : public OptionsControl<UiTextControl, ButtonOptions, ControlType
   int OnDestroy() override;
   int OnPaint() override;
   int OnRefresh() override { return OnPaint(); }
-  int OnTimer() override;
-  int OnMouseDown(POINT, WPARAM) override;
-  int OnMouseUp(POINT, WPARAM) override;
+  int OnMouseDown(const PointerInput&) override;
+  int OnMouseUp(const PointerInput&) override;
   int OnPressCancelled() override;
   int OnFocusGained(UiControl*) override;
   int OnFocusLost(UiControl*) override;
   int OnMouseEnter() override;
-  int OnMouseLeave() override;
+  int OnMouseLeave(UiControl* next) override;
 
  private:
   std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;

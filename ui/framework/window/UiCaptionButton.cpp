@@ -33,22 +33,17 @@ int UiCaptionButton::OnDestroy() {
   return kNotHandled;
 }
 
-int UiCaptionButton::OnTimer() {
-  StepCrossFade(*this);
-  return kNotHandled;
-}
-
 int UiCaptionButton::OnPaint() {
   PaintState(State::Normal, true, FadeStartForTicks(*this, Style().caption.normalFadeTicks));
   return kNotHandled;
 }
 
-int UiCaptionButton::OnMouseDown(POINT, WPARAM) {
+int UiCaptionButton::OnMouseDown(const PointerInput&) {
   PaintState(State::Pressed, false, FadeStartForTicks(*this, Style().caption.pressFadeTicks));
   return kNotHandled;
 }
 
-int UiCaptionButton::OnMouseUp(POINT, WPARAM) {
+int UiCaptionButton::OnMouseUp(const PointerInput&) {
   PaintState(State::Hot, false, FadeStartForTicks(*this, Style().caption.pressFadeTicks));
   return kNotHandled;
 }
@@ -63,7 +58,7 @@ int UiCaptionButton::OnMouseEnter() {
   return kNotHandled;
 }
 
-int UiCaptionButton::OnMouseLeave() {
+int UiCaptionButton::OnMouseLeave(UiControl*) {
   PaintState(State::Normal, false, FadeStartForTicks(*this, Style().caption.normalFadeTicks));
   return kNotHandled;
 }

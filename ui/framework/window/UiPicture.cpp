@@ -8,6 +8,8 @@
 namespace getlink {
 namespace {
 
+enum class PictureTimer { NextFrame };
+
 // The icon's colour bitmap as 32-bit ARGB. An icon without alpha values (an old 24-bit
 // one) takes its transparency from its mask instead.
 UniqueBitmap BitmapFromIcon(HICON icon) {
@@ -146,11 +148,11 @@ void UiPicture::Paint() {
   EndControlPaint();
 
   if (frameCount_ > 0) {
-    KillTimer(HostWindow(), Handle());
     ++frameIndex_;
     if (frameIndex_ >= frameCount_ || !o.animate) frameIndex_ = 0;
-    const int delay = frameIndex_ < static_cast<int>(frameDelays_.size()) ? frameDelays_[frameIndex_] : Style().picture.defaultFrameDelay;
-    SetTimer(HostWindow(), Handle(), static_cast<UINT>(delay * 10), nullptr);
+    const int delay =
+        frameIndex_ < static_cast<int>(frameDelays_.size()) ? frameDelays_[frameIndex_] : Style().picture.defaultFrameDelay;
+    StartTimer(PictureTimer::NextFrame, static_cast<UINT>(delay * 10));
   } else {
     ++frameIndex_;
   }
@@ -166,16 +168,16 @@ int UiPicture::OnShown() {
   return kNotHandled;
 }
 
-int UiPicture::OnTimer() {
+int UiPicture::OnTimer(TimerPurpose) {
   if (options_.animate && frameCount_ > 0)
     Paint();
   else
-    KillTimer(HostWindow(), Handle());
+    StopTimer(PictureTimer::NextFrame);
   return kNotHandled;
 }
 
 int UiPicture::OnDestroy() {
-  KillTimer(HostWindow(), Handle());
+  StopTimer(PictureTimer::NextFrame);
   frameIndex_ = 0;
   frameCount_ = 0;
   picture_ = Image();

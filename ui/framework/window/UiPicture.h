@@ -58,7 +58,7 @@ class UiPicture : public OptionsControl<UiControl, PictureOptions, ControlType::
  protected:
   int OnPaint() override;
   int OnShown() override;
-  int OnTimer() override;
+  int OnTimer(TimerPurpose timer) override;
   int OnDestroy() override;
 
  private:
