@@ -73,7 +73,7 @@ struct Recomposed {
 Recomposed MarkAndWatch(UiWindow& window, const std::function<void()>& change) {
   const Surface& canvas = window.Canvas();
   const Argb marker = MakeArgb(255, 255, 0, 255);
-  gdip::GdipGraphicsClear(canvas.Graphics(), marker);
+  gdip::GdipGraphicsClear(canvas.Graphics(), marker.Value());
   change();
   Recomposed r{canvas.Width(), canvas.Height(), -1, -1, 0};
   for (int y = 0; y < canvas.Height(); ++y) {

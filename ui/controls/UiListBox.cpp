@@ -8,41 +8,13 @@
 namespace getlink {
 namespace {
 
-// The tints of the window's accent colour behind hot and selected items.
-constexpr int kAccentHotAlpha = 51;
-constexpr int kAccentSelectedAlpha = 102;
 
 }  // namespace
 
 // --- creating ---
 
-bool UiListBox::Create(HWND host, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(host, rect, ControlType::ListBox, Prepare(options));
-}
-
-bool UiListBox::Create(UiControl& parent, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(parent, rect, ControlType::ListBox, Prepare(options));
-}
-
-CreateControlOptions UiListBox::Prepare(const Options& options) {
-  MutableFont().Choose(options.font);
-  view_ = options.view;
-  header_ = view_ == ListView::Report && !options.noHeader;
-  singleSelect_ = options.singleSelect;
-  hoverSelect_ = options.hoverSelect;
-  fixedRowHeight_ = options.rowHeight.value_or(0);
-  look_ = ListBoxLook{};
-  look_.text = options.textColour;
-  look_.back = options.backColour;
-  look_.border = options.borderColour;
-  look_.hotBack = options.hotBackColour;
-  look_.selectedBack = options.selectedBackColour;
-  look_.hotText = options.hotTextColour;
-  look_.selectedText = options.selectedTextColour;
-  const int bothLines = static_cast<int>(ListGridLine::Horizontal) | static_cast<int>(ListGridLine::Vertical);
-  look_.gridLines = options.gridLines.value_or(view_ == ListView::Report ? bothLines : 0);
+std::optional<CreateControlOptions> UiListBox::Prepare(const UiStyle& style) {
+  MutableFont().Choose(options_.font, style.fontSize);
   format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsMeasureTrailingSpaces);
   format_.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
   format_.SetHotkeyPrefix(Gdiplus::HotkeyPrefixNone);
@@ -51,7 +23,7 @@ CreateControlOptions UiListBox::Prepare(const Options& options) {
   rows_.clear();
   currentRow_ = hotRow_ = scrollY_ = 0;
   CreateControlOptions base;
-  base.visible = options.visible;
+  base.visible = options_.visible;
   return base;
 }
 
@@ -82,7 +54,9 @@ int UiListBox::OnResized(int, int) {
 
 void UiListBox::Relayout() {
   if (!IsCreated()) return;
-  layout_ = ListBoxLayout({view_, Font().Height(), Width(), Height(), header_, ItemCount(), 0, fixedRowHeight_});
+  layout_ = ListBoxLayout({options_.view, Font().Height(), Width(), Height(), HasHeader(), ItemCount(), 0,
+                           options_.rowHeight.value_or(0)},
+                          Style());
   scrollY_ = layout_.ClampScroll(scrollY_);
   const Rect bar = layout_.BarRect();
   bar_.Move({static_cast<float>(Left()) + bar.left, static_cast<float>(Top()) + bar.top, bar.width, bar.height});
@@ -221,32 +195,39 @@ void UiListBox::RevealItem(int index) { SetScroll(layout_.ScrollToReveal(index, 
 
 // --- look ---
 
-void UiListBox::SetHotColours(Argb back, Argb text) {
-  look_.hotBack = back;
-  look_.hotText = text;
+void UiListBox::SetHotColours(std::optional<Argb> back, std::optional<Argb> text) {
+  options_.hotBackColour = back;
+  options_.hotTextColour = text;
   Repaint();
 }
 
-void UiListBox::SetSelectedColours(Argb back, Argb text) {
-  look_.selectedBack = back;
-  look_.selectedText = text;
+void UiListBox::SetSelectedColours(std::optional<Argb> back, std::optional<Argb> text) {
+  options_.selectedBackColour = back;
+  options_.selectedTextColour = text;
   Repaint();
 }
 
 ListBoxLook UiListBox::ResolvedLook() const {
-  ListBoxLook look = look_;
-  const ColorRef accent = Window() != nullptr ? Window()->SkinColour() : 0;
-  if (look.hotBack == 0) look.hotBack = MakeColor(accent, kAccentHotAlpha);
-  if (look.selectedBack == 0) look.selectedBack = MakeColor(accent, kAccentSelectedAlpha);
-  if (look.hotText == 0) look.hotText = look.text;
-  if (look.selectedText == 0) look.selectedText = look.text;
+  const ListBoxOptions& o = options_;
+  const UiStyle& style = Style();
+  const ColorRef accent = Window() != nullptr ? Window()->SkinColour() : ColorRef();
+  ListBoxLook look;
+  look.text = o.textColour.value_or(style.textColour);
+  look.back = o.backColour.value_or(style.listBox.backColour);
+  look.border = o.borderColour.value_or(style.borderColour);
+  look.hotBack = o.hotBackColour.value_or(MakeColor(accent, style.listBox.accentHotAlpha));
+  look.selectedBack = o.selectedBackColour.value_or(MakeColor(accent, style.listBox.accentSelectedAlpha));
+  look.hotText = o.hotTextColour.value_or(look.text);
+  look.selectedText = o.selectedTextColour.value_or(look.text);
+  const int bothLines = static_cast<int>(ListGridLine::Horizontal) | static_cast<int>(ListGridLine::Vertical);
+  look.gridLines = o.gridLines.value_or(o.view == ListView::Report ? bothLines : 0);
   return look;
 }
 
 int UiListBox::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
   const ListBoxLook look = ResolvedLook();
-  const ListBoxPainter painter(Graphics(), Font().Get(), format_.Handle(), look);
+  const ListBoxPainter painter(Graphics(), Font().Get(), format_.Handle(), look, Style().listBox);
   painter.Paint(Width(), Height(), {layout_, columns_, rows_, hotRow_, scrollY_});
   EndControlPaint();
   return kNotHandled;
@@ -276,7 +257,7 @@ void UiListBox::SelectUnderPointer(int item) {
 
 int UiListBox::OnMouseMove(const PointerInput& pointer) {
   const int item = ItemAt(pointer.point);
-  if (hoverSelect_) {
+  if (options_.hoverSelect) {
     SelectUnderPointer(item);
     return kNotHandled;
   }
@@ -295,7 +276,7 @@ int UiListBox::OnMouseLeave(UiControl*) {
 
 void UiListBox::Press(int item, const PointerInput& pointer) {
   if (item == 0 || !Notify(onItemPress_, item) || !IsValidItem(item)) return;
-  if (singleSelect_ || (!pointer.Holds(MK_CONTROL) && !pointer.Holds(MK_SHIFT))) {
+  if (options_.singleSelect || (!pointer.Holds(MK_CONTROL) && !pointer.Holds(MK_SHIFT))) {
     SelectItem(item);
     return;
   }
@@ -344,7 +325,7 @@ int UiListBox::OnMouseWheel(const WheelInput& wheel) {
   int notches = delta / WHEEL_DELTA;
   if (notches == 0 && delta != 0) notches = delta > 0 ? 1 : -1;  // a fine-grained wheel still moves
   SetScroll(scrollY_ + notches * layout_.WheelStep());
-  if (hoverSelect_) {
+  if (options_.hoverSelect) {
     // The rows moved under the pointer: the one now under it is the selected one.
     POINT pointer = {};
     GetCursorPos(&pointer);

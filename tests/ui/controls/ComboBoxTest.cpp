@@ -16,7 +16,7 @@ const std::vector<Text> kServices = {"百度网盘", "360云盘", "腾讯微云"
 
 TEST(DropDownPlacement, HeightFollowsTheItemsUpTo130AndTheListOpensUpwardsNearTheBottom) {
   const std::pair<int, int> heights[] = {{1, 25}, {6, 120}, {7, 130}, {40, 130}, {0, 130}};
-  for (const auto& [items, height] : heights) EXPECT_EQ(DropDownHeight(items), height) << items << " items";
+  for (const auto& [items, height] : heights) EXPECT_EQ(DropDownHeight(items, DefaultStyle().comboBox), height) << items << " items";
 
   const RECT work = {0, 0, 1280, 1000};
   const RECT host = {100, 200, 550, 520};

@@ -515,7 +515,7 @@ TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
   // The combo box's inner edit: one line in a box hardly taller, without face or outline.
   EditOptions bare;
   bare.text = "百度网盘";
-  bare.backColour = bare.borderColour = 0;
+  bare.backColour = bare.borderColour = Argb();
   // Lines wider than the box, nowhere the same after a shift of a few characters.
   const Text kLong = "the quick brown fox jumps over 13 lazy dogs, 中文 and 2468 more words";
   const Case cases[] = {
@@ -562,7 +562,7 @@ TEST_F(EditTest, AKeyTypedRecomposesOnlyItsLine) {
   // Covered with a marker: every pixel composed again shows as a change.
   const Surface& canvas = window().Canvas();
   const Argb marker = MakeArgb(255, 255, 0, 255);
-  gdip::GdipGraphicsClear(canvas.Graphics(), marker);
+  gdip::GdipGraphicsClear(canvas.Graphics(), marker.Value());
   SendMessageW(hwnd(), WM_CHAR, L'x', 1);
   window().Flush();
   EXPECT_EQ(edit.GetText(), "first line\r\nsecondx line\r\nthird line");
@@ -580,8 +580,8 @@ TEST_F(EditTest, SelectionIsDrawnBlueAndTheCaretBlinksOnlyWhileFocused) {
   edit.Select({1, 1}, {1, 5});
   const POINT inside = PointBefore({1, 3});
   const Argb pixel = CanvasPixel(inside.x, inside.y);
-  EXPECT_LT(static_cast<int>((pixel >> 16) & 0xFF), 100);  // the blue of the highlight
-  EXPECT_GT(static_cast<int>(pixel & 0xFF), 220);
+  EXPECT_LT(RedOf(pixel), 100);  // the blue of the highlight
+  EXPECT_GT(BlueOf(pixel), 220);
 
   const bool shown = edit.CaretShown();
   EXPECT_TRUE(PumpUntil([&] { return edit.CaretShown() != shown; }, 1500));

@@ -66,7 +66,7 @@ TEST_F(LabelTest, BackgroundGradientAndOutline) {
   options.background = LabelBackground::Horizontal;  // without colours: nothing to see
   UiLabel label;
   ASSERT_TRUE(label.Create(hwnd(), {40, 60, 100, 30}, options));
-  EXPECT_EQ(CountPixels(SurfaceOf(label), [](int, int, Argb p) { return p != 0; }), 0);
+  EXPECT_EQ(CountPixels(SurfaceOf(label), [](int, int, Argb p) { return p != Argb(); }), 0);
 
   label.SetBackColourFrom(MakeArgb(255, 255, 0, 0));
   label.SetBackColourTo(MakeArgb(255, 0, 0, 255));

@@ -27,7 +27,7 @@ TEST(ScrollGeometry, ThumbLengthStartAndThePositionAtAPixel) {
       {ScrollOrientation::Vertical, 10, 120, {-50, 50, 0}, 50, 35},       // a range below zero
   };
   for (const Case& c : cases) {
-    const ScrollGeometry geometry(c.orientation, c.width, c.height);
+    const ScrollGeometry geometry(c.orientation, c.width, c.height, DefaultStyle().scrollBar);
     const int length = geometry.ThumbLength(c.range);
     EXPECT_EQ(length, c.thumbLength);
     EXPECT_EQ(geometry.ThumbStart(c.range, length), c.thumbStart);

@@ -3,6 +3,7 @@
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/ImageDrawing.h"
 #include "ui/framework/window/CrossFade.h"
+#include "ui/framework/window/UiWindow.h"
 
 namespace getlink {
 
@@ -11,7 +12,7 @@ bool UiCaptionButton::Create(HWND host, const Rect& rect, CaptionButtonKind kind
   CreateOptions options;
   options.visible = visible;
   options.focusable = false;
-  options.frameInterval = kFadeFrameMs;
+  options.frameInterval = UiWindow::StyleOf(host).fade.frameMs;
   return UiControl::Create(host, rect, ControlType::CaptionButton, options);
 }
 
@@ -38,33 +39,33 @@ int UiCaptionButton::OnDestroy() {
 }
 
 int UiCaptionButton::OnMouseDown(const PointerInput&) {
-  PaintState(State::Pressed, false, FadeStartForTicks(2));
+  PaintState(State::Pressed, false, FadeStartForTicks(*this, Style().caption.pressFadeTicks));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnMouseUp(const PointerInput&) {
-  PaintState(State::Hot, false, FadeStartForTicks(2));
+  PaintState(State::Hot, false, FadeStartForTicks(*this, Style().caption.pressFadeTicks));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnPressCancelled() {
-  PaintState(State::Normal, false, FadeStartForTicks(2));
+  PaintState(State::Normal, false, FadeStartForTicks(*this, Style().caption.pressFadeTicks));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnMouseEnter() {
-  PaintState(State::Hot, false, FadeStartForTicks(3));
+  PaintState(State::Hot, false, FadeStartForTicks(*this, Style().caption.hotFadeTicks));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnMouseLeave(UiControl*) {
-  PaintState(State::Normal, false, FadeStartForTicks(5));
+  PaintState(State::Normal, false, FadeStartForTicks(*this, Style().caption.normalFadeTicks));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnMoved() {
   // The maximise button shows the restore glyph while the window is maximised.
-  if (kind_ == CaptionButtonKind::Maximise) PaintState(State::Normal, true, FadeStartForTicks(5));
+  if (kind_ == CaptionButtonKind::Maximise) PaintState(State::Normal, true, FadeStartForTicks(*this, Style().caption.normalFadeTicks));
   return kNotHandled;
 }
 

@@ -18,20 +18,24 @@ bool Differs(float a, float b) { return std::fabs(a - b) > kTolerance; }
 
 }  // namespace
 
-UiControl::~UiControl() { Destroy(); }
-
-bool UiControl::Create(HWND host, const Rect& rect, ControlType type, const CreateOptions& options) {
-  if (handle_ != 0) return true;
-  UiWindow* window = UiWindow::FromHwnd(host);
-  if (window == nullptr) return false;
-  return Attach(host, window, nullptr, rect, type, options);
+const UiStyle& ControlHost::Style() const {
+  return parent != nullptr ? parent->Style() : UiWindow::StyleOf(window);
 }
 
-bool UiControl::Create(UiControl& parent, const Rect& rect, ControlType type, const CreateOptions& options) {
+UiControl::~UiControl() { Destroy(); }
+
+const UiStyle& UiControl::Style() const { return window_ != nullptr ? window_->Style() : DefaultStyle(); }
+
+bool UiControl::Create(ControlHost host, const Rect& rect, ControlType type, const CreateOptions& options) {
   if (handle_ != 0) return true;
-  // The parent must belong to the window that is still attached to its host.
-  if (parent.window_ == nullptr || UiWindow::FromHwnd(parent.hostWnd_) != parent.window_) return false;
-  return Attach(parent.hostWnd_, parent.window_, &parent, rect, type, options);
+  if (UiControl* parent = host.parent) {
+    // The parent must belong to the window that is still attached to its host.
+    if (parent->window_ == nullptr || UiWindow::FromHwnd(parent->hostWnd_) != parent->window_) return false;
+    return Attach(parent->hostWnd_, parent->window_, parent, rect, type, options);
+  }
+  UiWindow* window = UiWindow::FromHwnd(host.window);
+  if (window == nullptr) return false;
+  return Attach(host.window, window, nullptr, rect, type, options);
 }
 
 bool UiControl::Attach(HWND host, UiWindow* window, UiControl* parent, const Rect& rect, ControlType type,

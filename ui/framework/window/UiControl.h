@@ -24,10 +24,25 @@
 #include "ui/framework/drawing/Geometry.h"
 #include "ui/framework/drawing/GdiplusHandles.h"
 #include "ui/framework/drawing/Surface.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
+class UiControl;
 class UiWindow;
+
+// Where a control is created: on a host window (a window attached to a UiWindow) or inside
+// a parent control. Either converts to it, so one Create takes both.
+struct ControlHost {
+  ControlHost(HWND host) : window(host) {}
+  ControlHost(UiControl& parent) : parent(&parent) {}
+
+  HWND window = nullptr;        // when there is no parent
+  UiControl* parent = nullptr;  // the parent control, or null
+
+  // The style of the window the control will be on (the default style when there is none).
+  const UiStyle& Style() const;
+};
 
 // What a control receives with EvCompose: where and how the window is composing it.
 struct ComposeContext {
@@ -73,8 +88,7 @@ class UiControl {
   // Creates the control on a host window (a window attached to a UiWindow) or inside a
   // parent control. False, and nothing created, when the host is not such a window or
   // the parent does not belong to a live one. Creating a created control does nothing.
-  bool Create(HWND host, const Rect& rect, ControlType type, const CreateOptions& options = {});
-  bool Create(UiControl& parent, const Rect& rect, ControlType type, const CreateOptions& options = {});
+  bool Create(ControlHost host, const Rect& rect, ControlType type, const CreateOptions& options = {});
 
   // Back to the state before Create: children destroyed, events unbound, window links
   // cleared. The control may be created again. The destroy event goes through the normal
@@ -98,6 +112,9 @@ class UiControl {
   UiControl* ParentControl() const { return parent_; }
   const std::vector<UiControl*>& Children() const { return children_; }
   ControlType Type() const { return type_; }
+  // What the control draws and lays out with: its window's style, the default style while
+  // it is not created.
+  const UiStyle& Style() const;
 
   // Moves the control under another parent control of the same window, or onto the window
   // (null). A parent that is the control itself or one of its descendants is refused.

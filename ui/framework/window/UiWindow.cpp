@@ -15,11 +15,6 @@ namespace getlink {
 namespace {
 
 constexpr wchar_t kWindowProperty[] = L"Zt_Wnd_Control";
-// A maximised window reaches this far past the work area, hiding its shadow margin.
-constexpr LONG kMaximisedOverhang = 7;
-constexpr LONG kMinimumHeight = 40;
-constexpr LONG kMinimumHeightWithoutCaption = 20;
-constexpr int kCloseEffectMs = 200;
 
 LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   UiWindow* window = UiWindow::FromHwnd(hwnd);
@@ -40,7 +35,8 @@ SIZE WindowSize(HWND hwnd) {
 
 }  // namespace
 
-UiWindow::UiWindow() : composer_(*this), input_(*this), timers_(*this), fades_(*this), animations_(*this) {}
+UiWindow::UiWindow()
+    : skin_(style_), caption_(style_), composer_(*this), input_(*this), timers_(*this), fades_(*this), animations_(*this) {}
 
 UiWindow::~UiWindow() { Destroy(); }
 
@@ -50,6 +46,11 @@ void UiWindow::Destroy() {
 
 UiWindow* UiWindow::FromHwnd(HWND hwnd) {
   return hwnd != nullptr ? static_cast<UiWindow*>(GetPropW(hwnd, kWindowProperty)) : nullptr;
+}
+
+const UiStyle& UiWindow::StyleOf(HWND hwnd) {
+  const UiWindow* window = FromHwnd(hwnd);
+  return window != nullptr ? window->Style() : DefaultStyle();
 }
 
 // --- attaching ---
@@ -330,9 +331,12 @@ LRESULT UiWindow::OnFrameworkMessage(FrameworkMessage message, WPARAM wparam, LP
 
 void UiWindow::OnGetMinMaxInfo(MINMAXINFO* info) const {
   const RECT work = DesktopWorkArea();
-  info->ptMaxSize = {work.right - work.left + 2 * kMaximisedOverhang, work.bottom - work.top + 2 * kMaximisedOverhang};
-  info->ptMaxPosition = {work.left - kMaximisedOverhang, work.top - kMaximisedOverhang};
-  info->ptMinTrackSize = {caption_.MinimumWidth(), captionFlags_ != 0 ? kMinimumHeight : kMinimumHeightWithoutCaption};
+  const WindowStyle& limits = style_.window;
+  const LONG overhang = limits.maximisedOverhang;
+  info->ptMaxSize = {work.right - work.left + 2 * overhang, work.bottom - work.top + 2 * overhang};
+  info->ptMaxPosition = {work.left - overhang, work.top - overhang};
+  info->ptMinTrackSize = {caption_.MinimumWidth(),
+                          captionFlags_ != 0 ? limits.minimumHeight : limits.minimumHeightWithoutCaption};
 }
 
 // --- size, closing and destruction ---
@@ -360,7 +364,7 @@ void UiWindow::OnSize(UINT type) {
 }
 
 void UiWindow::OnClose() {
-  animations_.PlayClose(closeEffect_, kCloseEffectMs);
+  animations_.PlayClose(closeEffect_, style_.window.effectMs);
   ShowWindow(hwnd_, SW_HIDE);
 }
 

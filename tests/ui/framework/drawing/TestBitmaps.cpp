@@ -25,7 +25,7 @@ UniqueBitmap BitmapOf(int width, int height, const std::function<Argb(int x, int
   if (gdip::GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &bitmap) != Gdiplus::Ok)
     return nullptr;
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) gdip::GdipBitmapSetPixel(bitmap, x, y, colourAt(x, y));
+    for (int x = 0; x < width; ++x) gdip::GdipBitmapSetPixel(bitmap, x, y, colourAt(x, y).Value());
   return UniqueBitmap(bitmap);
 }
 

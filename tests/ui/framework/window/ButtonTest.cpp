@@ -122,7 +122,7 @@ TEST_F(ButtonTest, OnlyTheFocusedButtonShowsTheFocusRectangle) {
   UiButton& unfocused = Button("按钮", {200, 100, 84, 26});
   window().SetFocusControl(&focused, true);
   unfocused.PaintState(ButtonState::Focused, 255);
-  const Rect ring = FocusRect(FaceRect(84, 26));
+  const Rect ring = FocusRect(FaceRect(84, 26), DefaultStyle().button);
   int differing = 0, differingElsewhere = 0;
   CountPixels(SurfaceOf(focused), [&](int x, int y, Argb pixel) {
     const bool onRing = (y == ring.top || y == static_cast<int>(ring.Bottom()) - 1) && x >= ring.left &&
@@ -173,7 +173,7 @@ class DarkButton : public UiButton {
 
  protected:
   bool PaintBackgroundHook(GpGraphics* g, ButtonState) override {
-    gdip::GdipGraphicsClear(g, MakeArgb(255, 30, 30, 60));
+    gdip::GdipGraphicsClear(g, MakeArgb(255, 30, 30, 60).Value());
     return true;
   }
   bool PaintContentHook(GpGraphics*, ButtonState, const Rect&, const Rect&) override { return drawContent; }

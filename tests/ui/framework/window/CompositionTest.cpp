@@ -211,7 +211,7 @@ TEST_F(CompositionTest, AWindowThatIsNotLayeredShowsANewSkinAtOnceInsteadOfFadin
   window().SetSkin(std::nullopt, MakeColorRef(20, 40, 60), SkinRepaint::CrossFade);
   EXPECT_FALSE(window().Frozen());
   const WindowDc screen(hwnd());
-  EXPECT_EQ(GetPixel(screen.get(), 200, 200), MakeColorRef(20, 40, 60));
+  EXPECT_EQ(ColorRef(GetPixel(screen.get(), 200, 200)), MakeColorRef(20, 40, 60));
 }
 
 TEST_F(CompositionTest, ASkinRepaintAsksEveryVisibleControlToRepaintFirst) {

@@ -40,7 +40,8 @@ TEST_F(PictureTest, ZeroDelaysBecomeTenWhenAskedAndFramesPlay) {
   UiPicture picture;
   UiPicture::Options options;
   options.fixZeroDelays = true;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, TwoFrameGif(), options));
+  options.image = TwoFrameGif();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   EXPECT_EQ(picture.FrameCount(), 2);
   EXPECT_EQ(picture.FrameDelays(), (std::vector<int>{10, 10}));
   const Argb first = SurfaceOf(picture).PixelAt(10, 10);
@@ -49,7 +50,7 @@ TEST_F(PictureTest, ZeroDelaysBecomeTenWhenAskedAndFramesPlay) {
 
   UiPicture raw;
   options.fixZeroDelays = false;
-  ASSERT_TRUE(raw.Create(hwnd(), {150, 100, 20, 20}, TwoFrameGif(), options));
+  ASSERT_TRUE(raw.Create(hwnd(), {150, 100, 20, 20}, options));
   EXPECT_EQ(raw.FrameDelays(), (std::vector<int>{0, 0}));
 }
 
@@ -57,7 +58,8 @@ TEST_F(PictureTest, WithoutAnimationTheTimerFiresOnceAndStops) {
   UiPicture picture;
   UiPicture::Options options;
   options.animate = false;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, TwoFrameGif(), options));
+  options.image = TwoFrameGif();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   const UINT_PTR timer = FrameTimer(picture);
   ASSERT_NE(timer, 0u);
   ASSERT_TRUE(WaitForTick(timer));
@@ -67,7 +69,9 @@ TEST_F(PictureTest, WithoutAnimationTheTimerFiresOnceAndStops) {
 
 TEST_F(PictureTest, SwitchingAnimationOffAndOnStartsOverAtTheFirstFrame) {
   UiPicture picture;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, TwoFrameGif(), {}));
+  UiPicture::Options options;
+  options.image = TwoFrameGif();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   picture.SetAnimate(false);
   EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
   ASSERT_TRUE(WaitForTick(FrameTimer(picture)));
@@ -82,7 +86,8 @@ TEST_F(PictureTest, AStillImageHasOneFrameOfTenHundredths) {
   UiPicture::Options options;
   options.placement = UiPicture::Placement::Centred;
   options.backColour = MakeArgb(255, 255, 255, 255);
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, StillPng(), options));
+  options.image = StillPng();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   EXPECT_EQ(picture.FrameCount(), 1);
   EXPECT_EQ(picture.FrameDelays(), (std::vector<int>{10}));
   EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 0, 200, 0));  // the image, centred
@@ -91,7 +96,7 @@ TEST_F(PictureTest, AStillImageHasOneFrameOfTenHundredths) {
 
 TEST_F(PictureTest, AnIconKeepsItsTransparency) {
   // Left half opaque blue, right half fully transparent.
-  UniqueBitmap source = BitmapOf(16, 16, [](int x, int) { return x < 8 ? MakeArgb(255, 0, 0, 255) : 0; });
+  UniqueBitmap source = BitmapOf(16, 16, [](int x, int) { return x < 8 ? MakeArgb(255, 0, 0, 255) : Argb(); });
   HICON icon = nullptr;
   ASSERT_EQ(gdip::GdipCreateHICONFromBitmap(source.get(), &icon), Gdiplus::Ok);
   UiPicture picture;
@@ -106,7 +111,8 @@ TEST_F(PictureTest, ADisabledPictureDrawsNothingNew) {
   UiPicture picture;
   UiPicture::Options options;
   options.animate = false;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, StillPng(), options));
+  options.image = StillPng();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   picture.SetDisabled(true);
   const int index = picture.FrameIndex();
   picture.ShowNextFrame();

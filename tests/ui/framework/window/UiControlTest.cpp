@@ -276,7 +276,9 @@ TEST_F(UiControlTest, ARepaintChangesNothingButPixels) {
   UiButton button;
   ASSERT_TRUE(button.Create(hwnd(), {100, 100, 80, 24}));
   UiPicture picture;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 150, 20, 20}, TwoFrameGif(), {}));
+  UiPicture::Options animated;
+  animated.image = TwoFrameGif();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 150, 20, 20}, animated));
   Pump();
   const Rect closeRect = close.GetRect();
   MouseMove(static_cast<int>(closeRect.left) + 4, static_cast<int>(closeRect.top) + 4);

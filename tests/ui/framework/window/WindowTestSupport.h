@@ -24,11 +24,8 @@ class RecordingControl : public UiControl {
   explicit RecordingControl(Argb colour = MakeArgb(255, 200, 40, 40)) : colour_(colour) {}
   ~RecordingControl() override { Destroy(); }
 
-  bool Create(HWND host, const Rect& rect, CreateControlOptions options = {}) {
+  bool Create(ControlHost host, const Rect& rect, CreateControlOptions options = {}) {
     return UiControl::Create(host, rect, ControlType::Button, options);
-  }
-  bool Create(UiControl& parent, const Rect& rect, CreateControlOptions options = {}) {
-    return UiControl::Create(parent, rect, ControlType::Button, options);
   }
 
   // Events received, in order.
