@@ -175,7 +175,7 @@ int UiComboBox::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
   const ComboBoxStyle& style = Style().comboBox;
   PaintComboFrame(Graphics(), Width(), Height(), Hot(), dropDownOpen_, style);
-  if (!Editable()) PaintComboText(Graphics(), Width(), Height(), text_, DefaultFont(), TextColour(), format_.Handle(), style);
+  if (!Editable()) PaintComboText(Graphics(), Width(), Height(), text_, DefaultFont(Style().fontSize), TextColour(), format_.Handle(), style);
   EndControlPaint();
   return kNotHandled;
 }

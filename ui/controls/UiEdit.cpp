@@ -36,7 +36,7 @@ int FormatFlags(int scrollFlags) {
 
 std::optional<CreateControlOptions> UiEdit::Prepare(const UiStyle& style) {
   if (options_.passwordChar.empty()) options_.passwordChar = "*";
-  font_.Choose(options_.font, style.fontSize);
+  font_.Choose(options_.font, style);
   format_.Create(FormatFlags(ScrollFlags()));
   advances_.Clear();
   document_.SetText(options_.text, options_.multiLine, options_.inputMode, options_.passwordChar);

@@ -12,7 +12,7 @@ namespace getlink {
 // --- creating ---
 
 std::optional<CreateControlOptions> UiGroupBox::Prepare(const UiStyle& style) {
-  MutableFont().Choose(options_.font, style.fontSize);
+  MutableFont().Choose(options_.font, style);
   format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap);
   format_.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
   CreateControlOptions base;

@@ -22,7 +22,7 @@ constexpr int kFlowFlags = Gdiplus::StringFormatFlagsMeasureTrailingSpaces | Gdi
 // --- creating ---
 
 std::optional<CreateControlOptions> UiLabel::Prepare(const UiStyle& style) {
-  MutableFont().Choose(options_.font, style.fontSize);
+  MutableFont().Choose(options_.font, style);
   format_ = TextFormat(options_.wordWrap ? kFlowFlags : kLineFlags);
   format_.SetAlign(options_.alignment);
   format_.SetTrimming(options_.trimming);

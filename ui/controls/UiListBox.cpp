@@ -14,7 +14,7 @@ namespace {
 // --- creating ---
 
 std::optional<CreateControlOptions> UiListBox::Prepare(const UiStyle& style) {
-  MutableFont().Choose(options_.font, style.fontSize);
+  MutableFont().Choose(options_.font, style);
   format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsMeasureTrailingSpaces);
   format_.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
   format_.SetHotkeyPrefix(Gdiplus::HotkeyPrefixNone);

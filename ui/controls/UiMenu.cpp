@@ -27,8 +27,8 @@ ScreenBox WorkArea() {
 // Captions are measured in the font and format the items draw them with: the system
 // font of the screen, which GetTextExtentPoint32 would measure with, is narrower than
 // the drawn font on some systems (Wine) and the captions would be cut.
-int CaptionWidth(GpGraphics* graphics, const TextFormat& format, const Text& caption) {
-  const Rect box = MeasureText(graphics, caption, DefaultFont(), {}, format.Handle());
+int CaptionWidth(GpGraphics* graphics, const TextFormat& format, GpFont* font, const Text& caption) {
+  const Rect box = MeasureText(graphics, caption, font, {}, format.Handle());
   return static_cast<int>(std::ceil(box.width));
 }
 
@@ -170,7 +170,7 @@ void UiMenu::SetItemImage(int index, ByteSet image) {
   if (MenuItem* item = ItemAt(index)) item->image = std::move(image);
 }
 
-int UiMenu::MeasuredWidth(bool useSetWidth, const MenuStyle& style) const {
+int UiMenu::MeasuredWidth(bool useSetWidth, const UiStyle& style) const {
   int widest = 0;
   if (!useSetWidth || width_ == 0) {
     const WindowDc screen(nullptr);
@@ -179,15 +179,15 @@ int UiMenu::MeasuredWidth(bool useSetWidth, const MenuStyle& style) const {
     const UniqueGraphics owned(graphics);
     const TextFormat format = UiMenuItem::CaptionFormat();
     for (const MenuItem& item : items_)
-      if (!item.IsSeparator()) widest = std::max(widest, CaptionWidth(graphics, format, item.caption));
+      if (!item.IsSeparator()) widest = std::max(widest, CaptionWidth(graphics, format, DefaultFont(style.fontSize), item.caption));
   }
-  return MenuWidth(useSetWidth ? width_ : 0, widest, CountsOf(items_), style);
+  return MenuWidth(useSetWidth ? width_ : 0, widest, CountsOf(items_), style.menu);
 }
 
 void UiMenu::PopupAt(HWND owner, int x, int y) {
   if (hwnd_ != nullptr) return;
   const MenuStyle& style = UiWindow::StyleOf(owner).menu;
-  const int width = MeasuredWidth(true, style);
+  const int width = MeasuredWidth(true, UiWindow::StyleOf(owner));
   const int height = MenuHeight(CountsOf(items_), style);
   if (x == 0 && y == 0) {
     POINT pointer = {};
@@ -205,7 +205,7 @@ void UiMenu::PopupSub(UiMenu& parentMenu) {
   RECT parent = {};
   GetWindowRect(parentMenu.Hwnd(), &parent);
   const MenuStyle& style = UiWindow::StyleOf(parentMenu.Hwnd()).menu;
-  const int width = MeasuredWidth(false, style);
+  const int width = MeasuredWidth(false, UiWindow::StyleOf(parentMenu.Hwnd()));
   const int height = MenuHeight(CountsOf(items_), style);
   const Rect item = opener->GetRect();
   const MenuPlacement placed =

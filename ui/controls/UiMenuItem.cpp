@@ -120,7 +120,7 @@ void UiMenuItem::PaintCaption(GpGraphics* g, bool hot) {
   const float right = static_cast<float>(Width()) - (item_.kind == MenuItemKind::SubMenu ? style.arrowRoom : 0);
   const Rect area = RectOf(style.captionLeft, 0, right - style.captionLeft, static_cast<float>(Height()));
   const Argb colour = hot ? style.hotText : item_.textColour.value_or(Style().textColour);
-  DrawText(g, area, item_.caption, DefaultFont(), colour, format_.Handle(), item_.textEffect, item_.effectColour);
+  DrawText(g, area, item_.caption, DefaultFont(Style().fontSize), colour, format_.Handle(), item_.textEffect, item_.effectColour);
 }
 
 bool UiMenuItem::Highlighted() const {

@@ -128,7 +128,7 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
 
   // A message longer or taller than the text's room grows the box, centred again; a line
   // too long for the screen wraps.
-  const Rect measured = MeasureText(window.Canvas().Graphics(), message, DefaultFont(),
+  const Rect measured = MeasureText(window.Canvas().Graphics(), message, DefaultFont(style.fontSize),
                                     RectOf(0, 0, MessageTextWidthLimit(screen, icon, metrics), 0), nullptr);
   layout = LayOutMessageBox(measured, icon, screen, metrics);
   if (layout.box.cx != create.width || layout.box.cy != create.height) {

@@ -19,7 +19,7 @@ namespace getlink {
 std::optional<CreateControlOptions> UiButton::Prepare(const UiStyle& style) {
   state_ = ButtonState::Normal;
   DecodeImage();
-  MutableFont().Choose(options_.font, style.fontSize);
+  MutableFont().Choose(options_.font, style);
   format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap);
   format_.SetTrimming(Gdiplus::StringTrimmingNone);
   format_.SetHotkeyPrefix(Gdiplus::HotkeyPrefixShow);

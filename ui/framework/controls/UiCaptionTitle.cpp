@@ -20,11 +20,12 @@ void UiCaptionTitle::SetText(Text text) {
 
 int UiCaptionTitle::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
-  if (!text_.empty() && DefaultFont() != nullptr) {
+  GpFont* font = DefaultFont(Style().fontSize);
+  if (!text_.empty() && font != nullptr) {
     TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
     format.SetLineAlign(Gdiplus::StringAlignmentCenter);
     format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
-    DrawText(Graphics(), {0, 0, static_cast<float>(Width()), static_cast<float>(Height())}, text_, DefaultFont(),
+    DrawText(Graphics(), {0, 0, static_cast<float>(Width()), static_cast<float>(Height())}, text_, font,
              Style().caption.titleColour, format.Handle(), TextEffect::None);
   }
   EndControlPaint();

@@ -5,16 +5,20 @@
 
 namespace getlink {
 
-void ControlFont::Choose(const FontChoice& choice, float defaultSize) {
+void ControlFont::Choose(const FontChoice& choice, const UiStyle& style) {
+  defaultSize_ = style.fontSize;
   if (!choice.name && !choice.size && !choice.style) {
     own_.reset();
     return;
   }
-  Remake(choice.name.value_or(getlink::FontFamilyName(DefaultFont())), choice.size.value_or(defaultSize),
-         choice.style.value_or(FontStyle::Regular));
+  Remake(choice.name.value_or(getlink::FontFamilyName(DefaultFont())),
+         choice.size ? *choice.size * style.scale : style.fontSize, choice.style.value_or(FontStyle::Regular));
 }
 
-GpFont* ControlFont::Get() const { return own_ != nullptr ? own_.get() : DefaultFont(); }
+GpFont* ControlFont::Get() const {
+  if (own_ != nullptr) return own_.get();
+  return defaultSize_ > 0 ? DefaultFont(defaultSize_) : DefaultFont();
+}
 
 float ControlFont::Size() const {
   Gdiplus::REAL size = DefaultStyle().fontSize;

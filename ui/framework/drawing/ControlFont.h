@@ -8,6 +8,7 @@
 
 #include "runtime/Text.h"
 #include "ui/framework/drawing/Fonts.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
@@ -21,11 +22,11 @@ struct FontChoice {
 class ControlFont {
  public:
   ControlFont() = default;
-  ControlFont(const FontChoice& choice, float defaultSize) { Choose(choice, defaultSize); }
+  ControlFont(const FontChoice& choice, const UiStyle& style) { Choose(choice, style); }
 
-  // The default font when nothing is given, else an own font from what is given, of
-  // `defaultSize` pixels when no size is.
-  void Choose(const FontChoice& choice, float defaultSize);
+  // The default font at the style's font size when nothing is given, else an own font
+  // from what is given: a given size is in 96-DPI pixels and grows with the style's scale.
+  void Choose(const FontChoice& choice, const UiStyle& style);
   // Takes a ready font (null goes back to the default font).
   void Adopt(UniqueFont font) { own_ = std::move(font); }
   // Back to the shared default font; an own font is deleted.
@@ -47,6 +48,7 @@ class ControlFont {
   void Remake(const Text& name, float size, FontStyle style);
 
   UniqueFont own_;
+  float defaultSize_ = 0;  // of the default font this stands for; 0: the standard one
 };
 
 }  // namespace getlink

@@ -1,9 +1,12 @@
 #include "ui/framework/drawing/FrameworkStartup.h"
 
+#include <map>
+
 #include "runtime/Codec.h"
 #include "ui/framework/drawing/BoundEntryPoint.h"
 #include "ui/framework/drawing/EmbeddedImages.h"
 #include "ui/framework/drawing/Fonts.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 namespace {
@@ -13,6 +16,7 @@ struct FrameworkState {
   ULONG_PTR gdiplusToken = 0;
   int osMajorVersion = 0;
   UniqueFont defaultFont;
+  std::map<float, UniqueFont> defaultFontSizes;  // the default family at other sizes (other DPIs)
   HCURSOR defaultCursor = nullptr;
   HICON defaultIcon = nullptr;
   Image captionButtons;
@@ -53,6 +57,15 @@ bool FrameworkStartup(const std::function<void()>& buildEditMenu) {
 }
 
 GpFont* DefaultFont() { return State().defaultFont.get(); }
+
+GpFont* DefaultFont(float size) {
+  FrameworkState& state = State();
+  GpFont* standard = state.defaultFont.get();
+  if (standard == nullptr || size == DefaultStyle().fontSize) return standard;
+  UniqueFont& sized = state.defaultFontSizes[size];
+  if (sized == nullptr) sized = MakeFont(FontFamilyName(standard), size, FontStyle::Regular);
+  return sized != nullptr ? sized.get() : standard;
+}
 GpImage* CaptionButtonImage() { return State().captionButtons.Get(); }
 int OsMajorVersion() { return State().osMajorVersion; }
 HCURSOR DefaultCursor() { return State().defaultCursor; }

@@ -25,6 +25,9 @@ bool FrameworkStartup(const std::function<void()>& buildEditMenu = {});
 
 // What FrameworkStartup made; null or 0 before it has run.
 GpFont* DefaultFont();
+// The default font's family at `size` pixels (the style's font size at a window's DPI):
+// the default font itself at its own size, else one made on first use and kept.
+GpFont* DefaultFont(float size);
 GpImage* CaptionButtonImage();
 int OsMajorVersion();
 HCURSOR DefaultCursor();

@@ -1,6 +1,7 @@
 // The look of the framework's windows and controls in one structure: every colour, font
 // size, padding, corner arc, row height, border width, fade step and timer period they
-// draw and lay out with. Pixel values are at 96 DPI.
+// draw and lay out with. Pixel values are at 96 DPI; a window at another DPI holds the
+// style scaled to it (ScaledStyle.h).
 //
 // A window holds a style (UiWindow::Style(): DefaultStyle() unless SetStyle gives it
 // another) and its controls read it through UiControl::Style(); pop-ups take their
@@ -352,6 +353,9 @@ struct PictureStyle {
 };
 
 struct UiStyle {
+  // How many physical pixels a 96-DPI pixel is in this style (ScaledStyle.h): 1 as
+  // written here, 1.5 at 144 DPI. Sizes an application gives (a font's) are multiplied by it.
+  float scale = 1;
   // The framework's default font's size, and a control font's when only its name or style is given.
   float fontSize = 12;
   Argb textColour = MakeArgb(210, 0, 0, 0);   // buttons, labels, captions, lists, combo boxes, menus

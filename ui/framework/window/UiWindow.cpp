@@ -3,7 +3,9 @@
 #include <windowsx.h>
 
 #include "runtime/Codec.h"
+#include "ui/framework/drawing/DisplayDpi.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/ScaledStyle.h"
 #include "ui/framework/window/EventMailbox.h"
 #include "ui/framework/controls/UiCaptionButton.h"
 #include "ui/framework/controls/UiCaptionTitle.h"
@@ -68,6 +70,8 @@ int UiWindow::CaptionFlagsFor(const AttachOptions& options, LONG_PTR style) cons
 bool UiWindow::Attach(HWND hwnd, const AttachOptions& options) {
   if (!IsWindow(hwnd) || hwnd == hwnd_ || hwnd_ != nullptr || FromHwnd(hwnd) != nullptr) return false;
   hwnd_ = hwnd;
+  scale_ = DisplayScale(WindowDpi(hwnd));
+  style_ = ScaledStyle(baseStyle_, scale_.Factor());
   const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
   skin_.Configure(options);
   resizable_ = options.resizable.value_or((style & WS_THICKFRAME) != 0);
@@ -101,6 +105,12 @@ bool UiWindow::Attach(HWND hwnd, const AttachOptions& options) {
   tooltip_.Create(hwnd);
   if (resizable_) ChangeStyle(hwnd, GWL_STYLE, WS_THICKFRAME, 0);
   return true;
+}
+
+void UiWindow::SetStyle(const UiStyle& style) {
+  baseStyle_ = ScaledStyle(style, 1 / style.scale);
+  baseStyle_.scale = 1;
+  style_ = ScaledStyle(baseStyle_, scale_.Factor());
 }
 
 // --- controls ---

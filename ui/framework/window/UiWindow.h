@@ -25,6 +25,7 @@
 
 #include "runtime/Text.h"
 #include "ui/framework/drawing/Colour.h"
+#include "ui/framework/drawing/DisplayScale.h"
 #include "ui/framework/drawing/Geometry.h"
 #include "ui/framework/drawing/UiStyle.h"
 #include "ui/framework/window/AttachWindowOptions.h"
@@ -89,8 +90,16 @@ class UiWindow {
   // What the window and its controls are drawn and laid out with. A new style is read
   // from then on: by the caption row and the skin when they are next laid out and
   // painted, by controls as they are made, laid out and painted; SetStyle repaints nothing.
+  // The style is given at any scale (a pop-up takes its owner's) and held at the
+  // window's own (ScaledStyle.h).
   const UiStyle& Style() const { return style_; }
-  void SetStyle(const UiStyle& style) { style_ = style; }
+  void SetStyle(const UiStyle& style);
+
+  // --- display scale ---
+  // The DPI the window is drawn at (its monitor's, or the system's where the system
+  // cannot tell), and the one conversion between 96-DPI units and its pixels.
+  const DisplayScale& Scale() const { return scale_; }
+  int Dpi() const { return scale_.Dpi(); }
 
   // --- skin ---
   // Paints the skin: a new image and/or colour (absent: keep), then repaints the whole
@@ -210,7 +219,9 @@ class UiWindow {
   void OnGetMinMaxInfo(MINMAXINFO* info) const;
   LRESULT DefaultProc(UINT msg, WPARAM wparam, LPARAM lparam);
 
-  UiStyle style_ = DefaultStyle();  // before the parts that read it
+  DisplayScale scale_;
+  UiStyle baseStyle_ = DefaultStyle();  // at 96 DPI
+  UiStyle style_ = DefaultStyle();      // at the window's DPI; before the parts that read it
   HWND hwnd_ = nullptr;
   WNDPROC oldWndProc_ = nullptr;
   bool frozen_ = false;
