@@ -26,13 +26,24 @@ HOSTS = json.load(open(os.environ["GETLINK_SHARE_HOSTS"])) if "GETLINK_SHARE_HOS
 TITLE = "Zolmar网盘外链获取器"
 BOX_TITLE = "提示："  # the exit question's box
 
-LINK_BOX = (190, 60)
-RESULT_BOX = (225, 180)
-SERVICE_BOX = (390, 48)
-FETCH_BUTTON = (390, 76)
-CLOSE_BUTTON = (418, 16)
-BACKGROUND = (300, 20)  # right of the title: the picture (or the plain fill) alone
-DROP_DOWN_ROW = 19      # rows of the service list, below the box
+# The display's scale (set by dpi_prefix.py, which runs the test at another DPI): the
+# places below are in 96-DPI units and the program draws them this many times larger.
+SCALE = int(os.environ.get("GETLINK_TEST_DPI", "96")) / 96
+
+
+def px(*units):
+    """96-DPI units as the screen's pixels."""
+    scaled = tuple(int(unit * SCALE + 0.5) for unit in units)
+    return scaled if len(scaled) > 1 else scaled[0]
+
+
+LINK_BOX = px(190, 60)
+RESULT_BOX = px(225, 180)
+SERVICE_BOX = px(390, 48)
+FETCH_BUTTON = px(390, 76)
+CLOSE_BUTTON = px(418, 16)
+BACKGROUND = px(300, 20)  # right of the title: the picture (or the plain fill) alone
+DROP_DOWN_ROW = px(19)    # rows of the service list, below the box
 
 BOUND = 60  # seconds for anything to happen: generous for a loaded machine
 SENTINEL = "\u2063nothing copied"
@@ -153,7 +164,7 @@ class Getlink:
         self.click(SERVICE_BOX)
         drop_down = poll("the drop-down", lambda: (windows_named("Zt_LayerUI_Combox") or [None])[0])
         left, top, _, _ = geometry(drop_down)
-        self.click((12, 4 + DROP_DOWN_ROW * (index - 1) + DROP_DOWN_ROW // 2), (left, top))
+        self.click((px(12), px(4) + DROP_DOWN_ROW * (index - 1) + DROP_DOWN_ROW // 2), (left, top))
         poll("the drop-down closed", lambda: not windows_named("Zt_LayerUI_Combox"))
 
     def fetch(self, expected):
@@ -167,7 +178,7 @@ class Getlink:
         self.click(CLOSE_BUTTON)
         box = poll("the exit question", lambda: (windows_named(BOX_TITLE) or [None])[0])
         left, top, width, height = geometry(box)
-        place = (width - 75 * button - 8 + 35, height - 35 + 12)  # buttons from the right edge
+        place = (width - px(75) * button - px(8) + px(35), height - px(35) + px(12))  # buttons from the right edge
         wait_drawn("the exit question", left + place[0], top + place[1])
         self.click(place, (left, top))
         poll("the question gone", lambda: not windows_named(BOX_TITLE))
