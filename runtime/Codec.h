@@ -17,6 +17,10 @@ std::string Utf8ToGbkBytes(std::string_view utf8);
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates); plain ASCII is.
 bool IsUtf8(std::string_view bytes);
 
+// Bytes a user wrote (standard input, a settings file) as GBK text: UTF-8, with or without
+// a byte-order mark, is converted; anything else is taken to be GBK already.
+Text TextOfUtf8OrGbk(std::string_view bytes);
+
 // GBK bytes to UTF-8 (for output to files, pipes and the X clipboard in tests).
 std::string GbkToUtf8(std::string_view gbk);
 
