@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """getlink-cli end to end: runs the real program (through Wine) against the stand-in share
-server and checks its output bytes, its error text and its exit status.
+server and checks its output bytes, its error text and its exit status; with --send aria2,
+against a real aria2 (aria2c) that downloads from the stand-in server.
 
     share_server.py --run -- python3 cli_test.py WINE_WRAPPER getlink-cli.exe
 """
@@ -8,10 +9,17 @@ server and checks its output bytes, its error text and its exit status.
 import json
 import os
 import re
+import shutil
+import socket
 import subprocess
 import sys
+import tempfile
+import time
 import unittest
+import urllib.parse
 import urllib.request
+from concurrent.futures import ThreadPoolExecutor
+from pathlib import Path
 
 COMMAND = sys.argv[1:]  # how to start getlink-cli
 SERVER = os.environ.get("GETLINK_SHARE_SERVER", "")
@@ -47,8 +55,10 @@ EXPECTED = {
 }
 
 
-def run_cli(*args, stdin=b""):
-    done = subprocess.run(COMMAND + list(args), input=stdin, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+def run_cli(*args, stdin=b"", program=None):
+    """Runs getlink-cli (or another copy of it) with the arguments."""
+    command = COMMAND[:-1] + [str(program)] if program else COMMAND
+    done = subprocess.run(command + list(args), input=stdin, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                           timeout=120)
     return done.returncode, done.stdout, done.stderr
 
@@ -238,13 +248,160 @@ class GetlinkCliBeyondAPlainLink(unittest.TestCase):
         for args, stdin in ((["--format", "xml", "weiyun", link], b""), (["weiyun", link, "--format"], b""),
                             (["--bogus", "weiyun", link], b""), (["weiyun", "-", link], b""),
                             (["weiyun", link, "提取码：x7k2"], b""), (["weiyun", "-"], b"\r\n \r\n"),
-                            (["-"], "提取码：x7k2\nno link here\n".encode())):
+                            (["-"], "提取码：x7k2\nno link here\n".encode()),
+                            (["--send", "motrix", "weiyun", link], b""),
+                            (["--send", "aria2", "--aria2-rpc", "ws://127.0.0.1:6800/jsonrpc", "weiyun", link], b""),
+                            (["--aria2-secret", "s", "weiyun", link], b"")):
             with self.subTest(args=args, stdin=stdin):
                 status, out, err = run_cli(*args, stdin=stdin)
                 self.assertEqual((status, out), (2, b""))
                 self.assertTrue(err.startswith(b"getlink-cli: "), err)
                 self.assertIn(b"usage: getlink-cli SERVICE LINK\r\n", err)
         self.assertEqual(server("/_record?format=lines"), b"")
+
+
+ARIA2_SECRET = "s3cret-aria2"
+ARIA2_BOUND = 60  # seconds for aria2 to start, or to download a file from the stand-in server
+SEND_BOUND = 5  # seconds getlink-cli waits for aria2's answer
+
+
+class Aria2:
+    """aria2c with its JSON-RPC on a free loopback port, a secret and a download folder of
+    its own, two levels down in FOLDER, so that FOLDER shows what lands outside it."""
+
+    def __init__(self, folder):
+        self.folder = folder / "outer" / "downloads"
+        self.folder.mkdir(parents=True)
+        with socket.socket() as probe:
+            probe.bind(("127.0.0.1", 0))
+            port = probe.getsockname()[1]
+        self.rpc = f"http://127.0.0.1:{port}/jsonrpc"
+        self.log = open(folder / "aria2.log", "wb")
+        self.process = subprocess.Popen(
+            ["aria2c", "--no-conf", "--enable-rpc", f"--rpc-listen-port={port}", f"--rpc-secret={ARIA2_SECRET}",
+             f"--dir={self.folder}", "--auto-file-renaming=false", "--file-allocation=none", "--console-log-level=warn"],
+            stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT)
+
+    def wait_until_answering(self):
+        call = json.dumps({"jsonrpc": "2.0", "id": "t", "method": "aria2.getVersion",
+                           "params": [f"token:{ARIA2_SECRET}"]}).encode()
+        deadline = time.monotonic() + ARIA2_BOUND
+        while self.process.poll() is None and time.monotonic() < deadline:
+            try:
+                with urllib.request.urlopen(self.rpc, data=call, timeout=5) as answer:
+                    return json.loads(answer.read())["result"]["version"]
+            except OSError:
+                time.sleep(0.2)
+        raise AssertionError(f"aria2c gave no answer at {self.rpc} (status {self.process.poll()})")
+
+    def stop(self):
+        self.process.terminate()
+        try:
+            self.process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+        self.log.close()
+
+
+def address_in(block):
+    return block.decode("utf-8").split("文件地址：")[1].strip()
+
+
+def here_link(name):
+    """A Baidu share of a file named NAME whose address is on the stand-in server."""
+    return f"{SERVER}/baidu/s/here?name={urllib.parse.quote(name, safe='')}"
+
+
+class GetlinkCliSendsToAria2(unittest.TestCase):
+    """--send aria2 against a real aria2, which downloads what it is handed."""
+
+    @classmethod
+    def setUpClass(cls):
+        if not shutil.which("aria2c"):
+            raise AssertionError("aria2c is missing: scripts/setup installs it")
+        cls.folder = Path(tempfile.mkdtemp(prefix="getlink-aria2-"))
+        cls.addClassCleanup(shutil.rmtree, cls.folder, ignore_errors=True)
+        cls.aria2 = Aria2(cls.folder)
+        cls.addClassCleanup(cls.aria2.stop)
+        cls.aria2.wait_until_answering()
+
+    def setUp(self):
+        self.assertTrue(SERVER and HOSTS, "run through share_server.py --run")
+        for path in self.aria2.folder.iterdir():
+            path.unlink()
+
+    def assert_downloaded(self, expected):
+        """Waits until aria2's folder holds exactly these files (name -> address), each with
+        the bytes the server gives for its address, and nothing has landed beside it."""
+        wanted = {name: urllib.request.urlopen(address, timeout=30).read() for name, address in expected.items()}
+        deadline = time.monotonic() + ARIA2_BOUND
+        while True:
+            held = {path.name: path.read_bytes() for path in self.aria2.folder.iterdir()}
+            if held == wanted or time.monotonic() > deadline:
+                break
+            time.sleep(0.2)
+        self.assertEqual(sorted(held), sorted(wanted))
+        self.assertEqual(held, wanted)
+        landed = {str(path.relative_to(self.folder)) for path in self.folder.rglob("*") if path.is_file()}
+        self.assertEqual(landed, {"aria2.log"} | {f"outer/downloads/{name}" for name in wanted})
+
+    def test_an_address_found_goes_to_aria2_which_downloads_it(self):
+        # A copy of the program with a getlink.ini beside it: its rpc and secret are used,
+        # a line that cannot be used is told.
+        program_folder = Path(tempfile.mkdtemp(prefix="getlink-program-"))
+        self.addCleanup(shutil.rmtree, program_folder, ignore_errors=True)
+        program = program_folder / "getlink-cli.exe"
+        shutil.copy(COMMAND[-1], program)
+        (program.parent / "getlink.ini").write_text(
+            f"; Motrix: rpc=http://127.0.0.1:16800/jsonrpc\r\n[aria2]\r\nrpc={self.aria2.rpc}\r\n"
+            f"secret={ARIA2_SECRET}\r\nrcp=typo\r\n", encoding="utf-8-sig")
+        name = "毕业设计 终稿 2013.docx"
+        status, out, err = run_cli("--send", "aria2", "baidu", here_link(name), program=program)
+        self.assertEqual(err.decode("utf-8"), 'getlink-cli: getlink.ini line 5 "rcp=typo": no such setting '
+                                              '(only rpc and secret): ignored\r\n')
+        self.assertEqual(status, 0)
+        self.assertTrue(out.decode("utf-8").startswith(f"文件名：{name}\r\n"), out)  # printed as the format says
+        self.assert_downloaded({name: address_in(out)})
+
+    def test_a_name_that_tries_to_leave_the_folder_stays_inside_it(self):
+        names = {"../../escape.bin": ".._.._escape.bin", "..\\..\\back.bin": ".._.._back.bin",
+                 "two\r\nlines.bin": "two__lines.bin", "C:\\drive.bin": "C__drive.bin", "D:stream.bin": "D_stream.bin",
+                 "/root.bin": "_root.bin"}
+        status, out, err = run_cli("--send", "aria2", "--aria2-rpc", self.aria2.rpc, "--aria2-secret", ARIA2_SECRET,
+                                   "--format", "url", "baidu", *[here_link(name) for name in names])
+        self.assertEqual((status, err), (0, b""))
+        addresses = out.decode("utf-8").split("\r\n")[:-1]
+        self.assertEqual(len(addresses), len(names))
+        self.assert_downloaded(dict(zip(names.values(), addresses)))
+
+    def test_an_address_that_cannot_be_sent_fails_its_link_and_says_why(self):
+        not_sent = "the address could not be sent to aria2: "
+        refused = f"http://127.0.0.1:{int(server('/_refused_port'))}/jsonrpc"
+        cases = [
+            (refused, ARIA2_SECRET, f"aria2 is not running at {refused}"),
+            (self.aria2.rpc, "wrong", "aria2 refused the secret"),
+            (SERVER + "/hostile/silent", ARIA2_SECRET, f"no answer within {SEND_BOUND} s"),
+            (SERVER + "/echo", ARIA2_SECRET, "the answer is not aria2's"),
+            (SERVER + "/status/404", ARIA2_SECRET, "the answer is not aria2's (HTTP status 404)"),
+        ]
+        link = here_link("never.bin")
+
+        def run(case):
+            started = time.monotonic()
+            result = run_cli("--send", "aria2", "--aria2-rpc", case[0], "--aria2-secret", case[1], "--format", "json",
+                             "baidu", link)
+            return result, time.monotonic() - started
+
+        with ThreadPoolExecutor(len(cases)) as pool:
+            runs = list(pool.map(run, cases))
+        for (rpc, _, reason), ((status, out, err), took) in zip(cases, runs):
+            with self.subTest(rpc=rpc, reason=reason):
+                (line,) = json_lines(out)
+                self.assertEqual((line["name"], line["reason"]), ("never.bin", not_sent + reason))
+                self.assertEqual((status, err.decode("utf-8")), (1, f"getlink-cli: {link}: {not_sent}{reason}\r\n"))
+                self.assertLess(took, SEND_BOUND + 30)
+        self.assertEqual(list(self.aria2.folder.iterdir()), [])
 
 
 if __name__ == "__main__":
