@@ -198,9 +198,11 @@ class JsonReader {
 
 }  // namespace
 
+// Steps as the conversion to UTF-8 will: a byte that starts no character could otherwise
+// pair with the backslash of an escape and leave the quote after it bare.
 Text JsonStringContents(std::string_view text) {
   Text contents;
-  ForEachCharacter(text, [&contents](std::string_view character) {
+  ForEachConvertedCharacter(text, [&contents](std::string_view character) {
     const unsigned char byte = static_cast<unsigned char>(character[0]);
     if (character.size() == 2) {
       contents += character;

@@ -12,7 +12,9 @@
 namespace getlink {
 
 // The GBK text as the contents of a JSON string (quotes not included): the quote, the
-// backslash and control characters escaped, double-byte characters left whole.
+// backslash and control characters escaped, double-byte characters left whole, a byte that
+// begins no character "?" (ForEachConvertedCharacter), so that the string stays whole when
+// it is converted to UTF-8.
 Text JsonStringContents(std::string_view text);
 
 // One JSON value. Strings are their UTF-8 contents with the escapes undone; a number is

@@ -49,6 +49,8 @@ TEST(FormatFetchedLink, PageTextCannotBreakOutOfItsPlace) {
   EXPECT_EQ(FormatFetchedLink(OutputFormat::Aria2, hostile),
             "http://h/a%20b%0D%0A%20%20dir=/etc\r\n  out=.._誠_x_y__  dir=_etc\r\n");
   EXPECT_EQ(FormatFetchedLink(OutputFormat::Aria2, Found("..", "http://h/f")), "http://h/f\r\n");
+  // 80 5C is the euro sign and a backslash once converted, not one character.
+  EXPECT_EQ(FormatFetchedLink(OutputFormat::Aria2, Found("\x80\\x", "http://h/f")), "http://h/f\r\n  out=\x80_x\r\n");
   // A drive (C:x is relative to C:'s current folder on Windows) or a stream (x:y) is no name.
   EXPECT_EQ(FormatFetchedLink(OutputFormat::Aria2, Found("C:x.txt", "http://h/f")), "http://h/f\r\n  out=C_x.txt\r\n");
 }

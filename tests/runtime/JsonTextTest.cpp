@@ -2,12 +2,35 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/Codec.h"
+
 namespace getlink {
 namespace {
 
 TEST(JsonStringContents, EscapesWhatWouldEndTheStringOrTheLine) {
   // "誠" is D5 5C: its second byte is a backslash, which stays as it is.
   EXPECT_EQ(JsonStringContents("a\"b\\c\r\n\t\x01\x7F誠"), "a\\\"b\\\\c\\r\\n\\t\\u0001\\u007F誠");
+}
+
+// The string is converted to UTF-8 after escaping: bytes that begin no GBK character must
+// not pair with an escape's backslash (a lead byte before a quote) or hide one (0x80 and
+// 0xFF lead no pair), or the quote or backslash after them would stand bare.
+TEST(JsonStringContents, StaysWholeWhenConvertedToUtf8) {
+  const struct {
+    const char* gbk;
+    const char* utf8;  // the string's contents read back
+  } cases[] = {
+      {"\x95\"}", "?\"}"},
+      {"\xFF\\\"", "?\\\""},
+      {"\x80\\\"", "\xE2\x82\xAC\\\""},  // the euro sign, a backslash, a quote
+      {"a\x81", "a?"},
+      {"誠\"", "\xE8\xAA\xA0\""},
+  };
+  for (const auto& c : cases) {
+    const std::optional<JsonValue> value = ParseJson(GbkToUtf8(ConcatTexts("\"", JsonStringContents(c.gbk), "\"")));
+    ASSERT_TRUE(value) << c.gbk;
+    EXPECT_EQ(value->text, c.utf8) << c.gbk;
+  }
 }
 
 TEST(ParseJson, ReadsWhatIsWellFormedAndNothingElse) {
