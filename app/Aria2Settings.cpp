@@ -88,7 +88,10 @@ Aria2Settings Aria2SettingsFromIni(std::string_view bytes) {
   return settings;
 }
 
-bool IsAria2RpcAddress(std::string_view rpc) { return IsWebLink(rpc) && !LinkHost(rpc).empty(); }
+// A blank inside is no address: most likely a comment after it on the line.
+bool IsAria2RpcAddress(std::string_view rpc) {
+  return IsWebLink(rpc) && !LinkHost(rpc).empty() && rpc.find(' ') == std::string_view::npos;
+}
 
 Text DescribeAria2SettingsProblem(const Aria2SettingsProblem& problem, Wording wording) {
   return wording == Wording::Chinese ? ChineseDescription(problem) : EnglishDescription(problem);

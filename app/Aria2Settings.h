@@ -45,7 +45,7 @@ constexpr std::size_t kLargestSettingsFile = 64u << 10;
 // one; an empty value keeps the default; lines outside [aria2] are left for others.
 Aria2Settings Aria2SettingsFromIni(std::string_view bytes);
 
-// Whether the text can be aria2's RPC address: an http or https address.
+// Whether the text can be aria2's RPC address: an http or https address without blanks.
 bool IsAria2RpcAddress(std::string_view rpc);
 
 // One line for the problem, without a full stop, quoting at most 40 characters of its line:

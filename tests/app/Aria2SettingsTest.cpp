@@ -31,8 +31,9 @@ TEST(Aria2SettingsFromIni, ValuesOfTheAria2SectionAndWhatCannotBeUsed) {
       {"[aria2]\nrpc=ws://127.0.0.1:6800/jsonrpc\nsecret=s\nrcp=http://h/\njust words\n[aria2\n=x",
        {defaultRpc, "s", {{Kind::RpcNotWebLink, 2}, {Kind::UnknownName, 4}, {Kind::NotASetting, 5},
                           {Kind::UnknownName, 7}}}},
-      {"[aria2]\nrpc=http://\nrpc=127.0.0.1:6800\nrpc=http://h/a\x01", 
-       {defaultRpc, "", {{Kind::RpcNotWebLink, 2}, {Kind::RpcNotWebLink, 3}, {Kind::RpcNotWebLink, 4}}}},
+      {"[aria2]\nrpc=http://\nrpc=127.0.0.1:6800\nrpc=http://h/a\x01\nrpc=http://h/ ; comment",
+       {defaultRpc, "", {{Kind::RpcNotWebLink, 2}, {Kind::RpcNotWebLink, 3}, {Kind::RpcNotWebLink, 4},
+                         {Kind::RpcNotWebLink, 5}}}},
   };
   for (const auto& c : cases) {
     const Aria2Settings settings = Aria2SettingsFromIni(c.bytes);
