@@ -77,9 +77,7 @@ std::vector<Text> ServiceTitles() {
 
 }  // namespace
 
-MainWindow::~MainWindow() {
-  if (window_.Hwnd() != nullptr) DestroyWindow(window_.Hwnd());
-}
+MainWindow::~MainWindow() { window_.Destroy(); }
 
 bool MainWindow::Open() {
   CreateWindowOptions create;

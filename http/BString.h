@@ -5,27 +5,21 @@
 #include <oleauto.h>
 
 #include <string>
-#include <utility>
 
 #include "runtime/Codec.h"
+#include "runtime/HandleOwner.h"
 
 namespace getlink {
 
-class BString {
+struct BStringTraits {
+  using Handle = BSTR;
+  static Handle Null() noexcept { return nullptr; }
+  static void Release(Handle string) noexcept { SysFreeString(string); }
+};
+
+class BString : public HandleOwner<BStringTraits> {
  public:
-  BString() = default;
-  explicit BString(BSTR owned) : string_(owned) {}
-  BString(BString&& other) noexcept : string_(std::exchange(other.string_, nullptr)) {}
-  BString& operator=(BString&& other) noexcept {
-    if (this != &other) {
-      SysFreeString(string_);
-      string_ = std::exchange(other.string_, nullptr);
-    }
-    return *this;
-  }
-  BString(const BString&) = delete;
-  BString& operator=(const BString&) = delete;
-  ~BString() { SysFreeString(string_); }
+  using HandleOwner::HandleOwner;
 
   // The GBK text as a new string; the empty text gives the null string.
   static BString FromText(std::string_view text) {
@@ -39,19 +33,7 @@ class BString {
     if (!string) return Text();
     return FromWide(std::wstring_view(string, SysStringLen(string)));
   }
-  Text ToText() const { return ToText(string_); }
-
-  BSTR Get() const { return string_; }
-
-  // For an in/out parameter: the callee may free the string and store another one, which
-  // this holder then owns.
-  BSTR* InOut() { return &string_; }
-
-  // Hands the string over to a new owner.
-  BSTR Detach() { return std::exchange(string_, nullptr); }
-
- private:
-  BSTR string_ = nullptr;
+  Text ToText() const { return ToText(Get()); }
 };
 
 }  // namespace getlink

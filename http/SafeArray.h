@@ -5,43 +5,25 @@
 #include <oleauto.h>
 
 #include <cstring>
-#include <utility>
 
+#include "runtime/HandleOwner.h"
 #include "runtime/Text.h"
 
 namespace getlink {
 
-class SafeArray {
+struct SafeArrayTraits {
+  using Handle = SAFEARRAY*;
+  static Handle Null() noexcept { return nullptr; }
+  static void Release(Handle array) noexcept { SafeArrayDestroy(array); }
+};
+
+class SafeArray : public HandleOwner<SafeArrayTraits> {
  public:
-  SafeArray() = default;
-  explicit SafeArray(SAFEARRAY* owned) : array_(owned) {}
-  SafeArray(SafeArray&& other) noexcept : array_(std::exchange(other.array_, nullptr)) {}
-  SafeArray& operator=(SafeArray&& other) noexcept {
-    if (this != &other) {
-      Destroy();
-      array_ = std::exchange(other.array_, nullptr);
-    }
-    return *this;
-  }
-  SafeArray(const SafeArray&) = delete;
-  SafeArray& operator=(const SafeArray&) = delete;
-  ~SafeArray() { Destroy(); }
+  using HandleOwner::HandleOwner;
 
   // A one-dimensional array of unsigned bytes, lower bound 0, holding a copy of the bytes;
   // empty when the platform cannot allocate it.
   static SafeArray OfBytes(const ByteSet& bytes);
-
-  SAFEARRAY* Get() const { return array_; }
-  explicit operator bool() const { return array_ != nullptr; }
-
-  // Hands the array over to a new owner (a variant).
-  SAFEARRAY* Detach() { return std::exchange(array_, nullptr); }
-
- private:
-  void Destroy() {
-    if (array_) SafeArrayDestroy(std::exchange(array_, nullptr));
-  }
-  SAFEARRAY* array_ = nullptr;
 };
 
 // Locks an array's data (SafeArrayAccessData) for the lifetime of the scope.

@@ -23,4 +23,13 @@ int PumpMessages() {
   return waiting;
 }
 
+void PumpMessagesFor(int ms) {
+  const DWORD until = GetTickCount() + static_cast<DWORD>(ms);
+  do {
+    PumpMessages();
+    if (ms > 0) Sleep(5);
+  } while (static_cast<int>(until - GetTickCount()) > 0);
+  PumpMessages();
+}
+
 }  // namespace getlink

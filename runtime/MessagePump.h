@@ -12,4 +12,9 @@ inline constexpr unsigned kPumpBudgetMs = 50;
 
 int PumpMessages();
 
+// Lets the calling thread's messages and due timers run for about `ms` milliseconds
+// (PumpMessages with short sleeps between), and once more at the end: for programs that
+// let a window work a while (benchmarks, tests).
+void PumpMessagesFor(int ms);
+
 }  // namespace getlink

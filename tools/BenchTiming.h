@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include "runtime/MessagePump.h"
-
 namespace getlink {
 
 // The performance counter in milliseconds.
@@ -22,15 +20,6 @@ double AverageMs(int rounds, Work work) {
   const double start = Milliseconds();
   for (int i = 0; i < rounds; ++i) work();
   return (Milliseconds() - start) / rounds;
-}
-
-// Lets the thread's messages run for about `ms` milliseconds.
-inline void PumpFor(int ms) {
-  const DWORD until = GetTickCount() + static_cast<DWORD>(ms);
-  while (static_cast<int>(until - GetTickCount()) > 0) {
-    PumpMessages();
-    Sleep(5);
-  }
 }
 
 }  // namespace getlink

@@ -10,7 +10,9 @@
 
 #include "runtime/Clipboard.h"
 #include "runtime/Codec.h"
+#include "runtime/MessagePump.h"
 #include "runtime/ProgramLifetime.h"
+#include "runtime/WinHandles.h"
 #include "tools/BenchTiming.h"
 #include "ui/controls/EditContextMenu.h"
 #include "ui/controls/UiEdit.h"
@@ -47,18 +49,17 @@ struct Figures {
 class SystemEdit {
  public:
   SystemEdit() {
-    host_ = CreateWindowExW(0, L"Zt_LayerUI", L"EDIT", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 520, 40, 460, 340, nullptr,
-                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    host_.reset(CreateWindowExW(0, L"Zt_LayerUI", L"EDIT", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 520, 40, 460, 340,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
                                 ES_AUTOHSCROLL,
                             static_cast<int>(kBox.left), static_cast<int>(kBox.top), static_cast<int>(kBox.width),
-                            static_cast<int>(kBox.height), host_, nullptr, GetModuleHandleW(nullptr), nullptr);
+                            static_cast<int>(kBox.height), host_.get(), nullptr, GetModuleHandleW(nullptr), nullptr);
     font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"SimSun"));
     SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     SendMessageW(edit_, EM_SETLIMITTEXT, 0, 0);  // no limit: the default stops at 30,000 characters
   }
-  ~SystemEdit() { DestroyWindow(host_); }
 
   void SetText(const Text& text) {
     SetWindowTextW(edit_, ToWide(text).c_str());
@@ -78,9 +79,9 @@ class SystemEdit {
   int Length() const { return GetWindowTextLengthW(edit_); }
 
  private:
-  HWND host_ = nullptr;
-  HWND edit_ = nullptr;
   GdiFont font_;
+  UniqueWindow host_;  // declared after the font: the window goes first
+  HWND edit_ = nullptr;
 };
 
 EditOptions MultiLine() {
@@ -114,7 +115,7 @@ int RunBench() {
     edit.Create(hwnd, kBox, MultiLine());
     window.SetFocusControl(&edit, false);
     edit.SetText(text, true);
-    PumpFor(100);
+    PumpMessagesFor(100);
     const double ours = AverageMs(kKeystrokes, [&] { SendMessageW(hwnd, WM_CHAR, L'x', 1); });
     system.SetText(text);
     const double theirs = AverageMs(kKeystrokes, [&] { system.Type(L'x'); });
@@ -143,7 +144,7 @@ int RunBench() {
     std::printf("type at the end of %-16s (ms a key) %8.2f %14.2f\n", what, oursTyping, theirsTyping);
   }
   std::fflush(stdout);
-  DestroyWindow(hwnd);
+  window.Destroy();
   return 0;
 }
 

@@ -124,7 +124,7 @@ int Run() {
   timers = 0;
   const Recomposed hover = MarkAndWatch(window, [&] {
     SendMessageW(hwnd, WM_MOUSEMOVE, 0, inside);
-    PumpFor(500);
+    PumpMessagesFor(500);
   });
   const int fadeTicks = timers;
   std::printf("hover change recomposes x %d..%d, y %d..%d (%d pixels); the button is x %d..%d, y %d..%d\n",
@@ -141,11 +141,11 @@ int Run() {
 
   // Leave, let the fade end, then leave the window idle for two seconds.
   SendMessageW(hwnd, WM_MOUSEMOVE, 0, outside);
-  PumpFor(500);
+  PumpMessagesFor(500);
   timers = 0;
-  PumpFor(2000);
+  PumpMessagesFor(2000);
   std::printf("timer messages in 2 s of an idle window: %d\n", timers);
-  DestroyWindow(hwnd);
+  window.Destroy();
   return 0;
 }
 

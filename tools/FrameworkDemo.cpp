@@ -119,7 +119,7 @@ int RunDemo(const std::string& args) {
   if (const int closeAfter = OptionAfter(args, "--close-after"); closeAfter > 0)
     SetTimer(nullptr, 0, static_cast<UINT>(closeAfter), &QuitLoop);
   const int result = RunMessageLoop();
-  if (IsWindow(hwnd)) DestroyWindow(hwnd);
+  window.Destroy();
   return result;
 }
 

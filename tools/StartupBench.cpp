@@ -13,6 +13,7 @@
 
 #include "runtime/WinHandles.h"
 #include "tools/BenchTiming.h"
+#include "ui/framework/drawing/GdiHandles.h"
 
 namespace getlink {
 namespace {
@@ -39,10 +40,8 @@ HWND VisibleWindowOf(DWORD processId) {
 }
 
 COLORREF ScreenPixel(POINT point) {
-  HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, point.x, point.y);
-  ReleaseDC(nullptr, screen);
-  return colour;
+  const WindowDc screen(nullptr);
+  return GetPixel(screen.get(), point.x, point.y);
 }
 
 struct RunFigures {

@@ -12,6 +12,7 @@
 #include "app/StatusLine.h"
 #include "runtime/MessagePump.h"
 #include "tests/app/FixturePages.h"
+#include "tests/support/PumpUntil.h"
 #include "tests/support/ShareServer.h"
 #include "ui/controls/EditContextMenu.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
@@ -22,20 +23,11 @@ namespace {
 using testing::CountRequests;
 using testing::ExpectedFixtureInfo;
 using testing::FixtureLinkPath;
+using testing::PumpUntil;
 using testing::ServerUrl;
 
 // Far beyond what a fetch from the local server takes, well within a download's 30 s bound.
 constexpr int kFetchBoundMs = 25000;
-
-bool PumpUntil(const std::function<bool()>& condition, int ms = 5000) {
-  const DWORD until = GetTickCount() + static_cast<DWORD>(ms);
-  while (!condition()) {
-    if (static_cast<int>(until - GetTickCount()) <= 0) return false;
-    PumpMessages();
-    Sleep(5);
-  }
-  return true;
-}
 
 // The description line as the window shows it: its blanks are fitted to the font.
 bool IsDescription(const Text& line) {

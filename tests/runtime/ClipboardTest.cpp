@@ -64,11 +64,10 @@ TEST(Clipboard, AnOpenClipboardElsewhereMeansNothingIsReadOrWritten) {
   // Another thread holds the clipboard open: both operations must fail cleanly.
   std::promise<void> opened, release;
   std::thread holder([&] {
-    HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    const ClipboardScope clipboard(owner);
+    const UniqueWindow owner(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr));
+    const ClipboardScope clipboard(owner.get());
     opened.set_value();
     release.get_future().wait();
-    DestroyWindow(owner);
   });
   opened.get_future().wait();
   EXPECT_FALSE(SetClipboardText("lost"));

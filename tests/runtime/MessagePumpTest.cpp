@@ -7,6 +7,8 @@
 #include <thread>
 #include <vector>
 
+#include "runtime/WinHandles.h"
+
 namespace getlink {
 namespace {
 
@@ -29,32 +31,35 @@ class MessagePumpTest : public ::testing::Test {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"PumpProbe";
     RegisterClassW(&wc);
-    window_ = CreateWindowExW(0, L"PumpProbe", L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr,
-                              wc.hInstance, nullptr);
+    window_.reset(CreateWindowExW(0, L"PumpProbe", L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, wc.hInstance,
+                                  nullptr));
     ASSERT_NE(window_, nullptr);
     gReceived.clear();
     DrainQueue();
   }
-  void TearDown() override { DestroyWindow(window_); DrainQueue(); }
+  void TearDown() override {
+    window_.reset();
+    DrainQueue();
+  }
 
   static void DrainQueue() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {}
   }
 
-  HWND window_ = nullptr;
+  UniqueWindow window_;
 };
 
 TEST_F(MessagePumpTest, DispatchesEverythingWaitingAndReturnsZero) {
-  PostMessageW(window_, kProbeMessage, 1, 0);
-  PostMessageW(window_, kProbeMessage, 2, 0);
+  PostMessageW(window_.get(), kProbeMessage, 1, 0);
+  PostMessageW(window_.get(), kProbeMessage, 2, 0);
   EXPECT_EQ(PumpMessages(), 0);
   EXPECT_EQ(gReceived, (std::vector<WPARAM>{1, 2}));
   EXPECT_EQ(PumpMessages(), 0);  // an empty queue: returns at once
 }
 
 TEST_F(MessagePumpTest, LeavesAWaitingQuitForTheMessageLoop) {
-  PostMessageW(window_, kProbeMessage, 1, 0);
+  PostMessageW(window_.get(), kProbeMessage, 1, 0);
   PostQuitMessage(42);
   EXPECT_NE(PumpMessages(), 0);
   EXPECT_EQ(gReceived, (std::vector<WPARAM>{1}));
@@ -73,7 +78,7 @@ TEST_F(MessagePumpTest, ReturnsWhileAnotherThreadKeepsPosting) {
   std::thread poster([&] {
     // Posts without pause until the pump returned, or gives up after ten seconds.
     for (const DWORD start = GetTickCount(); !pumped && GetTickCount() - start < 10000; ++posted)
-      PostMessageW(window_, kProbeMessage, 0, 0);
+      PostMessageW(window_.get(), kProbeMessage, 0, 0);
     posting = false;
   });
   while (posted < 100 && posting) Sleep(1);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "runtime/Codec.h"
+#include "tests/support/PopupDriver.h"
 
 namespace getlink::testing {
 namespace {
@@ -31,22 +32,17 @@ BOOL CALLBACK CollectContents(HWND child, LPARAM out) {
 }  // namespace
 
 void AnswerMessageBox(const std::string& title, int delayMs) {
-  const std::wstring wideTitle = ToWide(title);
-  for (int attempt = 0; attempt < 1000; ++attempt) {
-    HWND box = FindWindowW(L"#32770", wideTitle.c_str());
-    if (box != nullptr && IsWindowVisible(box)) {
-      BoxContents contents;
-      EnumChildWindows(box, CollectContents, reinterpret_cast<LPARAM>(&contents));
-      const bool errorIcon = contents.icon != nullptr && contents.icon == LoadIconW(nullptr, IDI_ERROR);
-      std::printf("box:%s\n", FromWide(contents.text).c_str());
-      std::printf("icon:%s\n", errorIcon ? "error" : "other");
-      std::fflush(stdout);
-      Sleep(static_cast<DWORD>(delayMs));
-      PostMessageW(box, WM_COMMAND, IDOK, 0);
-      return;
-    }
-    Sleep(20);
-  }
+  PopupDriver driver(SystemMessageBoxTitled(ToWide(title)), [delayMs](HWND box) {
+    BoxContents contents;
+    EnumChildWindows(box, CollectContents, reinterpret_cast<LPARAM>(&contents));
+    const bool errorIcon = contents.icon != nullptr && contents.icon == LoadIconW(nullptr, IDI_ERROR);
+    std::printf("box:%s\n", FromWide(contents.text).c_str());
+    std::printf("icon:%s\n", errorIcon ? "error" : "other");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(delayMs));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  });
+  if (driver.Watch(20000)) return;
   std::printf("no box\n");
   std::fflush(stdout);
   ExitProcess(99);

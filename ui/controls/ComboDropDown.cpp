@@ -83,10 +83,10 @@ int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& item
   create.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
   const HWND hwnd = CreateUiWindow(host, kTitle, create);
   if (hwnd == nullptr) return 0;
-  SetPropW(hwnd, kPopupFlagsProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(PopupKind::CloseOnDeactivate)));
 
   int chosen = 0;
   UiWindow window;  // declared before the list: the list goes first
+  window.SetPopup({PopupKind::CloseOnDeactivate});
   window.SetOnPaintBackground([](HWND, GpGraphics* g, int width, int height) { PaintDropDownFrame(g, width, height); });
   AttachWindowOptions look;
   look.captionFlags = 0;

@@ -2,7 +2,6 @@
 
 #include "ui/framework/drawing/EmbeddedImages.h"
 #include "ui/framework/drawing/ImageDrawing.h"
-#include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {
 namespace {
@@ -23,7 +22,7 @@ constexpr Rect kIconPlace = {30, 40, 40, 40};
 
 }  // namespace
 
-void PaintMessageBoxBackground(HWND box, GpGraphics* graphics, int width, int height) {
+void PaintMessageBoxBackground(GpGraphics* graphics, int width, int height, MessageBoxIcon icon) {
   const float across = static_cast<float>(width) - 2 * kInset;
   const float h = static_cast<float>(height);
   if (const Image skin = LoadEmbeddedImage(EmbeddedImage::MessageBoxSkin)) {
@@ -31,9 +30,7 @@ void PaintMessageBoxBackground(HWND box, GpGraphics* graphics, int width, int he
     DrawImagePart(graphics, skin.Get(), kMiddleSource, RectOf(kInset, kMiddleTop, across, h - kMiddleLessHeight));
     DrawImagePart(graphics, skin.Get(), kFooterSource, RectOf(kInset, h - kFooterFromBottom, across, kFooterHeight));
   }
-  const auto kind = static_cast<PopupKind>(reinterpret_cast<INT_PTR>(GetPropW(box, kPopupFlagsProperty)));
-  const auto icon = static_cast<MessageBoxIcon>(reinterpret_cast<INT_PTR>(GetPropW(box, kPopupMessageBoxProperty)));
-  if (kind != PopupKind::MessageBox || icon == MessageBoxIcon::None) return;
+  if (icon == MessageBoxIcon::None) return;
   if (const Image icons = LoadEmbeddedImage(EmbeddedImage::MessageBoxIcons))
     DrawImagePart(graphics, icons.Get(), MessageBoxIconCell(icon), kIconPlace);
 }

@@ -3,15 +3,12 @@
 // buttons) and the box's icon at (30, 40).
 #pragma once
 
-#include <windows.h>
-
+#include "ui/framework/drawing/EmbeddedImages.h"
 #include "ui/framework/drawing/GdiplusApi.h"
 
 namespace getlink {
 
-// For the box window `box` of `width` x `height`; the icon is the one its
-// "Zt_LayerUI_MsgBox" property names, drawn only while its "Zt_Wnd_Flags" marks it a
-// message box.
-void PaintMessageBoxBackground(HWND box, GpGraphics* graphics, int width, int height);
+// For a box of `width` x `height` showing `icon` (MessageBoxIcon::None: no icon).
+void PaintMessageBoxBackground(GpGraphics* graphics, int width, int height, MessageBoxIcon icon);
 
 }  // namespace getlink

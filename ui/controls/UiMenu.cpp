@@ -69,10 +69,6 @@ MenuCounts CountsOf(const std::vector<MenuItem>& items) {
   return counts;
 }
 
-void SetWindowProperty(HWND hwnd, const wchar_t* name, const void* value) {
-  SetPropW(hwnd, name, const_cast<void*>(value));
-}
-
 using MenuItems = std::vector<std::unique_ptr<UiMenuItem>>;
 
 // The item a key moves the focus to: Up and Down to the item before or after (round the
@@ -118,7 +114,21 @@ bool OnMenuKey(UiWindow& window, const MenuItems& items, bool sub, WPARAM key) {
 }  // namespace
 
 UiMenu::~UiMenu() {
-  if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  // Gone while open (a routine of its own deleted it): its window goes with it.
+  if (UiWindow* window = UiWindow::FromHwnd(hwnd_)) window->Destroy();
+}
+
+UiMenuItem* UiMenu::Opener() const { return static_cast<UiMenuItem*>(LiveControl(opener_)); }
+
+HWND UiMenu::SubMenuWindow() const {
+  return subMenu_ != nullptr && IsWindow(subMenu_->hwnd_) ? subMenu_->hwnd_ : nullptr;
+}
+
+void UiMenu::SetOpener(const UiMenuItem& item) { opener_ = item.Address(); }
+
+void UiMenu::ForgetSubMenu() {
+  subMenu_ = nullptr;
+  opener_ = {};
 }
 
 MenuItem* UiMenu::ItemAt(int index) {
@@ -189,24 +199,25 @@ void UiMenu::PopupAt(HWND owner, int x, int y) {
     x = placed.x;
     y = placed.y;
   }
-  Open(owner, x, y, width, height, false, false);
+  Open(owner, nullptr, x, y, width, height, false);
 }
 
-void UiMenu::PopupSub(HWND parentMenu) {
-  const auto* opener = static_cast<const UiMenuItem*>(GetPropW(parentMenu, kPopupActProperty));
+void UiMenu::PopupSub(UiMenu& parentMenu) {
+  const UiMenuItem* opener = parentMenu.Opener();
   if (hwnd_ != nullptr || opener == nullptr) return;
   RECT parent = {};
-  GetWindowRect(parentMenu, &parent);
+  GetWindowRect(parentMenu.Hwnd(), &parent);
   const int width = MeasuredWidth(false);
   const int height = MenuHeight(CountsOf(items_));
   const Rect item = opener->GetRect();
   const MenuPlacement placed =
       PlaceSubMenu({parent.left, parent.top, parent.right, parent.bottom}, static_cast<int>(item.top),
                    static_cast<int>(item.height), width, height, WorkArea());
-  Open(parentMenu, placed.x, placed.y, width, height, true, placed.opensLeft);
+  Open(parentMenu.Hwnd(), &parentMenu, placed.x, placed.y, width, height, placed.opensLeft);
 }
 
-void UiMenu::Open(HWND parent, int x, int y, int width, int height, bool sub, bool opensLeft) {
+void UiMenu::Open(HWND owner, UiMenu* parent, int x, int y, int width, int height, bool opensLeft) {
+  const bool sub = parent != nullptr;
   CreateWindowOptions create;
   create.left = x;
   create.top = y;
@@ -214,27 +225,23 @@ void UiMenu::Open(HWND parent, int x, int y, int width, int height, bool sub, bo
   create.height = height;
   create.style = WS_POPUP;
   create.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-  const HWND hwnd = CreateUiWindow(parent, kMenuTitle, create);
+  const HWND hwnd = CreateUiWindow(owner, kMenuTitle, create);
   if (hwnd == nullptr) return;
   hwnd_ = hwnd;
-  SetWindowProperty(hwnd, kPopupFlagsProperty, reinterpret_cast<void*>(static_cast<INT_PTR>(PopupKind::Owned)));
 
   // Declared before the items: the items go first.
   UiWindow window;
   if (sub) {
-    SetWindowProperty(hwnd, kPopupHostProperty, GetPropW(parent, kPopupHostProperty));
-    SetWindowProperty(parent, kPopupSubProperty, hwnd);
+    parent_ = parent;
+    parent->subMenu_ = this;
     window.SetCloseEffect(opensLeft ? WindowEffect::SlideUp : WindowEffect::SlideDown);
-  } else {
-    SetWindowProperty(hwnd, kPopupHostProperty, hwnd);
-    if (UiWindow* owner = UiWindow::FromHwnd(parent)) {
-      // The control the menu is about gets the focus, and the command names it.
-      UiControl* target = owner->Hovered();
-      const std::uintptr_t handle = target != nullptr ? target->Handle() : 0;
-      SetWindowProperty(hwnd, kPopupEventProperty, reinterpret_cast<void*>(handle));
-      SendMessageW(parent, ToMessage(FrameworkMessage::WmFocusControl), 0, static_cast<LPARAM>(handle));
-    }
+  } else if (UiWindow* ownerWindow = UiWindow::FromHwnd(owner)) {
+    // The control the menu is about gets the focus, and the command names it.
+    UiControl* target = ownerWindow->Hovered();
+    aboutControl_ = target != nullptr ? target->Handle() : 0;
+    SendMessageW(owner, ToMessage(FrameworkMessage::WmFocusControl), 0, static_cast<LPARAM>(aboutControl_));
   }
+  window.SetPopup({PopupKind::Owned, ChainHead().Hwnd()});
   window.SetOnPaintBackground([](HWND, GpGraphics* g, int w, int h) { PaintMenuPanel(g, w, h); });
   AttachWindowOptions options;
   options.skinColour = MakeColorRef(255, 255, 255);
@@ -252,7 +259,7 @@ void UiMenu::Open(HWND parent, int x, int y, int width, int height, bool sub, bo
   std::vector<std::unique_ptr<UiMenuItem>> controls;
   for (std::size_t i = 0; i < items_.size(); ++i) {
     auto control = std::make_unique<UiMenuItem>();
-    control->Create(hwnd, rects[i], items_[i]);
+    control->Create(hwnd, rects[i], items_[i], *this);
     if (items_[i].IsDisabled()) control->SetDisabled(true);
     controls.push_back(std::move(control));
   }
@@ -267,7 +274,11 @@ void UiMenu::Open(HWND parent, int x, int y, int width, int height, bool sub, bo
     window.ShowAnimated(WindowEffect::None);
   SetForegroundWindow(hwnd);
   PopupLoop(hwnd);
-  if (IsWindow(hwnd)) DestroyWindow(hwnd);  // the loop ended on WM_QUIT
+  window.Destroy();  // the loop ended on WM_QUIT
+  if (sub && parent->subMenu_ == this) parent->subMenu_ = nullptr;
+  parent_ = nullptr;
+  ForgetSubMenu();
+  aboutControl_ = 0;
   hwnd_ = nullptr;
 }
 

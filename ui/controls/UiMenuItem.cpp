@@ -9,7 +9,6 @@
 #include "ui/framework/drawing/Shapes.h"
 #include "ui/framework/drawing/SystemEntryPoints.h"
 #include "ui/framework/window/UiWindow.h"
-#include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {
 namespace {
@@ -60,7 +59,8 @@ TextFormat UiMenuItem::CaptionFormat() {
   return format;
 }
 
-bool UiMenuItem::Create(HWND menuWindow, const Rect& rect, const MenuItem& item) {
+bool UiMenuItem::Create(HWND menuWindow, const Rect& rect, const MenuItem& item, UiMenu& menu) {
+  menu_ = &menu;
   SetItem(item);
   format_ = CaptionFormat();
   CreateControlOptions options;
@@ -99,8 +99,7 @@ int UiMenuItem::OnPaint() {
 }
 
 bool UiMenuItem::SubMenuOpen() const {
-  const HWND menu = HostWindow();
-  return GetPropW(menu, kPopupActProperty) == this && IsWindow(static_cast<HWND>(GetPropW(menu, kPopupSubProperty)));
+  return menu_ != nullptr && menu_->Opener() == this && menu_->SubMenuWindow() != nullptr;
 }
 
 void UiMenuItem::Paint() {
@@ -188,17 +187,15 @@ void UiMenuItem::StopTimer() {
 
 void UiMenuItem::OpenSub(bool immediate) {
   const HWND menu = HostWindow();
-  const auto sub = static_cast<HWND>(GetPropW(menu, kPopupSubProperty));
-  if (sub != nullptr && IsWindow(sub)) {
+  if (const HWND sub = menu_->SubMenuWindow()) {
     POINT pointer = {};
     GetCursorPos(&pointer);
     const HWND under = bound::WindowFromPoint(pointer);
-    auto* opener = static_cast<UiMenuItem*>(GetPropW(menu, kPopupActProperty));
+    UiMenuItem* opener = menu_->Opener();
     // The pointer went on into the open sub-menu, or is still on its item: keep it.
     if (under == sub || (opener != nullptr && Window()->Hovered() == opener)) return;
     SetForegroundWindow(menu);
-    RemovePropW(menu, kPopupSubProperty);
-    RemovePropW(menu, kPopupActProperty);
+    menu_->ForgetSubMenu();
     PostMessageW(sub, WM_CLOSE, 0, 0);
     if (opener != nullptr) opener->Paint();
     // This item opens its own sub-menu once the other one has closed.
@@ -207,23 +204,23 @@ void UiMenuItem::OpenSub(bool immediate) {
   }
   if (item_.kind != MenuItemKind::SubMenu || item_.subMenu == nullptr) return;
   if (!immediate && Window()->Hovered() != this) return;
-  SetPropW(menu, kPopupActProperty, this);
+  menu_->SetOpener(*this);
   Paint();
   UiMenu* const subMenu = item_.subMenu;
   const std::uint32_t serial = Serial();
-  subMenu->PopupSub(menu);
+  subMenu->PopupSub(*menu_);
   // The sub-menu has closed; a command chosen in it took this menu along.
   if (!IsCreated() || Serial() != serial) return;
-  if (GetPropW(menu, kPopupActProperty) == this) RemovePropW(menu, kPopupActProperty);
+  if (menu_->Opener() == this) menu_->ForgetSubMenu();
   Paint();
 }
 
 void UiMenuItem::Choose() {
   const HWND menu = HostWindow();
-  auto top = static_cast<HWND>(GetPropW(menu, kPopupHostProperty));
-  if (top == nullptr) top = menu;
+  const UiMenu& head = menu_->ChainHead();
+  const HWND top = head.Hwnd() != nullptr ? head.Hwnd() : menu;
   const HWND owner = GetWindow(top, GW_OWNER);
-  const auto target = reinterpret_cast<LPARAM>(GetPropW(top, kPopupEventProperty));
+  const auto target = static_cast<LPARAM>(head.AboutControl());
   // Copied out: the menu and this control close while the command runs.
   const MenuItem item = item_;
   ShowWindow(menu, SW_HIDE);

@@ -3,9 +3,9 @@
 // pointer is on it, and chooses its command or opens its sub-menu.
 //
 // Sub-menus: 500 ms after the pointer came onto a sub-menu item (or at once on a click)
-// the item opens its menu beside this one. The menu window's "Zt_LayerUI_Sub" property
-// names the open sub-menu window and "Zt_LayerUI_Act" the item that opened it; moving
-// onto another item closes that sub-menu again.
+// the item opens its menu beside this one. The open menu the item belongs to (UiMenu)
+// holds the sub-menu open beside it and the item that opened it; moving onto another item
+// closes that sub-menu again.
 //
 // Keys: the item with the window's focus is the highlighted one when it got there from
 // the keyboard (UiMenu moves it with the arrows); the pointer coming onto an item takes
@@ -28,7 +28,8 @@ class UiMenuItem : public UiControl {
   // too long. The menu measures its captions with it too.
   static TextFormat CaptionFormat();
 
-  bool Create(HWND menuWindow, const Rect& rect, const MenuItem& item);
+  // An item of the open `menu`, in its window.
+  bool Create(HWND menuWindow, const Rect& rect, const MenuItem& item, UiMenu& menu);
   const MenuItem& Item() const { return item_; }
   void SetItem(const MenuItem& item);
   bool Hot() const { return hot_; }
@@ -59,6 +60,7 @@ class UiMenuItem : public UiControl {
   void StartTimer(UINT milliseconds);
   void StopTimer();
 
+  UiMenu* menu_ = nullptr;  // the open menu this item belongs to; it outlives the item
   MenuItem item_;
   Image picture_;
   TextFormat format_;

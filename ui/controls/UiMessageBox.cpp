@@ -101,12 +101,13 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
   create.height = layout.box.cy;
   const HWND hwnd = CreateUiWindow(owner, options.title, create);
   if (hwnd == nullptr) return MessageBoxResult::Cancel;
-  SetPropW(hwnd, kPopupFlagsProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(PopupKind::MessageBox)));
-  SetPropW(hwnd, kPopupMessageBoxProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(options.icon)));
 
   RunningBox running;
   UiWindow window;  // declared before the controls: they go first
-  window.SetOnPaintBackground(PaintMessageBoxBackground);
+  window.SetPopup({PopupKind::MessageBox});
+  window.SetOnPaintBackground([icon = options.icon](HWND, GpGraphics* graphics, int width, int height) {
+    PaintMessageBoxBackground(graphics, width, height, icon);
+  });
   window.Attach(hwnd, LookFor(owner, options));
   window.SetMessageHook(PopupHook);
   window.SetOnResize([&window](HWND, int width, int height) {

@@ -2,7 +2,7 @@
 // keyboard, sized and placed on the screen, chosen from or closed without a choice.
 #include <gtest/gtest.h>
 
-#include "tests/ui/controls/PopupDriver.h"
+#include "tests/ui/controls/PopupInput.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/DropDownPlacement.h"
 #include "ui/controls/UiComboBox.h"
@@ -57,7 +57,7 @@ class ComboBoxTest : public WindowTest {
   // Opens the list with `open` (a click or a key on the box) and runs `action` on it once it
   // is on the screen; false when no list appeared.
   bool WithList(const std::function<void()>& open, const PopupDriver::Action& action) {
-    return PopupDriver().Run(L"Zt_LayerUI_Combox", open, action);
+    return DrivePopup(L"Zt_LayerUI_Combox", open, action);
   }
   bool ClickOpen(const PopupDriver::Action& action) {
     return WithList([this] { Click(120, 60); }, action);
@@ -161,7 +161,7 @@ TEST_F(ComboBoxTest, TheListOpensUnderTheBoxSizedForItsItemsAndAClickChoosesAnIt
       popupRect = RectOfWindow(popup);
       selectedInList = ListOf(popup).CurrentItem();
       scrolls = ListOf(popup).VerticalBar().Visible();
-      EXPECT_EQ(reinterpret_cast<INT_PTR>(GetPropW(popup, kPopupFlagsProperty)), 2);
+      EXPECT_EQ(UiWindow::FromHwnd(popup)->Popup().kind, PopupKind::CloseOnDeactivate);
       EXPECT_TRUE(combo.IsDroppedDown());
       ListOf(popup).EnsureVisible(c.choose);
       ClickItem(popup, c.choose);

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "runtime/Clipboard.h"
-#include "tests/ui/controls/MenuDriver.h"
+#include "tests/ui/controls/PopupInput.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/EditContextMenu.h"
 #include "ui/controls/UiEdit.h"
@@ -73,7 +73,7 @@ class EditTest : public WindowTest {
   std::vector<int> ChooseFromMenu(POINT at, int index) {
     std::vector<int> states;
     UiMenu& menu = EditContextMenu();
-    MenuDriver driver(menu);
+    PopupDriver driver(MenuWindowOf(menu));
     driver.OnOpen([&](HWND hwnd) {
       for (int i = 1; i <= menu.ItemCount(); ++i) states.push_back(menu.ItemState(i));
       ClickMenuItem(hwnd, menu, index);

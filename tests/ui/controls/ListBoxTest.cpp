@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "tests/ui/controls/PopupDriver.h"
+#include "tests/ui/controls/PopupInput.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/UiListBox.h"
 

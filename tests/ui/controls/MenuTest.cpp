@@ -2,7 +2,7 @@
 // click elsewhere do, and sub-menus.
 #include <gtest/gtest.h>
 
-#include "tests/ui/controls/MenuDriver.h"
+#include "tests/ui/controls/PopupInput.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/EditContextMenu.h"
 #include "ui/controls/MenuGeometry.h"
@@ -11,6 +11,17 @@
 
 namespace getlink::testing {
 namespace {
+
+// A menu of a command (400) and an item that opens a sub-menu of one command (500).
+struct MenuWithSubMenu {
+  MenuWithSubMenu() {
+    sub.AddItem(CommandItem("子项(&S)", 500));
+    menu.AddItem(CommandItem("命令(&M)", 400));
+    menu.AddItem(SubMenuItem("更多(&O)", sub));
+  }
+  UiMenu sub;
+  UiMenu menu;  // declared after the sub-menu it opens: goes first
+};
 
 class MenuTest : public WindowTest {
  protected:
@@ -44,13 +55,13 @@ TEST_F(MenuTest, TheEditMenuMeasuresItsCaptionsAndFlipsAtTheScreenEdges) {
   };
   for (const Case& c : cases) {
     SetCursorPos(c.pointer.x, c.pointer.y);
-    MenuDriver driver(EditContextMenu());
+    PopupDriver driver(MenuWindowOf(EditContextMenu()));
     RECT box = {};
     driver.OnOpen([&](HWND menu) {
       GetWindowRect(menu, &box);
       PressKey(menu, VK_ESCAPE);
     });
-    driver.PopupAt(hwnd());
+    driver.Run([&] { EditContextMenu().PopupAt(hwnd()); });
     ASSERT_TRUE(driver.Opened());
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_EQ(box.bottom - box.top, 132);  // five items and two separators
@@ -70,13 +81,13 @@ TEST_F(MenuTest, ASetWidthBelowFiftyOpensFiftyWideWhereAsked) {
   UiMenu menu;
   menu.SetWidth(30);
   menu.AddItem(CommandItem("很长的菜单项文字(&L)", 1));
-  MenuDriver driver(menu);
+  PopupDriver driver(MenuWindowOf(menu));
   RECT box = {};
   driver.OnOpen([&](HWND hwnd) {
     GetWindowRect(hwnd, &box);
     PostMessageW(hwnd, WM_CLOSE, 0, 0);
   });
-  driver.PopupAt(hwnd(), 300, 200);
+  driver.Run([&] { menu.PopupAt(hwnd(), 300, 200); });
   EXPECT_EQ(box.left, 300);
   EXPECT_EQ(box.top, 200);
   EXPECT_EQ(box.right - box.left, 50);
@@ -85,14 +96,14 @@ TEST_F(MenuTest, ASetWidthBelowFiftyOpensFiftyWideWhereAsked) {
 TEST_F(MenuTest, ClicksChooseEnabledItemsOnly) {
   UiMenu& menu = EditContextMenu();
   menu.SetItemState(3, static_cast<int>(MenuItemState::Disabled));
-  MenuDriver driver(menu);
+  PopupDriver driver(MenuWindowOf(menu));
   bool stillOpenAfterDisabledClick = false;
   driver.OnOpen([&](HWND hwnd) {
     ClickMenuItem(hwnd, menu, 3);  // "剪切(&T)", disabled
     stillOpenAfterDisabledClick = IsWindowVisible(hwnd) != FALSE;
     ClickMenuItem(hwnd, menu, 4);  // "复制(&C)"
   });
-  driver.PopupAt(hwnd(), 300, 150);
+  driver.Run([&] { menu.PopupAt(hwnd(), 300, 150); });
   EXPECT_TRUE(stillOpenAfterDisabledClick);
   EXPECT_FALSE(driver.TimedOut());
   EXPECT_EQ(Commands(88), 0);
@@ -102,9 +113,9 @@ TEST_F(MenuTest, ClicksChooseEnabledItemsOnly) {
 }
 
 TEST_F(MenuTest, AMnemonicLetterChoosesItsItemWithoutAlt) {
-  MenuDriver driver(EditContextMenu());
+  PopupDriver driver(MenuWindowOf(EditContextMenu()));
   driver.OnOpen([&](HWND hwnd) { PressKey(hwnd, 'A'); });
-  driver.PopupAt(hwnd(), 300, 150);
+  driver.Run([&] { EditContextMenu().PopupAt(hwnd(), 300, 150); });
   EXPECT_EQ(Commands(65), 1);
   EXPECT_EQ(AllCommands(), 1);
 
@@ -115,9 +126,9 @@ TEST_F(MenuTest, AMnemonicLetterChoosesItsItemWithoutAlt) {
   routine.sendsCommand = false;
   routine.routine = [&calls] { ++calls; };
   menu.AddItem(routine);
-  MenuDriver second(menu);
+  PopupDriver second(MenuWindowOf(menu));
   second.OnOpen([&](HWND hwnd) { PressKey(hwnd, 'R'); });
-  second.PopupAt(hwnd(), 300, 150);
+  second.Run([&] { menu.PopupAt(hwnd(), 300, 150); });
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(AllCommands(), 1);
 }
@@ -137,7 +148,7 @@ TEST_F(MenuTest, ArrowsMoveOneHighlightPastWhatCannotBeChosenAndEnterOrSpaceChoo
     return found;
   };
   std::vector<int> seen;
-  MenuDriver driver(menu);
+  PopupDriver driver(MenuWindowOf(menu));
   driver.OnOpen([&](HWND hwnd) {
     for (const WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_UP, VK_HOME, VK_END}) {
       PressKey(hwnd, key);
@@ -151,42 +162,40 @@ TEST_F(MenuTest, ArrowsMoveOneHighlightPastWhatCannotBeChosenAndEnterOrSpaceChoo
     seen.push_back(highlighted(hwnd));
     PressKey(hwnd, VK_RETURN);
   });
-  driver.PopupAt(hwnd(), 300, 150);
+  driver.Run([&] { menu.PopupAt(hwnd(), 300, 150); });
   EXPECT_EQ(seen, (std::vector<int>{4, 5, 7, 4, 7, 4, 7, 4, 5}));
   EXPECT_FALSE(driver.TimedOut());
   EXPECT_EQ(Commands(86), 1);  // 粘贴
   EXPECT_EQ(AllCommands(), 1);
 
-  MenuDriver spaced(menu);
+  PopupDriver spaced(MenuWindowOf(menu));
   spaced.OnOpen([&](HWND hwnd) {
     for (const WPARAM key : {VK_END, VK_SPACE}) PressKey(hwnd, key);
   });
-  spaced.PopupAt(hwnd(), 300, 150);
+  spaced.Run([&] { menu.PopupAt(hwnd(), 300, 150); });
   EXPECT_FALSE(spaced.TimedOut());
   EXPECT_EQ(Commands(65), 1);  // 全部选择
   EXPECT_EQ(AllCommands(), 2);
 }
 
 TEST_F(MenuTest, ActivatingAnotherWindowClosesTheMenuWithoutACommand) {
-  MenuDriver driver(EditContextMenu());
+  PopupDriver driver(MenuWindowOf(EditContextMenu()));
   driver.OnOpen([&](HWND) { SetForegroundWindow(hwnd()); });
-  driver.PopupAt(hwnd(), 300, 150);
+  driver.Run([&] { EditContextMenu().PopupAt(hwnd(), 300, 150); });
   EXPECT_FALSE(driver.TimedOut());
   EXPECT_EQ(AllCommands(), 0);
 }
 
 TEST_F(MenuTest, ASubMenuOpensBesideItsItemAndItsCommandClosesTheChain) {
-  UiMenu sub;
-  sub.AddItem(CommandItem("子项(&S)", 500));
-  UiMenu menu;
-  menu.AddItem(CommandItem("命令(&M)", 400));
-  menu.AddItem(SubMenuItem("更多(&O)", sub));
+  MenuWithSubMenu chain;
+  UiMenu& sub = chain.sub;
+  UiMenu& menu = chain.menu;
 
-  MenuDriver driver(menu);
+  PopupDriver driver(MenuWindowOf(menu));
   RECT parent = {}, child = {};
   driver.OnOpen([&](HWND hwnd) {
     GetWindowRect(hwnd, &parent);
-    MenuDriver inner(sub);
+    PopupDriver inner(MenuWindowOf(sub));
     inner.OnOpen([&](HWND subHwnd) {
       GetWindowRect(subHwnd, &child);
       ClickMenuItem(subHwnd, sub, 1);
@@ -194,7 +203,7 @@ TEST_F(MenuTest, ASubMenuOpensBesideItsItemAndItsCommandClosesTheChain) {
     inner.Arm();
     ClickMenuItem(hwnd, menu, 2);  // opens the sub-menu at once and returns when it closed
   });
-  driver.PopupAt(hwnd(), 200, 150);
+  driver.Run([&] { menu.PopupAt(hwnd(), 200, 150); });
   EXPECT_FALSE(driver.TimedOut());
   EXPECT_EQ(child.left, parent.right - 10);
   EXPECT_EQ(HookedCount(WM_COMMAND, [](const MSG& m) { return m.wParam == 500; }), 1);
@@ -203,10 +212,10 @@ TEST_F(MenuTest, ASubMenuOpensBesideItsItemAndItsCommandClosesTheChain) {
   EXPECT_EQ(sub.Hwnd(), nullptr);
 
   // From the keyboard: Right opens the highlighted item's sub-menu, Left closes it again.
-  MenuDriver keyed(menu);
+  PopupDriver keyed(MenuWindowOf(menu));
   bool subOpened = false;
   keyed.OnOpen([&](HWND hwnd) {
-    MenuDriver inner(sub);
+    PopupDriver inner(MenuWindowOf(sub));
     inner.OnOpen([&](HWND subHwnd) {
       subOpened = true;
       PressKey(subHwnd, VK_LEFT);
@@ -214,11 +223,45 @@ TEST_F(MenuTest, ASubMenuOpensBesideItsItemAndItsCommandClosesTheChain) {
     inner.Arm();
     for (const WPARAM key : {VK_END, VK_RIGHT, VK_UP, VK_RETURN}) PressKey(hwnd, key);
   });
-  keyed.PopupAt(hwnd(), 200, 150);
+  keyed.Run([&] { menu.PopupAt(hwnd(), 200, 150); });
   EXPECT_TRUE(subOpened);
   EXPECT_FALSE(keyed.TimedOut());
   EXPECT_EQ(HookedCount(WM_COMMAND, [](const MSG& m) { return m.wParam == 400; }), 1);
   EXPECT_EQ(AllCommands(), 2);
+}
+
+TEST_F(MenuTest, AnItemCreatedAgainIsNotTakenForTheOneThatOpenedTheSubMenu) {
+  MenuWithSubMenu chain;
+  UiMenu& sub = chain.sub;
+  UiMenu& menu = chain.menu;
+
+  bool heldAsOpener = false, takenAfterwards = true, drawnAsOpener = true;
+  PopupDriver driver(MenuWindowOf(menu));
+  driver.OnOpen([&](HWND hwnd) {
+    PopupDriver inner(MenuWindowOf(sub));
+    inner.OnOpen([&](HWND subHwnd) {
+      auto& opener = *static_cast<UiMenuItem*>(UiWindow::FromHwnd(hwnd)->Controls()[1]);
+      heldAsOpener = menu.Opener() == &opener;
+      // The same object, another life: it opened nothing.
+      const Rect place = opener.GetRect();
+      const MenuItem item = opener.Item();
+      opener.Destroy();
+      ASSERT_TRUE(opener.Create(hwnd, place, item, menu));
+      takenAfterwards = menu.Opener() != nullptr;
+      drawnAsOpener = opener.Highlighted();
+      PressKey(subHwnd, VK_ESCAPE);
+    });
+    inner.Arm();
+    ClickMenuItem(hwnd, menu, 2);  // opens the sub-menu and returns when it closed
+    PressKey(hwnd, VK_ESCAPE);
+  });
+  driver.Run([&] { menu.PopupAt(hwnd(), 200, 150); });
+  EXPECT_FALSE(driver.TimedOut());
+  EXPECT_TRUE(heldAsOpener);
+  EXPECT_FALSE(takenAfterwards);
+  EXPECT_FALSE(drawnAsOpener);
+  EXPECT_EQ(AllCommands(), 0);
+  EXPECT_EQ(menu.Hwnd(), nullptr);
 }
 
 }  // namespace

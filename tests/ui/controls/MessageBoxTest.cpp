@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "tests/ui/controls/PopupDriver.h"
+#include "tests/ui/controls/PopupInput.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/MessageBoxLayout.h"
 #include "ui/controls/UiLabel.h"
@@ -93,8 +93,8 @@ class MessageBoxTest : public WindowTest {
   MessageBoxResult Show(HWND owner, std::string_view message, const MessageBoxOptions& options,
                         PopupDriver::Action action) {
     MessageBoxResult result = MessageBoxResult::Ok;
-    const bool shown = PopupDriver().Run(
-        L"提示：", [&] { result = ShowMessageBox(owner, message, options); }, std::move(action));
+    const bool shown =
+        DrivePopup(L"提示：", [&] { result = ShowMessageBox(owner, message, options); }, std::move(action));
     EXPECT_TRUE(shown);
     return result;
   }

@@ -1,6 +1,8 @@
 #include "ui/framework/window/ControlAddress.h"
 
 #include "ui/framework/window/EventMailbox.h"
+#include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/UiWindow.h"
 
 namespace getlink {
 
@@ -10,6 +12,12 @@ int SendControlEvent(const ControlAddress& address, EventCode code, WPARAM wpara
 
 bool PostControlEvent(const ControlAddress& address, EventCode code, WPARAM wparam, LPARAM lparam) {
   return EventMailbox::Instance().Post(address, {code, wparam, lparam});
+}
+
+UiControl* LiveControl(const ControlAddress& address) {
+  const UiWindow* window = UiWindow::FromHwnd(address.host);
+  UiControl* control = window != nullptr ? window->ControlFromHandle(address.handle) : nullptr;
+  return control != nullptr && control->Serial() == address.serial ? control : nullptr;
 }
 
 }  // namespace getlink

@@ -18,6 +18,8 @@
 
 namespace getlink {
 
+class UiControl;
+
 // One life of one control: its host window, its handle and the serial of this life (a
 // control destroyed and created again at the same address is another life).
 struct ControlAddress {
@@ -37,5 +39,9 @@ int SendControlEvent(const ControlAddress& address, EventCode code, WPARAM wpara
 // time it arrives, and freed with the window when it never arrives. lparam must not point
 // at memory that may be gone by then.
 bool PostControlEvent(const ControlAddress& address, EventCode code, WPARAM wparam = 0, LPARAM lparam = 0);
+
+// On the window's own thread: the control at `address` while this life of it lasts; null
+// once it is destroyed (also when it was created again since).
+UiControl* LiveControl(const ControlAddress& address);
 
 }  // namespace getlink

@@ -42,7 +42,9 @@ SIZE WindowSize(HWND hwnd) {
 
 UiWindow::UiWindow() : composer_(*this), input_(*this), animations_(*this) {}
 
-UiWindow::~UiWindow() {
+UiWindow::~UiWindow() { Destroy(); }
+
+void UiWindow::Destroy() {
   if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 
@@ -356,6 +358,7 @@ void UiWindow::OnDestroy() {
   input_.Reset();
   controls_.clear();
   captionFlags_ = 0;
+  popup_ = {};
   composer_.Close();
   EventMailbox::Instance().CloseWindow(hwnd_);
   RemovePropW(hwnd_, kWindowProperty);

@@ -27,6 +27,7 @@
 #include "ui/framework/window/CaptionBar.h"
 #include "ui/framework/window/ControlEvent.h"
 #include "ui/framework/window/InputRouter.h"
+#include "ui/framework/window/PopupRole.h"
 #include "ui/framework/window/WindowAnimations.h"
 #include "ui/framework/window/WindowComposer.h"
 #include "ui/framework/window/WindowSkin.h"
@@ -59,6 +60,9 @@ class UiWindow {
 
   // Makes `hwnd` a framework window. False when it is not a window or is attached already.
   bool Attach(HWND hwnd, const AttachOptions& options = {});
+  // The window object owns the window it is attached to: this destroys it now (with its
+  // controls), as the object's destructor does. Nothing happens when none is attached.
+  void Destroy();
 
   HWND Hwnd() const { return hwnd_; }
   std::uintptr_t Handle() const { return reinterpret_cast<std::uintptr_t>(this); }
@@ -125,6 +129,12 @@ class UiWindow {
   void SetDefaultCursorId(LPCWSTR systemCursorId) { defaultCursor_ = LoadCursorW(nullptr, systemCursorId); }
   HCURSOR DefaultCursor() const { return defaultCursor_; }
 
+  // --- pop-up ---
+  // What PopupHook does for this window: nothing until the opener sets it; cleared when the
+  // window is destroyed.
+  void SetPopup(PopupRole role) { popup_ = role; }
+  const PopupRole& Popup() const { return popup_; }
+
   // --- application callbacks ---
   void SetOnPaintBackground(PaintBackgroundHandler handler) { onPaintBackground_ = std::move(handler); }
   void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
@@ -177,6 +187,7 @@ class UiWindow {
   bool dragMove_ = true;
   bool animationsOn_ = true;
   WindowEffect closeEffect_ = WindowEffect::None;
+  PopupRole popup_;
   HCURSOR defaultCursor_ = nullptr;
   std::vector<UiControl*> controls_;
   std::unordered_set<const UiControl*> live_;

@@ -3,6 +3,7 @@
 #include "runtime/Codec.h"
 #include "ui/framework/window/ControlEvent.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/window/UiWindow.h"
 
 namespace getlink {
 namespace {
@@ -83,32 +84,34 @@ void ModalLoop(HWND hwnd) { LoopWhileWindow(hwnd, true); }
 
 void PopupLoop(HWND hwnd) { LoopWhileWindow(hwnd, false); }
 
+namespace {
+
+// The role of a framework window of this thread; any other window (of another thread or
+// program, whose window object is not ours to read) is no pop-up.
+PopupRole RoleOf(HWND hwnd) {
+  if (hwnd == nullptr || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId()) return {};
+  const UiWindow* window = UiWindow::FromHwnd(hwnd);
+  return window != nullptr ? window->Popup() : PopupRole{};
+}
+
+}  // namespace
+
 int PopupHook(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  const auto kind = static_cast<PopupKind>(reinterpret_cast<INT_PTR>(GetPropW(hwnd, kPopupFlagsProperty)));
+  const PopupRole role = RoleOf(hwnd);
   switch (msg) {
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE) break;
-      if (kind == PopupKind::Owned) {
-        const HWND activated = reinterpret_cast<HWND>(lparam);
-        if (activated == nullptr || GetPropW(activated, kPopupHostProperty) == nullptr) {
-          if (HWND host = static_cast<HWND>(GetPropW(hwnd, kPopupHostProperty))) PostMessageW(host, WM_CLOSE, 0, 0);
-        }
-      } else if (kind == PopupKind::CloseOnDeactivate) {
+      if (role.kind == PopupKind::Owned) {
+        // Another window of a chain (a sub-menu) taking the activation keeps the chain open.
+        if (RoleOf(reinterpret_cast<HWND>(lparam)).kind != PopupKind::Owned && role.chainHead != nullptr)
+          PostMessageW(role.chainHead, WM_CLOSE, 0, 0);
+      } else if (role.kind == PopupKind::CloseOnDeactivate) {
         PostMessageW(hwnd, WM_CLOSE, 0, 0);
       }
       break;
     case WM_KEYDOWN:
-      if (kind == PopupKind::Owned) SendMessageW(hwnd, WM_SYSKEYDOWN, wparam, lparam);  // mnemonics without Alt
+      if (role.kind == PopupKind::Owned) SendMessageW(hwnd, WM_SYSKEYDOWN, wparam, lparam);  // mnemonics without Alt
       if (wparam == VK_ESCAPE) PostMessageW(hwnd, WM_CLOSE, 0, 0);
-      break;
-    case WM_DESTROY:
-      if (kind == PopupKind::Owned) {
-        for (const wchar_t* name : {kPopupHostProperty, kPopupSubProperty, kPopupActProperty, kPopupEventProperty})
-          RemovePropW(hwnd, name);
-      } else if (kind == PopupKind::MessageBox) {
-        RemovePropW(hwnd, kPopupMessageBoxProperty);
-      }
-      RemovePropW(hwnd, kPopupFlagsProperty);
       break;
     default:
       break;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "runtime/Text.h"
+#include "ui/framework/window/PopupRole.h"
 
 namespace getlink {
 
@@ -40,20 +41,12 @@ void ModalLoop(HWND hwnd);
 // dispatched, so a click elsewhere reaches its window (and closes the pop-up).
 void PopupLoop(HWND hwnd);
 
-// Kinds of pop-up windows, stored in their "Zt_Wnd_Flags" property.
-enum class PopupKind : int { None = 0, Owned = 1, CloseOnDeactivate = 2, MessageBox = 3 };
-
-// Window properties of pop-ups.
-inline constexpr wchar_t kPopupFlagsProperty[] = L"Zt_Wnd_Flags";
-inline constexpr wchar_t kPopupHostProperty[] = L"Zt_LayerUI_Host";    // the top-level menu of a chain
-inline constexpr wchar_t kPopupSubProperty[] = L"Zt_LayerUI_Sub";      // the sub-menu window open
-inline constexpr wchar_t kPopupActProperty[] = L"Zt_LayerUI_Act";      // the item whose sub-menu is open
-inline constexpr wchar_t kPopupEventProperty[] = L"Zt_LayerUI_Event";  // the owner's control under the mouse
-inline constexpr wchar_t kPopupMessageBoxProperty[] = L"Zt_LayerUI_MsgBox";
-
-// The message hook shared by pop-ups (drop-down list, menu, message box): closes them
-// when they lose activation and on Escape, and removes their properties when they are
-// destroyed. Always answers -1: the window's own handling goes on.
+// The message hook shared by pop-ups (drop-down list, menu, message box), acting on the
+// role their window object holds (UiWindow::Popup): on losing the activation a pop-up that
+// closes on deactivation closes, and an owned one closes its chain unless the activation
+// went to a window of a chain; Escape closes the pop-up it is pressed in; an owned pop-up
+// hands keys on as WM_SYSKEYDOWN, so that mnemonics work without Alt. Always answers -1:
+// the window's own handling goes on.
 int PopupHook(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
 
 }  // namespace getlink

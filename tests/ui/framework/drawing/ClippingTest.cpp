@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/WinHandles.h"
+
 namespace getlink {
 namespace {
 
@@ -13,15 +15,14 @@ TEST(SetWindowShape, ARefusedRegionIsDeletedAndATakenOneShapesTheWindow) {
   RECT box = {};
   EXPECT_EQ(GetRgnBox(refused, &box), ERROR);  // no such region any more
 
-  const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  const UniqueWindow window(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr));
   ASSERT_NE(window, nullptr);
-  EXPECT_TRUE(SetWindowShape(window, GdiRegion(CreateRectRgn(5, 5, 50, 40))));
+  EXPECT_TRUE(SetWindowShape(window.get(), GdiRegion(CreateRectRgn(5, 5, 50, 40))));
   const GdiRegion shape(CreateRectRgn(0, 0, 0, 0));
-  ASSERT_NE(GetWindowRgn(window, shape.get()), ERROR);
+  ASSERT_NE(GetWindowRgn(window.get(), shape.get()), ERROR);
   GetRgnBox(shape.get(), &box);
   EXPECT_EQ(box.right, 50);
   EXPECT_EQ(box.bottom, 40);
-  DestroyWindow(window);
 }
 
 }  // namespace

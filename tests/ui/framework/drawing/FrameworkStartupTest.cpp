@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/WinHandles.h"
 #include "ui/framework/drawing/EmbeddedImages.h"
 #include "ui/framework/drawing/Fonts.h"
+#include "ui/framework/drawing/GdiHandles.h"
 #include "ui/framework/drawing/Image.h"
 
 namespace getlink {
@@ -79,19 +81,17 @@ TEST(RegisterUiClass, TheWindowClassDoubleClicksAndShowsTheProgramIcon) {
   ICONINFO info = {};
   ASSERT_TRUE(GetIconInfo(windowClass.hIcon, &info));
   BITMAP colour = {};
-  GetObjectW(info.hbmColor, sizeof colour, &colour);
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
+  const GdiBitmap colourBits(info.hbmColor), maskBits(info.hbmMask);
+  GetObjectW(colourBits.get(), sizeof colour, &colour);
   EXPECT_EQ(colour.bmWidth, 32);
 
   // A window of the class is an ordinary window until a framework window takes it over.
-  HWND window = CreateWindowExW(0, L"Zt_LayerUI", L"probe", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+  const UniqueWindow window(CreateWindowExW(0, L"Zt_LayerUI", L"probe", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                            GetModuleHandleW(nullptr), nullptr));
   ASSERT_NE(window, nullptr);
   wchar_t title[16] = {};
-  GetWindowTextW(window, title, 16);
+  GetWindowTextW(window.get(), title, 16);
   EXPECT_STREQ(title, L"probe");
-  DestroyWindow(window);
 
   EXPECT_EQ(RegisterUiClass(), 0) << "registered twice";
 }

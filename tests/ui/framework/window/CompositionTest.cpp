@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/framework/window/WindowTestSupport.h"
+#include "ui/framework/drawing/GdiHandles.h"
 #include "ui/framework/window/UiCaptionButton.h"
 #include "ui/framework/window/WindowFunctions.h"
 
@@ -151,14 +152,13 @@ TEST_F(CompositionTest, AWindowThatIsNotLayeredGetsARoundedRegion) {
   EXPECT_FALSE(window().IsLayered());
   EXPECT_EQ(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
   RECT box;
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  ASSERT_NE(GetWindowRgn(hwnd(), region), ERROR);
-  GetRgnBox(region, &box);
+  const GdiRegion region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(hwnd(), region.get()), ERROR);
+  GetRgnBox(region.get(), &box);
   EXPECT_EQ(box.left, 6);
   EXPECT_EQ(box.top, 6);
-  EXPECT_FALSE(PtInRegion(region, 6, 6));  // the rounded corner
-  EXPECT_TRUE(PtInRegion(region, 200, 200));
-  DeleteObject(region);
+  EXPECT_FALSE(PtInRegion(region.get(), 6, 6));  // the rounded corner
+  EXPECT_TRUE(PtInRegion(region.get(), 200, 200));
   RecordingControl control(kRed);
   ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}));
   EXPECT_EQ(CanvasPixel(120, 110), kRed);

@@ -7,11 +7,14 @@
 
 #include <algorithm>
 #include <functional>
+#include <future>
+#include <thread>
 #include <utility>
 
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "runtime/MessagePump.h"
+#include "runtime/WinHandles.h"
 #include "ui/framework/window/UiCaptionTitle.h"
 #include "ui/framework/window/WindowFunctions.h"
 
@@ -24,19 +27,18 @@ TEST_F(WindowLifecycleTest, CreateUiWindowCentresInTheWorkAreaByDefault) {
   CreateWindowOptions options;
   options.width = 300;
   options.height = 200;
-  HWND hwnd = CreateUiWindow(nullptr, "居中", options);
-  ASSERT_NE(hwnd, nullptr);
+  const UniqueWindow centred(CreateUiWindow(nullptr, "居中", options));
+  ASSERT_NE(centred, nullptr);
   RECT work, bounds;
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  GetWindowRect(hwnd, &bounds);
+  GetWindowRect(centred.get(), &bounds);
   EXPECT_EQ(bounds.left, work.left + (work.right - work.left - 300) / 2);
   EXPECT_EQ(bounds.top, work.top + (work.bottom - work.top - 200) / 2);
   EXPECT_EQ(bounds.right - bounds.left, 300);
   wchar_t title[16] = L"";
-  GetWindowTextW(hwnd, title, 16);
+  GetWindowTextW(centred.get(), title, 16);
   EXPECT_STREQ(title, L"\x5C45\x4E2D");  // "居中" through code page 936
-  EXPECT_FALSE(IsWindowVisible(hwnd));
-  DestroyWindow(hwnd);
+  EXPECT_FALSE(IsWindowVisible(centred.get()));
 }
 
 TEST_F(WindowLifecycleTest, AttachRefusesWhatItCannotTake) {
@@ -185,14 +187,13 @@ TEST_F(WindowLifecycleTest, TheModalLoopRunsUntilItsWindowIsGone) {
 
 TEST_F(WindowLifecycleTest, AQuitEndsTheModalLoopAndStaysForTheOuterLoop) {
   CreateWindowOptions create;
-  HWND dialog = CreateUiWindow(hwnd(), "modal", create);
+  const UniqueWindow dialog(CreateUiWindow(hwnd(), "modal", create));
   PostQuitMessage(7);
-  ModalLoop(dialog);
-  EXPECT_TRUE(IsWindow(dialog));
+  ModalLoop(dialog.get());
+  EXPECT_TRUE(IsWindow(dialog.get()));
   MSG msg;
   ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(msg.wParam, 7u);
-  DestroyWindow(dialog);
 }
 
 TEST_F(WindowLifecycleTest, PopUpsCloseOnEscapeAndOnDeactivation) {
@@ -203,40 +204,53 @@ TEST_F(WindowLifecycleTest, PopUpsCloseOnEscapeAndOnDeactivation) {
   UiWindow popupWindow;
   ASSERT_TRUE(popupWindow.Attach(popup, DefaultOptions()));
   popupWindow.SetMessageHook(PopupHook);
-  SetPropW(popup, L"Zt_Wnd_Flags", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(PopupKind::CloseOnDeactivate)));
+  popupWindow.SetPopup({PopupKind::CloseOnDeactivate});
   int closes = 0;
   SendMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
   SendMessageW(popup, WM_ACTIVATE, WA_INACTIVE, 0);
   MSG msg;
   while (PeekMessageW(&msg, popup, WM_CLOSE, WM_CLOSE, PM_REMOVE)) ++closes;
   EXPECT_EQ(closes, 2);
-  PopupHook(popup, WM_DESTROY, 0, 0);
-  EXPECT_EQ(GetPropW(popup, L"Zt_Wnd_Flags"), nullptr);
-  DestroyWindow(popup);
+  popupWindow.Destroy();
+  EXPECT_EQ(popupWindow.Popup().kind, PopupKind::None);  // the role goes with the window
 }
 
 TEST_F(WindowLifecycleTest, AnOwnedPopUpClosesItsHostUnlessAnotherPopUpTakesOver) {
   CreateWindowOptions create;
-  HWND host = CreateUiWindow(hwnd(), "host", create);
-  HWND popup = CreateUiWindow(hwnd(), "popup", create);
-  HWND sibling = CreateUiWindow(hwnd(), "sibling", create);
-  SetPropW(popup, L"Zt_Wnd_Flags", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(PopupKind::Owned)));
-  SetPropW(popup, L"Zt_LayerUI_Host", host);
-  SetPropW(sibling, L"Zt_LayerUI_Host", host);
-  auto closesOfHost = [host] {
+  const UniqueWindow host(CreateUiWindow(hwnd(), "host", create));
+  UiWindow popup, sibling;
+  ASSERT_TRUE(popup.Attach(CreateUiWindow(hwnd(), "popup", create), DefaultOptions()));
+  ASSERT_TRUE(sibling.Attach(CreateUiWindow(hwnd(), "sibling", create), DefaultOptions()));
+  popup.SetPopup({PopupKind::Owned, host.get()});
+  sibling.SetPopup({PopupKind::Owned, host.get()});
+  // A window of another thread may carry a property of the same name (another copy of the
+  // program): it is never read as a window object of ours.
+  std::promise<HWND> made;
+  std::promise<void> done;
+  std::thread other([&] {
+    const UniqueWindow foreign(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+    SetPropW(foreign.get(), L"Zt_Wnd_Control", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(0x10)));
+    made.set_value(foreign.get());
+    done.get_future().wait();
+  });
+  const HWND foreign = made.get_future().get();
+  auto closesOfHost = [&host] {
     int n = 0;
     MSG msg;
-    while (PeekMessageW(&msg, host, WM_CLOSE, WM_CLOSE, PM_REMOVE)) ++n;
+    while (PeekMessageW(&msg, host.get(), WM_CLOSE, WM_CLOSE, PM_REMOVE)) ++n;
     return n;
   };
-  PopupHook(popup, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(sibling));
+  PopupHook(popup.Hwnd(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(sibling.Hwnd()));
   EXPECT_EQ(closesOfHost(), 0);
-  PopupHook(popup, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(hwnd()));
+  PopupHook(popup.Hwnd(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(hwnd()));
   EXPECT_EQ(closesOfHost(), 1);
-  PopupHook(popup, WM_DESTROY, 0, 0);
-  EXPECT_EQ(GetPropW(popup, L"Zt_LayerUI_Host"), nullptr);
-  EXPECT_EQ(GetPropW(popup, L"Zt_Wnd_Flags"), nullptr);
-  for (HWND w : {host, popup, sibling}) DestroyWindow(w);
+  PopupHook(popup.Hwnd(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(foreign));
+  EXPECT_EQ(closesOfHost(), 1);
+  done.set_value();
+  other.join();
+  popup.Destroy();
+  EXPECT_EQ(popup.Popup().chainHead, nullptr);  // the role goes with the window
+  EXPECT_EQ(popup.Popup().kind, PopupKind::None);
 }
 
 TEST_F(WindowLifecycleTest, MaximisedSizeAndMinimumTrackSize) {

@@ -1,6 +1,6 @@
 #include "tests/ui/framework/window/WindowTestSupport.h"
 
-#include "runtime/MessagePump.h"
+#include "runtime/WinHandles.h"
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "ui/framework/window/WindowFunctions.h"
 
@@ -65,10 +65,11 @@ void WindowTest::Open(const AttachWindowOptions& options) {
   create.top = 40;
   create.width = kWidth;
   create.height = kHeight;
-  hwnd_ = CreateUiWindow(nullptr, "测试窗口", create);
-  ASSERT_NE(hwnd_, nullptr);
+  UniqueWindow created(CreateUiWindow(nullptr, "测试窗口", create));
+  ASSERT_NE(created, nullptr);
   window_ = std::make_unique<UiWindow>();
-  ASSERT_TRUE(window_->Attach(hwnd_, options));
+  ASSERT_TRUE(window_->Attach(created.get(), options));
+  hwnd_ = created.release();  // the window object destroys it from now on
   window_->SetMessageHook([this](HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
     hooked.push_back(MSG{hwnd, msg, wparam, lparam, 0, {0, 0}});
     for (const auto& [message, answer] : hookAnswers)
@@ -80,31 +81,14 @@ void WindowTest::Open(const AttachWindowOptions& options) {
 }
 
 void WindowTest::Close() {
-  if (window_ != nullptr) window_->SetMessageHook(nullptr);
-  if (hwnd_ != nullptr && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  if (window_ != nullptr) {
+    window_->SetMessageHook(nullptr);
+    window_->Destroy();
+  }
   window_.reset();
   hwnd_ = nullptr;
   Pump();
   hooked.clear();
-}
-
-void WindowTest::Pump(int ms) {
-  const DWORD until = GetTickCount() + static_cast<DWORD>(ms);
-  do {
-    PumpMessages();
-    if (ms > 0) Sleep(5);
-  } while (static_cast<int>(until - GetTickCount()) > 0);
-  PumpMessages();
-}
-
-bool WindowTest::PumpUntil(const std::function<bool()>& condition, int ms) {
-  const DWORD until = GetTickCount() + static_cast<DWORD>(ms);
-  while (!condition()) {
-    if (static_cast<int>(until - GetTickCount()) <= 0) return false;
-    Pump(10);
-  }
-  Pump(50);  // let what follows the change settle
-  return true;
 }
 
 void WindowTest::MouseMove(int x, int y) {
@@ -159,15 +143,15 @@ void WindowTest::CutPress(PressCut cut) {
     Pump();
     return;
   }
-  HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 600, 500, 40, 40, nullptr, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+  UniqueWindow other(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 600, 500, 40, 40, nullptr, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr));
   if (cut == PressCut::AnotherWindowActivated)
-    SetForegroundWindow(other);
+    SetForegroundWindow(other.get());
   else
-    SetCapture(other);
+    SetCapture(other.get());
   Pump();
   if (cut == PressCut::CaptureTaken) ReleaseCapture();
-  DestroyWindow(other);
+  other.reset();
   SetForegroundWindow(hwnd_);
   Pump();
 }

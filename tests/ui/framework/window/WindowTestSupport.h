@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include "runtime/MessagePump.h"
+#include "tests/support/PumpUntil.h"
 #include "ui/framework/drawing/Image.h"
 #include "ui/framework/window/UiControl.h"
 #include "ui/framework/window/UiWindow.h"
@@ -74,10 +76,8 @@ class WindowTest : public ::testing::Test {
   UiWindow& window() { return *window_; }
 
   // Lets posted messages and due timers run, for about `ms` milliseconds at the least.
-  void Pump(int ms = 0);
-  // Pumps until `condition` holds (true) or about `ms` milliseconds passed (false), for
-  // what the system does in its own time (maximising, restoring).
-  bool PumpUntil(const std::function<bool()>& condition, int ms = 3000);
+  // (PumpUntil, for what the system does in its own time, is tests/support/PumpUntil.h.)
+  static void Pump(int ms = 0) { PumpMessagesFor(ms); }
   void MouseMove(int x, int y);
   void LeftDown(int x, int y);
   void LeftUp(int x, int y);
