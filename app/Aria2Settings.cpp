@@ -17,33 +17,24 @@ bool NameIs(std::string_view name, std::string_view expected) {
   return CompareText(name, expected, Case::Insensitive) == 0;
 }
 
-Text ChineseDescription(const Aria2SettingsProblem& problem) {
-  const Text where = ConcatTexts(kAria2SettingsFileName, " 第 ", std::to_string(problem.line), " 行“",
-                                 OneLineQuote(problem.text, kShownCharacters), "”");
-  switch (problem.kind) {
-    case Aria2SettingsProblemKind::TooLarge:
-      return ConcatTexts(kAria2SettingsFileName, " 大于 64 KiB，没有读取，使用默认设置");
-    case Aria2SettingsProblemKind::NotASetting: return ConcatTexts(where, "不是“名称=值”的设置，已忽略");
-    case Aria2SettingsProblemKind::UnknownName: return ConcatTexts(where, "：没有这个设置（只有 rpc 和 secret），已忽略");
-    case Aria2SettingsProblemKind::RpcNotWebLink:
-      return ConcatTexts(where, "无法使用（不是 http 或 https 地址），使用 ", kDefaultAria2Rpc);
-  }
-  return Text();
-}
+// What is said of a problem after the place it names, in each wording.
+struct Words {
+  const char* chinese;
+  const char* english;
+};
 
-Text EnglishDescription(const Aria2SettingsProblem& problem) {
-  const Text where = ConcatTexts(kAria2SettingsFileName, " line ", std::to_string(problem.line), " \"",
-                                 OneLineQuote(problem.text, kShownCharacters), "\"");
-  switch (problem.kind) {
+Words WordsOf(Aria2SettingsProblemKind kind) {
+  switch (kind) {
     case Aria2SettingsProblemKind::TooLarge:
-      return ConcatTexts(kAria2SettingsFileName, " is larger than 64 KiB and was not read: the defaults are used");
-    case Aria2SettingsProblemKind::NotASetting: return ConcatTexts(where, " is not a setting (NAME=VALUE): ignored");
+      return {" 大于 64 KiB，没有读取，使用默认设置", " is larger than 64 KiB and was not read: the defaults are used"};
+    case Aria2SettingsProblemKind::NotASetting:
+      return {"不是“名称=值”的设置，已忽略", " is not a setting (NAME=VALUE): ignored"};
     case Aria2SettingsProblemKind::UnknownName:
-      return ConcatTexts(where, ": no such setting (only rpc and secret): ignored");
-    case Aria2SettingsProblemKind::RpcNotWebLink:
-      return ConcatTexts(where, " cannot be used (not an http or https address): ", kDefaultAria2Rpc, " is used");
+      return {"：没有这个设置（只有 rpc 和 secret），已忽略", ": no such setting (only rpc and secret): ignored"};
+    case Aria2SettingsProblemKind::RpcNotWebLink:  // the default follows
+      return {"无法使用（不是 http 或 https 地址），使用 ", " cannot be used (not an http or https address); using "};
   }
-  return Text();
+  return {"", ""};
 }
 
 }  // namespace
@@ -94,7 +85,17 @@ bool IsAria2RpcAddress(std::string_view rpc) {
 }
 
 Text DescribeAria2SettingsProblem(const Aria2SettingsProblem& problem, Wording wording) {
-  return wording == Wording::Chinese ? ChineseDescription(problem) : EnglishDescription(problem);
+  const bool chinese = wording == Wording::Chinese;
+  Text said = kAria2SettingsFileName;
+  if (problem.kind != Aria2SettingsProblemKind::TooLarge) {
+    const Text line = std::to_string(problem.line);
+    const Text quote = OneLineQuote(problem.text, kShownCharacters);
+    said += chinese ? ConcatTexts(" 第 ", line, " 行“", quote, "”") : ConcatTexts(" line ", line, " \"", quote, "\"");
+  }
+  const Words words = WordsOf(problem.kind);
+  said += chinese ? words.chinese : words.english;
+  if (problem.kind == Aria2SettingsProblemKind::RpcNotWebLink) said += kDefaultAria2Rpc;
+  return said;
 }
 
 }  // namespace getlink

@@ -51,7 +51,7 @@ bool IsAria2RpcAddress(std::string_view rpc);
 // One line for the problem, without a full stop, quoting at most 40 characters of its line:
 // "getlink.ini 第 3 行“rpc=ws://h”无法使用（不是 http 或 https 地址），使用 DEFAULT" in
 // the window's status strip, "getlink.ini line 3 "rpc=ws://h" cannot be used (not an http
-// or https address): DEFAULT is used" on getlink-cli's standard error.
+// or https address); using DEFAULT" on getlink-cli's standard error.
 Text DescribeAria2SettingsProblem(const Aria2SettingsProblem& problem, Wording wording);
 
 }  // namespace getlink

@@ -58,8 +58,11 @@ TEST(DescribeAria2SettingsProblem, SaysWhichLineAndWhatHappens) {
   EXPECT_EQ(DescribeAria2SettingsProblem(problem, Wording::Chinese),
             "getlink.ini 第 2 行“rpc=ws://h?" + Text(29, 'x') +
                 "…”无法使用（不是 http 或 https 地址），使用 http://127.0.0.1:6800/jsonrpc");
-  EXPECT_EQ(DescribeAria2SettingsProblem({Kind::UnknownName, 4, "rcp=x"}, Wording::English),
-            "getlink.ini line 4 \"rcp=x\": no such setting (only rpc and secret): ignored");
+  EXPECT_EQ(DescribeAria2SettingsProblem({Kind::RpcNotWebLink, 3, "rpc=ws://h"}, Wording::English),
+            "getlink.ini line 3 \"rpc=ws://h\" cannot be used (not an http or https address); using "
+            "http://127.0.0.1:6800/jsonrpc");
+  EXPECT_EQ(DescribeAria2SettingsProblem({Kind::TooLarge, 0, ""}, Wording::English),
+            "getlink.ini is larger than 64 KiB and was not read: the defaults are used");
 }
 
 }  // namespace
