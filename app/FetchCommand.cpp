@@ -1,6 +1,6 @@
 #include "app/FetchCommand.h"
 
-#include <algorithm>
+#include <any>
 #include <chrono>
 
 #include "app/FetchShare.h"
@@ -27,9 +27,7 @@ class ProgressPoster {
     if (posted_ && now - lastPost_ < kProgressInterval) return;
     posted_ = true;
     lastPost_ = now;
-    const auto bytes = static_cast<WPARAM>(std::min<std::uint64_t>(progress.bytesReceived, 0xFFFFFFFFu));
-    PostControlEvent(reporter_, ToEventCode(FetchEvent::Progress), bytes,
-                     static_cast<LPARAM>(progress.timeLeft.count()));
+    PostControlEvent(reporter_, {ToEventCode(FetchEvent::Progress), std::any(progress)});
   }
 
  private:
@@ -44,7 +42,7 @@ void RunFetch(const FetchRequest& request, const ControlAddress& reporter) {
   outcome.service = request.service;
   outcome.failure = FetchShare(request.service, pasted.link.empty() ? request.pastedText : pasted.link, outcome.info,
                                ProgressPoster(reporter));
-  SendControlEvent(reporter, ToEventCode(FetchEvent::Finished), reinterpret_cast<WPARAM>(&outcome));
+  SendControlEvent(reporter, {ToEventCode(FetchEvent::Finished), std::any(std::move(outcome))});
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "app/Service.h"
 #include "app/ShareInfo.h"
 #include "http/FetchFailure.h"
+#include "http/FetchWatch.h"
 #include "ui/framework/window/ControlAddress.h"
 
 namespace getlink {
@@ -30,10 +31,9 @@ struct FetchOutcome {
 
 // The events the worker sends to the control that reports for it.
 enum class FetchEvent : std::int32_t {
-  // Posted, at most every kProgressInterval: wparam the body bytes received so far (capped
-  // at 0xFFFFFFFF), lparam the milliseconds left of the download's bound.
+  // Posted, at most every kProgressInterval, with the FetchProgress of the download.
   Progress = WM_APP + 1,
-  // Sent once, last; the worker waits for it. wparam: const FetchOutcome*.
+  // Sent once, last, with the FetchOutcome; the worker waits for it.
   Finished = WM_APP + 2,
 };
 

@@ -101,10 +101,11 @@ bool MainWindow::Open() {
 
   CreateControls(attached);
   fetchButton_.BindEvent(EventCode::EvClick, [this](UiControl*, UiControl&, const ControlEvent&) { StartFetch(); });
-  fetchButton_.BindEvent(ToEventCode(FetchEvent::Progress),
-                         [this](UiControl*, UiControl&, const ControlEvent& event) { ShowProgress(event); });
+  fetchButton_.BindEvent(ToEventCode(FetchEvent::Progress), [this](UiControl*, UiControl&, const ControlEvent& event) {
+    if (const FetchProgress* progress = event.Data<FetchProgress>()) ShowProgress(*progress);
+  });
   fetchButton_.BindEvent(ToEventCode(FetchEvent::Finished), [this](UiControl*, UiControl&, const ControlEvent& event) {
-    FinishFetch(*reinterpret_cast<const FetchOutcome*>(event.wparam));
+    if (const FetchOutcome* outcome = event.Data<FetchOutcome>()) FinishFetch(*outcome);
   });
   linkBox_.SetOnChange([this](UiControl*, UiEdit&) { FollowLinkService(); });
   window_.SetMessageHook([this](HWND, UINT message, WPARAM, LPARAM) { return ConfirmExit(message); });
@@ -192,11 +193,10 @@ void MainWindow::StartFetch() {
   ShowStatus(FetchNotStartedLine(), true);
 }
 
-void MainWindow::ShowProgress(const ControlEvent& event) {
+void MainWindow::ShowProgress(const FetchProgress& progress) {
   // Progress is posted, the end is sent: a late progress event must not cover the end's line.
   if (!fetching_) return;
-  ShowStatus(FetchProgressLine({static_cast<std::uint64_t>(event.wparam), std::chrono::milliseconds(event.lparam)}),
-             false);
+  ShowStatus(FetchProgressLine(progress), false);
 }
 
 void MainWindow::FinishFetch(const FetchOutcome& outcome) {

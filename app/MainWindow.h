@@ -65,7 +65,7 @@ class MainWindow {
   bool UserConfirmsExit();
 
   void StartFetch();
-  void ShowProgress(const ControlEvent& event);
+  void ShowProgress(const FetchProgress& progress);
   void FinishFetch(const FetchOutcome& outcome);
   void SetFetching(bool fetching);
   // A link of a known host in the link box chooses its service.

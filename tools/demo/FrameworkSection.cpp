@@ -32,18 +32,14 @@ class DemoTile : public UiControl {
  protected:
   int OnPaint() override { return Repaint(255); }
   int OnMouseEnter() override { return Hover(true); }
-  int OnMouseLeave() override { return Hover(false); }
-  int OnMouseDown(POINT, WPARAM) override { return Press(true); }
-  int OnMouseUp(POINT, WPARAM) override { return Press(false); }
+  int OnMouseLeave(UiControl*) override { return Hover(false); }
+  int OnMouseDown(const PointerInput&) override { return Press(true); }
+  int OnMouseUp(const PointerInput&) override { return Press(false); }
   int OnFocusGained(UiControl*) override { return Repaint(FadeStartForTicks(2)); }
   int OnFocusLost(UiControl*) override { return Repaint(FadeStartForTicks(2)); }
   int OnClick() override {
     ++clicks_;
     return Repaint(FadeStartForTicks(3));
-  }
-  int OnTimer() override {
-    StepCrossFade(*this);
-    return kNotHandled;
   }
 
  private:

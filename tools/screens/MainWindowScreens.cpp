@@ -108,6 +108,7 @@ int WriteScreens(const std::string& directory, const std::string& link) {
   Click(main.Hwnd(), main.FetchButton());
   SendMessageW(main.Hwnd(), WM_MOUSELEAVE, 0, 0);
   if (!screens::PumpUntil([&] { return !main.Fetching(); }, 30000)) return 2;
+  screens::Settle();  // what the fetch's end posted, before the caret starts again
   RestartCaret(main);
   screens::Settle();
   written = screens::WriteCanvas(window, directory, "main-fetched") && written;

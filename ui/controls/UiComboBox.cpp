@@ -62,12 +62,11 @@ int UiComboBox::OnCreate() {
   // The pointer and the focus on the edit are on the box: its frame follows them.
   const auto becomeHot = [this](UiControl*, UiControl&, const ControlEvent&) { SetHot(true); };
   edit_.BindEvent(EventCode::EvMouseEnter, becomeHot);
-  edit_.BindEvent(EventCode::EvMouseLeave, [this](UiControl*, UiControl&, const ControlEvent& event) {
-    PointerLeft(reinterpret_cast<const UiControl*>(event.lparam));
-  });
+  edit_.BindEvent(EventCode::EvMouseLeave,
+                  [this](UiControl*, UiControl&, const ControlEvent& event) { PointerLeft(event.Other()); });
   edit_.BindEvent(EventCode::EvFocusGained, becomeHot);
   edit_.BindEvent(EventCode::EvFocusLost, [this](UiControl*, UiControl&, const ControlEvent& event) {
-    if (reinterpret_cast<const UiControl*>(event.lparam) != this) SetHot(false);
+    if (event.Other() != this) SetHot(false);
   });
   return kNotHandled;
 }
@@ -87,7 +86,7 @@ int UiComboBox::OnAlphaChanged(int alpha) {
   return kNotHandled;
 }
 
-int UiComboBox::QueryDimming() { return editable_ ? edit_.SendEvent(EventCode::EvQueryDimming, 0, 1) : kNotHandled; }
+int UiComboBox::QueryDimming() { return editable_ ? edit_.SendEvent(EventCode::EvQueryDimming) : kNotHandled; }
 
 int UiComboBox::QueryFocus() {
   return editable_ && Window() != nullptr && Window()->Focused() == &edit_ ? 1 : kNotHandled;
@@ -207,13 +206,9 @@ int UiComboBox::OnMouseEnter() {
   return kNotHandled;
 }
 
-int UiComboBox::OnEvent(const ControlEvent& event) {
-  // The typed handler would lose where the pointer went.
-  if (event.code == EventCode::EvMouseLeave) {
-    PointerLeft(reinterpret_cast<const UiControl*>(event.lparam));
-    return kNotHandled;
-  }
-  return UiControl::OnEvent(event);
+int UiComboBox::OnMouseLeave(UiControl* next) {
+  PointerLeft(next);
+  return kNotHandled;
 }
 
 void UiComboBox::PointerLeft(const UiControl* next) {
@@ -234,20 +229,20 @@ int UiComboBox::OnFocusLost(UiControl* next) {
 
 // --- the drop-down ---
 
-int UiComboBox::OnMouseDown(POINT, WPARAM) {
+int UiComboBox::OnMouseDown(const PointerInput&) {
   DropDown();
   return kNotHandled;
 }
 
-int UiComboBox::OnKeyDown(WPARAM key) {
-  if (key == VK_SPACE || key == VK_RETURN || key == VK_F4) {
+int UiComboBox::OnKeyDown(const KeyInput& key) {
+  if (key.key == VK_SPACE || key.key == VK_RETURN || key.key == VK_F4) {
     DropDown();
     return 0;  // handled: the window does not click the box as well
   }
-  return StepByKey(key) ? 0 : kNotHandled;
+  return StepByKey(key.key) ? 0 : kNotHandled;
 }
 
-bool UiComboBox::StepByKey(WPARAM key) {
+bool UiComboBox::StepByKey(UINT key) {
   int target = 0;
   switch (key) {
     case VK_UP: target = selectedIndex_ - 1; break;

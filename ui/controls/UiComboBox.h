@@ -100,15 +100,15 @@ class UiComboBox : public UiControl {
   int OnDestroy() override;
   int OnPaint() override;
   int OnRefresh() override { return OnPaint(); }
-  int OnEvent(const ControlEvent& event) override;
   int OnCreate() override;
   int OnResized(int width, int height) override;
   int OnAlphaChanged(int alpha) override;
   int QueryDimming() override;
   int QueryFocus() override;
-  int OnMouseDown(POINT, WPARAM) override;
-  int OnKeyDown(WPARAM key) override;
+  int OnMouseDown(const PointerInput&) override;
+  int OnKeyDown(const KeyInput& key) override;
   int OnMouseEnter() override;
+  int OnMouseLeave(UiControl* next) override;
   int OnFocusGained(UiControl*) override;
   int OnFocusLost(UiControl*) override;
 
@@ -131,7 +131,7 @@ class UiComboBox : public UiControl {
   // The user chose item `index` (valid): it is selected and shown, then onSelect.
   void Choose(int index);
   // Up, Down, Home or End on the closed box: a choice; false for other keys.
-  bool StepByKey(WPARAM key);
+  bool StepByKey(UINT key);
   // The inner edit's place: all of the box but a 4-pixel frame and the arrow.
   Rect EditRect() const;
   // The pointer left the box or its edit for `next` (null: the window).

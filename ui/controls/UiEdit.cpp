@@ -1,7 +1,5 @@
 #include "ui/controls/UiEdit.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
 #include "runtime/Clipboard.h"
@@ -95,8 +93,7 @@ int UiEdit::OnCreate() {
 }
 
 int UiEdit::OnDestroy() {
-  if (HostWindow() != nullptr) KillTimer(HostWindow(), Handle());
-  blinkPeriod_ = 0;
+  StopCaretTimers();
   detachedIme_.reset();
   systemCaret_.reset();
   document_.SetText("", multiLine_, inputMode_, passwordChar_);
@@ -119,30 +116,20 @@ int UiEdit::OnDestroy() {
 
 // --- text and events ---
 
-int UiEdit::OnEvent(const ControlEvent& event) {
-  switch (event.code) {
-    case EventCode::SetText:
-      ApplyText(*reinterpret_cast<const std::string_view*>(event.wparam), event.lparam == 1);
-      return 0;
-    case EventCode::GetText:
-      *reinterpret_cast<Text*>(event.wparam) = document_.GetText();
-      return 0;
-    default:
-      return UiControl::OnEvent(event);
-  }
+Text UiEdit::GetText() const { return Text(document_.GetText()); }
+
+int UiEdit::OnGetText(Text& text) {
+  text = GetText();
+  return 0;
 }
 
-Text UiEdit::GetText() {
-  Text text;
-  SendEvent(EventCode::GetText, reinterpret_cast<WPARAM>(&text));
-  return text;
+int UiEdit::OnSetText(const TextInput& input) {
+  SetText(input.text, input.caretToEnd);
+  return 0;
 }
 
 void UiEdit::SetText(std::string_view text, bool caretToEnd) {
-  SendEvent(EventCode::SetText, reinterpret_cast<WPARAM>(&text), caretToEnd ? 1 : 0);
-}
-
-void UiEdit::ApplyText(std::string_view text, bool caretToEnd) {
+  if (!IsCreated()) return;  // the text of a box to be created is its options'
   document_.SetText(text, multiLine_, inputMode_, passwordChar_);
   history_.Clear();  // a text the program puts in is not the user's to undo
   caret_ = caretToEnd ? document_.EndPosition() : TextPosition{1, 0};
@@ -150,7 +137,7 @@ void UiEdit::ApplyText(std::string_view text, bool caretToEnd) {
   scroll_ = {};
   Relayout();
   CaretMoved();
-  if (!HasFocus()) SetBlinkPeriod(0);
+  if (!HasFocus()) StopCaretTimers();
   FireChanged();
 }
 
@@ -253,7 +240,7 @@ void UiEdit::TextEdited(int changedLine) {
 
 // --- keys and characters ---
 
-int UiEdit::KeyCommand(WPARAM key, bool fromMenu) {
+int UiEdit::KeyCommand(UINT key, bool fromMenu) {
   const bool extend = GetKeyState(VK_SHIFT) < 0 && Selecting();
   if (fromMenu || GetKeyState(VK_CONTROL) < 0) {
     if (inputMode_ == EditInputMode::Password) return 0;  // no copying a password out
@@ -314,10 +301,10 @@ int UiEdit::KeyCommand(WPARAM key, bool fromMenu) {
   }
 }
 
-int UiEdit::OnKeyDown(WPARAM key) {
+int UiEdit::OnKeyDown(const KeyInput& key) {
   // A key of its own ends whatever the input method still had to deliver.
-  if (key != VK_PROCESSKEY) imeEcho_.clear();
-  return KeyCommand(key, false);
+  if (key.key != VK_PROCESSKEY) imeEcho_.clear();
+  return KeyCommand(key.key, false);
 }
 
 bool UiEdit::AcceptsCharacter(wchar_t character) const {
@@ -334,8 +321,7 @@ bool UiEdit::AcceptsCharacter(wchar_t character) const {
   }
 }
 
-int UiEdit::OnChar(WPARAM code) {
-  const auto character = static_cast<wchar_t>(code);
+int UiEdit::OnChar(wchar_t character) {
   if (!imeEcho_.empty()) {
     const bool echo = imeEcho_.front() == character;
     if (echo) {
@@ -356,8 +342,8 @@ void UiEdit::TypeCharacter(wchar_t character) {
     InsertText(FromWide(std::wstring_view(&character, 1)), EditKind::Typed);
 }
 
-int UiEdit::OnImeComposition(const ControlEvent& event) {
-  if ((event.lparam & GCS_RESULTSTR) == 0) return kNotHandled;
+int UiEdit::OnImeComposition(const ImeInput& ime) {
+  if ((ime.changes & GCS_RESULTSTR) == 0) return kNotHandled;
   std::wstring result;
   {
     const ImeContextScope context(HostWindow());
@@ -375,16 +361,15 @@ int UiEdit::OnImeComposition(const ControlEvent& event) {
   return 0;
 }
 
-int UiEdit::OnCommand(const ControlEvent& event) {
-  const auto target = static_cast<std::uintptr_t>(event.lparam);
-  if (target != 0 && target != Handle()) return kNotHandled;
-  switch (static_cast<EditCommand>(LOWORD(event.wparam))) {
+int UiEdit::OnCommand(const CommandInput& command) {
+  if (command.target != 0 && command.target != Handle()) return kNotHandled;
+  switch (static_cast<EditCommand>(command.id)) {
     case EditCommand::Undo:
     case EditCommand::Cut:
     case EditCommand::Copy:
     case EditCommand::Paste:
     case EditCommand::SelectAll:
-      return KeyCommand(LOWORD(event.wparam), true);
+      return KeyCommand(command.id, true);
     default:
       return kNotHandled;
   }
@@ -414,8 +399,9 @@ TextPosition UiEdit::HitTest(float x, float y) {
   return {line, column};
 }
 
-int UiEdit::OnMouseDown(POINT point, WPARAM wparam) {
-  if (wparam == kDoubleClickMarker) {
+int UiEdit::OnMouseDown(const PointerInput& pointer) {
+  const POINT point = pointer.point;
+  if (pointer.doubleClick) {
     if (!Selecting()) return 0;
     const TextRange word = WordAt(document_, caret_);
     anchor_ = word.anchor;
@@ -444,9 +430,9 @@ int UiEdit::OnMouseDown(POINT point, WPARAM wparam) {
   return 0;
 }
 
-int UiEdit::OnMouseMove(POINT point, WPARAM) {
+int UiEdit::OnMouseMove(const PointerInput& pointer) {
   if (!dragging_ || !Selecting()) return kNotHandled;
-  DragTo(point);
+  DragTo(pointer.point);
   return 0;
 }
 
@@ -454,14 +440,14 @@ void UiEdit::DragTo(POINT point) {
   dragPoint_ = point;
   const POINT local = LocalPoint(point);
   const TextPosition hit = HitTest(static_cast<float>(local.x), static_cast<float>(local.y));
-  // Held outside the text, the drag goes on scrolling on the box's timer.
-  SetBlinkPeriod(InTextArea(point) ? kBlinkMs : kDragScrollMs);
+  // Held outside the text, the drag goes on scrolling on the box's drag timer.
+  RunCaretTimers(false);
   if (hit == caret_) return;
   caret_ = hit;
   CaretMoved();
 }
 
-int UiEdit::OnMouseUp(POINT, WPARAM) {
+int UiEdit::OnMouseUp(const PointerInput&) {
   EndDrag();
   return 0;
 }
@@ -475,12 +461,12 @@ int UiEdit::OnPressCancelled() {
 void UiEdit::EndDrag() {
   dragging_ = false;
   if (HasFocus()) {
-    SetBlinkPeriod(kBlinkMs);
+    RunCaretTimers(false);
     DrawCaret(true);
   }
 }
 
-int UiEdit::OnRightUp(POINT, WPARAM) {
+int UiEdit::OnRightUp(const PointerInput&) {
   if (inputMode_ == EditInputMode::Password) return kNotHandled;
   ShowContextMenu();
   return 0;
@@ -510,9 +496,9 @@ void UiEdit::ShowContextMenu() {
   menu.PopupAt(HostWindow(), 0, 0);
 }
 
-int UiEdit::OnMouseWheel(const ControlEvent& event) {
+int UiEdit::OnMouseWheel(const WheelInput& wheel) {
   if (!multiLine_ || bars_.VerticalMaximum() < 1) return kNotHandled;
-  const float notches = static_cast<float>(GET_WHEEL_DELTA_WPARAM(event.wparam)) / WHEEL_DELTA;
+  const float notches = static_cast<float>(wheel.delta) / WHEEL_DELTA;
   scroll_.y += notches * kWheelLines * document_.LineHeight();
   CaretMoved(false);
   return 0;
@@ -531,7 +517,7 @@ int UiEdit::OnFocusGained(UiControl*) {
 
 int UiEdit::OnFocusLost(UiControl*) {
   detachedIme_.reset();
-  SetBlinkPeriod(0);
+  StopCaretTimers();
   dragging_ = false;
   imeEcho_.clear();
   systemCaret_.reset();
@@ -541,18 +527,24 @@ int UiEdit::OnFocusLost(UiControl*) {
   return kNotHandled;
 }
 
-void UiEdit::SetBlinkPeriod(UINT milliseconds) {
-  if (milliseconds == blinkPeriod_ || HostWindow() == nullptr) return;
-  blinkPeriod_ = milliseconds;
-  if (milliseconds == 0)
-    KillTimer(HostWindow(), Handle());
-  else
-    SetTimer(HostWindow(), Handle(), milliseconds, nullptr);
+void UiEdit::RunCaretTimers(bool restart) {
+  const bool scrolling = dragging_ && !InTextArea(dragPoint_);
+  const Timer running = scrolling ? Timer::DragScroll : Timer::Blink;
+  StopTimer(scrolling ? Timer::Blink : Timer::DragScroll);
+  if (restart || !TimerRunning(running)) StartTimer(running, scrolling ? kDragScrollMs : kBlinkMs);
 }
 
-int UiEdit::OnTimer() {
-  if (dragging_ && !InTextArea(dragPoint_)) {
-    DragTo(dragPoint_);
+void UiEdit::StopCaretTimers() {
+  StopTimer(Timer::Blink);
+  StopTimer(Timer::DragScroll);
+}
+
+int UiEdit::OnTimer(TimerPurpose timer) {
+  if (timer.Is(Timer::DragScroll)) {
+    if (dragging_ && !InTextArea(dragPoint_))
+      DragTo(dragPoint_);
+    else
+      StopTimer(Timer::DragScroll);  // the drag ended without the focus
     return 0;
   }
   DrawCaret(!caretShown_);
@@ -605,8 +597,7 @@ void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
   if (HasFocus()) {
     // Seen at once after a move; the blink starts over.
     caretShown_ = true;
-    blinkPeriod_ = 0;
-    SetBlinkPeriod(dragging_ && !InTextArea(dragPoint_) ? kDragScrollMs : kBlinkMs);
+    RunCaretTimers(true);
     const Rect onWindow = WindowRectOf(caretRect_);
     systemCaret_.MoveTo(static_cast<int>(onWindow.left), static_cast<int>(onWindow.top));
   }

@@ -13,7 +13,8 @@
 //   mouse           press places the caret, drag selects (scrolling past the edges),
 //                   double click selects a word, a third click within 500 ms the line
 //   right button    the shared EditContextMenu, its items enabled as they apply
-// The caret blinks on the box's timer only while the box has the focus.
+// The caret blinks on the box's blink timer only while the box has the focus; a drag held
+// outside the text scrolls on the box's drag timer instead.
 //
 // Index of UiEdit.cpp: creating; text and events; editing; keys and characters; mouse;
 // focus, caret and scrolling; layout and painting.
@@ -61,13 +62,11 @@ class UiEdit : public UiControl {
   bool Create(HWND host, const Rect& rect, const EditOptions& options = {});
   bool Create(UiControl& parent, const Rect& rect, const EditOptions& options = {});
 
-  // The text, through the box's own events (WM_GETTEXT, WM_SETTEXT). Setting clears the
-  // selection and the undo history and puts the caret at the start, or at the end with
-  // `caretToEnd`. Another
-  // thread sends the same events to the box's Address() with SendControlEvent:
-  // EventCode::GetText with a Text* in wparam, EventCode::SetText with a
-  // const std::string_view* in wparam and 1 in lparam for the caret at the end.
-  Text GetText();
+  // The text. Setting clears the selection and the undo history and puts the caret at the
+  // start, or at the end with `caretToEnd`. Another thread sends the box's Address() the
+  // events that do the same (SendControlEvent): EventCode::GetText with a TextRequest,
+  // EventCode::SetText with a TextInput.
+  Text GetText() const;
   void SetText(std::string_view text, bool caretToEnd = false);
 
   TextPosition Caret() const { return caret_; }
@@ -83,7 +82,7 @@ class UiEdit : public UiControl {
   // There is an edit to undo (never in ReadOnly mode).
   bool CanUndo() const { return Editable() && history_.CanUndo(); }
   // An editing key or a menu command (Z, X, C, V, A); kNotHandled leaves it to the window.
-  int KeyCommand(WPARAM key, bool fromMenu);
+  int KeyCommand(UINT key, bool fromMenu);
 
   EditInputMode InputMode() const { return inputMode_; }
   void SetInputMode(EditInputMode mode);
@@ -112,29 +111,32 @@ class UiEdit : public UiControl {
   Rect CaretRectOf(TextPosition position);
 
  protected:
-  int OnEvent(const ControlEvent& event) override;
   int OnCreate() override;
   int OnDestroy() override;
   int OnPaint() override;
   int OnResized(int width, int height) override;
   int OnAlphaChanged(int alpha) override;
-  int OnTimer() override;
-  int OnKeyDown(WPARAM key) override;
-  int OnChar(WPARAM code) override;
-  int OnImeComposition(const ControlEvent& event) override;
-  int OnCommand(const ControlEvent& event) override;
-  int OnMouseDown(POINT point, WPARAM wparam) override;
-  int OnMouseMove(POINT point, WPARAM wparam) override;
-  int OnMouseUp(POINT point, WPARAM wparam) override;
+  int OnTimer(TimerPurpose timer) override;
+  int OnKeyDown(const KeyInput& key) override;
+  int OnChar(wchar_t character) override;
+  int OnImeComposition(const ImeInput& ime) override;
+  int OnCommand(const CommandInput& command) override;
+  int OnSetText(const TextInput& input) override;
+  int OnGetText(Text& text) override;
+  int OnMouseDown(const PointerInput& pointer) override;
+  int OnMouseMove(const PointerInput& pointer) override;
+  int OnMouseUp(const PointerInput& pointer) override;
   int OnPressCancelled() override;
-  int OnRightUp(POINT point, WPARAM wparam) override;
-  int OnMouseWheel(const ControlEvent& event) override;
+  int OnRightUp(const PointerInput& pointer) override;
+  int OnMouseWheel(const WheelInput& wheel) override;
   int OnFocusGained(UiControl* previous) override;
   int OnFocusLost(UiControl* next) override;
 
  private:
+  // The box's timers.
+  enum class Timer { Blink, DragScroll };
+
   bool Prepare(const EditOptions& options);
-  void ApplyText(std::string_view text, bool caretToEnd);
   void FireChanged();
   bool Editable() const { return inputMode_ != EditInputMode::ReadOnly; }
   bool Selecting() const { return inputMode_ != EditInputMode::Password; }
@@ -148,7 +150,11 @@ class UiEdit : public UiControl {
   void DragTo(POINT point);
   void EndDrag();
   void ShowContextMenu();
-  void SetBlinkPeriod(UINT milliseconds);
+  // With the focus the caret blinks, except while a drag holds the pointer outside the
+  // text: then the view scrolls on the drag timer and the caret stays. `restart` starts
+  // the running timer's period over.
+  void RunCaretTimers(bool restart);
+  void StopCaretTimers();
   // After the caret or the view moved: caret rectangle, view, scroll bars, repaint. A
   // move that keeps the caret in view is the user's (keys, clicks, a drag, a selection)
   // and ends the typing or erasing run: the next edit is an undo step of its own.
@@ -214,7 +220,6 @@ class UiEdit : public UiControl {
   DWORD doubleClickTick_ = 0;
   bool dragging_ = false;
   POINT dragPoint_ = {0, 0};
-  UINT blinkPeriod_ = 0;
   ChangeHandler onChange_;
 };
 

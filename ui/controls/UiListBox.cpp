@@ -12,8 +12,6 @@ namespace {
 constexpr int kAccentHotAlpha = 51;
 constexpr int kAccentSelectedAlpha = 102;
 
-bool Has(WPARAM wparam, WPARAM key) { return wparam != kDoubleClickMarker && (wparam & key) != 0; }
-
 }  // namespace
 
 // --- creating ---
@@ -280,8 +278,8 @@ void UiListBox::SelectUnderPointer(int item) {
   Paint();
 }
 
-int UiListBox::OnMouseMove(POINT point, WPARAM) {
-  const int item = ItemAt(point);
+int UiListBox::OnMouseMove(const PointerInput& pointer) {
+  const int item = ItemAt(pointer.point);
   if (hoverSelect_) {
     SelectUnderPointer(item);
     return kNotHandled;
@@ -292,20 +290,20 @@ int UiListBox::OnMouseMove(POINT point, WPARAM) {
   return kNotHandled;
 }
 
-int UiListBox::OnMouseLeave() {
+int UiListBox::OnMouseLeave(UiControl*) {
   if (hotRow_ == 0) return kNotHandled;
   hotRow_ = 0;
   Paint();
   return kNotHandled;
 }
 
-void UiListBox::Press(int item, WPARAM wparam) {
+void UiListBox::Press(int item, const PointerInput& pointer) {
   if (item == 0 || !Notify(onItemPress_, item) || !IsValidItem(item)) return;
-  if (singleSelect_ || (!Has(wparam, MK_CONTROL) && !Has(wparam, MK_SHIFT))) {
+  if (singleSelect_ || (!pointer.Holds(MK_CONTROL) && !pointer.Holds(MK_SHIFT))) {
     SelectItem(item);
     return;
   }
-  if (Has(wparam, MK_CONTROL)) {
+  if (pointer.Holds(MK_CONTROL)) {
     ListRow& row = Row(item);
     row.selected = !row.selected;
     currentRow_ = item;
@@ -324,29 +322,29 @@ void UiListBox::Release(int item, const ItemHandler& handler) {
   if (item != 0 && item == currentRow_) Notify(handler, item);
 }
 
-int UiListBox::OnMouseDown(POINT point, WPARAM wparam) {
-  Press(ItemAt(point), wparam);
+int UiListBox::OnMouseDown(const PointerInput& pointer) {
+  Press(ItemAt(pointer.point), pointer);
   return kNotHandled;
 }
 
-int UiListBox::OnRightDown(POINT point, WPARAM wparam) {
-  Press(ItemAt(point), wparam);
+int UiListBox::OnRightDown(const PointerInput& pointer) {
+  Press(ItemAt(pointer.point), pointer);
   return kNotHandled;
 }
 
-int UiListBox::OnMouseUp(POINT point, WPARAM) {
-  Release(ItemAt(point), onItemClick_);
+int UiListBox::OnMouseUp(const PointerInput& pointer) {
+  Release(ItemAt(pointer.point), onItemClick_);
   return kNotHandled;
 }
 
-int UiListBox::OnRightUp(POINT point, WPARAM) {
-  Release(ItemAt(point), onItemRightClick_);
+int UiListBox::OnRightUp(const PointerInput& pointer) {
+  Release(ItemAt(pointer.point), onItemRightClick_);
   return kNotHandled;
 }
 
-int UiListBox::OnMouseWheel(const ControlEvent& event) {
+int UiListBox::OnMouseWheel(const WheelInput& wheel) {
   if (!layout_.BarShown()) return kNotHandled;
-  const int delta = GET_WHEEL_DELTA_WPARAM(event.wparam);
+  const int delta = wheel.delta;
   int notches = delta / WHEEL_DELTA;
   if (notches == 0 && delta != 0) notches = delta > 0 ? 1 : -1;  // a fine-grained wheel still moves
   SetScroll(scrollY_ + notches * layout_.WheelStep());

@@ -126,13 +126,13 @@ class UiListBox : public UiTextControl {
   int OnDestroy() override;
   int OnPaint() override;
   int OnResized(int width, int height) override;
-  int OnMouseMove(POINT point, WPARAM wparam) override;
-  int OnMouseDown(POINT point, WPARAM wparam) override;
-  int OnMouseUp(POINT point, WPARAM wparam) override;
-  int OnRightDown(POINT point, WPARAM wparam) override;
-  int OnRightUp(POINT point, WPARAM wparam) override;
-  int OnMouseLeave() override;
-  int OnMouseWheel(const ControlEvent& event) override;
+  int OnMouseMove(const PointerInput& pointer) override;
+  int OnMouseDown(const PointerInput& pointer) override;
+  int OnMouseUp(const PointerInput& pointer) override;
+  int OnRightDown(const PointerInput& pointer) override;
+  int OnRightUp(const PointerInput& pointer) override;
+  int OnMouseLeave(UiControl* next) override;
+  int OnMouseWheel(const WheelInput& wheel) override;
   void FontChanged() override { Relayout(); }
 
  private:
@@ -147,7 +147,7 @@ class UiListBox : public UiTextControl {
   int ItemAt(POINT windowPoint) const;
   // Hover-select: `item` (0: none) becomes the current, selected item.
   void SelectUnderPointer(int item);
-  void Press(int item, WPARAM wparam);
+  void Press(int item, const PointerInput& pointer);
   void Release(int item, const ItemHandler& handler);
   // Calls `handler` with `item`; false when the handler destroyed the list.
   bool Notify(const ItemHandler& handler, int item);

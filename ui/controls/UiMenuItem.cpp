@@ -23,6 +23,8 @@ const Argb kHotFill = MakeArgb(230, 48, 134, 198);
 const Argb kHotText = MakeArgb(240, 255, 255, 255);
 const Argb kSeparatorColour = MakeArgb(254, 183, 195, 204);
 
+enum class MenuItemTimer { SubMenuDelay };
+
 // The letter after the "&" of a caption ("&&" is a plain "&"), or 0.
 int MnemonicOf(const Text& caption) {
   for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
@@ -86,7 +88,7 @@ int UiMenuItem::OnCreate() {
 }
 
 int UiMenuItem::OnDestroy() {
-  StopTimer();
+  StopSubMenuDelay();
   item_ = MenuItem();
   picture_ = Image();
   format_.Release();
@@ -145,11 +147,11 @@ int UiMenuItem::OnMouseEnter() {
   // The keys go on from here; an item highlighted from the keyboard is no longer.
   if (Window() != nullptr) Window()->SetFocusControl(this, false);
   Paint();
-  StartTimer(kOpenSubDelayMs);
+  StartSubMenuDelay(kOpenSubDelayMs);
   return kNotHandled;
 }
 
-int UiMenuItem::OnMouseLeave() {
+int UiMenuItem::OnMouseLeave(UiControl*) {
   hot_ = false;
   Paint();
   return kNotHandled;
@@ -165,8 +167,8 @@ int UiMenuItem::OnFocusLost(UiControl*) {
   return kNotHandled;
 }
 
-int UiMenuItem::OnTimer() {
-  StopTimer();
+int UiMenuItem::OnTimer(TimerPurpose) {
+  StopSubMenuDelay();
   OpenSub(false);
   return kNotHandled;
 }
@@ -179,11 +181,9 @@ int UiMenuItem::OnClick() {
   return kNotHandled;
 }
 
-void UiMenuItem::StartTimer(UINT milliseconds) { SetTimer(HostWindow(), Handle(), milliseconds, nullptr); }
+void UiMenuItem::StartSubMenuDelay(UINT milliseconds) { StartTimer(MenuItemTimer::SubMenuDelay, milliseconds); }
 
-void UiMenuItem::StopTimer() {
-  if (HostWindow() != nullptr) KillTimer(HostWindow(), Handle());
-}
+void UiMenuItem::StopSubMenuDelay() { StopTimer(MenuItemTimer::SubMenuDelay); }
 
 void UiMenuItem::OpenSub(bool immediate) {
   const HWND menu = HostWindow();
@@ -199,7 +199,7 @@ void UiMenuItem::OpenSub(bool immediate) {
     PostMessageW(sub, WM_CLOSE, 0, 0);
     if (opener != nullptr) opener->Paint();
     // This item opens its own sub-menu once the other one has closed.
-    if (item_.kind == MenuItemKind::SubMenu) StartTimer(kReopenDelayMs);
+    if (item_.kind == MenuItemKind::SubMenu) StartSubMenuDelay(kReopenDelayMs);
     return;
   }
   if (item_.kind != MenuItemKind::SubMenu || item_.subMenu == nullptr) return;

@@ -46,10 +46,10 @@ class UiMenuItem : public UiControl {
   int OnDestroy() override;
   int OnPaint() override;
   int OnMouseEnter() override;
-  int OnMouseLeave() override;
+  int OnMouseLeave(UiControl* next) override;
   int OnFocusGained(UiControl*) override;
   int OnFocusLost(UiControl*) override;
-  int OnTimer() override;
+  int OnTimer(TimerPurpose timer) override;
   int OnClick() override;
 
  private:
@@ -57,8 +57,9 @@ class UiMenuItem : public UiControl {
   void PaintCaption(GpGraphics* g, bool hot);
   bool SubMenuOpen() const;
   void Choose();
-  void StartTimer(UINT milliseconds);
-  void StopTimer();
+  // The item's one timer: the delay before its sub-menu opens (or another closes).
+  void StartSubMenuDelay(UINT milliseconds);
+  void StopSubMenuDelay();
 
   UiMenu* menu_ = nullptr;  // the open menu this item belongs to; it outlives the item
   MenuItem item_;

@@ -120,8 +120,8 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
     }
   });
   const Text slot = running.Slot();
-  window.SetOnClick([&running, slot, hwnd](HWND, UiControl* control, WPARAM, LPARAM, ControlType type) {
-    if (type != ControlType::Button || control == nullptr) return;
+  window.BindEvent(EventCode::EvClick, [&running, slot, hwnd](UiControl* control, const ControlEvent&) {
+    if (control == nullptr || control->Type() != ControlType::Button) return;
     const std::optional<ButtonTag> tag = ParseTag(*control);
     if (tag && tag->slot == slot) running.result = static_cast<MessageBoxResult>(tag->result);
     PostMessageW(hwnd, WM_CLOSE, 0, 0);

@@ -8,8 +8,12 @@
 namespace getlink {
 namespace {
 
-// Ticks an arrow must be held before it starts repeating (the first step comes at once).
+// An arrow held down repeats every tick, after this many ticks (the first step comes at once).
 constexpr int kRepeatDelayTicks = 5;
+constexpr UINT kRepeatTickMs = kFadeFrameMs;
+
+// The bar's timers (its fades run on the window's clock).
+enum class ScrollBarTimer { Repeat };
 
 bool IsArrow(ScrollPart part) { return part == ScrollPart::FirstArrow || part == ScrollPart::SecondArrow; }
 
@@ -110,7 +114,6 @@ void UiScrollBar::Repaint(int startFade) {
   PaintScrollBar(Graphics(), geometry_, thumbLength_ > 0 ? ThumbRect() : Rect{}, full,
                  pressedPart_ != ScrollPart::None ? pressedPart_ : hotPart_);
   EndControlPaint();
-  KeepRepeating();
 }
 
 int UiScrollBar::OnPaint() {
@@ -135,20 +138,20 @@ int UiScrollBar::OnMouseEnter() {
   return kNotHandled;
 }
 
-int UiScrollBar::OnMouseLeave() {
+int UiScrollBar::OnMouseLeave(UiControl*) {
   pointerOver_ = false;
   hotPart_ = ScrollPart::None;
   Repaint(FadeStartForTicks(4));
   return kNotHandled;
 }
 
-int UiScrollBar::OnMouseMove(POINT point, WPARAM) {
+int UiScrollBar::OnMouseMove(const PointerInput& pointer) {
   if (IsArrow(pressedPart_)) return kNotHandled;
   if (pressedPart_ == ScrollPart::Thumb) {
-    Drag(point);
+    Drag(pointer.point);
     return kNotHandled;
   }
-  const ScrollPart hot = thumbLength_ > 0 ? PartAt(point) : ScrollPart::None;
+  const ScrollPart hot = thumbLength_ > 0 ? PartAt(pointer.point) : ScrollPart::None;
   if (hot == hotPart_) return kNotHandled;
   hotPart_ = hot;
   Repaint(FadeStartForTicks(4));
@@ -163,7 +166,8 @@ void UiScrollBar::Drag(POINT point) {
   if (trackWhileDragging_) NotifyChange();
 }
 
-int UiScrollBar::OnMouseDown(POINT point, WPARAM) {
+int UiScrollBar::OnMouseDown(const PointerInput& pointer) {
+  const POINT point = pointer.point;
   pressedPart_ = PartAt(point);
   positionAtPress_ = range_.position;
   if (pressedPart_ == ScrollPart::Thumb) grabOffset_ = AlongBar(point) - geometry_.ThumbStart(range_, thumbLength_);
@@ -173,14 +177,15 @@ int UiScrollBar::OnMouseDown(POINT point, WPARAM) {
   }
   // A click moves one step at once; holding the arrow repeats after a short delay.
   repeatDelay_ = kRepeatDelayTicks;
-  StepArrow();
+  if (StepArrow()) StartTimer(ScrollBarTimer::Repeat, kRepeatTickMs);
   return kNotHandled;
 }
 
-int UiScrollBar::OnMouseUp(POINT point, WPARAM) {
+int UiScrollBar::OnMouseUp(const PointerInput& pointer) {
   const bool draggedThumb = pressedPart_ == ScrollPart::Thumb;
   pressedPart_ = ScrollPart::None;
-  hotPart_ = thumbLength_ > 0 ? PartAt(point) : ScrollPart::None;
+  StopTimer(ScrollBarTimer::Repeat);
+  hotPart_ = thumbLength_ > 0 ? PartAt(pointer.point) : ScrollPart::None;
   Repaint(FadeStartForTicks(4));
   if (draggedThumb && !trackWhileDragging_ && range_.position != positionAtPress_) NotifyChange();
   return kNotHandled;
@@ -191,13 +196,14 @@ int UiScrollBar::OnPressCancelled() {
   // it was, since that report never comes. Steps already reported stay.
   const bool draggedThumb = pressedPart_ == ScrollPart::Thumb;
   pressedPart_ = ScrollPart::None;
+  StopTimer(ScrollBarTimer::Repeat);
   hotPart_ = ScrollPart::None;
   if (draggedThumb && !trackWhileDragging_) Store(positionAtPress_);
   Repaint(FadeStartForTicks(4));
   return kNotHandled;
 }
 
-// --- arrows and the timer ---
+// --- arrows and their repeat ---
 
 // One step in the pressed arrow's direction, shown at once. False at the end of the range.
 bool UiScrollBar::StepArrow() {
@@ -205,29 +211,23 @@ bool UiScrollBar::StepArrow() {
   const int before = range_.position;
   Store(before + (back ? -step_ : step_));
   const bool atEnd = range_.position == (back ? range_.minimum : range_.maximum);
-  if (atEnd) pressedPart_ = ScrollPart::None;  // pinned: the repeat stops here
+  if (atEnd) {
+    pressedPart_ = ScrollPart::None;  // pinned: the repeat stops here
+    StopTimer(ScrollBarTimer::Repeat);
+  }
   Repaint(255);
   if (range_.position != before) NotifyChange();
   return !atEnd;
 }
 
-// An arrow held down keeps the timer running: fades would stop it once they are done.
-void UiScrollBar::KeepRepeating() {
-  if (IsArrow(pressedPart_) && IsCreated()) SetTimer(HostWindow(), Handle(), static_cast<UINT>(FrameInterval()), nullptr);
-}
-
-int UiScrollBar::OnTimer() {
+int UiScrollBar::OnTimer(TimerPurpose) {
   if (!IsArrow(pressedPart_)) {
-    StepCrossFade(*this);
-    return kNotHandled;
-  }
-  if (repeatDelay_ > 0) {
+    StopTimer(ScrollBarTimer::Repeat);
+  } else if (repeatDelay_ > 0) {
     --repeatDelay_;
-    StepCrossFade(*this);
-    KeepRepeating();
-    return kNotHandled;
+  } else {
+    StepArrow();
   }
-  StepArrow();
   return kNotHandled;
 }
 

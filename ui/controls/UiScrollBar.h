@@ -3,8 +3,8 @@
 // changes it. It never takes the keyboard focus.
 //
 // Input:
-//   arrow pressed   moves one step at once; held, repeats on the bar's timer until released
-//                   or the end of the range is reached
+//   arrow pressed   moves one step at once; held, repeats on the bar's repeat timer until
+//                   released or the end of the range is reached
 //   thumb dragged   follows the pointer, pinned to the ends; reports every change, or only
 //                   the final one on release when trackWhileDragging is off
 //   track pressed   nothing moves
@@ -75,13 +75,13 @@ class UiScrollBar : public UiControl {
   int OnDestroy() override;
   int OnPaint() override;
   int OnResized(int width, int height) override;
-  int OnMouseMove(POINT point, WPARAM) override;
-  int OnMouseDown(POINT point, WPARAM) override;
-  int OnMouseUp(POINT point, WPARAM) override;
+  int OnMouseMove(const PointerInput& pointer) override;
+  int OnMouseDown(const PointerInput& pointer) override;
+  int OnMouseUp(const PointerInput& pointer) override;
   int OnPressCancelled() override;
   int OnMouseEnter() override;
-  int OnMouseLeave() override;
-  int OnTimer() override;
+  int OnMouseLeave(UiControl* next) override;
+  int OnTimer(TimerPurpose timer) override;
   int QueryPress() override { return 1; }  // pressable although never focusable
 
  private:
@@ -94,7 +94,6 @@ class UiScrollBar : public UiControl {
   void Paint(bool full, ScrollPart hot);
   void Drag(POINT windowPoint);
   bool StepArrow();
-  void KeepRepeating();
   void NotifyChange();
 
   ScrollRange range_;

@@ -166,7 +166,7 @@ TEST_F(EditTest, ReadOnlyKeepsTextAndSelectionButCopies) {
 
 TEST_F(EditTest, EnterBreaksTheLineOnlyInAMultiLineBoxAndNeverClicks) {
   int clicks = 0;
-  window().SetOnClick([&](HWND, UiControl*, WPARAM, LPARAM, ControlType) { ++clicks; });
+  window().BindEvent(EventCode::EvClick, [&](UiControl*, const ControlEvent&) { ++clicks; });
   Make(InMode(EditInputMode::Normal, "ab"));
   Key(VK_END);
   Key(VK_RETURN);
@@ -452,9 +452,8 @@ TEST_F(EditTest, AnotherThreadSetsAndGetsTheTextThroughTheControlsAddress) {
   Text seen;
   std::atomic<bool> done{false};
   std::thread worker([&] {
-    std::string_view next = "结果\r\nline";
-    SendControlEvent(address, EventCode::SetText, reinterpret_cast<WPARAM>(&next), 1);
-    SendControlEvent(address, EventCode::GetText, reinterpret_cast<WPARAM>(&seen));
+    SendControlEvent(address, {EventCode::SetText, TextInput{"结果\r\nline", true}});
+    SendControlEvent(address, {EventCode::GetText, TextRequest{&seen}});
     done = true;
   });
   EXPECT_TRUE(PumpUntil([&] { return done.load(); }));

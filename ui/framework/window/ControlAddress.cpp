@@ -6,12 +6,12 @@
 
 namespace getlink {
 
-int SendControlEvent(const ControlAddress& address, EventCode code, WPARAM wparam, LPARAM lparam) {
-  return EventMailbox::Instance().Send(address, {code, wparam, lparam});
+int SendControlEvent(const ControlAddress& address, const ControlEvent& event) {
+  return EventMailbox::Instance().Send(address, event);
 }
 
-bool PostControlEvent(const ControlAddress& address, EventCode code, WPARAM wparam, LPARAM lparam) {
-  return EventMailbox::Instance().Post(address, {code, wparam, lparam});
+bool PostControlEvent(const ControlAddress& address, const ControlEvent& event) {
+  return EventMailbox::Instance().Post(address, event);
 }
 
 UiControl* LiveControl(const ControlAddress& address) {

@@ -26,6 +26,7 @@ LPARAM EventMailbox::Enter(const ControlAddress& address, const ControlEvent& ev
     ++lastTicket_;
   } while (lastTicket_ == 0 || letters_.count(lastTicket_) != 0);
   letters_.emplace(lastTicket_, Letter{address.host, {address.handle, address.serial, event}, sent});
+  ++lettersSoFar_;
   return lastTicket_;
 }
 
@@ -73,6 +74,11 @@ void EventMailbox::Answer(LPARAM ticket, int result) {
   const std::lock_guard<std::mutex> lock(mutex_);
   const auto letter = letters_.find(ticket);
   if (letter != letters_.end() && letter->second.sent) letter->second.answer = result;
+}
+
+std::size_t EventMailbox::LettersSoFar() const {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  return lettersSoFar_;
 }
 
 std::size_t EventMailbox::PostedCount() const {

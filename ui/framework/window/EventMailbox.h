@@ -1,5 +1,6 @@
-// Control events on their way to a window's thread. The window message that announces an
-// event carries only a ticket; the event waits here. So a message that arrives after its
+// Control events on their way to a window's thread from another thread (events on the
+// window's own thread are plain calls and never come here). The window message that
+// announces an event carries only a ticket; the event waits here. So a message that arrives after its
 // window has gone, arrives twice, or is forged by another program finds nothing and is
 // ignored, and no event outlives its window.
 #pragma once
@@ -45,6 +46,8 @@ class EventMailbox {
 
   // Posted events not delivered yet, of every window.
   std::size_t PostedCount() const;
+  // Events that have come through the mailbox so far, of every window.
+  std::size_t LettersSoFar() const;
 
  private:
   struct Letter {
@@ -61,6 +64,7 @@ class EventMailbox {
   std::set<HWND> windows_;
   std::map<LPARAM, Letter> letters_;
   LPARAM lastTicket_ = 0;
+  std::size_t lettersSoFar_ = 0;
 };
 
 }  // namespace getlink

@@ -51,6 +51,39 @@ LPCWSTR CursorOf(SizingZone zone) {
   }
 }
 
+// --- decoding: each message once, into the event its control gets ---
+
+PointerInput DecodePointer(WPARAM wparam, LPARAM lparam) {
+  const POINT point = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+  // The window sends itself a double click as a press marked in place of the keys.
+  if (wparam == kDoubleClickMarker) return {point, 0, true};
+  return {point, static_cast<UINT>(wparam), false};
+}
+
+KeyInput DecodeKey(WPARAM key, LPARAM lparam) {
+  return {static_cast<UINT>(key), static_cast<UINT>(LOWORD(lparam)), static_cast<UINT>(HIWORD(lparam))};
+}
+
+ControlEvent DecodeFocusedInput(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  switch (msg) {
+    case WM_CHAR:
+      return {EventCode::Char, CharInput{static_cast<wchar_t>(wparam)}};
+    case WM_IME_COMPOSITION:
+      return {EventCode::ImeComposition, ImeInput{static_cast<DWORD>(lparam)}};
+    case WM_COMMAND:
+      // A menu names the control it was opened for in lparam.
+      return {EventCode::Command, CommandInput{LOWORD(wparam), static_cast<std::uintptr_t>(lparam)}};
+    case WM_MOUSEWHEEL: {
+      POINT point = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};  // on the screen
+      ScreenToClient(hwnd, &point);
+      return {EventCode::MouseWheel,
+              WheelInput{GET_WHEEL_DELTA_WPARAM(wparam), point, static_cast<UINT>(GET_KEYSTATE_WPARAM(wparam))}};
+    }
+    default:
+      return {static_cast<EventCode>(msg), DecodeKey(wparam, lparam)};
+  }
+}
+
 UiControl* HitIn(const std::vector<UiControl*>& controls, float x, float y) {
   for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
     UiControl* control = *it;
@@ -80,12 +113,15 @@ UiControl* InputRouter::Live(const Tracked& tracked) const {
   return tracked.control != nullptr && window_.IsLive(tracked.control, tracked.serial) ? tracked.control : nullptr;
 }
 
-int InputRouter::Dispatch(UiControl* control, EventCode code, WPARAM wparam, LPARAM lparam) {
-  return control != nullptr ? window_.Dispatch(*control, {code, wparam, lparam}) : kNotHandled;
+int InputRouter::Dispatch(UiControl* control, const ControlEvent& event) {
+  return control != nullptr ? window_.Dispatch(*control, event) : kNotHandled;
 }
 
-void InputRouter::CallBack(const ControlHandler& handler, UiControl* control, WPARAM wparam, LPARAM lparam) {
-  if (handler) handler(Hwnd(), control, wparam, lparam, control != nullptr ? control->Type() : ControlType::None);
+void InputRouter::DispatchAndNotify(UiControl& control, const ControlEvent& event) {
+  const Tracked target = Track(&control);
+  Dispatch(&control, event);
+  // The window hears of it even when the control's handler destroyed it (without it, then).
+  window_.Notify(Live(target), event);
 }
 
 UiControl* InputRouter::HitTest(float x, float y) const { return HitIn(window_.Controls(), x, y); }
@@ -97,15 +133,11 @@ void InputRouter::ChangeHover(UiControl* hit, bool announceEnter) {
   const Tracked old = Track(hovered_);
   const Tracked next = Track(hit);
   hovered_ = hit;
-  if (UiControl* control = Live(old); control != nullptr && control->Visible()) {
-    Dispatch(control, EventCode::EvMouseLeave, 0, reinterpret_cast<LPARAM>(hit));
-    CallBack(window_.Callbacks().mouseLeave, Live(old), 0, 0);
-  }
+  if (UiControl* control = Live(old); control != nullptr && control->Visible())
+    DispatchAndNotify(*control, {EventCode::EvMouseLeave, OtherControl{hit}});
   if (!announceEnter) return;
-  if (UiControl* control = Live(next)) {
-    Dispatch(control, EventCode::EvMouseEnter, 0, reinterpret_cast<LPARAM>(old.control));
-    CallBack(window_.Callbacks().mouseEnter, Live(next), 0, 0);
-  }
+  if (UiControl* control = Live(next))
+    DispatchAndNotify(*control, {EventCode::EvMouseEnter, OtherControl{old.control}});
   if (UiControl* control = Live(next)) window_.UpdateTooltip(control);
 }
 
@@ -119,27 +151,26 @@ void InputRouter::OnMouseLeaveWindow() {
 
 // --- press ---
 
-void InputRouter::BeginPress(UiControl& control, WPARAM wparam, LPARAM lparam) {
+void InputRouter::BeginPress(UiControl& control, const PointerInput& pointer) {
   const Tracked pressed = Track(&control);
-  CallBack(window_.Callbacks().mouseDown, &control, wparam, lparam);
+  window_.Notify(&control, {EventCode::LeftDown, pointer});
   if (Live(pressed) == nullptr) return;
   pressed_ = &control;
   if (control.Focusable() && focused_ != &control) ChangeFocus(&control, false);
-  if (wparam == kDoubleClickMarker && Live(pressed) != nullptr)
-    CallBack(window_.Callbacks().doubleClick, &control, wparam, lparam);
+  if (pointer.doubleClick && Live(pressed) != nullptr) window_.Notify(&control, {EventCode::LeftDoubleClick, pointer});
   SetCapture(Hwnd());
 }
 
-void InputRouter::EndPress(WPARAM wparam, LPARAM lparam) {
+void InputRouter::EndPress(const PointerInput& pointer) {
   // The press is over before anyone hears of it: a handler may open a modal loop.
   const Tracked pressed = Track(pressed_);
   pressed_ = nullptr;
-  CallBack(window_.Callbacks().mouseUp, nullptr, wparam, lparam);
+  window_.Notify(nullptr, {EventCode::LeftUp, pointer});
   ReleaseCapture();
-  UiControl* hit = HitTest(static_cast<float>(GET_X_LPARAM(lparam)), static_cast<float>(GET_Y_LPARAM(lparam)));
+  UiControl* hit = HitTest(static_cast<float>(pointer.point.x), static_cast<float>(pointer.point.y));
   UiControl* control = Live(pressed);
   if (control != nullptr && hit == control) {
-    Activate(*control, static_cast<WPARAM>(control->Handle()), lparam);
+    Activate(*control, {true, pointer.point});
     return;
   }
   // Released elsewhere: the pressed control is left, the one under the mouse entered.
@@ -148,10 +179,8 @@ void InputRouter::EndPress(WPARAM wparam, LPARAM lparam) {
   ChangeHover(hit, true);
 }
 
-void InputRouter::Activate(UiControl& control, WPARAM wparam, LPARAM lparam) {
-  const Tracked clicked = Track(&control);
-  Dispatch(&control, EventCode::EvClick, wparam, lparam);
-  CallBack(window_.Callbacks().click, Live(clicked), wparam, lparam);
+void InputRouter::Activate(UiControl& control, const ClickInput& click) {
+  DispatchAndNotify(control, {EventCode::EvClick, click});
 }
 
 void InputRouter::CancelPress() {
@@ -159,7 +188,7 @@ void InputRouter::CancelPress() {
   const Tracked pressed = Track(pressed_);
   pressed_ = nullptr;  // first: releasing the capture below comes back as WM_CAPTURECHANGED
   if (GetCapture() == Hwnd()) ReleaseCapture();
-  Dispatch(Live(pressed), EventCode::EvPressCancelled, 0, 0);
+  Dispatch(Live(pressed), EventCode::EvPressCancelled);
   // Where the pointer is now is not known: the next move finds the control under it.
   ChangeHover(nullptr, false);
 }
@@ -181,30 +210,30 @@ void InputRouter::OnMouse(UINT msg, WPARAM wparam, LPARAM lparam) {
     TRACKMOUSEEVENT request = {sizeof request, TME_LEAVE, Hwnd(), 0};
     tracking_ = TrackMouseEvent(&request) != FALSE;
   }
-  if (window_.Frozen() || BorderHitTest(msg, lparam)) return;
+  const PointerInput pointer = DecodePointer(wparam, lparam);
+  const ControlEvent event = {static_cast<EventCode>(msg), pointer};
+  if (window_.Frozen() || BorderHitTest(msg, pointer.point)) return;
 
   if (pressed_ != nullptr) {
-    // Like a capture: every mouse message goes to the pressed control, which finds its
-    // own handle in wparam.
-    Dispatch(pressed_, static_cast<EventCode>(msg), static_cast<WPARAM>(pressed_->Handle()), lparam);
-    if (msg == WM_LBUTTONUP) EndPress(wparam, lparam);
+    // Like a capture: every mouse message goes to the pressed control.
+    Dispatch(pressed_, event);
+    if (msg == WM_LBUTTONUP) EndPress(pointer);
     return;
   }
 
-  const int x = GET_X_LPARAM(lparam);
-  const int y = GET_Y_LPARAM(lparam);
-  UiControl* hit = HitTest(static_cast<float>(x), static_cast<float>(y));
+  const int y = pointer.point.y;
+  UiControl* hit = HitTest(static_cast<float>(pointer.point.x), static_cast<float>(y));
   const Tracked target = Track(hit);
   ChangeHover(hit, msg == WM_MOUSEMOVE);
 
   switch (msg) {
     case WM_LBUTTONDOWN: {
       if (GetFocus() != Hwnd()) SetFocus(Hwnd());
-      const bool doubleClick = wparam == kDoubleClickMarker;
+      const bool doubleClick = pointer.doubleClick;
       UiControl* control = Live(target);
-      if (control != nullptr && (Dispatch(control, EventCode::EvQueryPress, 0, 0) != kNotHandled ||
-                                 control->Focusable())) {
-        if (UiControl* still = Live(target)) BeginPress(*still, wparam, lparam);
+      if (control != nullptr &&
+          (Dispatch(control, EventCode::EvQueryPress) != kNotHandled || control->Focusable())) {
+        if (UiControl* still = Live(target)) BeginPress(*still, pointer);
       } else if (control != nullptr && doubleClick && control == window_.TitleControl() &&
                  window_.HasCaptionFlag(CaptionFlag::Title) && window_.HasCaptionFlag(CaptionFlag::Maximise)) {
         ToggleMaximise();
@@ -217,22 +246,20 @@ void InputRouter::OnMouse(UINT msg, WPARAM wparam, LPARAM lparam) {
       break;
     }
     case WM_RBUTTONDOWN:
-      CallBack(window_.Callbacks().rightDown, Live(target), wparam, lparam);
-      break;
     case WM_RBUTTONUP:
-      CallBack(window_.Callbacks().rightUp, Live(target), wparam, lparam);
+      window_.Notify(Live(target), event);
       break;
     default:
       break;
   }
-  Dispatch(Live(target), static_cast<EventCode>(msg), wparam, lparam);
+  Dispatch(Live(target), event);
 }
 
-bool InputRouter::BorderHitTest(UINT msg, LPARAM lparam) {
+bool InputRouter::BorderHitTest(UINT msg, POINT point) {
   if (!window_.Resizable() || pressed_ != nullptr || (msg != WM_MOUSEMOVE && msg != WM_LBUTTONDOWN) ||
       IsZoomed(Hwnd()))
     return false;
-  const SizingZone zone = ZoneAt(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam), window_.Width(), window_.Height());
+  const SizingZone zone = ZoneAt(point.x, point.y, window_.Width(), window_.Height());
   if (zone == SizingZone::None) return false;
   SetCursor(LoadCursorW(nullptr, CursorOf(zone)));
   ChangeHover(nullptr, false);
@@ -254,14 +281,8 @@ void InputRouter::ChangeFocus(UiControl* control, bool fromKeyboard) {
   const Tracked next = Track(control);
   focused_ = control;
   keyboardFocus_ = fromKeyboard ? control : nullptr;
-  if (UiControl* lost = Live(old)) {
-    Dispatch(lost, EventCode::EvFocusLost, 0, reinterpret_cast<LPARAM>(control));
-    CallBack(window_.Callbacks().focusLost, Live(old), 0, 0);
-  }
-  if (UiControl* gained = Live(next)) {
-    Dispatch(gained, EventCode::EvFocusGained, 0, reinterpret_cast<LPARAM>(old.control));
-    CallBack(window_.Callbacks().focusGained, Live(next), 0, 0);
-  }
+  if (UiControl* lost = Live(old)) DispatchAndNotify(*lost, {EventCode::EvFocusLost, OtherControl{control}});
+  if (UiControl* gained = Live(next)) DispatchAndNotify(*gained, {EventCode::EvFocusGained, OtherControl{old.control}});
 }
 
 void InputRouter::DropFocus() {
@@ -271,13 +292,17 @@ void InputRouter::DropFocus() {
 
 // --- keyboard ---
 
-void InputRouter::OnKeyDown(UINT msg, WPARAM key, LPARAM lparam) {
-  if (focused_ != nullptr && Dispatch(focused_, static_cast<EventCode>(msg), key, lparam) != kNotHandled) return;
+void InputRouter::OnKeyDown(WPARAM key, LPARAM lparam) {
+  if (Dispatch(focused_, {EventCode::KeyDown, DecodeKey(key, lparam)}) != kNotHandled) return;
   if (key == VK_TAB) {
     FocusNextTopLevel();
   } else if (key == VK_RETURN || key == VK_SPACE) {
-    if (focused_ != nullptr && focused_->Visible() && !focused_->Disabled()) Activate(*focused_, 0, 0);
+    if (focused_ != nullptr && focused_->Visible() && !focused_->Disabled()) Activate(*focused_, ClickInput{});
   }
+}
+
+void InputRouter::OnFocusedInput(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (focused_ != nullptr) Dispatch(focused_, DecodeFocusedInput(Hwnd(), msg, wparam, lparam));
 }
 
 void InputRouter::FocusNextTopLevel() {
@@ -313,15 +338,13 @@ bool InputRouter::AddMnemonic(UiControl& control, int character) {
   return true;
 }
 
-void InputRouter::OnSysKeyDown(WPARAM key, LPARAM lparam) {
+void InputRouter::OnSysKeyDown(WPARAM key) {
   const Text pressed = CharText(static_cast<int>(key));
   for (const Mnemonic& mnemonic : mnemonics_) {
     UiControl* control = mnemonic.control;
     if (CompareText(CharText(mnemonic.character), pressed, Case::Insensitive) != 0) continue;
     if (!control->Visible() || control->Disabled()) continue;
-    const Tracked clicked = Track(control);
-    Dispatch(control, EventCode::EvClick, 0, 0);
-    CallBack(window_.Callbacks().click, Live(clicked), key, lparam);
+    Activate(*control, ClickInput{});
     return;
   }
 }

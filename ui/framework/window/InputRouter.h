@@ -2,6 +2,9 @@
 // and mouse-leave tracking, press and capture, keyboard focus and Tab order, Enter and
 // Space activation, Alt mnemonics, and resizing and moving the borderless window.
 //
+// Each message is decoded once, here, into a typed event (ControlEvent.h) that goes
+// straight to the control; the window's bindings (UiWindow::BindEvent) hear the same event.
+//
 // The router owns the window's three input pointers - hovered, pressed (holding the
 // capture) and focused - and changes each in exactly one function that sends the matching
 // leave/enter or lost/gained events. Before it calls out to the application it copies
@@ -12,7 +15,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "ui/framework/window/ControlEvent.h"
@@ -24,14 +26,6 @@ class UiWindow;
 
 class InputRouter {
  public:
-  using ControlHandler = std::function<void(HWND, UiControl* control, WPARAM, LPARAM, ControlType)>;
-
-  // The window-level callbacks about controls.
-  struct Callbacks {
-    ControlHandler mouseDown, mouseUp, click, doubleClick, rightDown, rightUp;
-    ControlHandler mouseEnter, mouseLeave, focusGained, focusLost;
-  };
-
   explicit InputRouter(UiWindow& window) : window_(window) {}
 
   UiControl* Focused() const { return focused_; }
@@ -46,15 +40,18 @@ class InputRouter {
   // Mouse buttons and moves (client coordinates in lparam).
   void OnMouse(UINT msg, WPARAM wparam, LPARAM lparam);
   // Sizing zones along the borders of a resizable window; true when the message was used.
-  bool BorderHitTest(UINT msg, LPARAM lparam);
+  bool BorderHitTest(UINT msg, POINT point);
   void OnMouseLeaveWindow();
   // The press ends without a release: the window lost the activation, got WM_CANCELMODE,
   // or another window took the capture. The pressed control hears EvPressCancelled and
   // the pointer's control is left; there is no click.
   void CancelPress();
 
-  void OnKeyDown(UINT msg, WPARAM key, LPARAM lparam);
-  void OnSysKeyDown(WPARAM key, LPARAM lparam);
+  void OnKeyDown(WPARAM key, LPARAM lparam);
+  void OnSysKeyDown(WPARAM key);
+  // Key releases, characters, input-method results, commands and the wheel: for the
+  // focused control.
+  void OnFocusedInput(UINT msg, WPARAM wparam, LPARAM lparam);
   // Registers the Alt+character of a control; character 0 removes it.
   bool AddMnemonic(UiControl& control, int character);
 
@@ -78,14 +75,15 @@ class InputRouter {
   HWND Hwnd() const;
   Tracked Track(UiControl* control) const;
   UiControl* Live(const Tracked& tracked) const;
-  int Dispatch(UiControl* control, EventCode code, WPARAM wparam, LPARAM lparam);
-  void CallBack(const ControlHandler& handler, UiControl* control, WPARAM wparam, LPARAM lparam);
+  int Dispatch(UiControl* control, const ControlEvent& event);
+  // The event to the control, then to the window's binding with the control if it lives.
+  void DispatchAndNotify(UiControl& control, const ControlEvent& event);
   // The three changes of state, each with its events.
   void ChangeHover(UiControl* hit, bool announceEnter);
-  void BeginPress(UiControl& control, WPARAM wparam, LPARAM lparam);
-  void EndPress(WPARAM wparam, LPARAM lparam);
+  void BeginPress(UiControl& control, const PointerInput& pointer);
+  void EndPress(const PointerInput& pointer);
   void ChangeFocus(UiControl* control, bool fromKeyboard);
-  void Activate(UiControl& control, WPARAM wparam, LPARAM lparam);
+  void Activate(UiControl& control, const ClickInput& click);
   void FocusNextTopLevel();
   void StartWindowDrag();
   void ToggleMaximise();

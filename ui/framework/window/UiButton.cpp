@@ -56,8 +56,7 @@ int UiButton::OnDestroy() {
 }
 
 void UiButton::RegisterMnemonic() {
-  SendMessageW(HostWindow(), ToMessage(FrameworkMessage::WmAddMnemonic), static_cast<WPARAM>(Handle()),
-               MnemonicCharacter(caption_));
+  if (Window() != nullptr) Window()->AddMnemonic(*this, MnemonicCharacter(caption_));
 }
 
 // --- properties ---
@@ -134,17 +133,12 @@ int UiButton::OnPaint() {
   return kNotHandled;
 }
 
-int UiButton::OnTimer() {
-  StepCrossFade(*this);
-  return kNotHandled;
-}
-
-int UiButton::OnMouseDown(POINT, WPARAM) {
+int UiButton::OnMouseDown(const PointerInput&) {
   if (Focusable()) PaintState(ButtonState::Pressed, FadeStartForTicks(2));
   return kNotHandled;
 }
 
-int UiButton::OnMouseUp(POINT, WPARAM) {
+int UiButton::OnMouseUp(const PointerInput&) {
   if (Focusable()) PaintState(ButtonState::Hot, FadeStartForTicks(2));
   return kNotHandled;
 }
@@ -169,7 +163,7 @@ int UiButton::OnMouseEnter() {
   return kNotHandled;
 }
 
-int UiButton::OnMouseLeave() {
+int UiButton::OnMouseLeave(UiControl*) {
   PaintState(ButtonState::Normal, FadeStartForTicks(4));
   return kNotHandled;
 }

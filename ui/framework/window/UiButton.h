@@ -99,14 +99,13 @@ class UiButton : public UiTextControl {
   int OnDestroy() override;
   int OnPaint() override;
   int OnRefresh() override { return OnPaint(); }
-  int OnTimer() override;
-  int OnMouseDown(POINT, WPARAM) override;
-  int OnMouseUp(POINT, WPARAM) override;
+  int OnMouseDown(const PointerInput&) override;
+  int OnMouseUp(const PointerInput&) override;
   int OnPressCancelled() override;
   int OnFocusGained(UiControl*) override;
   int OnFocusLost(UiControl*) override;
   int OnMouseEnter() override;
-  int OnMouseLeave() override;
+  int OnMouseLeave(UiControl* next) override;
 
  private:
   CreateControlOptions Prepare(const Options& options);

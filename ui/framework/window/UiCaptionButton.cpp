@@ -32,22 +32,17 @@ int UiCaptionButton::OnDestroy() {
   return kNotHandled;
 }
 
-int UiCaptionButton::OnTimer() {
-  StepCrossFade(*this);
-  return kNotHandled;
-}
-
 int UiCaptionButton::OnPaint() {
   PaintState(State::Normal, true, FadeStartForTicks(5));
   return kNotHandled;
 }
 
-int UiCaptionButton::OnMouseDown(POINT, WPARAM) {
+int UiCaptionButton::OnMouseDown(const PointerInput&) {
   PaintState(State::Pressed, false, FadeStartForTicks(2));
   return kNotHandled;
 }
 
-int UiCaptionButton::OnMouseUp(POINT, WPARAM) {
+int UiCaptionButton::OnMouseUp(const PointerInput&) {
   PaintState(State::Hot, false, FadeStartForTicks(2));
   return kNotHandled;
 }
@@ -62,7 +57,7 @@ int UiCaptionButton::OnMouseEnter() {
   return kNotHandled;
 }
 
-int UiCaptionButton::OnMouseLeave() {
+int UiCaptionButton::OnMouseLeave(UiControl*) {
   PaintState(State::Normal, false, FadeStartForTicks(5));
   return kNotHandled;
 }

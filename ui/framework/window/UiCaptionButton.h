@@ -25,13 +25,12 @@ class UiCaptionButton : public UiControl {
 
  protected:
   int OnDestroy() override;
-  int OnTimer() override;
   int OnPaint() override;
-  int OnMouseDown(POINT, WPARAM) override;
-  int OnMouseUp(POINT, WPARAM) override;
+  int OnMouseDown(const PointerInput&) override;
+  int OnMouseUp(const PointerInput&) override;
   int OnPressCancelled() override;
   int OnMouseEnter() override;
-  int OnMouseLeave() override;
+  int OnMouseLeave(UiControl* next) override;
   int OnMoved() override;
   int OnClick() override;
   int QueryPress() override { return 0; }  // pressable although never focusable

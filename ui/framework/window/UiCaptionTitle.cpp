@@ -3,7 +3,6 @@
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/drawing/TextFormat.h"
-#include "ui/framework/window/CrossFade.h"
 
 namespace getlink {
 
@@ -29,11 +28,6 @@ int UiCaptionTitle::OnPaint() {
              MakeColor(0xFFFFFF, 250), format.Handle(), TextEffect::None);
   }
   EndControlPaint();
-  return kNotHandled;
-}
-
-int UiCaptionTitle::OnTimer() {
-  StepCrossFade(*this);
   return kNotHandled;
 }
 

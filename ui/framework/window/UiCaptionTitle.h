@@ -16,7 +16,6 @@ class UiCaptionTitle : public UiControl {
 
  protected:
   int OnPaint() override;
-  int OnTimer() override;
 
  private:
   Text text_;

@@ -1,12 +1,9 @@
 #include "ui/framework/window/UiControl.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 
-#include "ui/framework/window/EventMailbox.h"
 #include "ui/framework/window/UiWindow.h"
 
 namespace getlink {
@@ -16,8 +13,6 @@ namespace {
 constexpr float kTolerance = 1e-7f;
 
 std::atomic<std::uint32_t> gNextSerial{1};
-
-POINT PointOf(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
 
 bool Differs(float a, float b) { return std::fabs(a - b) > kTolerance; }
 
@@ -77,7 +72,7 @@ void UiControl::Destroy() {
   const std::vector<UiControl*> children = children_;
   for (UiControl* child : children) child->Destroy();
   DispatchEvent({EventCode::Destroy});
-  KillOwnTimer();
+  StopOwnTimers();
   window_->input_.Forget(*this);
   Unlink();
   window_->Unregister(*this);
@@ -91,7 +86,7 @@ void UiControl::Destroy() {
   visible_ = disabled_ = animating_ = false;
   focusable_ = true;
   cursor_ = nullptr;
-  bindings_.clear();
+  bindings_.Clear();
   rect_ = prevRect_ = Rect();
   tipText_.clear();
   tag_.clear();
@@ -149,8 +144,8 @@ void UiControl::Move(const MoveArgs& args) {
   ShiftDescendants(next.left - prevRect_.left, next.top - prevRect_.top);
   if (resized) {
     MakeSurface();
-    SendEvent(EventCode::EvResized, static_cast<WPARAM>(Width()), Height());
-    SendEvent(EventCode::Paint, static_cast<WPARAM>(Width()), Height());
+    SendEvent({EventCode::EvResized, SizeInput{Width(), Height()}});
+    SendEvent(EventCode::Paint);
   }
   SendMessageW(hostWnd_, ToMessage(FrameworkMessage::WmControlMoved), static_cast<WPARAM>(handle_),
                visible_ && args.redraw ? 1 : 0);
@@ -223,19 +218,11 @@ void UiControl::ApplyTip(std::optional<std::string_view> text) {
   if (window_ != nullptr) window_->UpdateTooltip(this, text);
 }
 
-void UiControl::BindEvent(EventCode code, EventHandler handler) {
-  for (Binding& binding : bindings_) {
-    if (binding.code == code) {
-      binding.handler = std::move(handler);
-      return;
-    }
-  }
-  bindings_.push_back({code, std::move(handler)});
-}
+void UiControl::BindEvent(EventCode code, EventHandler handler) { bindings_.Bind(code, std::move(handler)); }
 
 void UiControl::SetAlpha(int alpha, bool redraw) {
   alpha_ = fadeLevel_ = std::clamp(alpha, 0, 255);
-  SendEvent(EventCode::EvAlphaChanged, 0, alpha_);
+  SendEvent({EventCode::EvAlphaChanged, AlphaInput{alpha_}});
   if (redraw) Invalidate();
 }
 
@@ -244,35 +231,46 @@ void UiControl::SetFadeLevel(int level) {
   fadeLevel_ = level;
   if (fadeLevel_ >= alpha_) {
     fadeLevel_ = alpha_;
-    KillOwnTimer();
+    if (window_ != nullptr) window_->fades_.Stop(*this);
     fadeImage_.reset();
   }
 }
 
 void UiControl::StopAnimation() {
   animating_ = false;
-  KillOwnTimer();
+  StopOwnTimers();
 }
 
-void UiControl::KillOwnTimer() {
-  if (hostWnd_ != nullptr) KillTimer(hostWnd_, handle_);
+void UiControl::StopOwnTimers() {
+  if (window_ == nullptr) return;
+  window_->fades_.Stop(*this);
+  window_->timers_.StopAll(*this);
+}
+
+void UiControl::StartTimer(TimerPurpose purpose, UINT milliseconds) {
+  if (window_ != nullptr) window_->timers_.Start(*this, purpose, milliseconds);
+}
+
+void UiControl::StopTimer(TimerPurpose purpose) {
+  if (window_ != nullptr) window_->timers_.Stop(*this, purpose);
+}
+
+bool UiControl::TimerRunning(TimerPurpose purpose) const {
+  return window_ != nullptr && window_->timers_.Running(*this, purpose);
 }
 
 ControlAddress UiControl::Address() const { return {hostWnd_, handle_, serial_}; }
 
-int UiControl::SendEvent(EventCode code, WPARAM wparam, LPARAM lparam) {
-  return handle_ != 0 ? SendControlEvent(Address(), code, wparam, lparam) : kNotHandled;
-}
+int UiControl::SendEvent(const ControlEvent& event) { return handle_ != 0 ? DispatchEvent(event) : kNotHandled; }
 
-void UiControl::PostEvent(EventCode code, WPARAM wparam, LPARAM lparam) {
-  if (handle_ != 0) PostControlEvent(Address(), code, wparam, lparam);
+void UiControl::PostEvent(ControlEvent event) {
+  if (handle_ != 0) window_->Post(*this, std::move(event));
 }
 
 bool UiControl::BeginControlPaint(bool clear) {
   if (hostWnd_ == nullptr || window_ == nullptr) return false;
   fadeImage_.reset();
   if (!window_->Frozen() && clear && frameInterval_ != 0) {
-    KillOwnTimer();
     if (fadeLevel_ != alpha_ && surface_) {
       // The old look, drawn fading out while the new one fades in.
       GpBitmap* copy = nullptr;
@@ -288,9 +286,9 @@ bool UiControl::BeginControlPaint(bool clear) {
 void UiControl::EndControlPaint() {
   if (window_ == nullptr) return;
   if (animating_ && visible_) window_->InvalidateRect(rect_, RedrawMode::Append);
-  // The timer drives a pending cross-fade; a control at its target opacity needs none,
-  // so an idle window gets no timer messages.
-  if (frameInterval_ != 0 && fadeLevel_ < alpha_) SetTimer(hostWnd_, handle_, static_cast<UINT>(frameInterval_), nullptr);
+  // The window's fade clock steps a pending cross-fade; a control at its target opacity
+  // needs none, so an idle window gets no timer messages.
+  if (frameInterval_ != 0 && fadeLevel_ < alpha_) window_->fades_.Start(*this);
 }
 
 bool UiControl::HitTest(float x, float y) const {
@@ -300,54 +298,58 @@ bool UiControl::HitTest(float x, float y) const {
 
 int UiControl::DispatchEvent(const ControlEvent& event) {
   const int result = OnEvent(event);
-  for (const Binding& binding : bindings_) {
-    const bool matches = binding.code == EventCode::LeftDoubleClick
-                             ? event.code == EventCode::LeftDown && event.wparam == kDoubleClickMarker
-                             : binding.code == event.code;
-    if (!matches) continue;
-    // Copied out first: the handler may destroy this control or rebind its events.
-    const EventHandler handler = binding.handler;
-    UiControl* const parent = parent_;
-    if (handler) handler(parent, *this, event);
-    break;
-  }
+  // A double click's press is a LeftDown for both kinds of binding; the first bound runs.
+  const bool doubleClick = event.code == EventCode::LeftDown && event.Pointer().doubleClick;
+  const EventHandler handler = bindings_.First([&event, doubleClick](EventCode code) {
+    return code == EventCode::LeftDoubleClick ? doubleClick : code == event.code;
+  });
+  // Copied out first: the handler may destroy this control or rebind its events.
+  UiControl* const parent = parent_;
+  if (handler) handler(parent, *this, event);
   return result;
 }
 
 int UiControl::OnEvent(const ControlEvent& event) {
-  const POINT point = PointOf(event.lparam);
   switch (event.code) {
     case EventCode::Create: return OnCreate();
     case EventCode::Destroy: return OnDestroy();
     case EventCode::Paint: return OnPaint();
-    case EventCode::Timer: return OnTimer();
-    case EventCode::MouseMove: return OnMouseMove(point, event.wparam);
-    case EventCode::LeftDown: return OnMouseDown(point, event.wparam);
-    case EventCode::LeftUp: return OnMouseUp(point, event.wparam);
-    case EventCode::RightDown: return OnRightDown(point, event.wparam);
-    case EventCode::RightUp: return OnRightUp(point, event.wparam);
-    case EventCode::MouseWheel: return OnMouseWheel(event);
-    case EventCode::KeyDown: return OnKeyDown(event.wparam);
-    case EventCode::KeyUp: return OnKeyUp(event.wparam);
-    case EventCode::Char: return OnChar(event.wparam);
-    case EventCode::ImeComposition: return OnImeComposition(event);
-    case EventCode::Command: return OnCommand(event);
-    case EventCode::EvFocusGained: return OnFocusGained(reinterpret_cast<UiControl*>(event.lparam));
-    case EventCode::EvFocusLost: return OnFocusLost(reinterpret_cast<UiControl*>(event.lparam));
+    case EventCode::Timer: return OnTimer(event.Get<TimerInput>().purpose);
+    case EventCode::MouseMove: return OnMouseMove(event.Pointer());
+    case EventCode::LeftDown: return OnMouseDown(event.Pointer());
+    case EventCode::LeftUp: return OnMouseUp(event.Pointer());
+    case EventCode::RightDown: return OnRightDown(event.Pointer());
+    case EventCode::RightUp: return OnRightUp(event.Pointer());
+    case EventCode::MouseWheel: return OnMouseWheel(event.Get<WheelInput>());
+    case EventCode::KeyDown: return OnKeyDown(event.Key());
+    case EventCode::KeyUp: return OnKeyUp(event.Key());
+    case EventCode::Char: return OnChar(event.Get<CharInput>().unit);
+    case EventCode::ImeComposition: return OnImeComposition(event.Get<ImeInput>());
+    case EventCode::Command: return OnCommand(event.Get<CommandInput>());
+    case EventCode::SetText: return OnSetText(event.Get<TextInput>());
+    case EventCode::GetText: {
+      Text* const text = event.Get<TextRequest>().text;
+      return text != nullptr ? OnGetText(*text) : kNotHandled;
+    }
+    case EventCode::EvFocusGained: return OnFocusGained(event.Other());
+    case EventCode::EvFocusLost: return OnFocusLost(event.Other());
     case EventCode::EvMouseEnter: return OnMouseEnter();
-    case EventCode::EvMouseLeave: return OnMouseLeave();
+    case EventCode::EvMouseLeave: return OnMouseLeave(event.Other());
     case EventCode::EvClick: return OnClick();
     case EventCode::EvPressCancelled: return OnPressCancelled();
-    case EventCode::EvResized: return OnResized(static_cast<int>(event.wparam), static_cast<int>(event.lparam));
+    case EventCode::EvResized: return OnResized(event.Size().width, event.Size().height);
     case EventCode::EvShown: return OnShown();
     case EventCode::EvHidden: return OnHidden();
     case EventCode::EvMoved: return OnMoved();
     case EventCode::EvRefresh: return OnRefresh();
-    case EventCode::EvAlphaChanged: return OnAlphaChanged(static_cast<int>(event.lparam));
+    case EventCode::EvAlphaChanged: return OnAlphaChanged(event.Get<AlphaInput>().alpha);
     case EventCode::EvQueryPress: return QueryPress();
     case EventCode::EvQueryDimming: return QueryDimming();
     case EventCode::EvQueryFocus: return QueryFocus();
-    case EventCode::EvCompose: return Compose(*reinterpret_cast<const ComposeContext*>(event.lparam));
+    case EventCode::EvCompose: {
+      const ComposeContext* const context = event.Get<ComposeInput>().context;
+      return context != nullptr ? Compose(*context) : kNotHandled;
+    }
     default: return kNotHandled;
   }
 }

@@ -5,9 +5,9 @@
 // handler bound to that event code.
 //
 // Threads: every member function runs on the thread of the control's window and nowhere
-// else. Another thread (a fetch worker) holds the control's Address() instead, taken on the
-// window's thread, and reaches the control only through SendControlEvent and
-// PostControlEvent (ControlAddress.h).
+// else, and there an event sent to a control is a plain call. Another thread (a fetch
+// worker) holds the control's Address() instead, taken on the window's thread, and reaches
+// the control only through SendControlEvent and PostControlEvent (ControlAddress.h).
 #pragma once
 
 #include <windows.h>
@@ -20,6 +20,7 @@
 #include "runtime/Text.h"
 #include "ui/framework/window/ControlAddress.h"
 #include "ui/framework/window/ControlEvent.h"
+#include "ui/framework/window/EventBindings.h"
 #include "ui/framework/drawing/Geometry.h"
 #include "ui/framework/drawing/GdiplusHandles.h"
 #include "ui/framework/drawing/Surface.h"
@@ -42,13 +43,14 @@ struct CreateControlOptions {
   bool visible = true;
   bool focusable = true;
   std::optional<LPCWSTR> cursorId;  // a system cursor (IDC_...) shown over the control
-  int frameInterval = 0;            // ms between fade frames; 0 = no fading
+  int frameInterval = 0;            // ms between fade frames; 0 = no fading (FadeClock.h)
 };
 
 class UiControl {
  public:
   // An application handler: `parent` is the parent control, or null for a control that
-  // sits directly on the window. What it returns is not used.
+  // sits directly on the window. What it returns is not used. (A window binds handlers
+  // to the same codes: UiWindow::BindEvent.)
   using EventHandler = std::function<void(UiControl* parent, UiControl& control, const ControlEvent& event)>;
 
   using CreateOptions = CreateControlOptions;
@@ -158,12 +160,13 @@ class UiControl {
   void StopAnimation();
   void StartAnimation() { animating_ = true; }
 
-  // Events through the window's messages (its message hook sees them). SendEvent returns
-  // what the control's OnEvent answered (kNotHandled when the window is gone); PostEvent
-  // delivers after the current message. Window thread only, like everything here; from
-  // another thread use the free functions of ControlAddress.h with Address().
-  int SendEvent(EventCode code, WPARAM wparam = 0, LPARAM lparam = 0);
-  void PostEvent(EventCode code, WPARAM wparam = 0, LPARAM lparam = 0);
+  // SendEvent dispatches the event at once, a plain call, and returns what the control's
+  // OnEvent answered (kNotHandled when the control is not created); PostEvent queues it in
+  // the window, to be dispatched after the current message. Window thread only, like
+  // everything here; from another thread use the free functions of ControlAddress.h with
+  // Address().
+  int SendEvent(const ControlEvent& event);
+  void PostEvent(ControlEvent event);
   // This life of the control as a value another thread may hold.
   ControlAddress Address() const;
 
@@ -194,22 +197,26 @@ class UiControl {
   virtual int OnCreate() { return kNotHandled; }
   virtual int OnDestroy() { return kNotHandled; }
   virtual int OnPaint() { return kNotHandled; }
-  virtual int OnTimer() { return kNotHandled; }
-  virtual int OnMouseMove(POINT, WPARAM) { return kNotHandled; }
-  virtual int OnMouseDown(POINT, WPARAM) { return kNotHandled; }  // wparam may be kDoubleClickMarker
-  virtual int OnMouseUp(POINT, WPARAM) { return kNotHandled; }
-  virtual int OnRightDown(POINT, WPARAM) { return kNotHandled; }
-  virtual int OnRightUp(POINT, WPARAM) { return kNotHandled; }
-  virtual int OnMouseWheel(const ControlEvent&) { return kNotHandled; }
-  virtual int OnKeyDown(WPARAM) { return kNotHandled; }
-  virtual int OnKeyUp(WPARAM) { return kNotHandled; }
-  virtual int OnChar(WPARAM) { return kNotHandled; }
-  virtual int OnImeComposition(const ControlEvent&) { return kNotHandled; }
-  virtual int OnCommand(const ControlEvent&) { return kNotHandled; }
+  // One of the control's own timers (StartTimer) fired.
+  virtual int OnTimer(TimerPurpose) { return kNotHandled; }
+  virtual int OnMouseMove(const PointerInput&) { return kNotHandled; }
+  virtual int OnMouseDown(const PointerInput&) { return kNotHandled; }  // also a double click's
+  virtual int OnMouseUp(const PointerInput&) { return kNotHandled; }
+  virtual int OnRightDown(const PointerInput&) { return kNotHandled; }
+  virtual int OnRightUp(const PointerInput&) { return kNotHandled; }
+  virtual int OnMouseWheel(const WheelInput&) { return kNotHandled; }
+  virtual int OnKeyDown(const KeyInput&) { return kNotHandled; }
+  virtual int OnKeyUp(const KeyInput&) { return kNotHandled; }
+  virtual int OnChar(wchar_t) { return kNotHandled; }
+  virtual int OnImeComposition(const ImeInput&) { return kNotHandled; }
+  virtual int OnCommand(const CommandInput&) { return kNotHandled; }
+  // Text in and out, for a text control that takes it by event (from another thread).
+  virtual int OnSetText(const TextInput&) { return kNotHandled; }
+  virtual int OnGetText(Text&) { return kNotHandled; }
   virtual int OnFocusGained(UiControl* /*previous*/) { return kNotHandled; }
   virtual int OnFocusLost(UiControl* /*next*/) { return kNotHandled; }
   virtual int OnMouseEnter() { return kNotHandled; }
-  virtual int OnMouseLeave() { return kNotHandled; }
+  virtual int OnMouseLeave(UiControl* /*next*/) { return kNotHandled; }
   virtual int OnClick() { return kNotHandled; }
   // The press this control had ended without a release: forget it, click nothing.
   virtual int OnPressCancelled() { return kNotHandled; }
@@ -224,10 +231,17 @@ class UiControl {
   virtual int QueryFocus() { return kNotHandled; }
   virtual int Compose(const ComposeContext&) { return kNotHandled; }
 
+  // The control's own timers, each named by a purpose of the control's own (an enum
+  // class value); OnTimer hears which fired. Starting a running one starts its period over.
+  // They never share a Win32 timer with each other or with the fades (ControlTimers.h).
+  void StartTimer(TimerPurpose purpose, UINT milliseconds);
+  void StopTimer(TimerPurpose purpose);
+  bool TimerRunning(TimerPurpose purpose) const;
+
   // Repainting: BeginControlPaint starts a new look (keeping the old one for a pending
   // cross-fade, clearing the surface when asked) and answers false when there is nothing
   // to paint on; the control then draws into Graphics(); EndControlPaint queues the
-  // rectangle for composition and starts the fade timer.
+  // rectangle for composition and, for a fade, puts the control on the window's FadeClock.
   bool BeginControlPaint(bool clear = true);
   void EndControlPaint();
   GpGraphics* Graphics() const { return surface_.Graphics(); }
@@ -241,7 +255,8 @@ class UiControl {
   std::vector<UiControl*>& SiblingList();
   void ShiftDescendants(float dx, float dy);
   void MakeSurface();
-  void KillOwnTimer();
+  // Stops the control's fade and every timer of its own.
+  void StopOwnTimers();
   void DropFadeImage() { fadeImage_.reset(); }
   bool ComparableTo(float a, float b) const;
 
@@ -257,11 +272,7 @@ class UiControl {
   bool animating_ = false;
   bool destroying_ = false;
   HCURSOR cursor_ = nullptr;
-  struct Binding {
-    EventCode code;
-    EventHandler handler;
-  };
-  std::vector<Binding> bindings_;
+  EventBindings<EventHandler> bindings_;
   Rect rect_;
   Rect prevRect_;
   Text tipText_;

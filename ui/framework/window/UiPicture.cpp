@@ -11,6 +11,8 @@ namespace {
 // Hundredths of a second a frame stays when the image names no delay.
 constexpr int kDefaultDelay = 10;
 
+enum class PictureTimer { NextFrame };
+
 // The icon's colour bitmap as 32-bit ARGB. An icon without alpha values (an old 24-bit
 // one) takes its transparency from its mask instead.
 UniqueBitmap BitmapFromIcon(HICON icon) {
@@ -170,11 +172,10 @@ void UiPicture::Paint() {
   EndControlPaint();
 
   if (frameCount_ > 0) {
-    KillTimer(HostWindow(), Handle());
     ++frameIndex_;
     if (frameIndex_ >= frameCount_ || !animate_) frameIndex_ = 0;
     const int delay = frameIndex_ < static_cast<int>(frameDelays_.size()) ? frameDelays_[frameIndex_] : kDefaultDelay;
-    SetTimer(HostWindow(), Handle(), static_cast<UINT>(delay * 10), nullptr);
+    StartTimer(PictureTimer::NextFrame, static_cast<UINT>(delay * 10));
   } else {
     ++frameIndex_;
   }
@@ -190,16 +191,16 @@ int UiPicture::OnShown() {
   return kNotHandled;
 }
 
-int UiPicture::OnTimer() {
+int UiPicture::OnTimer(TimerPurpose) {
   if (animate_ && frameCount_ > 0)
     Paint();
   else
-    KillTimer(HostWindow(), Handle());
+    StopTimer(PictureTimer::NextFrame);
   return kNotHandled;
 }
 
 int UiPicture::OnDestroy() {
-  KillTimer(HostWindow(), Handle());
+  StopTimer(PictureTimer::NextFrame);
   frameIndex_ = 0;
   frameCount_ = 0;
   animate_ = false;

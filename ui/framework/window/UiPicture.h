@@ -57,7 +57,7 @@ class UiPicture : public UiControl {
  protected:
   int OnPaint() override;
   int OnShown() override;
-  int OnTimer() override;
+  int OnTimer(TimerPurpose timer) override;
   int OnDestroy() override;
 
  private:

@@ -40,7 +40,7 @@ SIZE WindowSize(HWND hwnd) {
 
 }  // namespace
 
-UiWindow::UiWindow() : composer_(*this), input_(*this), animations_(*this) {}
+UiWindow::UiWindow() : composer_(*this), input_(*this), timers_(*this), fades_(*this), animations_(*this) {}
 
 UiWindow::~UiWindow() { Destroy(); }
 
@@ -122,6 +122,25 @@ UiControl* UiWindow::ControlFromHandle(std::uintptr_t handle) const {
 UiControl* UiWindow::TitleControl() const { return caption_.Title(); }
 
 int UiWindow::Dispatch(UiControl& control, const ControlEvent& event) { return control.DispatchEvent(event); }
+
+void UiWindow::Notify(UiControl* control, const ControlEvent& event) {
+  const EventHandler handler = bindings_.First([&event](EventCode code) { return code == event.code; });
+  if (handler) handler(control, event);
+}
+
+void UiWindow::Post(UiControl& control, ControlEvent event) {
+  if (hwnd_ == nullptr) return;
+  posted_.push_back({&control, control.Serial(), std::move(event)});
+  if (!PostMessageW(hwnd_, ToMessage(FrameworkMessage::WmPostedEvent), 0, 0)) posted_.pop_back();
+}
+
+void UiWindow::DeliverPosted() {
+  if (posted_.empty()) return;
+  Posted next = std::move(posted_.front());
+  posted_.pop_front();
+  // The control may have gone, or started another life, since the event was posted.
+  if (IsLive(next.control, next.serial)) Dispatch(*next.control, next.event);
+}
 
 // --- skin and presentation ---
 
@@ -212,17 +231,17 @@ LRESULT UiWindow::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       if (wparam != 0) return 0;  // no non-client area: the client is the whole window
       break;
     case WM_KEYDOWN:
-      input_.OnKeyDown(msg, wparam, lparam);
+      input_.OnKeyDown(wparam, lparam);
       break;
     case WM_SYSKEYDOWN:
-      input_.OnSysKeyDown(wparam, lparam);
+      input_.OnSysKeyDown(wparam);
       break;
     case WM_KEYUP:
     case WM_CHAR:
     case WM_IME_COMPOSITION:
     case WM_COMMAND:
     case WM_MOUSEWHEEL:
-      if (UiControl* focused = Focused()) Dispatch(*focused, {static_cast<EventCode>(msg), wparam, lparam});
+      input_.OnFocusedInput(msg, wparam, lparam);
       break;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
@@ -237,15 +256,12 @@ LRESULT UiWindow::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_MOUSELEAVE:
       input_.OnMouseLeaveWindow();
       break;
-    case WM_TIMER:
-      if (!animations_.OnTimer(static_cast<UINT_PTR>(wparam))) {
-        // A control's timer carries its handle.
-        if (UiControl* control = ControlFromHandle(static_cast<std::uintptr_t>(wparam)))
-          Dispatch(*control, {EventCode::Timer, wparam, 0});
-        else
-          KillTimer(hwnd_, wparam);  // the control is gone
-      }
+    case WM_TIMER: {
+      const auto id = static_cast<UINT_PTR>(wparam);
+      if (!animations_.OnTimer(id) && !fades_.OnTimer(id) && !timers_.OnTimer(id))
+        KillTimer(hwnd_, id);  // no timer of this window's any more
       return 0;
+    }
     default:
       if (msg >= ToMessage(FrameworkMessage::WmFocusControl) && msg <= ToMessage(FrameworkMessage::WmControlEvent))
         return OnFrameworkMessage(static_cast<FrameworkMessage>(msg), wparam, lparam);
@@ -275,6 +291,9 @@ LRESULT UiWindow::OnFrameworkMessage(FrameworkMessage message, WPARAM wparam, LP
       EventMailbox::Instance().Answer(lparam, result);
       return result;
     }
+    case FrameworkMessage::WmPostedEvent:
+      DeliverPosted();
+      return 0;
     case FrameworkMessage::WmInvalidate:
       composer_.OnInvalidateMessage();  // the rectangles wait in the queue, not in the message
       return 0;
@@ -301,10 +320,7 @@ LRESULT UiWindow::OnFrameworkMessage(FrameworkMessage message, WPARAM wparam, LP
     }
     case FrameworkMessage::WmForwardEvent: {
       UiControl* control = ControlFromHandle(static_cast<std::uintptr_t>(lparam));
-      return control != nullptr
-                 ? Dispatch(*control, {static_cast<EventCode>(FrameworkMessage::WmForwardEvent), 0,
-                                       static_cast<LPARAM>(wparam)})
-                 : kNotHandled;
+      return control != nullptr ? Dispatch(*control, {EventCode::EvForwarded, std::any(wparam)}) : kNotHandled;
     }
     default:
       return DefaultProc(static_cast<UINT>(message), wparam, lparam);
@@ -352,6 +368,9 @@ void UiWindow::OnDestroy() {
   if (oldWndProc_ != nullptr) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldWndProc_));
   animations_.Stop();
   for (UiControl* control : std::vector<UiControl*>(controls_)) control->Destroy();
+  timers_.Reset();
+  fades_.Reset();
+  posted_.clear();
   caption_.Clear();
   skin_.Release();
   tooltip_.Destroy();

@@ -7,6 +7,8 @@
 //   CaptionBar        the icon, title and caption buttons and where they go
 //   WindowComposer    the canvas, the redraw queue, composition and presentation
 //   InputRouter       mouse and keyboard input turned into control events
+//   ControlTimers     the controls' own timers, by purpose
+//   FadeClock         the one timer that steps every control's cross-fade
 //   WindowAnimations  opening and closing effects, the skin cross-fade
 //   WindowTooltip     the tooltip of the control under the mouse
 // All of it runs on the window's thread; other threads use ControlAddress.h.
@@ -15,6 +17,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <unordered_set>
@@ -26,6 +29,9 @@
 #include "ui/framework/window/AttachWindowOptions.h"
 #include "ui/framework/window/CaptionBar.h"
 #include "ui/framework/window/ControlEvent.h"
+#include "ui/framework/window/ControlTimers.h"
+#include "ui/framework/window/EventBindings.h"
+#include "ui/framework/window/FadeClock.h"
 #include "ui/framework/window/InputRouter.h"
 #include "ui/framework/window/PopupRole.h"
 #include "ui/framework/window/WindowAnimations.h"
@@ -46,7 +52,9 @@ class UiWindow {
   // Called first with every message; anything but kNotHandled ends its handling with that result.
   using MessageHook = std::function<int(HWND, UINT, WPARAM, LPARAM)>;
   using ResizeHandler = std::function<void(HWND, int width, int height)>;
-  using ControlHandler = std::function<void(HWND, UiControl* control, WPARAM, LPARAM, ControlType)>;
+  // A handler of what the user does to the window's controls: the control (null where none
+  // is named) and the event it heard.
+  using EventHandler = std::function<void(UiControl* control, const ControlEvent& event)>;
 
   using AttachOptions = AttachWindowOptions;
 
@@ -112,6 +120,11 @@ class UiWindow {
   bool AddMnemonic(UiControl& control, int character) { return input_.AddMnemonic(control, character); }
   // The live control with this handle, or null (a posted event or timer may outlive it).
   UiControl* ControlFromHandle(std::uintptr_t handle) const;
+  // Events posted on the window's thread (UiControl::PostEvent) not dispatched yet.
+  std::size_t PostedCount() const { return posted_.size(); }
+  // The Win32 ids of the control's own running timers, and whether it is fading.
+  std::vector<UINT_PTR> TimerIds(const UiControl& control) const { return timers_.IdsOf(control); }
+  bool Fading(const UiControl& control) const { return fades_.Fading(control); }
   std::vector<UiCaptionButton*> CaptionButtons() const { return caption_.Buttons(); }
   UiPicture* IconPicture() const { return caption_.Icon(); }
   UiCaptionTitle* TitleLabel() const { return caption_.Title(); }
@@ -139,16 +152,16 @@ class UiWindow {
   void SetOnPaintBackground(PaintBackgroundHandler handler) { onPaintBackground_ = std::move(handler); }
   void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
   void SetOnResize(ResizeHandler handler) { onResize_ = std::move(handler); }
-  void SetOnMouseDown(ControlHandler handler) { callbacks_.mouseDown = std::move(handler); }
-  void SetOnMouseUp(ControlHandler handler) { callbacks_.mouseUp = std::move(handler); }
-  void SetOnClick(ControlHandler handler) { callbacks_.click = std::move(handler); }
-  void SetOnDoubleClick(ControlHandler handler) { callbacks_.doubleClick = std::move(handler); }
-  void SetOnRightDown(ControlHandler handler) { callbacks_.rightDown = std::move(handler); }
-  void SetOnRightUp(ControlHandler handler) { callbacks_.rightUp = std::move(handler); }
-  void SetOnMouseLeave(ControlHandler handler) { callbacks_.mouseLeave = std::move(handler); }
-  void SetOnMouseEnter(ControlHandler handler) { callbacks_.mouseEnter = std::move(handler); }
-  void SetOnFocusGained(ControlHandler handler) { callbacks_.focusGained = std::move(handler); }
-  void SetOnFocusLost(ControlHandler handler) { callbacks_.focusLost = std::move(handler); }
+  // Binds a handler to what the user does to any of the window's controls, as a control's
+  // BindEvent does to what happens to that control; binding a code again replaces it.
+  // The window raises, by code:
+  //   LeftDown         a press a control takes, before the control hears it
+  //   LeftDoubleClick  besides, when that press is a double click's
+  //   LeftUp           the release that ends a press (no control named)
+  //   EvClick          a click by pointer, Enter, Space or mnemonic
+  //   RightDown/Up     a right button, before the control under the pointer (if any) hears it
+  //   EvMouseEnter/Leave, EvFocusGained/Lost   after the control heard it
+  void BindEvent(EventCode code, EventHandler handler) { bindings_.Bind(code, std::move(handler)); }
 
   // The window procedure: every message of the window comes here first.
   LRESULT WindowProc(UINT msg, WPARAM wparam, LPARAM lparam);
@@ -156,6 +169,8 @@ class UiWindow {
  private:
   friend class UiControl;
   friend class InputRouter;
+  friend class ControlTimers;
+  friend class FadeClock;
   friend class WindowAnimations;
   friend class WindowComposer;
 
@@ -165,8 +180,12 @@ class UiWindow {
   void Unregister(UiControl& control);
   bool IsLive(const UiControl* control, std::uint32_t serial) const;
   std::vector<UiControl*>& TopLevelList() { return controls_; }
-  const InputRouter::Callbacks& Callbacks() const { return callbacks_; }
   int Dispatch(UiControl& control, const ControlEvent& event);
+  // Runs the window's handler bound to the event's code.
+  void Notify(UiControl* control, const ControlEvent& event);
+  // Queues an event of a control for after the current message.
+  void Post(UiControl& control, ControlEvent event);
+  void DeliverPosted();
   void SetFrozen(bool frozen) { frozen_ = frozen; }
 
   int CaptionFlagsFor(const AttachOptions& options, LONG_PTR style) const;
@@ -195,9 +214,17 @@ class UiWindow {
   CaptionBar caption_;
   WindowComposer composer_;
   InputRouter input_;
+  ControlTimers timers_;
+  FadeClock fades_;
   WindowAnimations animations_;
   WindowTooltip tooltip_;
-  InputRouter::Callbacks callbacks_;
+  EventBindings<EventHandler> bindings_;
+  struct Posted {
+    UiControl* control;
+    std::uint32_t serial;
+    ControlEvent event;
+  };
+  std::deque<Posted> posted_;  // one WmPostedEvent each is on its way
   PaintBackgroundHandler onPaintBackground_;
   MessageHook messageHook_;
   ResizeHandler onResize_;

@@ -145,11 +145,11 @@ void WindowComposer::ComposeControl(UiControl& control) {
   GpImage* fadeImage = control.FadeImage();
   if (control.Disabled()) {
     fadeImage = nullptr;
-    const bool dimmed = window_.Dispatch(control, {EventCode::EvQueryDimming, 0, 1}) == kNotHandled;
+    const bool dimmed = window_.Dispatch(control, {EventCode::EvQueryDimming}) == kNotHandled;
     alpha = dimmed ? control.Alpha() / 2 : control.Alpha();
   }
   ComposeContext context{g, &control.GetSurface(), fadeImage, rect, alpha};
-  if (window_.Dispatch(control, {EventCode::EvCompose, 0, reinterpret_cast<LPARAM>(&context)}) > 0) return;
+  if (window_.Dispatch(control, {EventCode::EvCompose, ComposeInput{&context}}) > 0) return;
   if (fadeImage != nullptr) DrawImageAlpha(g, fadeImage, rect, control.Alpha() - control.FadeLevel());
   if (control.GetSurface()) DrawImageAlpha(g, control.GetSurface().Bitmap(), rect, alpha);
 }

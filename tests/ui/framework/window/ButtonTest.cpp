@@ -109,8 +109,9 @@ TEST_F(ButtonTest, LosingTheFocusFadesBackInThreeTicksOrAtOnceWithAnimationsOff)
     EXPECT_EQ(first.State(), ButtonState::Normal);
     ASSERT_TRUE(PumpUntil([&] { return first.FadeLevel() == first.Alpha(); }));
     Pump(300);  // long enough for five more ticks, were the timer still running
-    const int ticks =
-        HookedCount(WM_TIMER, [&first](const MSG& m) { return m.wParam == static_cast<WPARAM>(first.Handle()); });
+    // The window's fade clock, which stops when the last fade (the first button's: the
+    // second's takes one tick) has ended.
+    const int ticks = HookedCount(WM_TIMER, [](const MSG& m) { return m.wParam == FadeClock::kTimerId; });
     EXPECT_EQ(ticks, animations ? 3 : 0);
     EXPECT_EQ(first.FadeImage(), nullptr);
   }

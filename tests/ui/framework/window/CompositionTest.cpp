@@ -221,10 +221,16 @@ TEST_F(CompositionTest, AnIdleWindowGetsNoTimerMessages) {
   ASSERT_TRUE(control.Create(hwnd(), {100, 100, 80, 24}, options));
   MouseMove(110, 110);
   MouseMove(300, 250);
-  // No timer of the window or of any control is armed.
-  std::vector<UINT_PTR> timers = {window().Handle()};
-  for (UiControl* c : window().Controls()) timers.push_back(c->Handle());
+  // No timer of the window (its skin fade, its fade clock) or of any control is armed.
+  std::vector<UINT_PTR> timers = {window().Handle(), FadeClock::kTimerId};
+  for (UiControl* c : window().Controls()) {
+    EXPECT_TRUE(window().TimerIds(*c).empty());
+    EXPECT_FALSE(window().Fading(*c));
+  }
   for (const UINT_PTR id : timers) EXPECT_FALSE(KillTimer(hwnd(), id)) << id;
+  hooked.clear();
+  Pump(200);
+  EXPECT_EQ(HookedCount(WM_TIMER), 0);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // that carry events: resolved on the window's thread, never trusted blindly.
 #include <gtest/gtest.h>
 
+#include <any>
 #include <atomic>
 #include <thread>
 
@@ -18,7 +19,8 @@ class ControlAddressTest : public WindowTest {
  protected:
   static void AnswerThreadQuestions(RecordingControl& control) {
     control.onEvent = [](const ControlEvent& e) {
-      if (e.code == kAskThread) *reinterpret_cast<DWORD*>(e.lparam) = GetCurrentThreadId();
+      if (DWORD* const* answer = e.Data<DWORD*>(); e.code == kAskThread && answer != nullptr)
+        **answer = GetCurrentThreadId();
     };
   }
 };
@@ -35,7 +37,7 @@ TEST_F(ControlAddressTest, AWorkerTalksToOneLifeOfAControlWhileTheWindowThreadEn
   std::thread worker([&] {
     while (!stop) {
       DWORD thread = 0;
-      if (SendControlEvent(address, kAskThread, 0, reinterpret_cast<LPARAM>(&thread)) == kNotHandled && thread == 0) {
+      if (SendControlEvent(address, {kAskThread, std::any(&thread)}) == kNotHandled && thread == 0) {
         ++refused;
       } else {
         answeringThread = thread;
@@ -68,6 +70,30 @@ TEST_F(ControlAddressTest, AWorkerTalksToOneLifeOfAControlWhileTheWindowThreadEn
   EXPECT_EQ(EventMailbox::Instance().PostedCount(), 0u);
 }
 
+TEST_F(ControlAddressTest, OnTheWindowsOwnThreadEventsAreCallsThatNeverTouchTheMailbox) {
+  RecordingControl control;
+  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
+  Pump();
+  control.Clear();
+  hooked.clear();
+  const std::size_t letters = EventMailbox::Instance().LettersSoFar();
+
+  control.queryPressAnswer = 7;
+  EXPECT_EQ(control.SendEvent(EventCode::EvQueryPress), 7);  // the answer comes straight back
+  EXPECT_FALSE(control.IsFocused());
+  window().SetFocusControl(&control, false);
+  EXPECT_TRUE(control.IsFocused());
+  control.PostEvent(EventCode::EvMouseEnter);
+  EXPECT_EQ(control.Count(EventCode::EvMouseEnter), 0);  // not before the current message ends
+  control.SetDisabled(true);  // posts the focus's loss and the pointer's leaving
+  Pump();
+  EXPECT_EQ(control.Codes(), (std::vector<EventCode>{EventCode::EvQueryPress, EventCode::EvFocusGained,
+                                                     EventCode::EvMouseEnter, EventCode::EvFocusLost,
+                                                     EventCode::EvMouseLeave}));
+  EXPECT_EQ(EventMailbox::Instance().LettersSoFar(), letters);
+  EXPECT_EQ(HookedCount(ToMessage(FrameworkMessage::WmControlEvent)), 0);
+}
+
 TEST_F(ControlAddressTest, EventMessagesNameNothingBeyondWhatTheFrameworkQueued) {
   RecordingControl control;
   ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}));
@@ -84,12 +110,19 @@ TEST_F(ControlAddressTest, EventMessagesNameNothingBeyondWhatTheFrameworkQueued)
   Pump();
   EXPECT_TRUE(control.Codes().empty());
 
-  // Events still queued when the window goes are freed with it; a plain window takes none.
-  for (int i = 0; i < 3; ++i) control.PostEvent(EventCode::EvMouseEnter);
+  // Events still queued when the window goes are freed with it, those posted through the
+  // address (as another thread does) and those posted on the window's thread, which wait in
+  // the window; a plain window takes none.
+  for (int i = 0; i < 3; ++i) {
+    PostControlEvent(control.Address(), EventCode::EvMouseEnter);
+    control.PostEvent(EventCode::EvMouseEnter);
+  }
   EXPECT_EQ(EventMailbox::Instance().PostedCount(), 3u);
+  EXPECT_EQ(window().PostedCount(), 3u);
   EXPECT_FALSE(PostControlEvent({GetDesktopWindow(), 1, 1}, EventCode::EvMouseEnter));
   DestroyWindow(hwnd());
   EXPECT_EQ(EventMailbox::Instance().PostedCount(), 0u);
+  EXPECT_EQ(window().PostedCount(), 0u);
 }
 
 }  // namespace

@@ -12,28 +12,26 @@ using Codes = std::vector<EventCode>;
 
 class InputRoutingTest : public WindowTest {
  protected:
-  // Counts of the window-level callbacks, by name.
+  // Counts of the window's bindings, by code.
   struct Calls {
     int mouseDown = 0, mouseUp = 0, click = 0, doubleClick = 0, rightDown = 0, rightUp = 0;
     UiControl* lastRight = reinterpret_cast<UiControl*>(1);
-    WPARAM clickWparam = 99;
-    LPARAM clickLparam = 99;
+    ClickInput lastClick = {true, {99, 99}};
   } calls;
 
   void BindCallbacks() {
-    window().SetOnMouseDown([this](HWND, UiControl*, WPARAM, LPARAM, ControlType) { ++calls.mouseDown; });
-    window().SetOnMouseUp([this](HWND, UiControl*, WPARAM, LPARAM, ControlType) { ++calls.mouseUp; });
-    window().SetOnClick([this](HWND, UiControl*, WPARAM w, LPARAM l, ControlType) {
+    window().BindEvent(EventCode::LeftDown, [this](UiControl*, const ControlEvent&) { ++calls.mouseDown; });
+    window().BindEvent(EventCode::LeftUp, [this](UiControl*, const ControlEvent&) { ++calls.mouseUp; });
+    window().BindEvent(EventCode::EvClick, [this](UiControl*, const ControlEvent& e) {
       ++calls.click;
-      calls.clickWparam = w;
-      calls.clickLparam = l;
+      calls.lastClick = e.Click();
     });
-    window().SetOnDoubleClick([this](HWND, UiControl*, WPARAM, LPARAM, ControlType) { ++calls.doubleClick; });
-    window().SetOnRightDown([this](HWND, UiControl* c, WPARAM, LPARAM, ControlType) {
+    window().BindEvent(EventCode::LeftDoubleClick, [this](UiControl*, const ControlEvent&) { ++calls.doubleClick; });
+    window().BindEvent(EventCode::RightDown, [this](UiControl* c, const ControlEvent&) {
       ++calls.rightDown;
       calls.lastRight = c;
     });
-    window().SetOnRightUp([this](HWND, UiControl* c, WPARAM, LPARAM, ControlType) {
+    window().BindEvent(EventCode::RightUp, [this](UiControl* c, const ControlEvent&) {
       ++calls.rightUp;
       calls.lastRight = c;
     });
@@ -63,7 +61,8 @@ TEST_F(InputRoutingTest, HoverPressReleaseGivesExactlyOneClick) {
   EXPECT_EQ(control.Codes(), (Codes{EventCode::EvMouseEnter, EventCode::MouseMove, EventCode::EvQueryPress,
                                     EventCode::EvFocusGained, EventCode::LeftDown, EventCode::LeftUp,
                                     EventCode::EvClick}));
-  EXPECT_EQ(control.events.back().wparam, static_cast<WPARAM>(control.Handle()));
+  EXPECT_TRUE(control.events.back().Click().byPointer);
+  EXPECT_EQ(control.events.back().Click().point.x, 112);
   EXPECT_EQ(calls.click, 1);
   EXPECT_EQ(calls.mouseDown, 1);
   EXPECT_EQ(calls.mouseUp, 1);
@@ -77,8 +76,8 @@ TEST_F(InputRoutingTest, PressDragOutReleaseGivesLeaveAndNoClick) {
   MouseMove(260, 110);  // still goes to the pressed control
   LeftUp(260, 110);
   EXPECT_EQ(pressed.Codes(), (Codes{EventCode::MouseMove, EventCode::LeftUp, EventCode::EvMouseLeave}));
-  EXPECT_EQ(pressed.events.front().wparam, static_cast<WPARAM>(pressed.Handle()));  // in place of the keys
-  EXPECT_EQ(pressed.events.back().lparam, reinterpret_cast<LPARAM>(&other));
+  EXPECT_EQ(pressed.events.front().Pointer().point.x, 260);  // where the pointer is, outside the control
+  EXPECT_EQ(pressed.events.back().Other(), &other);
   EXPECT_EQ(other.Codes(), (Codes{EventCode::EvMouseEnter}));
   EXPECT_EQ(calls.click, 0);
   EXPECT_EQ(window().Hovered(), &other);
@@ -125,7 +124,7 @@ TEST_F(InputRoutingTest, DoubleClickArrivesAsAMarkedPress) {
   ASSERT_GE(control.Count(EventCode::LeftDown), 1);
   for (const ControlEvent& e : control.events) {
     if (e.code == EventCode::LeftDown) {
-      EXPECT_EQ(e.wparam, kDoubleClickMarker);
+      EXPECT_TRUE(e.Pointer().doubleClick);
     }
   }
   EXPECT_EQ(calls.doubleClick, 1);
@@ -167,8 +166,7 @@ TEST_F(InputRoutingTest, EnterAndSpaceClickTheFocusedEnabledControl) {
   Key(VK_RETURN);
   EXPECT_EQ(control.Count(EventCode::EvClick), 1);
   EXPECT_EQ(calls.click, 1);
-  EXPECT_EQ(calls.clickWparam, 0u);
-  EXPECT_EQ(calls.clickLparam, 0);
+  EXPECT_FALSE(calls.lastClick.byPointer);
   Key(VK_SPACE);
   EXPECT_EQ(control.Count(EventCode::EvClick), 2);
 
@@ -344,6 +342,45 @@ TEST_F(InputRoutingTest, AHandlerMayDestroyTheControlItWasCalledFor) {
   EXPECT_EQ(window().Hovered(), nullptr);
   MouseMove(120, 115);
   Click(120, 115);
+}
+
+TEST_F(InputRoutingTest, TheWindowsBindingsHearWhatItsControlsHearAfterThem) {
+  RecordingControl first, second;
+  ASSERT_TRUE(first.Create(hwnd(), {100, 100, 80, 24}));
+  ASSERT_TRUE(second.Create(hwnd(), {250, 100, 80, 24}));
+  struct Heard {
+    EventCode code;
+    UiControl* control;
+    UiControl* other;
+    bool controlHeardItFirst;
+  };
+  std::vector<Heard> heard;
+  for (const EventCode code : {EventCode::EvMouseEnter, EventCode::EvMouseLeave, EventCode::EvFocusGained,
+                               EventCode::EvFocusLost, EventCode::EvClick}) {
+    window().BindEvent(code, [&heard](UiControl* c, const ControlEvent& e) {
+      const auto* recorder = static_cast<RecordingControl*>(c);
+      heard.push_back({e.code, c, e.Other(), !recorder->events.empty() && recorder->events.back().code == e.code});
+    });
+  }
+  int replaced = 0;
+  window().BindEvent(EventCode::EvFocusLost, [&replaced](UiControl*, const ControlEvent&) { ++replaced; });
+
+  Click(110, 110);
+  MouseMove(260, 110);
+  Key(VK_TAB);
+  const std::vector<std::pair<EventCode, UiControl*>> expected = {
+      {EventCode::EvMouseEnter, &first}, {EventCode::EvFocusGained, &first}, {EventCode::EvClick, &first},
+      {EventCode::EvMouseLeave, &first}, {EventCode::EvMouseEnter, &second}, {EventCode::EvFocusGained, &second}};
+  ASSERT_EQ(heard.size(), expected.size());
+  for (std::size_t i = 0; i < heard.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(heard[i].code, expected[i].first);
+    EXPECT_EQ(heard[i].control, expected[i].second);
+    EXPECT_TRUE(heard[i].controlHeardItFirst);
+  }
+  EXPECT_EQ(heard[3].other, &second);  // where the pointer went
+  EXPECT_EQ(heard[5].other, &first);   // where the focus came from
+  EXPECT_EQ(replaced, 1);              // the second binding of a code took the first's place
 }
 
 TEST_F(InputRoutingTest, CaptionButtonsNeverTakeTheFocus) {

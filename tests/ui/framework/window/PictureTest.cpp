@@ -27,19 +27,24 @@ ByteSet StillPng() {
 
 class PictureTest : public WindowTest {
  protected:
-  // Waits for the picture's next timer tick (true) or gives up after a generous while.
-  bool WaitForTick(UiPicture& picture) {
+  // The id of the picture's frame timer (0 when it runs none).
+  UINT_PTR FrameTimer(UiPicture& picture) {
+    const std::vector<UINT_PTR> ids = window().TimerIds(picture);
+    return ids.size() == 1 ? ids.front() : 0;
+  }
+  // Waits for a tick of that timer (true) or gives up after a generous while.
+  bool WaitForTick(UINT_PTR timer) {
     int ticks = 0;
     window().SetMessageHook([&](HWND, UINT msg, WPARAM wparam, LPARAM) {
-      if (msg == WM_TIMER && wparam == picture.Handle()) ++ticks;
+      if (msg == WM_TIMER && wparam == timer) ++ticks;
       return kNotHandled;
     });
     const bool ticked = PumpUntil([&] { return ticks > 0; });
     window().SetMessageHook(nullptr);
     return ticked;
   }
-  // Whether the picture's timer is armed; asking stops it.
-  bool TimerArmed(UiPicture& picture) { return KillTimer(hwnd(), picture.Handle()) != FALSE; }
+  // Whether the timer is armed; asking stops it.
+  bool TimerArmed(UINT_PTR timer) { return KillTimer(hwnd(), timer) != FALSE; }
 };
 
 TEST_F(PictureTest, ZeroDelaysBecomeTenWhenAskedAndFramesPlay) {
@@ -64,8 +69,10 @@ TEST_F(PictureTest, WithoutAnimationTheTimerFiresOnceAndStops) {
   UiPicture::Options options;
   options.animate = false;
   ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), options));
-  ASSERT_TRUE(WaitForTick(picture));
-  EXPECT_FALSE(TimerArmed(picture));  // killed by that tick
+  const UINT_PTR timer = FrameTimer(picture);
+  ASSERT_NE(timer, 0u);
+  ASSERT_TRUE(WaitForTick(timer));
+  EXPECT_FALSE(TimerArmed(timer));  // killed by that tick
   EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));  // stays on frame 1
 }
 
@@ -74,7 +81,7 @@ TEST_F(PictureTest, SwitchingAnimationOffAndOnStartsOverAtTheFirstFrame) {
   ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), {}));
   picture.SetAnimate(false);
   EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
-  ASSERT_TRUE(WaitForTick(picture));
+  ASSERT_TRUE(WaitForTick(FrameTimer(picture)));
   EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
   picture.SetAnimate(true);
   EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));

@@ -12,7 +12,19 @@ namespace {
 
 using Codes = std::vector<EventCode>;
 
-class UiControlTest : public WindowTest {};
+class UiControlTest : public WindowTest {
+ protected:
+  // Opens the window again with its animations on, and `control` on it, fading with
+  // frames `frameInterval` ms apart.
+  void OpenWithFadingControl(RecordingControl& control, int frameInterval) {
+    AttachWindowOptions options = DefaultOptions();
+    options.animationsOn = true;
+    Reopen(options);
+    CreateControlOptions create;
+    create.frameInterval = frameInterval;
+    ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}, create));
+  }
+};
 
 TEST_F(UiControlTest, BindingACodeAgainReplacesTheHandler) {
   RecordingControl control;
@@ -99,8 +111,8 @@ TEST_F(UiControlTest, GrowingReplacesTheSurfaceThenResizesAndPaints) {
   Pump();
   ASSERT_GE(control.events.size(), 3u);
   EXPECT_EQ(control.events[0].code, EventCode::EvResized);
-  EXPECT_EQ(control.events[0].wparam, 120u);
-  EXPECT_EQ(control.events[0].lparam, 40);
+  EXPECT_EQ(control.events[0].Size().width, 120);
+  EXPECT_EQ(control.events[0].Size().height, 40);
   EXPECT_EQ(control.events[1].code, EventCode::Paint);
   EXPECT_EQ(control.GetSurface().Width(), 120);
   EXPECT_EQ(control.GetSurface().Height(), 40);
@@ -175,28 +187,59 @@ TEST_F(UiControlTest, WithAnimationsOffFadesJumpAndNoTimerRuns) {
   control.SetFadeLevel(0);
   EXPECT_EQ(control.FadeLevel(), 200);
   control.PaintNow();
-  EXPECT_FALSE(KillTimer(hwnd(), control.Handle()));  // no fade, so no timer armed
+  EXPECT_FALSE(window().Fading(control));
+  EXPECT_FALSE(KillTimer(hwnd(), FadeClock::kTimerId));  // no fade, so no timer armed
 }
 
 TEST_F(UiControlTest, WithAnimationsOnAFadeRunsToTheEndAndStops) {
-  AttachWindowOptions options = DefaultOptions();
-  options.animationsOn = true;
-  Reopen(options);
   RecordingControl control;
-  CreateControlOptions create;
-  create.frameInterval = 20;
-  ASSERT_TRUE(control.Create(hwnd(), {20, 60, 80, 24}, create));
-  control.onEvent = [&control](const ControlEvent& e) {
-    if (e.code == EventCode::Timer) control.SetFadeLevel(control.FadeLevel() + 51);
-  };
+  OpenWithFadingControl(control, 20);
   control.SetFadeLevel(51);
   EXPECT_EQ(control.FadeLevel(), 51);
+  hooked.clear();
   control.PaintNow();
   EXPECT_NE(control.FadeImage(), nullptr);  // the old look, fading out
   EXPECT_TRUE(PumpUntil([&] { return control.FadeLevel() == 255; }));
   EXPECT_EQ(control.FadeImage(), nullptr);
-  EXPECT_EQ(control.Count(EventCode::Timer), 4);  // 51 -> 102 -> 153 -> 204 -> 255
-  EXPECT_FALSE(KillTimer(hwnd(), control.Handle()));  // and no more
+  // The window's fade clock stepped it: 51 -> 102 -> 153 -> 204 -> 255.
+  EXPECT_EQ(HookedCount(WM_TIMER, [](const MSG& m) { return m.wParam == FadeClock::kTimerId; }), 4);
+  EXPECT_FALSE(KillTimer(hwnd(), FadeClock::kTimerId));  // and no more
+  EXPECT_EQ(control.Count(EventCode::Timer), 0);  // none of the control's own timers
+}
+
+TEST_F(UiControlTest, AFadeAndATimerOfTheControlsOwnRunAtOnceWithoutDisturbingEachOther) {
+  RecordingControl control;
+  OpenWithFadingControl(control, 60);
+  enum class Own { Tick = 7 };
+  const auto ownTicks = [&control] {
+    int ticks = 0;
+    for (const ControlEvent& e : control.events) {
+      if (e.code != EventCode::Timer) continue;
+      EXPECT_TRUE(e.Get<TimerInput>().purpose.Is(Own::Tick));  // never a fade's step
+      ++ticks;
+    }
+    return ticks;
+  };
+  const auto fade = [&control] {
+    control.SetFadeLevel(0);  // five steps of the window's clock
+    control.PaintNow();
+  };
+
+  control.StartTimer(Own::Tick, 20);
+  fade();
+  ASSERT_TRUE(window().Fading(control));
+  EXPECT_TRUE(PumpUntil([&] { return control.FadeLevel() == control.Alpha(); }));
+  EXPECT_FALSE(window().Fading(control));
+  // The fade's end leaves the control's own timer running.
+  const int ticksAfterFade = ownTicks();
+  EXPECT_GT(ticksAfterFade, 0);
+  EXPECT_TRUE(PumpUntil([&] { return ownTicks() >= ticksAfterFade + 3; }));
+
+  // And stopping the control's own timer leaves a fade running.
+  fade();
+  control.StopTimer(Own::Tick);
+  EXPECT_TRUE(window().TimerIds(control).empty());
+  EXPECT_TRUE(PumpUntil([&] { return control.FadeLevel() == control.Alpha(); }));
 }
 
 TEST_F(UiControlTest, DestroyingIsSafeAndTheControlCanBeCreatedAgain) {

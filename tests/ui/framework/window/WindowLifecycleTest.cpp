@@ -290,7 +290,8 @@ TEST_F(WindowLifecycleTest, ForwardedEventsReachTheControl) {
   SendMessageW(hwnd(), ToMessage(FrameworkMessage::WmForwardEvent), 42, static_cast<LPARAM>(control.Handle()));
   ASSERT_FALSE(control.events.empty());
   EXPECT_EQ(static_cast<int>(control.events.back().code), 10258);
-  EXPECT_EQ(control.events.back().lparam, 42);
+  ASSERT_NE(control.events.back().Data<WPARAM>(), nullptr);
+  EXPECT_EQ(*control.events.back().Data<WPARAM>(), 42u);
 }
 
 TEST_F(WindowLifecycleTest, ASkinImageFillsTheWindowAndSetsTheSkinColour) {

@@ -16,7 +16,8 @@ std::vector<EventCode> RecordingControl::Codes() const {
   std::vector<EventCode> codes;
   for (const ControlEvent& event : events) {
     if (event.code != EventCode::Paint && event.code != EventCode::Timer && event.code != EventCode::EvCompose &&
-        event.code != EventCode::EvQueryFocus && event.code != EventCode::EvRefresh)
+        event.code != EventCode::EvQueryFocus && event.code != EventCode::EvRefresh &&
+        event.code != EventCode::EvQueryDimming)
       codes.push_back(event.code);
   }
   return codes;

@@ -35,7 +35,8 @@ class RecordingControl : public UiControl {
   std::vector<ControlEvent> events;
   // How many events with this code arrived.
   int Count(EventCode code) const;
-  // The codes received, in order, leaving out paints and timers.
+  // The codes received, in order, leaving out paints, timers and the window's questions
+  // while composing.
   std::vector<EventCode> Codes() const;
   void Clear() { events.clear(); }
 
@@ -47,6 +48,8 @@ class RecordingControl : public UiControl {
 
   using UiControl::BeginControlPaint;
   using UiControl::EndControlPaint;
+  using UiControl::StartTimer;
+  using UiControl::StopTimer;
 
  protected:
   int OnEvent(const ControlEvent& event) override;
