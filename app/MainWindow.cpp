@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/FindShareLink.h"
+#include "app/MainWindowLayout.h"
 #include "app/ResultBlock.h"
 #include "app/ServiceForLink.h"
 #include "app/StatusLine.h"
@@ -19,22 +20,28 @@ namespace getlink {
 namespace {
 
 constexpr char kTitle[] = "Zolmar网盘外链获取器";
-constexpr int kWidth = 450;
-constexpr int kHeight = 320;
 constexpr char kPictureFile[] = "\\res\\ym.jpg";
-constexpr ColorRef kPlainSkin = MakeColorRef(203, 218, 222);  // the picture's mean colour
 constexpr char kLabelFont[] = "微软雅黑";
-constexpr int kStatusRightMargin = 10;  // as the status line's left edge
 
 constexpr char kFetchCaption[] = "开始获取";
 constexpr char kFetchingCaption[] = "正在获取…";
 
-const Argb kStatusColour = MakeArgb(200, 0, 0, 0);
-const Argb kFailureColour = MakeArgb(220, 170, 0, 0);  // a failure's reason stands out from the description
+// The window's look: its skin, the bottom strip and the labels' text and glow.
+constexpr int kOpacity = 220;
+constexpr ColorRef kPlainSkin = MakeColorRef(203, 218, 222);  // the picture's mean colour
+constexpr Argb kStripEffect = MakeArgb(130, 0, 0, 0);
+constexpr Argb kStripFill = MakeArgb(120, 236, 236, 236);
+constexpr Argb kStripBorder = MakeArgb(40, 0, 0, 0);
+constexpr Argb kStatusColour = MakeArgb(200, 0, 0, 0);
+constexpr Argb kFailureColour = MakeArgb(220, 170, 0, 0);  // a failure's reason stands out from the description
+constexpr Argb kStatusGlow = MakeArgb(20, 0, 0, 0);
+constexpr Argb kTitleColour = MakeArgb(220, 255, 255, 255);
+constexpr Argb kTitleGlow = MakeArgb(150, 0, 0, 0);
+constexpr Argb kPromptColour = MakeArgb(220, 0, 0, 0);
 
 constexpr char kExitQuestion[] = "老衲写的这么辛苦,你真的要\r\n退出程序吗?";
 
-LabelOptions GlowingLabel(Text text, Argb colour, std::optional<FontStyle> style, Argb effectColour) {
+LabelOptions GlowingLabel(Text text, Argb colour, std::optional<FontStyle> style, std::optional<Argb> effectColour) {
   LabelOptions options;
   options.text = std::move(text);
   options.textColour = colour;
@@ -55,8 +62,8 @@ EditOptions MultiLineBox() {
 // The description line with as many of its blanks as leave the version within `room`
 // pixels: the blanks were counted for the font the line was made for, and a font with wider
 // blanks would push the version out of the window.
-Text FittedDescription(const FontChoice& choice, int room) {
-  const ControlFont font(choice);
+Text FittedDescription(const FontChoice& choice, float defaultSize, int room) {
+  const ControlFont font(choice, defaultSize);
   const Surface scratch(1, 1);
   const auto width = [&](int blanks) {
     const Rect box = MeasureText(scratch.Graphics(), DescriptionLine(blanks), font.Get(), Rect{}, nullptr);
@@ -81,15 +88,15 @@ MainWindow::~MainWindow() { window_.Destroy(); }
 
 bool MainWindow::Open() {
   CreateWindowOptions create;
-  create.width = kWidth;
-  create.height = kHeight;
+  create.width = kMainWindowLayout.width;
+  create.height = kMainWindowLayout.height;
   UniqueWindow hwnd(CreateUiWindow(nullptr, kTitle, create));
   if (!hwnd) return false;
 
   AttachWindowOptions skin;
   skin.skinImage = ReadFileBytes(RunDirectory() + kPictureFile);
   skin.captionFlags = CaptionFlag::Close | CaptionFlag::Minimise;
-  skin.opacity = 220;
+  skin.opacity = kOpacity;
   skin.imageMode = SkinImageMode::Stretched;
   skin.blurBehind = true;
   if (!window_.Attach(hwnd.get(), skin)) return false;
@@ -118,34 +125,34 @@ bool MainWindow::Open() {
 
 // The controls in the order they are made, which is also the order they are drawn in.
 void MainWindow::CreateControls(HWND hwnd) {
+  const MainWindowLayout& at = kMainWindowLayout;
   UiGroupBox::Options strip;
-  strip.captionEffectColour = MakeArgb(130, 0, 0, 0);
-  strip.fillColour = MakeArgb(120, 236, 236, 236);
-  strip.borderColour = MakeArgb(40, 0, 0, 0);
+  strip.captionEffectColour = kStripEffect;
+  strip.fillColour = kStripFill;
+  strip.borderColour = kStripBorder;
   strip.roundCorners = false;
-  statusStrip_.Create(hwnd, {0, 285, 470, 30}, strip);
+  statusStrip_.Create(hwnd, at.statusStrip, strip);
 
-  constexpr Rect kStatusLine = {10, 288, 450, 24};
-  LabelOptions status = GlowingLabel("", kStatusColour, FontStyle::Bold, MakeArgb(20, 0, 0, 0));
-  description_ = FittedDescription(status.font, kWidth - static_cast<int>(kStatusLine.left) - kStatusRightMargin);
+  LabelOptions status = GlowingLabel("", kStatusColour, FontStyle::Bold, kStatusGlow);
+  description_ = FittedDescription(status.font, window_.Style().fontSize,
+                                   at.width - static_cast<int>(at.statusLine.left) - at.statusRightMargin);
   status.text = description_;
-  statusLine_.Create(hwnd, kStatusLine, status);
-  titleLabel_.Create(hwnd, {10, 8, 400, 24},
-                     GlowingLabel(kTitle, MakeArgb(220, 255, 255, 255), FontStyle::Bold, MakeArgb(150, 0, 0, 0)));
-  LabelOptions prompt = GlowingLabel("请\r\n输：\r\n入", MakeArgb(220, 0, 0, 0), std::nullopt, 0);
+  statusLine_.Create(hwnd, at.statusLine, status);
+  titleLabel_.Create(hwnd, at.title, GlowingLabel(kTitle, kTitleColour, FontStyle::Bold, kTitleGlow));
+  LabelOptions prompt = GlowingLabel("请\r\n输：\r\n入", kPromptColour, std::nullopt, std::nullopt);
   prompt.wordWrap = true;
-  promptLabel_.Create(hwnd, {16, 36, 90, 50}, prompt);
+  promptLabel_.Create(hwnd, at.prompt, prompt);
 
   UiComboBox::Options services;
   services.items = ServiceTitles();
-  serviceBox_.Create(hwnd, {350, 36, 80, 24}, services);
+  serviceBox_.Create(hwnd, at.serviceBox, services);
 
-  linkBox_.Create(hwnd, {42, 36, 300, 50}, MultiLineBox());
-  resultBox_.Create(hwnd, {20, 90, 410, 180}, MultiLineBox());
+  linkBox_.Create(hwnd, at.linkBox, MultiLineBox());
+  resultBox_.Create(hwnd, at.resultBox, MultiLineBox());
 
   UiButton::Options fetch;
   fetch.caption = kFetchCaption;
-  fetchButton_.Create(hwnd, {350, 64, 80, 24}, fetch);
+  fetchButton_.Create(hwnd, at.fetchButton, fetch);
 }
 
 // --- closing ---
@@ -227,7 +234,7 @@ void MainWindow::FollowLinkService() {
 
 void MainWindow::ShowStatus(Text line, bool failure) {
   const Argb colour = failure ? kFailureColour : kStatusColour;
-  if (statusLine_.TextColour() != colour) statusLine_.SetTextColour(colour);
+  if (statusLine_.GetOptions().textColour != colour) statusLine_.SetTextColour(colour);
   statusLine_.SetText(std::move(line));
 }
 

@@ -110,11 +110,11 @@ void DrawMainWindow(const Gallery& g, GpGraphics* target, float left, float top)
 
 // 2. The sprite, whole, on three backgrounds, and its first cells enlarged.
 void DrawSprite(const Gallery& g, GpGraphics* graphics, float left, float top) {
-  const Argb backgrounds[] = {MakeArgb(255, 60, 72, 90), MakeArgb(255, 226, 232, 238), 0};
+  const std::optional<Argb> backgrounds[] = {MakeArgb(255, 60, 72, 90), MakeArgb(255, 226, 232, 238), std::nullopt};
   for (int i = 0; i < 3; ++i) {
     const Rect strip{left, top + i * 26.0f, 729, 20};
-    if (backgrounds[i] != 0) {
-      FillRect(graphics, strip, backgrounds[i]);
+    if (backgrounds[i]) {
+      FillRect(graphics, strip, *backgrounds[i]);
     } else {
       DrawImagePart(graphics, g.picture.Get(), Rect{0, 0, 450, 12}, strip);
     }
@@ -135,7 +135,7 @@ void DrawMessageBox(const Gallery& g, GpGraphics* target, float left, float top)
   Surface box(320, 150);
   GpGraphics* graphics = box.Graphics();
   ClipToRoundRect(graphics, Rect{6, 6, w - 11, h - 11}, 8);
-  FillRect(graphics, Rect{0, 0, w, h}, MakeColor(0xFF8800, 210));
+  FillRect(graphics, Rect{0, 0, w, h}, MakeColor(ColorRef(0xFF8800), 210));
   // the box's background painter
   GpImage* skin = g.messageSkin.Get();
   DrawImagePart(graphics, skin, Rect{0, 0, 1, 96}, Rect{7, 7, w - 14, 96});

@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, OpensReadyForBaidu) {
   EXPECT_EQ(services.SelectedIndex(), 1);
   EXPECT_EQ(services.GetText(), "百度网盘");
   EXPECT_TRUE(IsDescription(main_->StatusLine().GetText())) << main_->StatusLine().GetText();
-  EXPECT_EQ(main_->FetchButton().Caption(), "开始获取");
+  EXPECT_EQ(main_->FetchButton().GetOptions().caption, "开始获取");
   EXPECT_EQ(main_->LinkBox().GetText(), "");
   EXPECT_TRUE(main_->LinkBox().IsFocused());
   EXPECT_EQ(main_->ResultBox().GetText(), "");
@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, OneFetchAtATimeWhileTheWindowStaysUsable) {
   UiButton& button = main_->FetchButton();
   Click(button);
   ASSERT_TRUE(main_->Fetching());
-  EXPECT_EQ(button.Caption(), "正在获取…");
+  EXPECT_EQ(button.GetOptions().caption, "正在获取…");
   EXPECT_TRUE(button.Disabled());
 
   ASSERT_TRUE(PumpUntil([&] { return main_->StatusLine().GetText().rfind("正在获取… 已收到 ", 0) == 0; }));
@@ -179,7 +179,7 @@ TEST_F(MainWindowTest, OneFetchAtATimeWhileTheWindowStaysUsable) {
   ASSERT_TRUE(main_->Fetching());
 
   ASSERT_TRUE(PumpUntil([&] { return !main_->Fetching(); }, kFetchBoundMs));
-  EXPECT_EQ(button.Caption(), "开始获取");
+  EXPECT_EQ(button.GetOptions().caption, "开始获取");
   EXPECT_FALSE(button.Disabled());
   EXPECT_TRUE(main_->ResultBox().IsFocused());  // where the user went meanwhile
   EXPECT_EQ(main_->ResultBox().GetText(), FailedBlock());  // Baidu's labels: the service of the click
@@ -196,7 +196,7 @@ TEST_F(MainWindowTest, AFetchWhoseWorkerCannotStartSaysSo) {
   Click(main_->FetchButton());
   EXPECT_FALSE(main_->Fetching());
   EXPECT_EQ(main_->StatusLine().GetText(), "无法开始获取：无法创建线程");
-  EXPECT_EQ(main_->FetchButton().Caption(), "开始获取");
+  EXPECT_EQ(main_->FetchButton().GetOptions().caption, "开始获取");
   EXPECT_FALSE(main_->FetchButton().Disabled());
   EXPECT_TRUE(testing::RecordedRequests().empty());
 }

@@ -15,11 +15,11 @@ class DarkButton : public UiButton {
  protected:
   bool PaintBackgroundHook(GpGraphics* g, ButtonState state) override {
     const Rect face = FaceRect(Width(), Height());
-    const Argb fill = state == ButtonState::Pressed ? MakeColor(0x5A3A1E) : state == ButtonState::Hot
-                                                                              ? MakeColor(0x8A5A30)
-                                                                              : MakeColor(0x744A26);
+    const Argb fill = state == ButtonState::Pressed ? MakeColor(ColorRef(0x5A3A1E)) : state == ButtonState::Hot
+                                                                              ? MakeColor(ColorRef(0x8A5A30))
+                                                                              : MakeColor(ColorRef(0x744A26));
     FillRoundRect(g, EdgeShape(face, 3), 3, SolidBrush(fill).get());
-    OutlineRoundRect(g, EdgeShape(face, 3), 3, MakeColor(0x000000, 120));
+    OutlineRoundRect(g, EdgeShape(face, 3), 3, MakeColor(ColorRef(0x000000), 120));
     return true;
   }
 };
@@ -110,7 +110,7 @@ class ButtonSection : public DemoSection {
     UiLabel* status = status_;
     button.BindEvent(EventCode::EvClick, [status](UiControl*, UiControl& clicked, const ControlEvent&) {
       // The caption as shown: without the "&" that marks the mnemonic.
-      status->SetText("最近点击：" + ReplaceText(static_cast<UiButton&>(clicked).Caption(), "&", "", Case::Sensitive));
+      status->SetText("最近点击：" + ReplaceText(static_cast<UiButton&>(clicked).GetOptions().caption, "&", "", Case::Sensitive));
     });
   }
 

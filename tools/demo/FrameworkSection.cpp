@@ -11,6 +11,7 @@
 #include "ui/framework/drawing/TextFormat.h"
 #include "ui/framework/window/CrossFade.h"
 #include "ui/framework/window/UiPicture.h"
+#include "ui/framework/window/UiWindow.h"
 
 namespace getlink::demo {
 namespace {
@@ -21,7 +22,7 @@ class DemoTile : public UiControl {
   bool Create(HWND host, const Rect& rect, Text caption) {
     caption_ = std::move(caption);
     CreateControlOptions options;
-    options.frameInterval = kFadeFrameMs;
+    options.frameInterval = UiWindow::StyleOf(host).fade.frameMs;
     return UiControl::Create(host, rect, ControlType::Button, options);
   }
   bool Create(UiControl& parent, const Rect& rect, Text caption) {
@@ -30,44 +31,30 @@ class DemoTile : public UiControl {
   }
 
  protected:
-  int OnPaint() override { return Repaint(255); }
+  int OnPaint() override;
   int OnMouseEnter() override { return Hover(true); }
   int OnMouseLeave(UiControl*) override { return Hover(false); }
   int OnMouseDown(const PointerInput&) override { return Press(true); }
   int OnMouseUp(const PointerInput&) override { return Press(false); }
-  int OnFocusGained(UiControl*) override { return Repaint(FadeStartForTicks(2)); }
-  int OnFocusLost(UiControl*) override { return Repaint(FadeStartForTicks(2)); }
+  int OnFocusGained(UiControl*) override { return ChangeLook(FadeStartForTicks(*this, 2)); }
+  int OnFocusLost(UiControl*) override { return ChangeLook(FadeStartForTicks(*this, 2)); }
   int OnClick() override {
     ++clicks_;
-    return Repaint(FadeStartForTicks(3));
+    return ChangeLook(FadeStartForTicks(*this, 3));
   }
 
  private:
   int Hover(bool on) {
     hot_ = on;
-    return Repaint(FadeStartForTicks(3));
+    return ChangeLook(FadeStartForTicks(*this, 3));
   }
   int Press(bool on) {
     pressed_ = on;
-    return Repaint(FadeStartForTicks(2));
+    return ChangeLook(FadeStartForTicks(*this, 2));
   }
-  int Repaint(int startFade) {
+  int ChangeLook(int startFade) {
     SetFadeLevel(startFade);
-    if (!BeginControlPaint(true)) return kNotHandled;
-    GpGraphics* g = Graphics();
-    const Rect face = {0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1)};
-    const Argb top = pressed_ ? MakeColor(0xD8D8D8) : hot_ ? MakeColor(0xFFFFFF) : MakeColor(0xF4F4F4);
-    const Argb bottom = pressed_ ? MakeColor(0xF0F0F0) : hot_ ? MakeColor(0xE8F0FA) : MakeColor(0xE2E2E2);
-    ClipToRoundRect(g, face, 6);
-    FillGradient(g, {0, 0, static_cast<float>(Width()), static_cast<float>(Height())}, top, bottom);
-    ResetClip(g);
-    OutlineRoundRect(g, face, 6, IsFocused() ? MakeColor(0xC07830, 230) : MakeColor(0x000000, 90));
-    TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
-    format.SetAlign(Gdiplus::StringAlignmentCenter);
-    format.SetLineAlign(Gdiplus::StringAlignmentCenter);
-    const Text label = clicks_ > 0 ? caption_ + " (" + std::to_string(clicks_) + ")" : caption_;
-    DrawText(g, face, label, DefaultFont(), MakeColor(0x202020, 230), format.Handle());
-    EndControlPaint();
+    Repaint();
     return kNotHandled;
   }
 
@@ -76,6 +63,25 @@ class DemoTile : public UiControl {
   bool hot_ = false;
   bool pressed_ = false;
 };
+
+int DemoTile::OnPaint() {
+  if (!BeginControlPaint(true)) return kNotHandled;
+  GpGraphics* g = Graphics();
+  const Rect face = {0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1)};
+  const Argb top = pressed_ ? MakeColor(ColorRef(0xD8D8D8)) : hot_ ? MakeColor(ColorRef(0xFFFFFF)) : MakeColor(ColorRef(0xF4F4F4));
+  const Argb bottom = pressed_ ? MakeColor(ColorRef(0xF0F0F0)) : hot_ ? MakeColor(ColorRef(0xE8F0FA)) : MakeColor(ColorRef(0xE2E2E2));
+  ClipToRoundRect(g, face, 6);
+  FillGradient(g, {0, 0, static_cast<float>(Width()), static_cast<float>(Height())}, top, bottom);
+  ResetClip(g);
+  OutlineRoundRect(g, face, 6, HoldsFocus() ? MakeColor(ColorRef(0xC07830), 230) : MakeColor(ColorRef(0x000000), 90));
+  TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
+  format.SetAlign(Gdiplus::StringAlignmentCenter);
+  format.SetLineAlign(Gdiplus::StringAlignmentCenter);
+  const Text label = clicks_ > 0 ? caption_ + " (" + std::to_string(clicks_) + ")" : caption_;
+  DrawText(g, face, label, DefaultFont(), MakeColor(ColorRef(0x202020), 230), format.Handle());
+  EndControlPaint();
+  return kNotHandled;
+}
 
 // A translucent panel that holds child tiles.
 class DemoPanel : public UiControl {
@@ -90,10 +96,10 @@ class DemoPanel : public UiControl {
   int OnPaint() override {
     if (!BeginControlPaint(true)) return kNotHandled;
     const Rect face = {0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1)};
-    FillRoundRect(Graphics(), face, 8, SolidBrush(MakeColor(0xFFFFFF, 110)).get());
-    OutlineRoundRect(Graphics(), face, 8, MakeColor(0x000000, 50));
+    FillRoundRect(Graphics(), face, 8, SolidBrush(MakeColor(ColorRef(0xFFFFFF), 110)).get());
+    OutlineRoundRect(Graphics(), face, 8, MakeColor(ColorRef(0x000000), 50));
     TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
-    DrawText(Graphics(), {8, 4, face.width - 16, 20}, "子控件裁剪在面板内", DefaultFont(), MakeColor(0x303030, 220),
+    DrawText(Graphics(), {8, 4, face.width - 16, 20}, "子控件裁剪在面板内", DefaultFont(), MakeColor(ColorRef(0x303030), 220),
              format.Handle());
     EndControlPaint();
     return kNotHandled;
@@ -105,11 +111,11 @@ class FrameworkSection : public DemoSection {
   void Build(UiWindow& window, const Rect& area) override {
     const HWND host = window.Hwnd();
     UiPicture::Options pictureOptions;
+    pictureOptions.image = EmbeddedImageBytes(EmbeddedImage::MessageBoxIcons);
     pictureOptions.placement = UiPicture::Placement::Centred;
     pictureOptions.animate = false;
     pictureOptions.focusable = false;
-    Make<UiPicture>().Create(host, At(area, 4, 4, 200, 40), EmbeddedImageBytes(EmbeddedImage::MessageBoxIcons),
-                             pictureOptions);
+    Make<UiPicture>().Create(host, At(area, 4, 4, 200, 40), pictureOptions);
 
     DemoTile& first = Make<DemoTile>();
     first.Create(host, At(area, 4, 60, 120, 30), "第一个");

@@ -70,7 +70,7 @@ class LabelSection : public DemoSection {
       dark_ = !dark_;
       // An empty picture gives the plain colour; the picture back gives the light skin.
       target->SetSkin(dark_ ? ByteSet{} : ReadFileBytes(RunDirectory() + "\\res\\ym.jpg"),
-                      dark_ ? MakeColorRef(40, 52, 70) : static_cast<ColorRef>(-1), SkinRepaint::CrossFade);
+                      dark_ ? MakeColorRef(40, 52, 70) : std::optional<ColorRef>(), SkinRepaint::CrossFade);
     });
   }
 

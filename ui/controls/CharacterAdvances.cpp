@@ -17,6 +17,7 @@ void CharacterAdvances::Clear() {
   advances_.clear();
   leadingSpace_ = -1;
   rowHeight_ = 0;
+  padding_ = 0;
 }
 
 void CharacterAdvances::MeasureSample(GpGraphics* graphics, GpFont* font, GpStringFormat* format) {
@@ -24,6 +25,7 @@ void CharacterAdvances::MeasureSample(GpGraphics* graphics, GpFont* font, GpStri
   const Rect box = BoxOf(graphics, font, format, L"A");
   leadingSpace_ = box.left;
   rowHeight_ = box.height;
+  padding_ = MeasureText(graphics, "A", font, {}, format).width - box.width;
 }
 
 float CharacterAdvances::Advance(GpGraphics* graphics, GpFont* font, GpStringFormat* format, wchar_t character) {
@@ -42,6 +44,11 @@ float CharacterAdvances::LeadingSpace(GpGraphics* graphics, GpFont* font, GpStri
 float CharacterAdvances::RowHeight(GpGraphics* graphics, GpFont* font, GpStringFormat* format) {
   MeasureSample(graphics, font, format);
   return rowHeight_;
+}
+
+float CharacterAdvances::Padding(GpGraphics* graphics, GpFont* font, GpStringFormat* format) {
+  MeasureSample(graphics, font, format);
+  return padding_;
 }
 
 }  // namespace getlink

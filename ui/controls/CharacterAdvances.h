@@ -21,6 +21,9 @@ class CharacterAdvances {
   // Where GDI+ puts the first character of a laid-out string, and the height of a row.
   float LeadingSpace(GpGraphics* graphics, GpFont* font, GpStringFormat* format);
   float RowHeight(GpGraphics* graphics, GpFont* font, GpStringFormat* format);
+  // What GDI+ adds to a line's advances when it measures the line whole (the room before
+  // and after it).
+  float Padding(GpGraphics* graphics, GpFont* font, GpStringFormat* format);
 
  private:
   void MeasureSample(GpGraphics* graphics, GpFont* font, GpStringFormat* format);
@@ -28,6 +31,7 @@ class CharacterAdvances {
   std::unordered_map<wchar_t, float> advances_;
   float leadingSpace_ = -1;
   float rowHeight_ = 0;
+  float padding_ = 0;
 };
 
 }  // namespace getlink

@@ -6,18 +6,19 @@
 
 #include "ui/framework/drawing/Colour.h"
 #include "ui/framework/drawing/GdiplusApi.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
 // The frame, hot or normal, stretched over the box of `width` x `height` as a nine-grid,
 // and the arrow, open or closed, at its right end.
-void PaintComboFrame(GpGraphics* graphics, int width, int height, bool hot, bool open);
+void PaintComboFrame(GpGraphics* graphics, int width, int height, bool hot, bool open, const ComboBoxStyle& style);
 
 // The box's text, left of the arrow, in the middle of the box's height.
 void PaintComboText(GpGraphics* graphics, int width, int height, std::string_view text, GpFont* font, Argb colour,
-                    GpStringFormat* format);
+                    GpStringFormat* format, const ComboBoxStyle& style);
 
 // The drop-down pop-up's frame: the hot frame over all of it.
-void PaintDropDownFrame(GpGraphics* graphics, int width, int height);
+void PaintDropDownFrame(GpGraphics* graphics, int width, int height, const ComboBoxStyle& style);
 
 }  // namespace getlink

@@ -12,24 +12,18 @@ namespace getlink {
 namespace {
 
 constexpr char kTitle[] = "Zt_LayerUI_Combox";
-// The list inside the pop-up's 1-pixel frame, its one column clear of the scroll bar.
-constexpr float kFrame = 1;
-constexpr int kColumnLessWidth = 10;
-constexpr Argb kItemText = MakeArgb(210, 0, 0, 0);
-constexpr Argb kChosenBack = MakeArgb(190, 0, 96, 192);
-constexpr Argb kChosenText = MakeArgb(kOpaqueAlpha, 255, 255, 255);
 
-ListBoxOptions ListLook() {
+ListBoxOptions ListLook(const UiStyle& style) {
   ListBoxOptions look;
   look.view = ListView::List;
   look.noHeader = true;
-  look.textColour = kItemText;
-  look.backColour = 0;
-  look.borderColour = 0;
-  look.hotBackColour = look.selectedBackColour = kChosenBack;
-  look.hotTextColour = look.selectedTextColour = kChosenText;
+  look.textColour = style.textColour;
+  look.backColour = Argb();
+  look.borderColour = Argb();
+  look.hotBackColour = look.selectedBackColour = style.comboBox.chosenBack;
+  look.hotTextColour = look.selectedTextColour = style.comboBox.chosenText;
   look.hoverSelect = true;
-  look.rowHeight = kDropDownRowHeight;
+  look.rowHeight = style.comboBox.dropDownRowHeight;
   return look;
 }
 
@@ -71,9 +65,12 @@ bool OnListKey(UiListBox& list, WPARAM key, int& chosen, HWND popup) {
 }  // namespace
 
 int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& items, std::string_view current) {
+  // The list looks as its combo box's window does (a copy: that window may go while the list is open).
+  const UiStyle style = UiWindow::StyleOf(host);
   RECT hostRect = {};
   GetWindowRect(host, &hostRect);
-  const RECT place = PlaceDropDown(hostRect, combo, DropDownHeight(static_cast<int>(items.size())), DesktopWorkArea());
+  const RECT place =
+      PlaceDropDown(hostRect, combo, DropDownHeight(static_cast<int>(items.size()), style.comboBox), DesktopWorkArea());
   CreateWindowOptions create;
   create.left = place.left;
   create.top = place.top;
@@ -86,11 +83,14 @@ int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& item
 
   int chosen = 0;
   UiWindow window;  // declared before the list: the list goes first
+  window.SetStyle(style);
   window.SetPopup({PopupKind::CloseOnDeactivate});
-  window.SetOnPaintBackground([](HWND, GpGraphics* g, int width, int height) { PaintDropDownFrame(g, width, height); });
+  window.SetOnPaintBackground([&window](HWND, GpGraphics* g, int width, int height) {
+    PaintDropDownFrame(g, width, height, window.Style().comboBox);
+  });
   AttachWindowOptions look;
   look.captionFlags = 0;
-  look.opacity = 255;
+  look.opacity = style.comboBox.dropDownOpacity;
   look.cornerRadius = kImageOnlySkin;
   look.dragMove = false;
   look.resizable = false;
@@ -99,8 +99,9 @@ int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& item
   window.Attach(hwnd, look);
 
   UiListBox list;
-  list.Create(hwnd, RectOf(kFrame, kFrame, create.width - 2 * kFrame, create.height - 2 * kFrame), ListLook());
-  list.AddColumn(Text(), create.width - kColumnLessWidth);
+  const float inset = style.comboBox.dropDownListInset;
+  list.Create(hwnd, RectOf(inset, inset, create.width - 2 * inset, create.height - 2 * inset), ListLook(style));
+  list.AddColumn(Text(), create.width - style.comboBox.dropDownColumnLessWidth);
   for (const Text& item : items) list.AddItem(item);
   if (!current.empty()) {
     if (const int found = list.FindItem(current)) {

@@ -3,16 +3,10 @@
 #include <algorithm>
 
 namespace getlink {
-namespace {
 
-constexpr int kFrame = 6;  // the pop-up's 1-pixel frame and the room around the rows
-constexpr int kMaximumHeight = 130;
-
-}  // namespace
-
-int DropDownHeight(int itemCount) {
-  if (itemCount <= 0) return kMaximumHeight;
-  return std::min(itemCount * kDropDownRowHeight + kFrame, kMaximumHeight);
+int DropDownHeight(int itemCount, const ComboBoxStyle& style) {
+  if (itemCount <= 0) return style.dropDownMaximumHeight;
+  return std::min(itemCount * style.dropDownRowHeight + style.dropDownFrame, style.dropDownMaximumHeight);
 }
 
 RECT PlaceDropDown(const RECT& host, const Rect& combo, int height, const RECT& workArea) {

@@ -5,14 +5,14 @@
 #include <windows.h>
 
 #include "ui/framework/drawing/Geometry.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
-// Rows of the drop-down list, whatever the font: the height rule below is made for them.
-constexpr int kDropDownRowHeight = 19;
-
-// Items x 19 + 6 pixels, at most 130 (seven items or more scroll); 130 for no items.
-int DropDownHeight(int itemCount);
+// Items x the style's row height + its frame, at most its maximum height (seven items or
+// more scroll with the default style); the maximum for no items. The rows keep their
+// height whatever the font: the rule is made for them.
+int DropDownHeight(int itemCount, const ComboBoxStyle& style);
 
 // The drop-down's screen rectangle for a combo at `combo` (client coordinates of its host
 // window, whose window rectangle is `host`): as wide as the combo, just below it, or just

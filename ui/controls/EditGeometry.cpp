@@ -8,50 +8,49 @@
 namespace getlink {
 namespace {
 
-constexpr float kPadding = 2;      // between the outline and the frame
-constexpr float kLineExtra = 3;    // a single line is the font height plus this
-constexpr float kBarThickness = 10;
-// The caret stands this far above its line's top; the view keeps it that far inside.
-constexpr float kCaretRise = 2;
-
 bool Has(int flags, EditScrollFlags bar) { return (flags & static_cast<int>(bar)) != 0; }
 
 }  // namespace
 
-EditAreas ComputeEditAreas(float width, float height, bool multiLine, int scrollFlags, float fontHeight) {
+EditAreas ComputeEditAreas(float width, float height, bool multiLine, int scrollFlags, float fontHeight,
+                           const UiStyle& style) {
+  const float padding = style.edit.padding, bar = style.scrollBar.thickness;
   EditAreas areas;
-  areas.frame = {kPadding, kPadding, width - 2 * kPadding, height - 2 * kPadding};
+  areas.frame = {padding, padding, width - 2 * padding, height - 2 * padding};
   if (!multiLine) {
-    const float lineHeight = fontHeight + kLineExtra;
+    const float lineHeight = fontHeight + style.edit.lineExtra;
     areas.frame.top += std::round((areas.frame.height - lineHeight) / 2);
     areas.frame.height = lineHeight;
   }
   Rect& text = areas.text;
   text = areas.frame;
-  text.top += 1;
+  text.top += style.edit.textTop;
   if (!multiLine) return areas;
-  text.height -= 2;
+  text.height -= 2 * style.edit.textTop;
   if (Has(scrollFlags, EditScrollFlags::Vertical)) {
-    text.width -= kBarThickness;
-    const float below = Has(scrollFlags, EditScrollFlags::Horizontal) ? kBarThickness : 0;
-    areas.verticalBar = {text.Right(), text.top, kBarThickness, text.height - below};
+    text.width -= bar;
+    const float below = Has(scrollFlags, EditScrollFlags::Horizontal) ? bar : 0;
+    areas.verticalBar = {text.Right(), text.top, bar, text.height - below};
   }
   if (Has(scrollFlags, EditScrollFlags::Horizontal)) {
-    text.height -= kBarThickness;
-    areas.horizontalBar = {text.left, text.Bottom(), text.width, kBarThickness};
+    text.height -= bar;
+    areas.horizontalBar = {text.left, text.Bottom(), text.width, bar};
   }
   return areas;
 }
 
-float CaretHeight(float lineHeight, bool multiLine) { return multiLine ? lineHeight + 1 : lineHeight; }
+float CaretHeight(float lineHeight, bool multiLine, const EditStyle& style) {
+  return multiLine ? lineHeight + style.caretDrop : lineHeight;
+}
 
-ScrollOffsets ScrollToShow(const Rect& caret, const Rect& textArea, ScrollOffsets current) {
+ScrollOffsets ScrollToShow(const Rect& caret, const Rect& textArea, ScrollOffsets current, const EditStyle& style) {
+  const float rise = style.caretRise;
   const float top = caret.top + current.y;
   const float bottom = caret.Bottom() + current.y;
-  if (top < textArea.top - kCaretRise)
-    current.y += textArea.top - kCaretRise - top;
-  else if (bottom > textArea.Bottom() - kCaretRise)
-    current.y -= bottom - (textArea.Bottom() - kCaretRise);
+  if (top < textArea.top - rise)
+    current.y += textArea.top - rise - top;
+  else if (bottom > textArea.Bottom() - rise)
+    current.y -= bottom - (textArea.Bottom() - rise);
   const float left = caret.left + current.x;
   if (left + caret.width > textArea.Right())
     current.x -= left + caret.width - textArea.Right();

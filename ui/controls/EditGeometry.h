@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/framework/drawing/Geometry.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
@@ -14,9 +15,11 @@ struct EditAreas {
   Rect horizontalBar;  // empty when the box has none
 };
 
-// A single-line box centres one line (the font height + 3) vertically; a multi-line box
-// gives its flagged scroll bars 10 pixels each at the right and bottom of the text.
-EditAreas ComputeEditAreas(float width, float height, bool multiLine, int scrollFlags, float fontHeight);
+// The frame lies the style's padding inside the box. A single-line box centres one line (the
+// font height and the style's line extra) vertically; a multi-line box gives its flagged
+// scroll bars a scroll bar's thickness each at the right and bottom of the text.
+EditAreas ComputeEditAreas(float width, float height, bool multiLine, int scrollFlags, float fontHeight,
+                           const UiStyle& style);
 
 // Scroll offsets: 0 or negative, the content moves up and left by their size.
 struct ScrollOffsets {
@@ -24,12 +27,12 @@ struct ScrollOffsets {
   float y = 0;
 };
 
-// The caret's height: the line height, one more in a multi-line box.
-float CaretHeight(float lineHeight, bool multiLine);
+// The caret's height: the line height, the style's caret drop more in a multi-line box.
+float CaretHeight(float lineHeight, bool multiLine, const EditStyle& style);
 
 // The offsets that bring `caret` (measured without scrolling) into `textArea`, changing
-// them as little as possible.
-ScrollOffsets ScrollToShow(const Rect& caret, const Rect& textArea, ScrollOffsets current);
+// them as little as possible; the caret's top keeps the style's caret rise inside.
+ScrollOffsets ScrollToShow(const Rect& caret, const Rect& textArea, ScrollOffsets current, const EditStyle& style);
 
 // The largest scroll distances (0 when everything fits).
 ScrollOffsets ScrollLimits(float contentWidth, float contentHeight, const Rect& textArea);

@@ -10,9 +10,6 @@
 namespace getlink {
 namespace {
 
-const Argb kSelectionFill = MakeArgb(254, 51, 153, 255);
-const Argb kSelectedText = MakeArgb(254, 255, 255, 255);
-
 Rect Offset(Rect rect, const Rect& origin) {
   rect.left += origin.left;
   rect.top += origin.top;
@@ -79,7 +76,7 @@ void EditPainter::PaintLine(const EditDocument& document, int line, const Rect& 
   DrawText(graphics_, at, drawn, look_.font, look_.text, look_.format);
   const std::vector<Rect> rows = SelectionRows(document, line, selection, run);
   if (rows.empty()) return;
-  const UniqueBrush fill = SolidBrush(kSelectionFill);
+  const UniqueBrush fill = SolidBrush(look_.selectionFill);
   ClipRect(graphics_, Offset(rows.front(), origin));
   for (std::size_t i = 1; i < rows.size(); ++i) ClipRect(graphics_, Offset(rows[i], origin), Gdiplus::CombineModeUnion);
   ClipRect(graphics_, clip_, Gdiplus::CombineModeIntersect);
@@ -87,7 +84,7 @@ void EditPainter::PaintLine(const EditDocument& document, int line, const Rect& 
     const Rect box = Offset(row, origin);
     gdip::GdipFillRectangle(graphics_, fill.get(), box.left, box.top, box.width, box.height);
   }
-  DrawText(graphics_, at, drawn, look_.font, kSelectedText, look_.format);
+  DrawText(graphics_, at, drawn, look_.font, look_.selectedText, look_.format);
   ClipRect(graphics_, clip_);
 }
 

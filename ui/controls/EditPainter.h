@@ -1,7 +1,7 @@
 // Draws an edit box's face into its surface: background and outline, the lines that
 // meet the text area (display text: password characters, tabs as spaces), and the
-// selection as a blue highlight with its characters drawn again in white. The caret is
-// the box's own business.
+// selection as a highlight with its characters drawn again in the selected text colour.
+// The caret is the box's own business.
 #pragma once
 
 #include "ui/controls/EditDocument.h"
@@ -12,9 +12,11 @@
 namespace getlink {
 
 struct EditLook {
-  Argb text = 0;
-  Argb back = 0;
-  Argb border = 0;
+  Argb text;
+  Argb back;
+  Argb border;
+  Argb selectionFill;
+  Argb selectedText;
   GpFont* font = nullptr;
   GpStringFormat* format = nullptr;
 };

@@ -14,7 +14,8 @@ void CreateBar(UiScrollBar& bar, UiControl& owner, const Rect& rect, ScrollOrien
   options.maximum = 0;
   options.visible = shown;
   // A hidden bar still gets a size, so that it can be shown later.
-  const Rect placed = shown ? rect : RectOf(rect.left, rect.top, 10, 10);
+  const float thickness = owner.Style().scrollBar.thickness;
+  const Rect placed = shown ? rect : RectOf(rect.left, rect.top, thickness, thickness);
   bar.Create(owner, placed, options);
   bar.SetOnChange([handler](UiControl*, int position) {
     if (handler) handler(position);

@@ -29,10 +29,10 @@ std::vector<float> EditTextMeasurer::Edges(std::string_view displayText) const {
 }
 
 LineSize EditTextMeasurer::MeasureLine(std::string_view displayText, const LayoutBounds& bounds) {
-  if (IsLong(GbkColumns(displayText), bounds)) {
-    // GDI+ leaves as much room after a line as before it.
-    const float leading = advances_->LeadingSpace(graphics_, font_, format_);
-    return {Edges(displayText).back() + leading, advances_->RowHeight(graphics_, font_, format_)};
+  if (Unwrapped(bounds)) {
+    float width = 0;
+    for (const wchar_t c : ToWide(displayText)) width += advances_->Advance(graphics_, font_, format_, c);
+    return {width + advances_->Padding(graphics_, font_, format_), advances_->RowHeight(graphics_, font_, format_)};
   }
   const Rect box = MeasureText(graphics_, displayText, font_, LayoutRect(bounds), format_);
   return {box.width, box.height};

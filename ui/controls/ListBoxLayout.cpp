@@ -4,35 +4,26 @@
 #include <cmath>
 
 namespace getlink {
-namespace {
 
-// The frame left around the rows.
-constexpr float kFrame = 2;
-// A line of the font and the room around it.
-constexpr int kLinePadding = 3;
-// Row views: a row is a line of the font with this much more room, or the row image with
-// a little more.
-constexpr int kRowPadding = 3;
-constexpr int kImageRowPadding = 6;
-// Icon view: room below an icon, and beside a caption in a cell.
-constexpr int kIconPadding = 8;
-constexpr int kCellPadding = 20;
-
-}  // namespace
-
-ListBoxLayout::ListBoxLayout(const Input& input) : view_(input.view), itemCount_(std::max(input.itemCount, 0)) {
-  lineHeight_ = static_cast<int>(std::lround(input.fontHeight)) + kLinePadding;
+ListBoxLayout::ListBoxLayout(const Input& input, const UiStyle& style)
+    : view_(input.view),
+      itemCount_(std::max(input.itemCount, 0)),
+      barWidth_(style.scrollBar.thickness),
+      reportWheelRows_(style.listBox.reportWheelRows) {
+  const ListBoxStyle& list = style.listBox;
+  lineHeight_ = static_cast<int>(std::lround(input.fontHeight)) + list.linePadding;
   const int line = lineHeight_;
   headerHeight_ = view_ == ListView::Report && input.header ? line : 0;
   if (view_ == ListView::Icons) {
-    rowHeight_ = line + input.iconHeight + kIconPadding;
-    cellWidth_ = line + kCellPadding;
+    rowHeight_ = line + input.iconHeight + list.iconPadding;
+    cellWidth_ = line + list.cellPadding;
   } else if (input.rowHeight > 0) {
     rowHeight_ = input.rowHeight;
   } else {
-    rowHeight_ = input.iconHeight >= line ? input.iconHeight + kImageRowPadding : line + kRowPadding;
+    rowHeight_ = input.iconHeight >= line ? input.iconHeight + list.imageRowPadding : line + list.rowPadding;
   }
-  content_ = RectOf(kFrame, kFrame, std::max(0.f, input.width - 2 * kFrame), std::max(0.f, input.height - 2 * kFrame));
+  const float frame = list.frame;
+  content_ = RectOf(frame, frame, std::max(0.f, input.width - 2 * frame), std::max(0.f, input.height - 2 * frame));
   viewRect_ = RectOf(content_.left, content_.top + headerHeight_, content_.width,
                      std::max(0.f, content_.height - headerHeight_));
   const auto gridRows = [this] {
@@ -42,7 +33,7 @@ ListBoxLayout::ListBoxLayout(const Input& input) : view_(input.view), itemCount_
   contentHeight_ = gridRows() * rowHeight_;
   barShown_ = contentHeight_ > static_cast<int>(viewRect_.height);
   if (barShown_) {
-    viewRect_.width = std::max(0.f, viewRect_.width - kListScrollBarWidth);
+    viewRect_.width = std::max(0.f, viewRect_.width - barWidth_);
     contentHeight_ = gridRows() * rowHeight_;  // narrower cells may need more grid rows
   }
 }
@@ -52,7 +43,7 @@ Rect ListBoxLayout::HeaderRect() const {
 }
 
 Rect ListBoxLayout::BarRect() const {
-  return RectOf(content_.Right() - kListScrollBarWidth, viewRect_.top, kListScrollBarWidth, viewRect_.height);
+  return RectOf(content_.Right() - barWidth_, viewRect_.top, barWidth_, viewRect_.height);
 }
 
 int ListBoxLayout::ScrollRange() const { return std::max(0, contentHeight_ - static_cast<int>(viewRect_.height)); }

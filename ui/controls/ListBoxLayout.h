@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ui/framework/drawing/Geometry.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
@@ -21,9 +22,6 @@ struct VisibleRows {
   int last = 0;
 };
 
-// Width of the vertical scroll bar along the right edge.
-constexpr int kListScrollBarWidth = 10;
-
 class ListBoxLayout {
  public:
   struct Input {
@@ -38,19 +36,20 @@ class ListBoxLayout {
   };
 
   ListBoxLayout() = default;
-  explicit ListBoxLayout(const Input& input);
+  // The list's paddings from the style's list section, its bar as wide as a scroll bar.
+  ListBoxLayout(const Input& input, const UiStyle& style);
 
   ListView View() const { return view_; }
-  // Row views: the fixed height when one is given, else font height + 6, or the row
-  // image's height + 6 when that is taller. Icon view: the height of a cell, caption and
-  // icon.
+  // Row views: the fixed height when one is given, else a line of the font and the row
+  // padding, or the row image's height and its padding when that is taller. Icon view: the
+  // height of a cell, caption and icon.
   int RowHeight() const { return rowHeight_; }
   // One line of the font with the room around it (a header's height, an icon's caption).
   int LineHeight() const { return lineHeight_; }
-  // 0 without a header; else one line of the font plus 3.
+  // 0 without a header; else one line of the font and its padding.
   int HeaderHeight() const { return headerHeight_; }
   Rect HeaderRect() const;
-  // Where rows are drawn: inside the 2-pixel frame, below the header, left of the bar.
+  // Where rows are drawn: inside the frame, below the header, left of the bar.
   Rect ViewRect() const { return viewRect_; }
   bool BarShown() const { return barShown_; }
   Rect BarRect() const;
@@ -76,8 +75,8 @@ class ListBoxLayout {
   // The least scrolling that shows `item`: its row at the view's top when it lies above
   // the view, at the bottom when below, unchanged when in view.
   int ScrollToReveal(int item, int scrollY) const;
-  // One notch of the wheel: three rows in the report view, one in the others.
-  int WheelStep() const { return view_ == ListView::Report ? 3 * rowHeight_ : rowHeight_; }
+  // One notch of the wheel: the style's rows in the report view, one in the others.
+  int WheelStep() const { return view_ == ListView::Report ? reportWheelRows_ * rowHeight_ : rowHeight_; }
 
  private:
   int GridRow(int item) const;
@@ -93,6 +92,8 @@ class ListBoxLayout {
   int contentHeight_ = 0;
   int cellsPerRow_ = 1;
   int cellWidth_ = 0;
+  float barWidth_ = 0;
+  int reportWheelRows_ = 1;
 };
 
 }  // namespace getlink

@@ -8,15 +8,6 @@
 namespace getlink {
 namespace {
 
-// The header: a light band with a darker line under it and between its captions.
-constexpr Argb kHeaderTop = MakeArgb(150, 255, 255, 255);
-constexpr Argb kHeaderBottom = MakeArgb(60, 255, 255, 255);
-constexpr Argb kHeaderLine = MakeArgb(60, 0, 0, 0);
-constexpr float kSeparatorInset = 3;
-constexpr Argb kGridLine = MakeArgb(25, 0, 0, 0);
-// Room under an icon view caption.
-constexpr float kCaptionBottom = 4;
-
 void FillRect(GpGraphics* g, const Rect& rect, Argb colour) {
   if (AlphaOf(colour) == 0 || rect.width <= 0 || rect.height <= 0) return;
   gdip::GdipFillRectangle(g, SolidBrush(colour).get(), rect.left, rect.top, rect.width, rect.height);
@@ -44,15 +35,16 @@ void ListBoxPainter::Paint(int width, int height, const ListBoxScene& scene) con
 
 void ListBoxPainter::PaintHeader(const ListBoxScene& scene) const {
   const Rect header = scene.layout.HeaderRect();
-  FillGradient(graphics_, RectOf(header.left, header.top, header.width + 1, header.height + 1), kHeaderTop,
-               kHeaderBottom);
-  FillRect(graphics_, RectOf(header.left, header.Bottom() - 1, header.width, 1), kHeaderLine);
+  FillGradient(graphics_, RectOf(header.left, header.top, header.width + 1, header.height + 1), style_.headerTop,
+               style_.headerBottom);
+  FillRect(graphics_, RectOf(header.left, header.Bottom() - 1, header.width, 1), style_.headerLine);
   ClipRect(graphics_, header);
   const std::vector<Rect> cells = Cells(scene, header);
   for (std::size_t i = 0; i < cells.size() && i < scene.columns.size(); ++i) {
     PaintCell(cells[i], scene.columns[i].caption, look_.text, scene.columns[i].alignment);
-    const float separatorHeight = header.height - 2 * kSeparatorInset;
-    FillRect(graphics_, RectOf(cells[i].Right() - 1, header.top + kSeparatorInset, 1, separatorHeight), kHeaderLine);
+    const float inset = style_.headerSeparatorInset;
+    FillRect(graphics_, RectOf(cells[i].Right() - 1, header.top + inset, 1, header.height - 2 * inset),
+             style_.headerLine);
   }
   ResetClip(graphics_);
 }
@@ -61,13 +53,13 @@ void ListBoxPainter::PaintRow(const ListBoxScene& scene, int item) const {
   const ListRow& row = scene.rows[static_cast<std::size_t>(item - 1)];
   const bool hot = item == scene.hotRow;
   const Rect rect = scene.layout.ItemRect(item, scene.scrollY);
-  FillRect(graphics_, rect, row.selected ? look_.selectedBack : hot ? look_.hotBack : 0);
+  FillRect(graphics_, rect, row.selected ? look_.selectedBack : hot ? look_.hotBack : Argb());
   const Argb colour = row.selected ? look_.selectedText : hot ? look_.hotText : look_.text;
   if (scene.layout.View() == ListView::Icons) {
     // The caption under the (missing) icon, centred in the cell.
     const float line = static_cast<float>(scene.layout.LineHeight());
     const Text caption = row.texts.empty() ? Text() : row.texts.front();
-    PaintCell(RectOf(rect.left, rect.Bottom() - line - kCaptionBottom, rect.width, line), caption, colour,
+    PaintCell(RectOf(rect.left, rect.Bottom() - line - style_.iconCaptionBottom, rect.width, line), caption, colour,
               Gdiplus::StringAlignmentCenter);
     return;
   }
@@ -84,19 +76,21 @@ void ListBoxPainter::PaintGridLines(const ListBoxScene& scene) const {
     for (int item = 1; item <= static_cast<int>(scene.rows.size()); ++item) {
       const Rect rect = scene.layout.ItemRect(item, scene.scrollY);
       if (rect.top >= view.Bottom()) break;
-      FillRect(graphics_, RectOf(view.left, rect.Bottom() - 1, view.width, 1), kGridLine);
+      FillRect(graphics_, RectOf(view.left, rect.Bottom() - 1, view.width, 1), style_.gridLine);
     }
   }
   if (look_.gridLines & static_cast<int>(ListGridLine::Vertical)) {
     for (const Rect& cell : Cells(scene, view))
-      FillRect(graphics_, RectOf(cell.Right() - 1, view.top, 1, view.height), kGridLine);
+      FillRect(graphics_, RectOf(cell.Right() - 1, view.top, 1, view.height), style_.gridLine);
   }
 }
 
 void ListBoxPainter::PaintCell(const Rect& cell, const Text& text, Argb colour,
                                Gdiplus::StringAlignment alignment) const {
   if (text.empty()) return;
-  const Rect inner = RectOf(cell.left + 1, cell.top + 1, cell.width - 4, cell.height - 3);
+  const Margins& inset = style_.cellInset;
+  const Rect inner = RectOf(cell.left + inset.left, cell.top + inset.top, cell.width - inset.left - inset.right,
+                            cell.height - inset.top - inset.bottom);
   Gdiplus::StringAlignment own = Gdiplus::StringAlignmentNear;
   gdip::GdipGetStringFormatAlign(format_, &own);
   TextFormat aligned = TextFormat::Empty();

@@ -9,6 +9,7 @@
 #include "ui/controls/ListBoxModel.h"
 #include "ui/framework/drawing/Colour.h"
 #include "ui/framework/drawing/GdiplusApi.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
@@ -18,13 +19,13 @@ enum class ListGridLine : int { Horizontal = 1, Vertical = 2 };
 // The colours in use: those the list was given, with the hot and selected ones already
 // resolved (from the window's accent colour, or the text colour).
 struct ListBoxLook {
-  Argb text = 0;
-  Argb back = 0;
-  Argb border = 0;
-  Argb hotBack = 0;
-  Argb selectedBack = 0;
-  Argb hotText = 0;
-  Argb selectedText = 0;
+  Argb text;
+  Argb back;
+  Argb border;
+  Argb hotBack;
+  Argb selectedBack;
+  Argb hotText;
+  Argb selectedText;
   int gridLines = 0;  // ListGridLine bits, report view only
 };
 
@@ -40,8 +41,10 @@ struct ListBoxScene {
 class ListBoxPainter {
  public:
   // `format` is the list's text format; the painter only copies it for other alignments.
-  ListBoxPainter(GpGraphics* graphics, GpFont* font, GpStringFormat* format, const ListBoxLook& look)
-      : graphics_(graphics), font_(font), format_(format), look_(look) {}
+  // The header, grid lines and cell insets are the style's.
+  ListBoxPainter(GpGraphics* graphics, GpFont* font, GpStringFormat* format, const ListBoxLook& look,
+                 const ListBoxStyle& style)
+      : graphics_(graphics), font_(font), format_(format), look_(look), style_(style) {}
 
   // The whole list of `width` x `height`.
   void Paint(int width, int height, const ListBoxScene& scene) const;
@@ -50,8 +53,7 @@ class ListBoxPainter {
   void PaintHeader(const ListBoxScene& scene) const;
   void PaintRow(const ListBoxScene& scene, int item) const;
   void PaintGridLines(const ListBoxScene& scene) const;
-  // The cell's text, inset as rows are: 1 pixel at the left and top, 3 at the right, 2 at
-  // the bottom.
+  // The cell's text, inside the style's cell inset.
   void PaintCell(const Rect& cell, const Text& text, Argb colour, Gdiplus::StringAlignment alignment) const;
   // Column `index` spans [left, left + width) of the row; without columns the row is one cell.
   std::vector<Rect> Cells(const ListBoxScene& scene, const Rect& row) const;
@@ -60,6 +62,7 @@ class ListBoxPainter {
   GpFont* font_;
   GpStringFormat* format_;
   const ListBoxLook& look_;
+  const ListBoxStyle& style_;
 };
 
 }  // namespace getlink

@@ -3,66 +3,57 @@
 #include <algorithm>
 
 namespace getlink {
-namespace {
 
-constexpr int kCaptionRoom = 50;       // the picture column and the margins
-constexpr int kSubMenuArrowRoom = 15;
-constexpr int kVerticalRoom = 16;      // above the first item and below the last
-constexpr int kFirstItemTop = 8;
-constexpr int kItemInset = 8;
-constexpr int kSeparatorLeft = 33;     // separators start past the picture column
-constexpr int kSeparatorRightInset = 7;
-// A menu may reach this far past the edge before it flips.
-constexpr int kEdgeOverlap = 5;
-// A sub-menu overlaps its parent by this much, and lines up this far above the item.
-constexpr int kSubMenuOverlap = 10;
-constexpr int kSubMenuRise = 7;
-
-}  // namespace
-
-int MenuWidth(int setWidth, int widestCaption, const MenuCounts& counts) {
-  const int width = setWidth != 0 ? std::max(setWidth, kMenuMinimumWidth) : widestCaption + kCaptionRoom;
-  return counts.hasSubMenu ? width + kSubMenuArrowRoom : width;
+int MenuWidth(int setWidth, int widestCaption, const MenuCounts& counts, const MenuStyle& style) {
+  const int width = setWidth != 0 ? std::max(setWidth, style.minimumWidth) : widestCaption + style.captionRoom;
+  return counts.hasSubMenu ? width + style.subMenuArrowRoom : width;
 }
 
-int MenuHeight(const MenuCounts& counts) {
-  return kVerticalRoom + kMenuItemHeight * counts.items + kMenuSeparatorHeight * counts.separators;
+int MenuHeight(const MenuCounts& counts, const MenuStyle& style) {
+  return style.verticalRoom + style.itemHeight * counts.items + style.separatorHeight * counts.separators;
 }
 
-std::vector<Rect> MenuItemRects(int menuWidth, const std::vector<bool>& isSeparator) {
+std::vector<Rect> MenuItemRects(int menuWidth, const std::vector<bool>& isSeparator, const MenuStyle& style) {
   std::vector<Rect> rects;
-  float top = kFirstItemTop;
+  auto top = static_cast<float>(style.firstItemTop);
   const auto width = static_cast<float>(menuWidth);
+  const auto separatorLeft = static_cast<float>(style.separatorLeft);
+  const auto separatorHeight = static_cast<float>(style.separatorHeight);
+  const auto itemInset = static_cast<float>(style.itemInset);
+  const auto itemHeight = static_cast<float>(style.itemHeight);
   for (const bool separator : isSeparator) {
     if (separator) {
-      rects.push_back({kSeparatorLeft, top, width - kSeparatorLeft - kSeparatorRightInset, kMenuSeparatorHeight});
-      top += kMenuSeparatorHeight;
+      rects.push_back({separatorLeft, top, width - separatorLeft - static_cast<float>(style.separatorRightInset),
+                       separatorHeight});
+      top += separatorHeight;
     } else {
-      rects.push_back({kItemInset, top, width - 2 * kItemInset, kMenuItemHeight});
-      top += kMenuItemHeight;
+      rects.push_back({itemInset, top, width - 2 * itemInset, itemHeight});
+      top += itemHeight;
     }
   }
   return rects;
 }
 
-MenuPlacement PlaceMenuAtPointer(int x, int y, int width, int height, const ScreenBox& workArea) {
+MenuPlacement PlaceMenuAtPointer(int x, int y, int width, int height, const ScreenBox& workArea,
+                                 const MenuStyle& style) {
   MenuPlacement placement{x, y, false};
-  if (x + width - kEdgeOverlap > workArea.right) {
+  if (x + width - style.edgeOverlap > workArea.right) {
     placement.x = x - width;
     placement.opensLeft = true;
   }
-  if (y + height > workArea.bottom) placement.y = y - height + kEdgeOverlap;
+  if (y + height > workArea.bottom) placement.y = y - height + style.edgeOverlap;
   return placement;
 }
 
 MenuPlacement PlaceSubMenu(const ScreenBox& parent, int itemTop, int itemHeight, int width, int height,
-                           const ScreenBox& workArea) {
-  MenuPlacement placement{parent.right - kSubMenuOverlap, parent.top + itemTop - kSubMenuRise, false};
-  if (placement.x + width - kEdgeOverlap > workArea.right) {
-    placement.x = parent.left - width + kSubMenuOverlap;
+                           const ScreenBox& workArea, const MenuStyle& style) {
+  MenuPlacement placement{parent.right - style.subMenuOverlap, parent.top + itemTop - style.subMenuRise, false};
+  if (placement.x + width - style.edgeOverlap > workArea.right) {
+    placement.x = parent.left - width + style.subMenuOverlap;
     placement.opensLeft = true;
   }
-  if (placement.y + height > workArea.bottom) placement.y = parent.top + itemTop + itemHeight - height + kSubMenuRise;
+  if (placement.y + height > workArea.bottom)
+    placement.y = parent.top + itemTop + itemHeight - height + style.subMenuRise;
   return placement;
 }
 

@@ -1,18 +1,15 @@
 // The size of a pop-up menu, where its items go, and where it opens on the screen: at
 // the pointer, flipped left or up at the edges of the work area, or beside the item of
-// its parent menu that opens it. Pixels; positions in screen coordinates.
+// its parent menu that opens it. Pixels, by the menu section of a style; positions in
+// screen coordinates.
 #pragma once
 
 #include <vector>
 
 #include "ui/framework/drawing/Geometry.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
-
-constexpr int kMenuItemHeight = 22;
-constexpr int kMenuSeparatorHeight = 3;
-// The narrowest menu; a set width below it counts as it.
-constexpr int kMenuMinimumWidth = 50;
 
 struct MenuCounts {
   int items = 0;       // items other than separators
@@ -20,13 +17,13 @@ struct MenuCounts {
   bool hasSubMenu = false;
 };
 
-// `setWidth` 0 means as wide as the widest caption needs (its width + 50); a sub-menu
-// item needs 15 more for its arrow.
-int MenuWidth(int setWidth, int widestCaption, const MenuCounts& counts);
-int MenuHeight(const MenuCounts& counts);
+// `setWidth` 0 means as wide as the widest caption needs (its width and the caption room); a
+// set width below the minimum counts as it; a sub-menu item needs room for its arrow.
+int MenuWidth(int setWidth, int widestCaption, const MenuCounts& counts, const MenuStyle& style);
+int MenuHeight(const MenuCounts& counts, const MenuStyle& style);
 
-// The item controls' rectangles in the menu window, top to bottom from y = 8.
-std::vector<Rect> MenuItemRects(int menuWidth, const std::vector<bool>& isSeparator);
+// The item controls' rectangles in the menu window, top to bottom from the first item's top.
+std::vector<Rect> MenuItemRects(int menuWidth, const std::vector<bool>& isSeparator, const MenuStyle& style);
 
 struct ScreenBox {
   int left = 0, top = 0, right = 0, bottom = 0;
@@ -40,12 +37,13 @@ struct MenuPlacement {
 
 // A top-level menu at the pointer: left of it when it would pass the work area's right
 // edge, above it when it would pass the bottom.
-MenuPlacement PlaceMenuAtPointer(int x, int y, int width, int height, const ScreenBox& workArea);
+MenuPlacement PlaceMenuAtPointer(int x, int y, int width, int height, const ScreenBox& workArea,
+                                 const MenuStyle& style);
 
 // A sub-menu beside the item (`itemTop`, `itemHeight` within the parent menu window) that
 // opens it: right of the parent, or left of it at the work area's right edge; moved up to
 // end at the item when it would pass the bottom.
 MenuPlacement PlaceSubMenu(const ScreenBox& parent, int itemTop, int itemHeight, int width, int height,
-                           const ScreenBox& workArea);
+                           const ScreenBox& workArea, const MenuStyle& style);
 
 }  // namespace getlink

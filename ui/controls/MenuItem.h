@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "runtime/Text.h"
 #include "ui/framework/drawing/Colour.h"
@@ -18,7 +19,7 @@ enum class MenuItemState : int { Disabled = -1, Normal = 0, Checked = 4 };
 
 struct MenuItem {
   Text caption;         // "&" marks the mnemonic letter
-  ByteSet image;        // drawn 20 x 20 at the item's left; any image GDI+ reads
+  ByteSet image;        // drawn in the style's picture box at the item's left; any image GDI+ reads
   int state = static_cast<int>(MenuItemState::Normal);
   MenuItemKind kind = MenuItemKind::Command;
   // A command item sends WM_COMMAND with `commandId` to the window the menu was opened
@@ -27,10 +28,10 @@ struct MenuItem {
   int commandId = 0;
   std::function<void()> routine;
   UiMenu* subMenu = nullptr;  // what a sub-menu item opens
-  Argb textColour = MakeArgb(210, 0, 0, 0);
-  // Passed to the caption's text drawing.
+  std::optional<Argb> textColour;  // absent: the style's text colour
+  // Passed to the caption's text drawing; no effect colour: chosen from the text colour.
   TextEffect textEffect = TextEffect::None;
-  Argb effectColour = 0;
+  std::optional<Argb> effectColour;
 
   bool IsSeparator() const { return kind == MenuItemKind::Separator; }
   bool IsDisabled() const { return state == static_cast<int>(MenuItemState::Disabled); }

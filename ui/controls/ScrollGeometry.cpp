@@ -9,16 +9,19 @@ bool Inside(const Rect& r, float x, float y) { return x >= r.left && y >= r.top 
 
 }  // namespace
 
-ScrollGeometry::ScrollGeometry(ScrollOrientation orientation, int width, int height) : orientation_(orientation) {
+ScrollGeometry::ScrollGeometry(ScrollOrientation orientation, int width, int height, const ScrollBarStyle& style)
+    : orientation_(orientation), minimumThumbLength_(style.minimumThumbLength) {
   const float w = static_cast<float>(width), h = static_cast<float>(height);
+  const float arrow = style.arrowLength, across = style.thickness, gap = style.trackGap;
+  const float trackStart = arrow + gap, trackAcross = across - 2 * gap;
   if (orientation == ScrollOrientation::Horizontal) {
-    firstArrow_ = RectOf(0, 0, 9, 10);
-    secondArrow_ = RectOf(w - 9, 0, 9, 10);
-    track_ = RectOf(10, 1, w - 20, 8);
+    firstArrow_ = RectOf(0, 0, arrow, across);
+    secondArrow_ = RectOf(w - arrow, 0, arrow, across);
+    track_ = RectOf(trackStart, gap, w - 2 * trackStart, trackAcross);
   } else {
-    firstArrow_ = RectOf(0, 0, 10, 9);
-    secondArrow_ = RectOf(0, h - 9, 10, 9);
-    track_ = RectOf(1, 10, 8, h - 20);
+    firstArrow_ = RectOf(0, 0, across, arrow);
+    secondArrow_ = RectOf(0, h - arrow, across, arrow);
+    track_ = RectOf(gap, trackStart, trackAcross, h - 2 * trackStart);
   }
 }
 
@@ -35,7 +38,7 @@ int ScrollGeometry::ThumbLength(const ScrollRange& range) const {
   const long long extent = static_cast<long long>(range.maximum) - range.minimum;
   if (extent <= 0 || track <= 0) return 0;
   const long long length = track * track / (track + extent);
-  return static_cast<int>(std::min(track, std::max<long long>(length, kMinimumThumbLength)));
+  return static_cast<int>(std::min(track, std::max<long long>(length, minimumThumbLength_)));
 }
 
 int ScrollGeometry::ThumbStart(const ScrollRange& range, int thumbLength) const {

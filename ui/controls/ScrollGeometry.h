@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/framework/drawing/Geometry.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
@@ -17,14 +18,11 @@ struct ScrollRange {
   int position = 0;
 };
 
-// The thumb shorter than this would be hard to hit, so it is not.
-constexpr int kMinimumThumbLength = 30;
-
 class ScrollGeometry {
  public:
   ScrollGeometry() = default;
-  // The bar of `width` x `height`: 9-pixel arrows at both ends, the track between them.
-  ScrollGeometry(ScrollOrientation orientation, int width, int height);
+  // The bar of `width` x `height`: the style's arrows at both ends, the track between them.
+  ScrollGeometry(ScrollOrientation orientation, int width, int height, const ScrollBarStyle& style);
 
   ScrollOrientation Orientation() const { return orientation_; }
   const Rect& FirstArrow() const { return firstArrow_; }
@@ -36,8 +34,8 @@ class ScrollGeometry {
   // The coordinate of a point (in the bar's own pixels) along the bar.
   int Along(int x, int y) const { return orientation_ == ScrollOrientation::Horizontal ? x : y; }
 
-  // Track length squared over track length plus the range's extent, at least
-  // kMinimumThumbLength and at most the whole track; 0 when there is nothing to scroll.
+  // Track length squared over track length plus the range's extent, at least the style's
+  // minimum thumb length and at most the whole track; 0 when there is nothing to scroll.
   int ThumbLength(const ScrollRange& range) const;
   // Where the thumb starts along the bar for the range's position.
   int ThumbStart(const ScrollRange& range, int thumbLength) const;
@@ -51,6 +49,7 @@ class ScrollGeometry {
  private:
   ScrollOrientation orientation_ = ScrollOrientation::Horizontal;
   Rect firstArrow_, secondArrow_, track_;
+  int minimumThumbLength_ = 0;
 };
 
 }  // namespace getlink

@@ -11,48 +11,27 @@ namespace getlink {
 
 // --- creating ---
 
-bool UiComboBox::Create(HWND host, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(host, rect, ControlType::ComboBox, Prepare(options));
-}
-
-bool UiComboBox::Create(UiControl& parent, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(parent, rect, ControlType::ComboBox, Prepare(options));
-}
-
-CreateControlOptions UiComboBox::Prepare(const Options& options) {
+std::optional<CreateControlOptions> UiComboBox::Prepare(const UiStyle& style) {
+  const ComboBoxOptions& o = options_;
   items_.clear();
-  for (std::size_t i = 0; i < options.items.size(); ++i)
-    items_.push_back({options.items[i], i < options.itemData.size() ? options.itemData[i] : 0});
-  textColour_ = options.textColour;
-  selectedIndex_ = options.selectedIndex.value_or(1);
-  editable_ = options.editable;
+  for (std::size_t i = 0; i < o.items.size(); ++i)
+    items_.push_back({o.items[i], i < o.itemData.size() ? o.itemData[i] : 0});
+  selectedIndex_ = o.selectedIndex.value_or(1);
   dropDownOpen_ = hot_ = false;
   text_ = IsValidIndex(selectedIndex_) ? At(selectedIndex_).text : Text();
   format_ = TextFormat(Gdiplus::StringFormatFlagsLineLimit);
   CreateControlOptions base;
-  base.visible = options.visible;
+  base.visible = o.visible;
   return base;
 }
 
-namespace {
-
-// The inner edit, inside the box's frame and left of its arrow.
-constexpr float kEditLeft = 2;
-constexpr float kEditTop = 4;
-constexpr float kEditLessWidth = 24;
-constexpr float kEditLessHeight = 8;
-
-}  // namespace
-
 int UiComboBox::OnCreate() {
-  if (!editable_) return kNotHandled;
+  if (!Editable()) return kNotHandled;
   EditOptions look;
   look.text = text_;
-  look.textColour = textColour_;
-  look.backColour = 0;
-  look.borderColour = 0;
+  look.textColour = TextColour();
+  look.backColour = Argb();
+  look.borderColour = Argb();
   edit_.Create(*this, EditRect(), look);
   edit_.SetOnChange([this](UiControl*, UiEdit& edit) {
     text_ = edit.GetText();
@@ -73,23 +52,25 @@ int UiComboBox::OnCreate() {
 
 Rect UiComboBox::EditRect() const {
   const Rect box = GetRect();
-  return RectOf(box.left + kEditLeft, box.top + kEditTop, box.width - kEditLessWidth, box.height - kEditLessHeight);
+  const ComboBoxStyle& style = Style().comboBox;
+  return RectOf(box.left + style.editLeft, box.top + style.editTop, box.width - style.editLessWidth,
+                box.height - style.editLessHeight);
 }
 
 int UiComboBox::OnResized(int, int) {
-  if (editable_) edit_.SetRect(EditRect());
+  if (Editable()) edit_.SetRect(EditRect());
   return kNotHandled;
 }
 
 int UiComboBox::OnAlphaChanged(int alpha) {
-  if (editable_) edit_.SetAlpha(alpha);
+  if (Editable()) edit_.SetAlpha(alpha);
   return kNotHandled;
 }
 
-int UiComboBox::QueryDimming() { return editable_ ? edit_.SendEvent(EventCode::EvQueryDimming) : kNotHandled; }
+int UiComboBox::QueryDimming() { return Editable() ? edit_.SendEvent(EventCode::EvQueryDimming) : kNotHandled; }
 
 int UiComboBox::QueryFocus() {
-  return editable_ && Window() != nullptr && Window()->Focused() == &edit_ ? 1 : kNotHandled;
+  return Editable() && Window() != nullptr && Window()->Focused() == &edit_ ? 1 : kNotHandled;
 }
 
 int UiComboBox::OnDestroy() {
@@ -108,10 +89,10 @@ int UiComboBox::OnDestroy() {
 void UiComboBox::SetText(Text text) {
   if (text == text_) return;
   text_ = std::move(text);
-  if (editable_)
+  if (Editable())
     edit_.SetText(text_);
   else
-    PaintNow();
+    Repaint();
 }
 
 void UiComboBox::SetSelectedIndex(int index) {
@@ -165,16 +146,16 @@ void UiComboBox::Clear() {
   SetText(Text());
 }
 
-void UiComboBox::SetTextColour(Argb colour) {
-  textColour_ = colour;
-  if (editable_)
-    edit_.SetTextColour(colour);
+void UiComboBox::SetTextColour(std::optional<Argb> colour) {
+  options_.textColour = colour;
+  if (Editable())
+    edit_.SetTextColour(TextColour());
   else
-    PaintNow();
+    Repaint();
 }
 
 void UiComboBox::SetInnerEditMode(EditInputMode mode) {
-  if (editable_) edit_.SetInputMode(mode);
+  if (Editable()) edit_.SetInputMode(mode);
 }
 
 // --- painting ---
@@ -185,20 +166,23 @@ void UiComboBox::SetInnerEditMode(EditInputMode mode) {
 bool UiComboBox::Hot() const { return hot_ || dropDownOpen_; }
 
 void UiComboBox::SetHot(bool hot) {
+  const bool was = Hot();
   hot_ = hot;
-  Paint();
+  if (Hot() != was) Repaint();  // the open list keeps the frame hot whatever the pointer does
 }
 
 int UiComboBox::OnPaint() {
-  Paint();
+  if (!BeginControlPaint(true)) return kNotHandled;
+  const ComboBoxStyle& style = Style().comboBox;
+  PaintComboFrame(Graphics(), Width(), Height(), Hot(), dropDownOpen_, style);
+  if (!Editable()) PaintComboText(Graphics(), Width(), Height(), text_, DefaultFont(), TextColour(), format_.Handle(), style);
+  EndControlPaint();
   return kNotHandled;
 }
 
-void UiComboBox::Paint() {
-  if (!BeginControlPaint(true)) return;
-  PaintComboFrame(Graphics(), Width(), Height(), Hot(), dropDownOpen_);
-  if (!editable_) PaintComboText(Graphics(), Width(), Height(), text_, DefaultFont(), textColour_, format_.Handle());
-  EndControlPaint();
+int UiComboBox::OnRefresh() {
+  Repaint();
+  return kNotHandled;
 }
 
 int UiComboBox::OnMouseEnter() {
@@ -212,18 +196,18 @@ int UiComboBox::OnMouseLeave(UiControl* next) {
 }
 
 void UiComboBox::PointerLeft(const UiControl* next) {
-  SetHot(editable_ && (next == this || next == &edit_) && hot_);
+  SetHot(Editable() && (next == this || next == &edit_) && hot_);
 }
 
 int UiComboBox::OnFocusGained(UiControl*) {
   SetHot(true);
   // An editable box hands the focus on to its edit, where the typing goes.
-  if (editable_ && Window() != nullptr) Window()->SetFocusControl(&edit_, false);
+  if (Editable() && Window() != nullptr) Window()->SetFocusControl(&edit_, false);
   return kNotHandled;
 }
 
 int UiComboBox::OnFocusLost(UiControl* next) {
-  SetHot(editable_ && next == &edit_ && hot_);
+  SetHot(Editable() && next == &edit_ && hot_);
   return kNotHandled;
 }
 
@@ -277,7 +261,7 @@ void UiComboBox::DropDown() {
   if (dropDownOpen_ || !IsCreated()) return;
   const std::uint32_t serial = Serial();
   dropDownOpen_ = true;
-  Paint();
+  Repaint();
   if (!Notify(onDropDown_)) return;
   std::vector<Text> captions;
   for (const Item& item : items_) captions.push_back(item.text);
@@ -285,7 +269,7 @@ void UiComboBox::DropDown() {
   if (Serial() != serial) return;  // the box went with its window while the list was open
   // Closed before anyone hears of it: a handler may open a modal loop of its own.
   dropDownOpen_ = false;
-  Paint();
+  Repaint();
   if (!Notify(onCloseUp_) || chosen == 0 || !IsValidIndex(chosen)) return;
   Choose(chosen);
 }

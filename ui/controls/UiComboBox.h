@@ -26,31 +26,28 @@
 #include "ui/controls/UiEdit.h"
 #include "ui/framework/drawing/Colour.h"
 #include "ui/framework/drawing/TextFormat.h"
-#include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/OptionsControl.h"
 
 namespace getlink {
 
 struct ComboBoxOptions {
+  // What the box starts with; the items and the selection are the box's own from then on.
   std::vector<Text> items;
   std::vector<int> itemData;         // one value an item; missing values are 0
   std::optional<int> selectedIndex;  // absent: 1
   bool editable = false;
-  Argb textColour = MakeArgb(210, 0, 0, 0);
+  std::optional<Argb> textColour;  // absent: the style's text colour
   bool visible = true;
 };
 
-class UiComboBox : public UiControl {
+class UiComboBox : public OptionsControl<UiControl, ComboBoxOptions, ControlType::ComboBox> {
  public:
-  using Options = ComboBoxOptions;
   // onSelect: with the box and the index chosen; onDropDown, onCloseUp: with the box.
   using SelectHandler = std::function<void(UiComboBox& box, int index)>;
   using Handler = std::function<void(UiComboBox& box)>;
 
   UiComboBox() = default;
   ~UiComboBox() override { Destroy(); }
-
-  bool Create(HWND host, const Rect& rect, const Options& options = {});
-  bool Create(UiControl& parent, const Rect& rect, const Options& options = {});
 
   // The text shown: the selected item's caption, or what was set.
   const Text& GetText() const { return text_; }
@@ -78,13 +75,12 @@ class UiComboBox : public UiControl {
   // No items and no text; the selected index keeps its value.
   void Clear();
 
-  Argb TextColour() const { return textColour_; }
-  void SetTextColour(Argb colour);
-  bool Editable() const { return editable_; }
+  void SetTextColour(std::optional<Argb> colour);
+  bool Editable() const { return options_.editable; }
   // The inner edit box of an editable box, its input mode and its text-changed callback;
   // for a box that is not editable null, Normal, and nothing.
-  UiEdit* InnerEdit() { return editable_ ? &edit_ : nullptr; }
-  EditInputMode InnerEditMode() const { return editable_ ? edit_.InputMode() : EditInputMode::Normal; }
+  UiEdit* InnerEdit() { return Editable() ? &edit_ : nullptr; }
+  EditInputMode InnerEditMode() const { return Editable() ? edit_.GetOptions().inputMode : EditInputMode::Normal; }
   void SetInnerEditMode(EditInputMode mode);
   void SetOnEditChange(UiEdit::ChangeHandler handler) { onEditChange_ = std::move(handler); }
 
@@ -99,7 +95,7 @@ class UiComboBox : public UiControl {
  protected:
   int OnDestroy() override;
   int OnPaint() override;
-  int OnRefresh() override { return OnPaint(); }
+  int OnRefresh() override;
   int OnCreate() override;
   int OnResized(int width, int height) override;
   int OnAlphaChanged(int alpha) override;
@@ -118,29 +114,27 @@ class UiComboBox : public UiControl {
     int value = 0;
   };
 
-  CreateControlOptions Prepare(const Options& options);
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   Item& At(int index) { return items_[static_cast<std::size_t>(index - 1)]; }
   const Item& At(int index) const { return items_[static_cast<std::size_t>(index - 1)]; }
   // The frame is hot from the pointer's entering or the focus's coming until the next
   // leaving or losing, and while the list is open.
   bool Hot() const;
   void SetHot(bool hot);
-  void Paint();
   // Calls `handler` when set; false when it destroyed the box.
   bool Notify(const Handler& handler);
   // The user chose item `index` (valid): it is selected and shown, then onSelect.
   void Choose(int index);
   // Up, Down, Home or End on the closed box: a choice; false for other keys.
   bool StepByKey(UINT key);
-  // The inner edit's place: all of the box but a 4-pixel frame and the arrow.
+  // The inner edit's place: all of the box but its frame and the arrow.
   Rect EditRect() const;
+  Argb TextColour() const { return options_.textColour.value_or(Style().textColour); }
   // The pointer left the box or its edit for `next` (null: the window).
   void PointerLeft(const UiControl* next);
 
   std::vector<Item> items_;
-  Argb textColour_ = 0;
   int selectedIndex_ = 1;
-  bool editable_ = false;
   bool dropDownOpen_ = false;
   bool hot_ = false;
   Text text_;

@@ -13,14 +13,6 @@
 namespace getlink {
 namespace {
 
-constexpr UINT kBlinkMs = 500;
-constexpr UINT kDragScrollMs = 50;    // while a drag holds the pointer outside the text
-constexpr DWORD kTripleClickMs = 500;
-constexpr float kDefaultFontSize = 12;
-constexpr int kWheelLines = 3;
-constexpr int kLineExtra = 3;         // the system caret: the font height plus this
-const Argb kCaretColour = MakeArgb(230, 0, 0, 0);
-
 // The characters typed as such (others are keys, or come through the IME or a paste).
 constexpr wchar_t kFirstTyped = 28;
 constexpr wchar_t kLastAscii = 126;
@@ -42,49 +34,30 @@ int FormatFlags(int scrollFlags) {
 
 // --- creating ---
 
-bool UiEdit::Create(HWND host, const Rect& rect, const EditOptions& options) {
-  if (IsCreated()) return true;
-  const CreateControlOptions create = {options.visible, true, IDC_IBEAM, 0};
-  return Prepare(options) && UiControl::Create(host, rect, ControlType::Edit, create);
-}
-
-bool UiEdit::Create(UiControl& parent, const Rect& rect, const EditOptions& options) {
-  if (IsCreated()) return true;
-  const CreateControlOptions create = {options.visible, true, IDC_IBEAM, 0};
-  return Prepare(options) && UiControl::Create(parent, rect, ControlType::Edit, create);
-}
-
-bool UiEdit::Prepare(const EditOptions& options) {
-  textColour_ = options.textColour;
-  backColour_ = options.backColour;
-  borderColour_ = options.borderColour;
-  inputMode_ = options.inputMode;
-  passwordChar_ = options.passwordChar.empty() ? Text("*") : options.passwordChar;
-  multiLine_ = options.multiLine;
-  scrollFlags_ = multiLine_ ? options.scrollFlags.value_or(static_cast<int>(EditScrollFlags::Both)) : 0;
-  if (options.fontName || options.fontSize || options.fontStyle) {
-    ownFont_ = MakeFont(options.fontName.value_or(FontFamilyName(DefaultFont())),
-                        options.fontSize.value_or(kDefaultFontSize), options.fontStyle.value_or(FontStyle::Regular));
-    font_ = ownFont_.get();
-  } else {
-    font_ = DefaultFont();
-  }
-  format_.Create(FormatFlags(scrollFlags_));
+std::optional<CreateControlOptions> UiEdit::Prepare(const UiStyle& style) {
+  if (options_.passwordChar.empty()) options_.passwordChar = "*";
+  font_.Choose(options_.font, style.fontSize);
+  format_.Create(FormatFlags(ScrollFlags()));
   advances_.Clear();
-  document_.SetText(options.text, multiLine_, inputMode_, passwordChar_);
+  document_.SetText(options_.text, options_.multiLine, options_.inputMode, options_.passwordChar);
   document_.InvalidateLayout();
-  return font_ != nullptr && static_cast<bool>(format_);
+  if (font_.Get() == nullptr || !format_) return std::nullopt;
+  return CreateControlOptions{options_.visible, true, IDC_IBEAM, 0};
+}
+
+int UiEdit::ScrollFlags() const {
+  return options_.multiLine ? options_.scrollFlags.value_or(static_cast<int>(EditScrollFlags::Both)) : 0;
 }
 
 int UiEdit::OnCreate() {
   anchor_ = caret_ = {1, 0};
   scroll_ = {};
   caretShown_ = false;
-  if (multiLine_) {
-    areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), multiLine_, scrollFlags_,
-                              FontHeight(font_));
+  if (options_.multiLine) {
+    areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), options_.multiLine, ScrollFlags(),
+                              font_.Height(), Style());
     bars_.Create(
-        *this, areas_, scrollFlags_, [this](int position) { SetScrollY(position); },
+        *this, areas_, ScrollFlags(), [this](int position) { SetScrollY(position); },
         [this](int position) { SetScrollX(position); });
   }
   Relayout();
@@ -96,11 +69,10 @@ int UiEdit::OnDestroy() {
   StopCaretTimers();
   detachedIme_.reset();
   systemCaret_.reset();
-  document_.SetText("", multiLine_, inputMode_, passwordChar_);
+  document_.SetText("", options_.multiLine, options_.inputMode, options_.passwordChar);
   history_.Clear();
   format_.Release();
-  font_ = nullptr;
-  ownFont_.reset();
+  font_.Release();
   scroll_ = {};
   anchor_ = caret_ = {1, 0};
   areas_ = {};
@@ -108,6 +80,7 @@ int UiEdit::OnDestroy() {
   caretShown_ = false;
   underCaret_ = Surface();
   caretBox_ = {};
+  paintedScroll_ = {};
   advances_.Clear();
   imeEcho_.clear();
   tripleClickArmed_ = dragging_ = false;
@@ -130,7 +103,7 @@ int UiEdit::OnSetText(const TextInput& input) {
 
 void UiEdit::SetText(std::string_view text, bool caretToEnd) {
   if (!IsCreated()) return;  // the text of a box to be created is its options'
-  document_.SetText(text, multiLine_, inputMode_, passwordChar_);
+  document_.SetText(text, options_.multiLine, options_.inputMode, options_.passwordChar);
   history_.Clear();  // a text the program puts in is not the user's to undo
   caret_ = caretToEnd ? document_.EndPosition() : TextPosition{1, 0};
   anchor_ = caret_;
@@ -149,22 +122,22 @@ void UiEdit::FireChanged() {
 void UiEdit::SetInputMode(EditInputMode mode) {
   const bool focused = HasFocus();
   if (focused) detachedIme_.reset();
-  inputMode_ = mode;
-  document_.SetText(Text(document_.GetText()), multiLine_, inputMode_, passwordChar_);
+  options_.inputMode = mode;
+  document_.SetText(Text(document_.GetText()), options_.multiLine, options_.inputMode, options_.passwordChar);
   history_.Clear();
   if (focused && mode >= EditInputMode::Password) detachedIme_.Detach(HostWindow());
   Relayout();
   CaretMoved(false);
 }
 
-void UiEdit::SetBackColour(Argb colour) {
-  backColour_ = colour;
-  Render();
+void UiEdit::SetBackColour(std::optional<Argb> colour) {
+  options_.backColour = colour;
+  Repaint();
 }
 
-void UiEdit::SetTextColour(Argb colour) {
-  textColour_ = colour;
-  Render();
+void UiEdit::SetTextColour(std::optional<Argb> colour) {
+  options_.textColour = colour;
+  Repaint();
 }
 
 // --- editing ---
@@ -210,7 +183,7 @@ bool UiEdit::InsertText(std::string_view text, EditKind kind) {
   const std::size_t end = history_.Replace(document_, start, document_.ByteIndexOf(caret_), text, kind);
   if (anchor_ == caret_ && end == start) return false;  // nothing replaced, nothing inserted
   caret_ = anchor_ = document_.PositionOf(end);
-  TextEdited(ChangedLineAfter(check));
+  TextEdited(check);
   return true;
 }
 
@@ -220,7 +193,7 @@ bool UiEdit::RemoveBeforeCaret() {
   const LineEditCheck check = BeforeLineEdit();
   history_.Replace(document_, document_.ByteIndexOf(from), document_.ByteIndexOf(caret_), {}, EditKind::Erased);
   anchor_ = caret_ = from;
-  TextEdited(ChangedLineAfter(check));
+  TextEdited(check);
   return true;
 }
 
@@ -232,9 +205,9 @@ void UiEdit::StepHistory(bool redo) {
   TextEdited();
 }
 
-void UiEdit::TextEdited(int changedLine) {
-  Relayout();
-  FollowCaret(true, changedLine);
+void UiEdit::TextEdited(const std::optional<LineEditCheck>& check) {
+  Relayout();  // first: the changed line is measured again by it
+  FollowCaret(true, check ? ChangedLineAfter(*check) : 0);
   FireChanged();
 }
 
@@ -243,7 +216,7 @@ void UiEdit::TextEdited(int changedLine) {
 int UiEdit::KeyCommand(UINT key, bool fromMenu) {
   const bool extend = GetKeyState(VK_SHIFT) < 0 && Selecting();
   if (fromMenu || GetKeyState(VK_CONTROL) < 0) {
-    if (inputMode_ == EditInputMode::Password) return 0;  // no copying a password out
+    if (options_.inputMode == EditInputMode::Password) return 0;  // no copying a password out
     switch (key) {
       case 'A':
         Select({1, 0}, document_.EndPosition());
@@ -277,7 +250,7 @@ int UiEdit::KeyCommand(UINT key, bool fromMenu) {
       if (Editable() && !DeleteSelection()) RemoveBeforeCaret();
       return 0;
     case VK_RETURN:
-      if (multiLine_) InsertText("\r\n", EditKind::Typed);
+      if (options_.multiLine) InsertText("\r\n", EditKind::Typed);
       return 0;  // also in a single-line box: Enter presses no button from here
     case VK_DELETE:
       DeleteSelection();
@@ -287,11 +260,11 @@ int UiEdit::KeyCommand(UINT key, bool fromMenu) {
     case VK_LEFT: MoveCaret(StepLeft(document_, caret_), extend); return 0;
     case VK_RIGHT: MoveCaret(StepRight(document_, caret_), extend); return 0;
     case VK_UP:
-      if (!multiLine_) return kNotHandled;
+      if (!options_.multiLine) return kNotHandled;
       MoveCaret(StepUp(document_, caret_), extend);
       return 0;
     case VK_DOWN:
-      if (!multiLine_) return kNotHandled;
+      if (!options_.multiLine) return kNotHandled;
       MoveCaret(StepDown(document_, caret_), extend);
       return 0;
     case VK_SPACE:
@@ -309,7 +282,7 @@ int UiEdit::OnKeyDown(const KeyInput& key) {
 
 bool UiEdit::AcceptsCharacter(wchar_t character) const {
   const bool digit = character >= L'0' && character <= L'9';
-  switch (inputMode_) {
+  switch (options_.inputMode) {
     case EditInputMode::Digits:
       return digit;
     case EditInputMode::Decimal:
@@ -412,7 +385,7 @@ int UiEdit::OnMouseDown(const PointerInput& pointer) {
     CaretMoved();
     return 0;
   }
-  if (tripleClickArmed_ && Selecting() && GetTickCount() - doubleClickTick_ <= kTripleClickMs) {
+  if (tripleClickArmed_ && Selecting() && GetTickCount() - doubleClickTick_ <= static_cast<DWORD>(Style().edit.tripleClickMs)) {
     const TextRange line = LineAt(document_, caret_.line);
     anchor_ = line.anchor;
     caret_ = line.caret;
@@ -467,7 +440,7 @@ void UiEdit::EndDrag() {
 }
 
 int UiEdit::OnRightUp(const PointerInput&) {
-  if (inputMode_ == EditInputMode::Password) return kNotHandled;
+  if (options_.inputMode == EditInputMode::Password) return kNotHandled;
   ShowContextMenu();
   return 0;
 }
@@ -497,9 +470,9 @@ void UiEdit::ShowContextMenu() {
 }
 
 int UiEdit::OnMouseWheel(const WheelInput& wheel) {
-  if (!multiLine_ || bars_.VerticalMaximum() < 1) return kNotHandled;
+  if (!options_.multiLine || bars_.VerticalMaximum() < 1) return kNotHandled;
   const float notches = static_cast<float>(wheel.delta) / WHEEL_DELTA;
-  scroll_.y += notches * kWheelLines * document_.LineHeight();
+  scroll_.y += notches * Style().edit.wheelLines * document_.LineHeight();
   CaretMoved(false);
   return 0;
 }
@@ -509,8 +482,10 @@ int UiEdit::OnMouseWheel(const WheelInput& wheel) {
 bool UiEdit::HasFocus() const { return Window() != nullptr && Window()->Focused() == this; }
 
 int UiEdit::OnFocusGained(UiControl*) {
-  if (inputMode_ >= EditInputMode::Password) detachedIme_.Detach(HostWindow());
-  systemCaret_.Create(HostWindow(), 1, static_cast<int>(FontHeight(font_)) + kLineExtra);
+  if (options_.inputMode >= EditInputMode::Password) detachedIme_.Detach(HostWindow());
+  const EditStyle& caret = Style().edit;
+  systemCaret_.Create(HostWindow(), static_cast<int>(caret.caretWidth),
+                      static_cast<int>(font_.Height()) + static_cast<int>(caret.lineExtra));
   CaretMoved(false);
   return kNotHandled;
 }
@@ -523,7 +498,7 @@ int UiEdit::OnFocusLost(UiControl*) {
   systemCaret_.reset();
   anchor_ = caret_;
   caretShown_ = false;
-  Render();
+  Repaint();
   return kNotHandled;
 }
 
@@ -531,7 +506,9 @@ void UiEdit::RunCaretTimers(bool restart) {
   const bool scrolling = dragging_ && !InTextArea(dragPoint_);
   const Timer running = scrolling ? Timer::DragScroll : Timer::Blink;
   StopTimer(scrolling ? Timer::Blink : Timer::DragScroll);
-  if (restart || !TimerRunning(running)) StartTimer(running, scrolling ? kDragScrollMs : kBlinkMs);
+  const EditStyle& style = Style().edit;
+  if (restart || !TimerRunning(running))
+    StartTimer(running, static_cast<UINT>(scrolling ? style.dragScrollMs : style.blinkMs));
 }
 
 void UiEdit::StopCaretTimers() {
@@ -567,9 +544,10 @@ Rect UiEdit::CaretRectOf(TextPosition position) {
   const EditTextMeasurer::CaretPlace place =
       Measurer().CaretAt(document_.DisplayText(position.line), document_.LineLength(position.line), position.column,
                          document_.CharWidth(), document_.Bounds());
-  // The caret stands 2 pixels above its row and reaches as low as the row.
-  return {areas_.text.left + place.x, areas_.text.top + line.top + place.rowTop - 2, 1,
-          CaretHeight(document_.LineHeight(), multiLine_)};
+  // The caret stands above its row and reaches as low as the row (lower, multi-line).
+  const EditStyle& style = Style().edit;
+  return {areas_.text.left + place.x, areas_.text.top + line.top + place.rowTop - style.caretRise, style.caretWidth,
+          CaretHeight(document_.LineHeight(), options_.multiLine, style)};
 }
 
 void UiEdit::MoveCaret(TextPosition to, bool extend) {
@@ -585,9 +563,8 @@ void UiEdit::CaretMoved(bool keepVisible) {
 
 void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
   if (!IsCreated()) return;
-  const ScrollOffsets before = scroll_;
   Rect caret = CaretRectOf(caret_);
-  if (keepVisible) scroll_ = ScrollToShow(caret, areas_.text, scroll_);
+  if (keepVisible) scroll_ = ScrollToShow(caret, areas_.text, scroll_, Style().edit);
   const ScrollOffsets limits = ScrollLimits(document_.ContentWidth(), document_.ContentHeight(), areas_.text);
   scroll_ = ClampScroll(scroll_, limits);
   caret.left += scroll_.x;
@@ -601,16 +578,17 @@ void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
     const Rect onWindow = WindowRectOf(caretRect_);
     systemCaret_.MoveTo(static_cast<int>(onWindow.left), static_cast<int>(onWindow.top));
   }
-  if (changedLine > 0 && scroll_.x == before.x && scroll_.y == before.y)
-    RenderLine(changedLine);
+  // A view that scrolled moves what is drawn (see CanMoveDrawnText).
+  if (changedLine > 0)
+    Repaint(LineBand(changedLine));
   else
-    Render();
+    Repaint();
 }
 
 // --- layout and painting ---
 
 EditTextMeasurer UiEdit::Measurer() const {
-  return EditTextMeasurer(Graphics(), font_, format_.Handle(), &advances_);
+  return EditTextMeasurer(Graphics(), font_.Get(), format_.Handle(), &advances_);
 }
 
 Rect UiEdit::WindowRectOf(const Rect& local) const {
@@ -618,10 +596,10 @@ Rect UiEdit::WindowRectOf(const Rect& local) const {
 }
 
 void UiEdit::Relayout() {
-  areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), multiLine_, scrollFlags_,
-                            FontHeight(font_));
+  areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), options_.multiLine, ScrollFlags(),
+                            font_.Height(), Style());
   EditTextMeasurer measurer = Measurer();
-  document_.Layout(measurer, areas_.text, scrollFlags_);
+  document_.Layout(measurer, areas_.text, ScrollFlags());
   bars_.Place(areas_);
   const ScrollOffsets limits = ScrollLimits(document_.ContentWidth(), document_.ContentHeight(), areas_.text);
   bars_.SetRanges(static_cast<int>(limits.x), static_cast<int>(limits.y), static_cast<int>(document_.CharWidth()),
@@ -639,40 +617,102 @@ int UiEdit::OnAlphaChanged(int alpha) {
   return kNotHandled;
 }
 
+Rect UiEdit::LineBand(int line) const {
+  // The line's rows and the caret, which stands above them and reaches below; never the
+  // outline.
+  const EditStyle& caret = Style().edit;
+  const Rect lineRect = document_.LineRect(line);
+  const float top = std::max(1.f, areas_.text.top + lineRect.top + scroll_.y - caret.caretRise);
+  const float bottom =
+      std::min(static_cast<float>(Height() - 1), areas_.text.top + lineRect.Bottom() + scroll_.y + caret.caretDrop);
+  return bottom > top ? Rect{areas_.text.left, top, areas_.text.width, bottom - top} : Rect{};
+}
+
+EditLook UiEdit::Look() const {
+  const UiStyle& style = Style();
+  return {options_.textColour.value_or(style.edit.textColour),
+          options_.backColour.value_or(style.edit.backColour),
+          options_.borderColour.value_or(style.borderColour),
+          style.edit.selectionFill,
+          style.edit.selectedText,
+          font_.Get(),
+          format_.Handle()};
+}
+
 int UiEdit::OnPaint() {
-  Render();
+  const std::optional<Rect>& part = PaintArea();
+  if (part && CanMoveDrawnText())
+    PaintPart(*part);
+  else
+    PaintWhole();
   return kNotHandled;
 }
 
-void UiEdit::Render() {
+void UiEdit::PaintWhole() {
   if (!BeginControlPaint(true)) return;
-  const EditLook look = {textColour_, backColour_, borderColour_, font_, format_.Handle()};
   EditTextMeasurer measurer = Measurer();
-  EditPainter(Graphics(), look, measurer)
+  EditPainter(Graphics(), Look(), measurer)
       .Paint(static_cast<float>(Width()), static_cast<float>(Height()), areas_, document_, scroll_, Selection());
+  paintedScroll_ = scroll_;
+  caretBox_ = {};  // the pixels it kept are painted over
   if (caretShown_) PaintCaret(true);
   EndControlPaint();
 }
 
-void UiEdit::RenderLine(int line) {
+void UiEdit::PaintPart(const Rect& band) {
   if (!BeginControlPaint(false)) return;
-  // The line's rows and the caret, which stands 2 pixels above them and 1 below; never
-  // the outline.
-  const Rect lineRect = document_.LineRect(line);
-  const float top = std::max(1.f, areas_.text.top + lineRect.top + scroll_.y - 2);
-  const float bottom = std::min(static_cast<float>(Height() - 1), areas_.text.top + lineRect.Bottom() + scroll_.y + 1);
-  if (bottom <= top) return;
-  const Rect band = {areas_.text.left, top, areas_.text.width, bottom - top};
-  // The old caret goes first: in a box hardly taller than its line it reaches past the band.
+  // The old caret goes first: in a box hardly taller than its line it reaches past the band,
+  // and it must not move along with the text.
   const PixelBox oldCaret = PaintCaret(false);
-  const EditLook look = {textColour_, backColour_, borderColour_, font_, format_.Handle()};
-  EditTextMeasurer measurer = Measurer();
-  EditPainter(Graphics(), look, measurer).PaintBand(band, areas_, document_, scroll_, Selection());
-  if (caretShown_) PaintCaret(true);
+  const bool moved = MoveDrawnText();
+  if (band.width > 0 && band.height > 0) PaintTextBand(band);
+  const PixelBox newCaret = caretShown_ ? PaintCaret(true) : PixelBox{0, 0, 0, 0};
   if (Window() == nullptr || !Visible()) return;
-  Window()->InvalidateRect(WindowRectOf(band));
+  if (moved) Window()->InvalidateRect(WindowRectOf(areas_.text));
+  if (band.width > 0 && band.height > 0) Window()->InvalidateRect(WindowRectOf(band));
   InvalidatePixels(oldCaret);
+  InvalidatePixels(newCaret);
 }
+
+void UiEdit::PaintTextBand(const Rect& band) {
+  EditTextMeasurer measurer = Measurer();
+  EditPainter(Graphics(), Look(), measurer).PaintBand(band, areas_, document_, scroll_, Selection());
+}
+
+bool UiEdit::CanMoveDrawnText() const {
+  // Whole pixels only, and less than the text area: what is drawn is then exactly what a
+  // whole repaint would draw there.
+  const Rect& text = areas_.text;
+  const float dx = scroll_.x - paintedScroll_.x, dy = scroll_.y - paintedScroll_.y;
+  const auto whole = [](float value) { return value == std::floor(value); };
+  if (dx == 0 && dy == 0) return true;
+  return whole(dx) && whole(dy) && whole(text.left) && whole(text.top) && whole(text.width) && whole(text.height) &&
+         std::fabs(dx) < text.width && std::fabs(dy) < text.height;
+}
+
+bool UiEdit::MoveDrawnText() {
+  const int dx = static_cast<int>(scroll_.x - paintedScroll_.x), dy = static_cast<int>(scroll_.y - paintedScroll_.y);
+  if (dx == 0 && dy == 0) return false;
+  paintedScroll_ = scroll_;
+  const Rect& text = areas_.text;
+  const int left = static_cast<int>(text.left), top = static_cast<int>(text.top);
+  const int width = static_cast<int>(text.width), height = static_cast<int>(text.height);
+  // The pixels that stay in view, copied through a surface of their own (source and
+  // destination overlap), then the strips the move uncovered.
+  const int keptWidth = width - std::abs(dx), keptHeight = height - std::abs(dy);
+  const Surface kept(keptWidth, keptHeight);
+  HDC surface = GetSurface().Dc();
+  BitBlt(kept.Dc(), 0, 0, keptWidth, keptHeight, surface, left + std::max(-dx, 0), top + std::max(-dy, 0), SRCCOPY);
+  BitBlt(surface, left + std::max(dx, 0), top + std::max(dy, 0), keptWidth, keptHeight, kept.Dc(), 0, 0, SRCCOPY);
+  if (dx != 0)
+    PaintTextBand(RectOf(static_cast<float>(dx > 0 ? left : left + keptWidth), text.top, static_cast<float>(std::abs(dx)),
+                         text.height));
+  if (dy != 0)
+    PaintTextBand(RectOf(text.left, static_cast<float>(dy > 0 ? top : top + keptHeight), text.width,
+                         static_cast<float>(std::abs(dy))));
+  return true;
+}
+
 
 void UiEdit::InvalidatePixels(const PixelBox& box) {
   if (Window() == nullptr || !Visible() || box.right <= box.left) return;
@@ -684,7 +724,7 @@ void UiEdit::InvalidatePixels(const PixelBox& box) {
 void UiEdit::DrawCaret(bool show) {
   if (show == caretShown_) return;
   caretShown_ = show;
-  InvalidatePixels(PaintCaret(show));
+  Repaint(Rect{});  // no text to paint again: the caret alone
 }
 
 PixelBox UiEdit::PaintCaret(bool show) {
@@ -700,17 +740,18 @@ PixelBox UiEdit::PaintCaret(bool show) {
   }
   // Only within the text area, so a caret scrolled away leaves no mark on the border.
   const Rect& text = areas_.text;
+  const EditStyle& caret = Style().edit;
   const PixelBox covered = CoveringPixels(caretRect_);
   const PixelBox box = {std::max(covered.left, static_cast<int>(text.left)),
-                        std::max(covered.top, static_cast<int>(text.top) - 2),
-                        std::min(covered.right, static_cast<int>(text.Right()) + 1),
-                        std::min(covered.bottom, static_cast<int>(text.Bottom()) + 1)};
+                        std::max(covered.top, static_cast<int>(text.top) - static_cast<int>(caret.caretRise)),
+                        std::min(covered.right, static_cast<int>(text.Right()) + static_cast<int>(caret.caretWidth)),
+                        std::min(covered.bottom, static_cast<int>(text.Bottom()) + static_cast<int>(caret.caretDrop))};
   if (box.right <= box.left || box.bottom <= box.top) return {};
   const int width = box.right - box.left, height = box.bottom - box.top;
   underCaret_ = Surface(width, height);
   if (!underCaret_) return {};
   BitBlt(underCaret_.Dc(), 0, 0, width, height, surface, box.left, box.top, SRCCOPY);
-  const UniqueBrush ink = SolidBrush(kCaretColour);
+  const UniqueBrush ink = SolidBrush(caret.caretColour);
   gdip::GdipFillRectangleI(Graphics(), ink.get(), box.left, box.top, width, height);
   caretBox_ = box;
   return box;

@@ -30,37 +30,32 @@
 #include "ui/controls/EditPainter.h"
 #include "ui/controls/EditScrollBars.h"
 #include "ui/controls/ImeHandles.h"
-#include "ui/framework/drawing/Fonts.h"
+#include "ui/framework/drawing/ControlFont.h"
 #include "ui/framework/drawing/TextFormat.h"
-#include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/OptionsControl.h"
 
 namespace getlink {
 
 struct EditOptions {
-  Text text;
-  Argb textColour = MakeArgb(230, 0, 0, 0);
-  Argb backColour = MakeArgb(160, 255, 255, 255);
-  Argb borderColour = MakeArgb(80, 0, 0, 0);
-  // None of the three given: the framework's shared default font.
-  std::optional<Text> fontName;
-  std::optional<float> fontSize;
-  std::optional<FontStyle> fontStyle;
+  Text text;  // the text the box starts with; GetText() has the text now
+  // Absent: the style's edit text and back colours and its border colour.
+  std::optional<Argb> textColour;
+  std::optional<Argb> backColour;
+  std::optional<Argb> borderColour;
+  FontChoice font;  // nothing given: the framework's shared default font
   bool multiLine = false;
   EditInputMode inputMode = EditInputMode::Normal;
-  Text passwordChar = "*";
+  Text passwordChar = "*";  // empty: "*"
   std::optional<int> scrollFlags;  // EditScrollFlags bits; absent: both in a multi-line box
   bool visible = true;
 };
 
-class UiEdit : public UiControl {
+class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> {
  public:
   // Called after every change of the text, with the box's parent control (or null).
   using ChangeHandler = std::function<void(UiControl* parent, UiEdit& edit)>;
 
   ~UiEdit() override { Destroy(); }
-
-  bool Create(HWND host, const Rect& rect, const EditOptions& options = {});
-  bool Create(UiControl& parent, const Rect& rect, const EditOptions& options = {});
 
   // The text. Setting clears the selection and the undo history and puts the caret at the
   // start, or at the end with `caretToEnd`. Another thread sends the box's Address() the
@@ -84,14 +79,12 @@ class UiEdit : public UiControl {
   // An editing key or a menu command (Z, X, C, V, A); kNotHandled leaves it to the window.
   int KeyCommand(UINT key, bool fromMenu);
 
-  EditInputMode InputMode() const { return inputMode_; }
   void SetInputMode(EditInputMode mode);
-  Argb BackColour() const { return backColour_; }
-  void SetBackColour(Argb colour);
-  void SetTextColour(Argb colour);
+  void SetBackColour(std::optional<Argb> colour);
+  void SetTextColour(std::optional<Argb> colour);
   void SetOnChange(ChangeHandler handler) { onChange_ = std::move(handler); }
-  bool MultiLine() const { return multiLine_; }
-  int ScrollFlags() const { return scrollFlags_; }
+  // The scroll bars in use (EditScrollFlags bits): none in a single-line box.
+  int ScrollFlags() const;
 
   // Scroll positions in pixels (0 or more; the view moves up and left by them), as the
   // scroll bars set them.
@@ -136,10 +129,10 @@ class UiEdit : public UiControl {
   // The box's timers.
   enum class Timer { Blink, DragScroll };
 
-  bool Prepare(const EditOptions& options);
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   void FireChanged();
-  bool Editable() const { return inputMode_ != EditInputMode::ReadOnly; }
-  bool Selecting() const { return inputMode_ != EditInputMode::Password; }
+  bool Editable() const { return options_.inputMode != EditInputMode::ReadOnly; }
+  bool Selecting() const { return options_.inputMode != EditInputMode::Password; }
   EditSelection Selection() const;
   bool AcceptsCharacter(wchar_t character) const;
   void TypeCharacter(wchar_t character);
@@ -159,11 +152,6 @@ class UiEdit : public UiControl {
   // move that keeps the caret in view is the user's (keys, clicks, a drag, a selection)
   // and ends the typing or erasing run: the next edit is an undo step of its own.
   void CaretMoved(bool keepVisible = true);
-  // After an edit: layout, caret, view, repaint and the change callback. With
-  // `changedLine`, only that line changed: unless the view scrolls, only its band is
-  // painted again.
-  void TextEdited(int changedLine = 0);
-  void FollowCaret(bool keepVisible, int changedLine);
   // What an edit within the caret's line must leave as it was for a band repaint.
   struct LineEditCheck {
     int line;
@@ -171,14 +159,29 @@ class UiEdit : public UiControl {
     float height;
     bool nothingSelected;
   };
+  // After an edit: layout, caret, view, repaint and the change callback. With `check`
+  // (taken before the edit), when only the caret's line changed and the view does not
+  // scroll, only its band is painted again.
+  void TextEdited(const std::optional<LineEditCheck>& check = std::nullopt);
+  void FollowCaret(bool keepVisible, int changedLine);
   LineEditCheck BeforeLineEdit() const;
   // The line the edit changed alone, or 0 when more changed.
   int ChangedLineAfter(const LineEditCheck& before) const;
   void Relayout();
-  void Render();
-  void RenderLine(int line);
-  // Shows or hides the drawn caret and recomposes its pixels.
+  // The rows of a line and the caret's room about them, in the box's pixels (empty when
+  // the line is out of view); what a one-line edit paints again.
+  Rect LineBand(int line) const;
+  // Shows or hides the drawn caret.
   void DrawCaret(bool show);
+  // OnPaint: everything, or a band (the caret alone when it is empty), after moving what
+  // is drawn by as far as the view scrolled since the last paint, when it may be moved.
+  void PaintWhole();
+  void PaintPart(const Rect& band);
+  void PaintTextBand(const Rect& band);
+  bool CanMoveDrawnText() const;
+  bool MoveDrawnText();
+  // The colours, font and format the painter draws with.
+  EditLook Look() const;
   // Draws the caret into the surface (keeping the pixels under it), or puts those pixels
   // back; answers the pixels it changed.
   PixelBox PaintCaret(bool show);
@@ -195,23 +198,18 @@ class UiEdit : public UiControl {
   TextFormat format_;
   mutable CharacterAdvances advances_;  // for lines too long to measure whole
   EditAreas areas_;
-  GpFont* font_ = nullptr;
-  UniqueFont ownFont_;
-  Argb textColour_ = 0;
-  Argb backColour_ = 0;
-  Argb borderColour_ = 0;
-  EditInputMode inputMode_ = EditInputMode::Normal;
-  Text passwordChar_ = "*";
-  bool multiLine_ = false;
-  int scrollFlags_ = 0;
+  ControlFont font_;
   ScrollOffsets scroll_;
   TextPosition anchor_;
   TextPosition caret_;
   EditScrollBars bars_;
   Rect caretRect_;
   bool caretShown_ = false;
-  Surface underCaret_;  // the pixels the drawn caret covers
-  PixelBox caretBox_ = {0, 0, 0, 0};  // and where they are
+  // Kept by painting: the pixels the drawn caret covers and where they are, and the scroll
+  // the surface was drawn at.
+  Surface underCaret_;
+  PixelBox caretBox_ = {0, 0, 0, 0};
+  ScrollOffsets paintedScroll_;
   bool blinkOn_ = false;
   DetachedImeContext detachedIme_;
   SystemCaret systemCaret_;

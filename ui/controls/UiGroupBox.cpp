@@ -8,48 +8,21 @@
 #include "ui/framework/window/UiWindow.h"
 
 namespace getlink {
-namespace {
-
-// The caption keeps this far from the frame's left and right ends, and the frame line
-// stops this far before and after it.
-constexpr float kCaptionMargin = 10;
-constexpr float kCaptionGap = 2;
-constexpr float kCornerArc = 6;
-
-}  // namespace
 
 // --- creating ---
 
-bool UiGroupBox::Create(HWND host, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(host, rect, ControlType::Group, Prepare(options));
-}
-
-bool UiGroupBox::Create(UiControl& parent, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(parent, rect, ControlType::Group, Prepare(options));
-}
-
-CreateControlOptions UiGroupBox::Prepare(const Options& options) {
-  caption_ = options.caption;
-  captionAlign_ = options.captionAlign;
-  MutableFont().Choose(options.font);
-  captionColour_ = options.captionColour;
+std::optional<CreateControlOptions> UiGroupBox::Prepare(const UiStyle& style) {
+  MutableFont().Choose(options_.font, style.fontSize);
   format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap);
   format_.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
-  captionEffect_ = options.captionEffect;
-  captionEffectColour_ = options.captionEffectColour;
-  fillColour_ = options.fillColour;
-  borderColour_ = options.borderColour;
-  roundChoice_ = options.roundCorners;
   CreateControlOptions base;
-  base.visible = options.visible;
+  base.visible = options_.visible;
   base.focusable = false;
   return base;
 }
 
 int UiGroupBox::OnCreate() {
-  roundCorners_ = roundChoice_.value_or(Window()->CornerRadius() != kSquareCorners);
+  roundCorners_ = options_.roundCorners.value_or(Window()->CornerRadius() != kSquareCorners);
   Measure();
   return kNotHandled;
 }
@@ -70,9 +43,9 @@ int UiGroupBox::OnResized(int, int) {
 
 void UiGroupBox::Measure() {
   captionWidth_ = captionHeight_ = 0;
-  if (caption_.empty() || Graphics() == nullptr) return;
-  const Rect layout = RectOf(0, 0, static_cast<float>(Width()) - 2 * kCaptionMargin, 0);
-  const Rect box = MeasureText(Graphics(), caption_, Font().Get(), layout, format_.Handle());
+  if (options_.caption.empty() || Graphics() == nullptr) return;
+  const Rect layout = RectOf(0, 0, static_cast<float>(Width()) - 2 * Style().groupBox.captionMargin, 0);
+  const Rect box = MeasureText(Graphics(), options_.caption, Font().Get(), layout, format_.Handle());
   captionWidth_ = static_cast<int>(std::ceil(box.width));
   captionHeight_ = static_cast<int>(std::ceil(box.height));
 }
@@ -80,19 +53,21 @@ void UiGroupBox::Measure() {
 Rect UiGroupBox::FrameRect() const {
   // The top line passes through the middle of the caption.
   const int half = captionHeight_ / 2;
-  return RectOf(1, static_cast<float>(half + 1), static_cast<float>(Width() - 2),
-                static_cast<float>(Height() - half - 2));
+  const float inset = Style().groupBox.frameInset;
+  return RectOf(inset, static_cast<float>(half) + inset, static_cast<float>(Width()) - 2 * inset,
+                static_cast<float>(Height() - half) - 2 * inset);
 }
 
 Rect UiGroupBox::CaptionRect() const {
+  const GroupBoxStyle& style = Style().groupBox;
   const float width = static_cast<float>(Width()), caption = static_cast<float>(captionWidth_);
-  float left = kCaptionMargin;
-  if (captionAlign_ == CaptionAlign::Centre)
+  float left = style.captionMargin;
+  if (options_.captionAlign == CaptionAlign::Centre)
     left = std::floor((width - caption) / 2);
-  else if (captionAlign_ == CaptionAlign::Right)
-    left = width - kCaptionMargin - caption;
+  else if (options_.captionAlign == CaptionAlign::Right)
+    left = width - style.captionMargin - caption;
   // As wide as measured: a narrower box would trim the caption's last character.
-  return RectOf(left, 2, caption, static_cast<float>(captionHeight_));
+  return RectOf(left, style.captionTop, caption, static_cast<float>(captionHeight_));
 }
 
 // --- painting ---
@@ -100,20 +75,24 @@ Rect UiGroupBox::CaptionRect() const {
 int UiGroupBox::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
   GpGraphics* g = Graphics();
-  const float arc = roundCorners_ ? kCornerArc : 0;
+  const GroupBoxOptions& o = options_;
+  const GroupBoxStyle& style = Style().groupBox;
+  const float arc = roundCorners_ ? style.cornerArc : 0;
   const Rect shape = EdgeShape(FrameRect(), arc);
-  if (fillColour_ != 0) FillRoundRect(g, shape, arc, SolidBrush(fillColour_).get());
+  if (o.fillColour) FillRoundRect(g, shape, arc, SolidBrush(*o.fillColour).get());
   const Rect caption = CaptionRect();
-  if (!caption_.empty()) {
+  if (!o.caption.empty()) {
     // The line is broken where the caption sits, with a little room either side.
     ClipRect(g, RectOf(0, 0, static_cast<float>(Width()), static_cast<float>(Height())));
-    ClipRect(g, RectOf(caption.left - kCaptionGap, caption.top, caption.width + 2 * kCaptionGap, caption.height),
+    const float gap = style.captionGap;
+    ClipRect(g, RectOf(caption.left - gap, caption.top, caption.width + 2 * gap, caption.height),
              Gdiplus::CombineModeExclude);
   }
-  OutlineRoundRect(g, shape, arc, borderColour_);
+  OutlineRoundRect(g, shape, arc, o.borderColour.value_or(Style().borderColour));
   ResetClip(g);
-  if (!caption_.empty())
-    DrawText(g, caption, caption_, Font().Get(), captionColour_, format_.Handle(), captionEffect_, captionEffectColour_);
+  if (!o.caption.empty())
+    DrawText(g, caption, o.caption, Font().Get(), o.captionColour.value_or(Style().textColour), format_.Handle(),
+             o.captionEffect, o.captionEffectColour);
   EndControlPaint();
   return kNotHandled;
 }
@@ -121,7 +100,7 @@ int UiGroupBox::OnPaint() {
 // --- properties ---
 
 void UiGroupBox::SetCaption(Text caption) {
-  caption_ = std::move(caption);
+  options_.caption = std::move(caption);
   FontChanged();  // the same work: measure, then repaint
 }
 

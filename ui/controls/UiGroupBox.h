@@ -7,6 +7,7 @@
 
 #include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/drawing/TextFormat.h"
+#include "ui/framework/window/OptionsControl.h"
 #include "ui/framework/window/UiTextControl.h"
 
 namespace getlink {
@@ -15,39 +16,30 @@ enum class CaptionAlign : int { Left = 0, Centre = 1, Right = 2 };
 
 struct GroupBoxOptions {
   Text caption;  // may be empty: an unbroken frame
-  Argb captionColour = MakeArgb(210, 0, 0, 0);
-  FontChoice font;  // nothing given: the framework's default font
+  std::optional<Argb> captionColour;  // absent: the style's text colour
+  FontChoice font;  // nothing given: the framework's default font; Font() has the one in use
   TextEffect captionEffect = TextEffect::None;
-  Argb captionEffectColour = 0;  // 0: chosen from the caption colour
+  std::optional<Argb> captionEffectColour;  // absent: chosen from the caption colour
   CaptionAlign captionAlign = CaptionAlign::Left;
-  Argb fillColour = 0;  // 0: no fill
-  Argb borderColour = MakeArgb(80, 0, 0, 0);
+  std::optional<Argb> fillColour;  // absent: no fill
+  std::optional<Argb> borderColour;  // absent: the style's border colour
   std::optional<bool> roundCorners;  // absent: as the host window's corners
   bool visible = true;
 };
 
-class UiGroupBox : public UiTextControl {
+class UiGroupBox : public OptionsControl<UiTextControl, GroupBoxOptions, ControlType::Group> {
  public:
-  using Options = GroupBoxOptions;
-
   UiGroupBox() = default;
   ~UiGroupBox() override { Destroy(); }
 
-  bool Create(HWND host, const Rect& rect, const Options& options = {});
-  bool Create(UiControl& parent, const Rect& rect, const Options& options = {});
-
-  // Every setter repaints; a new caption or font is measured first. The font's setters
-  // are UiTextControl's.
-  const Text& Caption() const { return caption_; }
+  // Every setter changes the options and repaints; a new caption or font is measured
+  // first. The font's setters are UiTextControl's.
   void SetCaption(Text caption);
-  Argb CaptionColour() const { return captionColour_; }
-  void SetCaptionColour(Argb colour) { StoreAndRepaint(captionColour_, colour); }
-  Argb FillColour() const { return fillColour_; }
-  void SetFillColour(Argb colour) { StoreAndRepaint(fillColour_, colour); }
-  CaptionAlign GetCaptionAlign() const { return captionAlign_; }
-  void SetCaptionAlign(CaptionAlign align) { StoreAndRepaint(captionAlign_, align); }
-  Argb BorderColour() const { return borderColour_; }
-  void SetBorderColour(Argb colour) { StoreAndRepaint(borderColour_, colour); }
+  void SetCaptionColour(std::optional<Argb> colour) { StoreAndRepaint(options_.captionColour, colour); }
+  void SetFillColour(std::optional<Argb> colour) { StoreAndRepaint(options_.fillColour, colour); }
+  void SetCaptionAlign(CaptionAlign align) { StoreAndRepaint(options_.captionAlign, align); }
+  void SetBorderColour(std::optional<Argb> colour) { StoreAndRepaint(options_.borderColour, colour); }
+  // The corners in use: as given, or as the host window's.
   bool RoundCorners() const { return roundCorners_; }
 
   // The measured caption, in whole pixels (0 x 0 without a caption).
@@ -64,22 +56,14 @@ class UiGroupBox : public UiTextControl {
   int OnResized(int, int) override;
   void FontChanged() override {
     Measure();
-    PaintNow();
+    Repaint();
   }
 
  private:
-  CreateControlOptions Prepare(const Options& options);
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   void Measure();
 
-  Text caption_;
-  CaptionAlign captionAlign_ = CaptionAlign::Left;
-  Argb captionColour_ = 0;
   TextFormat format_ = TextFormat::Empty();
-  TextEffect captionEffect_ = TextEffect::None;
-  Argb captionEffectColour_ = 0;
-  Argb fillColour_ = 0;
-  Argb borderColour_ = 0;
-  std::optional<bool> roundChoice_;
   bool roundCorners_ = true;
   int captionWidth_ = 0;
   int captionHeight_ = 0;

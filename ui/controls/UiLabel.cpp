@@ -10,8 +10,6 @@
 namespace getlink {
 namespace {
 
-// Text drawn clear of the label's edges.
-constexpr float kInset = 2;
 // A one-line label keeps its lines whole; a flowing one breaks them at the label's width
 // and measures trailing blanks, so that the measure matches what is drawn. (Font fallback
 // stays on: a font without Chinese glyphs must not turn the text into boxes.)
@@ -23,34 +21,13 @@ constexpr int kFlowFlags = Gdiplus::StringFormatFlagsMeasureTrailingSpaces | Gdi
 
 // --- creating ---
 
-bool UiLabel::Create(HWND host, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(host, rect, ControlType::Label, Prepare(options));
-}
-
-bool UiLabel::Create(UiControl& parent, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(parent, rect, ControlType::Label, Prepare(options));
-}
-
-CreateControlOptions UiLabel::Prepare(const Options& options) {
-  MutableFont().Choose(options.font);
-  text_ = options.text;
-  textColour_ = options.textColour;
-  background_ = options.background;
-  backColourFrom_ = options.backColourFrom;
-  backColourTo_ = options.backColourTo;
-  wordWrap_ = options.wordWrap;
-  verticalAlign_ = options.verticalAlign;
-  effect_ = options.effect;
-  borderColour_ = options.borderColour;
-  autoContrast_ = options.autoContrast;
-  effectColour_ = options.effectColour;
-  format_ = TextFormat(wordWrap_ ? kFlowFlags : kLineFlags);
-  format_.SetAlign(options.alignment);
-  format_.SetTrimming(options.trimming);
+std::optional<CreateControlOptions> UiLabel::Prepare(const UiStyle& style) {
+  MutableFont().Choose(options_.font, style.fontSize);
+  format_ = TextFormat(options_.wordWrap ? kFlowFlags : kLineFlags);
+  format_.SetAlign(options_.alignment);
+  format_.SetTrimming(options_.trimming);
   CreateControlOptions base;
-  base.visible = options.visible;
+  base.visible = options_.visible;
   base.focusable = false;
   return base;
 }
@@ -71,46 +48,50 @@ int UiLabel::OnDestroy() {
 
 void UiLabel::Measure() {
   textWidth_ = textHeight_ = 0;
-  if (text_.empty() || Graphics() == nullptr) return;
+  if (options_.text.empty() || Graphics() == nullptr) return;
   // Lines are as wide as the label (a flowing text as its text rectangle); the height is
   // open, so every line counts.
-  const float width = wordWrap_ ? TextRect().width : static_cast<float>(Width());
-  const Rect box = MeasureText(Graphics(), text_, Font().Get(), RectOf(0, 0, width, 0), format_.Handle());
+  const float width = options_.wordWrap ? TextRect().width : static_cast<float>(Width());
+  const Rect box = MeasureText(Graphics(), options_.text, Font().Get(), RectOf(0, 0, width, 0), format_.Handle());
   textWidth_ = static_cast<int>(std::ceil(box.width));
   textHeight_ = static_cast<int>(std::ceil(box.height));
 }
 
 Rect UiLabel::TextRect() const {
-  return RectOf(kInset, kInset, static_cast<float>(Width()) - 2 * kInset, static_cast<float>(Height()) - 2 * kInset);
+  const float inset = Style().label.inset;
+  return RectOf(inset, inset, static_cast<float>(Width()) - 2 * inset, static_cast<float>(Height()) - 2 * inset);
 }
 
 Rect UiLabel::TextLayout() const {
   const Rect area = TextRect();
   // A flowing text starts at the top and may run one line past the bottom (clipped).
-  if (wordWrap_) return RectOf(area.left, area.top, area.width, static_cast<float>(Height()) + Font().Height() + 3);
+  const LabelStyle& style = Style().label;
+  if (options_.wordWrap)
+    return RectOf(area.left, area.top, area.width, static_cast<float>(Height()) + Font().Height() + style.flowOverhang);
   const float height = static_cast<float>(textHeight_);
-  float top = area.top + kInset;
-  if (verticalAlign_ == VerticalAlign::Centre)
+  float top = area.top + style.inset;
+  if (options_.verticalAlign == VerticalAlign::Centre)
     top = area.top + std::floor((area.height - height) / 2);
-  else if (verticalAlign_ == VerticalAlign::Bottom)
-    top = area.Bottom() - height - kInset;
+  else if (options_.verticalAlign == VerticalAlign::Bottom)
+    top = area.Bottom() - height - style.inset;
   return RectOf(area.left, top, area.width, height);
 }
 
 void UiLabel::Remeasure() {
   Measure();
-  PaintNow();
+  Repaint();
 }
 
 // --- painting ---
 
 Argb UiLabel::InkColour() const {
-  if (!autoContrast_ || Window() == nullptr) return textColour_;
+  const Argb ink = options_.textColour.value_or(Style().textColour);
+  if (!options_.autoContrast || Window() == nullptr) return ink;
   // The window's own background under the text, as the label's pixels do not show in it.
   Rect under = TextRect();
   under.left += GetRect().left;
   under.top += GetRect().top;
-  return ContrastingColour(textColour_, AverageLuma(Window()->Background(), under));
+  return ContrastingColour(ink, AverageLuma(Window()->Background(), under));
 }
 
 int UiLabel::OnPaint() {
@@ -118,12 +99,13 @@ int UiLabel::OnPaint() {
   GpGraphics* g = Graphics();
   const Rect whole = RectOf(0, 0, static_cast<float>(Width()), static_cast<float>(Height()));
   // The background first, so that an opaque one cannot hide the outline.
-  if (background_ != LabelBackground::None)
-    FillGradient(g, whole, backColourFrom_, backColourTo_, static_cast<Gdiplus::LinearGradientMode>(background_));
-  if (borderColour_ != 0) OutlineRect(g, whole, BorderStyle::Outline, borderColour_);
-  if (!text_.empty()) {
+  const LabelOptions& o = options_;
+  if (o.background != LabelBackground::None)
+    FillGradient(g, whole, o.backColourFrom, o.backColourTo, static_cast<Gdiplus::LinearGradientMode>(o.background));
+  if (o.borderColour) OutlineRect(g, whole, BorderStyle::Outline, *o.borderColour);
+  if (!o.text.empty()) {
     ClipRect(g, TextRect());
-    DrawText(g, TextLayout(), text_, Font().Get(), InkColour(), format_.Handle(), effect_, effectColour_);
+    DrawText(g, TextLayout(), o.text, Font().Get(), InkColour(), format_.Handle(), o.effect, o.effectColour);
     ResetClip(g);
   }
   EndControlPaint();
@@ -135,16 +117,26 @@ int UiLabel::OnResized(int, int) {
   return kNotHandled;
 }
 
-int UiLabel::OnFocusGained(UiControl*) { return Focusable() ? OnPaint() : kNotHandled; }
+int UiLabel::OnFocusGained(UiControl*) {
+  if (Focusable()) Repaint();
+  return kNotHandled;
+}
 
-int UiLabel::OnFocusLost(UiControl*) { return Focusable() ? OnPaint() : kNotHandled; }
+int UiLabel::OnFocusLost(UiControl*) {
+  if (Focusable()) Repaint();
+  return kNotHandled;
+}
 
-int UiLabel::OnRefresh() { return autoContrast_ ? OnPaint() : kNotHandled; }
+// The window's background changed under a label that contrasts with it.
+int UiLabel::OnRefresh() {
+  if (options_.autoContrast) Repaint();
+  return kNotHandled;
+}
 
 // --- properties ---
 
 void UiLabel::SetText(Text text) {
-  text_ = std::move(text);
+  options_.text = std::move(text);
   Remeasure();
 }
 
@@ -154,19 +146,21 @@ void UiLabel::SetFormat(TextFormat format) {
 }
 
 void UiLabel::SetWordWrap(bool on) {
-  wordWrap_ = on;
+  options_.wordWrap = on;
   format_.SetFlags(on ? kFlowFlags : kLineFlags);
   Remeasure();
 }
 
 void UiLabel::SetAlignment(Gdiplus::StringAlignment alignment) {
+  options_.alignment = alignment;
   format_.SetAlign(alignment);
-  PaintNow();
+  Repaint();
 }
 
 void UiLabel::SetTrimming(Gdiplus::StringTrimming trimming) {
+  options_.trimming = trimming;
   format_.SetTrimming(trimming);
-  PaintNow();
+  Repaint();
 }
 
 void UiLabel::SetFormatFlags(int flags) {

@@ -9,6 +9,7 @@
 
 #include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/drawing/TextFormat.h"
+#include "ui/framework/window/OptionsControl.h"
 #include "ui/framework/window/UiTextControl.h"
 
 namespace getlink {
@@ -20,59 +21,45 @@ enum class VerticalAlign : int { Top = 0, Centre = 1, Bottom = 2 };
 
 struct LabelOptions {
   Text text;  // may hold "\r\n"
-  Argb textColour = MakeArgb(210, 0, 0, 0);
+  std::optional<Argb> textColour;  // absent: the style's text colour
   LabelBackground background = LabelBackground::None;
-  Argb backColourFrom = 0;  // 0: fully transparent
-  Argb backColourTo = 0;
+  Argb backColourFrom;  // fully transparent unless given
+  Argb backColourTo;
   bool wordWrap = false;
   bool autoContrast = false;
-  FontChoice font;  // nothing given: the framework's default font
+  FontChoice font;  // nothing given: the framework's default font; Font() has the one in use
   Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear;
   Gdiplus::StringTrimming trimming = Gdiplus::StringTrimmingNone;
   TextEffect effect = TextEffect::None;
-  Argb effectColour = 0;  // 0: chosen from the text colour
-  Argb borderColour = 0;  // 0: no outline
+  std::optional<Argb> effectColour;  // absent: chosen from the text colour
+  std::optional<Argb> borderColour;  // absent: no outline
   VerticalAlign verticalAlign = VerticalAlign::Centre;
   bool visible = true;
 };
 
-class UiLabel : public UiTextControl {
+class UiLabel : public OptionsControl<UiTextControl, LabelOptions, ControlType::Label> {
  public:
-  using Options = LabelOptions;
-
   UiLabel() = default;
   ~UiLabel() override { Destroy(); }
 
-  bool Create(HWND host, const Rect& rect, const Options& options = {});
-  bool Create(UiControl& parent, const Rect& rect, const Options& options = {});
-
-  // Every setter repaints; those that change what the text needs (text, font, format)
-  // measure it again first. The font's setters are UiTextControl's.
-  const Text& GetText() const { return text_; }
+  // Every setter changes the options and repaints; those that change what the text needs
+  // (text, font, format) measure it again first. The font's setters are UiTextControl's.
+  const Text& GetText() const { return options_.text; }
   void SetText(Text text);
-  Argb TextColour() const { return textColour_; }
-  void SetTextColour(Argb colour) { StoreAndRepaint(textColour_, colour); }
-  Argb EffectColour() const { return effectColour_; }
-  void SetEffectColour(Argb colour) { StoreAndRepaint(effectColour_, colour); }
-  TextEffect Effect() const { return effect_; }
-  void SetEffect(TextEffect effect) { StoreAndRepaint(effect_, effect); }
-  LabelBackground Background() const { return background_; }
-  void SetBackground(LabelBackground background) { StoreAndRepaint(background_, background); }
-  Argb BackColourFrom() const { return backColourFrom_; }
-  void SetBackColourFrom(Argb colour) { StoreAndRepaint(backColourFrom_, colour); }
-  Argb BackColourTo() const { return backColourTo_; }
-  void SetBackColourTo(Argb colour) { StoreAndRepaint(backColourTo_, colour); }
-  Argb BorderColour() const { return borderColour_; }
-  void SetBorderColour(Argb colour) { StoreAndRepaint(borderColour_, colour); }
-  bool AutoContrast() const { return autoContrast_; }
-  void SetAutoContrast(bool on) { StoreAndRepaint(autoContrast_, on); }
-  VerticalAlign GetVerticalAlign() const { return verticalAlign_; }
-  void SetVerticalAlign(VerticalAlign align) { StoreAndRepaint(verticalAlign_, align); }
+  void SetTextColour(std::optional<Argb> colour) { StoreAndRepaint(options_.textColour, colour); }
+  void SetEffectColour(std::optional<Argb> colour) { StoreAndRepaint(options_.effectColour, colour); }
+  void SetEffect(TextEffect effect) { StoreAndRepaint(options_.effect, effect); }
+  void SetBackground(LabelBackground background) { StoreAndRepaint(options_.background, background); }
+  void SetBackColourFrom(Argb colour) { StoreAndRepaint(options_.backColourFrom, colour); }
+  void SetBackColourTo(Argb colour) { StoreAndRepaint(options_.backColourTo, colour); }
+  void SetBorderColour(std::optional<Argb> colour) { StoreAndRepaint(options_.borderColour, colour); }
+  void SetAutoContrast(bool on) { StoreAndRepaint(options_.autoContrast, on); }
+  void SetVerticalAlign(VerticalAlign align) { StoreAndRepaint(options_.verticalAlign, align); }
 
-  // Format: word wrap switches between the one-line and the flowing flag sets.
+  // Format: word wrap switches between the one-line and the flowing flag sets. The
+  // format in use may differ from the options' alignment and trimming after SetFormat.
   GpStringFormat* Format() const { return format_.Handle(); }
   void SetFormat(TextFormat format);
-  bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool on);
   Gdiplus::StringAlignment Alignment() const { return format_.Align(); }
   void SetAlignment(Gdiplus::StringAlignment alignment);
@@ -100,22 +87,11 @@ class UiLabel : public UiTextControl {
   void FontChanged() override { Remeasure(); }
 
  private:
-  CreateControlOptions Prepare(const Options& options);
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   void Remeasure();
   Rect TextRect() const;
   Argb InkColour() const;
 
-  Text text_;
-  Argb textColour_ = 0;
-  LabelBackground background_ = LabelBackground::None;
-  Argb backColourFrom_ = 0;
-  Argb backColourTo_ = 0;
-  bool wordWrap_ = false;
-  VerticalAlign verticalAlign_ = VerticalAlign::Centre;
-  TextEffect effect_ = TextEffect::None;
-  Argb borderColour_ = 0;
-  bool autoContrast_ = false;
-  Argb effectColour_ = 0;
   TextFormat format_ = TextFormat::Empty();
   int textWidth_ = 0;
   int textHeight_ = 0;

@@ -8,41 +8,13 @@
 namespace getlink {
 namespace {
 
-// The tints of the window's accent colour behind hot and selected items.
-constexpr int kAccentHotAlpha = 51;
-constexpr int kAccentSelectedAlpha = 102;
 
 }  // namespace
 
 // --- creating ---
 
-bool UiListBox::Create(HWND host, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(host, rect, ControlType::ListBox, Prepare(options));
-}
-
-bool UiListBox::Create(UiControl& parent, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(parent, rect, ControlType::ListBox, Prepare(options));
-}
-
-CreateControlOptions UiListBox::Prepare(const Options& options) {
-  MutableFont().Choose(options.font);
-  view_ = options.view;
-  header_ = view_ == ListView::Report && !options.noHeader;
-  singleSelect_ = options.singleSelect;
-  hoverSelect_ = options.hoverSelect;
-  fixedRowHeight_ = options.rowHeight.value_or(0);
-  look_ = ListBoxLook{};
-  look_.text = options.textColour;
-  look_.back = options.backColour;
-  look_.border = options.borderColour;
-  look_.hotBack = options.hotBackColour;
-  look_.selectedBack = options.selectedBackColour;
-  look_.hotText = options.hotTextColour;
-  look_.selectedText = options.selectedTextColour;
-  const int bothLines = static_cast<int>(ListGridLine::Horizontal) | static_cast<int>(ListGridLine::Vertical);
-  look_.gridLines = options.gridLines.value_or(view_ == ListView::Report ? bothLines : 0);
+std::optional<CreateControlOptions> UiListBox::Prepare(const UiStyle& style) {
+  MutableFont().Choose(options_.font, style.fontSize);
   format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsMeasureTrailingSpaces);
   format_.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
   format_.SetHotkeyPrefix(Gdiplus::HotkeyPrefixNone);
@@ -51,7 +23,7 @@ CreateControlOptions UiListBox::Prepare(const Options& options) {
   rows_.clear();
   currentRow_ = hotRow_ = scrollY_ = 0;
   CreateControlOptions base;
-  base.visible = options.visible;
+  base.visible = options_.visible;
   return base;
 }
 
@@ -82,14 +54,16 @@ int UiListBox::OnResized(int, int) {
 
 void UiListBox::Relayout() {
   if (!IsCreated()) return;
-  layout_ = ListBoxLayout({view_, Font().Height(), Width(), Height(), header_, ItemCount(), 0, fixedRowHeight_});
+  layout_ = ListBoxLayout({options_.view, Font().Height(), Width(), Height(), HasHeader(), ItemCount(), 0,
+                           options_.rowHeight.value_or(0)},
+                          Style());
   scrollY_ = layout_.ClampScroll(scrollY_);
   const Rect bar = layout_.BarRect();
   bar_.Move({static_cast<float>(Left()) + bar.left, static_cast<float>(Top()) + bar.top, bar.width, bar.height});
   bar_.SetMaximum(layout_.ScrollRange());
   bar_.SetPosition(-scrollY_);
   bar_.SetVisible(layout_.BarShown());
-  PaintNow();
+  Repaint();
 }
 
 void UiListBox::SetScroll(int scrollY) {
@@ -97,14 +71,14 @@ void UiListBox::SetScroll(int scrollY) {
   if (scrollY == scrollY_) return;
   scrollY_ = scrollY;
   bar_.SetPosition(-scrollY_);
-  PaintNow();
+  Repaint();
 }
 
 // --- columns and items ---
 
 int UiListBox::AddColumn(Text caption, int width, Gdiplus::StringAlignment alignment) {
   columns_.push_back({std::move(caption), width, alignment});
-  PaintNow();
+  Repaint();
   return ColumnCount();
 }
 
@@ -158,7 +132,7 @@ bool UiListBox::SetItemText(int index, int column, Text text) {
   std::vector<Text>& texts = Row(index).texts;
   if (static_cast<int>(texts.size()) < column) texts.resize(static_cast<std::size_t>(column));
   texts[static_cast<std::size_t>(column - 1)] = std::move(text);
-  PaintNow();
+  Repaint();
   return true;
 }
 
@@ -199,7 +173,7 @@ void UiListBox::SelectItem(int index) {
   for (ListRow& row : rows_) row.selected = false;
   currentRow_ = IsValidItem(index) ? index : 0;
   if (currentRow_ != 0) Row(currentRow_).selected = true;
-  PaintNow();
+  Repaint();
 }
 
 void UiListBox::MakeCurrent(int item) {
@@ -221,39 +195,42 @@ void UiListBox::RevealItem(int index) { SetScroll(layout_.ScrollToReveal(index, 
 
 // --- look ---
 
-void UiListBox::SetHotColours(Argb back, Argb text) {
-  look_.hotBack = back;
-  look_.hotText = text;
-  PaintNow();
+void UiListBox::SetHotColours(std::optional<Argb> back, std::optional<Argb> text) {
+  options_.hotBackColour = back;
+  options_.hotTextColour = text;
+  Repaint();
 }
 
-void UiListBox::SetSelectedColours(Argb back, Argb text) {
-  look_.selectedBack = back;
-  look_.selectedText = text;
-  PaintNow();
+void UiListBox::SetSelectedColours(std::optional<Argb> back, std::optional<Argb> text) {
+  options_.selectedBackColour = back;
+  options_.selectedTextColour = text;
+  Repaint();
 }
 
 ListBoxLook UiListBox::ResolvedLook() const {
-  ListBoxLook look = look_;
-  const ColorRef accent = Window() != nullptr ? Window()->SkinColour() : 0;
-  if (look.hotBack == 0) look.hotBack = MakeColor(accent, kAccentHotAlpha);
-  if (look.selectedBack == 0) look.selectedBack = MakeColor(accent, kAccentSelectedAlpha);
-  if (look.hotText == 0) look.hotText = look.text;
-  if (look.selectedText == 0) look.selectedText = look.text;
+  const ListBoxOptions& o = options_;
+  const UiStyle& style = Style();
+  const ColorRef accent = Window() != nullptr ? Window()->SkinColour() : ColorRef();
+  ListBoxLook look;
+  look.text = o.textColour.value_or(style.textColour);
+  look.back = o.backColour.value_or(style.listBox.backColour);
+  look.border = o.borderColour.value_or(style.borderColour);
+  look.hotBack = o.hotBackColour.value_or(MakeColor(accent, style.listBox.accentHotAlpha));
+  look.selectedBack = o.selectedBackColour.value_or(MakeColor(accent, style.listBox.accentSelectedAlpha));
+  look.hotText = o.hotTextColour.value_or(look.text);
+  look.selectedText = o.selectedTextColour.value_or(look.text);
+  const int bothLines = static_cast<int>(ListGridLine::Horizontal) | static_cast<int>(ListGridLine::Vertical);
+  look.gridLines = o.gridLines.value_or(o.view == ListView::Report ? bothLines : 0);
   return look;
 }
 
 int UiListBox::OnPaint() {
-  Paint();
-  return kNotHandled;
-}
-
-void UiListBox::Paint() {
-  if (!BeginControlPaint(true)) return;
+  if (!BeginControlPaint(true)) return kNotHandled;
   const ListBoxLook look = ResolvedLook();
-  const ListBoxPainter painter(Graphics(), Font().Get(), format_.Handle(), look);
+  const ListBoxPainter painter(Graphics(), Font().Get(), format_.Handle(), look, Style().listBox);
   painter.Paint(Width(), Height(), {layout_, columns_, rows_, hotRow_, scrollY_});
   EndControlPaint();
+  return kNotHandled;
 }
 
 // --- pointer ---
@@ -275,31 +252,31 @@ void UiListBox::SelectUnderPointer(int item) {
   if (item == 0 || item == currentRow_) return;
   if (!Notify(onItemPress_, item) || !IsValidItem(item)) return;
   MakeCurrent(item);
-  Paint();
+  Repaint();
 }
 
 int UiListBox::OnMouseMove(const PointerInput& pointer) {
   const int item = ItemAt(pointer.point);
-  if (hoverSelect_) {
+  if (options_.hoverSelect) {
     SelectUnderPointer(item);
     return kNotHandled;
   }
   if (item == hotRow_) return kNotHandled;
   hotRow_ = item;
-  Paint();
+  Repaint();
   return kNotHandled;
 }
 
 int UiListBox::OnMouseLeave(UiControl*) {
   if (hotRow_ == 0) return kNotHandled;
   hotRow_ = 0;
-  Paint();
+  Repaint();
   return kNotHandled;
 }
 
 void UiListBox::Press(int item, const PointerInput& pointer) {
   if (item == 0 || !Notify(onItemPress_, item) || !IsValidItem(item)) return;
-  if (singleSelect_ || (!pointer.Holds(MK_CONTROL) && !pointer.Holds(MK_SHIFT))) {
+  if (options_.singleSelect || (!pointer.Holds(MK_CONTROL) && !pointer.Holds(MK_SHIFT))) {
     SelectItem(item);
     return;
   }
@@ -315,7 +292,7 @@ void UiListBox::Press(int item, const PointerInput& pointer) {
           index >= std::min(anchor, item) && index <= std::max(anchor, item);
     currentRow_ = anchor;
   }
-  Paint();
+  Repaint();
 }
 
 void UiListBox::Release(int item, const ItemHandler& handler) {
@@ -348,7 +325,7 @@ int UiListBox::OnMouseWheel(const WheelInput& wheel) {
   int notches = delta / WHEEL_DELTA;
   if (notches == 0 && delta != 0) notches = delta > 0 ? 1 : -1;  // a fine-grained wheel still moves
   SetScroll(scrollY_ + notches * layout_.WheelStep());
-  if (hoverSelect_) {
+  if (options_.hoverSelect) {
     // The rows moved under the pointer: the one now under it is the selected one.
     POINT pointer = {};
     GetCursorPos(&pointer);

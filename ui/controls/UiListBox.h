@@ -25,6 +25,7 @@
 #include "ui/controls/ListBoxPainter.h"
 #include "ui/controls/UiScrollBar.h"
 #include "ui/framework/drawing/TextFormat.h"
+#include "ui/framework/window/OptionsControl.h"
 #include "ui/framework/window/UiTextControl.h"
 
 namespace getlink {
@@ -34,33 +35,30 @@ struct ListBoxOptions {
   bool noHeader = false;         // the icon and list views never show one
   std::optional<int> gridLines;  // ListGridLine bits; absent: both in the report view
   bool singleSelect = true;
-  Argb textColour = MakeArgb(210, 0, 0, 0);
-  Argb backColour = MakeArgb(210, 255, 255, 255);
-  FontChoice font;  // nothing given: the framework's default font
-  Argb borderColour = MakeArgb(80, 0, 0, 0);
-  // 0: the window's accent colour (its skin colour) at alpha 51 (hot) or 102 (selected).
-  Argb hotBackColour = 0;
-  Argb selectedBackColour = 0;
-  // 0: the text colour.
-  Argb hotTextColour = 0;
-  Argb selectedTextColour = 0;
+  std::optional<Argb> textColour;  // absent: the style's text colour
+  std::optional<Argb> backColour;  // absent: the style's list back colour
+  FontChoice font;  // nothing given: the framework's default font; Font() has the one in use
+  std::optional<Argb> borderColour;  // absent: the style's border colour
+  // Absent: the window's accent colour (its skin colour) as the style tints it for hot
+  // and selected items.
+  std::optional<Argb> hotBackColour;
+  std::optional<Argb> selectedBackColour;
+  // Absent: the text colour.
+  std::optional<Argb> hotTextColour;
+  std::optional<Argb> selectedTextColour;
   bool hoverSelect = false;
   // Row views: every row this many pixels high, whatever the font; absent: from the font.
   std::optional<int> rowHeight;
   bool visible = true;
 };
 
-class UiListBox : public UiTextControl {
+class UiListBox : public OptionsControl<UiTextControl, ListBoxOptions, ControlType::ListBox> {
  public:
-  using Options = ListBoxOptions;
   // Called with the list and the 1-based item.
   using ItemHandler = std::function<void(UiListBox& list, int item)>;
 
   UiListBox() = default;
   ~UiListBox() override { Destroy(); }
-
-  bool Create(HWND host, const Rect& rect, const Options& options = {});
-  bool Create(UiControl& parent, const Rect& rect, const Options& options = {});
 
   // --- columns and items ---
   // A column `width` pixels wide; answers its 1-based number.
@@ -101,24 +99,19 @@ class UiListBox : public UiTextControl {
   int RowHeight() const { return layout_.RowHeight(); }
   const UiScrollBar& VerticalBar() const { return bar_; }
 
-  bool HoverSelect() const { return hoverSelect_; }
-  void SetHoverSelect(bool on) { hoverSelect_ = on; }
-  bool SingleSelect() const { return singleSelect_; }
-  void SetSingleSelect(bool on) { singleSelect_ = on; }
+  void SetHoverSelect(bool on) { options_.hoverSelect = on; }
+  void SetSingleSelect(bool on) { options_.singleSelect = on; }
   void SetOnItemPress(ItemHandler handler) { onItemPress_ = std::move(handler); }
   void SetOnItemClick(ItemHandler handler) { onItemClick_ = std::move(handler); }
   void SetOnItemRightClick(ItemHandler handler) { onItemRightClick_ = std::move(handler); }
 
   // --- look ---
-  Argb TextColour() const { return look_.text; }
-  void SetTextColour(Argb colour) { StoreAndRepaint(look_.text, colour); }
-  Argb BackColour() const { return look_.back; }
-  void SetBackColour(Argb colour) { StoreAndRepaint(look_.back, colour); }
-  Argb BorderColour() const { return look_.border; }
-  void SetBorderColour(Argb colour) { StoreAndRepaint(look_.border, colour); }
-  // The colours as given (0: derived); ResolvedLook() has what is drawn.
-  void SetHotColours(Argb back, Argb text);
-  void SetSelectedColours(Argb back, Argb text);
+  void SetTextColour(std::optional<Argb> colour) { StoreAndRepaint(options_.textColour, colour); }
+  void SetBackColour(std::optional<Argb> colour) { StoreAndRepaint(options_.backColour, colour); }
+  void SetBorderColour(std::optional<Argb> colour) { StoreAndRepaint(options_.borderColour, colour); }
+  // The colours as given (absent: derived); ResolvedLook() has what is drawn.
+  void SetHotColours(std::optional<Argb> back, std::optional<Argb> text);
+  void SetSelectedColours(std::optional<Argb> back, std::optional<Argb> text);
   ListBoxLook ResolvedLook() const;
 
  protected:
@@ -136,7 +129,9 @@ class UiListBox : public UiTextControl {
   void FontChanged() override { Relayout(); }
 
  private:
-  CreateControlOptions Prepare(const Options& options);
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
+  // The report view shows its header unless told not to; the others never do.
+  bool HasHeader() const { return options_.view == ListView::Report && !options_.noHeader; }
   // The item's row; `index` must be valid.
   ListRow& Row(int index) { return rows_[static_cast<std::size_t>(index - 1)]; }
   const ListRow& Row(int index) const { return rows_[static_cast<std::size_t>(index - 1)]; }
@@ -152,15 +147,8 @@ class UiListBox : public UiTextControl {
   // Calls `handler` with `item`; false when the handler destroyed the list.
   bool Notify(const ItemHandler& handler, int item);
   void MakeCurrent(int item);
-  void Paint();
 
   ListBoxLayout layout_;
-  ListView view_ = ListView::Report;
-  bool header_ = true;
-  bool singleSelect_ = true;
-  bool hoverSelect_ = false;
-  int fixedRowHeight_ = 0;
-  ListBoxLook look_;  // as given: 0 in the hot and selected colours means derived
   TextFormat format_ = TextFormat::Empty();
   std::vector<ListColumn> columns_;
   std::vector<ListRow> rows_;

@@ -17,8 +17,6 @@ namespace getlink {
 namespace {
 
 constexpr char kMenuTitle[] = "Zt_LayerUI_Menu";
-constexpr int kMenuOpacity = 240;
-constexpr int kSubMenuShowMs = 100;
 
 ScreenBox WorkArea() {
   RECT work = {};
@@ -36,25 +34,23 @@ int CaptionWidth(GpGraphics* graphics, const TextFormat& format, const Text& cap
 
 // The panel: a white rounded body with a soft shadow, and the light stripe behind the
 // pictures.
-void PaintMenuPanel(GpGraphics* g, int width, int height) {
-  gdip::GdipGraphicsClear(g, MakeArgb(0, 255, 255, 255));
-  Rect panel = RectOf(6, 6, static_cast<float>(width - 12), static_cast<float>(height - 12));
-  const UniqueBrush body = SolidBrush(MakeArgb(234, 255, 255, 255));
-  FillRoundRect(g, panel, 4, body.get());
-  OutlineRoundRect(g, panel, 4, MakeArgb(125, 0, 0, 0));
-  const struct {
-    float diameter;
-    int alpha;
-  } shadow[] = {{7, 35}, {10, 15}, {13, 5}};
-  for (const auto& ring : shadow) {
+void PaintMenuPanel(GpGraphics* g, int width, int height, const MenuStyle& style) {
+  gdip::GdipGraphicsClear(g, MakeArgb(0, 255, 255, 255).Value());
+  const float inset = style.panelInset;
+  Rect panel = RectOf(inset, inset, static_cast<float>(width) - 2 * inset, static_cast<float>(height) - 2 * inset);
+  const UniqueBrush body = SolidBrush(style.panelColour);
+  FillRoundRect(g, panel, style.panelArc, body.get());
+  OutlineRoundRect(g, panel, style.panelArc, style.panelOutline);
+  for (const MenuStyle::ShadowRing& ring : style.shadowRings) {
     InflateRect(-1, -1, 2, 2, panel);
-    OutlineRoundRect(g, panel, ring.diameter, MakeArgb(ring.alpha, 0, 0, 0));
+    OutlineRoundRect(g, panel, ring.arc, ring.colour);
   }
-  const Rect stripe = RectOf(8, 8, 24, static_cast<float>(height - 16));
-  const Argb stripeColour = MakeArgb(254, 209, 228, 236);
-  const UniqueBrush stripeBrush = SolidBrush(stripeColour);
-  FillRoundRect(g, stripe, 3, stripeBrush.get());
-  OutlineRoundRect(g, stripe, 3, stripeColour);
+  const float stripeInset = style.stripeInset;
+  const Rect stripe =
+      RectOf(stripeInset, stripeInset, style.stripeWidth, static_cast<float>(height) - 2 * stripeInset);
+  const UniqueBrush stripeBrush = SolidBrush(style.stripeColour);
+  FillRoundRect(g, stripe, style.stripeArc, stripeBrush.get());
+  OutlineRoundRect(g, stripe, style.stripeArc, style.stripeColour);
 }
 
 MenuCounts CountsOf(const std::vector<MenuItem>& items) {
@@ -174,7 +170,7 @@ void UiMenu::SetItemImage(int index, ByteSet image) {
   if (MenuItem* item = ItemAt(index)) item->image = std::move(image);
 }
 
-int UiMenu::MeasuredWidth(bool useSetWidth) const {
+int UiMenu::MeasuredWidth(bool useSetWidth, const MenuStyle& style) const {
   int widest = 0;
   if (!useSetWidth || width_ == 0) {
     const WindowDc screen(nullptr);
@@ -185,17 +181,18 @@ int UiMenu::MeasuredWidth(bool useSetWidth) const {
     for (const MenuItem& item : items_)
       if (!item.IsSeparator()) widest = std::max(widest, CaptionWidth(graphics, format, item.caption));
   }
-  return MenuWidth(useSetWidth ? width_ : 0, widest, CountsOf(items_));
+  return MenuWidth(useSetWidth ? width_ : 0, widest, CountsOf(items_), style);
 }
 
 void UiMenu::PopupAt(HWND owner, int x, int y) {
   if (hwnd_ != nullptr) return;
-  const int width = MeasuredWidth(true);
-  const int height = MenuHeight(CountsOf(items_));
+  const MenuStyle& style = UiWindow::StyleOf(owner).menu;
+  const int width = MeasuredWidth(true, style);
+  const int height = MenuHeight(CountsOf(items_), style);
   if (x == 0 && y == 0) {
     POINT pointer = {};
     GetCursorPos(&pointer);
-    const MenuPlacement placed = PlaceMenuAtPointer(pointer.x, pointer.y, width, height, WorkArea());
+    const MenuPlacement placed = PlaceMenuAtPointer(pointer.x, pointer.y, width, height, WorkArea(), style);
     x = placed.x;
     y = placed.y;
   }
@@ -207,12 +204,13 @@ void UiMenu::PopupSub(UiMenu& parentMenu) {
   if (hwnd_ != nullptr || opener == nullptr) return;
   RECT parent = {};
   GetWindowRect(parentMenu.Hwnd(), &parent);
-  const int width = MeasuredWidth(false);
-  const int height = MenuHeight(CountsOf(items_));
+  const MenuStyle& style = UiWindow::StyleOf(parentMenu.Hwnd()).menu;
+  const int width = MeasuredWidth(false, style);
+  const int height = MenuHeight(CountsOf(items_), style);
   const Rect item = opener->GetRect();
   const MenuPlacement placed =
       PlaceSubMenu({parent.left, parent.top, parent.right, parent.bottom}, static_cast<int>(item.top),
-                   static_cast<int>(item.height), width, height, WorkArea());
+                   static_cast<int>(item.height), width, height, WorkArea(), style);
   Open(parentMenu.Hwnd(), &parentMenu, placed.x, placed.y, width, height, placed.opensLeft);
 }
 
@@ -229,8 +227,11 @@ void UiMenu::Open(HWND owner, UiMenu* parent, int x, int y, int width, int heigh
   if (hwnd == nullptr) return;
   hwnd_ = hwnd;
 
-  // Declared before the items: the items go first.
+  // Declared before the items: the items go first. The menu looks as the window it opens
+  // from (a sub-menu as its parent menu, so as the first menu's owner).
   UiWindow window;
+  window.SetStyle(UiWindow::StyleOf(owner));
+  const MenuStyle& style = window.Style().menu;
   if (sub) {
     parent_ = parent;
     parent->subMenu_ = this;
@@ -242,11 +243,11 @@ void UiMenu::Open(HWND owner, UiMenu* parent, int x, int y, int width, int heigh
     SendMessageW(owner, ToMessage(FrameworkMessage::WmFocusControl), 0, static_cast<LPARAM>(aboutControl_));
   }
   window.SetPopup({PopupKind::Owned, ChainHead().Hwnd()});
-  window.SetOnPaintBackground([](HWND, GpGraphics* g, int w, int h) { PaintMenuPanel(g, w, h); });
+  window.SetOnPaintBackground([&style](HWND, GpGraphics* g, int w, int h) { PaintMenuPanel(g, w, h, style); });
   AttachWindowOptions options;
-  options.skinColour = MakeColorRef(255, 255, 255);
+  options.skinColour = style.skinColour;
   options.captionFlags = 0;
-  options.opacity = kMenuOpacity;
+  options.opacity = style.opacity;
   options.cornerRadius = kImageOnlySkin;
   options.animationsOn = false;
   options.resizable = false;
@@ -255,7 +256,7 @@ void UiMenu::Open(HWND owner, UiMenu* parent, int x, int y, int width, int heigh
 
   std::vector<bool> separators;
   for (const MenuItem& item : items_) separators.push_back(item.IsSeparator());
-  const std::vector<Rect> rects = MenuItemRects(width, separators);
+  const std::vector<Rect> rects = MenuItemRects(width, separators, style);
   std::vector<std::unique_ptr<UiMenuItem>> controls;
   for (std::size_t i = 0; i < items_.size(); ++i) {
     auto control = std::make_unique<UiMenuItem>();
@@ -269,7 +270,7 @@ void UiMenu::Open(HWND owner, UiMenu* parent, int x, int y, int width, int heigh
   });
 
   if (sub)
-    window.ShowAnimated(opensLeft ? WindowEffect::SlideUp : WindowEffect::SlideDown, kSubMenuShowMs);
+    window.ShowAnimated(opensLeft ? WindowEffect::SlideUp : WindowEffect::SlideDown, style.subMenuShowMs);
   else
     window.ShowAnimated(WindowEffect::None);
   SetForegroundWindow(hwnd);

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "ui/controls/MenuItem.h"
+#include "ui/framework/drawing/UiStyle.h"
 #include "ui/framework/window/ControlAddress.h"
 
 namespace getlink {
@@ -78,7 +79,7 @@ class UiMenu {
   std::uintptr_t AboutControl() const { return aboutControl_; }
 
  private:
-  int MeasuredWidth(bool useSetWidth) const;
+  int MeasuredWidth(bool useSetWidth, const MenuStyle& style) const;
   // `parent` is the menu a sub-menu opens from (null for a top-level menu).
   void Open(HWND owner, UiMenu* parent, int x, int y, int width, int height, bool opensLeft);
   MenuItem* ItemAt(int index);

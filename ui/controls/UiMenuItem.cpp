@@ -13,16 +13,6 @@
 namespace getlink {
 namespace {
 
-constexpr UINT kOpenSubDelayMs = 500;
-constexpr UINT kReopenDelayMs = 300;
-constexpr float kCaptionLeft = 30;
-constexpr float kArrowRoom = 12;
-constexpr Rect kPictureBox = {2, 1, 20, 20};
-
-const Argb kHotFill = MakeArgb(230, 48, 134, 198);
-const Argb kHotText = MakeArgb(240, 255, 255, 255);
-const Argb kSeparatorColour = MakeArgb(254, 183, 195, 204);
-
 enum class MenuItemTimer { SubMenuDelay };
 
 // The letter after the "&" of a caption ("&&" is a plain "&"), or 0.
@@ -40,11 +30,12 @@ int MnemonicOf(const Text& caption) {
 }
 
 // The small arrow at the right end of a sub-menu item.
-void FillArrow(GpGraphics* g, float right, float middle, Argb colour) {
+void FillArrow(GpGraphics* g, float right, float middle, Argb colour, const MenuStyle& style) {
   GpPath* path = nullptr;
   if (gdip::GdipCreatePath(Gdiplus::FillModeAlternate, &path) != Gdiplus::Ok) return;
   const UniquePath owned(path);
-  const Gdiplus::PointF points[] = {{right - 9, middle - 4}, {right - 9, middle + 4}, {right - 5, middle}};
+  const float base = right - style.arrowBase, half = style.arrowHalfHeight;
+  const Gdiplus::PointF points[] = {{base, middle - half}, {base, middle + half}, {right - style.arrowTip, middle}};
   gdip::GdipAddPathPolygon(path, points, 3);
   const UniqueBrush brush = SolidBrush(colour);
   gdip::GdipFillPath(g, brush.get(), path);
@@ -79,7 +70,7 @@ void UiMenuItem::SetItem(const MenuItem& item) {
     picture_ = LoadEmbeddedImage(EmbeddedImage::MenuCheckMark);
   else
     picture_ = item_.image.empty() ? Image() : LoadImageFromBytes(item_.image);
-  if (IsCreated()) Paint();
+  if (IsCreated()) Repaint();
 }
 
 int UiMenuItem::OnCreate() {
@@ -95,45 +86,41 @@ int UiMenuItem::OnDestroy() {
   return kNotHandled;
 }
 
-int UiMenuItem::OnPaint() {
-  Paint();
-  return kNotHandled;
-}
-
 bool UiMenuItem::SubMenuOpen() const {
   return menu_ != nullptr && menu_->Opener() == this && menu_->SubMenuWindow() != nullptr;
 }
 
-void UiMenuItem::Paint() {
-  if (!BeginControlPaint()) return;
+int UiMenuItem::OnPaint() {
+  if (!BeginControlPaint()) return kNotHandled;
   GpGraphics* g = Graphics();
   const auto width = static_cast<float>(Width());
   const auto height = static_cast<float>(Height());
+  const MenuStyle& style = Style().menu;
   if (item_.IsSeparator()) {
-    const UniqueBrush line = SolidBrush(kSeparatorColour);
-    gdip::GdipFillRectangle(g, line.get(), 0, 1, width, 1);
+    const UniqueBrush line = SolidBrush(style.separatorColour);
+    gdip::GdipFillRectangle(g, line.get(), 0, style.separatorLineTop, width, style.separatorLineHeight);
     EndControlPaint();
-    return;
+    return kNotHandled;
   }
   const bool hot = Highlighted();
   if (hot) {
-    const UniqueBrush fill = SolidBrush(kHotFill);
-    FillRoundRect(g, RectOf(0, 0, width, height), 3, fill.get());
+    const UniqueBrush fill = SolidBrush(style.hotFill);
+    FillRoundRect(g, RectOf(0, 0, width, height), style.hotArc, fill.get());
   }
   PaintCaption(g, hot);
   if (item_.kind == MenuItemKind::SubMenu)
-    FillArrow(g, width, height / 2, hot ? MakeArgb(230, 255, 255, 255) : MakeArgb(120, 0, 0, 0));
-  if (picture_) DrawImageAlpha(g, picture_.Get(), kPictureBox);
+    FillArrow(g, width, height / 2, hot ? style.hotArrowColour : style.arrowColour, style);
+  if (picture_) DrawImageAlpha(g, picture_.Get(), style.pictureBox);
   EndControlPaint();
+  return kNotHandled;
 }
 
 void UiMenuItem::PaintCaption(GpGraphics* g, bool hot) {
-  const float right = static_cast<float>(Width()) - (item_.kind == MenuItemKind::SubMenu ? kArrowRoom : 0);
-  const Rect area = RectOf(kCaptionLeft, 0, right - kCaptionLeft, static_cast<float>(Height()));
-  const std::optional<Argb> effectColour =
-      item_.effectColour != 0 ? std::optional<Argb>(item_.effectColour) : std::nullopt;
-  DrawText(g, area, item_.caption, DefaultFont(), hot ? kHotText : item_.textColour, format_.Handle(),
-           item_.textEffect, effectColour);
+  const MenuStyle& style = Style().menu;
+  const float right = static_cast<float>(Width()) - (item_.kind == MenuItemKind::SubMenu ? style.arrowRoom : 0);
+  const Rect area = RectOf(style.captionLeft, 0, right - style.captionLeft, static_cast<float>(Height()));
+  const Argb colour = hot ? style.hotText : item_.textColour.value_or(Style().textColour);
+  DrawText(g, area, item_.caption, DefaultFont(), colour, format_.Handle(), item_.textEffect, item_.effectColour);
 }
 
 bool UiMenuItem::Highlighted() const {
@@ -146,24 +133,24 @@ int UiMenuItem::OnMouseEnter() {
   hot_ = true;
   // The keys go on from here; an item highlighted from the keyboard is no longer.
   if (Window() != nullptr) Window()->SetFocusControl(this, false);
-  Paint();
-  StartSubMenuDelay(kOpenSubDelayMs);
+  Repaint();
+  StartSubMenuDelay(static_cast<UINT>(Style().menu.openSubDelayMs));
   return kNotHandled;
 }
 
 int UiMenuItem::OnMouseLeave(UiControl*) {
   hot_ = false;
-  Paint();
+  Repaint();
   return kNotHandled;
 }
 
 int UiMenuItem::OnFocusGained(UiControl*) {
-  Paint();
+  Repaint();
   return kNotHandled;
 }
 
 int UiMenuItem::OnFocusLost(UiControl*) {
-  Paint();
+  Repaint();
   return kNotHandled;
 }
 
@@ -197,22 +184,22 @@ void UiMenuItem::OpenSub(bool immediate) {
     SetForegroundWindow(menu);
     menu_->ForgetSubMenu();
     PostMessageW(sub, WM_CLOSE, 0, 0);
-    if (opener != nullptr) opener->Paint();
+    if (opener != nullptr) opener->Repaint();
     // This item opens its own sub-menu once the other one has closed.
-    if (item_.kind == MenuItemKind::SubMenu) StartSubMenuDelay(kReopenDelayMs);
+    if (item_.kind == MenuItemKind::SubMenu) StartSubMenuDelay(static_cast<UINT>(Style().menu.reopenDelayMs));
     return;
   }
   if (item_.kind != MenuItemKind::SubMenu || item_.subMenu == nullptr) return;
   if (!immediate && Window()->Hovered() != this) return;
   menu_->SetOpener(*this);
-  Paint();
+  Repaint();
   UiMenu* const subMenu = item_.subMenu;
   const std::uint32_t serial = Serial();
   subMenu->PopupSub(*menu_);
   // The sub-menu has closed; a command chosen in it took this menu along.
   if (!IsCreated() || Serial() != serial) return;
   if (menu_->Opener() == this) menu_->ForgetSubMenu();
-  Paint();
+  Repaint();
 }
 
 void UiMenuItem::Choose() {

@@ -2,10 +2,10 @@
 // shows a MenuItem - caption, picture or check mark, sub-menu arrow - hot while the
 // pointer is on it, and chooses its command or opens its sub-menu.
 //
-// Sub-menus: 500 ms after the pointer came onto a sub-menu item (or at once on a click)
-// the item opens its menu beside this one. The open menu the item belongs to (UiMenu)
-// holds the sub-menu open beside it and the item that opened it; moving onto another item
-// closes that sub-menu again.
+// Sub-menus: the style's delay (500 ms) after the pointer came onto a sub-menu item (or at
+// once on a click) the item opens its menu beside this one. The open menu the item belongs
+// to (UiMenu) holds the sub-menu open beside it and the item that opened it; moving onto
+// another item closes that sub-menu again.
 //
 // Keys: the item with the window's focus is the highlighted one when it got there from
 // the keyboard (UiMenu moves it with the arrows); the pointer coming onto an item takes
@@ -53,7 +53,6 @@ class UiMenuItem : public UiControl {
   int OnClick() override;
 
  private:
-  void Paint();
   void PaintCaption(GpGraphics* g, bool hot);
   bool SubMenuOpen() const;
   void Choose();

@@ -16,12 +16,6 @@
 namespace getlink {
 namespace {
 
-// The skin of a box whose owner has none to lend.
-constexpr ColorRef kOwnSkinColour = 0xFF8800;
-constexpr int kOwnSkinOpacity = 210;
-// An owner with the square image-only skin lends rounded corners instead.
-constexpr int kLentCornerRadius = 7;
-
 // The answer of the box on the screen. Its buttons name it in their Tag as the decimal
 // address of `result`, followed by their result and position: "slot|result|position".
 // The address is only compared, never followed.
@@ -54,7 +48,7 @@ RECT WindowRectOf(HWND hwnd) {
 }
 
 // The skin the box is attached with: the caller's, the owner's, or a plain blue one.
-AttachWindowOptions LookFor(HWND owner, const MessageBoxOptions& options) {
+AttachWindowOptions LookFor(HWND owner, const MessageBoxOptions& options, const MessageBoxStyle& style) {
   AttachWindowOptions look;
   look.captionFlags = options.captionFlags;
   look.resizable = false;
@@ -72,7 +66,8 @@ AttachWindowOptions LookFor(HWND owner, const MessageBoxOptions& options) {
     const AttachWindowOptions lent = lender->Skin().Settings();
     look.opacity = lent.opacity;
     look.imageMode = lent.imageMode;
-    look.cornerRadius = lent.cornerRadius == kImageOnlySkin ? kLentCornerRadius : lent.cornerRadius;
+    // An owner with the square image-only skin lends rounded corners instead.
+    look.cornerRadius = lent.cornerRadius == kImageOnlySkin ? kRoundCorners : lent.cornerRadius;
     look.animationsOn = lender->AnimationsOn();
     look.blurBehind = lent.blurBehind;
     look.nineGrid = lent.nineGrid;
@@ -80,8 +75,8 @@ AttachWindowOptions LookFor(HWND owner, const MessageBoxOptions& options) {
     look.blendImageEdges = true;
     look.skinSource = owner;
   } else {
-    look.skinColour = kOwnSkinColour;
-    look.opacity = kOwnSkinOpacity;
+    look.skinColour = style.ownSkinColour;
+    look.opacity = style.ownSkinOpacity;
   }
   return look;
 }
@@ -90,9 +85,12 @@ AttachWindowOptions LookFor(HWND owner, const MessageBoxOptions& options) {
 
 MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const MessageBoxOptions& options) {
   const bool icon = options.icon != MessageBoxIcon::None;
+  // The box looks as its owner does (a copy: the owner may go while the box is open).
+  const UiStyle style = UiWindow::StyleOf(owner);
+  const MessageBoxStyle& metrics = style.messageBox;
   const RECT screen = DesktopWorkArea();
   const RECT area = options.centreOnOwner && IsWindow(owner) ? WindowRectOf(owner) : screen;
-  MessageBoxLayout layout = LayOutMessageBox(Rect{}, icon, screen);
+  MessageBoxLayout layout = LayOutMessageBox(Rect{}, icon, screen, metrics);
   const POINT at = CentreOn(area, layout.box);
   CreateWindowOptions create;
   create.left = at.x;
@@ -104,17 +102,18 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
 
   RunningBox running;
   UiWindow window;  // declared before the controls: they go first
+  window.SetStyle(style);
   window.SetPopup({PopupKind::MessageBox});
-  window.SetOnPaintBackground([icon = options.icon](HWND, GpGraphics* graphics, int width, int height) {
-    PaintMessageBoxBackground(graphics, width, height, icon);
+  window.SetOnPaintBackground([&window, icon = options.icon](HWND, GpGraphics* graphics, int width, int height) {
+    PaintMessageBoxBackground(graphics, width, height, icon, window.Style().messageBox);
   });
-  window.Attach(hwnd, LookFor(owner, options));
+  window.Attach(hwnd, LookFor(owner, options, metrics));
   window.SetMessageHook(PopupHook);
   window.SetOnResize([&window](HWND, int width, int height) {
     // Not redrawn here: the window repaints itself at its new size right after.
     for (UiControl* control : window.Controls()) {
       if (const std::optional<ButtonTag> tag = ParseTag(*control)) {
-        const Rect place = MessageBoxButtonRect(width, height, tag->position);
+        const Rect place = MessageBoxButtonRect(width, height, tag->position, window.Style().messageBox);
         control->Move({place.left, place.top, std::nullopt, std::nullopt, false});
       }
     }
@@ -130,8 +129,8 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
   // A message longer or taller than the text's room grows the box, centred again; a line
   // too long for the screen wraps.
   const Rect measured = MeasureText(window.Canvas().Graphics(), message, DefaultFont(),
-                                    RectOf(0, 0, MessageTextWidthLimit(screen, icon), 0), nullptr);
-  layout = LayOutMessageBox(measured, icon, screen);
+                                    RectOf(0, 0, MessageTextWidthLimit(screen, icon, metrics), 0), nullptr);
+  layout = LayOutMessageBox(measured, icon, screen, metrics);
   if (layout.box.cx != create.width || layout.box.cy != create.height) {
     const POINT moved = CentreOn(area, layout.box);
     MoveWindow(hwnd, moved.x, moved.y, layout.box.cx, layout.box.cy, FALSE);
@@ -144,9 +143,9 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
     ButtonOptions look;
     look.caption = button.caption;
     buttons.push_back(std::make_unique<UiButton>());
-    buttons.back()->Create(hwnd, MessageBoxButtonRect(layout.box.cx, layout.box.cy, position), look);
+    buttons.back()->Create(hwnd, MessageBoxButtonRect(layout.box.cx, layout.box.cy, position, metrics), look);
     buttons.back()->SetTag(TagOf(running, button.result, position));
-    buttons.back()->SetImageOffset(-1, 0);
+    buttons.back()->SetImageOffset(metrics.buttonImageShift, 0);
   }
   const int focused = options.defaultButton >= 1 && options.defaultButton <= static_cast<int>(buttons.size())
                           ? options.defaultButton

@@ -8,10 +8,6 @@
 namespace getlink {
 namespace {
 
-// An arrow held down repeats every tick, after this many ticks (the first step comes at once).
-constexpr int kRepeatDelayTicks = 5;
-constexpr UINT kRepeatTickMs = kFadeFrameMs;
-
 // The bar's timers (its fades run on the window's clock).
 enum class ScrollBarTimer { Repeat };
 
@@ -23,31 +19,16 @@ int Clamp(int value, const ScrollRange& range) { return std::max(range.minimum, 
 
 // --- creating ---
 
-bool UiScrollBar::Create(HWND host, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(host, rect, ControlType::ScrollBar, Prepare(options));
-}
-
-bool UiScrollBar::Create(UiControl& parent, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(parent, rect, ControlType::ScrollBar, Prepare(options));
-}
-
-CreateControlOptions UiScrollBar::Prepare(const Options& options) {
-  range_.minimum = options.minimum;
-  range_.maximum = options.maximum;
-  range_.position = Clamp(options.position.value_or(options.minimum), range_);
-  pageSize_ = options.pageSize;
-  step_ = options.step;
-  trackWhileDragging_ = options.trackWhileDragging;
-  orientation_ = options.orientation;
-  autoHideArrows_ = options.autoHideArrows;
+std::optional<CreateControlOptions> UiScrollBar::Prepare(const UiStyle& style) {
+  range_.minimum = options_.minimum;
+  range_.maximum = options_.maximum;
+  range_.position = Clamp(options_.position.value_or(options_.minimum), range_);
   pressedPart_ = hotPart_ = ScrollPart::None;
   pointerOver_ = false;
   CreateControlOptions base;
-  base.visible = options.visible;
+  base.visible = options_.visible;
   base.focusable = false;
-  base.frameInterval = kFadeFrameMs;
+  base.frameInterval = style.fade.frameMs;
   return base;
 }
 
@@ -70,7 +51,7 @@ int UiScrollBar::OnResized(int, int) {
 }
 
 void UiScrollBar::Layout() {
-  geometry_ = ScrollGeometry(orientation_, Width(), Height());
+  geometry_ = ScrollGeometry(options_.orientation, Width(), Height(), Style().scrollBar);
   thumbLength_ = geometry_.ThumbLength(range_);
 }
 
@@ -84,40 +65,42 @@ void UiScrollBar::Store(int position) {
 void UiScrollBar::SetPosition(int position) {
   if (Clamp(position, range_) == range_.position) return;
   Store(position);
-  PaintNow();
+  ChangeLook(255);
 }
 
 void UiScrollBar::SetMinimum(int minimum) {
   range_.minimum = minimum;
   Store(range_.position);
-  PaintNow();
+  ChangeLook(255);
 }
 
 void UiScrollBar::SetMaximum(int maximum) {
   range_.maximum = maximum;
   Store(range_.position);
-  PaintNow();
+  ChangeLook(255);
 }
 
 void UiScrollBar::SetAutoHideArrows(bool on) {
-  autoHideArrows_ = on;
-  PaintNow();
+  options_.autoHideArrows = on;
+  ChangeLook(255);
 }
 
 // --- painting ---
 
-void UiScrollBar::Repaint(int startFade) {
-  const bool full = pointerOver_ || pressedPart_ != ScrollPart::None || !autoHideArrows_;
+void UiScrollBar::ChangeLook(int startFade) {
   if (thumbLength_ == 0) hotPart_ = ScrollPart::None;
   SetFadeLevel(startFade);
-  if (!BeginControlPaint(true)) return;
-  PaintScrollBar(Graphics(), geometry_, thumbLength_ > 0 ? ThumbRect() : Rect{}, full,
-                 pressedPart_ != ScrollPart::None ? pressedPart_ : hotPart_);
-  EndControlPaint();
+  Repaint();
 }
 
+void UiScrollBar::FadeToLook() { ChangeLook(FadeStartForTicks(*this, Style().scrollBar.fadeTicks)); }
+
 int UiScrollBar::OnPaint() {
-  Repaint(255);
+  const bool full = pointerOver_ || pressedPart_ != ScrollPart::None || !options_.autoHideArrows;
+  if (!BeginControlPaint(true)) return kNotHandled;
+  PaintScrollBar(Graphics(), geometry_, thumbLength_ > 0 ? ThumbRect() : Rect{}, full,
+                 pressedPart_ != ScrollPart::None ? pressedPart_ : hotPart_, Style().scrollBar);
+  EndControlPaint();
   return kNotHandled;
 }
 
@@ -134,14 +117,14 @@ ScrollPart UiScrollBar::PartAt(POINT windowPoint) const {
 
 int UiScrollBar::OnMouseEnter() {
   pointerOver_ = true;
-  Repaint(FadeStartForTicks(4));
+  FadeToLook();
   return kNotHandled;
 }
 
 int UiScrollBar::OnMouseLeave(UiControl*) {
   pointerOver_ = false;
   hotPart_ = ScrollPart::None;
-  Repaint(FadeStartForTicks(4));
+  FadeToLook();
   return kNotHandled;
 }
 
@@ -154,7 +137,7 @@ int UiScrollBar::OnMouseMove(const PointerInput& pointer) {
   const ScrollPart hot = thumbLength_ > 0 ? PartAt(pointer.point) : ScrollPart::None;
   if (hot == hotPart_) return kNotHandled;
   hotPart_ = hot;
-  Repaint(FadeStartForTicks(4));
+  FadeToLook();
   return kNotHandled;
 }
 
@@ -162,8 +145,8 @@ void UiScrollBar::Drag(POINT point) {
   const int position = geometry_.PixelToPosition(AlongBar(point) - grabOffset_, range_, thumbLength_);
   if (position == range_.position) return;
   Store(position);
-  Repaint(255);
-  if (trackWhileDragging_) NotifyChange();
+  ChangeLook(255);
+  if (options_.trackWhileDragging) NotifyChange();
 }
 
 int UiScrollBar::OnMouseDown(const PointerInput& pointer) {
@@ -172,12 +155,12 @@ int UiScrollBar::OnMouseDown(const PointerInput& pointer) {
   positionAtPress_ = range_.position;
   if (pressedPart_ == ScrollPart::Thumb) grabOffset_ = AlongBar(point) - geometry_.ThumbStart(range_, thumbLength_);
   if (!IsArrow(pressedPart_)) {
-    Repaint(FadeStartForTicks(4));
+    FadeToLook();
     return kNotHandled;
   }
   // A click moves one step at once; holding the arrow repeats after a short delay.
-  repeatDelay_ = kRepeatDelayTicks;
-  if (StepArrow()) StartTimer(ScrollBarTimer::Repeat, kRepeatTickMs);
+  repeatDelay_ = Style().scrollBar.repeatDelayTicks;
+  if (StepArrow()) StartTimer(ScrollBarTimer::Repeat, static_cast<UINT>(Style().scrollBar.repeatTickMs));
   return kNotHandled;
 }
 
@@ -186,8 +169,8 @@ int UiScrollBar::OnMouseUp(const PointerInput& pointer) {
   pressedPart_ = ScrollPart::None;
   StopTimer(ScrollBarTimer::Repeat);
   hotPart_ = thumbLength_ > 0 ? PartAt(pointer.point) : ScrollPart::None;
-  Repaint(FadeStartForTicks(4));
-  if (draggedThumb && !trackWhileDragging_ && range_.position != positionAtPress_) NotifyChange();
+  FadeToLook();
+  if (draggedThumb && !options_.trackWhileDragging && range_.position != positionAtPress_) NotifyChange();
   return kNotHandled;
 }
 
@@ -198,8 +181,8 @@ int UiScrollBar::OnPressCancelled() {
   pressedPart_ = ScrollPart::None;
   StopTimer(ScrollBarTimer::Repeat);
   hotPart_ = ScrollPart::None;
-  if (draggedThumb && !trackWhileDragging_) Store(positionAtPress_);
-  Repaint(FadeStartForTicks(4));
+  if (draggedThumb && !options_.trackWhileDragging) Store(positionAtPress_);
+  FadeToLook();
   return kNotHandled;
 }
 
@@ -209,13 +192,13 @@ int UiScrollBar::OnPressCancelled() {
 bool UiScrollBar::StepArrow() {
   const bool back = pressedPart_ == ScrollPart::FirstArrow;
   const int before = range_.position;
-  Store(before + (back ? -step_ : step_));
+  Store(before + (back ? -options_.step : options_.step));
   const bool atEnd = range_.position == (back ? range_.minimum : range_.maximum);
   if (atEnd) {
     pressedPart_ = ScrollPart::None;  // pinned: the repeat stops here
     StopTimer(ScrollBarTimer::Repeat);
   }
-  Repaint(255);
+  ChangeLook(255);
   if (range_.position != before) NotifyChange();
   return !atEnd;
 }

@@ -17,11 +17,12 @@
 #include <optional>
 
 #include "ui/controls/ScrollGeometry.h"
-#include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/OptionsControl.h"
 
 namespace getlink {
 
 struct ScrollBarOptions {
+  // The range the bar starts with; Position(), Minimum() and Maximum() have it from then on.
   std::optional<int> position;  // absent: the minimum
   int minimum = 0;
   int maximum = 100;
@@ -33,17 +34,13 @@ struct ScrollBarOptions {
   bool visible = true;
 };
 
-class UiScrollBar : public UiControl {
+class UiScrollBar : public OptionsControl<UiControl, ScrollBarOptions, ControlType::ScrollBar> {
  public:
-  using Options = ScrollBarOptions;
   // Called with the bar's parent control (null for a bar on the window) and the new position.
   using ChangeHandler = std::function<void(UiControl* owner, int position)>;
 
   UiScrollBar() = default;
   ~UiScrollBar() override { Destroy(); }
-
-  bool Create(HWND host, const Rect& rect, const Options& options = {});
-  bool Create(UiControl& parent, const Rect& rect, const Options& options = {});
 
   // The setters keep the position inside the range and repaint; none calls the handler.
   int Position() const { return range_.position; }
@@ -52,15 +49,10 @@ class UiScrollBar : public UiControl {
   void SetMinimum(int minimum);
   int Maximum() const { return range_.maximum; }
   void SetMaximum(int maximum);
-  int PageSize() const { return pageSize_; }
-  void SetPageSize(int pageSize) { pageSize_ = pageSize; }
-  int Step() const { return step_; }
-  void SetStep(int step) { step_ = step; }
-  bool TrackWhileDragging() const { return trackWhileDragging_; }
-  void SetTrackWhileDragging(bool on) { trackWhileDragging_ = on; }
-  bool AutoHideArrows() const { return autoHideArrows_; }
+  void SetPageSize(int pageSize) { options_.pageSize = pageSize; }
+  void SetStep(int step) { options_.step = step; }
+  void SetTrackWhileDragging(bool on) { options_.trackWhileDragging = on; }
   void SetAutoHideArrows(bool on);
-  ScrollOrientation Orientation() const { return geometry_.Orientation(); }
   void SetOnChange(ChangeHandler handler) { onChange_ = std::move(handler); }
 
   // Geometry in the bar's own pixels; a thumb length of 0 means nothing to scroll.
@@ -85,30 +77,27 @@ class UiScrollBar : public UiControl {
   int QueryPress() override { return 1; }  // pressable although never focusable
 
  private:
-  CreateControlOptions Prepare(const Options& options);
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   void Layout();
   ScrollPart PartAt(POINT windowPoint) const;
   int AlongBar(POINT windowPoint) const;
   void Store(int position);
-  void Repaint(int startFade);
-  void Paint(bool full, ScrollPart hot);
+  // After the bar's state changed: the new look, fading in from `startFade`, or from the
+  // old look over the style's ticks.
+  void ChangeLook(int startFade);
+  void FadeToLook();
   void Drag(POINT windowPoint);
   bool StepArrow();
   void NotifyChange();
 
   ScrollRange range_;
-  int pageSize_ = 10;
-  int step_ = 1;
-  bool trackWhileDragging_ = true;
   ScrollPart pressedPart_ = ScrollPart::None;
-  bool autoHideArrows_ = true;
   int thumbLength_ = 0;
   int grabOffset_ = 0;
   int positionAtPress_ = 0;
   int repeatDelay_ = 0;
   bool pointerOver_ = false;
   ScrollGeometry geometry_;
-  ScrollOrientation orientation_ = ScrollOrientation::Horizontal;
   ScrollPart hotPart_ = ScrollPart::None;
   ChangeHandler onChange_;
 };

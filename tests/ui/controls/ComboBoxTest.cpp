@@ -16,7 +16,7 @@ const std::vector<Text> kServices = {"百度网盘", "360云盘", "腾讯微云"
 
 TEST(DropDownPlacement, HeightFollowsTheItemsUpTo130AndTheListOpensUpwardsNearTheBottom) {
   const std::pair<int, int> heights[] = {{1, 25}, {6, 120}, {7, 130}, {40, 130}, {0, 130}};
-  for (const auto& [items, height] : heights) EXPECT_EQ(DropDownHeight(items), height) << items << " items";
+  for (const auto& [items, height] : heights) EXPECT_EQ(DropDownHeight(items, DefaultStyle().comboBox), height) << items << " items";
 
   const RECT work = {0, 0, 1280, 1000};
   const RECT host = {100, 200, 550, 520};
@@ -265,7 +265,7 @@ TEST_F(ComboBoxTest, TheFrameIsHotFromAnEnteringOrGainingToTheNextLeavingOrLosin
   UiComboBox& combo = Combo(kServices, 1);
   RecordingControl other;
   ASSERT_TRUE(other.Create(hwnd(), {100, 150, 130, 24}));
-  const auto hot = [&combo] { return BlueOf(combo.GetSurface().PixelAt(0, 12)) > 200; };
+  const auto hot = [this, &combo] { return BlueOf(SurfaceOf(combo).PixelAt(0, 12)) > 200; };
   window().SetFocusControl(&combo, false);
   EXPECT_TRUE(hot());
   MouseMove(150, 60);
@@ -285,7 +285,7 @@ TEST_F(ComboBoxTest, AnEditableBoxKeepsItsTextInItsEditAndIsHotAndFocusedWithIt)
   EXPECT_EQ(edit->GetText(), "360云盘");
   EXPECT_EQ(edit->GetRect(), (Rect{102, 54, 126, 16}));
   // The frame's left edge: blue while hot, grey otherwise.
-  const auto hot = [&combo] { return BlueOf(combo.GetSurface().PixelAt(0, 12)) > 200; };
+  const auto hot = [this, &combo] { return BlueOf(SurfaceOf(combo).PixelAt(0, 12)) > 200; };
   const struct {
     POINT to;
     bool hot;

@@ -94,15 +94,15 @@ TEST(EditNavigation, DoubleClickSelectsAsciiWordsOnly) {
 }
 
 TEST(EditGeometry, AreasMakeRoomForTheScrollBars) {
-  const EditAreas both = ComputeEditAreas(200, 100, true, 3, 14);
+  const EditAreas both = ComputeEditAreas(200, 100, true, 3, 14, DefaultStyle());
   EXPECT_EQ(both.frame, (Rect{2, 2, 196, 96}));
   EXPECT_EQ(both.text, (Rect{2, 3, 186, 84}));
   EXPECT_EQ(both.verticalBar, (Rect{188, 3, 10, 84}));
   EXPECT_EQ(both.horizontalBar, (Rect{2, 87, 186, 10}));
-  const EditAreas vertical = ComputeEditAreas(200, 100, true, 2, 14);
+  const EditAreas vertical = ComputeEditAreas(200, 100, true, 2, 14, DefaultStyle());
   EXPECT_EQ(vertical.verticalBar, (Rect{188, 3, 10, 94}));
   EXPECT_EQ(vertical.horizontalBar, Rect{});
-  const EditAreas single = ComputeEditAreas(200, 30, false, 3, 14);
+  const EditAreas single = ComputeEditAreas(200, 30, false, 3, 14, DefaultStyle());
   EXPECT_EQ(single.frame, (Rect{2, 7, 196, 17}));  // one line of 14 + 3, centred
   EXPECT_EQ(single.text, (Rect{2, 8, 196, 17}));
   EXPECT_EQ(single.verticalBar, Rect{});
@@ -123,7 +123,7 @@ TEST(EditGeometry, TheViewScrollsJustEnoughToShowTheCaret) {
       {{20, 20, 1, 15}, {-40, 0}, {-18, 0}},   // left of it
   };
   for (const Case& c : cases) {
-    const ScrollOffsets got = ScrollToShow(c.caret, area, c.from);
+    const ScrollOffsets got = ScrollToShow(c.caret, area, c.from, DefaultStyle().edit);
     EXPECT_EQ(got.x, c.to.x);
     EXPECT_EQ(got.y, c.to.y);
   }

@@ -11,7 +11,11 @@
 #include "tests/ui/controls/PopupInput.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/EditContextMenu.h"
+#include "ui/controls/EditTextMeasurer.h"
 #include "ui/controls/UiEdit.h"
+#include "ui/framework/drawing/Fonts.h"
+#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/TextDrawing.h"
 
 namespace getlink::testing {
 namespace {
@@ -445,6 +449,27 @@ TEST_F(EditTest, AMegabyteLineIsEditedWhereTheUserPoints) {
   EXPECT_TRUE(ClipboardText() == expected);
 }
 
+// A line that does not wrap is measured by summing its characters' advances: that must
+// come to what GDI+ gives for the line laid out whole (up to float rounding), or scroll
+// ranges would shift.
+TEST_F(EditTest, ALineThatDoesNotWrapMeasuresAsTheWholeLineLaidOut) {
+  const Surface scratch(1, 1);
+  const TextFormat format(Gdiplus::StringFormatFlagsNoFontFallback | Gdiplus::StringFormatFlagsMeasureTrailingSpaces |
+                          Gdiplus::StringFormatFlagsNoClip);
+  const UniqueFont bold = MakeFont("宋体", 16, FontStyle::Bold);
+  for (GpFont* font : {DefaultFont(), bold.get()}) {
+    CharacterAdvances advances;
+    EditTextMeasurer measurer(scratch.Graphics(), font, format.Handle(), &advances);
+    for (const char* text : {" ", "a", "http://pan.baidu.com/s/1o6pEJO2", "文件名：2014国考申论范文精选.doc",
+                             "  two  blanks ", "ＡＢ　全角", "第 27000 行 line of mixed 中文 and ASCII"}) {
+      const Rect whole = MeasureText(scratch.Graphics(), text, font, Rect{}, format.Handle());
+      const LineSize line = measurer.MeasureLine(text, {0, 0});
+      EXPECT_NEAR(line.width, whole.width, 1e-3) << text;
+      EXPECT_EQ(line.height, whole.height) << text;
+    }
+  }
+}
+
 // The fetch worker's way to the result box: the control's address and its text events.
 TEST_F(EditTest, AnotherThreadSetsAndGetsTheTextThroughTheControlsAddress) {
   Make(Multi("old"));
@@ -475,8 +500,9 @@ TEST_F(EditTest, BadBytesAreShownAndCopiedAsTheSameCharacters) {
   EXPECT_EQ(ClipboardText(), shown);
 }
 
-// Typing within a line repaints only the line's band: the pixels must be those of a
-// whole repaint, caret included.
+// Typing within a line repaints only the line's band, and a key that scrolls the box
+// moves the pixels already drawn: the pixels must be those of a whole repaint, caret
+// included.
 TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
   struct Case {
     const char* name;
@@ -484,36 +510,69 @@ TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
     Rect rect;
     TextPosition at;
     Text result;
+    bool scrolls;  // the keys scroll the box sideways: its whole text moves
   };
   // The combo box's inner edit: one line in a box hardly taller, without face or outline.
   EditOptions bare;
   bare.text = "百度网盘";
-  bare.backColour = bare.borderColour = 0;
+  bare.backColour = bare.borderColour = Argb();
+  // Lines wider than the box, nowhere the same after a shift of a few characters.
+  const Text kLong = "the quick brown fox jumps over 13 lazy dogs, 中文 and 2468 more words";
   const Case cases[] = {
       {"multi-line", Multi("first line\r\nsecond 中文 line\r\nthird"), {40, 60, 240, 120}, {2, 7},
-       "first line\r\nsecond x中文 line\r\nthird"},
-      {"a bare line 16 pixels high", bare, {40, 60, 126, 16}, {1, 4}, "百度网盘x"},
+       "first line\r\nsecond x中文 line\r\nthird", false},
+      {"a bare line 16 pixels high", bare, {40, 60, 126, 16}, {1, 4}, "百度网盘x", false},
+      {"keys that scroll the box sideways", Multi(kLong + "\r\n" + kLong + "\r\n" + kLong), {40, 60, 240, 120},
+       {2, 1000}, kLong + "\r\n" + kLong + "x\r\n" + kLong, true},  // at the end of the line
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     edit.Destroy();
     Make(c.options, c.rect);
     edit.Select(c.at, c.at);
-    SendMessageW(hwnd(), WM_CHAR, L'x', 1);
-    SendMessageW(hwnd(), WM_CHAR, 0x6587, 1);  // 文
-    SendMessageW(hwnd(), WM_KEYDOWN, VK_BACK, 0);
+    window().Flush();
+    const ScrollOffsets before = edit.Scroll();
+    // Each key painted on its own, as keys typed one after another are.
+    const std::pair<UINT, WPARAM> keys[] = {{WM_CHAR, L'x'}, {WM_CHAR, 0x6587}, {WM_KEYDOWN, VK_BACK}};  // 文
+    for (const auto& [message, key] : keys) {
+      SendMessageW(hwnd(), message, key, message == WM_CHAR ? 1 : 0);
+      window().Flush();
+    }
     const Surface& surface = edit.GetSurface();
     std::vector<Argb> typed;
     for (int y = 0; y < surface.Height(); ++y)
       for (int x = 0; x < surface.Width(); ++x) typed.push_back(surface.PixelAt(x, y));
-    edit.PaintNow();
+    edit.Repaint();
+    window().Flush();
     int differing = 0;
     for (int y = 0; y < surface.Height(); ++y)
       for (int x = 0; x < surface.Width(); ++x)
         differing += typed[static_cast<std::size_t>(y * surface.Width() + x)] != surface.PixelAt(x, y) ? 1 : 0;
     EXPECT_EQ(differing, 0);
     EXPECT_EQ(edit.GetText(), c.result);
+    EXPECT_EQ(edit.Scroll().x != before.x, c.scrolls);
   }
+}
+
+// A key typed within a line paints and composes that line's band alone, not the whole box.
+TEST_F(EditTest, AKeyTypedRecomposesOnlyItsLine) {
+  Make(Multi("first line\r\nsecond line\r\nthird line"));
+  edit.Select({2, 6}, {2, 6});
+  window().Flush();
+  // Covered with a marker: every pixel composed again shows as a change.
+  const Surface& canvas = window().Canvas();
+  const Argb marker = MakeArgb(255, 255, 0, 255);
+  gdip::GdipGraphicsClear(canvas.Graphics(), marker.Value());
+  SendMessageW(hwnd(), WM_CHAR, L'x', 1);
+  window().Flush();
+  EXPECT_EQ(edit.GetText(), "first line\r\nsecondx line\r\nthird line");
+  const auto composed = [&](TextPosition at) {
+    const POINT p = PointBefore(at);
+    return canvas.PixelAt(p.x, p.y) != marker;
+  };
+  EXPECT_TRUE(composed({2, 3}));
+  EXPECT_FALSE(composed({1, 3}));
+  EXPECT_FALSE(composed({3, 3}));
 }
 
 TEST_F(EditTest, SelectionIsDrawnBlueAndTheCaretBlinksOnlyWhileFocused) {
@@ -521,8 +580,8 @@ TEST_F(EditTest, SelectionIsDrawnBlueAndTheCaretBlinksOnlyWhileFocused) {
   edit.Select({1, 1}, {1, 5});
   const POINT inside = PointBefore({1, 3});
   const Argb pixel = CanvasPixel(inside.x, inside.y);
-  EXPECT_LT(static_cast<int>((pixel >> 16) & 0xFF), 100);  // the blue of the highlight
-  EXPECT_GT(static_cast<int>(pixel & 0xFF), 220);
+  EXPECT_LT(RedOf(pixel), 100);  // the blue of the highlight
+  EXPECT_GT(BlueOf(pixel), 220);
 
   const bool shown = edit.CaretShown();
   EXPECT_TRUE(PumpUntil([&] { return edit.CaretShown() != shown; }, 1500));

@@ -28,14 +28,14 @@ TEST_F(GroupBoxTest, TheTopLineIsBrokenWhereTheCaptionSitsAndWholeWithout) {
     GroupBoxOptions options;
     options.caption = c.caption;
     options.captionAlign = c.align;
-    options.captionColour = 0;  // invisible text: the line row shows the gap alone
+    options.captionColour = Argb();  // invisible text: the line row shows the gap alone
     options.borderColour = MakeArgb(255, 0, 0, 0);
     ASSERT_TRUE(box.Create(hwnd(), {40, 60, 200, 80}, options));
-    const Surface& s = box.GetSurface();
+    const Surface& s = SurfaceOf(box);
     const int line = box.CaptionHeight() / 2 + 1;
     EXPECT_EQ(static_cast<int>(box.FrameRect().top), line);
     const Rect caption = box.CaptionRect();
-    const bool hasCaption = !box.Caption().empty();
+    const bool hasCaption = !box.GetOptions().caption.empty();
     for (int x = 8; x < 192; ++x) {
       const float outside = std::max(caption.left - x, x + 1 - caption.Right());
       if (hasCaption && outside <= 0) {
@@ -61,10 +61,10 @@ TEST_F(GroupBoxTest, TheCaptionIsDrawnWhole) {
   GroupBoxOptions options;
   options.caption = "一二三四五";
   options.captionColour = MakeArgb(255, 0, 0, 0);
-  options.borderColour = 0;
+  options.borderColour = Argb();
   ASSERT_TRUE(box.Create(hwnd(), {40, 60, 200, 80}, options));
   int left = 200, right = -1;
-  CountPixels(box.GetSurface(), [&](int x, int, Argb p) {
+  CountPixels(SurfaceOf(box), [&](int x, int, Argb p) {
     if (AlphaOf(p) > 150) left = std::min(left, x), right = std::max(right, x);
     return false;
   });
@@ -75,13 +75,13 @@ TEST_F(GroupBoxTest, FillAndCornersFollowTheOptionsOrTheWindow) {
   struct Case {
     int cornerRadius;
     std::optional<bool> roundCorners;
-    Argb fill;
+    std::optional<Argb> fill;
     bool expectRound;
   };
   const Case cases[] = {
-      {kRoundCorners, std::nullopt, 0, true},
+      {kRoundCorners, std::nullopt, std::nullopt, true},
       {kSquareCorners, std::nullopt, MakeArgb(255, 200, 220, 240), false},
-      {kSquareCorners, true, 0, true},
+      {kSquareCorners, true, std::nullopt, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.cornerRadius);
@@ -95,9 +95,9 @@ TEST_F(GroupBoxTest, FillAndCornersFollowTheOptionsOrTheWindow) {
     boxOptions.borderColour = MakeArgb(255, 0, 0, 0);
     ASSERT_TRUE(box.Create(hwnd(), {40, 60, 120, 60}, boxOptions));
     EXPECT_EQ(box.RoundCorners(), c.expectRound);
-    const Surface& s = box.GetSurface();
+    const Surface& s = SurfaceOf(box);
     EXPECT_EQ(Inked(s.PixelAt(1, 1)), !c.expectRound);  // the frame's corner
-    EXPECT_EQ(s.PixelAt(60, 30), c.fill);
+    EXPECT_EQ(s.PixelAt(60, 30), c.fill.value_or(Argb()));
   }
 }
 

@@ -49,7 +49,7 @@ TEST_F(LabelTest, LinesSitAsABlockAtTheTopMiddleOrBottom) {
     options.text = c.text;
     options.verticalAlign = c.align;
     ASSERT_TRUE(label.Create(hwnd(), {40, 60, 120, 70}, options));
-    const std::vector<int> rows = InkRows(label.GetSurface());
+    const std::vector<int> rows = InkRows(SurfaceOf(label));
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(Runs(rows), c.lines);
     const int above = rows.front(), below = label.Height() - 1 - rows.back();
@@ -66,12 +66,12 @@ TEST_F(LabelTest, BackgroundGradientAndOutline) {
   options.background = LabelBackground::Horizontal;  // without colours: nothing to see
   UiLabel label;
   ASSERT_TRUE(label.Create(hwnd(), {40, 60, 100, 30}, options));
-  EXPECT_EQ(CountPixels(label.GetSurface(), [](int, int, Argb p) { return p != 0; }), 0);
+  EXPECT_EQ(CountPixels(SurfaceOf(label), [](int, int, Argb p) { return p != Argb(); }), 0);
 
   label.SetBackColourFrom(MakeArgb(255, 255, 0, 0));
   label.SetBackColourTo(MakeArgb(255, 0, 0, 255));
   label.SetBorderColour(MakeArgb(255, 0, 160, 0));
-  const Surface& s = label.GetSurface();
+  const Surface& s = SurfaceOf(label);
   EXPECT_GT(RedOf(s.PixelAt(4, 15)), 200);
   EXPECT_GT(BlueOf(s.PixelAt(94, 15)), 200);
   for (const auto& [x, y] : {std::pair{0, 0}, {99, 29}, {50, 0}, {0, 15}})
@@ -92,10 +92,10 @@ TEST_F(LabelTest, ChangesThatAffectTheTextMeasureItAgain) {
 
   label.SetFontSize(12);
   label.SetText("自动换行的标签：文字到了右边界就转到下一行继续显示，一直到写完为止。");
-  EXPECT_EQ(Runs(InkRows(label.GetSurface())), 1);
+  EXPECT_EQ(Runs(InkRows(SurfaceOf(label))), 1);
   label.SetWordWrap(true);
   EXPECT_GT(label.TextHeight(), 2 * height);
-  EXPECT_GE(Runs(InkRows(label.GetSurface())), 3);
+  EXPECT_GE(Runs(InkRows(SurfaceOf(label))), 3);
   EXPECT_LE(label.TextWidth(), 156);
 }
 
@@ -106,11 +106,11 @@ TEST_F(LabelTest, AutomaticContrastFollowsTheWindowBehindTheLabel) {
   options.autoContrast = true;
   options.textColour = MakeArgb(210, 0, 0, 0);
   ASSERT_TRUE(label.Create(hwnd(), {40, 60, 120, 30}, options));
-  const auto lightInk = [&label] {
-    return CountPixels(label.GetSurface(), [](int, int, Argb p) { return Inked(p) && GreenOf(p) > 200; });
+  const auto lightInk = [this, &label] {
+    return CountPixels(SurfaceOf(label), [](int, int, Argb p) { return Inked(p) && GreenOf(p) > 200; });
   };
-  const auto darkInk = [&label] {
-    return CountPixels(label.GetSurface(), [](int, int, Argb p) { return Inked(p) && GreenOf(p) < 60; });
+  const auto darkInk = [this, &label] {
+    return CountPixels(SurfaceOf(label), [](int, int, Argb p) { return Inked(p) && GreenOf(p) < 60; });
   };
   EXPECT_GT(darkInk(), 20);  // on the light test skin
   EXPECT_EQ(lightInk(), 0);

@@ -32,7 +32,7 @@ TEST(ListBoxLayout, RowsHeaderBarAndScrolling) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const ListBoxLayout layout(c.input);
+    const ListBoxLayout layout(c.input, DefaultStyle());
     EXPECT_EQ(layout.RowHeight(), c.rowHeight);
     EXPECT_EQ(layout.HeaderHeight(), c.headerHeight);
     EXPECT_EQ(layout.BarShown(), c.bar);
@@ -41,7 +41,7 @@ TEST(ListBoxLayout, RowsHeaderBarAndScrolling) {
     EXPECT_EQ(layout.ClampScroll(-1000), -c.scrollRange);
   }
   // The overflowing icon grid: 36-pixel cells, five to a row beside the bar.
-  const ListBoxLayout icons(cases[7].input);
+  const ListBoxLayout icons(cases[7].input, DefaultStyle());
   EXPECT_EQ(icons.CellsPerRow(), 5);
   EXPECT_EQ(icons.ItemAt(2 + 36 + 1, 2 + 56 + 1, 0), 7);
   EXPECT_EQ(icons.ItemAt(2 + 5 * 36 + 1, 3, 0), 0);  // beyond the last cell of a row
@@ -50,7 +50,7 @@ TEST(ListBoxLayout, RowsHeaderBarAndScrolling) {
 
 TEST(ListBoxLayout, ItemsUnderPointsAndBroughtIntoView) {
   // Seven 19-pixel rows in a 124-pixel view: six whole, the seventh cut.
-  const ListBoxLayout layout({ListView::List, 13, 100, 128, false, 7, 0});
+  const ListBoxLayout layout({ListView::List, 13, 100, 128, false, 7, 0}, DefaultStyle());
   EXPECT_EQ(layout.ItemAt(10, 2 + 2 * 19 + 1, 0), 3);
   EXPECT_EQ(layout.ItemAt(10, 2 + 2 * 19 + 1, -9), 3);
   EXPECT_EQ(layout.ItemAt(10, 1, 0), 0);               // the frame
@@ -65,7 +65,7 @@ TEST(ListBoxLayout, ItemsUnderPointsAndBroughtIntoView) {
   EXPECT_EQ(layout.ScrollToShow(8, -9), -9);           // no such item
   EXPECT_EQ(layout.ItemRect(2, -9).top, 2 + 19 - 9);
   // Stepping up through a long list brings a row in at the view's top, not its bottom.
-  const ListBoxLayout longList({ListView::List, 13, 100, 128, false, 20, 0});
+  const ListBoxLayout longList({ListView::List, 13, 100, 128, false, 20, 0}, DefaultStyle());
   EXPECT_EQ(longList.ScrollToReveal(10, -256), -171);
   EXPECT_EQ(longList.ScrollToReveal(20, 0), -256);
   EXPECT_EQ(longList.ScrollToReveal(3, -19), -19);
@@ -194,13 +194,13 @@ TEST_F(ListBoxTest, HoverSelectFollowsThePointerWhileHotItemsOnlyTintTheRow) {
     presses.clear();
     ListBoxOptions options;
     options.hoverSelect = hoverSelect;
-    options.backColour = 0;
+    options.backColour = Argb();
     options.selectedBackColour = selectedBack;
     options.hotBackColour = hotBack;
     UiListBox& list = List(4, options);
-    const auto rowPixel = [&list](int item) {
+    const auto rowPixel = [this, &list](int item) {
       const Rect row = list.Layout().ItemRect(item, 0);
-      return list.GetSurface().PixelAt(static_cast<int>(row.Right() - 3), static_cast<int>(row.top + 2));
+      return SurfaceOf(list).PixelAt(static_cast<int>(row.Right() - 3), static_cast<int>(row.top + 2));
     };
     const POINT p = RowPoint(3);
     MouseMove(p.x, p.y);

@@ -35,20 +35,20 @@ TEST(MessageBoxLayout, GrowsForLongAndTallMessagesAndDropsASingleLine) {
   const RECT screen = {0, 0, 1024, 768};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const MessageBoxLayout layout = LayOutMessageBox(c.measured, c.icon, screen);
+    const MessageBoxLayout layout = LayOutMessageBox(c.measured, c.icon, screen, DefaultStyle().messageBox);
     EXPECT_EQ(layout.box.cx, c.box.cx);
     EXPECT_EQ(layout.box.cy, c.box.cy);
     EXPECT_EQ(layout.text, c.text);
   }
   // A line wraps where the box would pass 5/8 of the screen's width, never below 320.
-  EXPECT_EQ(MessageTextWidthLimit(screen, false), 640 - 60 - 10);
-  EXPECT_EQ(MessageTextWidthLimit(screen, true), 640 - 120 - 10);
-  EXPECT_EQ(MessageTextWidthLimit(RECT{0, 0, 400, 300}, false), 320 - 60 - 10);
+  EXPECT_EQ(MessageTextWidthLimit(screen, false, DefaultStyle().messageBox), 640 - 60 - 10);
+  EXPECT_EQ(MessageTextWidthLimit(screen, true, DefaultStyle().messageBox), 640 - 120 - 10);
+  EXPECT_EQ(MessageTextWidthLimit(RECT{0, 0, 400, 300}, false, DefaultStyle().messageBox), 320 - 60 - 10);
   const POINT at = CentreOn(RECT{100, 50, 900, 650}, SIZE{320, 150});
   EXPECT_EQ(at.x, 340);
   EXPECT_EQ(at.y, 275);
-  EXPECT_EQ(MessageBoxButtonRect(320, 150, 1), (Rect{237, 115, 70, 24}));
-  EXPECT_EQ(MessageBoxButtonRect(320, 150, 3), (Rect{87, 115, 70, 24}));
+  EXPECT_EQ(MessageBoxButtonRect(320, 150, 1, DefaultStyle().messageBox), (Rect{237, 115, 70, 24}));
+  EXPECT_EQ(MessageBoxButtonRect(320, 150, 3, DefaultStyle().messageBox), (Rect{87, 115, 70, 24}));
 }
 
 TEST(MessageBoxButtons, SetsReadRightToLeftAndCallerLabelsKeepTheResults) {
@@ -86,6 +86,21 @@ UiLabel* MessageLabel(HWND box) {
 }
 
 void ClickButton(UiButton* button) { ClickAt(button->HostWindow(), button->Left() + 10, button->Top() + 10); }
+
+// What the box's canvas shows at a point, read by a timer inside the box's own loop, which
+// then closes the box.
+struct LoopProbe {
+  HWND box = nullptr;
+  POINT at = {0, 0};
+  Argb seen;
+};
+LoopProbe gProbe;
+
+void CALLBACK ReadCanvasAndClose(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  gProbe.seen = UiWindow::FromHwnd(gProbe.box)->Canvas().PixelAt(gProbe.at.x, gProbe.at.y);
+  PostMessageW(gProbe.box, WM_CLOSE, 0, 0);
+}
 
 class MessageBoxTest : public WindowTest {
  protected:
@@ -210,7 +225,7 @@ TEST_F(MessageBoxTest, EachWayOutGivesItsResult) {
     std::vector<Text> captions;
     const MessageBoxResult result = Show(hwnd(), "确定吗？", options, [&](HWND box) {
       const std::vector<UiButton*> buttons = ButtonsOf(box);
-      for (UiButton* button : buttons) captions.push_back(button->Caption());
+      for (UiButton* button : buttons) captions.push_back(button->GetOptions().caption);
       switch (c.way) {
         case Way::ClickPosition:
           ClickButton(buttons[buttons.size() - static_cast<std::size_t>(c.detail)]);
@@ -282,7 +297,23 @@ TEST_F(MessageBoxTest, ResizingKeepsTheButtonsAnchoredToTheBottomRight) {
   EXPECT_EQ(size.cy, 200);
   ASSERT_EQ(places.size(), 3u);
   for (int position = 1; position <= 3; ++position)
-    EXPECT_EQ(places[3 - static_cast<std::size_t>(position)], MessageBoxButtonRect(420, 200, position));
+    EXPECT_EQ(places[3 - static_cast<std::size_t>(position)], MessageBoxButtonRect(420, 200, position, DefaultStyle().messageBox));
+}
+
+// The box's own message loop runs the window's flush: a button the pointer goes onto shows
+// its hot look while the box is open.
+TEST_F(MessageBoxTest, ItsOwnLoopShowsAButtonChanging) {
+  Argb before;
+  MessageBoxOptions options;
+  options.beep = false;
+  Show(nullptr, "文件已保存。", options, [&](HWND box) {
+    const UiButton* button = ButtonsOf(box).front();
+    gProbe = {box, {button->Left() + 10, button->Top() + 18}, Argb()};
+    before = UiWindow::FromHwnd(box)->Canvas().PixelAt(gProbe.at.x, gProbe.at.y);
+    SendMessageW(box, WM_MOUSEMOVE, 0, MAKELPARAM(gProbe.at.x, gProbe.at.y));
+    SetTimer(nullptr, 0, 400, ReadCanvasAndClose);  // past the hot look's fade
+  });
+  EXPECT_NE(gProbe.seen, before);
 }
 
 }  // namespace

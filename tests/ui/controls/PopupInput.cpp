@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "ui/framework/window/UiWindow.h"
+
 namespace getlink::testing {
 
 PopupDriver::Finder MenuWindowOf(const UiMenu& menu) {
@@ -34,7 +36,8 @@ void ClickMenuItem(HWND menuWindow, const UiMenu& menu, int index) {
   GetWindowRect(menuWindow, &box);
   std::vector<bool> separators;
   for (int i = 1; i <= menu.ItemCount(); ++i) separators.push_back(menu.ItemCaption(i).empty());
-  const Rect item = MenuItemRects(box.right - box.left, separators)[static_cast<std::size_t>(index - 1)];
+  const std::vector<Rect> items = MenuItemRects(box.right - box.left, separators, UiWindow::StyleOf(menuWindow).menu);
+  const Rect item = items[static_cast<std::size_t>(index - 1)];
   ClickAt(menuWindow, static_cast<int>(item.left + item.width / 2), static_cast<int>(item.top + item.height / 2));
 }
 

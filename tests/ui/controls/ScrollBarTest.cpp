@@ -27,7 +27,7 @@ TEST(ScrollGeometry, ThumbLengthStartAndThePositionAtAPixel) {
       {ScrollOrientation::Vertical, 10, 120, {-50, 50, 0}, 50, 35},       // a range below zero
   };
   for (const Case& c : cases) {
-    const ScrollGeometry geometry(c.orientation, c.width, c.height);
+    const ScrollGeometry geometry(c.orientation, c.width, c.height, DefaultStyle().scrollBar);
     const int length = geometry.ThumbLength(c.range);
     EXPECT_EQ(length, c.thumbLength);
     EXPECT_EQ(geometry.ThumbStart(c.range, length), c.thumbStart);
@@ -151,7 +151,7 @@ TEST_F(ScrollBarTest, NothingToScrollShowsNoThumbAndReportsNothing) {
   EXPECT_TRUE(reports.empty());
   EXPECT_EQ(bar.HotPart(), ScrollPart::None);
   // Arrows and track (fill and outline together below 90), but no thumb (110).
-  EXPECT_EQ(CountPixels(bar.GetSurface(), [](int x, int, Argb p) { return x >= 10 && x < 110 && AlphaOf(p) > 90; }),
+  EXPECT_EQ(CountPixels(SurfaceOf(bar), [](int x, int, Argb p) { return x >= 10 && x < 110 && AlphaOf(p) > 90; }),
             0);
 }
 
@@ -170,8 +170,8 @@ TEST_F(ScrollBarTest, SettersKeepThePositionInsideTheRangeAndReportNothing) {
 
 TEST_F(ScrollBarTest, ArrowsShowOnlyWhileThePointerIsOverAnAutoHidingBar) {
   UiScrollBar& bar = Bar();
-  const auto arrowInk = [&bar] {
-    return CountPixels(bar.GetSurface(), [](int x, int, Argb p) { return x < 9 && AlphaOf(p) > 30; });
+  const auto arrowInk = [this, &bar] {
+    return CountPixels(SurfaceOf(bar), [](int x, int, Argb p) { return x < 9 && AlphaOf(p) > 30; });
   };
   EXPECT_EQ(arrowInk(), 0);
   MouseMove(150, 105);

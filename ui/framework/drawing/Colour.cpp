@@ -1,17 +1,25 @@
 #include "ui/framework/drawing/Colour.h"
 
-#include <algorithm>
+#include <iomanip>
+#include <ostream>
 
 namespace getlink {
+namespace {
 
-Argb MakeColor(ColorRef colour, std::optional<int> alpha) {
-  int a = alpha ? std::clamp(*alpha, 0, 255) : kOpaqueAlpha;
-  if (a == 255) a = kOpaqueAlpha;
-  const int red = static_cast<int>(colour & 0xFF);
-  const int green = static_cast<int>((colour >> 8) & 0xFF);
-  const int blue = static_cast<int>((colour >> 16) & 0xFF);
-  return MakeArgb(a, red, green, blue);
+std::ostream& PrintHex(std::ostream& out, std::uint32_t value, int digits) {
+  const std::ios_base::fmtflags flags = out.flags();
+  const char fill = out.fill('0');
+  out << "0x" << std::hex << std::uppercase << std::setw(digits) << value;
+  out.fill(fill);
+  out.flags(flags);
+  return out;
 }
+
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, Argb colour) { return PrintHex(out, colour.Value(), 8); }
+
+std::ostream& operator<<(std::ostream& out, ColorRef colour) { return PrintHex(out, colour.Value(), 6); }
 
 bool IsDark(Argb colour) {
   // In thousandths, so that a grey of exactly 192 is not dark on any floating-point unit.

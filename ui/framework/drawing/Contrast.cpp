@@ -20,7 +20,7 @@ std::optional<int> AverageLuma(const Surface& surface, const Rect& area) {
   std::uint64_t luma = 0, opacity = 0;
   for (int y = top; y < bottom; ++y) {
     for (int x = left; x < right; ++x) {
-      const Argb p = pixels[static_cast<std::size_t>(y) * surface.Width() + x];
+      const Argb p(pixels[static_cast<std::size_t>(y) * surface.Width() + x]);
       luma += 299u * RedOf(p) + 587u * GreenOf(p) + 114u * BlueOf(p);
       opacity += static_cast<std::uint64_t>(AlphaOf(p)) * 1000u;
     }

@@ -1,27 +1,23 @@
 #include "ui/framework/drawing/ControlFont.h"
 
 #include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
-namespace {
 
-constexpr float kDefaultSize = 12.0f;
-
-}  // namespace
-
-void ControlFont::Choose(const FontChoice& choice) {
+void ControlFont::Choose(const FontChoice& choice, float defaultSize) {
   if (!choice.name && !choice.size && !choice.style) {
     own_.reset();
     return;
   }
-  Remake(choice.name.value_or(getlink::FontFamilyName(DefaultFont())), choice.size.value_or(kDefaultSize),
+  Remake(choice.name.value_or(getlink::FontFamilyName(DefaultFont())), choice.size.value_or(defaultSize),
          choice.style.value_or(FontStyle::Regular));
 }
 
 GpFont* ControlFont::Get() const { return own_ != nullptr ? own_.get() : DefaultFont(); }
 
 float ControlFont::Size() const {
-  Gdiplus::REAL size = kDefaultSize;
+  Gdiplus::REAL size = DefaultStyle().fontSize;
   if (GpFont* font = Get()) gdip::GdipGetFontSize(font, &size);
   return size;
 }

@@ -14,17 +14,18 @@ namespace getlink {
 // What a control is created with; none of the three given means the default font.
 struct FontChoice {
   std::optional<Text> name;        // absent: the default font's family
-  std::optional<float> size;       // absent: 12 pixels
+  std::optional<float> size;       // absent: the style's font size
   std::optional<FontStyle> style;  // absent: regular
 };
 
 class ControlFont {
  public:
   ControlFont() = default;
-  explicit ControlFont(const FontChoice& choice) { Choose(choice); }
+  ControlFont(const FontChoice& choice, float defaultSize) { Choose(choice, defaultSize); }
 
-  // The default font when nothing is given, else an own font from what is given.
-  void Choose(const FontChoice& choice);
+  // The default font when nothing is given, else an own font from what is given, of
+  // `defaultSize` pixels when no size is.
+  void Choose(const FontChoice& choice, float defaultSize);
   // Takes a ready font (null goes back to the default font).
   void Adopt(UniqueFont font) { own_ = std::move(font); }
   // Back to the shared default font; an own font is deleted.

@@ -10,11 +10,10 @@
 #include "runtime/Codec.h"
 #include "ui/framework/drawing/GdiHandles.h"
 #include "ui/framework/drawing/SystemEntryPoints.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 namespace {
-
-constexpr float kDefaultFontSize = 12.0f;
 
 // Families made for Chinese user interfaces, by the names Windows and Linux give them: the
 // first tried when a family will not do.
@@ -94,7 +93,7 @@ const std::wstring& SampleText() {
 bool DrawsChineseAndLatin(GpFontFamily* family) {
   LOGFONTW wanted = {};
   if (gdip::GdipGetFamilyName(family, wanted.lfFaceName, LANG_NEUTRAL) != Gdiplus::Ok) return false;
-  wanted.lfHeight = -static_cast<LONG>(kDefaultFontSize);
+  wanted.lfHeight = -static_cast<LONG>(DefaultStyle().fontSize);
   wanted.lfWeight = FW_NORMAL;
   wanted.lfCharSet = DEFAULT_CHARSET;
   const GdiFont font(CreateFontIndirectW(&wanted));
@@ -168,7 +167,7 @@ UniqueFont MakeFont(std::string_view familyName, float size, FontStyle style) {
   return nullptr;
 }
 
-UniqueFont MakeDefaultFont() { return MakeFont("宋体", kDefaultFontSize, FontStyle::Regular); }
+UniqueFont MakeDefaultFont() { return MakeFont("宋体", DefaultStyle().fontSize, FontStyle::Regular); }
 
 Text FontFamilyName(GpFont* font) {
   const UniqueFontFamily family = FamilyOf(font);

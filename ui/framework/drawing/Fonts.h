@@ -27,7 +27,8 @@ constexpr FontStyle operator|(FontStyle a, FontStyle b) {
 // family at all can be made.
 UniqueFont MakeFont(std::string_view familyName, float size, FontStyle style = FontStyle::Regular);
 
-// The framework's default font, 12 pixels, regular: "宋体", else the fallbacks above.
+// The framework's default font, of the default style's font size, regular: "宋体", else the
+// fallbacks above.
 UniqueFont MakeDefaultFont();
 
 // The font's family name as GBK; empty for no font.

@@ -23,6 +23,14 @@ inline bool Intersects(const Rect& a, const Rect& b) {
   return a.left < b.Right() && b.left < a.Right() && a.top < b.Bottom() && b.top < a.Bottom();
 }
 
+// The smallest rectangle holding both; an empty one (no width or height) adds nothing.
+inline Rect Union(const Rect& a, const Rect& b) {
+  if (a.width <= 0 || a.height <= 0) return b;
+  if (b.width <= 0 || b.height <= 0) return a;
+  const float left = std::fmin(a.left, b.left), top = std::fmin(a.top, b.top);
+  return {left, top, std::fmax(a.Right(), b.Right()) - left, std::fmax(a.Bottom(), b.Bottom()) - top};
+}
+
 // The whole pixels that cover a rectangle, as left, top, right, bottom.
 struct PixelBox {
   int left, top, right, bottom;

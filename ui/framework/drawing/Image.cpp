@@ -118,12 +118,12 @@ ColorRef AverageColour(GpImage* image, std::optional<Rect> area) {
   const int top = std::max(0, box.top);
   const int right = std::min(width, box.right);
   const int bottom = std::min(height, box.bottom);
-  if (right <= left || bottom <= top) return 0;
+  if (right <= left || bottom <= top) return ColorRef();
 
   auto* bitmap = static_cast<GpBitmap*>(image);  // every raster image GDI+ decodes is a bitmap
   const BitmapBitsLock pixels(bitmap, {left, top, right - left, bottom - top}, Gdiplus::ImageLockModeRead,
                               PixelFormat32bppPARGB);
-  if (!pixels) return 0;
+  if (!pixels) return ColorRef();
   // Premultiplied values are the colours as they would look on black.
   unsigned long long red = 0, green = 0, blue = 0;
   for (int y = 0; y < pixels.Height(); ++y) {
@@ -202,10 +202,10 @@ UniqueBitmap ScaledImage(GpImage* image, int width, int height) {
 }
 
 Argb PixelAt(GpBitmap* bitmap, int x, int y) {
-  if (bitmap == nullptr || x < 0 || y < 0) return 0;
+  if (bitmap == nullptr || x < 0 || y < 0) return Argb();
   Gdiplus::ARGB colour = 0;
-  if (gdip::GdipBitmapGetPixel(bitmap, x, y, &colour) != Gdiplus::Ok) return 0;
-  return colour;
+  if (gdip::GdipBitmapGetPixel(bitmap, x, y, &colour) != Gdiplus::Ok) return Argb();
+  return Argb(colour);
 }
 
 ByteSet EncodePng(GpImage* image) {

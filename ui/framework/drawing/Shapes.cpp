@@ -10,14 +10,14 @@ const Argb kLightEdge = MakeArgb(kOpaqueAlpha, 0xFF, 0xFF, 0xFF);
 
 UniquePen MakePen(Argb colour, float width) {
   GpPen* pen = nullptr;
-  if (gdip::GdipCreatePen1(colour, width, Gdiplus::UnitPixel, &pen) != Gdiplus::Ok) return nullptr;
+  if (gdip::GdipCreatePen1(colour.Value(), width, Gdiplus::UnitPixel, &pen) != Gdiplus::Ok) return nullptr;
   return UniquePen(pen);
 }
 
 // The single-edge styles draw through the late-bound line entry points.
 UniquePen MakeBoundPen(Argb colour, float width) {
   GpPen* pen = nullptr;
-  if (bound::GdipCreatePen1(colour, width, Gdiplus::UnitPixel, &pen) != Gdiplus::Ok) return nullptr;
+  if (bound::GdipCreatePen1(colour.Value(), width, Gdiplus::UnitPixel, &pen) != Gdiplus::Ok) return nullptr;
   return UniquePen(pen);
 }
 
@@ -40,7 +40,7 @@ void DrawEdges(GpGraphics* graphics, const Rect& rect, Argb topLeft, Argb bottom
 
 UniqueBrush SolidBrush(Argb colour) {
   Gdiplus::GpSolidFill* brush = nullptr;
-  if (gdip::GdipCreateSolidFill(colour, &brush) != Gdiplus::Ok) return nullptr;
+  if (gdip::GdipCreateSolidFill(colour.Value(), &brush) != Gdiplus::Ok) return nullptr;
   return UniqueBrush(brush);
 }
 
@@ -112,7 +112,7 @@ void FillGradient(GpGraphics* graphics, const Rect& rect, Argb from, Argb to, Gd
   if (graphics == nullptr || rect.width <= 0 || rect.height <= 0) return;
   const Gdiplus::RectF area(rect.left, rect.top, rect.width, rect.height);
   Gdiplus::GpLineGradient* raw = nullptr;
-  if (gdip::GdipCreateLineBrushFromRect(&area, from, to, mode, Gdiplus::WrapModeTileFlipXY, &raw) != Gdiplus::Ok)
+  if (gdip::GdipCreateLineBrushFromRect(&area, from.Value(), to.Value(), mode, Gdiplus::WrapModeTileFlipXY, &raw) != Gdiplus::Ok)
     return;
   const UniqueBrush brush(raw);
   gdip::GdipFillRectangle(graphics, brush.get(), rect.left, rect.top, rect.width - 1, rect.height - 1);

@@ -60,7 +60,7 @@ void Surface::swap(Surface& other) noexcept {
 }
 
 void Surface::Clear(Argb colour) {
-  if (graphics_ != nullptr) gdip::GdipGraphicsClear(graphics_.get(), colour);
+  if (graphics_ != nullptr) gdip::GdipGraphicsClear(graphics_.get(), colour.Value());
 }
 
 void Surface::ScaleAlpha(int alpha) {

@@ -39,11 +39,11 @@ class Surface {
   const std::uint32_t* Pixels() const { return pixels_; }
 
   // Every pixel becomes `colour` (transparent by default).
-  void Clear(Argb colour = 0);
+  void Clear(Argb colour = Argb());
   // Every pixel's opacity times alpha / 255, as drawing the surface at that opacity onto
   // a clear one would give (and many times faster than that under Wine).
   void ScaleAlpha(int alpha);
-  // The pixel at (x, y) as straight (not premultiplied) ARGB; 0 outside the surface.
+  // The pixel at (x, y) as straight (not premultiplied) ARGB; Argb() outside the surface.
   Argb PixelAt(int x, int y) const;
 
  private:

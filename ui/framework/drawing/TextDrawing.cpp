@@ -135,7 +135,7 @@ void DrawText(GpGraphics* graphics, const Rect& rect, std::string_view text, GpF
   const Rect whole{std::round(rect.left), std::round(rect.top), std::round(rect.width), std::round(rect.height)};
   const std::wstring wide = LayoutText(text);
   if ((effect == TextEffect::Glow || effect == TextEffect::Shadow) && whole.width >= 1 && whole.height >= 1) {
-    const Argb halo = effectColour.value_or(0) != 0 ? *effectColour : AutomaticEffectColour(colour);
+    const Argb halo = effectColour ? *effectColour : AutomaticEffectColour(colour);
     DrawHalo(graphics, whole, wide, font, format, halo, effect == TextEffect::Glow ? kGlowShrink : kShadowShrink);
   }
   DrawWide(graphics, wide, font, ToGdiplus(whole), format, colour);

@@ -33,7 +33,7 @@ Argb AutomaticEffectColour(Argb colour);
 
 // Draws `text` in `colour` into `rect` (rounded to whole pixels). With a glow or shadow a
 // halo in `effectColour` is drawn first: the text blurred (glow) or as it is (shadow).
-// No effect colour, or 0, means AutomaticEffectColour(colour).
+// No effect colour means AutomaticEffectColour(colour).
 void DrawText(GpGraphics* graphics, const Rect& rect, std::string_view text, GpFont* font, Argb colour,
               GpStringFormat* format, TextEffect effect = TextEffect::None,
               std::optional<Argb> effectColour = std::nullopt);

@@ -5,6 +5,7 @@
 #include "ui/framework/drawing/Colour.h"
 #include "ui/framework/drawing/Geometry.h"
 #include "ui/framework/drawing/GdiplusApi.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
@@ -12,25 +13,18 @@ namespace getlink {
 // its state.
 enum class ButtonState : int { Normal = 0, Hot = 1, Pressed = 2, Focused = 3 };
 
-struct ButtonFaceColours {
-  Argb fill;
-  Argb gradientTop;
-  Argb gradientBottom;
-  Argb outerOutline;
-  Argb innerOutline;
-  Argb bottomLine;
-};
-
-const ButtonFaceColours& FaceColours(ButtonState state, bool disabled);
+// The style's colours for the state (the disabled ones whatever the state when disabled).
+const ButtonFaceColours& FaceColours(const ButtonStyle& style, ButtonState state, bool disabled);
 
 // The face of a button of `width` x `height`: the rectangle {0, 0, width, height - 1}
 // with its line one pixel below it.
 Rect FaceRect(int width, int height);
 
 // Paints the face into `face` (see FaceRect), with round or square corners.
-void PaintButtonFace(GpGraphics* graphics, const Rect& face, const ButtonFaceColours& colours, bool rounded);
+void PaintButtonFace(GpGraphics* graphics, const Rect& face, const ButtonStyle& style,
+                     const ButtonFaceColours& colours, bool rounded);
 
 // Where the focus rectangle of a focused button goes, inside its face.
-Rect FocusRect(const Rect& face);
+Rect FocusRect(const Rect& face, const ButtonStyle& style);
 
 }  // namespace getlink

@@ -11,25 +11,6 @@
 namespace getlink {
 namespace {
 
-// The buttons sit in steps of 28 pixels, 7 from the top, leftwards from 12 pixels inside
-// the right edge, or 24 when there is a close button (which is wider than its step).
-constexpr float kRowTop = 7;
-constexpr float kButtonHeight = 19;
-constexpr float kButtonStep = 28;
-constexpr float kCloseWidth = 39;
-constexpr float kRightMargin = 12;
-constexpr float kCloseMargin = 12;
-// The icon at the top left; the title right of it (or where it would be).
-constexpr Rect kIconRect = {11, 11, 16, 16};
-constexpr float kTitleTop = 11;
-constexpr float kTitleHeight = 20;
-constexpr float kTitleLeftAfterIcon = 29;
-constexpr float kTitleLeft = 11;
-// What a window keeps left of the buttons at its narrowest, and the width of a window
-// without a caption row.
-constexpr int kNarrowestRoomLeft = 23;
-constexpr int kNarrowestWithoutRow = 21;
-
 constexpr CaptionButtonKind kButtonOrder[] = {CaptionButtonKind::Close, CaptionButtonKind::Maximise,
                                               CaptionButtonKind::Minimise, CaptionButtonKind::Menu,
                                               CaptionButtonKind::Settings, CaptionButtonKind::Help,
@@ -37,7 +18,7 @@ constexpr CaptionButtonKind kButtonOrder[] = {CaptionButtonKind::Close, CaptionB
 
 }  // namespace
 
-CaptionBar::CaptionBar() = default;
+CaptionBar::CaptionBar(const UiStyle& style) : style_(style) {}
 CaptionBar::~CaptionBar() = default;
 
 std::size_t CaptionBar::ButtonCount() const {
@@ -47,25 +28,28 @@ std::size_t CaptionBar::ButtonCount() const {
 }
 
 float CaptionBar::RowRight(int width) const {
-  return static_cast<float>(width) - kRightMargin - (Has(CaptionFlag::Close) ? kCloseMargin : 0);
+  const CaptionStyle& row = style_.caption;
+  return static_cast<float>(width) - row.rightMargin - (Has(CaptionFlag::Close) ? row.closeMargin : 0);
 }
 
 float CaptionBar::ButtonLeft(std::size_t index, int width) const {
-  return RowRight(width) - kButtonStep * static_cast<float>(index + 1);
+  return RowRight(width) - style_.caption.buttonStep * static_cast<float>(index + 1);
 }
 
 float CaptionBar::RowLeft(int width) const {
-  return RowRight(width) - kButtonStep * static_cast<float>(ButtonCount());
+  return RowRight(width) - style_.caption.buttonStep * static_cast<float>(ButtonCount());
 }
 
 Rect CaptionBar::ButtonRect(std::size_t index, CaptionButtonKind kind, int width) const {
-  return {ButtonLeft(index, width), kRowTop, kind == CaptionButtonKind::Close ? kCloseWidth : kButtonStep,
-          kButtonHeight};
+  const CaptionStyle& row = style_.caption;
+  return {ButtonLeft(index, width), row.rowTop, kind == CaptionButtonKind::Close ? row.closeWidth : row.buttonStep,
+          row.buttonHeight};
 }
 
 Rect CaptionBar::TitleRect(int width) const {
-  const float left = Has(CaptionFlag::Icon) ? kTitleLeftAfterIcon : kTitleLeft;
-  return {left, kTitleTop, RowLeft(width) - left, kTitleHeight};
+  const CaptionStyle& row = style_.caption;
+  const float left = Has(CaptionFlag::Icon) ? row.titleLeftAfterIcon : row.titleLeft;
+  return {left, row.titleTop, RowLeft(width) - left, row.titleHeight};
 }
 
 void CaptionBar::Build(HWND host, int flags, int width) {
@@ -76,7 +60,7 @@ void CaptionBar::Build(HWND host, int flags, int width) {
     UiPicture::IconOptions options;
     options.focusable = false;
     icon_ = std::make_unique<UiPicture>();
-    icon_->CreateFromIcon(host, kIconRect, icon, options);
+    icon_->CreateFromIcon(host, style_.caption.icon, icon, options);
   }
   if (Has(CaptionFlag::Title)) {
     wchar_t text[256] = L"";
@@ -100,13 +84,13 @@ void CaptionBar::Layout(int width) {
   }
   if (title_ != nullptr) {
     title_->SetRect(TitleRect(width));
-    title_->PostEvent(EventCode::Paint);
+    title_->Repaint();
   }
 }
 
 int CaptionBar::MinimumWidth() const {
-  if (flags_ == 0) return kNarrowestWithoutRow;
-  return static_cast<int>(std::ceil(-RowLeft(0))) + kNarrowestRoomLeft;
+  if (flags_ == 0) return style_.caption.narrowestWithoutRow;
+  return static_cast<int>(std::ceil(-RowLeft(0))) + style_.caption.narrowestRoomLeft;
 }
 
 void CaptionBar::Clear() {

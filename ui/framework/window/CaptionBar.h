@@ -12,6 +12,7 @@
 #include "runtime/Text.h"
 #include "ui/framework/drawing/EmbeddedImages.h"
 #include "ui/framework/drawing/Geometry.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
@@ -38,7 +39,8 @@ constexpr int operator|(int a, CaptionFlag b) { return a | static_cast<int>(b); 
 
 class CaptionBar {
  public:
-  CaptionBar();
+  // Lays out by the caption section of `style`, which must outlive the bar.
+  explicit CaptionBar(const UiStyle& style);
   CaptionBar(const CaptionBar&) = delete;
   CaptionBar& operator=(const CaptionBar&) = delete;
   ~CaptionBar();
@@ -70,6 +72,7 @@ class CaptionBar {
   Rect ButtonRect(std::size_t index, CaptionButtonKind kind, int width) const;
   Rect TitleRect(int width) const;
 
+  const UiStyle& style_;
   int flags_ = 0;
   std::vector<std::unique_ptr<UiCaptionButton>> buttons_;  // in creation order, right to left
   std::unique_ptr<UiPicture> icon_;

@@ -237,7 +237,7 @@ enum class FrameworkMessage : UINT {
   WmFocusControl = 10240,  // lparam: control to focus
   WmAddMnemonic = 10251,   // wparam: control, lparam: character code (0 removes)
   WmPresent = 10253,       // put the whole canvas on the screen
-  WmInvalidate = 10256,    // recompose the queued rectangles (they wait in the window)
+  WmInvalidate = 10256,    // the flush: paint, compose and present what is queued in the window
   WmControlMoved = 10257,  // wparam: control, lparam: 1 = recompose old and new rectangle
   WmForwardEvent = 10258,  // wparam: value, lparam: control; dispatched as EvForwarded
   WmPostedEvent = 10259,   // the next event posted on the window's own thread (UiWindow)

@@ -49,7 +49,7 @@ void FadeClock::Arm() {
   for (const Entry& entry : fading_) {
     // A control whose interval was taken away while it faded ends its fade at the usual pace.
     const int frame = entry.control->FrameInterval();
-    const auto interval = static_cast<UINT>(frame > 0 ? frame : kFadeFrameMs);
+    const auto interval = static_cast<UINT>(frame > 0 ? frame : window_.Style().fade.frameMs);
     period = period == 0 ? interval : std::min(period, interval);
   }
   if (period == period_) return;  // a fade that joins keeps the running clock's rhythm

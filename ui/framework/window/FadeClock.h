@@ -1,6 +1,6 @@
 // The one timer that steps every cross-fade of a window's controls (CrossFade.h): while any
-// control fades, each tick raises the fade level of every fading control by kFadeStep and
-// queues it for composition; a control whose level reaches its Alpha leaves the clock, and
+// control fades, each tick raises the fade level of every fading control by the style's
+// fade step and queues it for composition; a control whose level reaches its Alpha leaves the clock, and
 // the clock stops with the last one. It ticks at the shortest frame interval among the
 // controls fading. A control's own timers (ControlTimers) never share it.
 #pragma once

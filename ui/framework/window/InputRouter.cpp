@@ -17,25 +17,22 @@ enum class SizingZone : int {
   None = 0, Left = 1, Right = 2, Top = 3, TopLeft = 4, TopRight = 5, Bottom = 6, BottomLeft = 7, BottomRight = 8,
 };
 
-// Pixels of the top and left borders, and of the bottom and right ones, that resize.
-constexpr int kNearBand = 8;
-constexpr int kFarBand = 10;
-// A double click this close to the top of the window toggles maximise.
-constexpr int kCaptionHeight = 30;
-
-SizingZone ZoneAt(int x, int y, int width, int height) {
-  if (y < kNearBand) {
-    if (x < kFarBand) return SizingZone::TopLeft;
-    if (x > width - kFarBand) return SizingZone::TopRight;
+// The zone under (x, y): the style's near band of the top and left borders and its far
+// band of the bottom and right ones resize.
+SizingZone ZoneAt(int x, int y, int width, int height, const WindowStyle& style) {
+  const int nearBand = style.sizingNearBand, farBand = style.sizingFarBand;
+  if (y < nearBand) {
+    if (x < farBand) return SizingZone::TopLeft;
+    if (x > width - farBand) return SizingZone::TopRight;
     return SizingZone::Top;
   }
-  if (y > height - kFarBand) {
-    if (x < kFarBand) return SizingZone::BottomLeft;
-    if (x > width - kFarBand) return SizingZone::BottomRight;
+  if (y > height - farBand) {
+    if (x < farBand) return SizingZone::BottomLeft;
+    if (x > width - farBand) return SizingZone::BottomRight;
     return SizingZone::Bottom;
   }
-  if (x < kNearBand) return SizingZone::Left;
-  if (x > width - kFarBand) return SizingZone::Right;
+  if (x < nearBand) return SizingZone::Left;
+  if (x > width - farBand) return SizingZone::Right;
   return SizingZone::None;
 }
 
@@ -238,7 +235,7 @@ void InputRouter::OnMouse(UINT msg, WPARAM wparam, LPARAM lparam) {
                  window_.HasCaptionFlag(CaptionFlag::Title) && window_.HasCaptionFlag(CaptionFlag::Maximise)) {
         ToggleMaximise();
       } else if (control == nullptr && doubleClick) {
-        if (y < kCaptionHeight && window_.HasCaptionFlag(CaptionFlag::Maximise)) ToggleMaximise();
+        if (y < window_.Style().window.captionHeight && window_.HasCaptionFlag(CaptionFlag::Maximise)) ToggleMaximise();
       } else if (window_.DragMove()) {
         StartWindowDrag();
       }
@@ -259,7 +256,7 @@ bool InputRouter::BorderHitTest(UINT msg, POINT point) {
   if (!window_.Resizable() || pressed_ != nullptr || (msg != WM_MOUSEMOVE && msg != WM_LBUTTONDOWN) ||
       IsZoomed(Hwnd()))
     return false;
-  const SizingZone zone = ZoneAt(point.x, point.y, window_.Width(), window_.Height());
+  const SizingZone zone = ZoneAt(point.x, point.y, window_.Width(), window_.Height(), window_.Style().window);
   if (zone == SizingZone::None) return false;
   SetCursor(LoadCursorW(nullptr, CursorOf(zone)));
   ChangeHover(nullptr, false);

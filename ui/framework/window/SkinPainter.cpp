@@ -11,11 +11,6 @@
 namespace getlink {
 namespace {
 
-// A transparent margin around the window's body holds the edge shadow.
-constexpr float kInnerMargin = 5;
-// Width of the bands along the picture's edges that fade into the skin colour.
-constexpr float kEdgeBand = 100;
-
 // Fills the whole canvas (within its clip) with exactly `colour`, replacing what is there.
 void FillReplacing(Surface& canvas, Argb colour) {
   GpGraphics* g = canvas.Graphics();
@@ -35,7 +30,8 @@ void SkinPainter::Paint(Surface& canvas, const std::function<void(GpGraphics*)>&
   const float width = static_cast<float>(canvas.Width());
   const float height = static_cast<float>(canvas.Height());
   const Rect whole = RectOf(0, 0, width, height);
-  const Rect inner = RectOf(kInnerMargin, kInnerMargin, width - 2 * kInnerMargin, height - 2 * kInnerMargin);
+  const float margin = style_.shadowMargin;
+  const Rect inner = RectOf(margin, margin, width - 2 * margin, height - 2 * margin);
   canvas.Clear();
 
   if (look_.cornerRadius == kImageOnlySkin) {
@@ -49,8 +45,9 @@ void SkinPainter::Paint(Surface& canvas, const std::function<void(GpGraphics*)>&
     return;
   }
 
-  const int ellipse = look_.cornerRadius == kSquareCorners ? 0 : 4;
-  const GdiRegion body(CreateRoundRectRgn(6, 6, canvas.Width() - 5, canvas.Height() - 5, ellipse, ellipse));
+  const int ellipse = look_.cornerRadius == kSquareCorners ? 0 : style_.bodyArc;
+  const int b = style_.bodyInset;
+  const GdiRegion body(CreateRoundRectRgn(b, b, canvas.Width() - b + 1, canvas.Height() - b + 1, ellipse, ellipse));
   ClipRegion(g, RegionFromGdi(body.get()).get());
   if (look_.image != nullptr) {
     FillReplacing(canvas, MakeColor(look_.colour));
@@ -93,14 +90,15 @@ void SkinPainter::PaintImage(Surface& canvas, const Rect& inner) const {
   // Bands along the picture's edges fade from clear (inside) to the skin colour (outside).
   const Argb solid = MakeColor(look_.colour);
   const Argb clear = MakeColor(look_.colour, 0);
-  FillGradient(g, RectOf(placed.Right() - kEdgeBand, placed.top, kEdgeBand + 1, placed.height + 1), clear, solid,
+  const float band = style_.imageEdgeBand;
+  FillGradient(g, RectOf(placed.Right() - band, placed.top, band + 1, placed.height + 1), clear, solid,
                Gdiplus::LinearGradientModeHorizontal);
-  FillGradient(g, RectOf(placed.left, placed.Bottom() - kEdgeBand, placed.width + 1, kEdgeBand + 1), clear, solid,
+  FillGradient(g, RectOf(placed.left, placed.Bottom() - band, placed.width + 1, band + 1), clear, solid,
                Gdiplus::LinearGradientModeVertical);
   if (look_.imageMode == SkinImageMode::Centred) {
-    FillGradient(g, RectOf(placed.left, placed.top, kEdgeBand + 1, placed.height + 1), solid, clear,
+    FillGradient(g, RectOf(placed.left, placed.top, band + 1, placed.height + 1), solid, clear,
                  Gdiplus::LinearGradientModeHorizontal);
-    FillGradient(g, RectOf(placed.left, placed.top, placed.width + 1, kEdgeBand + 1), solid, clear,
+    FillGradient(g, RectOf(placed.left, placed.top, placed.width + 1, band + 1), solid, clear,
                  Gdiplus::LinearGradientModeVertical);
   }
 }
@@ -110,21 +108,19 @@ void SkinPainter::PaintBorder(GpGraphics* g, const Rect& inner) const {
   const bool square = look_.cornerRadius == kSquareCorners;
   Rect outline = inner;
   InflateRect(1, 1, -2, -2, outline);
-  OutlineRoundRect(g, outline, square ? 0.f : 7.f, MakeColor(0x606060, 204));
+  OutlineRoundRect(g, outline, square ? 0.f : style_.outerBorderArc, style_.outerBorder);
   InflateRect(1, 1, -2, -2, outline);
-  OutlineRoundRect(g, outline, square ? 0.f : 6.f, MakeColor(0xFFFFFF, 102));
+  OutlineRoundRect(g, outline, square ? 0.f : style_.innerBorderArc, style_.innerBorder);
 }
 
 void SkinPainter::PaintShadow(GpGraphics* g, const Rect& inner) const {
   // Four rings, each a pixel further out and fainter.
   const bool square = look_.cornerRadius == kSquareCorners;
-  const ColorRef shadow = look_.shadowColour.value_or(0);
-  const int alphas[] = {45, 25, 10, 5};
-  const float roundDiameters[] = {10, 12, 15, 18};
-  const float squareDiameters[] = {1, 4, 7, 11};
+  const ColorRef shadow = look_.shadowColour.value_or(style_.shadowColour);
+  const auto& arcs = square ? style_.squareShadowArcs : style_.roundShadowArcs;
   Rect ring = inner;
-  for (int i = 0; i < 4; ++i) {
-    OutlineRoundRect(g, ring, square ? squareDiameters[i] : roundDiameters[i], MakeColor(shadow, alphas[i]));
+  for (std::size_t i = 0; i < style_.shadowAlphas.size(); ++i) {
+    OutlineRoundRect(g, ring, arcs[i], MakeColor(shadow, style_.shadowAlphas[i]));
     InflateRect(-1, -1, 2, 2, ring);
   }
 }

@@ -9,6 +9,7 @@
 #include "ui/framework/drawing/Geometry.h"
 #include "ui/framework/drawing/GdiplusApi.h"
 #include "ui/framework/drawing/Surface.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
@@ -23,20 +24,20 @@ constexpr int kRoundCorners = 7;
 
 struct SkinLook {
   GpImage* image = nullptr;  // the background picture, or null for the plain colour
-  ColorRef colour = 0;
+  ColorRef colour;
   SkinImageMode imageMode{};
   int cornerRadius = kRoundCorners;
   int opacity = 255;          // of a layered window's body
   bool layered = true;
   bool blendImageEdges = true;
   bool edgeShadow = true;     // layered windows only
-  std::optional<ColorRef> shadowColour;  // black when absent
+  std::optional<ColorRef> shadowColour;  // the style's when absent
   Margins nineGrid;           // image-only skins: the picture as a nine-part grid
 };
 
 class SkinPainter {
  public:
-  explicit SkinPainter(const SkinLook& look) : look_(look) {}
+  SkinPainter(const SkinLook& look, const SkinStyle& style) : look_(look), style_(style) {}
 
   // Paints the whole canvas; `paintBackground` draws the application's own background
   // over the picture, before the border.
@@ -48,6 +49,7 @@ class SkinPainter {
   void PaintShadow(GpGraphics* graphics, const Rect& inner) const;
 
   SkinLook look_;
+  const SkinStyle& style_;
 };
 
 }  // namespace getlink

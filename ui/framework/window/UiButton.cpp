@@ -16,35 +16,21 @@ namespace getlink {
 
 // --- creating ---
 
-bool UiButton::Create(HWND host, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(host, rect, ControlType::Button, Prepare(options));
-}
-
-bool UiButton::Create(UiControl& parent, const Rect& rect, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(parent, rect, ControlType::Button, Prepare(options));
-}
-
-CreateControlOptions UiButton::Prepare(const Options& options) {
+std::optional<CreateControlOptions> UiButton::Prepare(const UiStyle& style) {
   state_ = ButtonState::Normal;
-  caption_ = options.caption;
-  textColour_ = options.textColour;
-  MutableFont().Choose(options.font);
-  textEffect_ = options.textEffect;
-  glowColour_ = options.glowColour;
-  roundedChoice_ = options.rounded;
+  DecodeImage();
+  MutableFont().Choose(options_.font, style.fontSize);
   format_ = TextFormat(Gdiplus::StringFormatFlagsNoWrap);
   format_.SetTrimming(Gdiplus::StringTrimmingNone);
   format_.SetHotkeyPrefix(Gdiplus::HotkeyPrefixShow);
   CreateControlOptions base;
-  base.visible = options.visible;
-  base.frameInterval = kFadeFrameMs;
+  base.visible = options_.visible;
+  base.frameInterval = style.fade.frameMs;
   return base;
 }
 
 int UiButton::OnCreate() {
-  rounded_ = roundedChoice_.value_or(Window()->CornerRadius() != kSquareCorners);
+  rounded_ = options_.rounded.value_or(Window()->CornerRadius() != kSquareCorners);
   RegisterMnemonic();
   return kNotHandled;
 }
@@ -52,30 +38,41 @@ int UiButton::OnCreate() {
 int UiButton::OnDestroy() {
   format_.Release();
   ReleaseFont();
+  image_ = Image();
   return kNotHandled;
 }
 
 void UiButton::RegisterMnemonic() {
-  if (Window() != nullptr) Window()->AddMnemonic(*this, MnemonicCharacter(caption_));
+  if (Window() != nullptr) Window()->AddMnemonic(*this, MnemonicCharacter(options_.caption));
 }
 
 // --- properties ---
 
 void UiButton::SetCaption(Text caption) {
-  caption_ = std::move(caption);
+  options_.caption = std::move(caption);
   if (IsCreated()) RegisterMnemonic();
-  PaintNow();
+  Repaint();
 }
 
 void UiButton::SetRounded(bool rounded) {
-  roundedChoice_ = rounded;
+  options_.rounded = rounded;
   StoreAndRepaint(rounded_, rounded);
 }
 
+void UiButton::SetImageBytes(ByteSet bytes) {
+  options_.imageBytes = std::move(bytes);
+  DecodeImage();
+  Repaint();
+}
+
+void UiButton::DecodeImage() {
+  image_ = options_.imageBytes.empty() ? Image() : LoadImageFromBytes(options_.imageBytes);
+}
+
 void UiButton::SetImageOffset(float x, float y) {
-  imageOffsetX_ = x;
-  imageOffsetY_ = y;
-  PaintNow();
+  options_.imageOffsetX = x;
+  options_.imageOffsetY = y;
+  Repaint();
 }
 
 // --- painting ---
@@ -83,41 +80,48 @@ void UiButton::SetImageOffset(float x, float y) {
 void UiButton::PaintState(ButtonState state, int startFade) {
   state_ = state;
   SetFadeLevel(startFade);
-  if (!BeginControlPaint(true)) return;
+  Repaint();
+}
+
+int UiButton::OnPaint() {
+  if (!BeginControlPaint(true)) return kNotHandled;
   GpGraphics* g = Graphics();
   const Rect face = FaceRect(Width(), Height());
-  if (!PaintBackgroundHook(g, state)) PaintButtonFace(g, face, FaceColours(state, Disabled()), rounded_);
-  PaintContent(g, state, face);
+  const ButtonStyle& look = Style().button;
+  if (!PaintBackgroundHook(g, state_)) PaintButtonFace(g, face, look, FaceColours(look, state_, Disabled()), rounded_);
+  PaintContent(g, state_, face);
   EndControlPaint();
+  return kNotHandled;
 }
 
 void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) {
   Rect content = face;
   InflateRect(1, 1, -2, -2, content);
   ClipRect(g, content);
-  const Image picture = imageBytes_.empty() ? Image() : LoadImageFromBytes(imageBytes_);
-  const Extent imageSize = picture ? Extent{static_cast<float>(picture.Width()), static_cast<float>(picture.Height())}
-                                   : Extent{};
-  const Rect measured = caption_.empty() ? Rect{} : MeasureText(g, caption_, Font().Get(), Rect{}, format_.Handle());
+  const ButtonOptions& o = options_;
+  const Extent imageSize = image_ ? Extent{static_cast<float>(image_.Width()), static_cast<float>(image_.Height())}
+                                  : Extent{};
+  const Rect measured = o.caption.empty() ? Rect{} : MeasureText(g, o.caption, Font().Get(), Rect{}, format_.Handle());
   // Whole pixels, rounded up: a box narrower than measured loses the last character.
   const Extent captionSize = {std::ceil(measured.width), std::ceil(measured.height)};
   ButtonContent placed =
-      PlaceButtonContent(content, imageSize, captionSize, imagePosition_, imageGap_, imageOffsetX_, imageOffsetY_);
+      PlaceButtonContent(content, imageSize, captionSize, o.imagePosition, o.imageGap, o.imageOffsetX, o.imageOffsetY);
   if (state == ButtonState::Pressed) {
-    InflateRect(1, 1, 0, 0, placed.image);
-    InflateRect(1, 1, 0, 0, placed.caption);
+    const float shift = Style().button.pressedShift;
+    InflateRect(shift, shift, 0, 0, placed.image);
+    InflateRect(shift, shift, 0, 0, placed.caption);
   }
   const bool hookDrew = PaintContentHook(g, state, placed.image, placed.caption);
   if (!hookDrew) {
-    if (picture) DrawImageAlpha(g, picture.Get(), placed.image);
-    if (!caption_.empty()) {
-      const Argb colour =
-          autoTextColour_ ? ContrastingColour(textColour_, AverageLuma(GetSurface(), placed.caption)) : textColour_;
-      DrawText(g, placed.caption, caption_, Font().Get(), colour, format_.Handle(), textEffect_, glowColour_);
+    if (image_) DrawImageAlpha(g, image_.Get(), placed.image);
+    if (!o.caption.empty()) {
+      const Argb ink = o.textColour.value_or(Style().textColour);
+      const Argb colour = o.autoTextColour ? ContrastingColour(ink, AverageLuma(GetSurface(), placed.caption)) : ink;
+      DrawText(g, placed.caption, o.caption, Font().Get(), colour, format_.Handle(), o.textEffect, o.glowColour);
     }
   }
   ResetClip(g);
-  if (!hookDrew && IsFocused()) OutlineRect(g, FocusRect(face), BorderStyle::Focus);
+  if (!hookDrew && HoldsFocus()) OutlineRect(g, FocusRect(face, Style().button), BorderStyle::Focus);
 }
 
 // --- events ---
@@ -128,43 +132,44 @@ int UiButton::OnEvent(const ControlEvent& event) {
   return UiControl::OnEvent(event);
 }
 
-int UiButton::OnPaint() {
+// A new look of the whole window: this one shows at once.
+int UiButton::OnRefresh() {
   PaintState(state_, 255);
   return kNotHandled;
 }
 
 int UiButton::OnMouseDown(const PointerInput&) {
-  if (Focusable()) PaintState(ButtonState::Pressed, FadeStartForTicks(2));
+  if (Focusable()) PaintState(ButtonState::Pressed, FadeStartForTicks(*this, Style().button.pressFadeTicks));
   return kNotHandled;
 }
 
 int UiButton::OnMouseUp(const PointerInput&) {
-  if (Focusable()) PaintState(ButtonState::Hot, FadeStartForTicks(2));
+  if (Focusable()) PaintState(ButtonState::Hot, FadeStartForTicks(*this, Style().button.pressFadeTicks));
   return kNotHandled;
 }
 
 int UiButton::OnPressCancelled() {
-  if (Focusable()) PaintState(ButtonState::Normal, FadeStartForTicks(2));
+  if (Focusable()) PaintState(ButtonState::Normal, FadeStartForTicks(*this, Style().button.pressFadeTicks));
   return kNotHandled;
 }
 
 int UiButton::OnFocusGained(UiControl*) {
-  PaintState(ButtonState::Focused, FadeStartForTicks(1));
+  PaintState(ButtonState::Focused, FadeStartForTicks(*this, Style().button.focusFadeTicks));
   return kNotHandled;
 }
 
 int UiButton::OnFocusLost(UiControl*) {
-  PaintState(ButtonState::Normal, FadeStartForTicks(3));
+  PaintState(ButtonState::Normal, FadeStartForTicks(*this, Style().button.blurFadeTicks));
   return kNotHandled;
 }
 
 int UiButton::OnMouseEnter() {
-  PaintState(ButtonState::Hot, FadeStartForTicks(4));
+  PaintState(ButtonState::Hot, FadeStartForTicks(*this, Style().button.hoverFadeTicks));
   return kNotHandled;
 }
 
 int UiButton::OnMouseLeave(UiControl*) {
-  PaintState(ButtonState::Normal, FadeStartForTicks(4));
+  PaintState(ButtonState::Normal, FadeStartForTicks(*this, Style().button.hoverFadeTicks));
   return kNotHandled;
 }
 

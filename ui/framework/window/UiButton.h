@@ -6,9 +6,9 @@
 // its mnemonic letter (the character after "&" in the caption) all give EvClick, to which
 // the application binds its handler; the window produces the click, the button only
 // shows it. A button made not focusable takes no mouse presses, but its mnemonic still
-// clicks it.
+// clicks it. The face's colours, arcs and fades are the style's button section.
 //
-//   event           look painted    fade from (ticks of 60 ms to the new look)
+//   event           look painted    fade from (ticks to the new look; the style's, here the default's)
 //   mouse enters    hot             51 (4)
 //   mouse leaves    normal          51 (4)
 //   left down       pressed         153 (2)   only when focusable
@@ -19,68 +19,63 @@
 
 #include <optional>
 
+#include "ui/framework/drawing/Image.h"
 #include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/drawing/TextFormat.h"
 #include "ui/framework/window/ButtonFace.h"
 #include "ui/framework/window/ButtonLayout.h"
+#include "ui/framework/window/OptionsControl.h"
 #include "ui/framework/window/UiTextControl.h"
 
 namespace getlink {
 
 struct ButtonOptions {
   Text caption;  // an "&" marks the mnemonic letter, shown underlined
-  Argb textColour = MakeArgb(210, 0, 0, 0);
-  FontChoice font;  // nothing given: the framework's default font
+  std::optional<Argb> textColour;  // absent: the style's text colour
+  FontChoice font;  // nothing given: the framework's default font; Font() has the one in use
   TextEffect textEffect = TextEffect::None;
-  Argb glowColour = 0;          // 0: chosen from the text colour
-  std::optional<bool> rounded;  // absent: as the host window's corners
+  std::optional<Argb> glowColour;  // absent: chosen from the text colour
+  std::optional<bool> rounded;     // absent: as the host window's corners
+  // Black or white text (keeping the text colour's alpha), whichever stands out on the face.
+  bool autoTextColour = false;
+  // An image (any format GDI+ reads) placed by imagePosition, imageGap pixels from the
+  // caption and shifted by the offsets; bytes that do not load leave the caption alone.
+  ByteSet imageBytes;
+  ImagePosition imagePosition = ImagePosition::LeftOfCaption;
+  float imageGap = 0;
+  float imageOffsetX = 0;
+  float imageOffsetY = 0;
   bool visible = true;
 };
 
-class UiButton : public UiTextControl {
+class UiButton : public OptionsControl<UiTextControl, ButtonOptions, ControlType::Button> {
  public:
-  using Options = ButtonOptions;
-
   UiButton() = default;
   ~UiButton() override { Destroy(); }
 
-  bool Create(HWND host, const Rect& rect, const Options& options = {});
-  bool Create(UiControl& parent, const Rect& rect, const Options& options = {});
-
-  // Every setter repaints; a new caption also registers its mnemonic again (a caption
-  // without "&" removes the button's mnemonic). The font's setters are UiTextControl's.
-  const Text& Caption() const { return caption_; }
+  // Every setter changes the options and repaints; a new caption also registers its
+  // mnemonic again (a caption without "&" removes the button's mnemonic). The font's
+  // setters are UiTextControl's.
   void SetCaption(Text caption);
-  Argb TextColour() const { return textColour_; }
-  void SetTextColour(Argb colour) { StoreAndRepaint(textColour_, colour); }
-  TextEffect Effect() const { return textEffect_; }
-  void SetTextEffect(TextEffect effect) { StoreAndRepaint(textEffect_, effect); }
-  Argb GlowColour() const { return glowColour_; }
-  void SetGlowColour(Argb colour) { StoreAndRepaint(glowColour_, colour); }
-  // Black or white text (keeping the text colour's alpha), whichever stands out on the face.
-  bool AutoTextColour() const { return autoTextColour_; }
-  void SetAutoTextColour(bool on) { StoreAndRepaint(autoTextColour_, on); }
+  void SetTextColour(std::optional<Argb> colour) { StoreAndRepaint(options_.textColour, colour); }
+  void SetTextEffect(TextEffect effect) { StoreAndRepaint(options_.textEffect, effect); }
+  void SetGlowColour(std::optional<Argb> colour) { StoreAndRepaint(options_.glowColour, colour); }
+  void SetAutoTextColour(bool on) { StoreAndRepaint(options_.autoTextColour, on); }
+  // The corners in use: as given, or as the host window's.
   bool Rounded() const { return rounded_; }
   void SetRounded(bool rounded);
   GpStringFormat* Format() const { return format_.Handle(); }
   void SetFormat(TextFormat format) { StoreAndRepaint(format_, std::move(format)); }
-
-  // An image (any format GDI+ reads) placed by ImagePosition; bytes that do not load
-  // leave the caption alone.
-  const ByteSet& ImageBytes() const { return imageBytes_; }
-  void SetImageBytes(ByteSet bytes) { StoreAndRepaint(imageBytes_, std::move(bytes)); }
-  ImagePosition GetImagePosition() const { return imagePosition_; }
-  void SetImagePosition(ImagePosition position) { StoreAndRepaint(imagePosition_, position); }
-  float ImageGap() const { return imageGap_; }
-  void SetImageGap(float gap) { StoreAndRepaint(imageGap_, gap); }
-  float ImageOffsetX() const { return imageOffsetX_; }
-  float ImageOffsetY() const { return imageOffsetY_; }
+  // Decoded once, here (and when the button is made), never at a paint.
+  void SetImageBytes(ByteSet bytes);
+  void SetImagePosition(ImagePosition position) { StoreAndRepaint(options_.imagePosition, position); }
+  void SetImageGap(float gap) { StoreAndRepaint(options_.imageGap, gap); }
   void SetImageOffset(float x, float y);
 
-  // The look last painted.
+  // The look shown.
   ButtonState State() const { return state_; }
-  // Paints the look of `state`, cross-fading from the current one from `startFade`
-  // (with the window's animations off, at once).
+  // Shows the look of `state`, cross-fading from the current one from `startFade` (with
+  // the window's animations off, at once).
   void PaintState(ButtonState state, int startFade);
 
  protected:
@@ -98,7 +93,7 @@ class UiButton : public UiTextControl {
   int OnCreate() override;
   int OnDestroy() override;
   int OnPaint() override;
-  int OnRefresh() override { return OnPaint(); }
+  int OnRefresh() override;
   int OnMouseDown(const PointerInput&) override;
   int OnMouseUp(const PointerInput&) override;
   int OnPressCancelled() override;
@@ -108,24 +103,15 @@ class UiButton : public UiTextControl {
   int OnMouseLeave(UiControl* next) override;
 
  private:
-  CreateControlOptions Prepare(const Options& options);
+  std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   void RegisterMnemonic();
   void PaintContent(GpGraphics* graphics, ButtonState state, const Rect& face);
+  void DecodeImage();
 
   ButtonState state_ = ButtonState::Normal;
-  Text caption_;
-  TextEffect textEffect_ = TextEffect::None;
-  Argb textColour_ = 0;
-  std::optional<bool> roundedChoice_;
   bool rounded_ = true;
   TextFormat format_ = TextFormat::Empty();
-  Argb glowColour_ = 0;
-  bool autoTextColour_ = false;
-  ByteSet imageBytes_;
-  ImagePosition imagePosition_ = ImagePosition::LeftOfCaption;
-  float imageGap_ = 0;
-  float imageOffsetX_ = 0;
-  float imageOffsetY_ = 0;
+  Image image_;  // options_.imageBytes decoded
 };
 
 }  // namespace getlink

@@ -3,6 +3,7 @@
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/ImageDrawing.h"
 #include "ui/framework/window/CrossFade.h"
+#include "ui/framework/window/UiWindow.h"
 
 namespace getlink {
 
@@ -11,20 +12,25 @@ bool UiCaptionButton::Create(HWND host, const Rect& rect, CaptionButtonKind kind
   CreateOptions options;
   options.visible = visible;
   options.focusable = false;
-  options.frameInterval = kFadeFrameMs;
+  options.frameInterval = UiWindow::StyleOf(host).fade.frameMs;
   return UiControl::Create(host, rect, ControlType::CaptionButton, options);
 }
 
 void UiCaptionButton::PaintState(State state, bool force, int startFade) {
   if (state == paintedState_ && !force) return;
+  paintedState_ = state;
   SetFadeLevel(startFade);
-  if (!BeginControlPaint(true)) return;
+  Repaint();
+}
+
+int UiCaptionButton::OnPaint() {
+  if (!BeginControlPaint(true)) return kNotHandled;
   if (GpImage* sprite = CaptionButtonImage()) {
-    const Rect cell = CaptionButtonCell(kind_, static_cast<int>(state), IsZoomed(HostWindow()) != FALSE);
+    const Rect cell = CaptionButtonCell(kind_, static_cast<int>(paintedState_), IsZoomed(HostWindow()) != FALSE);
     DrawImagePart(Graphics(), sprite, cell, {0, 0, static_cast<float>(Width()), static_cast<float>(Height())});
   }
   EndControlPaint();
-  paintedState_ = state;
+  return kNotHandled;
 }
 
 int UiCaptionButton::OnDestroy() {
@@ -32,39 +38,34 @@ int UiCaptionButton::OnDestroy() {
   return kNotHandled;
 }
 
-int UiCaptionButton::OnPaint() {
-  PaintState(State::Normal, true, FadeStartForTicks(5));
-  return kNotHandled;
-}
-
 int UiCaptionButton::OnMouseDown(const PointerInput&) {
-  PaintState(State::Pressed, false, FadeStartForTicks(2));
+  PaintState(State::Pressed, false, FadeStartForTicks(*this, Style().caption.pressFadeTicks));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnMouseUp(const PointerInput&) {
-  PaintState(State::Hot, false, FadeStartForTicks(2));
+  PaintState(State::Hot, false, FadeStartForTicks(*this, Style().caption.pressFadeTicks));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnPressCancelled() {
-  PaintState(State::Normal, false, FadeStartForTicks(2));
+  PaintState(State::Normal, false, FadeStartForTicks(*this, Style().caption.pressFadeTicks));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnMouseEnter() {
-  PaintState(State::Hot, false, FadeStartForTicks(3));
+  PaintState(State::Hot, false, FadeStartForTicks(*this, Style().caption.hotFadeTicks));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnMouseLeave(UiControl*) {
-  PaintState(State::Normal, false, FadeStartForTicks(5));
+  PaintState(State::Normal, false, FadeStartForTicks(*this, Style().caption.normalFadeTicks));
   return kNotHandled;
 }
 
 int UiCaptionButton::OnMoved() {
   // The maximise button shows the restore glyph while the window is maximised.
-  if (kind_ == CaptionButtonKind::Maximise) PaintState(State::Normal, true, FadeStartForTicks(5));
+  if (kind_ == CaptionButtonKind::Maximise) PaintState(State::Normal, true, FadeStartForTicks(*this, Style().caption.normalFadeTicks));
   return kNotHandled;
 }
 

@@ -19,7 +19,7 @@ class UiCaptionButton : public UiControl {
   CaptionButtonKind Kind() const { return kind_; }
   State PaintedState() const { return paintedState_; }
 
-  // Paints the look of `state` (unless it is painted already and not forced), fading in
+  // Shows the look of `state` (unless it is shown already and not forced), fading in
   // from `startFade`.
   void PaintState(State state, bool force, int startFade);
 

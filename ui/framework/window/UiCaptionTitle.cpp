@@ -15,7 +15,7 @@ bool UiCaptionTitle::Create(HWND host, const Rect& rect, Text text) {
 
 void UiCaptionTitle::SetText(Text text) {
   text_ = std::move(text);
-  PaintNow();
+  Repaint();
 }
 
 int UiCaptionTitle::OnPaint() {
@@ -25,7 +25,7 @@ int UiCaptionTitle::OnPaint() {
     format.SetLineAlign(Gdiplus::StringAlignmentCenter);
     format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
     DrawText(Graphics(), {0, 0, static_cast<float>(Width()), static_cast<float>(Height())}, text_, DefaultFont(),
-             MakeColor(0xFFFFFF, 250), format.Handle(), TextEffect::None);
+             Style().caption.titleColour, format.Handle(), TextEffect::None);
   }
   EndControlPaint();
   return kNotHandled;

@@ -1,4 +1,4 @@
-// The window's title in its caption row: the window text in white (alpha 250), vertically
+// The window's title in its caption row: the window text in the style's title colour, vertically
 // centred. It takes no input.
 #pragma once
 

@@ -18,20 +18,24 @@ bool Differs(float a, float b) { return std::fabs(a - b) > kTolerance; }
 
 }  // namespace
 
-UiControl::~UiControl() { Destroy(); }
-
-bool UiControl::Create(HWND host, const Rect& rect, ControlType type, const CreateOptions& options) {
-  if (handle_ != 0) return true;
-  UiWindow* window = UiWindow::FromHwnd(host);
-  if (window == nullptr) return false;
-  return Attach(host, window, nullptr, rect, type, options);
+const UiStyle& ControlHost::Style() const {
+  return parent != nullptr ? parent->Style() : UiWindow::StyleOf(window);
 }
 
-bool UiControl::Create(UiControl& parent, const Rect& rect, ControlType type, const CreateOptions& options) {
+UiControl::~UiControl() { Destroy(); }
+
+const UiStyle& UiControl::Style() const { return window_ != nullptr ? window_->Style() : DefaultStyle(); }
+
+bool UiControl::Create(ControlHost host, const Rect& rect, ControlType type, const CreateOptions& options) {
   if (handle_ != 0) return true;
-  // The parent must belong to the window that is still attached to its host.
-  if (parent.window_ == nullptr || UiWindow::FromHwnd(parent.hostWnd_) != parent.window_) return false;
-  return Attach(parent.hostWnd_, parent.window_, &parent, rect, type, options);
+  if (UiControl* parent = host.parent) {
+    // The parent must belong to the window that is still attached to its host.
+    if (parent->window_ == nullptr || UiWindow::FromHwnd(parent->hostWnd_) != parent->window_) return false;
+    return Attach(parent->hostWnd_, parent->window_, parent, rect, type, options);
+  }
+  UiWindow* window = UiWindow::FromHwnd(host.window);
+  if (window == nullptr) return false;
+  return Attach(host.window, window, nullptr, rect, type, options);
 }
 
 bool UiControl::Attach(HWND host, UiWindow* window, UiControl* parent, const Rect& rect, ControlType type,
@@ -60,7 +64,7 @@ bool UiControl::Attach(HWND host, UiWindow* window, UiControl* parent, const Rec
     SetParentControl(parent);
   MakeSurface();
   SendEvent(EventCode::Create);
-  SendEvent(EventCode::Paint);
+  Repaint();
   return true;
 }
 
@@ -95,6 +99,8 @@ void UiControl::Destroy() {
   frameInterval_ = 0;
   fadeImage_.reset();
   surface_ = Surface();
+  paintNeed_ = PaintNeed::None;
+  paintArea_.reset();
   destroying_ = false;
 }
 
@@ -145,7 +151,7 @@ void UiControl::Move(const MoveArgs& args) {
   if (resized) {
     MakeSurface();
     SendEvent({EventCode::EvResized, SizeInput{Width(), Height()}});
-    SendEvent(EventCode::Paint);
+    Repaint();
   }
   SendMessageW(hostWnd_, ToMessage(FrameworkMessage::WmControlMoved), static_cast<WPARAM>(handle_),
                visible_ && args.redraw ? 1 : 0);
@@ -196,17 +202,41 @@ void UiControl::SetDisabled(bool disabled) {
   Invalidate();
 }
 
-bool UiControl::IsFocused() {
-  if (window_ == nullptr) return false;
-  const int answer = SendEvent(EventCode::EvQueryFocus);
-  if (answer != kNotHandled) return answer == 1;
-  return window_->Focused() == this;
+bool UiControl::IsFocused() { return window_ != nullptr && FocusAnswer(SendEvent(EventCode::EvQueryFocus)); }
+
+bool UiControl::HoldsFocus() { return window_ != nullptr && FocusAnswer(QueryFocus()); }
+
+bool UiControl::FocusAnswer(int queryAnswer) const {
+  return queryAnswer != kNotHandled ? queryAnswer == 1 : window_->Focused() == this;
 }
 
-void UiControl::PaintNow() { SendEvent(EventCode::Paint); }
+void UiControl::Repaint() { AskForPaint(std::nullopt); }
+
+void UiControl::Repaint(const Rect& area) { AskForPaint(area); }
+
+void UiControl::AskForPaint(const std::optional<Rect>& area) {
+  if (window_ == nullptr) return;
+  const PaintNeed before = paintNeed_;
+  if (!area) {
+    paintNeed_ = PaintNeed::Whole;
+  } else if (before != PaintNeed::Whole) {
+    paintPart_ = before == PaintNeed::Part ? Union(paintPart_, *area) : *area;
+    paintNeed_ = PaintNeed::Part;
+  }
+  if (before == PaintNeed::None) window_->composer_.RequestPaint(*this);
+}
+
+void UiControl::PaintAsRequested() {
+  if (paintNeed_ == PaintNeed::None || window_ == nullptr) return;
+  // Taken before painting: a paint that asks again is painted in the next round.
+  paintArea_ = paintNeed_ == PaintNeed::Part ? std::optional<Rect>(paintPart_) : std::nullopt;
+  paintNeed_ = PaintNeed::None;
+  window_->Dispatch(*this, {EventCode::Paint});
+  paintArea_.reset();
+}
 
 void UiControl::Invalidate() {
-  if (window_ != nullptr) window_->QueueInvalidation(rect_);
+  if (window_ != nullptr) window_->InvalidateRect(rect_);
 }
 
 void UiControl::SetTipText(Text text, bool apply) {
@@ -285,7 +315,7 @@ bool UiControl::BeginControlPaint(bool clear) {
 
 void UiControl::EndControlPaint() {
   if (window_ == nullptr) return;
-  if (animating_ && visible_) window_->InvalidateRect(rect_, RedrawMode::Append);
+  if (animating_ && visible_) window_->InvalidateRect(rect_);
   // The window's fade clock steps a pending cross-fade; a control at its target opacity
   // needs none, so an idle window gets no timer messages.
   if (frameInterval_ != 0 && fadeLevel_ < alpha_) window_->fades_.Start(*this);

@@ -24,10 +24,25 @@
 #include "ui/framework/drawing/Geometry.h"
 #include "ui/framework/drawing/GdiplusHandles.h"
 #include "ui/framework/drawing/Surface.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
+class UiControl;
 class UiWindow;
+
+// Where a control is created: on a host window (a window attached to a UiWindow) or inside
+// a parent control. Either converts to it, so one Create takes both.
+struct ControlHost {
+  ControlHost(HWND host) : window(host) {}
+  ControlHost(UiControl& parent) : parent(&parent) {}
+
+  HWND window = nullptr;        // when there is no parent
+  UiControl* parent = nullptr;  // the parent control, or null
+
+  // The style of the window the control will be on (the default style when there is none).
+  const UiStyle& Style() const;
+};
 
 // What a control receives with EvCompose: where and how the window is composing it.
 struct ComposeContext {
@@ -73,8 +88,7 @@ class UiControl {
   // Creates the control on a host window (a window attached to a UiWindow) or inside a
   // parent control. False, and nothing created, when the host is not such a window or
   // the parent does not belong to a live one. Creating a created control does nothing.
-  bool Create(HWND host, const Rect& rect, ControlType type, const CreateOptions& options = {});
-  bool Create(UiControl& parent, const Rect& rect, ControlType type, const CreateOptions& options = {});
+  bool Create(ControlHost host, const Rect& rect, ControlType type, const CreateOptions& options = {});
 
   // Back to the state before Create: children destroyed, events unbound, window links
   // cleared. The control may be created again. The destroy event goes through the normal
@@ -98,6 +112,9 @@ class UiControl {
   UiControl* ParentControl() const { return parent_; }
   const std::vector<UiControl*>& Children() const { return children_; }
   ControlType Type() const { return type_; }
+  // What the control draws and lays out with: its window's style, the default style while
+  // it is not created.
+  const UiStyle& Style() const;
 
   // Moves the control under another parent control of the same window, or onto the window
   // (null). A parent that is the control itself or one of its descendants is refused.
@@ -130,12 +147,17 @@ class UiControl {
   void SetDisabled(bool disabled);
   bool Focusable() const { return focusable_; }
   void SetFocusable(bool focusable) { focusable_ = focusable; }
+  // Asks the control (EvQueryFocus), then the window.
   bool IsFocused();
 
-  // Sends a paint event now.
-  void PaintNow();
-  // Queues the control's rectangle for composition; rectangles queued together are
-  // composed together and presented once, when the window's thread gets to them.
+  // Asks for a repaint after the look changed: OnPaint runs in the window's next flush,
+  // which composes what changed and presents it once, however many controls changed in
+  // the batch. `area` (in the control's own pixels) is the part that must be painted again
+  // (see PaintArea); without it, all of it.
+  void Repaint();
+  void Repaint(const Rect& area);
+  // Queues the control's rectangle for composition in the next flush, its look unchanged
+  // (shown, hidden, another opacity, a fade's step).
   void Invalidate();
 
   Text TipText() const { return tipText_; }
@@ -238,17 +260,26 @@ class UiControl {
   void StopTimer(TimerPurpose purpose);
   bool TimerRunning(TimerPurpose purpose) const;
 
-  // Repainting: BeginControlPaint starts a new look (keeping the old one for a pending
-  // cross-fade, clearing the surface when asked) and answers false when there is nothing
-  // to paint on; the control then draws into Graphics(); EndControlPaint queues the
-  // rectangle for composition and, for a fade, puts the control on the window's FadeClock.
+  // Painting, in OnPaint, which only reads the control's state: BeginControlPaint starts a
+  // new look (keeping the old one for a pending cross-fade, clearing the surface when
+  // asked) and answers false when there is nothing to paint on; the control then draws
+  // into Graphics(); EndControlPaint queues the rectangle for composition and, for a fade,
+  // puts the control on the window's FadeClock. PaintArea is the part of the surface asked
+  // for, or nothing for all of it.
   bool BeginControlPaint(bool clear = true);
   void EndControlPaint();
+  const std::optional<Rect>& PaintArea() const { return paintArea_; }
+  // IsFocused for paint code, which sends no events: the control's QueryFocus, then the window.
+  bool HoldsFocus();
   GpGraphics* Graphics() const { return surface_.Graphics(); }
   Surface& MutableSurface() { return surface_; }
 
  private:
   friend class UiWindow;
+  friend class WindowComposer;
+
+  // What the window's next flush paints of the control.
+  enum class PaintNeed { None, Part, Whole };
 
   bool Attach(HWND host, UiWindow* window, UiControl* parent, const Rect& rect, ControlType type,
               const CreateOptions& options);
@@ -258,7 +289,11 @@ class UiControl {
   // Stops the control's fade and every timer of its own.
   void StopOwnTimers();
   void DropFadeImage() { fadeImage_.reset(); }
+  void AskForPaint(const std::optional<Rect>& area);
+  // The flush's call: OnPaint, with PaintArea set to what was asked for.
+  void PaintAsRequested();
   bool ComparableTo(float a, float b) const;
+  bool FocusAnswer(int queryAnswer) const;
 
   std::uintptr_t handle_ = 0;
   std::uint32_t serial_ = 0;  // tells a re-created control from its earlier life
@@ -283,6 +318,9 @@ class UiControl {
   int frameInterval_ = 0;
   Surface surface_;
   UniqueBitmap fadeImage_;
+  PaintNeed paintNeed_ = PaintNeed::None;
+  Rect paintPart_;                  // the part asked for, while paintNeed_ is Part
+  std::optional<Rect> paintArea_;   // during OnPaint
 };
 
 }  // namespace getlink

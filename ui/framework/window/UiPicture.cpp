@@ -8,9 +8,6 @@
 namespace getlink {
 namespace {
 
-// Hundredths of a second a frame stays when the image names no delay.
-constexpr int kDefaultDelay = 10;
-
 enum class PictureTimer { NextFrame };
 
 // The icon's colour bitmap as 32-bit ARGB. An icon without alpha values (an old 24-bit
@@ -57,66 +54,43 @@ UniqueBitmap BitmapFromIcon(HICON icon) {
 
 }  // namespace
 
-bool UiPicture::Create(HWND host, const Rect& rect, const ByteSet& image, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(host, rect, ControlType::Picture, Prepare(image, options));
-}
-
-bool UiPicture::Create(UiControl& parent, const Rect& rect, const ByteSet& image, const Options& options) {
-  if (IsCreated()) return true;
-  return UiControl::Create(parent, rect, ControlType::Picture, Prepare(image, options));
-}
-
-CreateControlOptions UiPicture::Prepare(const ByteSet& image, const Options& options) {
-  SetOptions(options);
-  Load(image);
+std::optional<CreateControlOptions> UiPicture::Prepare(const UiStyle& style) {
+  Load(style.picture.defaultFrameDelay);
   CreateControlOptions base;
-  base.visible = options.visible;
-  base.focusable = options.focusable;
+  base.visible = options_.visible;
+  base.focusable = options_.focusable;
   return base;
 }
 
 bool UiPicture::CreateFromIcon(HWND host, const Rect& rect, HICON icon, const IconOptions& options) {
   if (IsCreated()) return true;
-  Options settings;
-  settings.animate = false;
-  settings.backColour = options.backColour;
-  settings.placement = options.placement;
-  settings.borderStyle = options.borderStyle;
-  SetOptions(settings);
-  imageBytes_.clear();
+  options_ = Options();
+  options_.animate = false;
+  options_.backColour = options.backColour;
+  options_.placement = options.placement;
+  options_.borderStyle = options.borderStyle;
+  frameIndex_ = shownFrame_ = 0;
   picture_ = Image();
   iconBitmap_ = BitmapFromIcon(icon);
   frameCount_ = iconBitmap_ != nullptr ? 1 : 0;
-  frameDelays_ = {kDefaultDelay};
+  frameDelays_ = {UiWindow::StyleOf(host).picture.defaultFrameDelay};
   CreateOptions base;
   base.visible = options.visible;
   base.focusable = options.focusable;
   return UiControl::Create(host, rect, ControlType::Picture, base);
 }
 
-void UiPicture::SetOptions(const Options& options) {
-  animate_ = options.animate;
-  backColour_ = options.backColour;
-  fixZeroDelays_ = options.fixZeroDelays;
-  placement_ = options.placement;
-  gridMargins_ = options.gridMargins;
-  borderStyle_ = options.borderStyle;
-  frameIndex_ = 0;
-}
-
-void UiPicture::Load(const ByteSet& image) {
+void UiPicture::Load(int defaultDelay) {
   iconBitmap_.reset();
-  imageBytes_ = image;
-  picture_ = LoadImageFromBytes(imageBytes_);
+  picture_ = LoadImageFromBytes(options_.image);
   frameCount_ = ImageFrameCount(picture_.Get());
   frameDelays_ = ImageFrameDelays(picture_.Get());
-  if (frameDelays_.empty()) frameDelays_ = {kDefaultDelay};
-  if (fixZeroDelays_) {
+  if (frameDelays_.empty()) frameDelays_ = {defaultDelay};
+  if (options_.fixZeroDelays) {
     for (int& delay : frameDelays_)
-      if (delay == 0) delay = kDefaultDelay;
+      if (delay == 0) delay = defaultDelay;
   }
-  frameIndex_ = 0;
+  frameIndex_ = shownFrame_ = 0;
 }
 
 GpImage* UiPicture::Picture() const {
@@ -124,76 +98,81 @@ GpImage* UiPicture::Picture() const {
 }
 
 void UiPicture::SetAnimate(bool animate) {
-  animate_ = animate;
+  options_.animate = animate;
   frameIndex_ = 0;
-  PaintNow();
+  ShowNextFrame();
 }
 
 void UiPicture::SetImage(const ByteSet& image) {
-  Load(image);
-  PaintNow();
+  options_.image = image;
+  Load(Style().picture.defaultFrameDelay);
+  ShowNextFrame();
 }
 
-void UiPicture::SetBackColour(Argb colour) {
-  backColour_ = colour;
-  PaintNow();
+void UiPicture::SetBackColour(std::optional<Argb> colour) {
+  options_.backColour = colour;
+  ShowNextFrame();
 }
 
-void UiPicture::Paint() {
+void UiPicture::ShowNextFrame() {
   if (Disabled()) {
     ++frameIndex_;
     return;
   }
-  if (frameIndex_ >= frameCount_ || !animate_) frameIndex_ = 0;
-  if (!BeginControlPaint(true)) return;
+  shownFrame_ = frameIndex_ >= frameCount_ || !options_.animate ? 0 : frameIndex_;
+  frameIndex_ = shownFrame_ + 1;
+  if (frameCount_ > 0) {
+    if (frameIndex_ >= frameCount_ || !options_.animate) frameIndex_ = 0;
+    const int delay =
+        frameIndex_ < static_cast<int>(frameDelays_.size()) ? frameDelays_[frameIndex_] : Style().picture.defaultFrameDelay;
+    StartTimer(PictureTimer::NextFrame, static_cast<UINT>(delay * 10));
+  }
+  Repaint();
+}
+
+int UiPicture::OnPaint() {
+  if (Disabled() || !BeginControlPaint(true)) return kNotHandled;
+  const PictureOptions& o = options_;
   GpGraphics* g = Graphics();
   GpImage* image = Picture();
   const Rect area = {0, 0, static_cast<float>(Width()), static_cast<float>(Height())};
-  if (image != nullptr) SelectFrame(image, frameIndex_);
-  if (backColour_ != 0) {
-    const UniqueBrush brush = SolidBrush(backColour_);
+  if (image != nullptr) SelectFrame(image, shownFrame_);
+  if (o.backColour) {
+    const UniqueBrush brush = SolidBrush(*o.backColour);
     gdip::GdipFillRectangle(g, brush.get(), 0, 0, area.width - 1, area.height - 1);
   }
   if (image != nullptr) {
-    switch (placement_) {
+    switch (o.placement) {
       case Placement::Stretched: DrawImageAlpha(g, image, area); break;
       case Placement::Centred: DrawImageNatural(g, image, area, true); break;
       case Placement::NineGrid:
-        if (gridMargins_.IsEmpty())
+        if (o.gridMargins.IsEmpty())
           DrawImageNatural(g, image, area, false);
         else
-          DrawImageNineGrid(g, image, area, gridMargins_);
+          DrawImageNineGrid(g, image, area, o.gridMargins);
         break;
       default: break;
     }
   }
-  if (borderStyle_ != BorderStyle::None) OutlineRect(g, area, borderStyle_);
+  if (o.borderStyle != BorderStyle::None) OutlineRect(g, area, o.borderStyle);
   if (Window() != nullptr && Window()->KeyboardFocus() == this) OutlineRect(g, area, BorderStyle::Focus);
   EndControlPaint();
-
-  if (frameCount_ > 0) {
-    ++frameIndex_;
-    if (frameIndex_ >= frameCount_ || !animate_) frameIndex_ = 0;
-    const int delay = frameIndex_ < static_cast<int>(frameDelays_.size()) ? frameDelays_[frameIndex_] : kDefaultDelay;
-    StartTimer(PictureTimer::NextFrame, static_cast<UINT>(delay * 10));
-  } else {
-    ++frameIndex_;
-  }
+  return kNotHandled;
 }
 
-int UiPicture::OnPaint() {
-  Paint();
+int UiPicture::OnCreate() {
+  ShowNextFrame();
   return kNotHandled;
 }
 
 int UiPicture::OnShown() {
-  Paint();
+  ShowNextFrame();
   return kNotHandled;
 }
 
 int UiPicture::OnTimer(TimerPurpose) {
-  if (animate_ && frameCount_ > 0)
-    Paint();
+  if (options_.animate && frameCount_ > 0)
+    ShowNextFrame();
   else
     StopTimer(PictureTimer::NextFrame);
   return kNotHandled;
@@ -201,14 +180,11 @@ int UiPicture::OnTimer(TimerPurpose) {
 
 int UiPicture::OnDestroy() {
   StopTimer(PictureTimer::NextFrame);
-  frameIndex_ = 0;
+  frameIndex_ = shownFrame_ = 0;
   frameCount_ = 0;
-  animate_ = false;
-  fixZeroDelays_ = false;
   picture_ = Image();
   iconBitmap_.reset();
   frameDelays_.clear();
-  imageBytes_.clear();
   return kNotHandled;
 }
 

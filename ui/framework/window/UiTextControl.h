@@ -39,7 +39,7 @@ class UiTextControl : public UiControl {
  protected:
   // After a font change: the default repaints; a control that measures its text first
   // measures it again.
-  virtual void FontChanged() { PaintNow(); }
+  virtual void FontChanged() { Repaint(); }
 
   ControlFont& MutableFont() { return font_; }
 
@@ -47,7 +47,7 @@ class UiTextControl : public UiControl {
   template <class Field, class Value>
   void StoreAndRepaint(Field& field, Value&& value) {
     field = std::forward<Value>(value);
-    PaintNow();
+    Repaint();
   }
 
  private:

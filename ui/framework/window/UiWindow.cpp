@@ -15,11 +15,6 @@ namespace getlink {
 namespace {
 
 constexpr wchar_t kWindowProperty[] = L"Zt_Wnd_Control";
-// A maximised window reaches this far past the work area, hiding its shadow margin.
-constexpr LONG kMaximisedOverhang = 7;
-constexpr LONG kMinimumHeight = 40;
-constexpr LONG kMinimumHeightWithoutCaption = 20;
-constexpr int kCloseEffectMs = 200;
 
 LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   UiWindow* window = UiWindow::FromHwnd(hwnd);
@@ -40,7 +35,8 @@ SIZE WindowSize(HWND hwnd) {
 
 }  // namespace
 
-UiWindow::UiWindow() : composer_(*this), input_(*this), timers_(*this), fades_(*this), animations_(*this) {}
+UiWindow::UiWindow()
+    : skin_(style_), caption_(style_), composer_(*this), input_(*this), timers_(*this), fades_(*this), animations_(*this) {}
 
 UiWindow::~UiWindow() { Destroy(); }
 
@@ -50,6 +46,11 @@ void UiWindow::Destroy() {
 
 UiWindow* UiWindow::FromHwnd(HWND hwnd) {
   return hwnd != nullptr ? static_cast<UiWindow*>(GetPropW(hwnd, kWindowProperty)) : nullptr;
+}
+
+const UiStyle& UiWindow::StyleOf(HWND hwnd) {
+  const UiWindow* window = FromHwnd(hwnd);
+  return window != nullptr ? window->Style() : DefaultStyle();
 }
 
 // --- attaching ---
@@ -146,9 +147,10 @@ void UiWindow::DeliverPosted() {
 
 void UiWindow::SetSkin(std::optional<ByteSet> image, std::optional<ColorRef> colour, SkinRepaint repaint) {
   const bool wasFrozen = frozen_;  // an effect may be playing (a resize during the opening)
+  const bool crossFade = repaint == SkinRepaint::CrossFade && IsLayered() && !wasFrozen;
+  if (crossFade) composer_.ComposeQueued();  // the old look as it stands, changes included
   frozen_ = true;
   skin_.Change(image, colour);
-  const bool crossFade = repaint == SkinRepaint::CrossFade && IsLayered() && !wasFrozen;
   if (crossFade) animations_.Snapshot();
   const PaintBackgroundHandler handler = onPaintBackground_;
   skin_.Paint(composer_.Canvas(), hwnd_, HasCaptionFlag(CaptionFlag::EdgeShadow), [&](GpGraphics* g) {
@@ -295,7 +297,7 @@ LRESULT UiWindow::OnFrameworkMessage(FrameworkMessage message, WPARAM wparam, LP
       DeliverPosted();
       return 0;
     case FrameworkMessage::WmInvalidate:
-      composer_.OnInvalidateMessage();  // the rectangles wait in the queue, not in the message
+      composer_.OnFlushMessage();  // what to do waits in the window, not in the message
       return 0;
     case FrameworkMessage::WmFocusControl:
       SetFocusControl(ControlFromHandle(static_cast<std::uintptr_t>(lparam)), false);
@@ -313,8 +315,8 @@ LRESULT UiWindow::OnFrameworkMessage(FrameworkMessage message, WPARAM wparam, LP
       const std::uint32_t serial = control->Serial();
       Dispatch(*control, {EventCode::EvMoved});
       if (!frozen_ && lparam == 1 && IsLive(control, serial)) {
-        composer_.Defer(control->PreviousRect());
-        composer_.Add(control->GetRect(), RedrawMode::Append);
+        composer_.Queue(control->PreviousRect());
+        composer_.Queue(control->GetRect());
       }
       return 0;
     }
@@ -329,9 +331,12 @@ LRESULT UiWindow::OnFrameworkMessage(FrameworkMessage message, WPARAM wparam, LP
 
 void UiWindow::OnGetMinMaxInfo(MINMAXINFO* info) const {
   const RECT work = DesktopWorkArea();
-  info->ptMaxSize = {work.right - work.left + 2 * kMaximisedOverhang, work.bottom - work.top + 2 * kMaximisedOverhang};
-  info->ptMaxPosition = {work.left - kMaximisedOverhang, work.top - kMaximisedOverhang};
-  info->ptMinTrackSize = {caption_.MinimumWidth(), captionFlags_ != 0 ? kMinimumHeight : kMinimumHeightWithoutCaption};
+  const WindowStyle& limits = style_.window;
+  const LONG overhang = limits.maximisedOverhang;
+  info->ptMaxSize = {work.right - work.left + 2 * overhang, work.bottom - work.top + 2 * overhang};
+  info->ptMaxPosition = {work.left - overhang, work.top - overhang};
+  info->ptMinTrackSize = {caption_.MinimumWidth(),
+                          captionFlags_ != 0 ? limits.minimumHeight : limits.minimumHeightWithoutCaption};
 }
 
 // --- size, closing and destruction ---
@@ -359,7 +364,7 @@ void UiWindow::OnSize(UINT type) {
 }
 
 void UiWindow::OnClose() {
-  animations_.PlayClose(closeEffect_, kCloseEffectMs);
+  animations_.PlayClose(closeEffect_, style_.window.effectMs);
   ShowWindow(hwnd_, SW_HIDE);
 }
 

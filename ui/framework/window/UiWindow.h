@@ -26,6 +26,7 @@
 #include "runtime/Text.h"
 #include "ui/framework/drawing/Colour.h"
 #include "ui/framework/drawing/Geometry.h"
+#include "ui/framework/drawing/UiStyle.h"
 #include "ui/framework/window/AttachWindowOptions.h"
 #include "ui/framework/window/CaptionBar.h"
 #include "ui/framework/window/ControlEvent.h"
@@ -65,6 +66,8 @@ class UiWindow {
 
   // The window object attached to a window, or null.
   static UiWindow* FromHwnd(HWND hwnd);
+  // The style of the framework window `hwnd`, or the default style for any other window.
+  static const UiStyle& StyleOf(HWND hwnd);
 
   // Makes `hwnd` a framework window. False when it is not a window or is attached already.
   bool Attach(HWND hwnd, const AttachOptions& options = {});
@@ -81,6 +84,13 @@ class UiWindow {
   bool IsLayered() const { return skin_.IsLayered(); }
   int CaptionFlags() const { return captionFlags_; }
   bool HasCaptionFlag(CaptionFlag flag) const { return (captionFlags_ & static_cast<int>(flag)) != 0; }
+
+  // --- style ---
+  // What the window and its controls are drawn and laid out with. A new style is read
+  // from then on: by the caption row and the skin when they are next laid out and
+  // painted, by controls as they are made, laid out and painted; SetStyle repaints nothing.
+  const UiStyle& Style() const { return style_; }
+  void SetStyle(const UiStyle& style) { style_ = style; }
 
   // --- skin ---
   // Paints the skin: a new image and/or colour (absent: keep), then repaints the whole
@@ -99,11 +109,12 @@ class UiWindow {
   void SetAnimationsOn(bool on) { animationsOn_ = on; }
 
   // --- composition ---
-  // Queues a rectangle for composition (see RedrawMode).
-  void InvalidateRect(const Rect& rect, RedrawMode mode = RedrawMode::Append) { composer_.Add(rect, mode); }
-  // Queues a rectangle for the next WmInvalidate, which composes everything queued by
-  // then and presents it once.
-  void QueueInvalidation(const Rect& rect) { composer_.Queue(rect); }
+  // Queues a rectangle for composition in the next flush (WindowComposer.h).
+  void InvalidateRect(const Rect& rect) { composer_.Queue(rect); }
+  // Runs the flush now: the repaints asked for, the composition of what changed, one
+  // present. For what must see the result at once (tests and screenshots reading the
+  // canvas, benchmarks); the window runs it on its own after each batch of messages.
+  void Flush() { composer_.Flush(); }
   // Puts the canvas on the screen without composing anything.
   void Present(std::optional<Rect> rect = std::nullopt);
   WindowComposer& Composer() { return composer_; }
@@ -135,7 +146,10 @@ class UiWindow {
   }
 
   // --- animations ---
-  void ShowAnimated(WindowEffect effect, int durationMs = 200) { animations_.Show(effect, durationMs); }
+  // Without a duration, the style's.
+  void ShowAnimated(WindowEffect effect, std::optional<int> durationMs = std::nullopt) {
+    animations_.Show(effect, durationMs.value_or(style_.window.effectMs));
+  }
   void SetCloseEffect(WindowEffect effect) { closeEffect_ = effect; }
   WindowEffect CloseEffect() const { return closeEffect_; }
   void SetDefaultCursor(HCURSOR cursor) { defaultCursor_ = cursor; }
@@ -196,6 +210,7 @@ class UiWindow {
   void OnGetMinMaxInfo(MINMAXINFO* info) const;
   LRESULT DefaultProc(UINT msg, WPARAM wparam, LPARAM lparam);
 
+  UiStyle style_ = DefaultStyle();  // before the parts that read it
   HWND hwnd_ = nullptr;
   WNDPROC oldWndProc_ = nullptr;
   bool frozen_ = false;

@@ -11,10 +11,6 @@
 namespace getlink {
 namespace {
 
-constexpr int kEffectFrames = 10;
-constexpr UINT kSkinFadeTickMs = 50;
-constexpr int kSkinFadeStep = 51;
-
 void SetLayered(HWND hwnd, bool layered) {
   const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
   const LONG_PTR changed = layered ? style | WS_EX_LAYERED : style & ~static_cast<LONG_PTR>(WS_EX_LAYERED);
@@ -54,6 +50,7 @@ void WindowAnimations::Show(WindowEffect effect, int durationMs) {
   PumpMessages();
   const HWND hwnd = window_.Hwnd();
   if (hwnd == nullptr) return;
+  window_.Composer().ComposeQueued();  // the controls made so far, painted: what opens
   if (effect == WindowEffect::None || !window_.AnimationsOn()) {
     ShowWindow(hwnd, SW_SHOWNORMAL);
     window_.Composer().Present();
@@ -67,6 +64,7 @@ void WindowAnimations::Show(WindowEffect effect, int durationMs) {
 
 void WindowAnimations::PlayClose(WindowEffect effect, int durationMs) {
   if (effect == WindowEffect::None) return;
+  window_.Composer().ComposeQueued();  // the last changes go with the window
   window_.Skin().ApplyBlurBehind(window_.Hwnd(), window_.Size(), false);
   Play(effect, durationMs, false);
 }
@@ -85,14 +83,15 @@ void WindowAnimations::Play(WindowEffect effect, int durationMs, bool opening) {
     ShowWindow(hwnd, SW_SHOWNORMAL);
     window_.Skin().ApplyBlurBehind(hwnd, size, true);
   }
-  for (int i = 1; i <= kEffectFrames && window_.Hwnd() == hwnd; ++i) {
-    const float shown = static_cast<float>(opening ? i : kEffectFrames - i) / kEffectFrames;
+  const int frames = window_.Style().window.effectFrames;
+  for (int i = 1; i <= frames && window_.Hwnd() == hwnd; ++i) {
+    const float shown = static_cast<float>(opening ? i : frames - i) / frames;
     frame.Clear();
     DrawFrame(frame, window_.Composer().Canvas(),
               FramePlace(effect, static_cast<float>(size.cx), static_cast<float>(size.cy), shown),
               static_cast<int>(std::lround(255 * shown)));
     window_.Composer().PresentSurface(frame);
-    Sleep(static_cast<DWORD>(std::max(durationMs, 0) / kEffectFrames));
+    Sleep(static_cast<DWORD>(std::max(durationMs, 0) / frames));
     PumpMessages();
   }
   if (window_.Hwnd() != hwnd) return;  // destroyed while it played
@@ -112,7 +111,7 @@ void WindowAnimations::Snapshot() {
 void WindowAnimations::StartSkinFade() {
   window_.SetFrozen(true);
   skinFadeLevel_ = 0;
-  SetTimer(window_.Hwnd(), window_.Handle(), kSkinFadeTickMs, nullptr);
+  SetTimer(window_.Hwnd(), window_.Handle(), static_cast<UINT>(window_.Style().window.skinFadeTickMs), nullptr);
 }
 
 bool WindowAnimations::OnTimer(UINT_PTR id) {
@@ -123,7 +122,7 @@ bool WindowAnimations::OnTimer(UINT_PTR id) {
 
 void WindowAnimations::StepSkinFade() {
   const SIZE size = window_.Size();
-  skinFadeLevel_ = std::min(255, skinFadeLevel_ + kSkinFadeStep);
+  skinFadeLevel_ = std::min(255, skinFadeLevel_ + window_.Style().window.skinFadeStep);
   if (skinFadeLevel_ < 255 && snapshot_) {
     const BLENDFUNCTION blend = {AC_SRC_OVER, 0, static_cast<BYTE>(skinFadeLevel_), AC_SRC_ALPHA};
     GdiFlush();

@@ -8,12 +8,19 @@
 namespace getlink {
 namespace {
 
+// How often a posted flush goes behind other posted messages before it runs anyway, and how
+// many rounds of paints one flush runs (a paint may ask for another).
+constexpr int kFlushDelays = 3;
+constexpr int kPaintRounds = 4;
+
 RECT PixelsOf(const Rect& rect) {
   const PixelBox box = CoveringPixels(rect);
   return {box.left, box.top, box.right, box.bottom};
 }
 
 }  // namespace
+
+std::atomic<long> WindowComposer::presentCount_{0};
 
 void WindowComposer::Open(HWND hwnd, SIZE size) {
   hwnd_ = hwnd;
@@ -28,8 +35,10 @@ void WindowComposer::Resize(SIZE size) {
 }
 
 void WindowComposer::Close() {
+  toPaint_.clear();
   pending_.clear();
-  busy_ = invalidationPosted_ = false;
+  flushing_ = flushPosted_ = false;
+  flushDelays_ = 0;
   controlArea_.reset();
   canvas_ = Surface();
   background_ = Surface();
@@ -46,30 +55,57 @@ void WindowComposer::KeepBackground(UniqueRegion controlArea) {
 
 // --- the redraw queue ---
 
-void WindowComposer::Add(const Rect& rect, RedrawMode mode) {
-  if (mode == RedrawMode::Append)
-    pending_.push_back(rect);
-  else
-    pending_.push_front(rect);
-  if (!busy_) Process();
+void WindowComposer::RequestPaint(UiControl& control) {
+  toPaint_.push_back({&control, control.Serial()});
+  PostFlush();
 }
 
 void WindowComposer::Queue(const Rect& rect) {
-  Defer(rect);
-  if (invalidationPosted_ || hwnd_ == nullptr) return;
-  invalidationPosted_ = PostMessageW(hwnd_, ToMessage(FrameworkMessage::WmInvalidate),
-                                     static_cast<WPARAM>(RedrawMode::Immediate), 0) != FALSE;
-  if (!invalidationPosted_) Process();
+  pending_.push_back(rect);
+  PostFlush();
 }
 
-void WindowComposer::OnInvalidateMessage() {
-  invalidationPosted_ = false;
-  if (!busy_) Process();
+void WindowComposer::PostFlush() {
+  // A running flush takes what is asked meanwhile; one message is enough for a batch.
+  if (flushing_ || flushPosted_ || hwnd_ == nullptr) return;
+  flushPosted_ = PostMessageW(hwnd_, ToMessage(FrameworkMessage::WmInvalidate), 0, 0) != FALSE;
+  if (!flushPosted_) Flush();  // a full queue: at once rather than never
+}
+
+void WindowComposer::OnFlushMessage() {
+  flushPosted_ = false;
+  if (flushDelays_ < kFlushDelays && (HIWORD(GetQueueStatus(QS_POSTMESSAGE)) & QS_POSTMESSAGE) != 0) {
+    ++flushDelays_;
+    PostFlush();
+    return;
+  }
+  Flush();
+}
+
+void WindowComposer::Run(bool present) {
+  if (flushing_) return;
+  flushing_ = true;
+  flushDelays_ = 0;
+  PaintRequested();
+  Process(present);
+  flushing_ = false;
+  // Asked for while composing (by a control answering EvCompose), or paints that kept asking
+  // for more: the next flush. A frozen window keeps its rectangles until it thaws.
+  if (!toPaint_.empty() || (!pending_.empty() && !window_.Frozen())) PostFlush();
+}
+
+void WindowComposer::PaintRequested() {
+  for (int round = 0; round < kPaintRounds && !toPaint_.empty(); ++round) {
+    const std::vector<PaintRequest> batch = std::move(toPaint_);
+    toPaint_.clear();
+    // A control destroyed meanwhile, or created again, is not painted for its old request.
+    for (const PaintRequest& request : batch)
+      if (window_.IsLive(request.control, request.serial)) request.control->PaintAsRequested();
+  }
 }
 
 void WindowComposer::Process(bool present) {
   if (window_.Frozen()) return;  // kept for when the window thaws
-  busy_ = true;
   RECT dirty = {0, 0, 0, 0};
   while (!pending_.empty()) {
     const Rect rect = pending_.front();
@@ -81,7 +117,6 @@ void WindowComposer::Process(bool present) {
     else
       UnionRect(&dirty, &dirty, &pixels);
   }
-  busy_ = false;
   if (present && window_.IsLayered() && !IsRectEmpty(&dirty)) Present(&dirty);
 }
 
@@ -103,7 +138,8 @@ void WindowComposer::ComposeEverything(bool refresh) {
   GpGraphics* g = canvas_.Graphics();
   if (g == nullptr) return;
   if (refresh) Refresh(window_.Controls());
-  pending_.clear();  // composed below, with whatever the refresh queued
+  PaintRequested();
+  pending_.clear();  // composed below, with whatever the paints queued
   if (controlArea_ != nullptr) ClipRegion(g, controlArea_.get());
   ComposeControls(window_.Controls(), RectOf(0, 0, static_cast<float>(size_.cx), static_cast<float>(size_.cy)));
   ResetClip(g);
@@ -181,6 +217,8 @@ void WindowComposer::PresentSurface(const Surface& surface, const RECT* dirty) {
   // which part changed.
   UPDATELAYEREDWINDOWINFO info = {sizeof info, nullptr, nullptr, &size, surface.Dc(), &origin, 0, &blend, ULW_ALPHA,
                                   dirty};
+  ++presents_;
+  ++presentCount_;
   if (!UpdateLayeredWindowIndirect(hwnd_, &info))
     UpdateLayeredWindow(hwnd_, nullptr, nullptr, &size, surface.Dc(), &origin, 0, &blend, ULW_ALPHA);
 }

@@ -1,16 +1,28 @@
-// Composes a framework window's controls onto its canvas and puts the canvas on the screen.
+// Paints a framework window's controls, composes them onto its canvas and puts the canvas
+// on the screen, once for each batch of changes.
 //
 // The window keeps two window-size surfaces: the background (the painted skin without
 // controls) and the canvas (the background with every visible control composed on it).
-// A control that changes its look queues its rectangle in the redraw queue; composing a
-// rectangle restores it from the background and draws the visible controls that meet it
-// over it, clipped to the window's body and each child to its parent. A layered window is
-// then presented whole with one UpdateLayeredWindow (per-pixel alpha) per batch; a plain
-// window gets each rectangle copied to the screen, and repaints through WM_PAINT.
+// Nothing is painted or composed when it is asked for. A control whose look changed asks
+// for a repaint (RequestPaint), a rectangle that must be composed again is queued (Queue),
+// and the first request posts one flush message to the window. The flush paints every
+// control asked for (each paints its surface and queues its rectangle), composes the
+// queued rectangles and presents them once: composing a rectangle restores it from the
+// background and draws the visible controls that meet it over it, clipped to the window's
+// body and each child to its parent. A layered window is presented whole with one
+// UpdateLayeredWindow (per-pixel alpha); a plain window gets each rectangle copied to the
+// screen, and repaints through WM_PAINT.
+//
+// The flush waits behind messages posted meanwhile (a few times at most): what the change
+// posted (the focus and pointer events of a disabled control) is then part of the same
+// batch. While the window is frozen (an effect plays) the flush paints but composes nothing;
+// the rectangles wait until the effect ends (ComposeQueued).
 #pragma once
 
 #include <windows.h>
 
+#include <atomic>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -24,10 +36,6 @@ namespace getlink {
 
 class UiControl;
 class UiWindow;
-
-// How a rectangle is queued for composition: at the end of the queue, at its front and
-// composed at once, or at its front.
-enum class RedrawMode : int { Append = 0, Immediate = 1, Front = 2 };
 
 class WindowComposer {
  public:
@@ -46,31 +54,41 @@ class WindowComposer {
   // `controlArea` (null: the whole window). Empties the redraw queue.
   void KeepBackground(UniqueRegion controlArea);
 
-  // The redraw queue. Add queues a rectangle and composes the queue unless a pass is
-  // running already, which then takes it too. Defer only queues it. Queue also posts a
-  // WmInvalidate (unless one is on its way), which composes everything queued by then and
-  // presents it once. While the window is frozen the rectangles wait in the queue:
-  // ComposeQueued takes them when an effect ends.
-  void Add(const Rect& rect, RedrawMode mode);
-  void Defer(const Rect& rect) { pending_.push_back(rect); }
+  // The redraw queue (see above).
+  void RequestPaint(UiControl& control);
   void Queue(const Rect& rect);
-  void OnInvalidateMessage();
-  void ComposeQueued() { Process(false); }
-  bool IsIdle() const { return !busy_; }
+  // Paints, composes and presents everything asked for by now, at once.
+  void Flush() { Run(true); }
+  // The same without presenting (the caller presents, or an effect's frames use the canvas).
+  void ComposeQueued() { Run(false); }
+  void OnFlushMessage();
 
   // Composes every visible control onto the background, each first asked to repaint
-  // (EvRefresh) when `refresh` is set; what was queued is then done.
+  // (EvRefresh) when `refresh` is set and the repaints asked for done; what was queued is
+  // then done.
   void ComposeEverything(bool refresh);
 
   // Puts the canvas on the screen; `dirty` tells the system what changed.
   void Present(const RECT* dirty = nullptr);
   // Puts another window-size surface on a layered window (animation frames).
   void PresentSurface(const Surface& surface, const RECT* dirty = nullptr);
+  // How many times this window, and all the framework windows of the process, have put a
+  // surface on the screen (UpdateLayeredWindow), for benchmarks and tests.
+  long Presents() const { return presents_; }
+  static long PresentCount() { return presentCount_; }
   // WM_PAINT of a plain window.
   void Paint();
 
  private:
-  void Process(bool present = true);
+  struct PaintRequest {
+    UiControl* control;
+    std::uint32_t serial;
+  };
+
+  void PostFlush();
+  void Run(bool present);
+  void PaintRequested();
+  void Process(bool present);
   void ComposeRect(const Rect& rect);
   void ComposeControls(const std::vector<UiControl*>& controls, const Rect& dirty);
   void ComposeControl(UiControl& control);
@@ -83,9 +101,13 @@ class WindowComposer {
   Surface canvas_;
   Surface background_;
   UniqueRegion controlArea_;
+  std::vector<PaintRequest> toPaint_;
   std::deque<Rect> pending_;
-  bool busy_ = false;
-  bool invalidationPosted_ = false;  // a WmInvalidate is on its way
+  bool flushing_ = false;
+  bool flushPosted_ = false;  // a WmInvalidate is on its way
+  int flushDelays_ = 0;       // times the posted flush went behind other posted messages
+  long presents_ = 0;
+  static std::atomic<long> presentCount_;
 };
 
 }  // namespace getlink

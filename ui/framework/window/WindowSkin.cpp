@@ -60,7 +60,7 @@ void WindowSkin::Change(const std::optional<ByteSet>& image, std::optional<Color
     image_ = LoadImageFromBytes(*image);
     if (image_) colour_ = AverageColour(image_.Get());
   }
-  if (colour && *colour != static_cast<ColorRef>(-1)) colour_ = *colour;
+  if (colour) colour_ = *colour;
 }
 
 void WindowSkin::Paint(Surface& canvas, HWND hwnd, bool edgeShadow,
@@ -76,25 +76,28 @@ void WindowSkin::Paint(Surface& canvas, HWND hwnd, bool edgeShadow,
   look.edgeShadow = edgeShadow;
   look.shadowColour = shadowColour_;
   look.nineGrid = nineGrid_;
-  SkinPainter(look).Paint(canvas, paintBackground);
+  SkinPainter(look, style_.skin).Paint(canvas, paintBackground);
   if (!IsLayered() && cornerRadius_ != kImageOnlySkin) {
     // A plain window gets the rounded body as its shape instead of a transparent margin.
-    const int c = IsZoomed(hwnd) ? 5 : 6;
-    const int ellipse = cornerRadius_ == kSquareCorners ? 0 : 5;
+    const int c = IsZoomed(hwnd) ? style_.skin.zoomedBodyInset : style_.skin.bodyInset;
+    const int ellipse = cornerRadius_ == kSquareCorners ? 0 : style_.skin.shapeArc;
     SetWindowShape(hwnd, RoundRegion(c, c, canvas.Width() - c + 1, canvas.Height() - c + 1, ellipse));
   }
 }
 
 UniqueRegion WindowSkin::ControlArea(SIZE size) const {
   if (cornerRadius_ == kImageOnlySkin) return nullptr;
-  const int ellipse = cornerRadius_ == kSquareCorners ? 0 : 3;
-  return RegionFromGdi(RoundRegion(7, 7, size.cx - 6, size.cy - 6, ellipse).get());
+  const int ellipse = cornerRadius_ == kSquareCorners ? 0 : style_.skin.controlAreaArc;
+  const int inset = style_.skin.controlAreaInset;
+  return RegionFromGdi(RoundRegion(inset, inset, size.cx - inset + 1, size.cy - inset + 1, ellipse).get());
 }
 
 void WindowSkin::ApplyBlurBehind(HWND hwnd, SIZE size, bool on) const {
   if (!blurBehind_ || !IsLayered()) return;
-  const Rect area = RectOf(6, 6, static_cast<float>(size.cx - 12), static_cast<float>(size.cy - 12));
-  SetBlurBehind(hwnd, area, cornerRadius_ == kSquareCorners ? 0 : 5, on);
+  const int inset = style_.skin.bodyInset;
+  const Rect area = RectOf(static_cast<float>(inset), static_cast<float>(inset), static_cast<float>(size.cx - 2 * inset),
+                           static_cast<float>(size.cy - 2 * inset));
+  SetBlurBehind(hwnd, area, cornerRadius_ == kSquareCorners ? 0 : style_.skin.blurArc, on);
 }
 
 }  // namespace getlink

@@ -11,12 +11,16 @@
 
 #include "ui/framework/drawing/Image.h"
 #include "ui/framework/drawing/Surface.h"
+#include "ui/framework/drawing/UiStyle.h"
 #include "ui/framework/window/AttachWindowOptions.h"
 
 namespace getlink {
 
 class WindowSkin {
  public:
+  // Paints and shapes by the skin section of `style`, which must outlive the skin.
+  explicit WindowSkin(const UiStyle& style) : style_(style) {}
+
   // Takes the look from the options: opacity, picture placement, shape, blur, source.
   void Configure(const AttachWindowOptions& options);
   // The settings in use as Configure takes them, with the colour (no picture bytes): for a
@@ -32,7 +36,7 @@ class WindowSkin {
   GpImage* Image() const;
   ColorRef Colour() const { return colour_; }
 
-  // A new picture and/or colour (absent, or the colour -1: keep). A borrowed skin takes
+  // A new picture and/or colour (absent: keep). A borrowed skin takes
   // the source window's picture and colour instead; a picture gives the colour its
   // average, which a given colour then overrides.
   void Change(const std::optional<ByteSet>& image, std::optional<ColorRef> colour);
@@ -47,9 +51,10 @@ class WindowSkin {
   void Release() { image_ = getlink::Image(); }
 
  private:
+  const UiStyle& style_;
   HWND source_ = nullptr;
   getlink::Image image_;
-  ColorRef colour_ = 0;
+  ColorRef colour_;
   int cornerRadius_ = kRoundCorners;
   int opacity_ = -1;
   SkinImageMode imageMode_ = SkinImageMode::Natural;

@@ -7,6 +7,7 @@
 #include "runtime/Codec.h"
 #include "ui/framework/drawing/SystemEntryPoints.h"
 #include "ui/framework/window/UiControl.h"
+#include "ui/framework/window/UiWindow.h"
 
 namespace getlink {
 
@@ -30,7 +31,7 @@ bool WindowTooltip::MakeWindow() {
                                  nullptr, nullptr, nullptr, nullptr));
   if (tooltip_ == nullptr) return false;
   SetWindowPos(tooltip_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-  SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 1024);
+  SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, UiWindow::StyleOf(owner_).window.tooltipMaxWidth);
   return true;
 }
 

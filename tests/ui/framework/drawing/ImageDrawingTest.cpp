@@ -52,8 +52,8 @@ TEST_F(ImageDrawingTest, TheNineGridKeepsTheCornersUnscaled) {
     EXPECT_EQ(surface.PixelAt(x, 25), kGrey) << x;
   }
   for (int y = 9; y < 41; ++y) EXPECT_EQ(surface.PixelAt(5, y), kGreen) << y;
-  EXPECT_EQ(surface.PixelAt(4, 25), 0u);  // nothing outside the destination
-  EXPECT_EQ(surface.PixelAt(65, 25), 0u);
+  EXPECT_EQ(surface.PixelAt(4, 25), Argb());  // nothing outside the destination
+  EXPECT_EQ(surface.PixelAt(65, 25), Argb());
 }
 
 TEST_F(ImageDrawingTest, APartDrawnAtItsOwnSizeIsAnExactCopy) {
@@ -73,13 +73,13 @@ TEST_F(ImageDrawingTest, StretchingFillsTheWholeDestinationAndAlphaScalesOpacity
   DrawImageAlpha(surface.Graphics(), red.get(), Rect{0, 0, 8, 8}, 128);
   DrawImageAlpha(surface.Graphics(), red.get(), Rect{9, 1, 12, 9});
   EXPECT_TRUE(Near(surface.PixelAt(4, 4), MakeArgb(128, 255, 0, 0)));
-  EXPECT_EQ(surface.PixelAt(7, 7) >> 24, 128u);  // stretched to its edges, not faded there
-  EXPECT_EQ(surface.PixelAt(8, 4), 0u);
+  EXPECT_EQ(AlphaOf(surface.PixelAt(7, 7)), 128);  // stretched to its edges, not faded there
+  EXPECT_EQ(surface.PixelAt(8, 4), Argb());
   // Every pixel of the destination, first and last rows and columns included.
   EXPECT_EQ(testing::CountPixels(surface, [](int x, int, Argb p) { return x >= 9 && p == kRed; }), 12 * 9);
-  EXPECT_EQ(testing::CountPixels(surface, [](int x, int, Argb p) { return x >= 9 && p != 0; }), 12 * 9);
+  EXPECT_EQ(testing::CountPixels(surface, [](int x, int, Argb p) { return x >= 9 && p != Argb(); }), 12 * 9);
   DrawImageAlpha(surface.Graphics(), red.get(), Rect{22, 0, 8, 12}, 0);
-  EXPECT_EQ(surface.PixelAt(25, 5), 0u);
+  EXPECT_EQ(surface.PixelAt(25, 5), Argb());
 }
 
 TEST_F(ImageDrawingTest, NaturalSizeCentredOrAtTheCorner) {
@@ -88,7 +88,7 @@ TEST_F(ImageDrawingTest, NaturalSizeCentredOrAtTheCorner) {
   DrawImageNatural(centred.Graphics(), blue.get(), Rect{0, 0, 30, 20}, true);
   DrawImageNatural(corner.Graphics(), blue.get(), Rect{3, 2, 30, 20}, false);
   const auto inked = [](const Surface& s) {
-    return testing::CountPixels(s, [](int, int, Argb p) { return p != 0; });
+    return testing::CountPixels(s, [](int, int, Argb p) { return p != Argb(); });
   };
   EXPECT_EQ(inked(centred), 100);
   EXPECT_EQ(centred.PixelAt(10, 5), kBlue);

@@ -118,9 +118,9 @@ TEST_F(ImageTest, AnAnimationListsItsFramesAndDelays) {
 
   auto* bitmap = static_cast<GpBitmap*>(animation.Get());
   SelectFrame(animation.Get(), 1);
-  EXPECT_EQ(PixelAt(bitmap, 0, 0) & 0xFFFFFF, 0xFFFFFFu);
+  EXPECT_EQ(ToColorRef(PixelAt(bitmap, 0, 0)), ColorRef(0xFFFFFFu));
   SelectFrame(animation.Get(), 0);
-  EXPECT_EQ(PixelAt(bitmap, 0, 0) & 0xFFFFFF, 0u);
+  EXPECT_EQ(ToColorRef(PixelAt(bitmap, 0, 0)), ColorRef());
 }
 
 TEST_F(ImageTest, AverageColourIsTheMeanAsOnBlack) {
@@ -135,16 +135,16 @@ TEST_F(ImageTest, AverageColourIsTheMeanAsOnBlack) {
   EXPECT_EQ(AverageColour(bitmap.get()), MakeColorRef(63, 50, 63));
   EXPECT_EQ(AverageColour(bitmap.get(), Rect{0, 0, 2, 1}), MakeColorRef(127, 0, 127));
   EXPECT_EQ(AverageColour(bitmap.get(), Rect{2, 0, 5, 5}), MakeColorRef(0, 100, 0));  // cut at the edge
-  EXPECT_EQ(AverageColour(bitmap.get(), Rect{10, 0, 2, 1}), 0u);
-  EXPECT_EQ(AverageColour(nullptr), 0u);
+  EXPECT_EQ(AverageColour(bitmap.get(), Rect{10, 0, 2, 1}), ColorRef());
+  EXPECT_EQ(AverageColour(nullptr), ColorRef());
 }
 
 TEST_F(ImageTest, PixelAtOutsideTheBitmapIsZero) {
   const UniqueBitmap bitmap = testing::BitmapOf(2, 2, [](int, int) { return MakeArgb(255, 1, 2, 3); });
   EXPECT_EQ(PixelAt(bitmap.get(), 1, 1), MakeArgb(255, 1, 2, 3));
-  EXPECT_EQ(PixelAt(bitmap.get(), 2, 0), 0u);
-  EXPECT_EQ(PixelAt(bitmap.get(), -1, 0), 0u);
-  EXPECT_EQ(PixelAt(nullptr, 0, 0), 0u);
+  EXPECT_EQ(PixelAt(bitmap.get(), 2, 0), Argb());
+  EXPECT_EQ(PixelAt(bitmap.get(), -1, 0), Argb());
+  EXPECT_EQ(PixelAt(nullptr, 0, 0), Argb());
 }
 
 }  // namespace

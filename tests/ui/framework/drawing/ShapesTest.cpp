@@ -15,7 +15,7 @@ const Argb kInk = MakeArgb(254, 20, 40, 200);
 // Equal but for the rounding of premultiplied storage.
 ::testing::AssertionResult Near(Argb actual, Argb expected) {
   for (int shift = 0; shift < 32; shift += 8) {
-    const int a = static_cast<int>((actual >> shift) & 0xFF), e = static_cast<int>((expected >> shift) & 0xFF);
+    const int a = static_cast<int>((actual.Value() >> shift) & 0xFF), e = static_cast<int>((expected.Value() >> shift) & 0xFF);
     if (std::abs(a - e) > 1)
       return ::testing::AssertionFailure() << std::hex << actual << " instead of " << expected;
   }
@@ -64,7 +64,7 @@ TEST_F(ShapesTest, OutlineStyles) {
   OutlineRect(outline.Graphics(), rect, BorderStyle::Outline);
   EXPECT_TRUE(Near(outline.PixelAt(0, 0), grey));
   EXPECT_TRUE(Near(outline.PixelAt(19, 9), grey));
-  EXPECT_EQ(outline.PixelAt(10, 5), 0u);
+  EXPECT_EQ(outline.PixelAt(10, 5), Argb());
 
   Surface sunken(20, 10), raised(20, 10);
   OutlineRect(sunken.Graphics(), rect, BorderStyle::Sunken, kInk);
@@ -75,7 +75,7 @@ TEST_F(ShapesTest, OutlineStyles) {
   EXPECT_TRUE(Near(sunken.PixelAt(19, 5), white));
   EXPECT_TRUE(Near(raised.PixelAt(10, 0), white));
   EXPECT_TRUE(Near(raised.PixelAt(10, 9), kInk));
-  EXPECT_EQ(raised.PixelAt(10, 5), 0u);
+  EXPECT_EQ(raised.PixelAt(10, 5), Argb());
 
   Surface focus(20, 10);
   OutlineRect(focus.Graphics(), rect, BorderStyle::Focus);
@@ -87,7 +87,7 @@ TEST_F(ShapesTest, OutlineStyles) {
   Surface none(20, 10);
   OutlineRect(none.Graphics(), rect, BorderStyle::None);
   OutlineRect(none.Graphics(), rect, static_cast<BorderStyle>(7), kInk);
-  EXPECT_EQ(testing::CountPixels(none, [](int, int, Argb p) { return p != 0; }), 0);
+  EXPECT_EQ(testing::CountPixels(none, [](int, int, Argb p) { return p != Argb(); }), 0);
 }
 
 TEST_F(ShapesTest, OutlinedRoundRectangleStaysInsideItsRectangle) {

@@ -21,21 +21,21 @@ TEST_F(SurfaceTest, ANonPositiveSizeGivesAnEmptySurface) {
   EXPECT_FALSE(empty);
   EXPECT_EQ(empty.Graphics(), nullptr);
   EXPECT_EQ(empty.Dc(), nullptr);
-  EXPECT_EQ(empty.PixelAt(0, 0), 0u);
+  EXPECT_EQ(empty.PixelAt(0, 0), Argb());
   EXPECT_FALSE(Surface(10, -1));
 }
 
 TEST_F(SurfaceTest, PixelsArePremultipliedAndReadBackStraight) {
   Surface surface(4, 3);
   ASSERT_TRUE(surface);
-  EXPECT_EQ(surface.PixelAt(3, 2), 0u);  // starts transparent
+  EXPECT_EQ(surface.PixelAt(3, 2), Argb());  // starts transparent
   surface.Clear(MakeArgb(128, 255, 0, 0));
   const Argb read = surface.PixelAt(1, 1);
   EXPECT_EQ(AlphaOf(read), 128);
   EXPECT_GE(RedOf(read), 253);
   // What UpdateLayeredWindow gets: red scaled by alpha.
   EXPECT_NEAR(static_cast<int>((surface.Pixels()[5] >> 16) & 0xFF), 128, 1);
-  EXPECT_EQ(surface.PixelAt(4, 0), 0u);
+  EXPECT_EQ(surface.PixelAt(4, 0), Argb());
 }
 
 TEST_F(SurfaceTest, GdiAndGdiplusSeeTheSamePixels) {
@@ -50,7 +50,7 @@ TEST_F(SurfaceTest, GdiAndGdiplusSeeTheSamePixels) {
 }
 
 TEST_F(SurfaceTest, ScalingAlphaLooksLikeDrawingAtThatOpacity) {
-  const Argb colours[] = {MakeArgb(255, 200, 30, 10), MakeArgb(128, 0, 255, 64), MakeArgb(10, 90, 90, 90), 0};
+  const Argb colours[] = {MakeArgb(255, 200, 30, 10), MakeArgb(128, 0, 255, 64), MakeArgb(10, 90, 90, 90), Argb()};
   for (const int alpha : {220, 128, 1, 0}) {
     SCOPED_TRACE(alpha);
     Surface scaled(4, 1), drawn(4, 1);
@@ -78,7 +78,7 @@ TEST_F(SurfaceTest, MovingKeepsThePixels) {
   EXPECT_EQ(second.PixelAt(5, 5), MakeArgb(254, 1, 2, 3));
   second = Surface(3, 3);  // the old one is released in order
   EXPECT_EQ(second.Width(), 3);
-  EXPECT_EQ(second.PixelAt(1, 1), 0u);
+  EXPECT_EQ(second.PixelAt(1, 1), Argb());
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST_F(TextDrawingTest, ChineseTextReachesGdiplusAsTheSameCharacters) {
   const Gdiplus::RectF layout(kLine.left, kLine.top, kLine.width, kLine.height);
   const UniqueBrush brush = [] {
     Gdiplus::GpSolidFill* b = nullptr;
-    gdip::GdipCreateSolidFill(kBlack, &b);
+    gdip::GdipCreateSolidFill(kBlack.Value(), &b);
     return UniqueBrush(b);
   }();
   gdip::GdipDrawString(reference.Graphics(), wide.c_str(), static_cast<INT>(wide.size()), font_.get(), &layout,

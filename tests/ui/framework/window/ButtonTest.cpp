@@ -122,9 +122,9 @@ TEST_F(ButtonTest, OnlyTheFocusedButtonShowsTheFocusRectangle) {
   UiButton& unfocused = Button("按钮", {200, 100, 84, 26});
   window().SetFocusControl(&focused, true);
   unfocused.PaintState(ButtonState::Focused, 255);
-  const Rect ring = FocusRect(FaceRect(84, 26));
+  const Rect ring = FocusRect(FaceRect(84, 26), DefaultStyle().button);
   int differing = 0, differingElsewhere = 0;
-  CountPixels(focused.GetSurface(), [&](int x, int y, Argb pixel) {
+  CountPixels(SurfaceOf(focused), [&](int x, int y, Argb pixel) {
     const bool onRing = (y == ring.top || y == static_cast<int>(ring.Bottom()) - 1) && x >= ring.left &&
                         x < ring.Right();
     if (pixel != unfocused.GetSurface().PixelAt(x, y)) ++(onRing ? differing : differingElsewhere);
@@ -159,7 +159,7 @@ TEST_F(ButtonTest, FontsKeepWhatIsNotChangedAndFallBackToTheDefaultFamily) {
   large.font.style = FontStyle::Bold;
   UiButton& wide = Button("大号粗体", {100, 150, 110, 26}, large);
   int left = 110, right = -1;
-  CountPixels(wide.GetSurface(), [&](int x, int, Argb p) {
+  CountPixels(SurfaceOf(wide), [&](int x, int, Argb p) {
     if (GreenOf(p) < 60 && AlphaOf(p) > 200) left = std::min(left, x), right = std::max(right, x);
     return false;
   });
@@ -173,15 +173,15 @@ class DarkButton : public UiButton {
 
  protected:
   bool PaintBackgroundHook(GpGraphics* g, ButtonState) override {
-    gdip::GdipGraphicsClear(g, MakeArgb(255, 30, 30, 60));
+    gdip::GdipGraphicsClear(g, MakeArgb(255, 30, 30, 60).Value());
     return true;
   }
   bool PaintContentHook(GpGraphics*, ButtonState, const Rect&, const Rect&) override { return drawContent; }
 };
 
 TEST_F(ButtonTest, AutomaticTextColourContrastsWithTheFaceAndHooksTakeOver) {
-  const auto countInk = [](const UiButton& button, bool light) {
-    return CountPixels(button.GetSurface(), [light](int, int, Argb p) {
+  const auto countInk = [this](const UiButton& button, bool light) {
+    return CountPixels(SurfaceOf(button), [light](int, int, Argb p) {
       const int luma = (299 * RedOf(p) + 587 * GreenOf(p) + 114 * BlueOf(p)) / 1000;
       return light ? luma > 120 : (luma < 60 && AlphaOf(p) > 200);
     });
@@ -195,7 +195,7 @@ TEST_F(ButtonTest, AutomaticTextColourContrastsWithTheFaceAndHooksTakeOver) {
   EXPECT_GT(countInk(dark, true), 20);
   window().SetFocusControl(&dark, true);
   dark.drawContent = true;
-  dark.PaintNow();
+  dark.Repaint();
   EXPECT_EQ(countInk(dark, true), 0);  // neither caption nor focus rectangle
 
   UiButton& light = Button("浅色", {200, 100, 84, 26});
@@ -207,11 +207,11 @@ TEST_F(ButtonTest, ImageBytesThatDoNotLoadLeaveTheCaptionAlone) {
   UiButton& without = Button("图像");
   UiButton& broken = Button("图像", {200, 100, 84, 26});
   broken.SetImageBytes(ByteSet{1, 2, 3, 4});
-  const int differing = CountPixels(broken.GetSurface(), [&](int x, int y, Argb p) {
+  const int differing = CountPixels(SurfaceOf(broken), [&](int x, int y, Argb p) {
     return p != without.GetSurface().PixelAt(x, y);
   });
   EXPECT_EQ(differing, 0);
-  EXPECT_GT(CountPixels(broken.GetSurface(), [](int, int, Argb p) { return Inked(p); }), 0);
+  EXPECT_GT(CountPixels(SurfaceOf(broken), [](int, int, Argb p) { return Inked(p); }), 0);
 }
 
 TEST(ButtonLayout, ImageAndCaptionArePairedOrPinnedAndTheCaptionCentred) {

@@ -27,8 +27,8 @@ class CaptionButtonTest : public WindowTest {
   }
 
   // Whether the button shows exactly the sprite cell (animations are off: no fading).
-  static bool ShowsCell(const UiCaptionButton& button, int state, bool maximised) {
-    const Surface& shown = button.GetSurface();
+  bool ShowsCell(const UiCaptionButton& button, int state, bool maximised) {
+    const Surface& shown = SurfaceOf(button);
     Surface expected(shown.Width(), shown.Height());
     DrawImagePart(expected.Graphics(), CaptionButtonImage(), CaptionButtonCell(button.Kind(), state, maximised),
                   {0, 0, static_cast<float>(shown.Width()), static_cast<float>(shown.Height())});

@@ -4,6 +4,7 @@
 
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/framework/drawing/GdiHandles.h"
+#include "ui/framework/window/UiButton.h"
 #include "ui/framework/window/UiCaptionButton.h"
 #include "ui/framework/window/WindowFunctions.h"
 
@@ -51,6 +52,32 @@ TEST_F(CompositionTest, TwoControlsChangedInOnePassAreBothOnTheScreen) {
     const int red = GetRValue(shown), green = GetGValue(shown);
     EXPECT_NEAR(red, green, 8) << "at " << p.x << "," << p.y;
   }
+}
+
+// The window is put on the screen once for everything one message changed (here: what
+// the end of a fetch changes), and not at all when nothing changed.
+TEST_F(CompositionTest, ChangesMadeTogetherArePresentedOnceAndNoChangeNotAtAll) {
+  UiButton button;
+  ButtonOptions options;
+  options.caption = "正在获取…";
+  ASSERT_TRUE(button.Create(hwnd(), {100, 100, 80, 24}, options));
+  button.SetDisabled(true);
+  RecordingControl status(kRed);
+  ASSERT_TRUE(status.Create(hwnd(), {100, 200, 200, 24}));
+  Pump();
+  long before = WindowComposer::PresentCount();
+  Pump(100);
+  EXPECT_EQ(WindowComposer::PresentCount(), before);
+
+  const Argb blue = MakeArgb(255, 0, 0, 255);
+  before = WindowComposer::PresentCount();
+  status.SetColour(blue);
+  button.SetCaption("开始获取");
+  button.SetDisabled(false);  // which posts the button's pointer event
+  window().SetFocusControl(&button, false);
+  Pump();
+  EXPECT_EQ(WindowComposer::PresentCount() - before, 1);
+  EXPECT_EQ(window().Canvas().PixelAt(150, 210), blue);
 }
 
 TEST_F(CompositionTest, RepaintingATranslucentControlRestoresItsWholeRectangleFirst) {
@@ -184,7 +211,7 @@ TEST_F(CompositionTest, AWindowThatIsNotLayeredShowsANewSkinAtOnceInsteadOfFadin
   window().SetSkin(std::nullopt, MakeColorRef(20, 40, 60), SkinRepaint::CrossFade);
   EXPECT_FALSE(window().Frozen());
   const WindowDc screen(hwnd());
-  EXPECT_EQ(GetPixel(screen.get(), 200, 200), MakeColorRef(20, 40, 60));
+  EXPECT_EQ(ColorRef(GetPixel(screen.get(), 200, 200)), MakeColorRef(20, 40, 60));
 }
 
 TEST_F(CompositionTest, ASkinRepaintAsksEveryVisibleControlToRepaintFirst) {

@@ -8,17 +8,6 @@
 namespace getlink::testing {
 namespace {
 
-// A 2 x 2 GIF of two frames (red, then blue), each with a delay of 0.
-const std::uint8_t kTwoFrameGif[] = {
-    0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x02, 0x00, 0x02, 0x00, 0xF1, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00,
-    0xFF, 0x00, 0xFF, 0x00, 0xFF, 0xFF, 0xFF, 0x21, 0xFF, 0x0B, 0x4E, 0x45, 0x54, 0x53, 0x43, 0x41, 0x50, 0x45,
-    0x32, 0x2E, 0x30, 0x03, 0x01, 0x00, 0x00, 0x00, 0x21, 0xF9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00,
-    0x00, 0x00, 0x00, 0x02, 0x00, 0x02, 0x00, 0x00, 0x02, 0x04, 0x04, 0x41, 0x10, 0x05, 0x00, 0x21, 0xF9, 0x04,
-    0x00, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x02, 0x00, 0x00, 0x02, 0x04, 0x0C,
-    0xC3, 0x30, 0x05, 0x00, 0x3B};
-
-ByteSet Gif() { return ByteSet(std::begin(kTwoFrameGif), std::end(kTwoFrameGif)); }
-
 // A 4 x 4 PNG, opaque green.
 ByteSet StillPng() {
   UniqueBitmap bitmap = BitmapOf(4, 4, [](int, int) { return MakeArgb(255, 0, 200, 0); });
@@ -51,16 +40,17 @@ TEST_F(PictureTest, ZeroDelaysBecomeTenWhenAskedAndFramesPlay) {
   UiPicture picture;
   UiPicture::Options options;
   options.fixZeroDelays = true;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), options));
+  options.image = TwoFrameGif();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   EXPECT_EQ(picture.FrameCount(), 2);
   EXPECT_EQ(picture.FrameDelays(), (std::vector<int>{10, 10}));
-  const Argb first = picture.GetSurface().PixelAt(10, 10);
+  const Argb first = SurfaceOf(picture).PixelAt(10, 10);
   EXPECT_EQ(first, MakeArgb(255, 255, 0, 0));
-  EXPECT_TRUE(PumpUntil([&] { return picture.GetSurface().PixelAt(10, 10) == MakeArgb(255, 0, 0, 255); }));
+  EXPECT_TRUE(PumpUntil([&] { return SurfaceOf(picture).PixelAt(10, 10) == MakeArgb(255, 0, 0, 255); }));
 
   UiPicture raw;
   options.fixZeroDelays = false;
-  ASSERT_TRUE(raw.Create(hwnd(), {150, 100, 20, 20}, Gif(), options));
+  ASSERT_TRUE(raw.Create(hwnd(), {150, 100, 20, 20}, options));
   EXPECT_EQ(raw.FrameDelays(), (std::vector<int>{0, 0}));
 }
 
@@ -68,23 +58,26 @@ TEST_F(PictureTest, WithoutAnimationTheTimerFiresOnceAndStops) {
   UiPicture picture;
   UiPicture::Options options;
   options.animate = false;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), options));
+  options.image = TwoFrameGif();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   const UINT_PTR timer = FrameTimer(picture);
   ASSERT_NE(timer, 0u);
   ASSERT_TRUE(WaitForTick(timer));
   EXPECT_FALSE(TimerArmed(timer));  // killed by that tick
-  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));  // stays on frame 1
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 255, 0, 0));  // stays on frame 1
 }
 
 TEST_F(PictureTest, SwitchingAnimationOffAndOnStartsOverAtTheFirstFrame) {
   UiPicture picture;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, Gif(), {}));
+  UiPicture::Options options;
+  options.image = TwoFrameGif();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   picture.SetAnimate(false);
-  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
   ASSERT_TRUE(WaitForTick(FrameTimer(picture)));
-  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
   picture.SetAnimate(true);
-  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 255, 0, 0));
   EXPECT_EQ(picture.FrameIndex(), 1);  // the next frame is due
 }
 
@@ -93,23 +86,24 @@ TEST_F(PictureTest, AStillImageHasOneFrameOfTenHundredths) {
   UiPicture::Options options;
   options.placement = UiPicture::Placement::Centred;
   options.backColour = MakeArgb(255, 255, 255, 255);
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, StillPng(), options));
+  options.image = StillPng();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   EXPECT_EQ(picture.FrameCount(), 1);
   EXPECT_EQ(picture.FrameDelays(), (std::vector<int>{10}));
-  EXPECT_EQ(picture.GetSurface().PixelAt(10, 10), MakeArgb(255, 0, 200, 0));  // the image, centred
-  EXPECT_EQ(picture.GetSurface().PixelAt(2, 2), MakeArgb(255, 255, 255, 255));  // the back colour
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(10, 10), MakeArgb(255, 0, 200, 0));  // the image, centred
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(2, 2), MakeArgb(255, 255, 255, 255));  // the back colour
 }
 
 TEST_F(PictureTest, AnIconKeepsItsTransparency) {
   // Left half opaque blue, right half fully transparent.
-  UniqueBitmap source = BitmapOf(16, 16, [](int x, int) { return x < 8 ? MakeArgb(255, 0, 0, 255) : 0; });
+  UniqueBitmap source = BitmapOf(16, 16, [](int x, int) { return x < 8 ? MakeArgb(255, 0, 0, 255) : Argb(); });
   HICON icon = nullptr;
   ASSERT_EQ(gdip::GdipCreateHICONFromBitmap(source.get(), &icon), Gdiplus::Ok);
   UiPicture picture;
   ASSERT_TRUE(picture.CreateFromIcon(hwnd(), {100, 100, 16, 16}, icon, {}));
   DestroyIcon(icon);
-  EXPECT_EQ(picture.GetSurface().PixelAt(3, 8), MakeArgb(255, 0, 0, 255));
-  EXPECT_EQ(AlphaOf(picture.GetSurface().PixelAt(12, 8)), 0);
+  EXPECT_EQ(SurfaceOf(picture).PixelAt(3, 8), MakeArgb(255, 0, 0, 255));
+  EXPECT_EQ(AlphaOf(SurfaceOf(picture).PixelAt(12, 8)), 0);
   EXPECT_EQ(CanvasPixel(112, 108), window().Background().PixelAt(112, 108));
 }
 
@@ -117,10 +111,11 @@ TEST_F(PictureTest, ADisabledPictureDrawsNothingNew) {
   UiPicture picture;
   UiPicture::Options options;
   options.animate = false;
-  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, StillPng(), options));
+  options.image = StillPng();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 100, 20, 20}, options));
   picture.SetDisabled(true);
   const int index = picture.FrameIndex();
-  picture.Paint();
+  picture.ShowNextFrame();
   EXPECT_EQ(picture.FrameIndex(), index + 1);
 }
 

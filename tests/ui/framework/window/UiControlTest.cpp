@@ -5,7 +5,11 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
+#include "ui/framework/window/UiButton.h"
+#include "ui/framework/window/UiCaptionButton.h"
+#include "ui/framework/window/UiPicture.h"
 
 namespace getlink::testing {
 namespace {
@@ -113,7 +117,7 @@ TEST_F(UiControlTest, GrowingReplacesTheSurfaceThenResizesAndPaints) {
   EXPECT_EQ(control.events[0].code, EventCode::EvResized);
   EXPECT_EQ(control.events[0].Size().width, 120);
   EXPECT_EQ(control.events[0].Size().height, 40);
-  EXPECT_EQ(control.events[1].code, EventCode::Paint);
+  EXPECT_EQ(control.Count(EventCode::Paint), 1);  // after the resize, in the window's flush
   EXPECT_EQ(control.GetSurface().Width(), 120);
   EXPECT_EQ(control.GetSurface().Height(), 40);
 }
@@ -186,7 +190,8 @@ TEST_F(UiControlTest, WithAnimationsOffFadesJumpAndNoTimerRuns) {
   control.SetAlpha(200);
   control.SetFadeLevel(0);
   EXPECT_EQ(control.FadeLevel(), 200);
-  control.PaintNow();
+  control.Repaint();
+  window().Flush();
   EXPECT_FALSE(window().Fading(control));
   EXPECT_FALSE(KillTimer(hwnd(), FadeClock::kTimerId));  // no fade, so no timer armed
 }
@@ -197,7 +202,8 @@ TEST_F(UiControlTest, WithAnimationsOnAFadeRunsToTheEndAndStops) {
   control.SetFadeLevel(51);
   EXPECT_EQ(control.FadeLevel(), 51);
   hooked.clear();
-  control.PaintNow();
+  control.Repaint();
+  window().Flush();
   EXPECT_NE(control.FadeImage(), nullptr);  // the old look, fading out
   EXPECT_TRUE(PumpUntil([&] { return control.FadeLevel() == 255; }));
   EXPECT_EQ(control.FadeImage(), nullptr);
@@ -220,9 +226,10 @@ TEST_F(UiControlTest, AFadeAndATimerOfTheControlsOwnRunAtOnceWithoutDisturbingEa
     }
     return ticks;
   };
-  const auto fade = [&control] {
+  const auto fade = [this, &control] {
     control.SetFadeLevel(0);  // five steps of the window's clock
-    control.PaintNow();
+    control.Repaint();
+    window().Flush();
   };
 
   control.StartTimer(Own::Tick, 20);
@@ -240,6 +247,60 @@ TEST_F(UiControlTest, AFadeAndATimerOfTheControlsOwnRunAtOnceWithoutDisturbingEa
   control.StopTimer(Own::Tick);
   EXPECT_TRUE(window().TimerIds(control).empty());
   EXPECT_TRUE(PumpUntil([&] { return control.FadeLevel() == control.Alpha(); }));
+}
+
+// A control that another one changes while the flush paints is painted in that flush.
+TEST_F(UiControlTest, AControlChangedWhileTheWindowPaintsIsPaintedInTheSameFlush) {
+  RecordingControl first, second;
+  ASSERT_TRUE(first.Create(hwnd(), {20, 60, 80, 24}));
+  ASSERT_TRUE(second.Create(hwnd(), {200, 60, 80, 24}));
+  Pump();
+  const Argb blue = MakeArgb(255, 0, 0, 255);
+  first.onEvent = [&](const ControlEvent& e) {
+    if (e.code == EventCode::Paint) second.SetColour(blue);
+  };
+  const long before = WindowComposer::PresentCount();
+  first.Repaint();
+  Pump();
+  EXPECT_EQ(window().Canvas().PixelAt(240, 70), blue);
+  EXPECT_EQ(WindowComposer::PresentCount() - before, 1);
+}
+
+// Painting reads a control's state and changes none: a repaint (here the one a new size
+// asks for) leaves the look shown, a fade under way and an animation's next frame alone.
+TEST_F(UiControlTest, ARepaintChangesNothingButPixels) {
+  AttachWindowOptions options = DefaultOptions();
+  options.animationsOn = true;
+  Reopen(options);
+  UiCaptionButton& close = *window().CaptionButtons().front();
+  UiButton button;
+  ASSERT_TRUE(button.Create(hwnd(), {100, 100, 80, 24}));
+  UiPicture picture;
+  UiPicture::Options animated;
+  animated.image = TwoFrameGif();
+  ASSERT_TRUE(picture.Create(hwnd(), {100, 150, 20, 20}, animated));
+  Pump();
+  const Rect closeRect = close.GetRect();
+  MouseMove(static_cast<int>(closeRect.left) + 4, static_cast<int>(closeRect.top) + 4);
+  window().SetFocusControl(&button, false);  // starts a fade of one tick
+  struct Case {
+    const char* name;
+    UiControl& control;
+    std::function<int()> state;
+  };
+  const Case cases[] = {
+      {"the caption button's hot look", close, [&] { return static_cast<int>(close.PaintedState()); }},
+      {"the button's fade", button, [&] { return button.FadeLevel(); }},
+      {"the picture's next frame", picture, [&] { return picture.FrameIndex(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const int before = c.state();
+    c.control.SetWidth(c.control.Width() + 2);
+    window().Flush();
+    EXPECT_EQ(c.state(), before);
+  }
+  EXPECT_LT(button.FadeLevel(), button.Alpha());  // the fade was under way
 }
 
 TEST_F(UiControlTest, DestroyingIsSafeAndTheControlCanBeCreatedAgain) {

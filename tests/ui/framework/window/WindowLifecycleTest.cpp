@@ -60,7 +60,7 @@ TEST_F(WindowLifecycleTest, TheTitleFollowsTheWindowText) {
   EXPECT_EQ(window().TitleLabel()->GetText(), "新");
 
   // Plain white text: no halo of another colour around it.
-  const Surface& title = window().TitleLabel()->GetSurface();
+  const Surface& title = SurfaceOf(*window().TitleLabel());
   int drawn = 0, notWhite = 0;
   for (int y = 0; y < title.Height(); ++y) {
     for (int x = 0; x < title.Width(); ++x) {

@@ -162,6 +162,11 @@ Argb WindowTest::CanvasPixel(int x, int y) {
   return window_->Canvas().PixelAt(x, y);
 }
 
+const Surface& WindowTest::SurfaceOf(const UiControl& control) {
+  window_->Flush();
+  return control.GetSurface();
+}
+
 int WindowTest::HookedCount(UINT msg, std::function<bool(const MSG&)> match) const {
   int n = 0;
   for (const MSG& m : hooked) n += m.message == msg && (!match || match(m)) ? 1 : 0;

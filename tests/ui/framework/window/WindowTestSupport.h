@@ -24,11 +24,8 @@ class RecordingControl : public UiControl {
   explicit RecordingControl(Argb colour = MakeArgb(255, 200, 40, 40)) : colour_(colour) {}
   ~RecordingControl() override { Destroy(); }
 
-  bool Create(HWND host, const Rect& rect, CreateControlOptions options = {}) {
+  bool Create(ControlHost host, const Rect& rect, CreateControlOptions options = {}) {
     return UiControl::Create(host, rect, ControlType::Button, options);
-  }
-  bool Create(UiControl& parent, const Rect& rect, CreateControlOptions options = {}) {
-    return UiControl::Create(parent, rect, ControlType::Button, options);
   }
 
   // Events received, in order.
@@ -45,6 +42,11 @@ class RecordingControl : public UiControl {
   int queryDimmingAnswer = kNotHandled;
   // Runs inside OnEvent for every event, after it is recorded.
   std::function<void(const ControlEvent&)> onEvent;
+  // Another colour, painted in the window's next flush.
+  void SetColour(Argb colour) {
+    colour_ = colour;
+    Repaint();
+  }
 
   using UiControl::BeginControlPaint;
   using UiControl::EndControlPaint;
@@ -90,6 +92,8 @@ class WindowTest : public ::testing::Test {
   void Key(WPARAM key);
   // The canvas pixel (straight ARGB) after everything queued has been composed.
   Argb CanvasPixel(int x, int y);
+  // The control's own pixels once the window has painted what was asked for.
+  const Surface& SurfaceOf(const UiControl& control);
 
   // The ways a press ends without its release, as the system does them.
   enum class PressCut { AnotherWindowActivated, CancelMode, CaptureTaken };
