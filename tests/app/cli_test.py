@@ -10,16 +10,16 @@ import json
 import os
 import re
 import shutil
-import socket
 import subprocess
 import sys
 import tempfile
 import time
 import unittest
-import urllib.parse
 import urllib.request
 from concurrent.futures import ThreadPoolExecutor
 from pathlib import Path
+
+from aria2_daemon import ARIA2_SECRET, share_of_file_here, start_aria2
 
 COMMAND = sys.argv[1:]  # how to start getlink-cli
 SERVER = os.environ.get("GETLINK_SHARE_SERVER", "")
@@ -260,48 +260,7 @@ class GetlinkCliBeyondAPlainLink(unittest.TestCase):
         self.assertEqual(server("/_record?format=lines"), b"")
 
 
-ARIA2_SECRET = "s3cret-aria2"
-ARIA2_BOUND = 60  # seconds for aria2 to start, or to download a file from the stand-in server
 SEND_BOUND = 5  # seconds getlink-cli waits for aria2's answer
-
-
-class Aria2:
-    """aria2c with its JSON-RPC on a free loopback port, a secret and a download folder of
-    its own, two levels down in FOLDER, so that FOLDER shows what lands outside it."""
-
-    def __init__(self, folder):
-        self.folder = folder / "outer" / "downloads"
-        self.folder.mkdir(parents=True)
-        with socket.socket() as probe:
-            probe.bind(("127.0.0.1", 0))
-            port = probe.getsockname()[1]
-        self.rpc = f"http://127.0.0.1:{port}/jsonrpc"
-        self.log = open(folder / "aria2.log", "wb")
-        self.process = subprocess.Popen(
-            ["aria2c", "--no-conf", "--enable-rpc", f"--rpc-listen-port={port}", f"--rpc-secret={ARIA2_SECRET}",
-             f"--dir={self.folder}", "--auto-file-renaming=false", "--file-allocation=none", "--console-log-level=warn"],
-            stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT)
-
-    def wait_until_answering(self):
-        call = json.dumps({"jsonrpc": "2.0", "id": "t", "method": "aria2.getVersion",
-                           "params": [f"token:{ARIA2_SECRET}"]}).encode()
-        deadline = time.monotonic() + ARIA2_BOUND
-        while self.process.poll() is None and time.monotonic() < deadline:
-            try:
-                with urllib.request.urlopen(self.rpc, data=call, timeout=5) as answer:
-                    return json.loads(answer.read())["result"]["version"]
-            except OSError:
-                time.sleep(0.2)
-        raise AssertionError(f"aria2c gave no answer at {self.rpc} (status {self.process.poll()})")
-
-    def stop(self):
-        self.process.terminate()
-        try:
-            self.process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
-        self.log.close()
 
 
 def address_in(block):
@@ -309,8 +268,7 @@ def address_in(block):
 
 
 def here_link(name):
-    """A Baidu share of a file named NAME whose address is on the stand-in server."""
-    return f"{SERVER}/baidu/s/here?name={urllib.parse.quote(name, safe='')}"
+    return share_of_file_here(SERVER, name)
 
 
 class GetlinkCliSendsToAria2(unittest.TestCase):
@@ -318,33 +276,11 @@ class GetlinkCliSendsToAria2(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        if not shutil.which("aria2c"):
-            raise AssertionError("aria2c is missing: scripts/setup installs it")
-        cls.folder = Path(tempfile.mkdtemp(prefix="getlink-aria2-"))
-        cls.addClassCleanup(shutil.rmtree, cls.folder, ignore_errors=True)
-        cls.aria2 = Aria2(cls.folder)
-        cls.addClassCleanup(cls.aria2.stop)
-        cls.aria2.wait_until_answering()
+        cls.aria2 = start_aria2(cls.addClassCleanup)
 
     def setUp(self):
         self.assertTrue(SERVER and HOSTS, "run through share_server.py --run")
-        for path in self.aria2.folder.iterdir():
-            path.unlink()
-
-    def assert_downloaded(self, expected):
-        """Waits until aria2's folder holds exactly these files (name -> address), each with
-        the bytes the server gives for its address, and nothing has landed beside it."""
-        wanted = {name: urllib.request.urlopen(address, timeout=30).read() for name, address in expected.items()}
-        deadline = time.monotonic() + ARIA2_BOUND
-        while True:
-            held = {path.name: path.read_bytes() for path in self.aria2.folder.iterdir()}
-            if held == wanted or time.monotonic() > deadline:
-                break
-            time.sleep(0.2)
-        self.assertEqual(sorted(held), sorted(wanted))
-        self.assertEqual(held, wanted)
-        landed = {str(path.relative_to(self.folder)) for path in self.folder.rglob("*") if path.is_file()}
-        self.assertEqual(landed, {"aria2.log"} | {f"outer/downloads/{name}" for name in wanted})
+        self.aria2.clear()
 
     def test_an_address_found_goes_to_aria2_which_downloads_it(self):
         # A copy of the program with a getlink.ini beside it: its rpc and secret are used,
@@ -362,7 +298,7 @@ class GetlinkCliSendsToAria2(unittest.TestCase):
                                               '(only rpc and secret): ignored\r\n')
         self.assertEqual(status, 0)
         self.assertTrue(out.decode("utf-8").startswith(f"文件名：{name}\r\n"), out)  # printed as the format says
-        self.assert_downloaded({name: address_in(out)})
+        self.aria2.assert_downloaded(self, {name: address_in(out)})
 
     def test_a_name_that_tries_to_leave_the_folder_stays_inside_it(self):
         names = {"../../escape.bin": ".._.._escape.bin", "..\\..\\back.bin": ".._.._back.bin",
@@ -373,7 +309,7 @@ class GetlinkCliSendsToAria2(unittest.TestCase):
         self.assertEqual((status, err), (0, b""))
         addresses = out.decode("utf-8").split("\r\n")[:-1]
         self.assertEqual(len(addresses), len(names))
-        self.assert_downloaded(dict(zip(names.values(), addresses)))
+        self.aria2.assert_downloaded(self, dict(zip(names.values(), addresses)))
 
     def test_an_address_that_cannot_be_sent_fails_its_link_and_says_why(self):
         not_sent = "the address could not be sent to aria2: "
