@@ -32,7 +32,7 @@
 #include "ui/controls/UiEdit.h"
 #include "ui/controls/UiGroupBox.h"
 #include "ui/controls/UiLabel.h"
-#include "ui/framework/window/UiButton.h"
+#include "ui/framework/controls/UiButton.h"
 #include "ui/framework/window/UiWindow.h"
 
 namespace getlink {

@@ -24,7 +24,7 @@
 #include "ui/controls/UiLabel.h"
 #include "ui/controls/UiScrollBar.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
-#include "ui/framework/window/UiButton.h"
+#include "ui/framework/controls/UiButton.h"
 #include "ui/framework/window/UiWindow.h"
 #include "ui/framework/window/WindowFunctions.h"
 

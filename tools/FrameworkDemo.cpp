@@ -13,7 +13,7 @@
 #include "tools/screens/ScreenCapture.h"
 #include "ui/controls/EditContextMenu.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
-#include "ui/framework/window/UiButton.h"
+#include "ui/framework/controls/UiButton.h"
 #include "ui/framework/window/UiWindow.h"
 #include "ui/framework/window/WindowFunctions.h"
 

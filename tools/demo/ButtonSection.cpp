@@ -5,7 +5,7 @@
 #include "ui/controls/UiLabel.h"
 #include "ui/framework/drawing/EmbeddedImages.h"
 #include "ui/framework/drawing/Shapes.h"
-#include "ui/framework/window/UiButton.h"
+#include "ui/framework/controls/UiButton.h"
 
 namespace getlink::demo {
 namespace {

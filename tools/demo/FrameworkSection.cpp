@@ -10,7 +10,7 @@
 #include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/drawing/TextFormat.h"
 #include "ui/framework/window/CrossFade.h"
-#include "ui/framework/window/UiPicture.h"
+#include "ui/framework/controls/UiPicture.h"
 #include "ui/framework/window/UiWindow.h"
 
 namespace getlink::demo {

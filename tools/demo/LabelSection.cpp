@@ -4,7 +4,7 @@
 #include "runtime/Files.h"
 #include "tools/demo/DemoSection.h"
 #include "ui/controls/UiLabel.h"
-#include "ui/framework/window/UiButton.h"
+#include "ui/framework/controls/UiButton.h"
 
 namespace getlink::demo {
 namespace {

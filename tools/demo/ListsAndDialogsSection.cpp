@@ -9,7 +9,7 @@
 #include "ui/controls/UiLabel.h"
 #include "ui/controls/UiListBox.h"
 #include "ui/controls/UiMessageBox.h"
-#include "ui/framework/window/UiButton.h"
+#include "ui/framework/controls/UiButton.h"
 
 namespace getlink::demo {
 namespace {

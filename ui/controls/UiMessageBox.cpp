@@ -10,7 +10,7 @@
 #include "ui/controls/UiLabel.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/TextDrawing.h"
-#include "ui/framework/window/UiButton.h"
+#include "ui/framework/controls/UiButton.h"
 #include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {

@@ -10,7 +10,7 @@
 #include "ui/controls/MessageBoxLayout.h"
 #include "ui/controls/UiLabel.h"
 #include "ui/controls/UiMessageBox.h"
-#include "ui/framework/window/UiButton.h"
+#include "ui/framework/controls/UiButton.h"
 
 namespace getlink::testing {
 namespace {

@@ -11,7 +11,7 @@
 #include "ui/controls/UiLabel.h"
 #include "ui/controls/UiListBox.h"
 #include "ui/controls/UiScrollBar.h"
-#include "ui/framework/window/UiButton.h"
+#include "ui/framework/controls/UiButton.h"
 
 namespace getlink::testing {
 namespace {

@@ -4,9 +4,9 @@
 
 #include "runtime/Codec.h"
 #include "ui/framework/drawing/EmbeddedImages.h"
-#include "ui/framework/window/UiCaptionButton.h"
-#include "ui/framework/window/UiCaptionTitle.h"
-#include "ui/framework/window/UiPicture.h"
+#include "ui/framework/controls/UiCaptionButton.h"
+#include "ui/framework/controls/UiCaptionTitle.h"
+#include "ui/framework/controls/UiPicture.h"
 
 namespace getlink {
 namespace {

@@ -5,10 +5,10 @@
 #include "runtime/Codec.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/window/EventMailbox.h"
-#include "ui/framework/window/UiCaptionButton.h"
-#include "ui/framework/window/UiCaptionTitle.h"
+#include "ui/framework/controls/UiCaptionButton.h"
+#include "ui/framework/controls/UiCaptionTitle.h"
 #include "ui/framework/window/UiControl.h"
-#include "ui/framework/window/UiPicture.h"
+#include "ui/framework/controls/UiPicture.h"
 #include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {

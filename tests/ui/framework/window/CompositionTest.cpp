@@ -4,8 +4,8 @@
 
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/framework/drawing/GdiHandles.h"
-#include "ui/framework/window/UiButton.h"
-#include "ui/framework/window/UiCaptionButton.h"
+#include "ui/framework/controls/UiButton.h"
+#include "ui/framework/controls/UiCaptionButton.h"
 #include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink::testing {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/framework/window/WindowTestSupport.h"
-#include "ui/framework/window/UiCaptionButton.h"
-#include "ui/framework/window/UiCaptionTitle.h"
+#include "ui/framework/controls/UiCaptionButton.h"
+#include "ui/framework/controls/UiCaptionTitle.h"
 
 namespace getlink::testing {
 namespace {

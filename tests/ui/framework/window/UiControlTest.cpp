@@ -7,9 +7,9 @@
 
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
-#include "ui/framework/window/UiButton.h"
-#include "ui/framework/window/UiCaptionButton.h"
-#include "ui/framework/window/UiPicture.h"
+#include "ui/framework/controls/UiButton.h"
+#include "ui/framework/controls/UiCaptionButton.h"
+#include "ui/framework/controls/UiPicture.h"
 
 namespace getlink::testing {
 namespace {

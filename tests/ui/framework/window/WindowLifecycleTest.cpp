@@ -15,7 +15,7 @@
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "runtime/MessagePump.h"
 #include "runtime/WinHandles.h"
-#include "ui/framework/window/UiCaptionTitle.h"
+#include "ui/framework/controls/UiCaptionTitle.h"
 #include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink::testing {

@@ -5,7 +5,7 @@
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
-#include "ui/framework/window/UiButton.h"
+#include "ui/framework/controls/UiButton.h"
 
 namespace getlink::testing {
 namespace {

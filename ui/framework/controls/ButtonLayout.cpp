@@ -1,4 +1,4 @@
-#include "ui/framework/window/ButtonLayout.h"
+#include "ui/framework/controls/ButtonLayout.h"
 
 #include <cmath>
 

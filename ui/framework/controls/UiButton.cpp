@@ -1,4 +1,4 @@
-#include "ui/framework/window/UiButton.h"
+#include "ui/framework/controls/UiButton.h"
 
 #include <cmath>
 

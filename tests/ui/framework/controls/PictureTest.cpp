@@ -3,7 +3,7 @@
 
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
-#include "ui/framework/window/UiPicture.h"
+#include "ui/framework/controls/UiPicture.h"
 
 namespace getlink::testing {
 namespace {

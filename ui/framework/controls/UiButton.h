@@ -22,8 +22,8 @@
 #include "ui/framework/drawing/Image.h"
 #include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/drawing/TextFormat.h"
-#include "ui/framework/window/ButtonFace.h"
-#include "ui/framework/window/ButtonLayout.h"
+#include "ui/framework/controls/ButtonFace.h"
+#include "ui/framework/controls/ButtonLayout.h"
 #include "ui/framework/window/OptionsControl.h"
 #include "ui/framework/window/UiTextControl.h"
 

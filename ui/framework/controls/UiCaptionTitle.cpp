@@ -1,4 +1,4 @@
-#include "ui/framework/window/UiCaptionTitle.h"
+#include "ui/framework/controls/UiCaptionTitle.h"
 
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/TextDrawing.h"

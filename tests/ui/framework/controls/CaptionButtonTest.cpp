@@ -5,7 +5,7 @@
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/ImageDrawing.h"
-#include "ui/framework/window/UiCaptionButton.h"
+#include "ui/framework/controls/UiCaptionButton.h"
 
 namespace getlink::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/framework/window/ButtonFace.h"
+#include "ui/framework/controls/ButtonFace.h"
 
 #include "ui/framework/drawing/Clipping.h"
 #include "ui/framework/drawing/Shapes.h"

@@ -1,4 +1,4 @@
-#include "ui/framework/window/UiPicture.h"
+#include "ui/framework/controls/UiPicture.h"
 
 #include <cstring>
 

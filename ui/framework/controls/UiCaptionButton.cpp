@@ -1,4 +1,4 @@
-#include "ui/framework/window/UiCaptionButton.h"
+#include "ui/framework/controls/UiCaptionButton.h"
 
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/ImageDrawing.h"
