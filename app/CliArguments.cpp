@@ -1,11 +1,49 @@
 #include "app/CliArguments.h"
 
+#include "app/Aria2Settings.h"
 #include "app/FindShareLink.h"
+#include "runtime/TextSearch.h"
 
 namespace getlink {
 namespace {
 
-constexpr std::string_view kFormatOption = "--format";
+// The options that take a value, and what the usage calls it.
+struct ValueOption {
+  std::string_view name;
+  std::string_view value;
+};
+
+constexpr ValueOption kValueOptions[] = {
+    {"--format", "FORMAT"}, {"--send", "aria2"}, {"--aria2-rpc", "URL"}, {"--aria2-secret", "SECRET"}};
+
+// The option that takes a value whose name the argument is, alone or followed by "=VALUE".
+const ValueOption* ValueOptionOf(std::string_view argument) {
+  for (const ValueOption& option : kValueOptions) {
+    const std::string_view name = option.name;
+    if (argument.substr(0, name.size()) == name && (argument.size() == name.size() || argument[name.size()] == '='))
+      return &option;
+  }
+  return nullptr;
+}
+
+// Takes the option's value into `read`; what is wrong with it, or empty.
+Text TakeOptionValue(CliArguments& read, std::string_view option, const Text& value) {
+  if (option == "--format") {
+    const std::optional<OutputFormat> format = OutputFormatFromName(value);
+    if (!format) return ConcatTexts("unknown format \"", value, "\"");
+    read.format = *format;
+  } else if (option == "--send") {
+    if (CompareText(value, "aria2", Case::Insensitive) != 0)
+      return ConcatTexts("--send knows aria2 alone, not \"", value, "\"");
+    read.sendToAria2 = true;
+  } else if (option == "--aria2-rpc") {
+    if (!IsAria2RpcAddress(value)) return ConcatTexts("--aria2-rpc needs an http or https address, not \"", value, "\"");
+    read.aria2Rpc = value;
+  } else {
+    read.aria2Secret = value;
+  }
+  return Text();
+}
 
 CliArguments Problem(Text problem) {
   CliArguments wrong;
@@ -36,18 +74,19 @@ CliArguments ReadCliArguments(const std::vector<Text>& arguments) {
       return Action(CliAction::Help);
     } else if (argument == "--version") {
       return Action(CliAction::Version);
-    } else if (argument == kFormatOption || argument.rfind(ConcatTexts(kFormatOption, "="), 0) == 0) {
-      const bool joined = argument != kFormatOption;
-      if (!joined && i + 1 == arguments.size()) return Problem("--format needs a FORMAT");
-      const Text name = joined ? argument.substr(kFormatOption.size() + 1) : arguments[++i];
-      const std::optional<OutputFormat> format = OutputFormatFromName(name);
-      if (!format) return Problem(ConcatTexts("unknown format \"", name, "\""));
-      read.format = *format;
+    } else if (const ValueOption* option = ValueOptionOf(argument)) {
+      const bool joined = argument.size() > option->name.size();
+      if (!joined && i + 1 == arguments.size()) return Problem(ConcatTexts(option->name, " needs ", option->value));
+      const Text value = joined ? argument.substr(option->name.size() + 1) : arguments[++i];
+      Text problem = TakeOptionValue(read, option->name, value);
+      if (!problem.empty()) return Problem(std::move(problem));
     } else {
       return Problem(ConcatTexts("unknown option \"", argument, "\""));
     }
   }
 
+  if ((read.aria2Rpc || read.aria2Secret) && !read.sendToAria2)
+    return Problem("--aria2-rpc and --aria2-secret go with --send aria2");
   if (positional.empty()) return Problem("expected SERVICE and LINK");
   read.service = ServiceFromArgument(positional.front());
   if (read.service) {

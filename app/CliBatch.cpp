@@ -7,11 +7,6 @@
 #include "runtime/TextParts.h"
 
 namespace getlink {
-namespace {
-
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-
-}  // namespace
 
 Batch PlanBatch(std::optional<Service> service, const std::vector<Text>& given) {
   Batch batch;
@@ -38,10 +33,8 @@ Batch PlanBatch(std::optional<Service> service, const std::vector<Text>& given) 
 }
 
 std::vector<Text> InputLines(std::string_view bytes) {
-  if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) bytes.remove_prefix(kUtf8Mark.size());
-  const Text text = IsUtf8(bytes) ? Utf8ToGbkBytes(bytes) : Text(bytes);
   std::vector<Text> lines;
-  for (const Text& line : SplitText(text, "\n")) {
+  for (const Text& line : SplitText(TextOfUtf8OrGbk(bytes), "\n")) {
     Text trimmed = TrimBlanks(TrimLink(line));
     if (!trimmed.empty()) lines.push_back(std::move(trimmed));
   }

@@ -1,8 +1,8 @@
 #include "app/CliOutput.h"
 
-#include <cstdio>
-
+#include "app/DownloadEntry.h"
 #include "app/ResultBlock.h"
+#include "runtime/JsonText.h"
 #include "runtime/TextSearch.h"
 
 namespace getlink {
@@ -22,46 +22,6 @@ constexpr FormatName kFormats[] = {
     {OutputFormat::Aria2, "aria2"},
 };
 
-bool IsControl(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
-
-// Calls visit(character) for each character of a GBK text: one byte, or two for a
-// double-byte character (whose second byte may look like ASCII, "\" included).
-template <class Visit>
-void ForEachCharacter(std::string_view text, Visit visit) {
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t width = CharacterWidthAt(text, at);
-    visit(text.substr(at, width));
-    at += width;
-  }
-}
-
-Text HexEscape(const char* format, unsigned char byte) {
-  char escaped[8];
-  std::snprintf(escaped, sizeof escaped, format, byte);
-  return escaped;
-}
-
-// The address fit for one line of a list: blanks and control characters percent-encoded.
-Text LineSafeAddress(std::string_view address) {
-  Text safe;
-  ForEachCharacter(address, [&safe](std::string_view character) {
-    const unsigned char byte = static_cast<unsigned char>(character[0]);
-    safe += character.size() == 1 && (byte == ' ' || IsControl(byte)) ? HexEscape("%%%02X", byte) : Text(character);
-  });
-  return safe;
-}
-
-// The file name without path separators and control characters (each becomes "_");
-// empty when nothing but dots would remain.
-Text SafeFileName(std::string_view name) {
-  Text safe;
-  ForEachCharacter(name, [&safe](std::string_view character) {
-    const unsigned char byte = static_cast<unsigned char>(character[0]);
-    safe += character.size() == 1 && (byte == '/' || byte == '\\' || IsControl(byte)) ? Text("_") : Text(character);
-  });
-  return safe.find_first_not_of('.') == Text::npos ? Text() : safe;
-}
-
 Text JsonField(std::string_view name, std::string_view value) {
   return ConcatTexts("\"", name, "\":\"", JsonStringContents(value), "\"");
 }
@@ -73,7 +33,7 @@ Text JsonLine(const FetchedLink& fetched) {
       JsonField("code", fetched.extractionCode), ",", JsonField("name", info.name), ",", JsonField("size", info.size),
       ",", JsonField("sharer", info.sharer), ",", JsonField("shareTime", info.shareTime), ",",
       JsonField("downloadCount", info.downloadCount), ",", JsonField("address", info.address));
-  if (fetched.failure) line += "," + JsonField("reason", DescribeFailure(*fetched.failure, Wording::English));
+  if (const std::optional<Text> reason = FailureReason(fetched)) line += "," + JsonField("reason", *reason);
   return ConcatTexts(line, "}", kLineBreak);
 }
 
@@ -107,27 +67,11 @@ Text FormatFetchedLink(OutputFormat format, const FetchedLink& fetched) {
 
 Text OutputSeparator(OutputFormat format) { return format == OutputFormat::Text ? Text(kLineBreak) : Text(); }
 
-Text JsonStringContents(std::string_view text) {
-  Text contents;
-  ForEachCharacter(text, [&contents](std::string_view character) {
-    const unsigned char byte = static_cast<unsigned char>(character[0]);
-    if (character.size() == 2) {
-      contents += character;
-    } else if (byte == '"' || byte == '\\') {
-      contents += ConcatTexts("\\", character);
-    } else if (byte == '\r') {
-      contents += "\\r";
-    } else if (byte == '\n') {
-      contents += "\\n";
-    } else if (byte == '\t') {
-      contents += "\\t";
-    } else if (IsControl(byte)) {
-      contents += HexEscape("\\u%04X", byte);
-    } else {
-      contents += character;
-    }
-  });
-  return contents;
+std::optional<Text> FailureReason(const FetchedLink& fetched) {
+  if (fetched.failure) return DescribeFailure(*fetched.failure, Wording::English);
+  if (fetched.sent && fetched.sent->result != Aria2Result::Sent)
+    return DescribeAria2Outcome(*fetched.sent, Wording::English);
+  return std::nullopt;
 }
 
 }  // namespace getlink

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "app/Aria2Rpc.h"
 #include "app/Service.h"
 #include "app/ShareInfo.h"
 #include "http/FetchFailure.h"
@@ -26,24 +27,25 @@ struct FetchedLink {
   Text extractionCode;  // the code the share text gave with it, if any
   ShareInfo info;
   std::optional<FetchFailure> failure;  // why no address came back
+  std::optional<Aria2Outcome> sent;     // what became of sending the address to aria2, if it was sent
 };
 
 // Standard output's text for one link, line breaks (CR LF) included:
 // - Text: the result text (ResultText) and a line break;
 // - Url: the address and a line break; nothing for a link without one;
 // - Json: {"service","link","code","name","size","sharer","shareTime","downloadCount",
-//   "address"} and, on failure, "reason" (DescribeFailure in English), on one line;
+//   "address"} and, on failure, "reason" (FailureReason), on one line;
 // - Aria2: the address, then "  out=NAME" when the file name is known; nothing for a link
-//   without an address. Blanks and control characters in the address are percent-encoded
-//   and the name loses path separators and control characters, so that what a share page
-//   holds can neither break a line of the file nor place the download elsewhere.
+//   without an address. The address and name are cleaned (LineSafeAddress, SafeFileName), so
+//   that what a share page holds can neither break a line of the file nor place the
+//   download elsewhere.
 Text FormatFetchedLink(OutputFormat format, const FetchedLink& fetched);
 
 // What stands between the outputs of two links: a blank line in the text format.
 Text OutputSeparator(OutputFormat format);
 
-// The GBK text as the contents of a JSON string (quotes not included): the quote, the
-// backslash and control characters escaped, double-byte characters left whole.
-Text JsonStringContents(std::string_view text);
+// Why the link counts as failed, in English: why no address came back, or else why it could
+// not be sent to aria2; nothing when it did not fail.
+std::optional<Text> FailureReason(const FetchedLink& fetched);
 
 }  // namespace getlink

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "app/ShareLink.h"
-#include "http/HttpGet.h"
+#include "http/HttpRequest.h"
 
 namespace getlink {
 namespace {
@@ -22,9 +22,9 @@ Text FetchPage(std::string_view link, const FetchLimits& limits, FetchWatch* wat
   InternetHandle session(InternetOpenW(L"", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, INTERNET_FLAG_ASYNC));
   // Never from the cache and never into it: nothing a fetch reads is kept on disk, and
   // writing the cache entry took as long as the rest of a loopback fetch under Wine.
-  HttpGetOptions options;
+  HttpRequestOptions options;
   options.flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
-  HttpGet get(std::move(session), url, options, limits, watch);
+  HttpRequest get(std::move(session), url, options, limits, watch);
   if (!get.Sent()) return Text();
 
   Text page;

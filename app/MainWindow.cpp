@@ -9,6 +9,7 @@
 #include "app/ResultBlock.h"
 #include "app/ServiceForLink.h"
 #include "app/StatusLine.h"
+#include "runtime/Clipboard.h"
 #include "runtime/Files.h"
 #include "ui/controls/UiMessageBox.h"
 #include "ui/framework/drawing/ControlFont.h"
@@ -26,6 +27,9 @@ constexpr char kLabelFont[] = "微软雅黑";
 
 constexpr char kFetchCaption[] = "开始获取";
 constexpr char kFetchingCaption[] = "正在获取…";
+
+constexpr char kCopyAddressCaption[] = "复制下载地址";
+constexpr char kSendCaption[] = "发送到 aria2";
 
 // The window's look: its skin, the bottom strip and the labels' text and glow.
 constexpr int kOpacity = 220;
@@ -110,6 +114,8 @@ bool MainWindow::Open() {
   if (window_.SkinImage() == nullptr) window_.SetSkin(std::nullopt, kPlainSkin, SkinRepaint::Quiet);
 
   CreateControls(attached);
+  aria2_ = ReadAria2Settings(world_.settingsPath.empty() ? Aria2SettingsPath() : world_.settingsPath);
+  if (!aria2_.problems.empty()) ShowStatus(DescribeAria2SettingsProblem(aria2_.problems.front(), Wording::Chinese), true);
   fetchButton_.BindEvent(EventCode::EvClick, [this](UiControl*, UiControl&, const ControlEvent&) { StartFetch(); });
   fetchButton_.BindEvent(ToEventCode(FetchEvent::Progress), [this](UiControl*, UiControl&, const ControlEvent& event) {
     if (const FetchProgress* progress = event.Data<FetchProgress>()) ShowProgress(*progress);
@@ -118,6 +124,10 @@ bool MainWindow::Open() {
     if (const FetchOutcome* outcome = event.Data<FetchOutcome>()) FinishFetch(*outcome);
   });
   linkBox_.SetOnChange([this](UiControl*, UiEdit&) { FollowLinkService(); });
+  resultBox_.SetMenuExtras([this] { return ResultMenuExtras(); });
+  resultBox_.BindEvent(ToEventCode(Aria2SendEvent::Finished), [this](UiControl*, UiControl&, const ControlEvent& event) {
+    if (const Aria2Outcome* outcome = event.Data<Aria2Outcome>()) FinishSend(*outcome);
+  });
   window_.SetMessageHook([this](HWND, UINT message, WPARAM, LPARAM) { return ConfirmExit(message); });
 
   window_.ShowAnimated(WindowEffect::Zoom);
@@ -199,7 +209,7 @@ void MainWindow::StartFetch() {
   request.service = static_cast<Service>(index);  // read once: changing the box later starts nothing
   request.pastedText = linkBox_.GetText();
   SetFetching(true);
-  if (startFetch_(std::move(request), fetchButton_.Address())) return;
+  if (world_.startFetch(std::move(request), fetchButton_.Address())) return;
   SetFetching(false);
   ShowStatus(FetchNotStartedLine(), true);
 }
@@ -240,6 +250,32 @@ void MainWindow::ShowStatus(Text line, bool failure) {
   const Argb colour = failure ? kFailureColour : kStatusColour;
   if (statusLine_.GetOptions().textColour != colour) statusLine_.SetTextColour(colour);
   statusLine_.SetText(std::move(line));
+}
+
+// --- the address of the last fetch ---
+
+std::vector<EditMenuExtra> MainWindow::ResultMenuExtras() {
+  const bool found = !shareInfo_.address.empty();
+  return {{kCopyAddressCaption, found, [this] { CopyAddress(); }},
+          {kSendCaption, found && !sending_, [this] { StartSend(); }}};
+}
+
+void MainWindow::CopyAddress() {
+  if (!SetClipboardText(shareInfo_.address, window_.Hwnd())) ShowStatus(AddressNotCopiedLine(), true);
+}
+
+void MainWindow::StartSend() {
+  if (sending_ || shareInfo_.address.empty()) return;  // one at a time, and only what a fetch found
+  sending_ = true;
+  ShowStatus(Aria2SendingLine(), false);
+  if (world_.startSend({aria2_, shareInfo_.address, shareInfo_.name}, resultBox_.Address())) return;
+  sending_ = false;
+  ShowStatus(Aria2SendNotStartedLine(), true);
+}
+
+void MainWindow::FinishSend(const Aria2Outcome& outcome) {
+  sending_ = false;
+  ShowStatus(DescribeAria2Outcome(outcome, Wording::Chinese), outcome.result != Aria2Result::Sent);
 }
 
 }  // namespace getlink

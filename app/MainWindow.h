@@ -11,14 +11,21 @@
 //   └──────────────────────────────────────────────────┘
 //   status strip: the description line, a fetch's progress, or why it failed
 //
+// The result box's context menu adds "复制下载地址" and "发送到 aria2" to the edit boxes'
+// own items, both available once the last fetch found an address; the send goes to aria2
+// where getlink.ini beside the program says it listens (read when the window opens).
+//
 // Everything here runs on the window's thread. A fetch runs on a worker (FetchCommand.h),
-// one at a time: the button shows "正在获取…" and takes no clicks until it is done.
+// one at a time: the button shows "正在获取…" and takes no clicks until it is done. A send
+// to aria2 runs on a worker too (Aria2SendCommand.h), one at a time: its item is not
+// available while one runs.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 
+#include "app/Aria2SendCommand.h"
 #include "app/FetchCommand.h"
 #include "app/ShareInfo.h"
 #include "ui/controls/UiComboBox.h"
@@ -30,12 +37,18 @@
 
 namespace getlink {
 
+// What the window reaches outside itself: the program takes the defaults, tests give others.
+struct MainWindowWorld {
+  // How a click starts the fetch's worker.
+  std::function<bool(FetchRequest request, ControlAddress reporter)> startFetch = StartFetchCommand;
+  // How the result box's menu starts the send's worker.
+  std::function<bool(Aria2SendRequest request, ControlAddress reporter)> startSend = StartAria2SendCommand;
+  Text settingsPath;  // getlink.ini; empty: the one beside the program
+};
+
 class MainWindow {
  public:
-  // How a click starts the fetch's worker (StartFetchCommand; tests give others).
-  using FetchStarter = std::function<bool(FetchRequest request, ControlAddress reporter)>;
-
-  explicit MainWindow(FetchStarter startFetch = StartFetchCommand) : startFetch_(std::move(startFetch)) {}
+  explicit MainWindow(MainWindowWorld world = {}) : world_(std::move(world)) {}
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
   // The window goes first, and every control with it; then the objects themselves.
@@ -49,6 +62,7 @@ class MainWindow {
 
   HWND Hwnd() const { return window_.Hwnd(); }
   bool Fetching() const { return fetching_; }
+  bool Sending() const { return sending_; }
 
   // The controls, as a user meets them.
   UiComboBox& ServiceBox() { return serviceBox_; }
@@ -72,8 +86,15 @@ class MainWindow {
   void FollowLinkService();
   void ShowStatus(Text line, bool failure);
 
+  // The result box's own menu items, and what they do with the last fetch's address.
+  std::vector<EditMenuExtra> ResultMenuExtras();
+  void CopyAddress();
+  void StartSend();
+  void FinishSend(const Aria2Outcome& outcome);
+
   // In the order they are made.
-  FetchStarter startFetch_;
+  MainWindowWorld world_;
+  Aria2Settings aria2_;  // where aria2 listens: getlink.ini, read when the window opens
   UiWindow window_;
   UiGroupBox statusStrip_;
   UiLabel statusLine_;
@@ -87,6 +108,7 @@ class MainWindow {
 
   Text description_;  // what the status strip says while nothing happens
   bool fetching_ = false;
+  bool sending_ = false;
   bool askingToExit_ = false;
 };
 

@@ -29,6 +29,12 @@ Text FetchStartedLine() { return "正在获取…"; }
 
 Text FetchNotStartedLine() { return "无法开始获取：无法创建线程"; }
 
+Text Aria2SendingLine() { return "正在发送到 aria2…"; }
+
+Text Aria2SendNotStartedLine() { return "无法发送到 aria2：无法创建线程"; }
+
+Text AddressNotCopiedLine() { return "无法复制下载地址：剪贴板打不开"; }
+
 Text FetchProgressLine(const FetchProgress& progress) {
   const auto left = progress.timeLeft.count() > 0 ? (progress.timeLeft.count() + 999) / 1000 : 0;
   return ConcatTexts(FetchStartedLine(), " 已收到 ", ByteCountText(progress.bytesReceived), "，剩余 ",

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "http/HttpGet.h"
+#include "http/HttpRequest.h"
 
 namespace getlink {
 namespace {
@@ -28,11 +28,11 @@ std::size_t ReadSize(std::optional<std::uint64_t> contentLength) {
 }  // namespace
 
 ByteSet GetHttpFile(std::string_view url, const FetchLimits& limits, FetchWatch* watch) {
-  HttpGetOptions options;
+  HttpRequestOptions options;
   options.version = L"HTTP/1.0";
   options.flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
   options.extraHeaders = L"Accept: */*\r\n\r\n";
-  HttpGet get(Session(), url, options, limits, watch);
+  HttpRequest get(Session(), url, options, limits, watch);
   if (!get.Sent()) return ByteSet();
 
   ByteSet body;

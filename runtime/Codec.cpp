@@ -50,6 +50,12 @@ bool IsUtf8(std::string_view bytes) {
   return true;
 }
 
+Text TextOfUtf8OrGbk(std::string_view bytes) {
+  constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+  if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) bytes.remove_prefix(kUtf8Mark.size());
+  return IsUtf8(bytes) ? Utf8ToGbkBytes(bytes) : Text(bytes);
+}
+
 #ifdef _WIN32
 
 namespace {

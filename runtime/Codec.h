@@ -17,6 +17,33 @@ std::string Utf8ToGbkBytes(std::string_view utf8);
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates); plain ASCII is.
 bool IsUtf8(std::string_view bytes);
 
+// Calls visit(character) for each character of the GBK text as a code page 936 conversion
+// reads it: a lead byte (0x81-0xFE) with a trail byte (0x40-0xFE but 0x7F), or one byte. A
+// byte of 0x81 and above that has no trail (and 0xFF) converts to no character of its own
+// and may take the next byte with it: it is visited as "?", which is what it becomes. This
+// is not CharacterWidthAt's stepping where the text is not well formed (0x80 and 0xFF lead
+// no pair there): code that escapes or cleans text that is converted afterwards must step
+// like this, or a byte it passed over, or one it inserted, could turn into "\" or "/" or
+// vanish into a pair when converted.
+template <class Visit>
+void ForEachConvertedCharacter(std::string_view gbk, Visit visit) {
+  for (std::size_t at = 0; at < gbk.size();) {
+    const unsigned char byte = static_cast<unsigned char>(gbk[at]);
+    const unsigned char trail = at + 1 < gbk.size() ? static_cast<unsigned char>(gbk[at + 1]) : 0;
+    if (byte >= 0x81 && byte <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F) {
+      visit(gbk.substr(at, 2));
+      at += 2;
+    } else {
+      visit(byte <= 0x80 ? gbk.substr(at, 1) : std::string_view("?"));  // 0x80 is the euro sign
+      at += 1;
+    }
+  }
+}
+
+// Bytes a user wrote (standard input, a settings file) as GBK text: UTF-8, with or without
+// a byte-order mark, is converted; anything else is taken to be GBK already.
+Text TextOfUtf8OrGbk(std::string_view bytes);
+
 // GBK bytes to UTF-8 (for output to files, pipes and the X clipboard in tests).
 std::string GbkToUtf8(std::string_view gbk);
 

@@ -46,6 +46,17 @@ inline std::size_t CharacterWidthAt(std::string_view text, std::size_t index) {
   return (trail < 0x40 || trail == 0x7F) ? 1 : 2;
 }
 
+// Calls visit(character) for each character of a GBK text, as a string_view of one byte, or
+// of two for a double-byte character (whose second byte may look like ASCII, "\" included).
+template <class Visit>
+void ForEachCharacter(std::string_view text, Visit visit) {
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t width = CharacterWidthAt(text, at);
+    visit(text.substr(at, width));
+    at += width;
+  }
+}
+
 // A byte that can never be the second byte of a double-byte character: the scan that
 // steps over characters is always on a character boundary right after such a byte.
 inline bool IsSyncByte(unsigned char byte) { return byte < 0x40 || byte == 0x7F; }

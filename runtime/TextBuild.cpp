@@ -81,6 +81,17 @@ Text TrimBlanks(std::string_view text) {
   return begin < end ? Text(text.substr(begin, end - begin)) : Text();
 }
 
+Text OneLineQuote(std::string_view text, std::size_t characters) {
+  Text quote;
+  std::size_t taken = 0;
+  ForEachCharacter(text, [&](std::string_view character) {
+    if (++taken > characters) return;
+    const unsigned char byte = static_cast<unsigned char>(character[0]);
+    quote += character.size() == 1 && (byte < 0x20 || byte == 0x7F) ? Text("?") : Text(character);
+  });
+  return taken > characters ? quote + "…" : quote;
+}
+
 Text LowerText(std::string_view text) {
   return MapAsciiLetters(text, FoldAsciiCase);
 }

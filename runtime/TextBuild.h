@@ -31,6 +31,10 @@ Text RemoveBlanks(std::string_view text);
 // The text without ASCII blanks and full-width blanks at its beginning and its end.
 Text TrimBlanks(std::string_view text);
 
+// A quote of text from elsewhere fit for one line of a message: at most `characters`
+// characters of it, each control character as "?", and "…" when it was cut.
+Text OneLineQuote(std::string_view text, std::size_t characters);
+
 // ASCII letters mapped to lower / upper case; double-byte characters are left alone.
 Text LowerText(std::string_view text);
 Text UpperText(std::string_view text);

@@ -140,12 +140,14 @@ void MainWindowPresents() {
   const UniqueHandle go(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   FetchOutcome outcome;
   outcome.info = {"http://d.pcs.baidu.com/file/5f1d4a7e?fid=1", "1.2 MB", "测试文件.zip", "用户", "2013-05-01", "3"};
-  MainWindow main([&](FetchRequest, ControlAddress reporter) {
+  MainWindowWorld world;
+  world.startFetch = [&](FetchRequest, ControlAddress reporter) {
     return StartThread([&outcome, &go, reporter] {
       WaitForSingleObject(go.get(), INFINITE);
       SendControlEvent(reporter, {ToEventCode(FetchEvent::Finished), std::any(outcome)});
     });
-  });
+  };
+  MainWindow main(std::move(world));
   if (!main.Open()) return;
   const HWND hwnd = main.Hwnd();
   UiWindow::FromHwnd(hwnd)->SetAnimationsOn(false);  // each fade tick would add a present

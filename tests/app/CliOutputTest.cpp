@@ -42,15 +42,29 @@ TEST(FormatFetchedLink, EachFormatOfAFoundAndAFailedLink) {
   EXPECT_EQ(OutputSeparator(OutputFormat::Json), "");
 }
 
-// What a hostile share page puts into the fields must not break out of its JSON string or
-// its line of the aria2 file, nor move the download out of aria2's directory.
+// What a hostile share page puts into the fields must not break out of its line of the
+// aria2 file, nor move the download out of aria2's directory.
 TEST(FormatFetchedLink, PageTextCannotBreakOutOfItsPlace) {
-  // "誠" is D5 5C: its second byte is a backslash, which stays as it is.
-  EXPECT_EQ(JsonStringContents("a\"b\\c\r\n\t\x01誠"), "a\\\"b\\\\c\\r\\n\\t\\u0001誠");
   const FetchedLink hostile = Found("../誠/x\\y\r\n  dir=/etc", "http://h/a b\r\n  dir=/etc");
   EXPECT_EQ(FormatFetchedLink(OutputFormat::Aria2, hostile),
             "http://h/a%20b%0D%0A%20%20dir=/etc\r\n  out=.._誠_x_y__  dir=_etc\r\n");
   EXPECT_EQ(FormatFetchedLink(OutputFormat::Aria2, Found("..", "http://h/f")), "http://h/f\r\n");
+  // 80 5C is the euro sign and a backslash once converted, not one character.
+  EXPECT_EQ(FormatFetchedLink(OutputFormat::Aria2, Found("\x80\\x", "http://h/f")), "http://h/f\r\n  out=\x80_x\r\n");
+  // A drive (C:x is relative to C:'s current folder on Windows) or a stream (x:y) is no name.
+  EXPECT_EQ(FormatFetchedLink(OutputFormat::Aria2, Found("C:x.txt", "http://h/f")), "http://h/f\r\n  out=C_x.txt\r\n");
+}
+
+TEST(FailureReason, AnAddressThatCouldNotBeSentFailsTheLink) {
+  FetchedLink fetched = Found("a.pdf", "http://h/a.pdf");
+  EXPECT_EQ(FailureReason(fetched), std::nullopt);
+  fetched.sent = Aria2Outcome{Aria2Result::Sent, 0, "", "http://127.0.0.1:6800/jsonrpc"};
+  EXPECT_EQ(FailureReason(fetched), std::nullopt);
+  fetched.sent->result = Aria2Result::SecretRefused;
+  const Text reason = "the address could not be sent to aria2: aria2 refused the secret";
+  EXPECT_EQ(FailureReason(fetched), reason);
+  EXPECT_NE(FormatFetchedLink(OutputFormat::Json, fetched).find(ConcatTexts(",\"reason\":\"", reason, "\"}")),
+            Text::npos);
 }
 
 TEST(InputLines, NonBlankLinesOfUtf8OrGbkInput) {

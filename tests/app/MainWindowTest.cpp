@@ -4,16 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
 
 #include "app/ResultBlock.h"
 #include "app/StatusLine.h"
+#include "runtime/Clipboard.h"
 #include "runtime/MessagePump.h"
 #include "tests/app/FixturePages.h"
 #include "tests/support/PumpUntil.h"
 #include "tests/support/ShareServer.h"
+#include "tests/ui/controls/PopupInput.h"
 #include "ui/controls/EditContextMenu.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
 
@@ -51,7 +54,11 @@ class MainWindowTest : public ::testing::Test {
 
   void SetUp() override {
     testing::ClearServerRecord();
-    main_ = std::make_unique<MainWindow>();
+    OpenMainWindow();
+  }
+
+  void OpenMainWindow(MainWindowWorld world = {}) {
+    main_ = std::make_unique<MainWindow>(std::move(world));
     ASSERT_TRUE(main_->Open());
     ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(main_->Hwnd()) != FALSE; }));
   }
@@ -72,6 +79,32 @@ class MainWindowTest : public ::testing::Test {
     SendMessageW(main_->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, point);
     SendMessageW(main_->Hwnd(), WM_LBUTTONUP, 0, point);
     PumpMessages();
+  }
+
+  // Opens the box's context menu with a right click, as a user does, and clicks item
+  // `choose` (from 1), or closes the menu with Esc for 0; answers the items' states as
+  // the menu opened.
+  std::vector<int> UseMenu(const UiEdit& box, int choose) {
+    const Rect rect = box.GetRect();
+    const LPARAM point = MAKELPARAM(static_cast<int>(rect.left + rect.width / 2), static_cast<int>(rect.top + rect.height / 2));
+    UiMenu& menu = EditContextMenu();
+    std::vector<int> states;
+    testing::PopupDriver driver(testing::MenuWindowOf(menu));
+    driver.OnOpen([&](HWND hwnd) {
+      for (int i = 1; i <= menu.ItemCount(); ++i) states.push_back(menu.ItemState(i));
+      if (choose > 0)
+        testing::ClickMenuItem(hwnd, menu, choose);
+      else
+        testing::PressKey(hwnd, VK_ESCAPE);
+    });
+    driver.Arm();
+    SendMessageW(main_->Hwnd(), WM_MOUSEMOVE, 0, point);
+    SendMessageW(main_->Hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, point);
+    SendMessageW(main_->Hwnd(), WM_RBUTTONUP, 0, point);
+    EXPECT_TRUE(driver.Opened());
+    EXPECT_FALSE(driver.TimedOut());
+    PumpMessages();
+    return states;
   }
 
   // Puts the text into the link box, chooses the service (when given), presses the fetch
@@ -190,7 +223,9 @@ TEST_F(MainWindowTest, OneFetchAtATimeWhileTheWindowStaysUsable) {
 // When no worker can be started, the strip says so and the button takes the next click.
 TEST_F(MainWindowTest, AFetchWhoseWorkerCannotStartSaysSo) {
   CloseMainWindow();
-  main_ = std::make_unique<MainWindow>([](FetchRequest, ControlAddress) { return false; });
+  MainWindowWorld world;
+  world.startFetch = [](FetchRequest, ControlAddress) { return false; };
+  main_ = std::make_unique<MainWindow>(std::move(world));
   ASSERT_TRUE(main_->Open());
   main_->LinkBox().SetText(ServerUrl(FixtureLinkPath("baidu")));
   Click(main_->FetchButton());
@@ -199,6 +234,54 @@ TEST_F(MainWindowTest, AFetchWhoseWorkerCannotStartSaysSo) {
   EXPECT_EQ(main_->FetchButton().GetOptions().caption, "开始获取");
   EXPECT_FALSE(main_->FetchButton().Disabled());
   EXPECT_TRUE(testing::RecordedRequests().empty());
+}
+
+// The result box's menu offers the last fetch's address below the edit items: copied alone,
+// or sent to aria2 where getlink.ini says, one send at a time, with the strip telling how it
+// went. The link box's menu keeps the edit items alone.
+TEST_F(MainWindowTest, TheResultBoxMenuCopiesAndSendsTheLastFetchedAddress) {
+  constexpr int kEditItems = 7, kCopyAddressItem = 9, kSendItem = 10, kDisabled = -1;
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const Text ini = ConcatTexts(folder, "getlink-main-window-test.ini");
+  std::ofstream(ini, std::ios::binary) << "[aria2]\r\nrpc=" << ServerUrl("/hostile/silent") << "\r\ncolour=red\r\n";
+  CloseMainWindow();
+  MainWindowWorld world;
+  world.settingsPath = ini;
+  OpenMainWindow(std::move(world));
+  DeleteFileA(ini.c_str());
+  EXPECT_EQ(main_->StatusLine().GetText(),
+            DescribeAria2SettingsProblem({Aria2SettingsProblemKind::UnknownName, 3, "colour=red"}, Wording::Chinese));
+
+  EXPECT_EQ(UseMenu(main_->LinkBox(), 0).size(), static_cast<std::size_t>(kEditItems));
+  std::vector<int> states = UseMenu(main_->ResultBox(), 0);
+  ASSERT_EQ(states.size(), static_cast<std::size_t>(kSendItem));
+  EXPECT_EQ(states[kCopyAddressItem - 1], kDisabled);  // nothing fetched yet
+  EXPECT_EQ(states[kSendItem - 1], kDisabled);
+  EXPECT_EQ(EditContextMenu().ItemCount(), kEditItems);  // the items are the result box's alone
+
+  Fetch(Service::Baidu, ServerUrl(FixtureLinkPath("baidu")));
+  const Text address = ExpectedFixtureInfo("baidu").address;
+  SetClipboardText("before");
+  states = UseMenu(main_->ResultBox(), kCopyAddressItem);
+  EXPECT_EQ(states[kCopyAddressItem - 1], 0);
+  EXPECT_EQ(states[kSendItem - 1], 0);
+  EXPECT_EQ(ClipboardText(), address);
+
+  UseMenu(main_->ResultBox(), kSendItem);
+  ASSERT_TRUE(main_->Sending());
+  EXPECT_EQ(main_->StatusLine().GetText(), "正在发送到 aria2…");
+  states = UseMenu(main_->ResultBox(), 0);  // while the send runs: no second one
+  EXPECT_EQ(states[kCopyAddressItem - 1], 0);
+  EXPECT_EQ(states[kSendItem - 1], kDisabled);
+  ASSERT_TRUE(PumpUntil([&] { return !main_->Sending(); }, kFetchBoundMs));
+  EXPECT_EQ(main_->StatusLine().GetText(), "无法发送到 aria2：5 s 内没有应答");
+  EXPECT_EQ(CountRequests("POST /hostile/silent"), 1);
+
+  Fetch(Service::Vdisk, ServerUrl("/status/404"));  // found nothing: nothing to offer
+  states = UseMenu(main_->ResultBox(), 0);
+  EXPECT_EQ(states[kCopyAddressItem - 1], kDisabled);
+  EXPECT_EQ(states[kSendItem - 1], kDisabled);
 }
 
 // A link of a known host chooses its service as it is pasted, without calling onSelect;

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """getlink-cli end to end: runs the real program (through Wine) against the stand-in share
-server and checks its output bytes, its error text and its exit status.
+server and checks its output bytes, its error text and its exit status; with --send aria2,
+against a real aria2 (aria2c) that downloads from the stand-in server.
 
     share_server.py --run -- python3 cli_test.py WINE_WRAPPER getlink-cli.exe
 """
@@ -8,10 +9,17 @@ server and checks its output bytes, its error text and its exit status.
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
+import tempfile
+import time
 import unittest
 import urllib.request
+from concurrent.futures import ThreadPoolExecutor
+from pathlib import Path
+
+from aria2_daemon import ARIA2_SECRET, share_of_file_here, start_aria2
 
 COMMAND = sys.argv[1:]  # how to start getlink-cli
 SERVER = os.environ.get("GETLINK_SHARE_SERVER", "")
@@ -47,8 +55,10 @@ EXPECTED = {
 }
 
 
-def run_cli(*args, stdin=b""):
-    done = subprocess.run(COMMAND + list(args), input=stdin, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+def run_cli(*args, stdin=b"", program=None):
+    """Runs getlink-cli (or another copy of it) with the arguments."""
+    command = COMMAND[:-1] + [str(program)] if program else COMMAND
+    done = subprocess.run(command + list(args), input=stdin, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                           timeout=120)
     return done.returncode, done.stdout, done.stderr
 
@@ -238,13 +248,96 @@ class GetlinkCliBeyondAPlainLink(unittest.TestCase):
         for args, stdin in ((["--format", "xml", "weiyun", link], b""), (["weiyun", link, "--format"], b""),
                             (["--bogus", "weiyun", link], b""), (["weiyun", "-", link], b""),
                             (["weiyun", link, "提取码：x7k2"], b""), (["weiyun", "-"], b"\r\n \r\n"),
-                            (["-"], "提取码：x7k2\nno link here\n".encode())):
+                            (["-"], "提取码：x7k2\nno link here\n".encode()),
+                            (["--send", "motrix", "weiyun", link], b""),
+                            (["--send", "aria2", "--aria2-rpc", "ws://127.0.0.1:6800/jsonrpc", "weiyun", link], b""),
+                            (["--aria2-secret", "s", "weiyun", link], b"")):
             with self.subTest(args=args, stdin=stdin):
                 status, out, err = run_cli(*args, stdin=stdin)
                 self.assertEqual((status, out), (2, b""))
                 self.assertTrue(err.startswith(b"getlink-cli: "), err)
                 self.assertIn(b"usage: getlink-cli SERVICE LINK\r\n", err)
         self.assertEqual(server("/_record?format=lines"), b"")
+
+
+SEND_BOUND = 5  # seconds getlink-cli waits for aria2's answer
+
+
+def address_in(block):
+    return block.decode("utf-8").split("文件地址：")[1].strip()
+
+
+def here_link(name):
+    return share_of_file_here(SERVER, name)
+
+
+class GetlinkCliSendsToAria2(unittest.TestCase):
+    """--send aria2 against a real aria2, which downloads what it is handed."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.aria2 = start_aria2(cls.addClassCleanup)
+
+    def setUp(self):
+        self.assertTrue(SERVER and HOSTS, "run through share_server.py --run")
+        self.aria2.clear()
+
+    def test_an_address_found_goes_to_aria2_which_downloads_it(self):
+        # A copy of the program with a getlink.ini beside it: its rpc and secret are used,
+        # a line that cannot be used is told.
+        program_folder = Path(tempfile.mkdtemp(prefix="getlink-program-"))
+        self.addCleanup(shutil.rmtree, program_folder, ignore_errors=True)
+        program = program_folder / "getlink-cli.exe"
+        shutil.copy(COMMAND[-1], program)
+        (program.parent / "getlink.ini").write_text(
+            f"; Motrix: rpc=http://127.0.0.1:16800/jsonrpc\r\n[aria2]\r\nrpc={self.aria2.rpc}\r\n"
+            f"secret={ARIA2_SECRET}\r\nrcp=typo\r\n", encoding="utf-8-sig")
+        name = "毕业设计 终稿 2013.docx"
+        status, out, err = run_cli("--send", "aria2", "baidu", here_link(name), program=program)
+        self.assertEqual(err.decode("utf-8"), 'getlink-cli: getlink.ini line 5 "rcp=typo": no such setting '
+                                              '(only rpc and secret): ignored\r\n')
+        self.assertEqual(status, 0)
+        self.assertTrue(out.decode("utf-8").startswith(f"文件名：{name}\r\n"), out)  # printed as the format says
+        self.aria2.assert_downloaded(self, {name: address_in(out)})
+
+    def test_a_name_that_tries_to_leave_the_folder_stays_inside_it(self):
+        names = {"../../escape.bin": ".._.._escape.bin", "..\\..\\back.bin": ".._.._back.bin",
+                 "two\r\nlines.bin": "two__lines.bin", "C:\\drive.bin": "C__drive.bin", "D:stream.bin": "D_stream.bin",
+                 "/root.bin": "_root.bin"}
+        status, out, err = run_cli("--send", "aria2", "--aria2-rpc", self.aria2.rpc, "--aria2-secret", ARIA2_SECRET,
+                                   "--format", "url", "baidu", *[here_link(name) for name in names])
+        self.assertEqual((status, err), (0, b""))
+        addresses = out.decode("utf-8").split("\r\n")[:-1]
+        self.assertEqual(len(addresses), len(names))
+        self.aria2.assert_downloaded(self, dict(zip(names.values(), addresses)))
+
+    def test_an_address_that_cannot_be_sent_fails_its_link_and_says_why(self):
+        not_sent = "the address could not be sent to aria2: "
+        refused = f"http://127.0.0.1:{int(server('/_refused_port'))}/jsonrpc"
+        cases = [
+            (refused, ARIA2_SECRET, f"aria2 is not running at {refused}"),
+            (self.aria2.rpc, "wrong", "aria2 refused the secret"),
+            (SERVER + "/hostile/silent", ARIA2_SECRET, f"no answer within {SEND_BOUND} s"),
+            (SERVER + "/echo", ARIA2_SECRET, "the answer is not aria2's"),
+            (SERVER + "/status/404", ARIA2_SECRET, "the answer is not aria2's (HTTP status 404)"),
+        ]
+        link = here_link("never.bin")
+
+        def run(case):
+            started = time.monotonic()
+            result = run_cli("--send", "aria2", "--aria2-rpc", case[0], "--aria2-secret", case[1], "--format", "json",
+                             "baidu", link)
+            return result, time.monotonic() - started
+
+        with ThreadPoolExecutor(len(cases)) as pool:
+            runs = list(pool.map(run, cases))
+        for (rpc, _, reason), ((status, out, err), took) in zip(cases, runs):
+            with self.subTest(rpc=rpc, reason=reason):
+                (line,) = json_lines(out)
+                self.assertEqual((line["name"], line["reason"]), ("never.bin", not_sent + reason))
+                self.assertEqual((status, err.decode("utf-8")), (1, f"getlink-cli: {link}: {not_sent}{reason}\r\n"))
+                self.assertLess(took, SEND_BOUND + 30)
+        self.assertEqual(list(self.aria2.folder.iterdir()), [])
 
 
 if __name__ == "__main__":

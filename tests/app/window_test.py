@@ -18,6 +18,9 @@ import sys
 import tempfile
 import time
 import unittest
+from pathlib import Path
+
+from aria2_daemon import ARIA2_SECRET, share_of_file_here, start_aria2
 
 # How to start getlink.exe: the Wine wrapper, then the program (run from other folders).
 COMMAND = [os.path.abspath(part) if os.path.exists(part) else part for part in sys.argv[1:]]
@@ -44,6 +47,13 @@ FETCH_BUTTON = px(390, 76)
 CLOSE_BUTTON = px(418, 16)
 BACKGROUND = px(300, 20)  # right of the title: the picture (or the plain fill) alone
 DROP_DOWN_ROW = px(19)    # rows of the service list, below the box
+
+STATUS_LINE = (10, 288, 430, 24)  # left, top, width, height of the status strip's text
+MENU_TITLE = "Zt_LayerUI_Menu"
+# Item centres of the result box's context menu, from its top: undo, cut, copy, paste and
+# select all with their separators above the box's own items.
+COPY_ADDRESS_ITEM = 8 + 5 * 22 + 3 * 3 + 11
+SEND_TO_ARIA2_ITEM = COPY_ADDRESS_ITEM + 22
 
 BOUND = 60  # seconds for anything to happen: generous for a loaded machine
 SENTINEL = "\u2063nothing copied"
@@ -84,6 +94,18 @@ def geometry(window):
 
 def screen_pixel(x, y):
     return run("import", "-window", "root", "-crop", f"1x1+{x}+{y}", "txt:-").splitlines()[-1].split()[2]
+
+
+def screen_area(left, top, width, height):
+    """The screen's pixels in the rectangle, as (red, green, blue) from 0 to 255."""
+    text = run("import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}", "-depth", "8", "txt:-")
+    return [tuple(int(colour[i:i + 2], 16) for i in (1, 3, 5))
+            for colour in (line.split()[2] for line in text.splitlines()[1:])]
+
+
+def has_red(pixels):
+    """Whether any pixel is clearly red: a failure line's text."""
+    return any(red - max(green, blue) > 60 for red, green, blue in pixels)
 
 
 def wait_drawn(what, x, y):
@@ -169,9 +191,26 @@ class Getlink:
 
     def fetch(self, expected):
         """Clicks 开始获取 and waits until the result box shows `expected`; returns it."""
+        return self.fetch_until(repr(expected), lambda text: text == expected)
+
+    def fetch_until(self, what, accepted):
+        """Clicks 开始获取 and waits until accepted(the result box's text); returns the text."""
         self.click(FETCH_BUTTON)
-        return poll(f"the result {expected!r}", lambda: (lambda text: text if text == expected else None)(
+        return poll(f"the result {what}", lambda: (lambda text: text if text is not None and accepted(text) else None)(
             self.copy_from(RESULT_BOX)))
+
+    def choose_from_menu(self, place, item_centre):
+        """Right-clicks the edit box at `place` and clicks the item of its context menu whose
+        centre is `item_centre` pixels below the menu's top."""
+        run("xdotool", "mousemove", str(self.left + place[0]), str(self.top + place[1]), "click", "3")
+        menu = poll("the context menu", lambda: (windows_named(MENU_TITLE) or [None])[0])
+        left, top, width, _ = geometry(menu)
+        wait_drawn("the context menu", left + width // 2, top + item_centre)
+        self.click((width // 2, item_centre), (left, top))
+        poll("the context menu closed", lambda: not windows_named(MENU_TITLE))
+
+    def status_pixels(self):
+        return screen_area(self.left + STATUS_LINE[0], self.top + STATUS_LINE[1], *STATUS_LINE[2:])
 
     def answer_exit_question(self, button):
         """Clicks the close button and answers the question with 手贱了 (1, on the right) or 是的 (2)."""
@@ -275,6 +314,38 @@ class MainWindowEndToEnd(unittest.TestCase):
         undecodable = self.start(os.path.join(broken, os.path.basename(COMMAND[-1])), broken)
         self.assertEqual(undecodable.pixel(BACKGROUND), plain_fill)
         undecodable.close_process()
+
+    def test_the_result_box_menu_copies_the_address_and_sends_it_to_aria2(self):
+        aria2 = start_aria2(self.addCleanup)
+        # A copy of the program with a getlink.ini beside it that says where aria2 listens,
+        # and has a line that cannot be used.
+        folder = Path(self.directory) / "with-ini"
+        folder.mkdir()
+        program = folder / os.path.basename(COMMAND[-1])
+        shutil.copy(COMMAND[-1], program)
+        (folder / "getlink.ini").write_text(f"[aria2]\r\nrpc={aria2.rpc}\r\nsecret={ARIA2_SECRET}\r\ncolour=red\r\n",
+                                            encoding="utf-8-sig")
+        getlink = self.start(str(program), str(folder))
+        self.assertTrue(has_red(getlink.status_pixels()), "the line that cannot be used is told as a failure")
+
+        name = "毕业设计 终稿 2013.docx"
+        getlink.paste_link(share_of_file_here(SERVER, name))
+        found = getlink.fetch_until(f"of {name}", lambda text: text.startswith(f"文件名：{name}\n") and
+                                    "\n文件地址：http://" in text)
+        address = found.split("文件地址：")[1]
+        description = getlink.status_pixels()
+        self.assertFalse(has_red(description))
+
+        set_clipboard(SENTINEL)
+        getlink.choose_from_menu(RESULT_BOX, COPY_ADDRESS_ITEM)
+        poll("the address copied", lambda: clipboard() == address)
+
+        getlink.choose_from_menu(RESULT_BOX, SEND_TO_ARIA2_ITEM)
+        aria2.assert_downloaded(self, {name: address})
+        # The strip has a line of its own for the send, not a failure's.
+        sent = getlink.status_pixels()
+        self.assertNotEqual(sent, description)
+        self.assertFalse(has_red(sent))
 
 
 if __name__ == "__main__":

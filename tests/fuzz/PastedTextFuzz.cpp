@@ -1,13 +1,16 @@
 // Fuzz target: what getlink-cli takes in and gives out. The share link and extraction code
 // in a pasted text, the service of its host, the lines of standard input, and the output
-// formats of a fetched link whose name and address a share page filled. Input: the pasted
-// text, the name and the address, separated by zero bytes; the rest is standard input.
+// formats of a fetched link whose name and address a share page filled (JSON lines stay
+// JSON once converted to UTF-8). Input: the pasted text, the name and the address,
+// separated by zero bytes; the rest is standard input.
 #include <algorithm>
 
 #include "app/CliBatch.h"
 #include "app/CliOutput.h"
 #include "app/FindShareLink.h"
 #include "app/ServiceForLink.h"
+#include "runtime/Codec.h"
+#include "runtime/JsonText.h"
 #include "tests/fuzz/FuzzInput.h"
 
 namespace getlink::fuzz {
@@ -55,6 +58,10 @@ void Fuzz(FuzzInput& input) {
               LinesOf(FormatFetchedLink(OutputFormat::Json, fetched)) != -1 &&
               LinesOf(FormatFetchedLink(OutputFormat::Aria2, fetched)) != -1,
           "no stray CR or LF in the url, JSON or aria2 output");
+
+  const Text json = FormatFetchedLink(OutputFormat::Json, fetched);
+  Require(ParseJson(GbkToUtf8(std::string_view(json).substr(0, json.size() - 2))).has_value(),
+          "a JSON line is JSON once converted to UTF-8");
 
   // A line is trimmed of blanks and line breaks, then of full-width blanks, which may bare a
   // CR or tab that stood behind one: only the line break itself is sure to be gone.

@@ -12,6 +12,11 @@ GETLINK_SHARE_HOSTS:
 
 Routes (see ROUTES below; add a route with the @route decorator):
     /baidu/... /weiyun/... /vdisk/... /qiannao/... /weipan/...   the services' share pages
+    /baidu/...?name=NAME       the Baidu page of a file named NAME whose download address is
+                               on this server (/download/NAME/..., NAME percent-encoded), so
+                               that a download manager handed it really downloads
+    /download/...              a file's bytes: 64 KiB made from its path (the same for the
+                               same path)
     /broken-utf8/SERVICE/...   that page with a truncated UTF-8 sequence after <title>
     /status/CODE               an answer with that status and a short body
     /close                     the connection is closed without an answer
@@ -80,6 +85,7 @@ import sys
 import threading
 import time
 import base64
+import hashlib
 import random
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from pathlib import Path
@@ -124,15 +130,41 @@ def fixture_page(service, hosts):
     return text
 
 
+BAIDU_FILE = "毕业设计 终稿.docx"  # the file of pages/baidu.html
+
+
+def baidu_file_here(page, exchange):
+    """The Baidu page with its file renamed to the query's name and its download address
+    (the dlink, written with escaped slashes) moved to this server's /download/NAME/, the
+    name percent-encoded, so that each name has bytes of its own."""
+    name = exchange.query["name"]
+    page = page.replace(BAIDU_FILE.encode(), name.encode())
+    here = f"127.0.0.1:{exchange.server.port}\\\\/download\\\\/{quote(name, safe='')}\\\\/"
+    return page.replace(b"d.pcs.baidu.com\\\\/file\\\\/", here.encode())
+
+
 def share_page_route(service):
     @route(f"/{service}/")
     def serve(exchange):
-        exchange.send(200, fixture_page(service, exchange.server.hosts))
+        page = fixture_page(service, exchange.server.hosts)
+        if service == "baidu" and "name" in exchange.query:
+            page = baidu_file_here(page, exchange)
+        exchange.send(200, page)
     return serve
 
 
 for _service in SERVICES:
     share_page_route(_service)
+
+
+def download_bytes(path):
+    """64 KiB that stand for the file at the path: its hash, repeated."""
+    return hashlib.sha256(path.encode()).digest() * 2048
+
+
+@route("/download/")
+def download(exchange):
+    exchange.send(200, download_bytes(exchange.path), content_type="application/octet-stream")
 
 
 @route("/broken-utf8/")

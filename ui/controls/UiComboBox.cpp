@@ -11,7 +11,7 @@ namespace getlink {
 
 // --- creating ---
 
-std::optional<CreateControlOptions> UiComboBox::Prepare(const UiStyle& style) {
+std::optional<CreateControlOptions> UiComboBox::Prepare(const UiStyle& /*style*/) {
   const ComboBoxOptions& o = options_;
   items_.clear();
   for (std::size_t i = 0; i < o.items.size(); ++i)

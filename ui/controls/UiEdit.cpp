@@ -465,8 +465,7 @@ void UiEdit::ShowContextMenu() {
     if (!entry.IsSeparator())
       menu.SetItemState(index, static_cast<int>(applies(entry.command) ? MenuItemState::Normal : MenuItemState::Disabled));
   }
-  // Returns when the menu closed; a chosen item came back as WM_COMMAND meanwhile.
-  menu.PopupAt(HostWindow(), 0, 0);
+  PopupEditContextMenu(HostWindow(), menuExtras_ ? menuExtras_() : std::vector<EditMenuExtra>());
 }
 
 int UiEdit::OnMouseWheel(const WheelInput& wheel) {

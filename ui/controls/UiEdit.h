@@ -12,7 +12,8 @@
 //                   extends the selection
 //   mouse           press places the caret, drag selects (scrolling past the edges),
 //                   double click selects a word, a third click within 500 ms the line
-//   right button    the shared EditContextMenu, its items enabled as they apply
+//   right button    the shared EditContextMenu, its items enabled as they apply, and
+//                   below them the box's own items (SetMenuExtras)
 // The caret blinks on the box's blink timer only while the box has the focus; a drag held
 // outside the text scrolls on the box's drag timer instead.
 //
@@ -23,6 +24,7 @@
 #include <functional>
 #include <optional>
 
+#include "ui/controls/EditContextMenu.h"
 #include "ui/controls/EditDocument.h"
 #include "ui/controls/EditGeometry.h"
 #include "ui/controls/EditHistory.h"
@@ -54,6 +56,8 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
  public:
   // Called after every change of the text, with the box's parent control (or null).
   using ChangeHandler = std::function<void(UiControl* parent, UiEdit& edit)>;
+  // The items this box adds to the shared context menu, asked each time it opens.
+  using MenuExtras = std::function<std::vector<EditMenuExtra>()>;
 
   ~UiEdit() override { Destroy(); }
 
@@ -83,6 +87,7 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   void SetBackColour(std::optional<Argb> colour);
   void SetTextColour(std::optional<Argb> colour);
   void SetOnChange(ChangeHandler handler) { onChange_ = std::move(handler); }
+  void SetMenuExtras(MenuExtras extras) { menuExtras_ = std::move(extras); }
   // The scroll bars in use (EditScrollFlags bits): none in a single-line box.
   int ScrollFlags() const;
 
@@ -219,6 +224,7 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   bool dragging_ = false;
   POINT dragPoint_ = {0, 0};
   ChangeHandler onChange_;
+  MenuExtras menuExtras_;
 };
 
 }  // namespace getlink

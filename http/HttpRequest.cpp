@@ -1,4 +1,4 @@
-#include "http/HttpGet.h"
+#include "http/HttpRequest.h"
 
 #include <algorithm>
 #include <memory>
@@ -82,9 +82,10 @@ constexpr DWORD kClosingWaitMs = 250;
 }  // namespace
 
 // Everything an asynchronous call may still write after it was given up on: what the
-// callback tells, and the count and bytes of a query or read (WinINet writes them when the
+// callback tells, the body being sent (read while the send runs), and the count and bytes
+// of a query or read (WinINet writes them when the
 // call completes, which may be after the request was closed).
-struct HttpGet::Completion {
+struct HttpRequest::Completion {
   UniqueHandle completed{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
   UniqueHandle closed{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   DWORD_PTR result = 0;
@@ -92,6 +93,7 @@ struct HttpGet::Completion {
   DWORD available = 0;
   DWORD read = 0;
   std::vector<char> bytes;
+  std::string body;
 
   static void CALLBACK Told(HINTERNET, DWORD_PTR context, DWORD status, void* information, DWORD) {
     auto* completion = reinterpret_cast<Completion*>(context);
@@ -106,8 +108,8 @@ struct HttpGet::Completion {
   }
 };
 
-HttpGet::HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& options, const FetchLimits& limits,
-                 FetchWatch* watch)
+HttpRequest::HttpRequest(HINTERNET session, std::string_view url, const HttpRequestOptions& options,
+                         const FetchLimits& limits, FetchWatch* watch)
     : deadline_(Clock::now() + limits.total),
       limits_(limits),
       left_(limits.maxBytes),
@@ -116,13 +118,13 @@ HttpGet::HttpGet(HINTERNET session, std::string_view url, const HttpGetOptions& 
   Send(session, url, options);
 }
 
-HttpGet::HttpGet(InternetHandle session, std::string_view url, const HttpGetOptions& options,
-                 const FetchLimits& limits, FetchWatch* watch)
-    : HttpGet(session.Get(), url, options, limits, watch) {
+HttpRequest::HttpRequest(InternetHandle session, std::string_view url, const HttpRequestOptions& options,
+                         const FetchLimits& limits, FetchWatch* watch)
+    : HttpRequest(session.Get(), url, options, limits, watch) {
   session_ = std::move(session);
 }
 
-HttpGet::~HttpGet() {
+HttpRequest::~HttpRequest() {
   if (!request_) return;
   if (bodyEnded_ || !sent_) {  // nothing left to drain: a request never sent has no body
     request_ = InternetHandle();
@@ -136,7 +138,7 @@ HttpGet::~HttpGet() {
 // The request is opened in steps rather than with InternetOpenUrl, because only a request
 // handle of our own can be given its time limits before it is sent (Wine does not hand a
 // session's limits down to its requests).
-void HttpGet::Send(HINTERNET session, std::string_view url, const HttpGetOptions& options) {
+void HttpRequest::Send(HINTERNET session, std::string_view url, const HttpRequestOptions& options) {
   // A line break in the url would give the request lines of its own.
   const std::optional<UrlParts> parts = HoldsLineBreak(url) ? std::nullopt : SplitWebUrl(ToWide(UrlForRequest(url)));
   if (!parts) return Fail({FailureKind::NotWebLink});
@@ -148,35 +150,40 @@ void HttpGet::Send(HINTERNET session, std::string_view url, const HttpGetOptions
   const wchar_t* acceptTypes[] = {L"*/*", nullptr};
   const DWORD flags = options.flags | (parts->secure ? INTERNET_FLAG_SECURE : 0);
   const auto context = reinterpret_cast<DWORD_PTR>(completion_.get());
-  request_ = InternetHandle(HttpOpenRequestW(connection_.Get(), L"GET", parts->target.c_str(), options.version,
+  request_ = InternetHandle(HttpOpenRequestW(connection_.Get(), options.verb, parts->target.c_str(), options.version,
                                              nullptr, acceptTypes, flags, context));
   if (!request_) return FailWithLastError();
   InternetSetStatusCallbackW(request_.Get(), &Completion::Told);
   for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
     if (!SetTimeout(request_.Get(), option, timeout)) return FailWithLastError();
   const DWORD headersLength = options.extraHeaders != nullptr ? static_cast<DWORD>(-1) : 0;
-  if (!Completed([&] { return HttpSendRequestW(request_.Get(), options.extraHeaders, headersLength, nullptr, 0); }))
+  std::string& body = completion_->body;
+  body.assign(options.body);
+  const auto bodyLength = static_cast<DWORD>(body.size());
+  if (!Completed([&] {
+        return HttpSendRequestW(request_.Get(), options.extraHeaders, headersLength, body.empty() ? nullptr : &body[0],
+                                bodyLength);
+      }))
     return FailWithLastError();
   sent_ = true;
   done_ = false;
 
   // An error status is reported but its body is still read: extractors look at any page.
-  DWORD status = 0;
-  DWORD size = sizeof status;
-  HttpQueryInfoW(request_.Get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr);
-  if (status == 0) {
+  DWORD size = sizeof status_;
+  HttpQueryInfoW(request_.Get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status_, &size, nullptr);
+  if (status_ == 0) {
     Fail({FailureKind::DownloadFailed});  // no status line: the server sent no answer
-  } else if (status < 200 || status > 299) {
-    Fail({FailureKind::HttpStatus, static_cast<std::int64_t>(status)});
+  } else if (status_ < 200 || status_ > 299) {
+    Fail({FailureKind::HttpStatus, static_cast<std::int64_t>(status_)});
   }
 }
 
-void HttpGet::Fail(const FetchFailure& failure) { ReportFailure(watch_, failure); }
+void HttpRequest::Fail(const FetchFailure& failure) { ReportFailure(watch_, failure); }
 
 // Wine reports a receive time-out as a broken connection (ERROR_INTERNET_CONNECTION_ABORTED),
 // so a failure once the time is up counts as the time-out whatever its code. The slack
 // covers the system timer's granularity, with which a time-out may fire a little early.
-void HttpGet::FailWithLastError() {
+void HttpRequest::FailWithLastError() {
   const DWORD error = GetLastError();
   constexpr std::chrono::milliseconds kTimerSlack{50};
   if (Clock::now() + kTimerSlack >= deadline_) {
@@ -186,7 +193,7 @@ void HttpGet::FailWithLastError() {
   }
 }
 
-bool HttpGet::Completed(const std::function<BOOL()>& call) {
+bool HttpRequest::Completed(const std::function<BOOL()>& call) {
   ResetEvent(completion_->completed.get());  // nothing told of an earlier call counts
   if (call()) return true;
   if (GetLastError() != ERROR_IO_PENDING) return false;
@@ -204,7 +211,7 @@ bool HttpGet::Completed(const std::function<BOOL()>& call) {
   return false;
 }
 
-std::optional<DWORD> HttpGet::Available() {
+std::optional<DWORD> HttpRequest::Available() {
   for (;;) {
     BOOL atOnce = FALSE;
     if (!Completed([&] { return atOnce = InternetQueryDataAvailable(request_.Get(), &completion_->available, 0, 0); }))
@@ -214,7 +221,7 @@ std::optional<DWORD> HttpGet::Available() {
   }
 }
 
-std::optional<std::uint64_t> HttpGet::ContentLength() const {
+std::optional<std::uint64_t> HttpRequest::ContentLength() const {
   if (!sent_) return std::nullopt;
   wchar_t value[32] = {};
   DWORD size = sizeof value;
@@ -228,7 +235,7 @@ std::optional<std::uint64_t> HttpGet::ContentLength() const {
 
 // Blocking reads of a whole chunk could wait on a slow sender far beyond the deadline, so
 // the chunk is filled with what has arrived, each wait bounded by the time left.
-std::size_t HttpGet::ReadChunk(char* chunk, std::size_t size) {
+std::size_t HttpRequest::ReadChunk(char* chunk, std::size_t size) {
   std::size_t filled = 0;
   while (filled < size && !done_) {
     const Clock::time_point now = Clock::now();
