@@ -611,6 +611,14 @@ int UiEdit::OnResized(int, int) {
   return kNotHandled;
 }
 
+void UiEdit::OnScaleChanged(float ratio) {
+  font_.Rescale(ratio, Style());
+  advances_.Clear();  // measured in the old font
+  document_.InvalidateLayout();
+  OnResized(Width(), Height());
+  Repaint();
+}
+
 int UiEdit::OnAlphaChanged(int alpha) {
   bars_.SetAlpha(alpha);
   return kNotHandled;

@@ -113,6 +113,7 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   int OnDestroy() override;
   int OnPaint() override;
   int OnResized(int width, int height) override;
+  void OnScaleChanged(float ratio) override;
   int OnAlphaChanged(int alpha) override;
   int OnTimer(TimerPurpose timer) override;
   int OnKeyDown(const KeyInput& key) override;

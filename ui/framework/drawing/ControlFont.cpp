@@ -15,6 +15,11 @@ void ControlFont::Choose(const FontChoice& choice, const UiStyle& style) {
          choice.size ? *choice.size * style.scale : style.fontSize, choice.style.value_or(FontStyle::Regular));
 }
 
+void ControlFont::Rescale(float ratio, const UiStyle& style) {
+  defaultSize_ = style.fontSize;
+  if (own_ != nullptr) Remake(FamilyName(), Size() * ratio, Style());
+}
+
 GpFont* ControlFont::Get() const {
   if (own_ != nullptr) return own_.get();
   return defaultSize_ > 0 ? DefaultFont(defaultSize_) : DefaultFont();

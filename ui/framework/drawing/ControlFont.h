@@ -29,6 +29,9 @@ class ControlFont {
   void Choose(const FontChoice& choice, const UiStyle& style);
   // Takes a ready font (null goes back to the default font).
   void Adopt(UniqueFont font) { own_ = std::move(font); }
+  // After the window's DPI changed by `ratio`: the default font at the new style's size,
+  // an own font remade at its size times `ratio`.
+  void Rescale(float ratio, const UiStyle& style);
   // Back to the shared default font; an own font is deleted.
   void Release() { own_.reset(); }
 

@@ -243,6 +243,9 @@ class UiControl {
   // The press this control had ended without a release: forget it, click nothing.
   virtual int OnPressCancelled() { return kNotHandled; }
   virtual int OnResized(int /*width*/, int /*height*/) { return kNotHandled; }
+  // The window's DPI changed by `ratio` (new / old) and the control has its new place:
+  // a control with a font makes it again at the new size.
+  virtual void OnScaleChanged(float /*ratio*/) {}
   virtual int OnShown() { return kNotHandled; }
   virtual int OnHidden() { return kNotHandled; }
   virtual int OnMoved() { return kNotHandled; }

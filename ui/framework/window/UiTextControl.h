@@ -43,6 +43,11 @@ class UiTextControl : public UiControl {
 
   ControlFont& MutableFont() { return font_; }
 
+  void OnScaleChanged(float ratio) override {
+    font_.Rescale(ratio, Style());
+    FontChanged();
+  }
+
   // The body of most setters: stores the value and repaints.
   template <class Field, class Value>
   void StoreAndRepaint(Field& field, Value&& value) {

@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <functional>
+#include <utility>
+
 #include "runtime/Codec.h"
 #include "ui/framework/drawing/DisplayDpi.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
@@ -33,6 +36,15 @@ SIZE WindowSize(HWND hwnd) {
   RECT bounds = {};
   GetWindowRect(hwnd, &bounds);
   return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+BOOL CALLBACK ClosePopupOf(HWND popup, LPARAM owner) {
+  const UiWindow* window = UiWindow::FromHwnd(popup);
+  if (window == nullptr || GetWindow(popup, GW_OWNER) != reinterpret_cast<HWND>(owner)) return TRUE;
+  const PopupRole& role = window->Popup();
+  if (role.kind == PopupKind::Owned || role.kind == PopupKind::CloseOnDeactivate)
+    PostMessageW(role.chainHead != nullptr ? role.chainHead : popup, WM_CLOSE, 0, 0);
+  return TRUE;
 }
 
 }  // namespace
@@ -233,6 +245,9 @@ LRESULT UiWindow::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 1;
     case WM_NCACTIVATE:
       return 1;
+    case WM_DPICHANGED:
+      OnDpiChanged(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
     case WM_GETMINMAXINFO:
       OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lparam));
       return 0;
@@ -347,6 +362,40 @@ void UiWindow::OnGetMinMaxInfo(MINMAXINFO* info) const {
   info->ptMaxPosition = {work.left - overhang, work.top - overhang};
   info->ptMinTrackSize = {caption_.MinimumWidth(),
                           captionFlags_ != 0 ? limits.minimumHeight : limits.minimumHeightWithoutCaption};
+}
+
+// --- display scale ---
+
+// The window moved to a monitor of another DPI (or the DPI changed): it takes the place
+// the system suggests, its style at the new scale, and every control keeps its place in
+// 96-DPI units, now in the new pixels.
+void UiWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  const DisplayScale old = scale_;
+  ClosePopups();
+  scale_ = DisplayScale(dpi);
+  style_ = ScaledStyle(baseStyle_, scale_.Factor());
+
+  // Every place is read before any moves: a parent's move shifts its children.
+  std::vector<std::pair<UiControl*, Rect>> places;
+  const std::function<void(const std::vector<UiControl*>&)> collect = [&](const std::vector<UiControl*>& controls) {
+    for (UiControl* control : controls) {
+      places.emplace_back(control, control->GetRect());
+      collect(control->Children());
+    }
+  };
+  collect(controls_);
+  for (const auto& [control, rect] : places) control->SetRect(scale_.ToPixels(old.ToUnits(rect)));
+  for (const auto& [control, rect] : places) control->OnScaleChanged(scale_.Factor() / old.Factor());
+
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  caption_.Layout(size_.cx);
+  SetSkin(std::nullopt, SkinColour(), SkinRepaint::Present);
+}
+
+// Drop-down lists and menus open over the old pixels: they close rather than follow.
+void UiWindow::ClosePopups() const {
+  EnumThreadWindows(GetCurrentThreadId(), &ClosePopupOf, reinterpret_cast<LPARAM>(hwnd_));
 }
 
 // --- size, closing and destruction ---

@@ -217,6 +217,8 @@ class UiWindow {
   void OnClose();
   void OnDestroy();
   void OnGetMinMaxInfo(MINMAXINFO* info) const;
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  void ClosePopups() const;
   LRESULT DefaultProc(UINT msg, WPARAM wparam, LPARAM lparam);
 
   DisplayScale scale_;

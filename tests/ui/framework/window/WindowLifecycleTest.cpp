@@ -10,11 +10,14 @@
 #include <future>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "runtime/MessagePump.h"
 #include "runtime/WinHandles.h"
+#include "ui/framework/controls/UiButton.h"
+#include "ui/framework/controls/UiCaptionButton.h"
 #include "ui/framework/controls/UiCaptionTitle.h"
 #include "ui/framework/window/WindowFunctions.h"
 
@@ -205,6 +208,8 @@ TEST_F(WindowLifecycleTest, PopUpsCloseOnEscapeAndOnDeactivation) {
   ASSERT_TRUE(popupWindow.Attach(popup, DefaultOptions()));
   popupWindow.SetMessageHook(PopupHook);
   popupWindow.SetPopup({PopupKind::CloseOnDeactivate});
+  ShowWindow(popupWindow.Hwnd(), SW_SHOWNOACTIVATE);
+  ASSERT_TRUE(IsWindowVisible(popupWindow.Hwnd()));
   int closes = 0;
   SendMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
   SendMessageW(popup, WM_ACTIVATE, WA_INACTIVE, 0);
@@ -315,6 +320,45 @@ TEST_F(WindowLifecycleTest, ASkinImageFillsTheWindowAndSetsTheSkinColour) {
   const Argb band = CanvasPixel(280, 40);             // inside the band along its right edge
   EXPECT_GT(RedOf(band), 100);
   EXPECT_LT(RedOf(band), 245);
+}
+
+// Moved to a monitor of 1.5 times the DPI, the window takes the suggested place, its
+// controls keep their places in 96-DPI units and their fonts grow, and an open pop-up
+// closes rather than stay over the old pixels.
+TEST_F(WindowLifecycleTest, ANewDpiScalesThePlaceTheControlsAndTheFonts) {
+  UiButton plain;
+  ASSERT_TRUE(plain.Create(hwnd(), {100, 100, 80, 24}));
+  UiButton::Options sized;
+  sized.font.size = 12.0f;
+  UiButton own;
+  ASSERT_TRUE(own.Create(hwnd(), {20, 140, 60, 20}, sized));
+  const float plainSize = plain.Font().Size(), ownSize = own.Font().Size();
+  CreateWindowOptions create;
+  create.width = 120;
+  create.height = 80;
+  UiWindow popupWindow;
+  ASSERT_TRUE(popupWindow.Attach(CreateUiWindow(hwnd(), "popup", create), DefaultOptions()));
+  popupWindow.SetPopup({PopupKind::CloseOnDeactivate});
+
+  RECT before = {};
+  GetWindowRect(hwnd(), &before);
+  RECT suggested = {before.left, before.top, before.left + kWidth * 3 / 2, before.top + kHeight * 3 / 2};
+  SendMessageW(hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+
+  EXPECT_EQ(window().Dpi(), 144);
+  RECT after = {};
+  GetWindowRect(hwnd(), &after);
+  EXPECT_EQ(after.right - after.left, kWidth * 3 / 2);
+  EXPECT_EQ(after.bottom - after.top, kHeight * 3 / 2);
+  EXPECT_EQ(window().Width(), kWidth * 3 / 2);
+  const Rect place = plain.GetRect();
+  EXPECT_EQ(std::vector<float>({place.left, place.top, place.width, place.height}),
+            std::vector<float>({150, 150, 120, 36}));
+  EXPECT_FLOAT_EQ(plain.Font().Size(), plainSize * 1.5f);
+  EXPECT_FLOAT_EQ(own.Font().Size(), ownSize * 1.5f);
+  const Rect close = window().CaptionButtons().front()->GetRect();
+  EXPECT_LE(close.Right(), kWidth * 3 / 2);  // the caption row laid out at the new width
+  EXPECT_TRUE(PumpUntil([&] { return popupWindow.Hwnd() == nullptr || !IsWindowVisible(popupWindow.Hwnd()); }));
 }
 
 }  // namespace
