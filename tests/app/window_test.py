@@ -48,12 +48,12 @@ CLOSE_BUTTON = px(418, 16)
 BACKGROUND = px(300, 20)  # right of the title: the picture (or the plain fill) alone
 DROP_DOWN_ROW = px(19)    # rows of the service list, below the box
 
-STATUS_LINE = (10, 288, 430, 24)  # left, top, width, height of the status strip's text
+STATUS_LINE = px(10, 288, 430, 24)  # left, top, width, height of the status strip's text
 MENU_TITLE = "Zt_LayerUI_Menu"
 # Item centres of the result box's context menu, from its top: undo, cut, copy, paste and
 # select all with their separators above the box's own items.
-COPY_ADDRESS_ITEM = 8 + 5 * 22 + 3 * 3 + 11
-SEND_TO_ARIA2_ITEM = COPY_ADDRESS_ITEM + 22
+COPY_ADDRESS_ITEM = px(8 + 5 * 22 + 3 * 3 + 11)
+SEND_TO_ARIA2_ITEM = COPY_ADDRESS_ITEM + px(22)
 
 BOUND = 60  # seconds for anything to happen: generous for a loaded machine
 SENTINEL = "\u2063nothing copied"
