@@ -32,4 +32,13 @@ void PumpMessagesFor(int ms) {
   PumpMessages();
 }
 
+bool PumpMessagesUntil(const std::function<bool()>& condition, int ms) {
+  const DWORD until = GetTickCount() + static_cast<DWORD>(ms);
+  while (!condition()) {
+    if (static_cast<int>(until - GetTickCount()) <= 0) return false;
+    PumpMessagesFor(10);
+  }
+  return true;
+}
+
 }  // namespace getlink

@@ -1,6 +1,8 @@
 // Keeping a thread's windows responsive during long work.
 #pragma once
 
+#include <functional>
+
 namespace getlink {
 
 // Dispatches the messages waiting in the calling thread's queue and returns when the queue
@@ -16,5 +18,9 @@ int PumpMessages();
 // (PumpMessages with short sleeps between), and once more at the end: for programs that
 // let a window work a while (benchmarks, tests).
 void PumpMessagesFor(int ms);
+
+// Lets the calling thread's messages run until `condition` holds (true) or about `ms`
+// milliseconds passed (false): for programs that wait on a window with a bound.
+bool PumpMessagesUntil(const std::function<bool()>& condition, int ms);
 
 }  // namespace getlink

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/MainWindow.h"
+#include "runtime/MessagePump.h"
 #include "runtime/ProgramLifetime.h"
 #include "tools/screens/ScreenCapture.h"
 #include "ui/controls/EditContextMenu.h"
@@ -95,7 +96,7 @@ int WriteScreens(const std::string& directory, const std::string& link) {
   MainWindow main;
   if (!main.Open()) return 2;
   UiWindow& window = WindowOf(main);
-  if (!screens::PumpUntil([&] { return Ready(window); })) return 2;
+  if (!PumpMessagesUntil([&] { return Ready(window); }, 10000)) return 2;
   window.SetAnimationsOn(false);  // every later change shows its final look at once
   bool written = true;
 
@@ -107,7 +108,7 @@ int WriteScreens(const std::string& directory, const std::string& link) {
   main.ServiceBox().SetSelectedIndex(kWeiyunIndex);
   Click(main.Hwnd(), main.FetchButton());
   SendMessageW(main.Hwnd(), WM_MOUSELEAVE, 0, 0);
-  if (!screens::PumpUntil([&] { return !main.Fetching(); }, 30000)) return 2;
+  if (!PumpMessagesUntil([&] { return !main.Fetching(); }, 30000)) return 2;
   screens::Settle();  // what the fetch's end posted, before the caret starts again
   RestartCaret(main);
   screens::Settle();

@@ -24,16 +24,6 @@ void Settle(int boundMs) {
   }
 }
 
-bool PumpUntil(const std::function<bool()>& condition, int boundMs) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start >= static_cast<DWORD>(boundMs)) return false;
-    PumpMessages();
-    Sleep(5);
-  }
-  return true;
-}
-
 bool WriteCanvas(const UiWindow& window, const std::string& directory, const std::string& name) {
   const std::string path = directory + "\\" + name + ".png";
   const ByteSet png = EncodePng(window.Canvas().Bitmap());

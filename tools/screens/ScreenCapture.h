@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,9 +17,6 @@ namespace getlink::screens {
 // compositions done), or `boundMs` passed. Short of the caret's blink period, so a caret
 // just shown is still on.
 void Settle(int boundMs = 300);
-
-// Dispatches messages until `condition` holds; false after `boundMs`.
-bool PumpUntil(const std::function<bool()>& condition, int boundMs = 10000);
 
 // The canvas of the window as it is composed (straight from its pixels, so the same on
 // every run) to DIR\NAME.png. False, with a line on standard error, when it cannot.
