@@ -13,7 +13,6 @@
 #include "runtime/Files.h"
 #include "ui/controls/UiMessageBox.h"
 #include "ui/framework/drawing/ControlFont.h"
-#include "ui/framework/drawing/DisplayDpi.h"
 #include "ui/framework/drawing/Surface.h"
 #include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/window/WindowFunctions.h"
@@ -92,11 +91,9 @@ std::vector<Text> ServiceTitles() {
 MainWindow::~MainWindow() { window_.Destroy(); }
 
 bool MainWindow::Open() {
-  // Made at the system DPI, the primary monitor's, where it opens (centred on its work area).
-  const DisplayScale scale(SystemDpi());
   CreateWindowOptions create;
-  create.width = scale.ToPixels(kMainWindowLayout.width);
-  create.height = scale.ToPixels(kMainWindowLayout.height);
+  create.width = kMainWindowLayout.width;
+  create.height = kMainWindowLayout.height;
   UniqueWindow hwnd(CreateUiWindow(nullptr, kTitle, create));
   if (!hwnd) return false;
 
@@ -145,28 +142,28 @@ void MainWindow::CreateControls(HWND hwnd) {
   strip.fillColour = kStripFill;
   strip.borderColour = kStripBorder;
   strip.roundCorners = false;
-  statusStrip_.Create(hwnd, scale.ToPixels(at.statusStrip), strip);
+  statusStrip_.Create(hwnd, at.statusStrip, strip);
 
   LabelOptions status = GlowingLabel("", kStatusColour, FontStyle::Bold, kStatusGlow);
   description_ = FittedDescription(status.font, window_.Style(),
                                    scale.ToPixels(at.width - static_cast<int>(at.statusLine.left) - at.statusRightMargin));
   status.text = description_;
-  statusLine_.Create(hwnd, scale.ToPixels(at.statusLine), status);
-  titleLabel_.Create(hwnd, scale.ToPixels(at.title), GlowingLabel(kTitle, kTitleColour, FontStyle::Bold, kTitleGlow));
+  statusLine_.Create(hwnd, at.statusLine, status);
+  titleLabel_.Create(hwnd, at.title, GlowingLabel(kTitle, kTitleColour, FontStyle::Bold, kTitleGlow));
   LabelOptions prompt = GlowingLabel("请\r\n输：\r\n入", kPromptColour, std::nullopt, std::nullopt);
   prompt.wordWrap = true;
-  promptLabel_.Create(hwnd, scale.ToPixels(at.prompt), prompt);
+  promptLabel_.Create(hwnd, at.prompt, prompt);
 
   UiComboBox::Options services;
   services.items = ServiceTitles();
-  serviceBox_.Create(hwnd, scale.ToPixels(at.serviceBox), services);
+  serviceBox_.Create(hwnd, at.serviceBox, services);
 
-  linkBox_.Create(hwnd, scale.ToPixels(at.linkBox), MultiLineBox());
-  resultBox_.Create(hwnd, scale.ToPixels(at.resultBox), MultiLineBox());
+  linkBox_.Create(hwnd, at.linkBox, MultiLineBox());
+  resultBox_.Create(hwnd, at.resultBox, MultiLineBox());
 
   UiButton::Options fetch;
   fetch.caption = kFetchCaption;
-  fetchButton_.Create(hwnd, scale.ToPixels(at.fetchButton), fetch);
+  fetchButton_.Create(hwnd, at.fetchButton, fetch);
 }
 
 // --- closing ---

@@ -101,7 +101,7 @@ long PresentsOf(const std::function<void()>& action) {
 }
 
 LPARAM CentreOf(const UiControl& control) {
-  const Rect rect = control.GetRect();
+  const Rect rect = control.PixelRect();
   return MAKELPARAM(static_cast<int>(rect.left + rect.width / 2), static_cast<int>(rect.top + rect.height / 2));
 }
 
@@ -204,7 +204,7 @@ int Run() {
   const int rounds = 300;
   const Rect whole = {0, 0, 450, 320};
   UiButton& target = *controls.buttons[2];
-  const Rect one = target.GetRect();
+  const Rect one = target.PixelRect();
   const double wholeMs = AverageMs(rounds, [&] {
     window.InvalidateRect(whole);
     window.Flush();

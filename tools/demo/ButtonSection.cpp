@@ -14,7 +14,7 @@ namespace {
 class DarkButton : public UiButton {
  protected:
   bool PaintBackgroundHook(GpGraphics* g, ButtonState state) override {
-    const Rect face = FaceRect(Width(), Height());
+    const Rect face = FaceRect(PixelWidth(), PixelHeight());
     const Argb fill = state == ButtonState::Pressed ? MakeColor(ColorRef(0x5A3A1E)) : state == ButtonState::Hot
                                                                               ? MakeColor(ColorRef(0x8A5A30))
                                                                               : MakeColor(ColorRef(0x744A26));

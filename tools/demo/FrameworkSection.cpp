@@ -67,11 +67,11 @@ class DemoTile : public UiControl {
 int DemoTile::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
   GpGraphics* g = Graphics();
-  const Rect face = {0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1)};
+  const Rect face = {0, 0, static_cast<float>(PixelWidth() - 1), static_cast<float>(PixelHeight() - 1)};
   const Argb top = pressed_ ? MakeColor(ColorRef(0xD8D8D8)) : hot_ ? MakeColor(ColorRef(0xFFFFFF)) : MakeColor(ColorRef(0xF4F4F4));
   const Argb bottom = pressed_ ? MakeColor(ColorRef(0xF0F0F0)) : hot_ ? MakeColor(ColorRef(0xE8F0FA)) : MakeColor(ColorRef(0xE2E2E2));
   ClipToRoundRect(g, face, 6);
-  FillGradient(g, {0, 0, static_cast<float>(Width()), static_cast<float>(Height())}, top, bottom);
+  FillGradient(g, {0, 0, static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight())}, top, bottom);
   ResetClip(g);
   OutlineRoundRect(g, face, 6, HoldsFocus() ? MakeColor(ColorRef(0xC07830), 230) : MakeColor(ColorRef(0x000000), 90));
   TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
@@ -95,7 +95,7 @@ class DemoPanel : public UiControl {
  protected:
   int OnPaint() override {
     if (!BeginControlPaint(true)) return kNotHandled;
-    const Rect face = {0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1)};
+    const Rect face = {0, 0, static_cast<float>(PixelWidth() - 1), static_cast<float>(PixelHeight() - 1)};
     FillRoundRect(Graphics(), face, 8, SolidBrush(MakeColor(ColorRef(0xFFFFFF), 110)).get());
     OutlineRoundRect(Graphics(), face, 8, MakeColor(ColorRef(0x000000), 50));
     TextFormat format(Gdiplus::StringFormatFlagsNoWrap);

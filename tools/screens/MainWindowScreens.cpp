@@ -37,7 +37,7 @@ void RestartCaret(MainWindow& main) {
 }
 
 void Click(HWND hwnd, const UiControl& control) {
-  const Rect rect = control.GetRect();
+  const Rect rect = control.PixelRect();
   const LPARAM point =
       MAKELPARAM(static_cast<int>(rect.left + rect.width / 2), static_cast<int>(rect.top + rect.height / 2));
   SendMessageW(hwnd, WM_MOUSEMOVE, 0, point);

@@ -76,6 +76,7 @@ int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& item
   create.top = place.top;
   create.width = place.right - place.left;
   create.height = place.bottom - place.top;
+  create.sizeInPixels = true;
   create.style = WS_POPUP;
   create.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
   const HWND hwnd = CreateUiWindow(host, kTitle, create);
@@ -100,7 +101,8 @@ int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& item
 
   UiListBox list;
   const float inset = style.comboBox.dropDownListInset;
-  list.Create(hwnd, RectOf(inset, inset, create.width - 2 * inset, create.height - 2 * inset), ListLook(style));
+  const Rect inside = RectOf(inset, inset, create.width - 2 * inset, create.height - 2 * inset);
+  list.Create(hwnd, ControlPlace::InPixels(inside), ListLook(style));
   list.AddColumn(Text(), create.width - style.comboBox.dropDownColumnLessWidth);
   for (const Text& item : items) list.AddItem(item);
   if (!current.empty()) {

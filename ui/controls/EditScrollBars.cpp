@@ -16,7 +16,7 @@ void CreateBar(UiScrollBar& bar, UiControl& owner, const Rect& rect, ScrollOrien
   // A hidden bar still gets a size, so that it can be shown later.
   const float thickness = owner.Style().scrollBar.thickness;
   const Rect placed = shown ? rect : RectOf(rect.left, rect.top, thickness, thickness);
-  bar.Create(owner, placed, options);
+  bar.Create(owner, ControlPlace::InPixels(placed), options);
   bar.SetOnChange([handler](UiControl*, int position) {
     if (handler) handler(position);
   });
@@ -25,7 +25,7 @@ void CreateBar(UiScrollBar& bar, UiControl& owner, const Rect& rect, ScrollOrien
 }  // namespace
 
 Rect EditScrollBars::OnWindow(const Rect& local) const {
-  const Rect box = owner_->GetRect();
+  const Rect box = owner_->PixelRect();
   return {box.left + local.left, box.top + local.top, local.width, local.height};
 }
 
@@ -40,8 +40,8 @@ void EditScrollBars::Create(UiControl& owner, const EditAreas& areas, int scroll
 
 void EditScrollBars::Place(const EditAreas& areas) {
   if (owner_ == nullptr) return;
-  if (vertical_.Visible()) vertical_.SetRect(OnWindow(areas.verticalBar));
-  if (horizontal_.Visible()) horizontal_.SetRect(OnWindow(areas.horizontalBar));
+  if (vertical_.Visible()) vertical_.SetPixelRect(OnWindow(areas.verticalBar));
+  if (horizontal_.Visible()) horizontal_.SetPixelRect(OnWindow(areas.horizontalBar));
 }
 
 void EditScrollBars::SetRanges(int horizontalMaximum, int verticalMaximum, int horizontalStep, int verticalStep) {

@@ -32,7 +32,7 @@ int UiComboBox::OnCreate() {
   look.textColour = TextColour();
   look.backColour = Argb();
   look.borderColour = Argb();
-  edit_.Create(*this, EditRect(), look);
+  edit_.Create(*this, ControlPlace::InPixels(EditRect()), look);
   edit_.SetOnChange([this](UiControl*, UiEdit& edit) {
     text_ = edit.GetText();
     const UiEdit::ChangeHandler handler = onEditChange_;
@@ -51,14 +51,14 @@ int UiComboBox::OnCreate() {
 }
 
 Rect UiComboBox::EditRect() const {
-  const Rect box = GetRect();
+  const Rect box = PixelRect();
   const ComboBoxStyle& style = Style().comboBox;
   return RectOf(box.left + style.editLeft, box.top + style.editTop, box.width - style.editLessWidth,
                 box.height - style.editLessHeight);
 }
 
 int UiComboBox::OnResized(int, int) {
-  if (Editable()) edit_.SetRect(EditRect());
+  if (Editable()) edit_.SetPixelRect(EditRect());
   return kNotHandled;
 }
 
@@ -174,8 +174,10 @@ void UiComboBox::SetHot(bool hot) {
 int UiComboBox::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
   const ComboBoxStyle& style = Style().comboBox;
-  PaintComboFrame(Graphics(), Width(), Height(), Hot(), dropDownOpen_, style);
-  if (!Editable()) PaintComboText(Graphics(), Width(), Height(), text_, DefaultFont(Style().fontSize), TextColour(), format_.Handle(), style);
+  PaintComboFrame(Graphics(), PixelWidth(), PixelHeight(), Hot(), dropDownOpen_, style);
+  if (!Editable())
+    PaintComboText(Graphics(), PixelWidth(), PixelHeight(), text_, DefaultFont(Style().fontSize), TextColour(),
+                   format_.Handle(), style);
   EndControlPaint();
   return kNotHandled;
 }
@@ -265,7 +267,7 @@ void UiComboBox::DropDown() {
   if (!Notify(onDropDown_)) return;
   std::vector<Text> captions;
   for (const Item& item : items_) captions.push_back(item.text);
-  const int chosen = RunComboDropDown(HostWindow(), GetRect(), captions, text_);
+  const int chosen = RunComboDropDown(HostWindow(), PixelRect(), captions, text_);
   if (Serial() != serial) return;  // the box went with its window while the list was open
   // Closed before anyone hears of it: a handler may open a modal loop of its own.
   dropDownOpen_ = false;

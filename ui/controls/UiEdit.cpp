@@ -54,7 +54,8 @@ int UiEdit::OnCreate() {
   scroll_ = {};
   caretShown_ = false;
   if (options_.multiLine) {
-    areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), options_.multiLine, ScrollFlags(),
+    areas_ = ComputeEditAreas(static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight()), options_.multiLine,
+                              ScrollFlags(),
                               font_.Height(), Style());
     bars_.Create(
         *this, areas_, ScrollFlags(), [this](int position) { SetScrollY(position); },
@@ -351,7 +352,7 @@ int UiEdit::OnCommand(const CommandInput& command) {
 // --- mouse ---
 
 POINT UiEdit::LocalPoint(POINT windowPoint) const {
-  return {windowPoint.x - Left(), windowPoint.y - Top()};
+  return {windowPoint.x - PixelLeft(), windowPoint.y - PixelTop()};
 }
 
 bool UiEdit::InTextArea(POINT windowPoint) const {
@@ -591,11 +592,13 @@ EditTextMeasurer UiEdit::Measurer() const {
 }
 
 Rect UiEdit::WindowRectOf(const Rect& local) const {
-  return {local.left + static_cast<float>(Left()), local.top + static_cast<float>(Top()), local.width, local.height};
+  return {local.left + static_cast<float>(PixelLeft()), local.top + static_cast<float>(PixelTop()), local.width,
+          local.height};
 }
 
 void UiEdit::Relayout() {
-  areas_ = ComputeEditAreas(static_cast<float>(Width()), static_cast<float>(Height()), options_.multiLine, ScrollFlags(),
+  areas_ = ComputeEditAreas(static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight()), options_.multiLine,
+                            ScrollFlags(),
                             font_.Height(), Style());
   EditTextMeasurer measurer = Measurer();
   document_.Layout(measurer, areas_.text, ScrollFlags());
@@ -615,7 +618,7 @@ void UiEdit::OnScaleChanged(float ratio) {
   font_.Rescale(ratio, Style());
   advances_.Clear();  // measured in the old font
   document_.InvalidateLayout();
-  OnResized(Width(), Height());
+  OnResized(PixelWidth(), PixelHeight());
   Repaint();
 }
 
@@ -631,7 +634,8 @@ Rect UiEdit::LineBand(int line) const {
   const Rect lineRect = document_.LineRect(line);
   const float top = std::max(1.f, areas_.text.top + lineRect.top + scroll_.y - caret.caretRise);
   const float bottom =
-      std::min(static_cast<float>(Height() - 1), areas_.text.top + lineRect.Bottom() + scroll_.y + caret.caretDrop);
+      std::min(static_cast<float>(PixelHeight() - 1),
+               areas_.text.top + lineRect.Bottom() + scroll_.y + caret.caretDrop);
   return bottom > top ? Rect{areas_.text.left, top, areas_.text.width, bottom - top} : Rect{};
 }
 
@@ -659,7 +663,8 @@ void UiEdit::PaintWhole() {
   if (!BeginControlPaint(true)) return;
   EditTextMeasurer measurer = Measurer();
   EditPainter(Graphics(), Look(), measurer)
-      .Paint(static_cast<float>(Width()), static_cast<float>(Height()), areas_, document_, scroll_, Selection());
+      .Paint(static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight()), areas_, document_, scroll_,
+             Selection());
   paintedScroll_ = scroll_;
   caretBox_ = {};  // the pixels it kept are painted over
   if (caretShown_) PaintCaret(true);

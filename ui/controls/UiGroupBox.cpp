@@ -44,7 +44,7 @@ int UiGroupBox::OnResized(int, int) {
 void UiGroupBox::Measure() {
   captionWidth_ = captionHeight_ = 0;
   if (options_.caption.empty() || Graphics() == nullptr) return;
-  const Rect layout = RectOf(0, 0, static_cast<float>(Width()) - 2 * Style().groupBox.captionMargin, 0);
+  const Rect layout = RectOf(0, 0, static_cast<float>(PixelWidth()) - 2 * Style().groupBox.captionMargin, 0);
   const Rect box = MeasureText(Graphics(), options_.caption, Font().Get(), layout, format_.Handle());
   captionWidth_ = static_cast<int>(std::ceil(box.width));
   captionHeight_ = static_cast<int>(std::ceil(box.height));
@@ -54,13 +54,13 @@ Rect UiGroupBox::FrameRect() const {
   // The top line passes through the middle of the caption.
   const int half = captionHeight_ / 2;
   const float inset = Style().groupBox.frameInset;
-  return RectOf(inset, static_cast<float>(half) + inset, static_cast<float>(Width()) - 2 * inset,
-                static_cast<float>(Height() - half) - 2 * inset);
+  return RectOf(inset, static_cast<float>(half) + inset, static_cast<float>(PixelWidth()) - 2 * inset,
+                static_cast<float>(PixelHeight() - half) - 2 * inset);
 }
 
 Rect UiGroupBox::CaptionRect() const {
   const GroupBoxStyle& style = Style().groupBox;
-  const float width = static_cast<float>(Width()), caption = static_cast<float>(captionWidth_);
+  const float width = static_cast<float>(PixelWidth()), caption = static_cast<float>(captionWidth_);
   float left = style.captionMargin;
   if (options_.captionAlign == CaptionAlign::Centre)
     left = std::floor((width - caption) / 2);
@@ -83,7 +83,7 @@ int UiGroupBox::OnPaint() {
   const Rect caption = CaptionRect();
   if (!o.caption.empty()) {
     // The line is broken where the caption sits, with a little room either side.
-    ClipRect(g, RectOf(0, 0, static_cast<float>(Width()), static_cast<float>(Height())));
+    ClipRect(g, RectOf(0, 0, static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight())));
     const float gap = style.captionGap;
     ClipRect(g, RectOf(caption.left - gap, caption.top, caption.width + 2 * gap, caption.height),
              Gdiplus::CombineModeExclude);

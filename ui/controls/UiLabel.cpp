@@ -51,7 +51,7 @@ void UiLabel::Measure() {
   if (options_.text.empty() || Graphics() == nullptr) return;
   // Lines are as wide as the label (a flowing text as its text rectangle); the height is
   // open, so every line counts.
-  const float width = options_.wordWrap ? TextRect().width : static_cast<float>(Width());
+  const float width = options_.wordWrap ? TextRect().width : static_cast<float>(PixelWidth());
   const Rect box = MeasureText(Graphics(), options_.text, Font().Get(), RectOf(0, 0, width, 0), format_.Handle());
   textWidth_ = static_cast<int>(std::ceil(box.width));
   textHeight_ = static_cast<int>(std::ceil(box.height));
@@ -59,7 +59,8 @@ void UiLabel::Measure() {
 
 Rect UiLabel::TextRect() const {
   const float inset = Style().label.inset;
-  return RectOf(inset, inset, static_cast<float>(Width()) - 2 * inset, static_cast<float>(Height()) - 2 * inset);
+  return RectOf(inset, inset, static_cast<float>(PixelWidth()) - 2 * inset,
+                static_cast<float>(PixelHeight()) - 2 * inset);
 }
 
 Rect UiLabel::TextLayout() const {
@@ -67,7 +68,8 @@ Rect UiLabel::TextLayout() const {
   // A flowing text starts at the top and may run one line past the bottom (clipped).
   const LabelStyle& style = Style().label;
   if (options_.wordWrap)
-    return RectOf(area.left, area.top, area.width, static_cast<float>(Height()) + Font().Height() + style.flowOverhang);
+    return RectOf(area.left, area.top, area.width,
+                  static_cast<float>(PixelHeight()) + Font().Height() + style.flowOverhang);
   const float height = static_cast<float>(textHeight_);
   float top = area.top + style.inset;
   if (options_.verticalAlign == VerticalAlign::Centre)
@@ -89,15 +91,15 @@ Argb UiLabel::InkColour() const {
   if (!options_.autoContrast || Window() == nullptr) return ink;
   // The window's own background under the text, as the label's pixels do not show in it.
   Rect under = TextRect();
-  under.left += GetRect().left;
-  under.top += GetRect().top;
+  under.left += PixelRect().left;
+  under.top += PixelRect().top;
   return ContrastingColour(ink, AverageLuma(Window()->Background(), under));
 }
 
 int UiLabel::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
   GpGraphics* g = Graphics();
-  const Rect whole = RectOf(0, 0, static_cast<float>(Width()), static_cast<float>(Height()));
+  const Rect whole = RectOf(0, 0, static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight()));
   // The background first, so that an opaque one cannot hide the outline.
   const LabelOptions& o = options_;
   if (o.background != LabelBackground::None)

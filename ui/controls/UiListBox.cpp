@@ -32,7 +32,7 @@ int UiListBox::OnCreate() {
   bar.orientation = ScrollOrientation::Vertical;
   bar.maximum = 0;
   bar.visible = false;
-  bar_.Create(*this, GetRect(), bar);
+  bar_.Create(*this, ControlPlace::InPixels(PixelRect()), bar);
   bar_.SetOnChange([this](UiControl*, int position) { SetScroll(-position); });
   Relayout();
   return kNotHandled;
@@ -54,12 +54,13 @@ int UiListBox::OnResized(int, int) {
 
 void UiListBox::Relayout() {
   if (!IsCreated()) return;
-  layout_ = ListBoxLayout({options_.view, Font().Height(), Width(), Height(), HasHeader(), ItemCount(), 0,
+  layout_ = ListBoxLayout({options_.view, Font().Height(), PixelWidth(), PixelHeight(), HasHeader(), ItemCount(), 0,
                            options_.rowHeight.value_or(0)},
                           Style());
   scrollY_ = layout_.ClampScroll(scrollY_);
   const Rect bar = layout_.BarRect();
-  bar_.Move({static_cast<float>(Left()) + bar.left, static_cast<float>(Top()) + bar.top, bar.width, bar.height});
+  bar_.MovePixels(
+      {static_cast<float>(PixelLeft()) + bar.left, static_cast<float>(PixelTop()) + bar.top, bar.width, bar.height});
   bar_.SetMaximum(layout_.ScrollRange());
   bar_.SetPosition(-scrollY_);
   bar_.SetVisible(layout_.BarShown());
@@ -228,7 +229,7 @@ int UiListBox::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
   const ListBoxLook look = ResolvedLook();
   const ListBoxPainter painter(Graphics(), Font().Get(), format_.Handle(), look, Style().listBox);
-  painter.Paint(Width(), Height(), {layout_, columns_, rows_, hotRow_, scrollY_});
+  painter.Paint(PixelWidth(), PixelHeight(), {layout_, columns_, rows_, hotRow_, scrollY_});
   EndControlPaint();
   return kNotHandled;
 }
@@ -236,7 +237,7 @@ int UiListBox::OnPaint() {
 // --- pointer ---
 
 int UiListBox::ItemAt(POINT windowPoint) const {
-  return layout_.ItemAt(static_cast<float>(windowPoint.x - Left()), static_cast<float>(windowPoint.y - Top()),
+  return layout_.ItemAt(static_cast<float>(windowPoint.x - PixelLeft()), static_cast<float>(windowPoint.y - PixelTop()),
                         scrollY_);
 }
 

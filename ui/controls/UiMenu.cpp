@@ -207,7 +207,7 @@ void UiMenu::PopupSub(UiMenu& parentMenu) {
   const MenuStyle& style = UiWindow::StyleOf(parentMenu.Hwnd()).menu;
   const int width = MeasuredWidth(false, UiWindow::StyleOf(parentMenu.Hwnd()));
   const int height = MenuHeight(CountsOf(items_), style);
-  const Rect item = opener->GetRect();
+  const Rect item = opener->PixelRect();
   const MenuPlacement placed =
       PlaceSubMenu({parent.left, parent.top, parent.right, parent.bottom}, static_cast<int>(item.top),
                    static_cast<int>(item.height), width, height, WorkArea(), style);
@@ -221,6 +221,7 @@ void UiMenu::Open(HWND owner, UiMenu* parent, int x, int y, int width, int heigh
   create.top = y;
   create.width = width;
   create.height = height;
+  create.sizeInPixels = true;
   create.style = WS_POPUP;
   create.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
   const HWND hwnd = CreateUiWindow(owner, kMenuTitle, create);

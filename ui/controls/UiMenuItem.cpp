@@ -58,7 +58,7 @@ bool UiMenuItem::Create(HWND menuWindow, const Rect& rect, const MenuItem& item,
   format_ = CaptionFormat();
   CreateControlOptions options;
   options.focusable = !item.IsSeparator();
-  if (!UiControl::Create(menuWindow, rect, ControlType::MenuItemList, options)) return false;
+  if (!UiControl::Create(menuWindow, ControlPlace::InPixels(rect), ControlType::MenuItemList, options)) return false;
   if (const int mnemonic = MnemonicOf(item_.caption); mnemonic != 0 && Window() != nullptr)
     Window()->AddMnemonic(*this, mnemonic);
   return true;
@@ -93,8 +93,8 @@ bool UiMenuItem::SubMenuOpen() const {
 int UiMenuItem::OnPaint() {
   if (!BeginControlPaint()) return kNotHandled;
   GpGraphics* g = Graphics();
-  const auto width = static_cast<float>(Width());
-  const auto height = static_cast<float>(Height());
+  const auto width = static_cast<float>(PixelWidth());
+  const auto height = static_cast<float>(PixelHeight());
   const MenuStyle& style = Style().menu;
   if (item_.IsSeparator()) {
     const UniqueBrush line = SolidBrush(style.separatorColour);
@@ -117,8 +117,8 @@ int UiMenuItem::OnPaint() {
 
 void UiMenuItem::PaintCaption(GpGraphics* g, bool hot) {
   const MenuStyle& style = Style().menu;
-  const float right = static_cast<float>(Width()) - (item_.kind == MenuItemKind::SubMenu ? style.arrowRoom : 0);
-  const Rect area = RectOf(style.captionLeft, 0, right - style.captionLeft, static_cast<float>(Height()));
+  const float right = static_cast<float>(PixelWidth()) - (item_.kind == MenuItemKind::SubMenu ? style.arrowRoom : 0);
+  const Rect area = RectOf(style.captionLeft, 0, right - style.captionLeft, static_cast<float>(PixelHeight()));
   const Argb colour = hot ? style.hotText : item_.textColour.value_or(Style().textColour);
   DrawText(g, area, item_.caption, DefaultFont(Style().fontSize), colour, format_.Handle(), item_.textEffect, item_.effectColour);
 }

@@ -28,7 +28,7 @@ class UiMenuItem : public UiControl {
   // too long. The menu measures its captions with it too.
   static TextFormat CaptionFormat();
 
-  // An item of the open `menu`, in its window.
+  // An item of the open `menu`, in its window, at `rect` in the menu window's pixels.
   bool Create(HWND menuWindow, const Rect& rect, const MenuItem& item, UiMenu& menu);
   const MenuItem& Item() const { return item_; }
   void SetItem(const MenuItem& item);

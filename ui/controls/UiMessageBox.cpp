@@ -97,6 +97,7 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
   create.top = at.y;
   create.width = layout.box.cx;
   create.height = layout.box.cy;
+  create.sizeInPixels = true;
   const HWND hwnd = CreateUiWindow(owner, options.title, create);
   if (hwnd == nullptr) return MessageBoxResult::Cancel;
 
@@ -114,7 +115,7 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
     for (UiControl* control : window.Controls()) {
       if (const std::optional<ButtonTag> tag = ParseTag(*control)) {
         const Rect place = MessageBoxButtonRect(width, height, tag->position, window.Style().messageBox);
-        control->Move({place.left, place.top, std::nullopt, std::nullopt, false});
+        control->MovePixels({place.left, place.top, std::nullopt, std::nullopt, false});
       }
     }
   });
@@ -143,7 +144,8 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
     ButtonOptions look;
     look.caption = button.caption;
     buttons.push_back(std::make_unique<UiButton>());
-    buttons.back()->Create(hwnd, MessageBoxButtonRect(layout.box.cx, layout.box.cy, position, metrics), look);
+    const Rect place = MessageBoxButtonRect(layout.box.cx, layout.box.cy, position, metrics);
+    buttons.back()->Create(hwnd, ControlPlace::InPixels(place), look);
     buttons.back()->SetTag(TagOf(running, button.result, position));
     buttons.back()->SetImageOffset(metrics.buttonImageShift, 0);
   }
@@ -156,7 +158,7 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
   text.text = Text(message);
   text.wordWrap = true;
   UiLabel label;
-  label.Create(hwnd, layout.text, text);
+  label.Create(hwnd, ControlPlace::InPixels(layout.text), text);
 
   if (options.onCreated) options.onCreated(hwnd, layout.box.cx, layout.box.cy);
   if (icon && options.beep) MessageBeep(static_cast<UINT>(options.icon));

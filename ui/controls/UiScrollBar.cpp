@@ -51,7 +51,7 @@ int UiScrollBar::OnResized(int, int) {
 }
 
 void UiScrollBar::Layout() {
-  geometry_ = ScrollGeometry(options_.orientation, Width(), Height(), Style().scrollBar);
+  geometry_ = ScrollGeometry(options_.orientation, PixelWidth(), PixelHeight(), Style().scrollBar);
   thumbLength_ = geometry_.ThumbLength(range_);
 }
 
@@ -107,12 +107,12 @@ int UiScrollBar::OnPaint() {
 // --- mouse ---
 
 int UiScrollBar::AlongBar(POINT windowPoint) const {
-  return geometry_.Along(windowPoint.x - Left(), windowPoint.y - Top());
+  return geometry_.Along(windowPoint.x - PixelLeft(), windowPoint.y - PixelTop());
 }
 
 ScrollPart UiScrollBar::PartAt(POINT windowPoint) const {
-  return geometry_.HitTest(static_cast<float>(windowPoint.x - Left()), static_cast<float>(windowPoint.y - Top()),
-                           range_, thumbLength_);
+  return geometry_.HitTest(static_cast<float>(windowPoint.x - PixelLeft()),
+                           static_cast<float>(windowPoint.y - PixelTop()), range_, thumbLength_);
 }
 
 int UiScrollBar::OnMouseEnter() {

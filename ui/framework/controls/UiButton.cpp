@@ -86,7 +86,7 @@ void UiButton::PaintState(ButtonState state, int startFade) {
 int UiButton::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
   GpGraphics* g = Graphics();
-  const Rect face = FaceRect(Width(), Height());
+  const Rect face = FaceRect(PixelWidth(), PixelHeight());
   const ButtonStyle& look = Style().button;
   if (!PaintBackgroundHook(g, state_)) PaintButtonFace(g, face, look, FaceColours(look, state_, Disabled()), rounded_);
   PaintContent(g, state_, face);

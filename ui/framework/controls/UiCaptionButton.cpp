@@ -13,7 +13,7 @@ bool UiCaptionButton::Create(HWND host, const Rect& rect, CaptionButtonKind kind
   options.visible = visible;
   options.focusable = false;
   options.frameInterval = UiWindow::StyleOf(host).fade.frameMs;
-  return UiControl::Create(host, rect, ControlType::CaptionButton, options);
+  return UiControl::Create(host, ControlPlace::InPixels(rect), ControlType::CaptionButton, options);
 }
 
 void UiCaptionButton::PaintState(State state, bool force, int startFade) {
@@ -27,7 +27,7 @@ int UiCaptionButton::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
   if (GpImage* sprite = CaptionButtonImage()) {
     const Rect cell = CaptionButtonCell(kind_, static_cast<int>(paintedState_), IsZoomed(HostWindow()) != FALSE);
-    DrawImagePart(Graphics(), sprite, cell, {0, 0, static_cast<float>(Width()), static_cast<float>(Height())});
+    DrawImagePart(Graphics(), sprite, cell, {0, 0, static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight())});
   }
   EndControlPaint();
   return kNotHandled;

@@ -15,6 +15,7 @@ class UiCaptionButton : public UiControl {
 
   ~UiCaptionButton() override { Destroy(); }
 
+  // `rect` in the window's pixels: the caption row is laid out from the scaled style.
   bool Create(HWND host, const Rect& rect, CaptionButtonKind kind, bool visible = true);
   CaptionButtonKind Kind() const { return kind_; }
   State PaintedState() const { return paintedState_; }

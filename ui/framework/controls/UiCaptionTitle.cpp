@@ -10,7 +10,7 @@ bool UiCaptionTitle::Create(HWND host, const Rect& rect, Text text) {
   text_ = std::move(text);
   CreateOptions options;
   options.focusable = false;
-  return UiControl::Create(host, rect, ControlType::Label, options);
+  return UiControl::Create(host, ControlPlace::InPixels(rect), ControlType::Label, options);
 }
 
 void UiCaptionTitle::SetText(Text text) {
@@ -25,7 +25,7 @@ int UiCaptionTitle::OnPaint() {
     TextFormat format(Gdiplus::StringFormatFlagsNoWrap);
     format.SetLineAlign(Gdiplus::StringAlignmentCenter);
     format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
-    DrawText(Graphics(), {0, 0, static_cast<float>(Width()), static_cast<float>(Height())}, text_, font,
+    DrawText(Graphics(), {0, 0, static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight())}, text_, font,
              Style().caption.titleColour, format.Handle(), TextEffect::None);
   }
   EndControlPaint();

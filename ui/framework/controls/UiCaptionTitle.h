@@ -10,6 +10,7 @@ class UiCaptionTitle : public UiControl {
  public:
   ~UiCaptionTitle() override { Destroy(); }
 
+  // `rect` in the window's pixels: the caption row is laid out from the scaled style.
   bool Create(HWND host, const Rect& rect, Text text);
   const Text& GetText() const { return text_; }
   void SetText(Text text);

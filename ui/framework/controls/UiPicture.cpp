@@ -62,7 +62,7 @@ std::optional<CreateControlOptions> UiPicture::Prepare(const UiStyle& style) {
   return base;
 }
 
-bool UiPicture::CreateFromIcon(HWND host, const Rect& rect, HICON icon, const IconOptions& options) {
+bool UiPicture::CreateFromIcon(HWND host, const ControlPlace& place, HICON icon, const IconOptions& options) {
   if (IsCreated()) return true;
   options_ = Options();
   options_.animate = false;
@@ -77,7 +77,7 @@ bool UiPicture::CreateFromIcon(HWND host, const Rect& rect, HICON icon, const Ic
   CreateOptions base;
   base.visible = options.visible;
   base.focusable = options.focusable;
-  return UiControl::Create(host, rect, ControlType::Picture, base);
+  return UiControl::Create(host, place, ControlType::Picture, base);
 }
 
 void UiPicture::Load(int defaultDelay) {
@@ -135,7 +135,7 @@ int UiPicture::OnPaint() {
   const PictureOptions& o = options_;
   GpGraphics* g = Graphics();
   GpImage* image = Picture();
-  const Rect area = {0, 0, static_cast<float>(Width()), static_cast<float>(Height())};
+  const Rect area = {0, 0, static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight())};
   if (image != nullptr) SelectFrame(image, shownFrame_);
   if (o.backColour) {
     const UniqueBrush brush = SolidBrush(*o.backColour);

@@ -41,7 +41,7 @@ class UiPicture : public OptionsControl<UiControl, PictureOptions, ControlType::
   ~UiPicture() override { Destroy(); }
 
   // The icon becomes a 32-bit bitmap that keeps the icon's own transparency.
-  bool CreateFromIcon(HWND host, const Rect& rect, HICON icon, const IconOptions& options);
+  bool CreateFromIcon(HWND host, const ControlPlace& place, HICON icon, const IconOptions& options);
 
   // Switching starts over at the first frame.
   void SetAnimate(bool animate);

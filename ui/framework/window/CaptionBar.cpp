@@ -60,7 +60,7 @@ void CaptionBar::Build(HWND host, int flags, int width) {
     UiPicture::IconOptions options;
     options.focusable = false;
     icon_ = std::make_unique<UiPicture>();
-    icon_->CreateFromIcon(host, style_.caption.icon, icon, options);
+    icon_->CreateFromIcon(host, ControlPlace::InPixels(style_.caption.icon), icon, options);
   }
   if (Has(CaptionFlag::Title)) {
     wchar_t text[256] = L"";
@@ -80,10 +80,10 @@ void CaptionBar::Layout(int width) {
   if (flags_ == 0) return;
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     const Rect place = ButtonRect(i, buttons_[i]->Kind(), width);
-    buttons_[i]->Move({place.left, place.top});
+    buttons_[i]->SetPixelRect(place);
   }
   if (title_ != nullptr) {
-    title_->SetRect(TitleRect(width));
+    title_->SetPixelRect(TitleRect(width));
     title_->Repaint();
   }
 }

@@ -1,5 +1,5 @@
 // The base of a control made from an options struct. Create takes where the control goes
-// (a host window or a parent control), its rectangle and its options; the control keeps
+// (a host window or a parent control), its rectangle (in 96-DPI units) and its options; the control keeps
 // the options as its state, reads them through options_ and shows them through
 // GetOptions(), and its setters change them there.
 //
@@ -23,11 +23,11 @@ class OptionsControl : public Base {
   // Keeps `options`, readies the control from them and the host's style (Prepare) and
   // creates it as UiControl::Create does. Creating a created control does nothing (and
   // keeps its options); false, with nothing created, when Prepare or the base's Create fails.
-  bool Create(ControlHost host, const Rect& rect, const Options& options = {}) {
+  bool Create(ControlHost host, const ControlPlace& place, const Options& options = {}) {
     if (this->IsCreated()) return true;
     options_ = options;
     const std::optional<CreateControlOptions> base = Prepare(host.Style());
-    return base && UiControl::Create(host, rect, kType, *base);
+    return base && UiControl::Create(host, place, kType, *base);
   }
 
   const Options& GetOptions() const { return options_; }

@@ -26,26 +26,33 @@ UiControl::~UiControl() { Destroy(); }
 
 const UiStyle& UiControl::Style() const { return window_ != nullptr ? window_->Style() : DefaultStyle(); }
 
-bool UiControl::Create(ControlHost host, const Rect& rect, ControlType type, const CreateOptions& options) {
+const DisplayScale& UiControl::Scale() const {
+  static constexpr DisplayScale kBase;
+  return window_ != nullptr ? window_->Scale() : kBase;
+}
+
+bool UiControl::Create(ControlHost host, const ControlPlace& place, ControlType type, const CreateOptions& options) {
   if (handle_ != 0) return true;
   if (UiControl* parent = host.parent) {
     // The parent must belong to the window that is still attached to its host.
     if (parent->window_ == nullptr || UiWindow::FromHwnd(parent->hostWnd_) != parent->window_) return false;
-    return Attach(parent->hostWnd_, parent->window_, parent, rect, type, options);
+    return Attach(parent->hostWnd_, parent->window_, parent, place, type, options);
   }
   UiWindow* window = UiWindow::FromHwnd(host.window);
   if (window == nullptr) return false;
-  return Attach(host.window, window, nullptr, rect, type, options);
+  return Attach(host.window, window, nullptr, place, type, options);
 }
 
-bool UiControl::Attach(HWND host, UiWindow* window, UiControl* parent, const Rect& rect, ControlType type,
+bool UiControl::Attach(HWND host, UiWindow* window, UiControl* parent, const ControlPlace& place, ControlType type,
                        const CreateOptions& options) {
   handle_ = reinterpret_cast<std::uintptr_t>(this);
   serial_ = gNextSerial++;
   hostWnd_ = host;
   window_ = window;
-  rect_ = rect;
-  prevRect_ = rect;
+  const DisplayScale& scale = window->Scale();
+  rect_ = place.pixels ? place.rect : scale.ToPixels(place.rect);
+  units_ = place.pixels ? scale.ToUnits(place.rect) : place.rect;
+  prevRect_ = rect_;
   cursor_ = options.cursorId ? LoadCursorW(nullptr, *options.cursorId) : nullptr;
   tipText_.clear();
   parent_ = nullptr;
@@ -91,7 +98,7 @@ void UiControl::Destroy() {
   focusable_ = true;
   cursor_ = nullptr;
   bindings_.Clear();
-  rect_ = prevRect_ = Rect();
+  rect_ = prevRect_ = units_ = Rect();
   tipText_.clear();
   tag_.clear();
   type_ = ControlType::None;
@@ -140,43 +147,68 @@ void UiControl::ZOrder(ZPosition position, bool redraw) {
 
 void UiControl::Move(const MoveArgs& args) {
   if (window_ == nullptr) return;
-  const Rect next = {args.left.value_or(rect_.left), args.top.value_or(rect_.top),
-                     args.width.value_or(rect_.width), args.height.value_or(rect_.height)};
-  const bool moved = Differs(next.left, rect_.left) || Differs(next.top, rect_.top);
-  const bool resized = Differs(next.width, rect_.width) || Differs(next.height, rect_.height);
-  if (!moved && !resized) return;
-  prevRect_ = rect_;
-  rect_ = next;
-  ShiftDescendants(next.left - prevRect_.left, next.top - prevRect_.top);
-  if (resized) {
-    MakeSurface();
-    SendEvent({EventCode::EvResized, SizeInput{Width(), Height()}});
-    Repaint();
-  }
-  SendMessageW(hostWnd_, ToMessage(FrameworkMessage::WmControlMoved), static_cast<WPARAM>(handle_),
-               visible_ && args.redraw ? 1 : 0);
+  const Rect units = {args.left.value_or(units_.left), args.top.value_or(units_.top),
+                      args.width.value_or(units_.width), args.height.value_or(units_.height)};
+  Place(Scale().ToPixels(units), units, args.redraw);
 }
 
-void UiControl::ShiftDescendants(float dx, float dy) {
+void UiControl::MovePixels(const MoveArgs& args) {
+  if (window_ == nullptr) return;
+  const Rect pixels = {args.left.value_or(rect_.left), args.top.value_or(rect_.top),
+                       args.width.value_or(rect_.width), args.height.value_or(rect_.height)};
+  Place(pixels, Scale().ToUnits(pixels), args.redraw);
+}
+
+void UiControl::Place(const Rect& pixels, const Rect& units, bool redraw) {
+  const Rect oldUnits = units_;
+  units_ = units;
+  const bool moved = Differs(pixels.left, rect_.left) || Differs(pixels.top, rect_.top);
+  const bool resized = Differs(pixels.width, rect_.width) || Differs(pixels.height, rect_.height);
+  ShiftDescendants(pixels.left - rect_.left, pixels.top - rect_.top, units.left - oldUnits.left,
+                   units.top - oldUnits.top);
+  if (!moved && !resized) return;
+  prevRect_ = rect_;
+  rect_ = pixels;
+  if (resized) Resized();
+  SendMessageW(hostWnd_, ToMessage(FrameworkMessage::WmControlMoved), static_cast<WPARAM>(handle_),
+               visible_ && redraw ? 1 : 0);
+}
+
+void UiControl::FollowScale() {
+  const Rect pixels = Scale().ToPixels(units_);
+  const bool resized = Differs(pixels.width, rect_.width) || Differs(pixels.height, rect_.height);
+  prevRect_ = rect_ = pixels;
+  if (resized) Resized();
+}
+
+void UiControl::Resized() {
+  MakeSurface();
+  SendEvent({EventCode::EvResized, SizeInput{PixelWidth(), PixelHeight()}});
+  Repaint();
+}
+
+void UiControl::ShiftDescendants(float dx, float dy, float ux, float uy) {
   for (UiControl* child : children_) {
     child->rect_.left += dx;
     child->rect_.top += dy;
-    child->ShiftDescendants(dx, dy);
+    child->units_.left += ux;
+    child->units_.top += uy;
+    child->ShiftDescendants(dx, dy, ux, uy);
   }
 }
 
 void UiControl::SetLeft(int value) {
-  if (Differs(static_cast<float>(value), rect_.left)) Move({static_cast<float>(value)});
+  if (Differs(static_cast<float>(value), units_.left)) Move({static_cast<float>(value)});
 }
 void UiControl::SetTop(int value) {
-  if (Differs(static_cast<float>(value), rect_.top)) Move({std::nullopt, static_cast<float>(value)});
+  if (Differs(static_cast<float>(value), units_.top)) Move({std::nullopt, static_cast<float>(value)});
 }
 void UiControl::SetWidth(int value) {
-  if (Differs(static_cast<float>(value), rect_.width))
+  if (Differs(static_cast<float>(value), units_.width))
     Move({std::nullopt, std::nullopt, static_cast<float>(value)});
 }
 void UiControl::SetHeight(int value) {
-  if (Differs(static_cast<float>(value), rect_.height))
+  if (Differs(static_cast<float>(value), units_.height))
     Move({std::nullopt, std::nullopt, std::nullopt, static_cast<float>(value)});
 }
 

@@ -21,6 +21,7 @@
 #include "ui/framework/window/ControlAddress.h"
 #include "ui/framework/window/ControlEvent.h"
 #include "ui/framework/window/EventBindings.h"
+#include "ui/framework/drawing/DisplayScale.h"
 #include "ui/framework/drawing/Geometry.h"
 #include "ui/framework/drawing/GdiplusHandles.h"
 #include "ui/framework/drawing/Surface.h"
@@ -42,6 +43,22 @@ struct ControlHost {
 
   // The style of the window the control will be on (the default style when there is none).
   const UiStyle& Style() const;
+};
+
+// Where Create puts a control: a rectangle in 96-DPI units, as an application lays out (a
+// Rect converts to it), or InPixels, for the framework's own controls placed from the
+// window's scaled style.
+struct ControlPlace {
+  ControlPlace(const Rect& units) : rect(units) {}
+  ControlPlace(float left, float top, float width, float height) : rect{left, top, width, height} {}
+  static ControlPlace InPixels(const Rect& pixels) {
+    ControlPlace place(pixels);
+    place.pixels = true;
+    return place;
+  }
+
+  Rect rect;
+  bool pixels = false;
 };
 
 // What a control receives with EvCompose: where and how the window is composing it.
@@ -88,7 +105,7 @@ class UiControl {
   // Creates the control on a host window (a window attached to a UiWindow) or inside a
   // parent control. False, and nothing created, when the host is not such a window or
   // the parent does not belong to a live one. Creating a created control does nothing.
-  bool Create(ControlHost host, const Rect& rect, ControlType type, const CreateOptions& options = {});
+  bool Create(ControlHost host, const ControlPlace& place, ControlType type, const CreateOptions& options = {});
 
   // Back to the state before Create: children destroyed, events unbound, window links
   // cleared. The control may be created again. The destroy event goes through the normal
@@ -124,21 +141,35 @@ class UiControl {
   // Top: drawn last and hit first among its siblings; Bottom: the other way round.
   void ZOrder(ZPosition position = ZPosition::Top, bool redraw = true);
 
-  // {left, top, width, height} in the window's client coordinates.
-  Rect GetRect() const { return rect_; }
-  Rect PreviousRect() const { return prevRect_; }
+  // Geometry as an application gives and reads it: {left, top, width, height} in the
+  // window's client coordinates, in 96-DPI units (UiWindow::Scale converts). What is given
+  // reads back the same at any DPI.
+  Rect GetRect() const { return units_; }
   void SetRect(const Rect& rect) { Move({rect.left, rect.top, rect.width, rect.height}); }
   // Moves and resizes; missing values stay. Descendants move along. A new size gives a new
   // surface, EvResized and a repaint; nothing happens for changes within 1e-7.
   void Move(const MoveArgs& args);
-  int Left() const { return static_cast<int>(rect_.left); }
-  int Top() const { return static_cast<int>(rect_.top); }
-  int Width() const { return static_cast<int>(rect_.width); }
-  int Height() const { return static_cast<int>(rect_.height); }
+  int Left() const { return static_cast<int>(units_.left); }
+  int Top() const { return static_cast<int>(units_.top); }
+  int Width() const { return static_cast<int>(units_.width); }
+  int Height() const { return static_cast<int>(units_.height); }
   void SetLeft(int value);
   void SetTop(int value);
   void SetWidth(int value);
   void SetHeight(int value);
+
+  // The same geometry in the window's physical pixels: what the framework draws, hits,
+  // composes and lays out with. Unchanged from the units at 96 DPI.
+  Rect PixelRect() const { return rect_; }
+  Rect PreviousPixelRect() const { return prevRect_; }
+  int PixelLeft() const { return static_cast<int>(rect_.left); }
+  int PixelTop() const { return static_cast<int>(rect_.top); }
+  int PixelWidth() const { return static_cast<int>(rect_.width); }
+  int PixelHeight() const { return static_cast<int>(rect_.height); }
+  void SetPixelRect(const Rect& rect) { MovePixels({rect.left, rect.top, rect.width, rect.height}); }
+  void MovePixels(const MoveArgs& args);
+  // The scale of the control's window (96 DPI while the control is not created).
+  const DisplayScale& Scale() const;
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
@@ -242,6 +273,7 @@ class UiControl {
   virtual int OnClick() { return kNotHandled; }
   // The press this control had ended without a release: forget it, click nothing.
   virtual int OnPressCancelled() { return kNotHandled; }
+  // The control's new size in pixels.
   virtual int OnResized(int /*width*/, int /*height*/) { return kNotHandled; }
   // The window's DPI changed by `ratio` (new / old) and the control has its new place:
   // a control with a font makes it again at the new size.
@@ -284,10 +316,17 @@ class UiControl {
   // What the window's next flush paints of the control.
   enum class PaintNeed { None, Part, Whole };
 
-  bool Attach(HWND host, UiWindow* window, UiControl* parent, const Rect& rect, ControlType type,
+  bool Attach(HWND host, UiWindow* window, UiControl* parent, const ControlPlace& place, ControlType type,
               const CreateOptions& options);
+  // Takes a place given in pixels and units (the one converted from the other).
+  void Place(const Rect& pixels, const Rect& units, bool redraw);
+  // The window's scale changed: the control's pixels again from its units.
+  void FollowScale();
+  // A new surface, EvResized and a repaint.
+  void Resized();
   std::vector<UiControl*>& SiblingList();
-  void ShiftDescendants(float dx, float dy);
+  // By (dx, dy) pixels, which are (ux, uy) units.
+  void ShiftDescendants(float dx, float dy, float ux, float uy);
   void MakeSurface();
   // Stops the control's fade and every timer of its own.
   void StopOwnTimers();
@@ -311,8 +350,9 @@ class UiControl {
   bool destroying_ = false;
   HCURSOR cursor_ = nullptr;
   EventBindings<EventHandler> bindings_;
-  Rect rect_;
-  Rect prevRect_;
+  Rect rect_;      // pixels
+  Rect prevRect_;  // pixels
+  Rect units_;     // the same place in 96-DPI units
   Text tipText_;
   Text tag_;
   ControlType type_ = ControlType::None;

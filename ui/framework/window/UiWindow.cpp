@@ -340,8 +340,8 @@ LRESULT UiWindow::OnFrameworkMessage(FrameworkMessage message, WPARAM wparam, LP
       const std::uint32_t serial = control->Serial();
       Dispatch(*control, {EventCode::EvMoved});
       if (!frozen_ && lparam == 1 && IsLive(control, serial)) {
-        composer_.Queue(control->PreviousRect());
-        composer_.Queue(control->GetRect());
+        composer_.Queue(control->PreviousPixelRect());
+        composer_.Queue(control->PixelRect());
       }
       return 0;
     }
@@ -375,17 +375,16 @@ void UiWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   scale_ = DisplayScale(dpi);
   style_ = ScaledStyle(baseStyle_, scale_.Factor());
 
-  // Every place is read before any moves: a parent's move shifts its children.
-  std::vector<std::pair<UiControl*, Rect>> places;
+  std::vector<UiControl*> all;
   const std::function<void(const std::vector<UiControl*>&)> collect = [&](const std::vector<UiControl*>& controls) {
     for (UiControl* control : controls) {
-      places.emplace_back(control, control->GetRect());
+      all.push_back(control);
       collect(control->Children());
     }
   };
   collect(controls_);
-  for (const auto& [control, rect] : places) control->SetRect(scale_.ToPixels(old.ToUnits(rect)));
-  for (const auto& [control, rect] : places) control->OnScaleChanged(scale_.Factor() / old.Factor());
+  for (UiControl* control : all) control->FollowScale();
+  for (UiControl* control : all) control->OnScaleChanged(scale_.Factor() / old.Factor());
 
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -158,7 +158,7 @@ void WindowComposer::Refresh(const std::vector<UiControl*>& controls) {
 void WindowComposer::ComposeControls(const std::vector<UiControl*>& controls, const Rect& dirty) {
   GpGraphics* g = canvas_.Graphics();
   for (UiControl* control : controls) {
-    if (!control->Visible() || !Intersects(control->GetRect(), dirty)) continue;
+    if (!control->Visible() || !Intersects(control->PixelRect(), dirty)) continue;
     ComposeControl(*control);
     if (control->Children().empty()) continue;
     // Children are cut at their parent's rectangle.
@@ -168,7 +168,7 @@ void WindowComposer::ComposeControls(const std::vector<UiControl*>& controls, co
       saved.reset(region);
       gdip::GdipGetClip(g, region);
     }
-    ClipRect(g, control->GetRect(), Gdiplus::CombineModeIntersect);
+    ClipRect(g, control->PixelRect(), Gdiplus::CombineModeIntersect);
     ComposeControls(control->Children(), dirty);
     if (saved != nullptr) ClipRegion(g, saved.get());
   }
@@ -176,7 +176,7 @@ void WindowComposer::ComposeControls(const std::vector<UiControl*>& controls, co
 
 void WindowComposer::ComposeControl(UiControl& control) {
   GpGraphics* g = canvas_.Graphics();
-  const Rect rect = control.GetRect();
+  const Rect rect = control.PixelRect();
   int alpha = control.FadeLevel();
   GpImage* fadeImage = control.FadeImage();
   if (control.Disabled()) {

@@ -2,6 +2,8 @@
 
 #include "runtime/Codec.h"
 #include "ui/framework/window/ControlEvent.h"
+#include "ui/framework/drawing/DisplayDpi.h"
+#include "ui/framework/drawing/DisplayScale.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/window/UiWindow.h"
 
@@ -30,15 +32,19 @@ RECT DesktopWorkArea() {
 }
 
 HWND CreateUiWindow(HWND parent, std::string_view title, const CreateWindowOptions& options) {
+  const DisplayScale scale(options.sizeInPixels ? DisplayScale::kBaseDpi
+                                                : parent != nullptr ? WindowDpi(parent) : SystemDpi());
+  const int width = scale.ToPixels(options.width);
+  const int height = scale.ToPixels(options.height);
   const RECT work = DesktopWorkArea();
   const int workWidth = work.right - work.left;
   const int workHeight = work.bottom - work.top;
-  const int left = options.left.value_or(work.left + (workWidth - options.width) / 2);
-  const int top = options.top.value_or(work.top + (workHeight - options.height) / 2);
+  const int left = options.left.value_or(work.left + (workWidth - width) / 2);
+  const int top = options.top.value_or(work.top + (workHeight - height) / 2);
   const std::wstring className = ToWide(options.className.value_or(kUiClassName));
   const std::wstring text = ToWide(title);
   HWND hwnd = CreateWindowExW(options.exStyle, className.c_str(), text.c_str(), options.style.value_or(kDefaultStyle),
-                              left, top, options.width, options.height, parent, nullptr, GetModuleHandleW(nullptr),
+                              left, top, width, height, parent, nullptr, GetModuleHandleW(nullptr),
                               nullptr);
   if (hwnd == nullptr) return nullptr;
   SetIcon(hwnd, ICON_SMALL, GCLP_HICONSM);

@@ -12,9 +12,13 @@
 namespace getlink {
 
 struct CreateWindowOptions {
-  std::optional<int> left, top;  // absent: centred in DesktopWorkArea()
+  std::optional<int> left, top;  // screen pixels; absent: centred in DesktopWorkArea()
+  // The size in 96-DPI units, made pixels at the DPI the window opens at (its parent's,
+  // else the system's); in pixels when sizeInPixels, for a pop-up sized from its owner's
+  // style, which is at that DPI already.
   int width = 380;
   int height = 250;
+  bool sizeInPixels = false;
   std::optional<Text> className;  // "Zt_LayerUI"
   std::optional<DWORD> style;     // WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX
   DWORD exStyle = 0;

@@ -50,7 +50,7 @@ void WindowTooltip::Update(UiControl* control, std::optional<std::string_view> t
   const Text tip = text ? Text(*text) : control->TipText();
   if (tip.empty() || !MakeWindow()) return;
   std::wstring wide = ToWide(tip);
-  const Rect r = control->GetRect();
+  const Rect r = control->PixelRect();
   tool.rect = {static_cast<LONG>(r.left), static_cast<LONG>(r.top), static_cast<LONG>(r.Right()),
                static_cast<LONG>(r.Bottom())};
   tool.lpszText = wide.data();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 
 #include "tests/ui/framework/drawing/TestBitmaps.h"
@@ -103,7 +104,37 @@ TEST_F(UiControlTest, PureMoveSendsNoResizeOrPaint) {
   Pump();
   EXPECT_EQ(control.Codes(), (Codes{EventCode::EvMoved}));
   EXPECT_EQ(control.Count(EventCode::Paint), 0);
-  EXPECT_EQ(control.PreviousRect(), (Rect{20, 60, 80, 24}));
+  EXPECT_EQ(control.PreviousPixelRect(), (Rect{20, 60, 80, 24}));
+}
+
+// At 120 DPI a control's place is given and read back in 96-DPI units and lies on the
+// scaled pixels (edges rounded), through creating, moving and a parent's move.
+TEST_F(UiControlTest, AtAnotherDpiGeometryIsInUnitsAndThePixelsAreScaled) {
+  RECT suggested = {0, 0, kWidth * 5 / 4, kHeight * 5 / 4};
+  SendMessageW(hwnd(), WM_DPICHANGED, MAKEWPARAM(120, 120), reinterpret_cast<LPARAM>(&suggested));
+  ASSERT_EQ(window().Dpi(), 120);
+  RecordingControl parent, child;
+  ASSERT_TRUE(parent.Create(hwnd(), {20, 61, 81, 24}));
+  ASSERT_TRUE(child.Create(parent, {30, 70, 9, 9}));
+  struct Case {
+    const char* step;
+    std::function<void()> act;
+    Rect units, pixels, childUnits;
+  };
+  const Case cases[] = {
+      {"created", [] {}, {20, 61, 81, 24}, {25, 76, 101, 30}, {30, 70, 9, 9}},
+      {"moved", [&] { parent.SetLeft(40); }, {40, 61, 81, 24}, {50, 76, 101, 30}, {50, 70, 9, 9}},
+      {"resized", [&] { parent.Move({std::nullopt, 9.f, 33.f}); }, {40, 9, 33, 24}, {50, 11, 41, 30}, {50, 18, 9, 9}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.step);
+    c.act();
+    EXPECT_EQ(parent.GetRect(), c.units);
+    EXPECT_EQ(parent.Width(), static_cast<int>(c.units.width));
+    EXPECT_EQ(parent.PixelRect(), c.pixels);
+    EXPECT_EQ(parent.GetSurface().Width(), static_cast<int>(c.pixels.width));
+    EXPECT_EQ(child.GetRect(), c.childUnits);
+  }
 }
 
 TEST_F(UiControlTest, GrowingReplacesTheSurfaceThenResizesAndPaints) {

@@ -10,7 +10,6 @@
 #include <future>
 #include <thread>
 #include <utility>
-#include <vector>
 
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
@@ -351,13 +350,18 @@ TEST_F(WindowLifecycleTest, ANewDpiScalesThePlaceTheControlsAndTheFonts) {
   EXPECT_EQ(after.right - after.left, kWidth * 3 / 2);
   EXPECT_EQ(after.bottom - after.top, kHeight * 3 / 2);
   EXPECT_EQ(window().Width(), kWidth * 3 / 2);
-  const Rect place = plain.GetRect();
-  EXPECT_EQ(std::vector<float>({place.left, place.top, place.width, place.height}),
-            std::vector<float>({150, 150, 120, 36}));
+  EXPECT_EQ(plain.GetRect(), (Rect{100, 100, 80, 24}));
+  EXPECT_EQ(plain.PixelRect(), (Rect{150, 150, 120, 36}));
+  EXPECT_EQ(plain.GetSurface().Width(), 120);
   EXPECT_FLOAT_EQ(plain.Font().Size(), plainSize * 1.5f);
   EXPECT_FLOAT_EQ(own.Font().Size(), ownSize * 1.5f);
-  const Rect button = window().CaptionButtons().front()->GetRect();
-  EXPECT_LE(button.Right(), kWidth * 3 / 2);  // the caption row laid out at the new width
+  // The caption row laid out again at the new width from the scaled style: the close
+  // button (39 x 19 at 96 DPI) and the next one (a 28-pixel step), 7 from the top, with
+  // 12 + 12 pixels right of them.
+  const auto& buttons = window().CaptionButtons();
+  ASSERT_GE(buttons.size(), 2u);
+  EXPECT_EQ(buttons[0]->PixelRect(), (Rect{kWidth * 3 / 2 - 36 - 42, 11, 59, 29}));
+  EXPECT_EQ(buttons[1]->PixelRect(), (Rect{kWidth * 3 / 2 - 36 - 84, 11, 42, 29}));
 }
 
 }  // namespace
