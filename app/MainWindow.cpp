@@ -66,7 +66,7 @@ EditOptions MultiLineBox() {
 // The description line with as many of its blanks as leave the version within `room`
 // pixels: the blanks were counted for the font the line was made for, and a font with wider
 // blanks would push the version out of the window.
-Text FittedDescription(const FontChoice& choice, const UiStyle& style, int room) {
+Text DescriptionWithin(const FontChoice& choice, const UiStyle& style, int room) {
   const ControlFont font(choice, style);
   const Surface scratch(1, 1);
   const auto width = [&](int blanks) {
@@ -125,6 +125,7 @@ bool MainWindow::Open() {
   resultBox_.BindEvent(ToEventCode(Aria2SendEvent::Finished), [this](UiControl*, UiControl&, const ControlEvent& event) {
     if (const Aria2Outcome* outcome = event.Data<Aria2Outcome>()) FinishSend(*outcome);
   });
+  window_.SetOnScaleChanged([this] { FitDescriptionAgain(); });
   window_.SetMessageHook([this](HWND, UINT message, WPARAM, LPARAM) { return ConfirmExit(message); });
 
   window_.ShowAnimated(WindowEffect::Zoom);
@@ -136,7 +137,6 @@ bool MainWindow::Open() {
 // The controls in the order they are made, which is also the order they are drawn in.
 void MainWindow::CreateControls(HWND hwnd) {
   const MainWindowLayout& at = kMainWindowLayout;
-  const DisplayScale& scale = window_.Scale();
   UiGroupBox::Options strip;
   strip.captionEffectColour = kStripEffect;
   strip.fillColour = kStripFill;
@@ -145,8 +145,7 @@ void MainWindow::CreateControls(HWND hwnd) {
   statusStrip_.Create(hwnd, at.statusStrip, strip);
 
   LabelOptions status = GlowingLabel("", kStatusColour, FontStyle::Bold, kStatusGlow);
-  description_ = FittedDescription(status.font, window_.Style(),
-                                   scale.ToPixels(at.width - static_cast<int>(at.statusLine.left) - at.statusRightMargin));
+  description_ = FittedDescription(status.font);
   status.text = description_;
   statusLine_.Create(hwnd, at.statusLine, status);
   titleLabel_.Create(hwnd, at.title, GlowingLabel(kTitle, kTitleColour, FontStyle::Bold, kTitleGlow));
@@ -164,6 +163,20 @@ void MainWindow::CreateControls(HWND hwnd) {
   UiButton::Options fetch;
   fetch.caption = kFetchCaption;
   fetchButton_.Create(hwnd, at.fetchButton, fetch);
+}
+
+Text MainWindow::FittedDescription(const FontChoice& font) const {
+  const MainWindowLayout& at = kMainWindowLayout;
+  const int room = at.width - static_cast<int>(at.statusLine.left) - at.statusRightMargin;
+  return DescriptionWithin(font, window_.Style(), window_.Scale().ToPixels(room));
+}
+
+// At another DPI the blanks and the room scale by different roundings: the line is
+// fitted again, and shown again when it is what the status line shows.
+void MainWindow::FitDescriptionAgain() {
+  const bool shown = statusLine_.GetText() == description_;
+  description_ = FittedDescription(statusLine_.GetOptions().font);
+  if (shown) statusLine_.SetText(description_);
 }
 
 // --- closing ---

@@ -73,6 +73,9 @@ class MainWindow {
 
  private:
   void CreateControls(HWND hwnd);
+  // The description line fitted to the window at its DPI, in the status line's font.
+  Text FittedDescription(const FontChoice& font) const;
+  void FitDescriptionAgain();
   // The window's message hook: asks before the window closes, ends the message loop when
   // it is destroyed.
   int ConfirmExit(UINT message);

@@ -4,11 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "app/MainWindowLayout.h"
 #include "app/ResultBlock.h"
 #include "app/StatusLine.h"
 #include "runtime/Clipboard.h"
@@ -17,8 +23,16 @@
 #include "tests/support/PumpUntil.h"
 #include "tests/support/ShareServer.h"
 #include "tests/ui/controls/PopupInput.h"
+#include "ui/controls/ComboBoxPainter.h"
 #include "ui/controls/EditContextMenu.h"
+#include "ui/controls/UiLabel.h"
+#include "ui/controls/UiListBox.h"
+#include "ui/controls/UiMenuItem.h"
+#include "ui/framework/controls/ButtonFace.h"
+#include "ui/framework/controls/UiCaptionTitle.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/Surface.h"
+#include "ui/framework/drawing/TextDrawing.h"
 
 namespace getlink {
 namespace {
@@ -48,6 +62,59 @@ Text FailedBlock(std::string_view shareTime = "", std::string_view downloadCount
   return ResultBlock(nothing);
 }
 
+// A text a control draws and the room the control gives it, in its window's pixels.
+struct TextRoom {
+  std::string what;
+  Text text;
+  GpFont* font;
+  GpStringFormat* format;
+  Rect room;
+  bool wraps;
+};
+
+// Every text the controls of `window` draw (edit boxes, which scroll, aside), each with
+// its control's font and room.
+std::vector<TextRoom> TextsOf(const UiWindow& window, const std::string& where) {
+  std::vector<TextRoom> texts;
+  const std::function<void(const std::vector<UiControl*>&)> visit = [&](const std::vector<UiControl*>& controls) {
+    for (UiControl* control : controls) {
+      const UiStyle& style = control->Style();
+      GpFont* standard = DefaultFont(style.fontSize);
+      if (const auto* label = dynamic_cast<const UiLabel*>(control)) {
+        texts.push_back({where + ", label", label->GetText(), label->Font().Get(), label->Format(), label->TextRect(),
+                         label->GetOptions().wordWrap});
+      } else if (const auto* button = dynamic_cast<const UiButton*>(control)) {
+        texts.push_back({where + ", button", button->GetOptions().caption, button->Font().Get(), nullptr,
+                         ContentRect(FaceRect(button->PixelWidth(), button->PixelHeight())), false});
+      } else if (const auto* item = dynamic_cast<const UiMenuItem*>(control)) {
+        static const TextFormat kCaption = UiMenuItem::CaptionFormat();
+        texts.push_back({where + ", menu item", item->Item().caption, standard, kCaption.Handle(), item->CaptionArea(),
+                         false});
+      } else if (const auto* title = dynamic_cast<const UiCaptionTitle*>(control)) {
+        texts.push_back({where + ", caption title", title->GetText(), standard, nullptr,
+                         RectOf(0, 0, static_cast<float>(title->PixelWidth()), static_cast<float>(title->PixelHeight())),
+                         false});
+      } else if (const auto* combo = dynamic_cast<const UiComboBox*>(control)) {
+        Rect area = ComboTextArea(combo->PixelWidth(), combo->PixelHeight(), standard, style.comboBox);
+        area.height = std::min(area.height, static_cast<float>(combo->PixelHeight()) - area.top);  // the box's edge
+        for (int i = 1; i <= combo->ItemCount(); ++i)
+          texts.push_back({where + ", combo box item", combo->ItemText(i), standard, nullptr, area, false});
+      } else if (const auto* list = dynamic_cast<const UiListBox*>(control)) {
+        const Margins& inset = style.listBox.cellInset;
+        const Rect cell = RectOf(0, 0, static_cast<float>(list->ColumnWidth(1)) - inset.left - inset.right,
+                                 static_cast<float>(list->RowHeight()) - inset.top - inset.bottom);
+        for (int i = 1; i <= list->ItemCount(); ++i)
+          texts.push_back({where + ", list row", list->ItemText(i), list->Font().Get(), nullptr, cell, false});
+      }
+      visit(control->Children());
+    }
+  };
+  visit(window.Controls());
+  texts.erase(std::remove_if(texts.begin(), texts.end(), [](const TextRoom& t) { return t.text.empty(); }),
+              texts.end());
+  return texts;
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_TRUE(FrameworkStartup(BuildEditContextMenu)); }
@@ -73,7 +140,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   void Click(const UiControl& control) {
-    const Rect rect = control.GetRect();
+    const Rect rect = control.PixelRect();
     const LPARAM point = MAKELPARAM(static_cast<int>(rect.left + rect.width / 2), static_cast<int>(rect.top + rect.height / 2));
     SendMessageW(main_->Hwnd(), WM_MOUSEMOVE, 0, point);
     SendMessageW(main_->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, point);
@@ -83,14 +150,15 @@ class MainWindowTest : public ::testing::Test {
 
   // Opens the box's context menu with a right click, as a user does, and clicks item
   // `choose` (from 1), or closes the menu with Esc for 0; answers the items' states as
-  // the menu opened.
-  std::vector<int> UseMenu(const UiEdit& box, int choose) {
-    const Rect rect = box.GetRect();
+  // the menu opened. `look` sees the open menu's window first.
+  std::vector<int> UseMenu(const UiEdit& box, int choose, const std::function<void(HWND)>& look = {}) {
+    const Rect rect = box.PixelRect();
     const LPARAM point = MAKELPARAM(static_cast<int>(rect.left + rect.width / 2), static_cast<int>(rect.top + rect.height / 2));
     UiMenu& menu = EditContextMenu();
     std::vector<int> states;
     testing::PopupDriver driver(testing::MenuWindowOf(menu));
     driver.OnOpen([&](HWND hwnd) {
+      if (look) look(hwnd);
       for (int i = 1; i <= menu.ItemCount(); ++i) states.push_back(menu.ItemState(i));
       if (choose > 0)
         testing::ClickMenuItem(hwnd, menu, choose);
@@ -139,6 +207,65 @@ TEST_F(MainWindowTest, OpensReadyForBaidu) {
 
 // What the result box and the status strip show after a fetch: found files, a whole share
 // text, and servers or links that give nothing (the labels stay, the reason is shown).
+// Every caption, label and item text of the window and its pop-ups (the service list,
+// the result box's menu, the question on closing), measured in its control's font, fits
+// its control. The test program carries the program's manifest, so it draws at the
+// display's DPI as the program does: dpi_test.py runs this at 96, 120, 144 and 192 DPI.
+TEST_F(MainWindowTest, NoTextIsClippedByItsControl) {
+  const UiWindow& window = *UiWindow::FromHwnd(main_->Hwnd());
+  if (const char* dpi = std::getenv("GETLINK_TEST_DPI")) ASSERT_EQ(window.Dpi(), std::atoi(dpi));
+  std::vector<TextRoom> texts = TextsOf(window, "main window");
+  const auto add = [&texts](HWND popup, const std::string& where) {
+    const std::vector<TextRoom> more = TextsOf(*UiWindow::FromHwnd(popup), where);
+    texts.insert(texts.end(), more.begin(), more.end());
+  };
+  EXPECT_TRUE(testing::DrivePopup(L"Zt_LayerUI_Combox", [&] { Click(main_->ServiceBox()); }, [&](HWND list) {
+    add(list, "service list");
+    testing::PressKey(list, VK_ESCAPE);
+  }));
+  UseMenu(main_->ResultBox(), 0, [&](HWND menu) { add(menu, "result box menu"); });
+  EXPECT_TRUE(testing::DrivePopup(L"提示：", [&] { SendMessageW(main_->Hwnd(), WM_CLOSE, 0, 0); }, [&](HWND box) {
+    add(box, "question on closing");
+    testing::PressKey(box, VK_ESCAPE);
+  }));
+
+  // Labels 3 + button 1 + service titles 6 twice + menu items + the question and its 2 buttons.
+  EXPECT_GE(texts.size(), 3u + 1 + 12 + 3 + 3);
+  const Surface scratch(1, 1);
+  for (const TextRoom& t : texts) {
+    SCOPED_TRACE(t.what + ": " + t.text + " at " + std::to_string(window.Dpi()) + " DPI");
+    const Rect needed = MeasureText(scratch.Graphics(), t.text, t.font, RectOf(0, 0, t.wraps ? t.room.width : 0, 0),
+                                    t.format);
+    EXPECT_LE(std::ceil(needed.width), t.room.width);
+    EXPECT_LE(std::ceil(needed.height), t.room.height);
+  }
+}
+
+// Moved to a display of another DPI, the window fits its description line again: as
+// many blanks as leave the line within the window at the new font's size.
+TEST_F(MainWindowTest, TheDescriptionIsFittedAgainAtANewDpi) {
+  const MainWindowLayout& at = kMainWindowLayout;
+  for (const int dpi : {120, 144, 192}) {
+    SCOPED_TRACE(std::to_string(dpi) + " DPI");
+    CloseMainWindow();
+    OpenMainWindow();
+    const float factor = dpi / 96.0f;
+    RECT suggested = {0, 0, static_cast<LONG>(at.width * factor), static_cast<LONG>(at.height * factor)};
+    SendMessageW(main_->Hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    const UiLabel& status = main_->StatusLine();
+    const Text line = status.GetText();
+    ASSERT_TRUE(IsDescription(line)) << line;
+    const int blanks = static_cast<int>(line.size() - DescriptionLine(0).size());
+    const float room = std::round((at.width - at.statusLine.left - at.statusRightMargin) * factor);
+    const Surface scratch(1, 1);
+    const auto width = [&](int count) {
+      return std::ceil(MeasureText(scratch.Graphics(), DescriptionLine(count), status.Font().Get(), {}, nullptr).width);
+    };
+    EXPECT_LE(width(blanks), room);
+    if (blanks < kDescriptionBlanks) EXPECT_GT(width(blanks + 1), room);
+  }
+}
+
 TEST_F(MainWindowTest, ShowsWhatEachFetchFound) {
   const Text weiyun = ServerUrl(FixtureLinkPath("weiyun"));
   const Text refused = "http://127.0.0.1:" + std::to_string(testing::RefusedPort()) + "/baidu/s/1";

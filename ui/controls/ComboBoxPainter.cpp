@@ -38,12 +38,13 @@ void PaintComboFrame(GpGraphics* graphics, int width, int height, bool hot, bool
 
 void PaintComboText(GpGraphics* graphics, int width, int height, std::string_view text, GpFont* font, Argb colour,
                     GpStringFormat* format, const ComboBoxStyle& style) {
-  if (text.empty()) return;
+  if (!text.empty()) DrawText(graphics, ComboTextArea(width, height, font, style), text, font, colour, format);
+}
+
+Rect ComboTextArea(int width, int height, GpFont* font, const ComboBoxStyle& style) {
   const float h = static_cast<float>(height);
   const float top = (h - FontHeight(font) - style.textLineExtra) / 2 + style.textLineExtra;
-  DrawText(graphics,
-           RectOf(style.textLeft, top, static_cast<float>(width) - style.textLessWidth, h - style.textLessHeight), text,
-           font, colour, format);
+  return RectOf(style.textLeft, top, static_cast<float>(width) - style.textLessWidth, h - style.textLessHeight);
 }
 
 void PaintDropDownFrame(GpGraphics* graphics, int width, int height, const ComboBoxStyle& style) {

@@ -14,7 +14,9 @@ namespace getlink {
 // and the arrow, open or closed, at its right end.
 void PaintComboFrame(GpGraphics* graphics, int width, int height, bool hot, bool open, const ComboBoxStyle& style);
 
-// The box's text, left of the arrow, in the middle of the box's height.
+// The box's text, left of the arrow, in the middle of the box's height: where a box of
+// `width` x `height` draws it in `font`, and the drawing.
+Rect ComboTextArea(int width, int height, GpFont* font, const ComboBoxStyle& style);
 void PaintComboText(GpGraphics* graphics, int width, int height, std::string_view text, GpFont* font, Argb colour,
                     GpStringFormat* format, const ComboBoxStyle& style);
 

@@ -73,8 +73,9 @@ class UiLabel : public OptionsControl<UiTextControl, LabelOptions, ControlType::
   int TextHeight() const { return textHeight_; }
   // Measures the text again (done by the setters, on creation and on resizing).
   void Measure();
-  // Where the text is laid out in the label's surface.
+  // Where the text is laid out in the label's surface, and the room it is clipped to.
   Rect TextLayout() const;
+  Rect TextRect() const;
 
  protected:
   int OnCreate() override;
@@ -89,7 +90,6 @@ class UiLabel : public OptionsControl<UiTextControl, LabelOptions, ControlType::
  private:
   std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   void Remeasure();
-  Rect TextRect() const;
   Argb InkColour() const;
 
   TextFormat format_ = TextFormat::Empty();

@@ -64,6 +64,7 @@ class UiListBox : public OptionsControl<UiTextControl, ListBoxOptions, ControlTy
   // A column `width` pixels wide; answers its 1-based number.
   int AddColumn(Text caption, int width, Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear);
   int ColumnCount() const { return static_cast<int>(columns_.size()); }
+  int ColumnWidth(int column) const { return columns_.at(static_cast<std::size_t>(column - 1)).width; }
   // An item whose first column is `text`; answers its number.
   int AddItem(Text text, int value = 0);
   // Puts the item before item `index` (1 .. count + 1); false for other indices.

@@ -115,10 +115,15 @@ int UiMenuItem::OnPaint() {
   return kNotHandled;
 }
 
-void UiMenuItem::PaintCaption(GpGraphics* g, bool hot) {
+Rect UiMenuItem::CaptionArea() const {
   const MenuStyle& style = Style().menu;
   const float right = static_cast<float>(PixelWidth()) - (item_.kind == MenuItemKind::SubMenu ? style.arrowRoom : 0);
-  const Rect area = RectOf(style.captionLeft, 0, right - style.captionLeft, static_cast<float>(PixelHeight()));
+  return RectOf(style.captionLeft, 0, right - style.captionLeft, static_cast<float>(PixelHeight()));
+}
+
+void UiMenuItem::PaintCaption(GpGraphics* g, bool hot) {
+  const MenuStyle& style = Style().menu;
+  const Rect area = CaptionArea();
   const Argb colour = hot ? style.hotText : item_.textColour.value_or(Style().textColour);
   DrawText(g, area, item_.caption, DefaultFont(Style().fontSize), colour, format_.Handle(), item_.textEffect, item_.effectColour);
 }

@@ -31,6 +31,8 @@ class UiMenuItem : public UiControl {
   // An item of the open `menu`, in its window, at `rect` in the menu window's pixels.
   bool Create(HWND menuWindow, const Rect& rect, const MenuItem& item, UiMenu& menu);
   const MenuItem& Item() const { return item_; }
+  // Where the caption is drawn: right of the picture column, left of a sub-menu's arrow.
+  Rect CaptionArea() const;
   void SetItem(const MenuItem& item);
   bool Hot() const { return hot_; }
   // Drawn highlighted: focused by a key, under the pointer while no item is, or with its

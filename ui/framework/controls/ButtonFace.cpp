@@ -20,6 +20,12 @@ Rect FaceRect(int width, int height) {
   return RectOf(0, 0, static_cast<float>(width), static_cast<float>(height - 1));
 }
 
+Rect ContentRect(const Rect& face) {
+  Rect content = face;
+  InflateRect(1, 1, -2, -2, content);
+  return content;
+}
+
 void PaintButtonFace(GpGraphics* graphics, const Rect& face, const ButtonStyle& style,
                      const ButtonFaceColours& colours, bool rounded) {
   const float arc = rounded ? style.faceArc : 0;

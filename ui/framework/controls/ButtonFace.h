@@ -20,6 +20,9 @@ const ButtonFaceColours& FaceColours(const ButtonStyle& style, ButtonState state
 // with its line one pixel below it.
 Rect FaceRect(int width, int height);
 
+// The room for the image and caption inside `face`: one pixel in from its edges.
+Rect ContentRect(const Rect& face);
+
 // Paints the face into `face` (see FaceRect), with round or square corners.
 void PaintButtonFace(GpGraphics* graphics, const Rect& face, const ButtonStyle& style,
                      const ButtonFaceColours& colours, bool rounded);

@@ -95,8 +95,7 @@ int UiButton::OnPaint() {
 }
 
 void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) {
-  Rect content = face;
-  InflateRect(1, 1, -2, -2, content);
+  const Rect content = ContentRect(face);
   ClipRect(g, content);
   const ButtonOptions& o = options_;
   const Extent imageSize = image_ ? Extent{static_cast<float>(image_.Width()), static_cast<float>(image_.Height())}

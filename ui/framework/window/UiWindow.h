@@ -175,6 +175,8 @@ class UiWindow {
   void SetOnPaintBackground(PaintBackgroundHandler handler) { onPaintBackground_ = std::move(handler); }
   void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
   void SetOnResize(ResizeHandler handler) { onResize_ = std::move(handler); }
+  // After the window's DPI changed, once its controls have their new places and fonts.
+  void SetOnScaleChanged(std::function<void()> handler) { onScaleChanged_ = std::move(handler); }
   // Binds a handler to what the user does to any of the window's controls, as a control's
   // BindEvent does to what happens to that control; binding a code again replaces it.
   // The window raises, by code:
@@ -256,6 +258,7 @@ class UiWindow {
   PaintBackgroundHandler onPaintBackground_;
   MessageHook messageHook_;
   ResizeHandler onResize_;
+  std::function<void()> onScaleChanged_;
 };
 
 }  // namespace getlink
