@@ -92,7 +92,7 @@ int UiGroupBox::OnPaint() {
   ResetClip(g);
   if (!o.caption.empty())
     DrawText(g, caption, o.caption, Font().Get(), o.captionColour.value_or(Style().textColour), format_.Handle(),
-             o.captionEffect, o.captionEffectColour);
+             o.captionEffect, o.captionEffectColour, Style().textGlowSpread);
   EndControlPaint();
   return kNotHandled;
 }

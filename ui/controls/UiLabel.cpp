@@ -107,7 +107,8 @@ int UiLabel::OnPaint() {
   if (o.borderColour) OutlineRect(g, whole, BorderStyle::Outline, *o.borderColour);
   if (!o.text.empty()) {
     ClipRect(g, TextRect());
-    DrawText(g, TextLayout(), o.text, Font().Get(), InkColour(), format_.Handle(), o.effect, o.effectColour);
+    DrawText(g, TextLayout(), o.text, Font().Get(), InkColour(), format_.Handle(), o.effect, o.effectColour,
+             Style().textGlowSpread);
     ResetClip(g);
   }
   EndControlPaint();

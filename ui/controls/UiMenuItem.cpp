@@ -125,7 +125,8 @@ void UiMenuItem::PaintCaption(GpGraphics* g, bool hot) {
   const MenuStyle& style = Style().menu;
   const Rect area = CaptionArea();
   const Argb colour = hot ? style.hotText : item_.textColour.value_or(Style().textColour);
-  DrawText(g, area, item_.caption, DefaultFont(Style().fontSize), colour, format_.Handle(), item_.textEffect, item_.effectColour);
+  DrawText(g, area, item_.caption, DefaultFont(Style().fontSize), colour, format_.Handle(), item_.textEffect,
+           item_.effectColour, Style().textGlowSpread);
 }
 
 bool UiMenuItem::Highlighted() const {

@@ -116,7 +116,8 @@ void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) 
     if (!o.caption.empty()) {
       const Argb ink = o.textColour.value_or(Style().textColour);
       const Argb colour = o.autoTextColour ? ContrastingColour(ink, AverageLuma(GetSurface(), placed.caption)) : ink;
-      DrawText(g, placed.caption, o.caption, Font().Get(), colour, format_.Handle(), o.textEffect, o.glowColour);
+      DrawText(g, placed.caption, o.caption, Font().Get(), colour, format_.Handle(), o.textEffect, o.glowColour,
+               Style().textGlowSpread);
     }
   }
   ResetClip(g);

@@ -35,6 +35,7 @@ UiStyle ScaledStyle(const UiStyle& style, float factor) {
   const Scaler scale(factor);
   scaled.fontSize = style.fontSize * factor;  // not rounded: text sizes need no whole pixels
   scaled.scale = style.scale * factor;
+  scale(scaled.textGlowSpread);
 
   WindowStyle& window = scaled.window;
   scale(window.maximisedOverhang, window.minimumHeight, window.minimumHeightWithoutCaption, window.sizingNearBand,

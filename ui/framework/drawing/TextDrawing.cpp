@@ -14,7 +14,7 @@ namespace {
 
 // GDI+ measures at most 32 character ranges in one call.
 constexpr int kRangesPerCall = 32;
-constexpr float kGlowShrink = 3.0f;
+// A shadow's halo is the text itself, unblurred.
 constexpr float kShadowShrink = 1.0f;
 
 // The text as GDI+ lays it out. Windows' GDI+ takes "\r\n" as one line break; Wine's
@@ -130,13 +130,13 @@ Argb AutomaticEffectColour(Argb colour) {
 }
 
 void DrawText(GpGraphics* graphics, const Rect& rect, std::string_view text, GpFont* font, Argb colour,
-              GpStringFormat* format, TextEffect effect, std::optional<Argb> effectColour) {
+              GpStringFormat* format, TextEffect effect, std::optional<Argb> effectColour, float glowSpread) {
   if (graphics == nullptr || font == nullptr || text.empty()) return;
   const Rect whole{std::round(rect.left), std::round(rect.top), std::round(rect.width), std::round(rect.height)};
   const std::wstring wide = LayoutText(text);
   if ((effect == TextEffect::Glow || effect == TextEffect::Shadow) && whole.width >= 1 && whole.height >= 1) {
     const Argb halo = effectColour ? *effectColour : AutomaticEffectColour(colour);
-    DrawHalo(graphics, whole, wide, font, format, halo, effect == TextEffect::Glow ? kGlowShrink : kShadowShrink);
+    DrawHalo(graphics, whole, wide, font, format, halo, effect == TextEffect::Glow ? glowSpread : kShadowShrink);
   }
   DrawWide(graphics, wide, font, ToGdiplus(whole), format, colour);
 }

@@ -9,6 +9,7 @@
 #include "ui/framework/drawing/Colour.h"
 #include "ui/framework/drawing/Geometry.h"
 #include "ui/framework/drawing/GdiplusApi.h"
+#include "ui/framework/drawing/UiStyle.h"
 
 namespace getlink {
 
@@ -32,10 +33,11 @@ std::vector<Rect> MeasureCharacters(GpGraphics* graphics, std::string_view text,
 Argb AutomaticEffectColour(Argb colour);
 
 // Draws `text` in `colour` into `rect` (rounded to whole pixels). With a glow or shadow a
-// halo in `effectColour` is drawn first: the text blurred (glow) or as it is (shadow).
-// No effect colour means AutomaticEffectColour(colour).
+// halo in `effectColour` is drawn first: the text blurred by `glowSpread` pixels (glow;
+// the style's, at the window's scale) or as it is (shadow). No effect colour means
+// AutomaticEffectColour(colour).
 void DrawText(GpGraphics* graphics, const Rect& rect, std::string_view text, GpFont* font, Argb colour,
               GpStringFormat* format, TextEffect effect = TextEffect::None,
-              std::optional<Argb> effectColour = std::nullopt);
+              std::optional<Argb> effectColour = std::nullopt, float glowSpread = DefaultStyle().textGlowSpread);
 
 }  // namespace getlink

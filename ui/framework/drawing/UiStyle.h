@@ -360,6 +360,9 @@ struct UiStyle {
   float fontSize = 12;
   Argb textColour = MakeArgb(210, 0, 0, 0);   // buttons, labels, captions, lists, combo boxes, menus
   Argb borderColour = MakeArgb(80, 0, 0, 0);  // the outlines of group boxes, lists and edit boxes
+  // How far a glow spreads around text: its halo is the text drawn this many times
+  // smaller and stretched back.
+  float textGlowSpread = 3;
 
   FadeStyle fade;
   WindowStyle window;

@@ -6,6 +6,7 @@
 
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "ui/framework/drawing/Fonts.h"
+#include "ui/framework/drawing/ScaledStyle.h"
 #include "ui/framework/drawing/TextFormat.h"
 
 namespace getlink {
@@ -23,9 +24,10 @@ class TextDrawingTest : public ::testing::Test {
     ASSERT_NE(font_, nullptr);
   }
 
-  Surface Draw(std::string_view text, Argb colour, TextEffect effect, std::optional<Argb> effectColour = {}) {
+  Surface Draw(std::string_view text, Argb colour, TextEffect effect, std::optional<Argb> effectColour = {},
+               float glowSpread = DefaultStyle().textGlowSpread) {
     Surface surface(180, 44);
-    DrawText(surface.Graphics(), kLine, text, font_.get(), colour, nullptr, effect, effectColour);
+    DrawText(surface.Graphics(), kLine, text, font_.get(), colour, nullptr, effect, effectColour, glowSpread);
     return surface;
   }
 
@@ -80,6 +82,20 @@ TEST_F(TextDrawingTest, GlowLeavesAHaloAroundTheGlyphsAndNoEffectLeavesNone) {
   EXPECT_EQ(darkHalo, 0);  // dark text glows white
   // The glyphs themselves are still drawn on top.
   EXPECT_GT(testing::CountPixels(glow, [](int, int, Argb p) { return AlphaOf(p) > 200 && RedOf(p) < 60; }), 50);
+}
+
+// A window at twice the DPI draws with its style at twice the scale: the glow spreads
+// twice as far, so its halo covers clearly more of the surface around the same glyphs.
+TEST_F(TextDrawingTest, TheGlowSpreadsWithTheStylesScale) {
+  const Surface plain = Draw("Ag", kBlack, TextEffect::None);
+  const auto halo = [&](const Surface& glow) {
+    return testing::CountPixels(glow, [&](int x, int y, Argb p) {
+      return AlphaOf(plain.PixelAt(x, y)) == 0 && AlphaOf(p) > 0;
+    });
+  };
+  const int base = halo(Draw("Ag", kBlack, TextEffect::Glow));
+  const int doubled = halo(Draw("Ag", kBlack, TextEffect::Glow, {}, ScaledStyle(DefaultStyle(), 2).textGlowSpread));
+  EXPECT_GT(doubled, base * 3 / 2);
 }
 
 TEST_F(TextDrawingTest, LightTextGlowsDarkAndAGivenEffectColourWins) {
