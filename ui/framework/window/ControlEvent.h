@@ -77,7 +77,7 @@ enum class EventCode : std::int32_t {
   EvMouseLeave = 10243,    // the other control: the one the pointer went to; also on
                            // disabling and when a press ends outside
   EvClick = 10244,
-  EvResized = 10245,       // the new width and height
+  EvResized = 10245,       // the new width and height, in the window's pixels
   EvHidden = 10246,
   EvShown = 10247,
   EvCompose = 10248,       // > 0 = drawn by the control itself
