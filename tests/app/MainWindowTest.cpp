@@ -101,7 +101,7 @@ std::vector<TextRoom> TextsOf(const UiWindow& window, const std::string& where) 
           texts.push_back({where + ", combo box item", combo->ItemText(i), standard, nullptr, area, false});
       } else if (const auto* list = dynamic_cast<const UiListBox*>(control)) {
         const Margins& inset = style.listBox.cellInset;
-        const Rect cell = RectOf(0, 0, static_cast<float>(list->ColumnWidth(1)) - inset.left - inset.right,
+        const Rect cell = RectOf(0, 0, list->Scale().ToPixels(list->ColumnWidth(1)) - inset.left - inset.right,
                                  static_cast<float>(list->RowHeight()) - inset.top - inset.bottom);
         for (int i = 1; i <= list->ItemCount(); ++i)
           texts.push_back({where + ", list row", list->ItemText(i), list->Font().Get(), nullptr, cell, false});
@@ -213,7 +213,9 @@ TEST_F(MainWindowTest, OpensReadyForBaidu) {
 // display's DPI as the program does: dpi_test.py runs this at 96, 120, 144 and 192 DPI.
 TEST_F(MainWindowTest, NoTextIsClippedByItsControl) {
   const UiWindow& window = *UiWindow::FromHwnd(main_->Hwnd());
-  if (const char* dpi = std::getenv("GETLINK_TEST_DPI")) ASSERT_EQ(window.Dpi(), std::atoi(dpi));
+  if (const char* dpi = std::getenv("GETLINK_TEST_DPI")) {
+    ASSERT_EQ(window.Dpi(), std::atoi(dpi));
+  }
   std::vector<TextRoom> texts = TextsOf(window, "main window");
   const auto add = [&texts](HWND popup, const std::string& where) {
     const std::vector<TextRoom> more = TextsOf(*UiWindow::FromHwnd(popup), where);
@@ -262,7 +264,9 @@ TEST_F(MainWindowTest, TheDescriptionIsFittedAgainAtANewDpi) {
       return std::ceil(MeasureText(scratch.Graphics(), DescriptionLine(count), status.Font().Get(), {}, nullptr).width);
     };
     EXPECT_LE(width(blanks), room);
-    if (blanks < kDescriptionBlanks) EXPECT_GT(width(blanks + 1), room);
+    if (blanks < kDescriptionBlanks) {
+      EXPECT_GT(width(blanks + 1), room);
+    }
   }
 }
 

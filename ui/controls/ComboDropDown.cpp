@@ -103,7 +103,7 @@ int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& item
   const float inset = style.comboBox.dropDownListInset;
   const Rect inside = RectOf(inset, inset, create.width - 2 * inset, create.height - 2 * inset);
   list.Create(hwnd, ControlPlace::InPixels(inside), ListLook(style));
-  list.AddColumn(Text(), create.width - style.comboBox.dropDownColumnLessWidth);
+  list.AddColumn(Text(), list.Scale().ToUnits(create.width - style.comboBox.dropDownColumnLessWidth));
   for (const Text& item : items) list.AddItem(item);
   if (!current.empty()) {
     if (const int found = list.FindItem(current)) {

@@ -10,7 +10,7 @@ namespace getlink {
 
 struct ListColumn {
   Text caption;
-  int width = 0;
+  float width = 0;  // in 96-DPI units
   Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear;
 };
 

@@ -108,8 +108,9 @@ std::vector<Rect> ListBoxPainter::Cells(const ListBoxScene& scene, const Rect& r
   std::vector<Rect> cells;
   float left = row.left;
   for (const ListColumn& column : scene.columns) {
-    cells.push_back(RectOf(left, row.top, static_cast<float>(column.width), row.height));
-    left += static_cast<float>(column.width);
+    const float width = scene.scale.ToPixels(column.width);
+    cells.push_back(RectOf(left, row.top, width, row.height));
+    left += width;
   }
   return cells;
 }

@@ -8,6 +8,7 @@
 #include "ui/controls/ListBoxLayout.h"
 #include "ui/controls/ListBoxModel.h"
 #include "ui/framework/drawing/Colour.h"
+#include "ui/framework/drawing/DisplayScale.h"
 #include "ui/framework/drawing/GdiplusApi.h"
 #include "ui/framework/drawing/UiStyle.h"
 
@@ -36,6 +37,7 @@ struct ListBoxScene {
   const std::vector<ListRow>& rows;
   int hotRow;  // 1-based, 0: none
   int scrollY;
+  DisplayScale scale;  // the columns' widths are in its units
 };
 
 class ListBoxPainter {

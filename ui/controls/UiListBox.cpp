@@ -77,7 +77,7 @@ void UiListBox::SetScroll(int scrollY) {
 
 // --- columns and items ---
 
-int UiListBox::AddColumn(Text caption, int width, Gdiplus::StringAlignment alignment) {
+int UiListBox::AddColumn(Text caption, float width, Gdiplus::StringAlignment alignment) {
   columns_.push_back({std::move(caption), width, alignment});
   Repaint();
   return ColumnCount();
@@ -229,7 +229,7 @@ int UiListBox::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
   const ListBoxLook look = ResolvedLook();
   const ListBoxPainter painter(Graphics(), Font().Get(), format_.Handle(), look, Style().listBox);
-  painter.Paint(PixelWidth(), PixelHeight(), {layout_, columns_, rows_, hotRow_, scrollY_});
+  painter.Paint(PixelWidth(), PixelHeight(), {layout_, columns_, rows_, hotRow_, scrollY_, Scale()});
   EndControlPaint();
   return kNotHandled;
 }

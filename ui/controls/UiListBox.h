@@ -61,10 +61,11 @@ class UiListBox : public OptionsControl<UiTextControl, ListBoxOptions, ControlTy
   ~UiListBox() override { Destroy(); }
 
   // --- columns and items ---
-  // A column `width` pixels wide; answers its 1-based number.
-  int AddColumn(Text caption, int width, Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear);
+  // A column `width` 96-DPI units wide (drawn at the window's scale); answers its
+  // 1-based number.
+  int AddColumn(Text caption, float width, Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear);
   int ColumnCount() const { return static_cast<int>(columns_.size()); }
-  int ColumnWidth(int column) const { return columns_.at(static_cast<std::size_t>(column - 1)).width; }
+  float ColumnWidth(int column) const { return columns_.at(static_cast<std::size_t>(column - 1)).width; }
   // An item whose first column is `text`; answers its number.
   int AddItem(Text text, int value = 0);
   // Puts the item before item `index` (1 .. count + 1); false for other indices.

@@ -270,6 +270,24 @@ TEST_F(ListBoxTest, WithHoverSelectTheWheelSelectsTheItemThatScrollsUnderThePoin
   EXPECT_EQ(list.SelectedItems(), std::vector<int>{4});
 }
 
+// A column's width is given in 96-DPI units: at 192 DPI a column of 40 is 80 pixels wide,
+// its vertical grid line in the last of them.
+TEST_F(ListBoxTest, AColumnsWidthIsInUnitsAndDrawnAtTheWindowsScale) {
+  RECT suggested = {0, 0, kWidth * 2, kHeight * 2};
+  SendMessageW(hwnd(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+  ListBoxOptions options;
+  options.view = ListView::Report;
+  options.gridLines = static_cast<int>(ListGridLine::Vertical);
+  UiListBox& list = List(0, options);
+  list.AddColumn("", 40);
+  window().Flush();
+  const Surface& surface = list.GetSurface();
+  const Rect view = list.Layout().ViewRect();
+  const int line = static_cast<int>(view.left) + 79, y = static_cast<int>(view.top + view.height / 2);
+  EXPECT_NE(surface.PixelAt(line, y), surface.PixelAt(line - 1, y));
+  EXPECT_EQ(surface.PixelAt(line - 40, y), surface.PixelAt(line - 41, y));  // not at 40 pixels
+}
+
 TEST_F(ListBoxTest, InsertingAndRemovingKeepTheCurrentItemOnItsRow) {
   UiListBox& list = List(4);
   list.SelectItem(3);

@@ -22,6 +22,7 @@ class DisplayScale {
   // Whole pixels: a length, and a rectangle whose edges land on whole pixels, so that a
   // control's surface matches its place on the canvas. Unchanged at 96 DPI.
   int ToPixels(int units) const { return static_cast<int>(std::lround(units * Factor())); }
+  float ToPixels(float units) const { return IsBase() ? units : std::round(units * Factor()); }
   Rect ToPixels(const Rect& units) const {
     if (IsBase()) return units;
     const float left = std::round(units.left * Factor()), top = std::round(units.top * Factor());
