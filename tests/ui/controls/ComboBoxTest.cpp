@@ -283,7 +283,7 @@ TEST_F(ComboBoxTest, AnEditableBoxKeepsItsTextInItsEditAndIsHotAndFocusedWithIt)
   UiEdit* edit = combo.InnerEdit();
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->GetText(), "360云盘");
-  EXPECT_EQ(edit->GetRect(), (Rect{102, 54, 126, 16}));
+  EXPECT_EQ(edit->PixelRect(), (Rect{102, 54, 126, 16}));
   // The frame's left edge: blue while hot, grey otherwise.
   const auto hot = [this, &combo] { return BlueOf(SurfaceOf(combo).PixelAt(0, 12)) > 200; };
   const struct {

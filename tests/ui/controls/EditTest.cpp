@@ -281,7 +281,7 @@ TEST_F(EditTest, TheWheelAndTheScrollBarScrollWithinTheText) {
   EXPECT_EQ(edit.Scroll().y, bottom + 3 * edit.Document().LineHeight());
   EXPECT_EQ(edit.ScrollBars().Vertical().Position(), static_cast<int>(-edit.Scroll().y));
   // A press on the bar's top arrow scrolls one line back.
-  const Rect bar = edit.ScrollBars().Vertical().GetRect();
+  const Rect bar = edit.ScrollBars().Vertical().PixelRect();
   const float before = edit.Scroll().y;
   LeftDown(static_cast<int>(bar.left + 5), static_cast<int>(bar.top + 4));
   LeftUp(static_cast<int>(bar.left + 5), static_cast<int>(bar.top + 4));

@@ -155,7 +155,7 @@ TEST_F(MenuTest, ArrowsMoveOneHighlightPastWhatCannotBeChosenAndEnterOrSpaceChoo
       seen.push_back(highlighted(hwnd));
     }
     // The pointer takes the highlight; the keys go on from there and take it back.
-    const Rect copy = UiWindow::FromHwnd(hwnd)->Controls()[3]->GetRect();
+    const Rect copy = UiWindow::FromHwnd(hwnd)->Controls()[3]->PixelRect();
     SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(copy.left + 5, copy.top + 5));
     seen.push_back(highlighted(hwnd));
     PressKey(hwnd, VK_DOWN);
@@ -243,7 +243,7 @@ TEST_F(MenuTest, AnItemCreatedAgainIsNotTakenForTheOneThatOpenedTheSubMenu) {
       auto& opener = *static_cast<UiMenuItem*>(UiWindow::FromHwnd(hwnd)->Controls()[1]);
       heldAsOpener = menu.Opener() == &opener;
       // The same object, another life: it opened nothing.
-      const Rect place = opener.GetRect();
+      const Rect place = opener.PixelRect();
       const MenuItem item = opener.Item();
       opener.Destroy();
       ASSERT_TRUE(opener.Create(hwnd, place, item, menu));

@@ -147,7 +147,7 @@ TEST_F(MessageBoxTest, AShortMessageGetsTheStandardBoxALongOneAWiderBoxCentredAg
     options.beep = false;
     Show(nullptr, c.message, options, [&](HWND hwnd) {
       GetWindowRect(hwnd, &box);
-      text = MessageLabel(hwnd)->GetRect();
+      text = MessageLabel(hwnd)->PixelRect();
       SendMessageW(hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
     });
     const int width = box.right - box.left;
@@ -290,7 +290,7 @@ TEST_F(MessageBoxTest, ResizingKeepsTheButtonsAnchoredToTheBottomRight) {
     RECT r = {};
     GetWindowRect(box, &r);
     size = {r.right - r.left, r.bottom - r.top};
-    for (UiButton* button : ButtonsOf(box)) places.push_back(button->GetRect());
+    for (UiButton* button : ButtonsOf(box)) places.push_back(button->PixelRect());
     SendMessageW(box, WM_KEYDOWN, VK_ESCAPE, 0);
   });
   EXPECT_EQ(size.cx, 420);

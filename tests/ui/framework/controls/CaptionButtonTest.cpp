@@ -36,7 +36,7 @@ class CaptionButtonTest : public WindowTest {
   }
 
   void ClickButton(UiCaptionButton& button) {
-    const Rect r = button.GetRect();
+    const Rect r = button.PixelRect();
     Click(static_cast<int>(r.left + r.width / 2), static_cast<int>(r.top + r.height / 2));
   }
 
@@ -48,7 +48,7 @@ class CaptionButtonTest : public WindowTest {
 TEST_F(CaptionButtonTest, ButtonsShowTheirNormalHotAndPressedCells) {
   UiCaptionButton& close = Button(CaptionButtonKind::Close);
   EXPECT_TRUE(ShowsCell(close, 0, false));
-  const Rect r = close.GetRect();
+  const Rect r = close.PixelRect();
   MouseMove(static_cast<int>(r.left) + 4, static_cast<int>(r.top) + 4);
   EXPECT_EQ(close.PaintedState(), UiCaptionButton::State::Hot);
   EXPECT_TRUE(ShowsCell(close, 1, false));
@@ -70,7 +70,7 @@ TEST_F(CaptionButtonTest, MaximiseFollowsTheWindowStateBothWays) {
   ClickButton(maximise);
   ASSERT_TRUE(PumpUntil([&] { return IsZoomed(hwnd()) == FALSE; }));
   EXPECT_TRUE(ShowsCell(maximise, 0, false));
-  EXPECT_EQ(maximise.GetRect().left, kWidth - 52.f - 28.f);
+  EXPECT_EQ(maximise.PixelRect().left, kWidth - 52.f - 28.f);
 }
 
 TEST_F(CaptionButtonTest, MinimiseDoesNothingOnAMinimisedWindow) {

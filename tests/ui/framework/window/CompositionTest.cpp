@@ -148,9 +148,9 @@ TEST_F(CompositionTest, CaptionButtonsSitAtTheTopRight) {
   const std::vector<UiCaptionButton*> buttons = window().CaptionButtons();
   ASSERT_EQ(buttons.size(), 2u);
   EXPECT_EQ(buttons[0]->Kind(), CaptionButtonKind::Close);
-  EXPECT_EQ(buttons[0]->GetRect(), (Rect{kWidth - 52.f, 7, 39, 19}));
+  EXPECT_EQ(buttons[0]->PixelRect(), (Rect{kWidth - 52.f, 7, 39, 19}));
   EXPECT_EQ(buttons[1]->Kind(), CaptionButtonKind::Minimise);
-  EXPECT_EQ(buttons[1]->GetRect(), (Rect{kWidth - 80.f, 7, 28, 19}));
+  EXPECT_EQ(buttons[1]->PixelRect(), (Rect{kWidth - 80.f, 7, 28, 19}));
 }
 
 TEST_F(CompositionTest, ResizingTellsTheApplicationBeforeTheSkinIsRepainted) {
@@ -160,14 +160,14 @@ TEST_F(CompositionTest, ResizingTellsTheApplicationBeforeTheSkinIsRepainted) {
   window().SetOnResize([&](HWND, int width, int height) {
     seenWidth = width;
     seenHeight = height;
-    closeLeftDuringCallback = close->GetRect().left;
+    closeLeftDuringCallback = close->PixelRect().left;
   });
   SetWindowPos(hwnd(), nullptr, 0, 0, 500, 360, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   Pump();
   EXPECT_EQ(seenWidth, 500);
   EXPECT_EQ(seenHeight, 360);
   EXPECT_EQ(closeLeftDuringCallback, kWidth - 52.f);  // not yet laid out again
-  EXPECT_EQ(close->GetRect().left, 500 - 52.f);
+  EXPECT_EQ(close->PixelRect().left, 500 - 52.f);
   EXPECT_EQ(window().Canvas().Width(), 500);
   EXPECT_EQ(AlphaOf(CanvasPixel(480, 340)), 254);
 }

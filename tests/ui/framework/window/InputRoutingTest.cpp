@@ -385,7 +385,7 @@ TEST_F(InputRoutingTest, TheWindowsBindingsHearWhatItsControlsHearAfterThem) {
 
 TEST_F(InputRoutingTest, CaptionButtonsNeverTakeTheFocus) {
   UiCaptionButton* close = window().CaptionButtons().front();
-  const Rect r = close->GetRect();
+  const Rect r = close->PixelRect();
   hookAnswers.push_back({WM_CLOSE, 0});
   Click(static_cast<int>(r.left) + 5, static_cast<int>(r.top) + 5);
   EXPECT_EQ(window().Focused(), nullptr);

@@ -311,7 +311,7 @@ TEST_F(UiControlTest, ARepaintChangesNothingButPixels) {
   animated.image = TwoFrameGif();
   ASSERT_TRUE(picture.Create(hwnd(), {100, 150, 20, 20}, animated));
   Pump();
-  const Rect closeRect = close.GetRect();
+  const Rect closeRect = close.PixelRect();
   MouseMove(static_cast<int>(closeRect.left) + 4, static_cast<int>(closeRect.top) + 4);
   window().SetFocusControl(&button, false);  // starts a fade of one tick
   struct Case {

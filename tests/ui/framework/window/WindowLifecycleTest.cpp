@@ -57,7 +57,7 @@ TEST_F(WindowLifecycleTest, TheTitleFollowsTheWindowText) {
   Reopen(options);
   ASSERT_NE(window().TitleLabel(), nullptr);
   EXPECT_EQ(window().TitleLabel()->GetText(), "测试窗口");
-  EXPECT_EQ(window().TitleLabel()->GetRect(), (Rect{11, 11, kWidth - 52.f - 11, 20}));
+  EXPECT_EQ(window().TitleLabel()->PixelRect(), (Rect{11, 11, kWidth - 52.f - 11, 20}));
   SetWindowTextW(hwnd(), L"\x65B0");  // "新"
   EXPECT_EQ(window().TitleLabel()->GetText(), "新");
 
