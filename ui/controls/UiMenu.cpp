@@ -181,7 +181,8 @@ int UiMenu::MeasuredWidth(bool useSetWidth, const UiStyle& style) const {
     for (const MenuItem& item : items_)
       if (!item.IsSeparator()) widest = std::max(widest, CaptionWidth(graphics, format, DefaultFont(style.fontSize), item.caption));
   }
-  return MenuWidth(useSetWidth ? width_ : 0, widest, CountsOf(items_), style.menu);
+  const int setWidth = useSetWidth ? static_cast<int>(std::lround(width_ * style.scale)) : 0;  // units to pixels
+  return MenuWidth(setWidth, widest, CountsOf(items_), style.menu);
 }
 
 void UiMenu::PopupAt(HWND owner, int x, int y) {

@@ -57,7 +57,8 @@ class UiMenu {
   ByteSet ItemImage(int index) const;
   void SetItemImage(int index, ByteSet image);
 
-  // 0: as wide as the widest caption needs; 1..49 counts as 50. Sub-menus always measure.
+  // In 96-DPI units (opened at the owner's scale). 0: as wide as the widest caption
+  // needs; 1..49 counts as 50. Sub-menus always measure.
   int Width() const { return width_; }
   void SetWidth(int width) { width_ = width; }
 

@@ -2,6 +2,8 @@
 // click elsewhere do, and sub-menus.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/ui/controls/PopupInput.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/EditContextMenu.h"
@@ -77,20 +79,29 @@ TEST_F(MenuTest, TheEditMenuMeasuresItsCaptionsAndFlipsAtTheScreenEdges) {
   EXPECT_EQ(window().Focused(), &target);
 }
 
+// A set width is in 96-DPI units, opened at the owner's scale; below fifty it counts as fifty.
 TEST_F(MenuTest, ASetWidthBelowFiftyOpensFiftyWideWhereAsked) {
-  UiMenu menu;
-  menu.SetWidth(30);
-  menu.AddItem(CommandItem("很长的菜单项文字(&L)", 1));
-  PopupDriver driver(MenuWindowOf(menu));
-  RECT box = {};
-  driver.OnOpen([&](HWND hwnd) {
-    GetWindowRect(hwnd, &box);
-    PostMessageW(hwnd, WM_CLOSE, 0, 0);
-  });
-  driver.Run([&] { menu.PopupAt(hwnd(), 300, 200); });
-  EXPECT_EQ(box.left, 300);
-  EXPECT_EQ(box.top, 200);
-  EXPECT_EQ(box.right - box.left, 50);
+  struct Case {
+    int dpi, setWidth, pixels;
+  };
+  for (const Case& c : {Case{96, 30, 50}, Case{96, 80, 80}, Case{192, 80, 160}, Case{192, 30, 100}}) {
+    SCOPED_TRACE(std::to_string(c.setWidth) + " at " + std::to_string(c.dpi) + " DPI");
+    RECT suggested = {0, 0, kWidth, kHeight};
+    SendMessageW(hwnd(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi), reinterpret_cast<LPARAM>(&suggested));
+    UiMenu menu;
+    menu.SetWidth(c.setWidth);
+    menu.AddItem(CommandItem("很长的菜单项文字(&L)", 1));
+    PopupDriver driver(MenuWindowOf(menu));
+    RECT box = {};
+    driver.OnOpen([&](HWND hwnd) {
+      GetWindowRect(hwnd, &box);
+      PostMessageW(hwnd, WM_CLOSE, 0, 0);
+    });
+    driver.Run([&] { menu.PopupAt(hwnd(), 300, 200); });
+    EXPECT_EQ(box.left, 300);
+    EXPECT_EQ(box.top, 200);
+    EXPECT_EQ(box.right - box.left, c.pixels);
+  }
 }
 
 TEST_F(MenuTest, ClicksChooseEnabledItemsOnly) {
