@@ -147,7 +147,7 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
     const Rect place = MessageBoxButtonRect(layout.box.cx, layout.box.cy, position, metrics);
     buttons.back()->Create(hwnd, ControlPlace::InPixels(place), look);
     buttons.back()->SetTag(TagOf(running, button.result, position));
-    buttons.back()->SetImageOffset(metrics.buttonImageShift, 0);
+    buttons.back()->SetImageOffset(window.Scale().ToUnits(metrics.buttonImageShift), 0);
   }
   const int focused = options.defaultButton >= 1 && options.defaultButton <= static_cast<int>(buttons.size())
                           ? options.defaultButton

@@ -103,8 +103,9 @@ void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) 
   const Rect measured = o.caption.empty() ? Rect{} : MeasureText(g, o.caption, Font().Get(), Rect{}, format_.Handle());
   // Whole pixels, rounded up: a box narrower than measured loses the last character.
   const Extent captionSize = {std::ceil(measured.width), std::ceil(measured.height)};
-  ButtonContent placed =
-      PlaceButtonContent(content, imageSize, captionSize, o.imagePosition, o.imageGap, o.imageOffsetX, o.imageOffsetY);
+  const float scale = Style().scale;  // the gap and offsets are in units
+  ButtonContent placed = PlaceButtonContent(content, imageSize, captionSize, o.imagePosition, o.imageGap * scale,
+                                            o.imageOffsetX * scale, o.imageOffsetY * scale);
   if (state == ButtonState::Pressed) {
     const float shift = Style().button.pressedShift;
     InflateRect(shift, shift, 0, 0, placed.image);

@@ -38,8 +38,8 @@ struct ButtonOptions {
   std::optional<bool> rounded;     // absent: as the host window's corners
   // Black or white text (keeping the text colour's alpha), whichever stands out on the face.
   bool autoTextColour = false;
-  // An image (any format GDI+ reads) placed by imagePosition, imageGap pixels from the
-  // caption and shifted by the offsets; bytes that do not load leave the caption alone.
+  // An image (any format GDI+ reads) placed by imagePosition, imageGap from the caption
+  // and shifted by the offsets (96-DPI units); bytes that do not load leave the caption alone.
   ByteSet imageBytes;
   ImagePosition imagePosition = ImagePosition::LeftOfCaption;
   float imageGap = 0;

@@ -2,9 +2,12 @@
 // rectangle, fonts, hooks, and where image and caption go.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/controls/ButtonFace.h"
 #include "ui/framework/controls/UiButton.h"
 
 namespace getlink::testing {
@@ -115,6 +118,28 @@ TEST_F(ButtonTest, LosingTheFocusFadesBackInThreeTicksOrAtOnceWithAnimationsOff)
     EXPECT_EQ(ticks, animations ? 3 : 0);
     EXPECT_EQ(first.FadeImage(), nullptr);
   }
+}
+
+// The image's gap is given in 96-DPI units: at 192 DPI an image pinned to the left with a
+// gap of 5 starts 10 pixels inside the face's content (a caption beside it is grey).
+TEST_F(ButtonTest, TheImageGapIsInUnitsAndDrawnAtTheWindowsScale) {
+  RECT suggested = {0, 0, kWidth * 2, kHeight * 2};
+  SendMessageW(hwnd(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+  ButtonOptions options;
+  options.imageBytes = TwoFrameGif();
+  options.imagePosition = ImagePosition::Left;
+  options.imageGap = 5;
+  UiButton& button = Button("A", {100, 100, 84, 26}, options);
+  window().Flush();
+  const Surface& surface = button.GetSurface();
+  const Rect content = ContentRect(FaceRect(button.PixelWidth(), button.PixelHeight()));
+  int firstColoured = -1;
+  for (int x = 0; x < surface.Width() && firstColoured < 0; ++x)
+    for (int y = 0; y < surface.Height() && firstColoured < 0; ++y) {
+      const Argb p = surface.PixelAt(x, y);
+      if (std::abs(RedOf(p) - GreenOf(p)) > 100 || std::abs(BlueOf(p) - GreenOf(p)) > 100) firstColoured = x;
+    }
+  EXPECT_EQ(firstColoured, static_cast<int>(content.left) + 10);
 }
 
 TEST_F(ButtonTest, OnlyTheFocusedButtonShowsTheFocusRectangle) {
