@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "ui/framework/drawing/ImageScale.h"
+
 namespace getlink {
 namespace {
 
@@ -15,7 +17,7 @@ class Scaler {
   }
 
  private:
-  void Scale(float& length) const { length = std::round(length * factor_); }
+  void Scale(float& length) const { length = ScaledLength(length, factor_); }
   void Scale(int& length) const { length = static_cast<int>(std::lround(length * factor_)); }
   void Scale(Rect& rect) const { (*this)(rect.left, rect.top, rect.width, rect.height); }
   void Scale(Margins& margins) const { (*this)(margins.left, margins.top, margins.right, margins.bottom); }
@@ -64,7 +66,7 @@ UiStyle ScaledStyle(const UiStyle& style, float factor) {
         bar.arrowHalfBase, bar.arrowMargin);
 
   ComboBoxStyle& combo = scaled.comboBox;
-  scale(combo.arrowRight, combo.arrowWidth, combo.arrowHeight, combo.textLeft, combo.textLessWidth,
+  scale(combo.frameMargins, combo.arrowRight, combo.arrowWidth, combo.arrowHeight, combo.textLeft, combo.textLessWidth,
         combo.textLessHeight, combo.textLineExtra, combo.editLeft, combo.editTop, combo.editLessWidth,
         combo.editLessHeight, combo.dropDownRowHeight, combo.dropDownFrame, combo.dropDownMaximumHeight,
         combo.dropDownListInset, combo.dropDownColumnLessWidth);

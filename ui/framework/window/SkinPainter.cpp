@@ -6,6 +6,7 @@
 #include "ui/framework/drawing/GdiHandles.h"
 #include "ui/framework/drawing/Image.h"
 #include "ui/framework/drawing/ImageDrawing.h"
+#include "ui/framework/drawing/ImageScale.h"
 #include "ui/framework/drawing/Shapes.h"
 
 namespace getlink {
@@ -65,26 +66,28 @@ void SkinPainter::Paint(Surface& canvas, const std::function<void(GpGraphics*)>&
 
 void SkinPainter::PaintImage(Surface& canvas, const Rect& inner) const {
   GpGraphics* g = canvas.Graphics();
-  const float imageWidth = static_cast<float>(ImageWidth(look_.image));
-  const float imageHeight = static_cast<float>(ImageHeight(look_.image));
+  if (look_.imageMode == SkinImageMode::Stretched) {
+    const int width = static_cast<int>(std::lround(inner.width)), height = static_cast<int>(std::lround(inner.height));
+    GpImage* sized = sizes_.At(look_.image, width, height);
+    DrawImageAlpha(g, sized != nullptr ? sized : look_.image, inner);
+    return;  // the picture covers the body: no edges to blend
+  }
+  // At its own size in 96-DPI units: as many pixels larger as the window's scale.
+  const float scale = look_.pictureScale;
+  GpImage* picture = sizes_.At(look_.image, static_cast<int>(ScaledLength(static_cast<float>(ImageWidth(look_.image)), scale)),
+                               static_cast<int>(ScaledLength(static_cast<float>(ImageHeight(look_.image)), scale)));
+  if (picture == nullptr) picture = look_.image;
+  const float imageWidth = static_cast<float>(ImageWidth(picture));
+  const float imageHeight = static_cast<float>(ImageHeight(picture));
   Rect placed;
-  switch (look_.imageMode) {
-    case SkinImageMode::Stretched: {
-      const UniqueBitmap scaled = ScaledImage(look_.image, static_cast<int>(std::lround(inner.width)),
-                                              static_cast<int>(std::lround(inner.height)));
-      DrawImageAlpha(g, scaled != nullptr ? scaled.get() : look_.image, inner);
-      return;  // the picture covers the body: no edges to blend
-    }
-    case SkinImageMode::Centred:
-      DrawImageNatural(g, look_.image,
-                       RectOf(0, 0, static_cast<float>(canvas.Width()), static_cast<float>(canvas.Height())), true);
-      placed = RectOf(std::round((canvas.Width() - imageWidth) / 2), std::round((canvas.Height() - imageHeight) / 2),
-                      imageWidth, imageHeight);
-      break;
-    default:
-      DrawImageNatural(g, look_.image, inner, false);
-      placed = RectOf(inner.left, inner.top, imageWidth, imageHeight);
-      break;
+  if (look_.imageMode == SkinImageMode::Centred) {
+    DrawImageNatural(g, picture, RectOf(0, 0, static_cast<float>(canvas.Width()), static_cast<float>(canvas.Height())),
+                     true);
+    placed = RectOf(std::round((canvas.Width() - imageWidth) / 2), std::round((canvas.Height() - imageHeight) / 2),
+                    imageWidth, imageHeight);
+  } else {
+    DrawImageNatural(g, picture, inner, false);
+    placed = RectOf(inner.left, inner.top, imageWidth, imageHeight);
   }
   if (!look_.blendImageEdges) return;
   // Bands along the picture's edges fade from clear (inside) to the skin colour (outside).
