@@ -44,7 +44,7 @@ UiStyle ScaledStyle(const UiStyle& style, float factor) {
 
   SkinStyle& skin = scaled.skin;
   scale(skin.shadowMargin, skin.bodyInset, skin.zoomedBodyInset, skin.controlAreaInset, skin.bodyArc, skin.shapeArc,
-        skin.blurArc, skin.controlAreaArc, skin.imageEdgeBand, skin.outerBorderArc, skin.innerBorderArc,
+        skin.blurArc, skin.controlAreaArc, skin.imageEdgeBand, skin.lineWidth, skin.outerBorderArc, skin.innerBorderArc,
         skin.roundShadowArcs, skin.squareShadowArcs);
 
   CaptionStyle& caption = scaled.caption;
@@ -81,7 +81,7 @@ UiStyle ScaledStyle(const UiStyle& style, float factor) {
   MenuStyle& menu = scaled.menu;
   scale(menu.itemHeight, menu.separatorHeight, menu.minimumWidth, menu.captionRoom, menu.subMenuArrowRoom,
         menu.verticalRoom, menu.firstItemTop, menu.itemInset, menu.separatorLeft, menu.separatorRightInset,
-        menu.edgeOverlap, menu.subMenuOverlap, menu.subMenuRise, menu.panelInset, menu.panelArc, menu.stripeInset,
+        menu.edgeOverlap, menu.subMenuOverlap, menu.subMenuRise, menu.panelInset, menu.lineWidth, menu.panelArc, menu.stripeInset,
         menu.stripeWidth, menu.stripeArc, menu.captionLeft, menu.arrowRoom, menu.pictureBox, menu.hotArc,
         menu.arrowBase, menu.arrowTip, menu.arrowHalfHeight, menu.separatorLineTop, menu.separatorLineHeight);
   for (MenuStyle::ShadowRing& ring : menu.shadowRings) scale(ring.arc);

@@ -109,22 +109,24 @@ void SkinPainter::PaintImage(Surface& canvas, const Rect& inner) const {
 void SkinPainter::PaintBorder(GpGraphics* g, const Rect& inner) const {
   // A dark line, and a light one inside it.
   const bool square = look_.cornerRadius == kSquareCorners;
+  const float line = style_.lineWidth;
   Rect outline = inner;
-  InflateRect(1, 1, -2, -2, outline);
-  OutlineRoundRect(g, outline, square ? 0.f : style_.outerBorderArc, style_.outerBorder);
-  InflateRect(1, 1, -2, -2, outline);
-  OutlineRoundRect(g, outline, square ? 0.f : style_.innerBorderArc, style_.innerBorder);
+  InflateRect(line, line, -2 * line, -2 * line, outline);
+  OutlineRoundRect(g, outline, square ? 0.f : style_.outerBorderArc, style_.outerBorder, line);
+  InflateRect(line, line, -2 * line, -2 * line, outline);
+  OutlineRoundRect(g, outline, square ? 0.f : style_.innerBorderArc, style_.innerBorder, line);
 }
 
 void SkinPainter::PaintShadow(GpGraphics* g, const Rect& inner) const {
-  // Four rings, each a pixel further out and fainter.
+  // Four rings, each a line further out and fainter.
   const bool square = look_.cornerRadius == kSquareCorners;
   const ColorRef shadow = look_.shadowColour.value_or(style_.shadowColour);
   const auto& arcs = square ? style_.squareShadowArcs : style_.roundShadowArcs;
+  const float line = style_.lineWidth;
   Rect ring = inner;
   for (std::size_t i = 0; i < style_.shadowAlphas.size(); ++i) {
-    OutlineRoundRect(g, ring, arcs[i], MakeColor(shadow, style_.shadowAlphas[i]));
-    InflateRect(-1, -1, 2, 2, ring);
+    OutlineRoundRect(g, ring, arcs[i], MakeColor(shadow, style_.shadowAlphas[i]), line);
+    InflateRect(-line, -line, 2 * line, 2 * line, ring);
   }
 }
 
