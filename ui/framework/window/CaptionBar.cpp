@@ -80,7 +80,7 @@ void CaptionBar::Layout(int width) {
   if (flags_ == 0) return;
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     const Rect place = ButtonRect(i, buttons_[i]->Kind(), width);
-    buttons_[i]->Move({place.left, place.top});
+    buttons_[i]->Move({place.left, place.top, place.width, place.height});  // sizes too, after a DPI change
   }
   if (title_ != nullptr) {
     title_->SetRect(TitleRect(width));
