@@ -23,8 +23,10 @@ void PaintMessageBoxBackground(GpGraphics* graphics, int width, int height, Mess
   const float h = static_cast<float>(height);
   const EmbeddedImage skin = EmbeddedImage::MessageBoxSkin;
   DrawEmbeddedImage(graphics, skin, scale, kTopBandSource, RectOf(inset, inset, across, style.topBandHeight));
-  DrawEmbeddedImage(graphics, skin, scale, kMiddleSource, RectOf(inset, style.middleTop, across, h - style.middleLessHeight));
-  DrawEmbeddedImage(graphics, skin, scale, kFooterSource, RectOf(inset, h - style.footerFromBottom, across, style.footerHeight));
+  DrawEmbeddedImage(graphics, skin, scale, kMiddleSource,
+                    RectOf(inset, style.middleTop, across, h - style.middleLessHeight));
+  DrawEmbeddedImage(graphics, skin, scale, kFooterSource,
+                    RectOf(inset, h - style.footerFromBottom, across, style.footerHeight));
   if (icon != MessageBoxIcon::None)
     DrawEmbeddedImage(graphics, EmbeddedImage::MessageBoxIcons, scale, MessageBoxIconCell(icon), style.icon);
 }

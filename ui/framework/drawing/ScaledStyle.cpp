@@ -81,8 +81,8 @@ UiStyle ScaledStyle(const UiStyle& style, float factor) {
   MenuStyle& menu = scaled.menu;
   scale(menu.itemHeight, menu.separatorHeight, menu.minimumWidth, menu.captionRoom, menu.subMenuArrowRoom,
         menu.verticalRoom, menu.firstItemTop, menu.itemInset, menu.separatorLeft, menu.separatorRightInset,
-        menu.edgeOverlap, menu.subMenuOverlap, menu.subMenuRise, menu.panelInset, menu.lineWidth, menu.panelArc, menu.stripeInset,
-        menu.stripeWidth, menu.stripeArc, menu.captionLeft, menu.arrowRoom, menu.pictureBox, menu.hotArc,
+        menu.edgeOverlap, menu.subMenuOverlap, menu.subMenuRise, menu.panelInset, menu.lineWidth, menu.panelArc,
+        menu.stripeInset, menu.stripeWidth, menu.stripeArc, menu.captionLeft, menu.arrowRoom, menu.pictureBox, menu.hotArc,
         menu.arrowBase, menu.arrowTip, menu.arrowHalfHeight, menu.separatorLineTop, menu.separatorLineHeight);
   for (MenuStyle::ShadowRing& ring : menu.shadowRings) scale(ring.arc);
 

@@ -74,8 +74,8 @@ void SkinPainter::PaintImage(Surface& canvas, const Rect& inner) const {
   }
   // At its own size in 96-DPI units: as many pixels larger as the window's scale.
   const float scale = look_.pictureScale;
-  GpImage* picture = sizes_.At(look_.image, static_cast<int>(ScaledLength(static_cast<float>(ImageWidth(look_.image)), scale)),
-                               static_cast<int>(ScaledLength(static_cast<float>(ImageHeight(look_.image)), scale)));
+  const auto scaled = [scale](int length) { return static_cast<int>(ScaledLength(static_cast<float>(length), scale)); };
+  GpImage* picture = sizes_.At(look_.image, scaled(ImageWidth(look_.image)), scaled(ImageHeight(look_.image)));
   if (picture == nullptr) picture = look_.image;
   const float imageWidth = static_cast<float>(ImageWidth(picture));
   const float imageHeight = static_cast<float>(ImageHeight(picture));

@@ -34,7 +34,8 @@ TEST(EmbeddedImages, AllLoadAtTheirSizesAtEveryScale) {
            Expected{EmbeddedImage::ComboBoxArrow, k2, 60, 24}, Expected{EmbeddedImage::MenuCheckMark, k1, 20, 20},
            Expected{EmbeddedImage::MenuCheckMark, k15, 30, 30}, Expected{EmbeddedImage::MenuCheckMark, k2, 40, 40}}) {
     const Image image = LoadEmbeddedImage(e.image, e.scale);
-    const std::string which = std::to_string(static_cast<int>(e.image)) + " at " + std::to_string(ImageFactor(e.scale));
+    const std::string which =
+        std::to_string(static_cast<int>(e.image)) + " at " + std::to_string(ImageFactor(e.scale));
     ASSERT_TRUE(image) << which;
     EXPECT_EQ(image.Width(), e.width) << which;
     EXPECT_EQ(image.Height(), e.height) << which;
