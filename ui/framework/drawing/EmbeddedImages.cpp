@@ -43,7 +43,7 @@ Image LoadEmbeddedImage(EmbeddedImage which, ImageScale scale) {
 }
 
 GpImage* SharedEmbeddedImage(EmbeddedImage which, ImageScale scale) {
-  static std::map<std::pair<EmbeddedImage, ImageScale>, Image> decoded;  // the UI thread's
+  static std::map<std::pair<EmbeddedImage, ImageScale>, Image> decoded;  // windows draw on one thread
   const auto key = std::make_pair(which, scale);
   auto found = decoded.find(key);
   if (found == decoded.end()) found = decoded.emplace(key, LoadEmbeddedImage(which, scale)).first;
