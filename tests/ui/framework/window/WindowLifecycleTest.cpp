@@ -16,6 +16,7 @@
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "runtime/MessagePump.h"
 #include "runtime/WinHandles.h"
+#include "ui/framework/drawing/GdiHandles.h"
 #include "ui/framework/controls/UiButton.h"
 #include "ui/framework/controls/UiCaptionButton.h"
 #include "ui/framework/controls/UiCaptionTitle.h"
@@ -320,9 +321,20 @@ TEST_F(WindowLifecycleTest, ASkinImageFillsTheWindowAndSetsTheSkinColour) {
   EXPECT_LT(RedOf(band), 245);
 }
 
+// The width in pixels of the window's small or large icon; 0 when it has none.
+int IconWidth(HWND hwnd, WPARAM which) {
+  ICONINFO info = {};
+  const auto icon = reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, which, 0));
+  if (icon == nullptr || !GetIconInfo(icon, &info)) return 0;
+  const GdiBitmap colour(info.hbmColor), mask(info.hbmMask);
+  BITMAP bitmap = {};
+  return GetObjectW(colour != nullptr ? colour.get() : mask.get(), sizeof bitmap, &bitmap) != 0 ? bitmap.bmWidth : 0;
+}
+
 // Moved to a monitor of 1.5 times the DPI, the window takes the suggested place, its
-// controls keep their places in 96-DPI units and their fonts grow, and an open pop-up
-// closes rather than stay over the old pixels.
+// controls keep their places in 96-DPI units and their fonts grow, its icons are the
+// program's drawn for the new DPI, and an open pop-up closes rather than stay over the
+// old pixels.
 TEST_F(WindowLifecycleTest, ANewDpiScalesThePlaceTheControlsAndTheFonts) {
   UiButton plain;
   ASSERT_TRUE(plain.Create(hwnd(), {100, 100, 80, 24}));
@@ -358,6 +370,8 @@ TEST_F(WindowLifecycleTest, ANewDpiScalesThePlaceTheControlsAndTheFonts) {
   EXPECT_FLOAT_EQ(own.Font().Size(), ownSize * 1.5f);
   const Rect button = window().CaptionButtons().front()->GetRect();
   EXPECT_LE(button.Right(), kWidth * 3 / 2);  // the caption row laid out at the new width
+  EXPECT_EQ(IconWidth(hwnd(), ICON_SMALL), 24);
+  EXPECT_EQ(IconWidth(hwnd(), ICON_BIG), 48);
 }
 
 }  // namespace
