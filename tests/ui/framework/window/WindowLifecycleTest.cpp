@@ -20,6 +20,7 @@
 #include "ui/framework/controls/UiButton.h"
 #include "ui/framework/controls/UiCaptionButton.h"
 #include "ui/framework/controls/UiCaptionTitle.h"
+#include "ui/framework/controls/UiPicture.h"
 #include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink::testing {
@@ -336,6 +337,9 @@ int IconWidth(HWND hwnd, WPARAM which) {
 // program's drawn for the new DPI, and an open pop-up closes rather than stay over the
 // old pixels.
 TEST_F(WindowLifecycleTest, ANewDpiScalesThePlaceTheControlsAndTheFonts) {
+  AttachWindowOptions withIcon = DefaultOptions();
+  withIcon.captionFlags = *withIcon.captionFlags | CaptionFlag::Icon;
+  Reopen(withIcon);
   UiButton plain;
   ASSERT_TRUE(plain.Create(hwnd(), {100, 100, 80, 24}));
   UiButton::Options sized;
@@ -372,6 +376,11 @@ TEST_F(WindowLifecycleTest, ANewDpiScalesThePlaceTheControlsAndTheFonts) {
   EXPECT_LE(button.Right(), kWidth * 3 / 2);  // the caption row laid out at the new width
   EXPECT_EQ(IconWidth(hwnd(), ICON_SMALL), 24);
   EXPECT_EQ(IconWidth(hwnd(), ICON_BIG), 48);
+  // The caption row's icon shows the small one at its size.
+  const UiPicture* icon = window().IconPicture();
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(ImageWidth(icon->Picture()), 24);
+  EXPECT_EQ(icon->GetRect().width, 24);
 }
 
 }  // namespace
