@@ -38,9 +38,11 @@ void SkinPainter::Paint(Surface& canvas, const std::function<void(GpGraphics*)>&
   if (look_.cornerRadius == kImageOnlySkin) {
     if (look_.image != nullptr) {
       if (look_.nineGrid.IsEmpty())
-        DrawImageNatural(g, look_.image, whole, false);
-      else
-        DrawImageNineGrid(g, look_.image, whole, look_.nineGrid);
+        DrawImageNatural(g, PictureAtScale(), whole, false);
+      else  // the borders as wide in 96-DPI units as they are in the picture
+        DrawImageNineGrid(g, look_.image, RectOf(0, 0, static_cast<float>(ImageWidth(look_.image)),
+                                                 static_cast<float>(ImageHeight(look_.image))),
+                          whole, look_.nineGrid, ScaledMargins(look_.nineGrid, look_.pictureScale));
     }
     if (paintBackground) paintBackground(g);
     return;
@@ -64,6 +66,14 @@ void SkinPainter::Paint(Surface& canvas, const std::function<void(GpGraphics*)>&
   if (look_.layered && look_.edgeShadow) PaintShadow(g, inner);
 }
 
+// The picture at its own size in 96-DPI units: as many pixels larger as the window's scale.
+GpImage* SkinPainter::PictureAtScale() const {
+  const float scale = look_.pictureScale;
+  const auto scaled = [scale](int length) { return static_cast<int>(ScaledLength(static_cast<float>(length), scale)); };
+  GpImage* picture = sizes_.At(look_.image, scaled(ImageWidth(look_.image)), scaled(ImageHeight(look_.image)));
+  return picture != nullptr ? picture : look_.image;
+}
+
 void SkinPainter::PaintImage(Surface& canvas, const Rect& inner) const {
   GpGraphics* g = canvas.Graphics();
   if (look_.imageMode == SkinImageMode::Stretched) {
@@ -72,11 +82,7 @@ void SkinPainter::PaintImage(Surface& canvas, const Rect& inner) const {
     DrawImageAlpha(g, sized != nullptr ? sized : look_.image, inner);
     return;  // the picture covers the body: no edges to blend
   }
-  // At its own size in 96-DPI units: as many pixels larger as the window's scale.
-  const float scale = look_.pictureScale;
-  const auto scaled = [scale](int length) { return static_cast<int>(ScaledLength(static_cast<float>(length), scale)); };
-  GpImage* picture = sizes_.At(look_.image, scaled(ImageWidth(look_.image)), scaled(ImageHeight(look_.image)));
-  if (picture == nullptr) picture = look_.image;
+  GpImage* picture = PictureAtScale();
   const float imageWidth = static_cast<float>(ImageWidth(picture));
   const float imageHeight = static_cast<float>(ImageHeight(picture));
   Rect placed;

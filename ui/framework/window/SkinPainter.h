@@ -48,6 +48,7 @@ class SkinPainter {
   void Paint(Surface& canvas, const std::function<void(GpGraphics*)>& paintBackground) const;
 
  private:
+  GpImage* PictureAtScale() const;
   void PaintImage(Surface& canvas, const Rect& inner) const;
   void PaintBorder(GpGraphics* graphics, const Rect& inner) const;
   void PaintShadow(GpGraphics* graphics, const Rect& inner) const;

@@ -320,6 +320,17 @@ TEST_F(WindowLifecycleTest, ASkinImageFillsTheWindowAndSetsTheSkinColour) {
   const Argb band = CanvasPixel(280, 40);             // inside the band along its right edge
   EXPECT_GT(RedOf(band), 100);
   EXPECT_LT(RedOf(band), 245);
+
+  // At 144 DPI the picture at its own size is 1.5 times as large (450 x 300 from the body's
+  // corner at 8), its bands 150 wide: (250, 120) is still clear of them.
+  RECT place = {};
+  GetWindowRect(hwnd(), &place);
+  place.right = place.left + kWidth * 3 / 2;
+  place.bottom = place.top + kHeight * 3 / 2;
+  SendMessageW(hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&place));
+  EXPECT_NEAR(BlueOf(CanvasPixel(250, 120)), 200, 2);
+  EXPECT_EQ(RedOf(CanvasPixel(250, 120)), 0);
+  EXPECT_NEAR(RedOf(CanvasPixel(470, 120)), 250, 2);  // the skin colour beyond it
 }
 
 // The width in pixels of the window's small or large icon; 0 when it has none.
