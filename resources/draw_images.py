@@ -8,10 +8,18 @@ anti-aliasing) in plain Python; PNG and ICO files are written with zlib and stru
 a run always gives the same bytes. The background picture is computed the same way and
 encoded as res/ym.jpg by ImageMagick's `convert`.
 
+The skin images are drawn at three scales: 1x (NAME.png) for 96 DPI, and 1.5x and 2x
+(NAME-150.png, NAME-200.png) for displays at 144 and 192 DPI. Shapes stay in 1x units;
+a cell at 1x (left, top, width, height) lies at each of those rounded times the scale
+(ScaledCell below; the program computes its cells the same way), and a sheet is as large
+as its scaled size or its last cell, whichever is larger. The icon carries every size
+Windows asks for between 16 and 64 pixels.
+
 Index
-  1. Pixels, compositing and file writers
+  1. Pixels, compositing, scales and file writers
   2. Shapes
   3. Caption-button sprite      caption-buttons.png, caption-buttons.bin (no signature)
+     (each skin image also as NAME-150 and NAME-200)
   4. Message box                message-box-skin.png, message-box-icons.png
   5. Combo box and menu         combo-box-skin.png, combo-box-arrow.png, menu-check.png
   6. Program icon               program.ico
@@ -28,7 +36,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 
 # ---------------------------------------------------------------------------------------
-# 1. Pixels, compositing and file writers
+# 1. Pixels, compositing, scales and file writers
 # ---------------------------------------------------------------------------------------
 
 
@@ -54,13 +62,16 @@ class Canvas:
         self.pixels = [[0.0, 0.0, 0.0, 0.0] for _ in range(width * height)]
 
     def paint(self, shape, colour, box=None, softness=1.0):
-        """Composites `colour` over the canvas where `shape` covers it. Coverage is
-        0.5 - distance in pixels, spread over `softness` pixels (> 1 blurs the edge).
-        Shapes are in canvas units; `scale` turns them into pixels (for the icon)."""
+        """Composites `colour` over the canvas where `shape` covers it, within `box` (in
+        pixels). Coverage is 0.5 - distance in pixels, spread over one pixel, or over
+        `softness` units when that is more (a blur, as wide at every scale). Shapes are
+        in canvas units; `scale` turns them into pixels."""
         x0, y0, x1, y1 = box if box else (0, 0, self.width, self.height)
         x0, y0 = max(0, int(math.floor(x0))), max(0, int(math.floor(y0)))
         x1, y1 = min(self.width, int(math.ceil(x1))), min(self.height, int(math.ceil(y1)))
         k = self.scale
+        if softness > 1.0:
+            softness *= max(k, 1.0)  # the small icons keep their 1x blur
         for y in range(y0, y1):
             for x in range(x0, x1):
                 ux, uy = (x + 0.5) / k, (y + 0.5) / k
@@ -94,6 +105,45 @@ class Canvas:
 
 def q(v):
     return int(round(clamp01(v) * 255.0))
+
+
+SCALES = (1.0, 1.5, 2.0)
+
+
+def scaled_length(v, scale):
+    """A length at a scale in whole pixels, halves rounded up (as the program does)."""
+    return int(math.floor(v * scale + 0.5))
+
+
+def scaled_cell(cell, scale):
+    """A cell (left, top, width, height) of a 1x sheet as pixel bounds (x0, y0, x1, y1) of
+    the same cell at `scale`: each of its four numbers scaled and rounded."""
+    left, top = scaled_length(cell[0], scale), scaled_length(cell[1], scale)
+    return (left, top, left + scaled_length(cell[2], scale), top + scaled_length(cell[3], scale))
+
+
+def sheet(width, height, scale, cells):
+    """A canvas for a sheet of `width` x `height` at 1x, at `scale`: large enough for its
+    scaled size and for every scaled cell."""
+    boxes = [scaled_cell(c, scale) for c in cells]
+    w = max([scaled_length(width, scale)] + [b[2] for b in boxes])
+    h = max([scaled_length(height, scale)] + [b[3] for b in boxes])
+    return Canvas(w, h, scale)
+
+
+def place(cell, scale):
+    """The pixel box of a 1x cell at `scale`, and the shift (in units) that moves shapes
+    drawn for the 1x cell onto it: rounding may move a cell's start a little."""
+    box = scaled_cell(cell, scale)
+    return box, box[0] / scale - cell[0], box[1] / scale - cell[1]
+
+
+def scaled_name(name, scale):
+    """caption-buttons.png at 1x, caption-buttons-150.png at 1.5x."""
+    if scale == 1.0:
+        return name
+    stem, dot, extension = name.partition(".")
+    return "%s-%d.%s" % (stem, int(round(scale * 100)), extension)
 
 
 def png_bytes(canvas):
@@ -306,14 +356,17 @@ def caption_cells():
     return cells
 
 
-def draw_caption_sprite():
-    c = Canvas(729, 20)
+def draw_caption_sprite(scale):
+    cells = caption_cells()
+    c = sheet(729, 20, scale, [(left, CELL_TOP, width, CELL_HEIGHT) for _, _, left, width in cells])
     white = (255, 255, 255, 1.0)
-    for glyph, state, left, width in caption_cells():
+    for glyph, state, left, width in cells:
         is_close = glyph == 0
-        cell = (left, CELL_TOP, left + width, CELL_TOP + CELL_HEIGHT)
-        cx, cy = left + width / 2.0, CELL_TOP + CELL_HEIGHT / 2.0
-        face = box(cx, cy, width / 2.0 - 1.0, CELL_HEIGHT / 2.0 - 1.0, 3.0)
+        # The cell in pixels, and its centre and half sizes in units.
+        cell = scaled_cell((left, CELL_TOP, width, CELL_HEIGHT), scale)
+        w, h = cell[2] - cell[0], cell[3] - cell[1]
+        cx, cy = (cell[0] + w / 2.0) / scale, (cell[1] + h / 2.0) / scale
+        face = box(cx, cy, w / 2.0 / scale - 1.0, h / 2.0 / scale - 1.0, 3.0)
         if state == 1 and is_close:
             c.paint(face, vertical((234, 92, 88, 0.95), (212, 58, 58, 0.95), cy - 9, cy + 9), cell)
         elif state == 2 and is_close:
@@ -330,9 +383,9 @@ def draw_caption_sprite():
         c.paint(grow(shape, 0.5), (0, 0, 0, halo), cell, softness=1.8)
         c.paint(shape, (white[0], white[1], white[2], 0.93 if state == 0 else 1.0), cell)
     data = png_bytes(c)
-    write("caption-buttons.png", data)
+    write(scaled_name("caption-buttons.png", scale), data)
     # The program carries this one without its 8-byte signature; the loader prepends it.
-    write("caption-buttons.bin", data[len(PNG_SIGNATURE):])
+    write(scaled_name("caption-buttons.bin", scale), data[len(PNG_SIGNATURE):])
 
 
 # ---------------------------------------------------------------------------------------
@@ -342,27 +395,41 @@ def draw_caption_sprite():
 # ---------------------------------------------------------------------------------------
 
 
-def draw_message_box_skin():
-    c = Canvas(2, 160)
+# The rows the program reads of the skin strip (top, height; a negative height is read
+# upwards): the top band, the middle and the footer. A scaled strip holds all of them.
+MESSAGE_BOX_BANDS = ((0, 96), (97, -21), (129, 31))
+
+
+def message_box_skin_colour(row, y):
+    """The strip's colour at a 1x row (`row` whole, `y` the same row continuous)."""
+    if row < 26:
+        return None
+    if row < 28:
+        return (255, 255, 255, 0.45 + 0.25 * (row - 26))
+    if row < 129:
+        return mix((244, 247, 250, 0.93), (252, 252, 253, 0.93), smoothstep(28, 76, y))
+    if row == 129:
+        return (210, 216, 224, 0.95)
+    return mix((240, 243, 247, 0.95), (234, 238, 243, 0.95), min(1.0, (y - 130) / 29.0))
+
+
+def draw_message_box_skin(scale):
+    # Bands and lines keep whole rows (each pixel row takes the 1x row it lies in);
+    # gradients follow the pixel row's own place.
+    bands = [(0, min(top, top + height), 2, abs(height)) for top, height in MESSAGE_BOX_BANDS]
+    c = sheet(2, 160, scale, bands)
     everywhere = lambda x, y: -1.0
-    for y in range(160):
-        if y < 26:
-            continue
-        if y < 28:
-            colour = (255, 255, 255, 0.45 + 0.25 * (y - 26))
-        elif y < 129:
-            colour = mix((244, 247, 250, 0.93), (252, 252, 253, 0.93), smoothstep(28, 76, y))
-        elif y == 129:
-            colour = (210, 216, 224, 0.95)
-        else:
-            colour = mix((240, 243, 247, 0.95), (234, 238, 243, 0.95), (y - 130) / 29.0)
-        c.paint(everywhere, colour, (0, y, 2, y + 1))
-    write("message-box-skin.png", png_bytes(c))
+    for y in range(c.height):
+        row = min(159, int(math.floor((y + 0.5) / scale)))
+        colour = message_box_skin_colour(row, (y + 0.5) / scale - 0.5)
+        if colour:
+            c.paint(everywhere, colour, (0, y, c.width, y + 1))
+    write(scaled_name("message-box-skin.png", scale), png_bytes(c))
 
 
 def round_badge(c, left, top_colour, bottom_colour):
     cx, cy = left + 20, 20
-    cell = (left, 0, left + 40, 40)
+    cell = icon_cell(left, c.scale)
     c.paint(circle(cx, cy + 1.2, 17), (0, 0, 0, 0.22), cell, softness=3.0)
     c.paint(circle(cx, cy, 17), vertical(top_colour, bottom_colour, 3, 37), cell)
     # a faint sheen over the upper half
@@ -370,14 +437,20 @@ def round_badge(c, left, top_colour, bottom_colour):
     return cx, cy, cell
 
 
-def draw_message_box_icons():
-    c = Canvas(200, 40)
+def icon_cell(left, scale):
+    """The pixel box of the 40 x 40 icon cell at `left` (at 1x)."""
+    return scaled_cell((left, 0, 40, 40), scale)
+
+
+def draw_message_box_icons(scale):
+    # 40 * 1.5 and 40 * 2 are whole: every cell keeps its 1x place in units.
+    c = sheet(200, 40, scale, [(left, 0, 40, 40) for left in range(0, 200, 40)])
     white = (255, 255, 255, 1.0)
     # error
     cx, cy, cell = round_badge(c, 0, (238, 98, 96, 1.0), (204, 52, 56, 1.0))
     c.paint(union(segment(cx - 6, cy - 6, cx + 6, cy + 6, 1.6), segment(cx - 6, cy + 6, cx + 6, cy - 6, 1.6)), white, cell)
     # warning: a rounded triangle
-    cell = (40, 0, 80, 40)
+    cell = icon_cell(40, scale)
     tri = grow(polygon([(60, 7.6), (74.2, 32.2), (45.8, 32.2)]), 2.4)
     c.paint(moved(tri, 0, 1.2), (0, 0, 0, 0.22), cell, softness=3.0)
     c.paint(tri, vertical((255, 206, 84, 1.0), (240, 164, 36, 1.0), 5, 35), cell)
@@ -396,7 +469,7 @@ def draw_message_box_icons():
     head = circle(cx, cy - 5, 5.3)
     body = subtract(intersect(circle(cx, cy + 16.5, 11.8), circle(cx, cy, 15.6)), grow(head, 1.6))
     c.paint(union(head, body), (255, 255, 255, 0.97), cell)
-    write("message-box-icons.png", png_bytes(c))
+    write(scaled_name("message-box-icons.png", scale), png_bytes(c))
 
 
 # ---------------------------------------------------------------------------------------
@@ -408,43 +481,48 @@ def draw_message_box_icons():
 ACCENT = (38, 122, 214)
 
 
-def draw_combo_box_skin():
-    c = Canvas(40, 26)
-    for left, hot in ((0, False), (20, True)):
-        cell = (left, 0, left + 20, 26)
-        frame = box(left + 10, 13, 9.5, 12.5, 3.0)
+def draw_combo_box_skin(scale):
+    frames = [(0, 0, 20, 26), (20, 0, 20, 26)]
+    c = sheet(40, 26, scale, frames)
+    for frame_cell, hot in zip(frames, (False, True)):
+        cell, dx, dy = place(frame_cell, scale)
+        frame = moved(box(frame_cell[0] + 10, 13, 9.5, 12.5, 3.0), dx, dy)
         top, bottom = ((255, 255, 255, 0.96), (241, 246, 253, 0.96)) if hot else ((255, 255, 255, 0.94), (245, 246, 248, 0.94))
-        c.paint(grow(frame, -0.5), vertical(top, bottom, 1, 25), cell)
+        c.paint(grow(frame, -0.5), vertical(top, bottom, 1 + dy, 25 + dy), cell)
         if hot:
             c.paint(outline(grow(frame, -1.5), 0.5), ACCENT + (0.20,), cell)
             c.paint(outline(frame, 0.5), ACCENT + (1.0,), cell)
         else:
             c.paint(outline(frame, 0.5), (164, 171, 182, 0.95), cell)
-    write("combo-box-skin.png", png_bytes(c))
+    write(scaled_name("combo-box-skin.png", scale), png_bytes(c))
 
 
-def draw_combo_box_arrow():
-    c = Canvas(30, 12)
-    down = grow(polygon([(4.4, 5.1), (10.6, 5.1), (7.5, 7.5)]), 0.3)
-    up = grow(polygon([(19.4, 7.5), (25.6, 7.5), (22.5, 5.1)]), 0.3)
-    c.paint(down, (88, 96, 108, 1.0), (0, 0, 15, 12))
-    c.paint(up, ACCENT + (1.0,), (15, 0, 30, 12))
-    write("combo-box-arrow.png", png_bytes(c))
+def draw_combo_box_arrow(scale):
+    frames = [(0, 0, 15, 12), (15, 0, 15, 12)]
+    c = sheet(30, 12, scale, frames)
+    closed, dx0, dy0 = place(frames[0], scale)
+    opened, dx1, dy1 = place(frames[1], scale)
+    down = moved(grow(polygon([(4.4, 5.1), (10.6, 5.1), (7.5, 7.5)]), 0.3), dx0, dy0)
+    up = moved(grow(polygon([(19.4, 7.5), (25.6, 7.5), (22.5, 5.1)]), 0.3), dx1, dy1)
+    c.paint(down, (88, 96, 108, 1.0), closed)
+    c.paint(up, ACCENT + (1.0,), opened)
+    write(scaled_name("combo-box-arrow.png", scale), png_bytes(c))
 
 
-def draw_menu_check():
-    c = Canvas(20, 20)
+def draw_menu_check(scale):
+    c = sheet(20, 20, scale, [])
     badge = box(10, 10, 6.5, 6.5, 2.6)
     c.paint(grow(badge, 0.6), (0, 0, 0, 0.10), softness=2.0)
     c.paint(badge, (255, 255, 255, 0.96))
     c.paint(outline(badge, 0.5), (112, 150, 192, 0.9))
     c.paint(polyline([(6.6, 10.2), (9.0, 12.7), (13.6, 7.5)], 0.95), (24, 104, 190, 1.0))
-    write("menu-check.png", png_bytes(c))
+    write(scaled_name("menu-check.png", scale), png_bytes(c))
 
 
 # ---------------------------------------------------------------------------------------
 # 6. Program icon (resource 129): a cloud with a download arrow on a blue tile, drawn
-#    once in 32-unit coordinates and rendered at 32 and 16 pixels.
+#    once in 32-unit coordinates and rendered at every size Windows picks from (small
+#    and large icons at 100 % to 200 %).
 # ---------------------------------------------------------------------------------------
 
 
@@ -462,8 +540,11 @@ def draw_icon(size):
     return c
 
 
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64)
+
+
 def draw_program_icon():
-    write("program.ico", ico_bytes([draw_icon(16), draw_icon(32)]))
+    write("program.ico", ico_bytes([draw_icon(size) for size in ICON_SIZES]))
 
 
 # ---------------------------------------------------------------------------------------
@@ -523,12 +604,13 @@ def draw_background():
 
 
 def main():
-    draw_caption_sprite()
-    draw_message_box_skin()
-    draw_message_box_icons()
-    draw_combo_box_skin()
-    draw_combo_box_arrow()
-    draw_menu_check()
+    for scale in SCALES:
+        draw_caption_sprite(scale)
+        draw_message_box_skin(scale)
+        draw_message_box_icons(scale)
+        draw_combo_box_skin(scale)
+        draw_combo_box_arrow(scale)
+        draw_menu_check(scale)
     draw_program_icon()
     draw_background()
 

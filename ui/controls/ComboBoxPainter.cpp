@@ -1,39 +1,35 @@
 #include "ui/controls/ComboBoxPainter.h"
 
+#include <cmath>
+
 #include "ui/framework/drawing/EmbeddedImages.h"
 #include "ui/framework/drawing/Fonts.h"
-#include "ui/framework/drawing/ImageDrawing.h"
 #include "ui/framework/drawing/TextDrawing.h"
 
 namespace getlink {
 namespace {
 
-// Shared by every combo box, made on first use.
-GpImage* FrameImage() {
-  static const Image image = LoadEmbeddedImage(EmbeddedImage::ComboBoxSkin);
-  return image.Get();
-}
-
-GpImage* ArrowImage() {
-  static const Image image = LoadEmbeddedImage(EmbeddedImage::ComboBoxArrow);
-  return image.Get();
-}
-
 Rect Whole(int width, int height) { return RectOf(0, 0, static_cast<float>(width), static_cast<float>(height)); }
+
+// The frame image as a nine-grid over the whole of `width` x `height`.
+void PaintFrame(GpGraphics* graphics, int width, int height, bool hot, int alpha, const UiStyle& style) {
+  DrawEmbeddedNineGrid(graphics, EmbeddedImage::ComboBoxSkin, style.scale, ComboBoxSkinFrame(hot), Whole(width, height),
+                       kComboBoxSkinMargins, style.comboBox.frameMargins, alpha);
+}
 
 }  // namespace
 
-void PaintComboFrame(GpGraphics* graphics, int width, int height, bool hot, bool open, const ComboBoxStyle& style) {
-  if (GpImage* frame = FrameImage())
-    DrawImageNineGrid(graphics, frame, ComboBoxSkinFrame(hot || open), Whole(width, height), style.frameMargins,
-                      style.frameAlpha);
-  if (GpImage* arrow = ArrowImage()) {
-    const Rect cell = ComboBoxArrowFrame(open);
-    const float left = static_cast<float>(width) - style.arrowRight + (style.arrowWidth - cell.width) / 2;
-    const float top = static_cast<float>((height - static_cast<int>(style.arrowHeight)) / 2) +
-                      (style.arrowHeight - cell.height) / 2;
-    DrawImagePart(graphics, arrow, cell, RectOf(left, top, cell.width, cell.height));
-  }
+void PaintComboFrame(GpGraphics* graphics, int width, int height, bool hot, bool open, const UiStyle& style) {
+  const ComboBoxStyle& combo = style.comboBox;
+  PaintFrame(graphics, width, height, hot || open, combo.frameAlpha, style);
+  // The arrow at its own size at the window's scale, on whole pixels, in the middle of its place.
+  const Rect cell = ComboBoxArrowFrame(open);
+  const Rect size = ScaledCell({0, 0, cell.width, cell.height}, style.scale);
+  const float left = static_cast<float>(width) - combo.arrowRight + std::round((combo.arrowWidth - size.width) / 2);
+  const float top = static_cast<float>((height - static_cast<int>(combo.arrowHeight)) / 2) +
+                    std::round((combo.arrowHeight - size.height) / 2);
+  DrawEmbeddedImage(graphics, EmbeddedImage::ComboBoxArrow, style.scale, cell,
+                    RectOf(left, top, size.width, size.height));
 }
 
 void PaintComboText(GpGraphics* graphics, int width, int height, std::string_view text, GpFont* font, Argb colour,
@@ -47,10 +43,9 @@ Rect ComboTextArea(int width, int height, GpFont* font, const ComboBoxStyle& sty
   return RectOf(style.textLeft, top, static_cast<float>(width) - style.textLessWidth, h - style.textLessHeight);
 }
 
-void PaintDropDownFrame(GpGraphics* graphics, int width, int height, const ComboBoxStyle& style) {
+void PaintDropDownFrame(GpGraphics* graphics, int width, int height, const UiStyle& style) {
   gdip::GdipGraphicsClear(graphics, 0);
-  if (GpImage* frame = FrameImage())
-    DrawImageNineGrid(graphics, frame, ComboBoxSkinFrame(true), Whole(width, height), style.frameMargins);
+  PaintFrame(graphics, width, height, true, 255, style);
 }
 
 }  // namespace getlink

@@ -11,8 +11,9 @@
 namespace getlink {
 
 // The frame, hot or normal, stretched over the box of `width` x `height` as a nine-grid,
-// and the arrow, open or closed, at its right end.
-void PaintComboFrame(GpGraphics* graphics, int width, int height, bool hot, bool open, const ComboBoxStyle& style);
+// and the arrow, open or closed, at its right end; both from the images nearest the
+// style's scale, at the sizes it gives.
+void PaintComboFrame(GpGraphics* graphics, int width, int height, bool hot, bool open, const UiStyle& style);
 
 // The box's text, left of the arrow, in the middle of the box's height: where a box of
 // `width` x `height` draws it in `font`, and the drawing.
@@ -21,6 +22,6 @@ void PaintComboText(GpGraphics* graphics, int width, int height, std::string_vie
                     GpStringFormat* format, const ComboBoxStyle& style);
 
 // The drop-down pop-up's frame: the hot frame over all of it.
-void PaintDropDownFrame(GpGraphics* graphics, int width, int height, const ComboBoxStyle& style);
+void PaintDropDownFrame(GpGraphics* graphics, int width, int height, const UiStyle& style);
 
 }  // namespace getlink

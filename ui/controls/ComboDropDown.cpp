@@ -87,7 +87,7 @@ int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& item
   window.SetStyle(style);
   window.SetPopup({PopupKind::CloseOnDeactivate});
   window.SetOnPaintBackground([&window](HWND, GpGraphics* g, int width, int height) {
-    PaintDropDownFrame(g, width, height, window.Style().comboBox);
+    PaintDropDownFrame(g, width, height, window.Style());
   });
   AttachWindowOptions look;
   look.captionFlags = 0;

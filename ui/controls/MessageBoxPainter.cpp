@@ -1,7 +1,6 @@
 #include "ui/controls/MessageBoxPainter.h"
 
 #include "ui/framework/drawing/EmbeddedImages.h"
-#include "ui/framework/drawing/ImageDrawing.h"
 
 namespace getlink {
 namespace {
@@ -14,21 +13,22 @@ constexpr Rect kFooterSource = {0, 129, 1, 31};
 }  // namespace
 
 void PaintMessageBoxBackground(GpGraphics* graphics, int width, int height, MessageBoxIcon icon,
-                               const MessageBoxStyle& style) {
+                               const UiStyle& uiStyle) {
+  const MessageBoxStyle& style = uiStyle.messageBox;
+  const float scale = uiStyle.scale;
   // The panel keeps the style's inset from the left, top and right edges; the middle runs
   // from below the top band to the footer.
   const float inset = style.panelInset;
   const float across = static_cast<float>(width) - 2 * inset;
   const float h = static_cast<float>(height);
-  if (const Image skin = LoadEmbeddedImage(EmbeddedImage::MessageBoxSkin)) {
-    DrawImagePart(graphics, skin.Get(), kTopBandSource, RectOf(inset, inset, across, style.topBandHeight));
-    DrawImagePart(graphics, skin.Get(), kMiddleSource, RectOf(inset, style.middleTop, across, h - style.middleLessHeight));
-    DrawImagePart(graphics, skin.Get(), kFooterSource,
-                  RectOf(inset, h - style.footerFromBottom, across, style.footerHeight));
-  }
-  if (icon == MessageBoxIcon::None) return;
-  if (const Image icons = LoadEmbeddedImage(EmbeddedImage::MessageBoxIcons))
-    DrawImagePart(graphics, icons.Get(), MessageBoxIconCell(icon), style.icon);
+  const EmbeddedImage skin = EmbeddedImage::MessageBoxSkin;
+  DrawEmbeddedImage(graphics, skin, scale, kTopBandSource, RectOf(inset, inset, across, style.topBandHeight));
+  DrawEmbeddedImage(graphics, skin, scale, kMiddleSource,
+                    RectOf(inset, style.middleTop, across, h - style.middleLessHeight));
+  DrawEmbeddedImage(graphics, skin, scale, kFooterSource,
+                    RectOf(inset, h - style.footerFromBottom, across, style.footerHeight));
+  if (icon != MessageBoxIcon::None)
+    DrawEmbeddedImage(graphics, EmbeddedImage::MessageBoxIcons, scale, MessageBoxIconCell(icon), style.icon);
 }
 
 }  // namespace getlink

@@ -9,8 +9,8 @@
 
 namespace getlink {
 
-// For a box of `width` x `height` showing `icon` (MessageBoxIcon::None: no icon).
-void PaintMessageBoxBackground(GpGraphics* graphics, int width, int height, MessageBoxIcon icon,
-                               const MessageBoxStyle& style);
+// For a box of `width` x `height` showing `icon` (MessageBoxIcon::None: no icon), from
+// the images nearest the style's scale.
+void PaintMessageBoxBackground(GpGraphics* graphics, int width, int height, MessageBoxIcon icon, const UiStyle& style);
 
 }  // namespace getlink

@@ -174,7 +174,7 @@ void UiComboBox::SetHot(bool hot) {
 int UiComboBox::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
   const ComboBoxStyle& style = Style().comboBox;
-  PaintComboFrame(Graphics(), PixelWidth(), PixelHeight(), Hot(), dropDownOpen_, style);
+  PaintComboFrame(Graphics(), PixelWidth(), PixelHeight(), Hot(), dropDownOpen_, Style());
   if (!Editable())
     PaintComboText(Graphics(), PixelWidth(), PixelHeight(), text_, DefaultFont(Style().fontSize), TextColour(),
                    format_.Handle(), style);

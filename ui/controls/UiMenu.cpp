@@ -40,10 +40,11 @@ void PaintMenuPanel(GpGraphics* g, int width, int height, const MenuStyle& style
   Rect panel = RectOf(inset, inset, static_cast<float>(width) - 2 * inset, static_cast<float>(height) - 2 * inset);
   const UniqueBrush body = SolidBrush(style.panelColour);
   FillRoundRect(g, panel, style.panelArc, body.get());
-  OutlineRoundRect(g, panel, style.panelArc, style.panelOutline);
+  const float line = style.lineWidth;
+  OutlineRoundRect(g, panel, style.panelArc, style.panelOutline, line);
   for (const MenuStyle::ShadowRing& ring : style.shadowRings) {
-    InflateRect(-1, -1, 2, 2, panel);
-    OutlineRoundRect(g, panel, ring.arc, ring.colour);
+    InflateRect(-line, -line, 2 * line, 2 * line, panel);
+    OutlineRoundRect(g, panel, ring.arc, ring.colour, line);
   }
   const float stripeInset = style.stripeInset;
   const Rect stripe =

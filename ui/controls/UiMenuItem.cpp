@@ -66,10 +66,8 @@ bool UiMenuItem::Create(HWND menuWindow, const Rect& rect, const MenuItem& item,
 
 void UiMenuItem::SetItem(const MenuItem& item) {
   item_ = item;
-  if (item_.state == static_cast<int>(MenuItemState::Checked))
-    picture_ = LoadEmbeddedImage(EmbeddedImage::MenuCheckMark);
-  else
-    picture_ = item_.image.empty() ? Image() : LoadImageFromBytes(item_.image);
+  // A checked item shows the check mark (drawn for the window's scale) instead of its picture.
+  picture_ = Checked() || item_.image.empty() ? Image() : LoadImageFromBytes(item_.image);
   if (IsCreated()) Repaint();
 }
 
@@ -110,7 +108,10 @@ int UiMenuItem::OnPaint() {
   PaintCaption(g, hot);
   if (item_.kind == MenuItemKind::SubMenu)
     FillArrow(g, width, height / 2, hot ? style.hotArrowColour : style.arrowColour, style);
-  if (picture_) DrawImageAlpha(g, picture_.Get(), style.pictureBox);
+  if (Checked())
+    DrawEmbeddedImage(g, EmbeddedImage::MenuCheckMark, Style().scale, kMenuCheckMarkCell, style.pictureBox);
+  else if (picture_)
+    DrawImageAlpha(g, picture_.Get(), style.pictureBox);
   EndControlPaint();
   return kNotHandled;
 }

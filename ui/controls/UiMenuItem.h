@@ -56,6 +56,7 @@ class UiMenuItem : public UiControl {
 
  private:
   void PaintCaption(GpGraphics* g, bool hot);
+  bool Checked() const { return item_.state == static_cast<int>(MenuItemState::Checked); }
   bool SubMenuOpen() const;
   void Choose();
   // The item's one timer: the delay before its sub-menu opens (or another closes).
@@ -64,7 +65,7 @@ class UiMenuItem : public UiControl {
 
   UiMenu* menu_ = nullptr;  // the open menu this item belongs to; it outlives the item
   MenuItem item_;
-  Image picture_;
+  Image picture_;  // the item's own picture; none while checked
   TextFormat format_;
   bool hot_ = false;
 };

@@ -106,7 +106,7 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
   window.SetStyle(style);
   window.SetPopup({PopupKind::MessageBox});
   window.SetOnPaintBackground([&window, icon = options.icon](HWND, GpGraphics* graphics, int width, int height) {
-    PaintMessageBoxBackground(graphics, width, height, icon, window.Style().messageBox);
+    PaintMessageBoxBackground(graphics, width, height, icon, window.Style());
   });
   window.Attach(hwnd, LookFor(owner, options, metrics));
   window.SetMessageHook(PopupHook);

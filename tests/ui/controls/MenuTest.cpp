@@ -5,10 +5,13 @@
 #include <string>
 
 #include "tests/ui/controls/PopupInput.h"
+#include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/EditContextMenu.h"
 #include "ui/controls/MenuGeometry.h"
 #include "ui/controls/UiMenuItem.h"
+#include "ui/framework/drawing/EmbeddedImages.h"
+#include "ui/framework/drawing/ImageDrawing.h"
 #include "ui/framework/window/UiWindow.h"
 
 namespace getlink::testing {
@@ -101,6 +104,42 @@ TEST_F(MenuTest, ASetWidthBelowFiftyOpensFiftyWideWhereAsked) {
     EXPECT_EQ(box.left, 300);
     EXPECT_EQ(box.top, 200);
     EXPECT_EQ(box.right - box.left, c.pixels);
+  }
+}
+
+// A checked item shows the check mark drawn for its window's scale, pixel for pixel in the
+// picture box the style gives it: 20 x 20 at 96 DPI, 30 x 30 at 144. (Here the item stands
+// in the test's window, whose DPI a test can change; a menu's own window takes its
+// monitor's.)
+TEST_F(MenuTest, ACheckedItemShowsTheCheckMarkDrawnForItsScale) {
+  struct Case {
+    int dpi;
+    ImageScale drawnAt;
+    float size;
+  };
+  for (const Case& c : {Case{96, ImageScale::Normal, 20}, Case{144, ImageScale::OneAndAHalf, 30}}) {
+    RECT place = {};
+    GetWindowRect(hwnd(), &place);
+    SendMessageW(hwnd(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi), reinterpret_cast<LPARAM>(&place));
+    UiMenu menu;
+    MenuItem checked = CommandItem("选中(&C)", 1);
+    checked.state = static_cast<int>(MenuItemState::Checked);
+    UiMenuItem item;
+    ASSERT_TRUE(item.Create(hwnd(), {10, 200, 150, 40}, checked, menu));
+    const Surface& shown = SurfaceOf(item);
+    const Rect box = window().Style().menu.pictureBox;
+    EXPECT_EQ(box.width, c.size) << c.dpi;
+    EXPECT_EQ(box.height, c.size) << c.dpi;
+    Surface expected(shown.Width(), shown.Height());
+    DrawImagePart(expected.Graphics(), SharedEmbeddedImage(EmbeddedImage::MenuCheckMark, c.drawnAt),
+                  {0, 0, c.size, c.size}, box);
+    EXPECT_EQ(CountPixels(shown,
+                          [&](int x, int y, Argb p) {
+                            const bool inBox = x >= box.left && x < box.Right() && y >= box.top && y < box.Bottom();
+                            return inBox && p != expected.PixelAt(x, y);
+                          }),
+              0)
+        << c.dpi;
   }
 }
 

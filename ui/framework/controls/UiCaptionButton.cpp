@@ -1,7 +1,5 @@
 #include "ui/framework/controls/UiCaptionButton.h"
 
-#include "ui/framework/drawing/FrameworkStartup.h"
-#include "ui/framework/drawing/ImageDrawing.h"
 #include "ui/framework/window/CrossFade.h"
 #include "ui/framework/window/UiWindow.h"
 
@@ -25,10 +23,9 @@ void UiCaptionButton::PaintState(State state, bool force, int startFade) {
 
 int UiCaptionButton::OnPaint() {
   if (!BeginControlPaint(true)) return kNotHandled;
-  if (GpImage* sprite = CaptionButtonImage()) {
-    const Rect cell = CaptionButtonCell(kind_, static_cast<int>(paintedState_), IsZoomed(HostWindow()) != FALSE);
-    DrawImagePart(Graphics(), sprite, cell, {0, 0, static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight())});
-  }
+  const Rect cell = CaptionButtonCell(kind_, static_cast<int>(paintedState_), IsZoomed(HostWindow()) != FALSE);
+  DrawEmbeddedImage(Graphics(), EmbeddedImage::CaptionButtons, Style().scale, cell,
+                    {0, 0, static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight())});
   EndControlPaint();
   return kNotHandled;
 }

@@ -71,13 +71,18 @@ bool UiPicture::CreateFromIcon(HWND host, const ControlPlace& place, HICON icon,
   options_.borderStyle = options.borderStyle;
   frameIndex_ = shownFrame_ = 0;
   picture_ = Image();
-  iconBitmap_ = BitmapFromIcon(icon);
-  frameCount_ = iconBitmap_ != nullptr ? 1 : 0;
+  SetIcon(icon);
   frameDelays_ = {UiWindow::StyleOf(host).picture.defaultFrameDelay};
   CreateOptions base;
   base.visible = options.visible;
   base.focusable = options.focusable;
   return UiControl::Create(host, place, ControlType::Picture, base);
+}
+
+void UiPicture::SetIcon(HICON icon) {
+  iconBitmap_ = BitmapFromIcon(icon);
+  frameCount_ = iconBitmap_ != nullptr ? 1 : 0;
+  if (IsCreated()) Repaint();
 }
 
 void UiPicture::Load(int defaultDelay) {

@@ -42,6 +42,8 @@ class UiPicture : public OptionsControl<UiControl, PictureOptions, ControlType::
 
   // The icon becomes a 32-bit bitmap that keeps the icon's own transparency.
   bool CreateFromIcon(HWND host, const ControlPlace& place, HICON icon, const IconOptions& options);
+  // Shows another icon (the window's, drawn for a new DPI) in place of the one it has.
+  void SetIcon(HICON icon);
 
   // Switching starts over at the first frame.
   void SetAnimate(bool animate);

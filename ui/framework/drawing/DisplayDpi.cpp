@@ -17,6 +17,7 @@ Function OptionalUserFunction(const char* name) {
 
 using GetDpiForSystemFunction = UINT(WINAPI*)();
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
 
 }  // namespace
 
@@ -36,6 +37,15 @@ int WindowDpi(HWND hwnd) {
     if (const UINT dpi = getDpiForWindow(hwnd); dpi > 0) return static_cast<int>(dpi);
   }
   return SystemDpi();
+}
+
+int SystemMetricForDpi(int index, int dpi) {
+  static const auto getSystemMetricsForDpi =
+      OptionalUserFunction<GetSystemMetricsForDpiFunction>("GetSystemMetricsForDpi");
+  if (getSystemMetricsForDpi != nullptr) {
+    if (const int metric = getSystemMetricsForDpi(index, static_cast<UINT>(dpi)); metric > 0) return metric;
+  }
+  return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
 }
 
 }  // namespace getlink

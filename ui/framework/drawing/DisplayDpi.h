@@ -14,4 +14,8 @@ int SystemDpi();
 // where the system cannot tell a window's own.
 int WindowDpi(HWND hwnd);
 
+// A system metric (SM_CXSMICON...) at `dpi`: GetSystemMetricsForDpi where there is one,
+// else the metric at the system DPI scaled to `dpi`.
+int SystemMetricForDpi(int index, int dpi);
+
 }  // namespace getlink

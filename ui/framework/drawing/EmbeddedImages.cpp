@@ -2,8 +2,21 @@
 
 #include <windows.h>
 
+#include <map>
+#include <utility>
+
+#include "ui/framework/drawing/ImageDrawing.h"
+
 namespace getlink {
 namespace {
+
+// The 1.5x and 2x drawings of an image are numbered 10 and 20 past the 1x one.
+constexpr int kScaledIdStep = 10;
+static_assert(GETLINK_CAPTION_BUTTONS_150 == GETLINK_CAPTION_BUTTONS + kScaledIdStep &&
+                  GETLINK_MENU_CHECK_150 == GETLINK_MENU_CHECK + kScaledIdStep &&
+                  GETLINK_CAPTION_BUTTONS_200 == GETLINK_CAPTION_BUTTONS + 2 * kScaledIdStep &&
+                  GETLINK_MENU_CHECK_200 == GETLINK_MENU_CHECK + 2 * kScaledIdStep,
+              "scaled image numbers");
 
 constexpr float kCellTop = 1;
 constexpr float kCellHeight = 19;
@@ -12,9 +25,10 @@ constexpr float kButtonWidth = 28;
 
 }  // namespace
 
-ByteSet EmbeddedImageBytes(EmbeddedImage which) {
+ByteSet EmbeddedImageBytes(EmbeddedImage which, ImageScale scale) {
   HMODULE program = GetModuleHandleW(nullptr);
-  HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(static_cast<int>(which)), RT_RCDATA);
+  const int id = static_cast<int>(which) + kScaledIdStep * static_cast<int>(scale);
+  HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(id), RT_RCDATA);
   if (found == nullptr) return ByteSet();
   HGLOBAL loaded = LoadResource(program, found);  // resource memory: never freed
   const auto* data = static_cast<const std::uint8_t*>(loaded ? LockResource(loaded) : nullptr);
@@ -22,10 +36,34 @@ ByteSet EmbeddedImageBytes(EmbeddedImage which) {
   return ByteSet(data, data + SizeofResource(program, found));
 }
 
-Image LoadEmbeddedImage(EmbeddedImage which) {
-  return LoadImageFromBytes(EmbeddedImageBytes(which), which == EmbeddedImage::CaptionButtons
-                                                           ? PngSignature::Prepend
-                                                           : PngSignature::Stored);
+Image LoadEmbeddedImage(EmbeddedImage which, ImageScale scale) {
+  return LoadImageFromBytes(EmbeddedImageBytes(which, scale), which == EmbeddedImage::CaptionButtons
+                                                                  ? PngSignature::Prepend
+                                                                  : PngSignature::Stored);
+}
+
+GpImage* SharedEmbeddedImage(EmbeddedImage which, ImageScale scale) {
+  static std::map<std::pair<EmbeddedImage, ImageScale>, Image> decoded;  // windows draw on one thread
+  const auto key = std::make_pair(which, scale);
+  auto found = decoded.find(key);
+  if (found == decoded.end()) found = decoded.emplace(key, LoadEmbeddedImage(which, scale)).first;
+  return found->second.Get();
+}
+
+void DrawEmbeddedImage(GpGraphics* graphics, EmbeddedImage which, float windowScale, const Rect& cell,
+                       const Rect& destination, int alpha) {
+  const ImageScale scale = NearestImageScale(windowScale);
+  if (GpImage* image = SharedEmbeddedImage(which, scale))
+    DrawImagePart(graphics, image, ScaledCell(cell, ImageFactor(scale)), destination, alpha);
+}
+
+void DrawEmbeddedNineGrid(GpGraphics* graphics, EmbeddedImage which, float windowScale, const Rect& cell,
+                          const Rect& destination, const Margins& margins, const Margins& destinationMargins,
+                          int alpha) {
+  const ImageScale scale = NearestImageScale(windowScale);
+  if (GpImage* image = SharedEmbeddedImage(which, scale))
+    DrawImageNineGrid(graphics, image, ScaledCell(cell, ImageFactor(scale)), destination,
+                      ScaledMargins(margins, ImageFactor(scale)), destinationMargins, alpha);
 }
 
 Rect CaptionButtonCell(CaptionButtonKind kind, int state, bool maximised) {

@@ -1,10 +1,13 @@
-// The skin images the program carries in its resources, and where things are in them.
+// The skin images the program carries in its resources, each drawn at 1x, 1.5x and 2x,
+// and where things are in them. Cells are given at 1x; a window draws the image nearest
+// its scale (ImageScale.h), the cell scaled, at the size its style gives.
 #pragma once
 
 #include "resources/ResourceIds.h"
 #include "runtime/Text.h"
 #include "ui/framework/drawing/Geometry.h"
 #include "ui/framework/drawing/Image.h"
+#include "ui/framework/drawing/ImageScale.h"
 
 namespace getlink {
 
@@ -19,11 +22,27 @@ enum class EmbeddedImage : int {
 
 constexpr int kProgramIconId = GETLINK_PROGRAM_ICON;
 
+// Sizes are at 1x; the 1.5x and 2x images are as large as their cells (ScaledCell) need.
+
 // The image's bytes as the program stores them; empty when the executable lacks them.
-ByteSet EmbeddedImageBytes(EmbeddedImage which);
+ByteSet EmbeddedImageBytes(EmbeddedImage which, ImageScale scale = ImageScale::Normal);
 
 // The image decoded, with the PNG signature put back where it was left out.
-Image LoadEmbeddedImage(EmbeddedImage which);
+Image LoadEmbeddedImage(EmbeddedImage which, ImageScale scale = ImageScale::Normal);
+
+// The image decoded on first use and kept for the program's life, shared by every
+// window; null when the executable lacks it.
+GpImage* SharedEmbeddedImage(EmbeddedImage which, ImageScale scale);
+
+// Draws `cell` (at 1x) of the image drawn nearest to `windowScale` into `destination`:
+// pixel for pixel where the destination has the scaled cell's size, else stretched.
+void DrawEmbeddedImage(GpGraphics* graphics, EmbeddedImage which, float windowScale, const Rect& cell,
+                       const Rect& destination, int alpha = 255);
+// The same as a nine-part grid: `margins` wide in the 1x image, `destinationMargins` on
+// the destination.
+void DrawEmbeddedNineGrid(GpGraphics* graphics, EmbeddedImage which, float windowScale, const Rect& cell,
+                          const Rect& destination, const Margins& margins, const Margins& destinationMargins,
+                          int alpha = 255);
 
 // Caption buttons, by the window's caption-flag bit they stand for. The application
 // buttons' glyphs show a menu, settings, help and a push pin.
@@ -47,9 +66,13 @@ enum class MessageBoxIcon : int { None = 0, Error = 16, Question = 32, Warning =
 // The icon's 40 x 40 cell in the icon strip (the error icon's for unknown values).
 Rect MessageBoxIconCell(MessageBoxIcon icon);
 
-// The combo box's 20 x 26 skin frame (hot also while the list is open) and its
-// 15 x 12 arrow frame.
+// The combo box's 20 x 26 skin frame (hot also while the list is open), the widths of
+// its nine-grid borders, and its 15 x 12 arrow frame.
 Rect ComboBoxSkinFrame(bool hot);
+constexpr Margins kComboBoxSkinMargins = {5, 5, 5, 5};
 Rect ComboBoxArrowFrame(bool open);
+
+// The menu check mark's whole 20 x 20 image.
+constexpr Rect kMenuCheckMarkCell = {0, 0, 20, 20};
 
 }  // namespace getlink

@@ -4,7 +4,9 @@
 
 #include "runtime/Codec.h"
 #include "ui/framework/drawing/BoundEntryPoint.h"
+#include "ui/framework/drawing/DisplayDpi.h"
 #include "ui/framework/drawing/EmbeddedImages.h"
+#include "ui/framework/drawing/GdiHandles.h"
 #include "ui/framework/drawing/Fonts.h"
 #include "ui/framework/drawing/UiStyle.h"
 
@@ -19,7 +21,7 @@ struct FrameworkState {
   std::map<float, UniqueFont> defaultFontSizes;  // the default family at other sizes (other DPIs)
   HCURSOR defaultCursor = nullptr;
   HICON defaultIcon = nullptr;
-  Image captionButtons;
+  std::map<int, UniqueIcon> programIcons;  // by size in pixels
 };
 
 FrameworkState& State() {
@@ -50,7 +52,7 @@ bool FrameworkStartup(const std::function<void()>& buildEditMenu) {
   state.osMajorVersion = ReadOsMajorVersion();
   state.defaultFont = MakeDefaultFont();
   state.defaultCursor = LoadCursorW(nullptr, IDC_ARROW);
-  state.captionButtons = LoadEmbeddedImage(EmbeddedImage::CaptionButtons);
+  CaptionButtonImage();  // every window's caption row needs it: decoded now
   RegisterUiClass();
   if (buildEditMenu) buildEditMenu();
   return true;
@@ -66,10 +68,19 @@ GpFont* DefaultFont(float size) {
   if (sized == nullptr) sized = MakeFont(FontFamilyName(standard), size, FontStyle::Regular);
   return sized != nullptr ? sized.get() : standard;
 }
-GpImage* CaptionButtonImage() { return State().captionButtons.Get(); }
+GpImage* CaptionButtonImage() { return SharedEmbeddedImage(EmbeddedImage::CaptionButtons, ImageScale::Normal); }
 int OsMajorVersion() { return State().osMajorVersion; }
 HCURSOR DefaultCursor() { return State().defaultCursor; }
 HICON DefaultIcon() { return State().defaultIcon; }
+
+HICON ProgramIcon(WPARAM which, int dpi) {
+  const int size = SystemMetricForDpi(which == ICON_SMALL ? SM_CXSMICON : SM_CXICON, dpi);
+  UniqueIcon& icon = State().programIcons[size];
+  if (icon == nullptr)
+    icon.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kProgramIconId), IMAGE_ICON, size, size, 0)));
+  return icon.get();
+}
 
 ATOM RegisterUiClass(const UiClassOptions& options) {
   HINSTANCE program = GetModuleHandleW(nullptr);

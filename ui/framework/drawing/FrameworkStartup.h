@@ -28,10 +28,14 @@ GpFont* DefaultFont();
 // The default font's family at `size` pixels (the style's font size at a window's DPI):
 // the default font itself at its own size, else one made on first use and kept.
 GpFont* DefaultFont(float size);
+// The caption buttons' 1x sprite (windows draw the one nearest their scale).
 GpImage* CaptionButtonImage();
 int OsMajorVersion();
 HCURSOR DefaultCursor();
 HICON DefaultIcon();  // the program's icon, once RegisterUiClass has loaded it
+// The program's icon at the size the system shows small (ICON_SMALL) or large (ICON_BIG)
+// icons at `dpi`, made on first use and kept; null when the program carries none.
+HICON ProgramIcon(WPARAM which, int dpi);
 
 struct UiClassOptions {
   std::optional<Text> name;           // kUiClassName

@@ -24,6 +24,12 @@ struct FontMemoryDeleter {
 };
 using FontMemory = std::unique_ptr<void, FontMemoryDeleter>;
 
+// An icon of the program's own made by LoadImage (not shared), destroyed with DestroyIcon.
+struct IconDeleter {
+  void operator()(HICON icon) const noexcept { DestroyIcon(icon); }
+};
+using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
 // A memory device context (CreateCompatibleDC), deleted with DeleteDC.
 struct MemoryDcDeleter {
   void operator()(HDC dc) const noexcept { DeleteDC(dc); }

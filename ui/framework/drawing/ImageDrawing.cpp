@@ -120,4 +120,9 @@ void DrawImageNineGrid(GpGraphics* graphics, GpImage* image, const Rect& source,
   DrawPieces(graphics, image, NineGridPieces(source, destination, margins), alpha);
 }
 
+void DrawImageNineGrid(GpGraphics* graphics, GpImage* image, const Rect& source, const Rect& destination,
+                       const Margins& sourceMargins, const Margins& destinationMargins, int alpha) {
+  DrawPieces(graphics, image, NineGridPieces(source, destination, sourceMargins, destinationMargins), alpha);
+}
+
 }  // namespace getlink

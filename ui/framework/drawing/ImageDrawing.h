@@ -24,5 +24,8 @@ void DrawImageNineGrid(GpGraphics* graphics, GpImage* image, const Rect& destina
                        int alpha = 255);
 void DrawImageNineGrid(GpGraphics* graphics, GpImage* image, const Rect& source, const Rect& destination,
                        const Margins& margins, int alpha = 255);
+// With the borders `sourceMargins` wide in the image and `destinationMargins` on the destination.
+void DrawImageNineGrid(GpGraphics* graphics, GpImage* image, const Rect& source, const Rect& destination,
+                       const Margins& sourceMargins, const Margins& destinationMargins, int alpha = 255);
 
 }  // namespace getlink

@@ -15,6 +15,13 @@ void FitBorders(float room, float& first, float& second) {
   }
 }
 
+// The margins as they fit `rect`.
+Margins Fitted(Margins margins, const Rect& rect) {
+  FitBorders(rect.width, margins.left, margins.right);
+  FitBorders(rect.height, margins.top, margins.bottom);
+  return margins;
+}
+
 struct Span {
   float start;
   float size;
@@ -30,20 +37,18 @@ void Bands(float start, float size, float first, float second, Span out[3]) {
 }  // namespace
 
 std::vector<ImagePiece> NineGridPieces(const Rect& source, const Rect& destination, const Margins& margins) {
-  float sourceLeft = margins.left, sourceRight = margins.right;
-  float sourceTop = margins.top, sourceBottom = margins.bottom;
-  FitBorders(source.width, sourceLeft, sourceRight);
-  FitBorders(source.height, sourceTop, sourceBottom);
-  float destinationLeft = sourceLeft, destinationRight = sourceRight;
-  float destinationTop = sourceTop, destinationBottom = sourceBottom;
-  FitBorders(destination.width, destinationLeft, destinationRight);
-  FitBorders(destination.height, destinationTop, destinationBottom);
+  return NineGridPieces(source, destination, margins, Fitted(margins, source));
+}
 
+std::vector<ImagePiece> NineGridPieces(const Rect& source, const Rect& destination, const Margins& sourceMargins,
+                                       const Margins& destinationMargins) {
+  const Margins from = Fitted(sourceMargins, source);
+  const Margins to = Fitted(destinationMargins, destination);
   Span sourceColumns[3], sourceRows[3], destinationColumns[3], destinationRows[3];
-  Bands(source.left, source.width, sourceLeft, sourceRight, sourceColumns);
-  Bands(source.top, source.height, sourceTop, sourceBottom, sourceRows);
-  Bands(destination.left, destination.width, destinationLeft, destinationRight, destinationColumns);
-  Bands(destination.top, destination.height, destinationTop, destinationBottom, destinationRows);
+  Bands(source.left, source.width, from.left, from.right, sourceColumns);
+  Bands(source.top, source.height, from.top, from.bottom, sourceRows);
+  Bands(destination.left, destination.width, to.left, to.right, destinationColumns);
+  Bands(destination.top, destination.height, to.top, to.bottom, destinationRows);
 
   std::vector<ImagePiece> pieces;
   for (int row = 0; row < 3; ++row) {

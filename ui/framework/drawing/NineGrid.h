@@ -19,5 +19,9 @@ struct ImagePiece {
 // the margins, the corners shrink in proportion rather than overlap. Pieces without area
 // are left out.
 std::vector<ImagePiece> NineGridPieces(const Rect& source, const Rect& destination, const Margins& margins);
+// The same with the borders at other widths on the destination than in the source (an
+// image drawn at another scale than the one it is shown at).
+std::vector<ImagePiece> NineGridPieces(const Rect& source, const Rect& destination, const Margins& sourceMargins,
+                                       const Margins& destinationMargins);
 
 }  // namespace getlink

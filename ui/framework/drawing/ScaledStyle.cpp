@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "ui/framework/drawing/ImageScale.h"
+
 namespace getlink {
 namespace {
 
@@ -15,7 +17,7 @@ class Scaler {
   }
 
  private:
-  void Scale(float& length) const { length = std::round(length * factor_); }
+  void Scale(float& length) const { length = ScaledLength(length, factor_); }
   void Scale(int& length) const { length = static_cast<int>(std::lround(length * factor_)); }
   void Scale(Rect& rect) const { (*this)(rect.left, rect.top, rect.width, rect.height); }
   void Scale(Margins& margins) const { (*this)(margins.left, margins.top, margins.right, margins.bottom); }
@@ -43,7 +45,7 @@ UiStyle ScaledStyle(const UiStyle& style, float factor) {
 
   SkinStyle& skin = scaled.skin;
   scale(skin.shadowMargin, skin.bodyInset, skin.zoomedBodyInset, skin.controlAreaInset, skin.bodyArc, skin.shapeArc,
-        skin.blurArc, skin.controlAreaArc, skin.imageEdgeBand, skin.outerBorderArc, skin.innerBorderArc,
+        skin.blurArc, skin.controlAreaArc, skin.imageEdgeBand, skin.lineWidth, skin.outerBorderArc, skin.innerBorderArc,
         skin.roundShadowArcs, skin.squareShadowArcs);
 
   CaptionStyle& caption = scaled.caption;
@@ -65,7 +67,7 @@ UiStyle ScaledStyle(const UiStyle& style, float factor) {
         bar.arrowHalfBase, bar.arrowMargin);
 
   ComboBoxStyle& combo = scaled.comboBox;
-  scale(combo.arrowRight, combo.arrowWidth, combo.arrowHeight, combo.textLeft, combo.textLessWidth,
+  scale(combo.frameMargins, combo.arrowRight, combo.arrowWidth, combo.arrowHeight, combo.textLeft, combo.textLessWidth,
         combo.textLessHeight, combo.textLineExtra, combo.editLeft, combo.editTop, combo.editLessWidth,
         combo.editLessHeight, combo.dropDownRowHeight, combo.dropDownFrame, combo.dropDownMaximumHeight,
         combo.dropDownListInset, combo.dropDownColumnLessWidth);
@@ -80,8 +82,8 @@ UiStyle ScaledStyle(const UiStyle& style, float factor) {
   MenuStyle& menu = scaled.menu;
   scale(menu.itemHeight, menu.separatorHeight, menu.minimumWidth, menu.captionRoom, menu.subMenuArrowRoom,
         menu.verticalRoom, menu.firstItemTop, menu.itemInset, menu.separatorLeft, menu.separatorRightInset,
-        menu.edgeOverlap, menu.subMenuOverlap, menu.subMenuRise, menu.panelInset, menu.panelArc, menu.stripeInset,
-        menu.stripeWidth, menu.stripeArc, menu.captionLeft, menu.arrowRoom, menu.pictureBox, menu.hotArc,
+        menu.edgeOverlap, menu.subMenuOverlap, menu.subMenuRise, menu.panelInset, menu.lineWidth, menu.panelArc,
+        menu.stripeInset, menu.stripeWidth, menu.stripeArc, menu.captionLeft, menu.arrowRoom, menu.pictureBox, menu.hotArc,
         menu.arrowBase, menu.arrowTip, menu.arrowHalfHeight, menu.separatorLineTop, menu.separatorLineHeight);
   for (MenuStyle::ShadowRing& ring : menu.shadowRings) scale(ring.arc);
 

@@ -58,13 +58,14 @@ struct SkinStyle {
   int blurArc = 5;
   int controlAreaArc = 3;
   float imageEdgeBand = 100;  // bands along the picture's edges that fade into the skin colour
-  // The border: a dark line, and a light one inside it.
+  // The border: a dark line, and a light one inside it, each lineWidth wide.
+  float lineWidth = 1;  // also the step between the edge shadow's rings
   Argb outerBorder = MakeColor(ColorRef(0x606060), 204);
   Argb innerBorder = MakeColor(ColorRef(0xFFFFFF), 102);
   float outerBorderArc = 7;
   float innerBorderArc = 6;
-  // The edge shadow: rings a pixel further out each, fainter each, in this colour unless
-  // the window is given another.
+  // The edge shadow: rings lineWidth wide and further out each, fainter each, in this
+  // colour unless the window is given another.
   ColorRef shadowColour = MakeColorRef(0, 0, 0);
   std::array<int, 4> shadowAlphas = {45, 25, 10, 5};
   std::array<float, 4> roundShadowArcs = {10, 12, 15, 18};
@@ -279,8 +280,10 @@ struct MenuStyle {
   int openSubDelayMs = 500;   // the pointer on a sub-menu item opens it after this
   int reopenDelayMs = 300;    // an item opens its own once another's has closed
   // The panel: a white rounded body panelInset in, with a soft shadow of rings, and a
-  // light stripe behind the pictures.
+  // light stripe behind the pictures. The panel's outline and the rings are lineWidth
+  // wide, the rings lineWidth apart.
   float panelInset = 6;
+  float lineWidth = 1;
   float panelArc = 4;
   Argb panelColour = MakeArgb(234, 255, 255, 255);
   Argb panelOutline = MakeArgb(125, 0, 0, 0);

@@ -16,6 +16,12 @@ constexpr CaptionButtonKind kButtonOrder[] = {CaptionButtonKind::Close, CaptionB
                                               CaptionButtonKind::Settings, CaptionButtonKind::Help,
                                               CaptionButtonKind::Pin};
 
+// The window's small icon, or its class's.
+HICON SmallIcon(HWND host) {
+  auto icon = reinterpret_cast<HICON>(SendMessageW(host, WM_GETICON, ICON_SMALL, 0));
+  return icon != nullptr ? icon : reinterpret_cast<HICON>(GetClassLongPtrW(host, GCLP_HICONSM));
+}
+
 }  // namespace
 
 CaptionBar::CaptionBar(const UiStyle& style) : style_(style) {}
@@ -55,12 +61,10 @@ Rect CaptionBar::TitleRect(int width) const {
 void CaptionBar::Build(HWND host, int flags, int width) {
   flags_ = flags;
   if (Has(CaptionFlag::Icon)) {
-    auto icon = reinterpret_cast<HICON>(SendMessageW(host, WM_GETICON, ICON_SMALL, 0));
-    if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(host, GCLP_HICONSM));
     UiPicture::IconOptions options;
     options.focusable = false;
     icon_ = std::make_unique<UiPicture>();
-    icon_->CreateFromIcon(host, ControlPlace::InPixels(style_.caption.icon), icon, options);
+    icon_->CreateFromIcon(host, ControlPlace::InPixels(style_.caption.icon), SmallIcon(host), options);
   }
   if (Has(CaptionFlag::Title)) {
     wchar_t text[256] = L"";
@@ -76,11 +80,17 @@ void CaptionBar::Build(HWND host, int flags, int width) {
   }
 }
 
+void CaptionBar::ShowNewIcon() {
+  if (icon_ == nullptr) return;
+  icon_->SetPixelRect(style_.caption.icon);
+  icon_->SetIcon(SmallIcon(icon_->HostWindow()));
+}
+
 void CaptionBar::Layout(int width) {
   if (flags_ == 0) return;
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     const Rect place = ButtonRect(i, buttons_[i]->Kind(), width);
-    buttons_[i]->SetPixelRect(place);
+    buttons_[i]->SetPixelRect(place);  // sizes too, after a DPI change
   }
   if (title_ != nullptr) {
     title_->SetPixelRect(TitleRect(width));

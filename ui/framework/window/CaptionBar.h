@@ -51,6 +51,9 @@ class CaptionBar {
   // Places the controls for a new width: the buttons right to left from the right edge,
   // the title between the icon and the buttons.
   void Layout(int width);
+  // After a DPI change: the icon at the style's place and size, showing the window's small
+  // icon (SetWindowIcons has made it one for the new DPI).
+  void ShowNewIcon();
   // The narrowest window that still has room for the whole row.
   int MinimumWidth() const;
   // Destroys the controls.

@@ -6,6 +6,7 @@
 #include "ui/framework/drawing/GdiHandles.h"
 #include "ui/framework/drawing/Image.h"
 #include "ui/framework/drawing/ImageDrawing.h"
+#include "ui/framework/drawing/ImageScale.h"
 #include "ui/framework/drawing/Shapes.h"
 
 namespace getlink {
@@ -37,9 +38,11 @@ void SkinPainter::Paint(Surface& canvas, const std::function<void(GpGraphics*)>&
   if (look_.cornerRadius == kImageOnlySkin) {
     if (look_.image != nullptr) {
       if (look_.nineGrid.IsEmpty())
-        DrawImageNatural(g, look_.image, whole, false);
-      else
-        DrawImageNineGrid(g, look_.image, whole, look_.nineGrid);
+        DrawImageNatural(g, PictureAtScale(), whole, false);
+      else  // the borders as wide in 96-DPI units as they are in the picture
+        DrawImageNineGrid(g, look_.image, RectOf(0, 0, static_cast<float>(ImageWidth(look_.image)),
+                                                 static_cast<float>(ImageHeight(look_.image))),
+                          whole, look_.nineGrid, ScaledMargins(look_.nineGrid, look_.pictureScale));
     }
     if (paintBackground) paintBackground(g);
     return;
@@ -63,28 +66,34 @@ void SkinPainter::Paint(Surface& canvas, const std::function<void(GpGraphics*)>&
   if (look_.layered && look_.edgeShadow) PaintShadow(g, inner);
 }
 
+// The picture at its own size in 96-DPI units: as many pixels larger as the window's scale.
+GpImage* SkinPainter::PictureAtScale() const {
+  const float scale = look_.pictureScale;
+  const auto scaled = [scale](int length) { return static_cast<int>(ScaledLength(static_cast<float>(length), scale)); };
+  GpImage* picture = sizes_.At(look_.image, scaled(ImageWidth(look_.image)), scaled(ImageHeight(look_.image)));
+  return picture != nullptr ? picture : look_.image;
+}
+
 void SkinPainter::PaintImage(Surface& canvas, const Rect& inner) const {
   GpGraphics* g = canvas.Graphics();
-  const float imageWidth = static_cast<float>(ImageWidth(look_.image));
-  const float imageHeight = static_cast<float>(ImageHeight(look_.image));
+  if (look_.imageMode == SkinImageMode::Stretched) {
+    const int width = static_cast<int>(std::lround(inner.width)), height = static_cast<int>(std::lround(inner.height));
+    GpImage* sized = sizes_.At(look_.image, width, height);
+    DrawImageAlpha(g, sized != nullptr ? sized : look_.image, inner);
+    return;  // the picture covers the body: no edges to blend
+  }
+  GpImage* picture = PictureAtScale();
+  const float imageWidth = static_cast<float>(ImageWidth(picture));
+  const float imageHeight = static_cast<float>(ImageHeight(picture));
   Rect placed;
-  switch (look_.imageMode) {
-    case SkinImageMode::Stretched: {
-      const UniqueBitmap scaled = ScaledImage(look_.image, static_cast<int>(std::lround(inner.width)),
-                                              static_cast<int>(std::lround(inner.height)));
-      DrawImageAlpha(g, scaled != nullptr ? scaled.get() : look_.image, inner);
-      return;  // the picture covers the body: no edges to blend
-    }
-    case SkinImageMode::Centred:
-      DrawImageNatural(g, look_.image,
-                       RectOf(0, 0, static_cast<float>(canvas.Width()), static_cast<float>(canvas.Height())), true);
-      placed = RectOf(std::round((canvas.Width() - imageWidth) / 2), std::round((canvas.Height() - imageHeight) / 2),
-                      imageWidth, imageHeight);
-      break;
-    default:
-      DrawImageNatural(g, look_.image, inner, false);
-      placed = RectOf(inner.left, inner.top, imageWidth, imageHeight);
-      break;
+  if (look_.imageMode == SkinImageMode::Centred) {
+    DrawImageNatural(g, picture, RectOf(0, 0, static_cast<float>(canvas.Width()), static_cast<float>(canvas.Height())),
+                     true);
+    placed = RectOf(std::round((canvas.Width() - imageWidth) / 2), std::round((canvas.Height() - imageHeight) / 2),
+                    imageWidth, imageHeight);
+  } else {
+    DrawImageNatural(g, picture, inner, false);
+    placed = RectOf(inner.left, inner.top, imageWidth, imageHeight);
   }
   if (!look_.blendImageEdges) return;
   // Bands along the picture's edges fade from clear (inside) to the skin colour (outside).
@@ -106,22 +115,24 @@ void SkinPainter::PaintImage(Surface& canvas, const Rect& inner) const {
 void SkinPainter::PaintBorder(GpGraphics* g, const Rect& inner) const {
   // A dark line, and a light one inside it.
   const bool square = look_.cornerRadius == kSquareCorners;
+  const float line = style_.lineWidth;
   Rect outline = inner;
-  InflateRect(1, 1, -2, -2, outline);
-  OutlineRoundRect(g, outline, square ? 0.f : style_.outerBorderArc, style_.outerBorder);
-  InflateRect(1, 1, -2, -2, outline);
-  OutlineRoundRect(g, outline, square ? 0.f : style_.innerBorderArc, style_.innerBorder);
+  InflateRect(line, line, -2 * line, -2 * line, outline);
+  OutlineRoundRect(g, outline, square ? 0.f : style_.outerBorderArc, style_.outerBorder, line);
+  InflateRect(line, line, -2 * line, -2 * line, outline);
+  OutlineRoundRect(g, outline, square ? 0.f : style_.innerBorderArc, style_.innerBorder, line);
 }
 
 void SkinPainter::PaintShadow(GpGraphics* g, const Rect& inner) const {
-  // Four rings, each a pixel further out and fainter.
+  // Four rings, each a line further out and fainter.
   const bool square = look_.cornerRadius == kSquareCorners;
   const ColorRef shadow = look_.shadowColour.value_or(style_.shadowColour);
   const auto& arcs = square ? style_.squareShadowArcs : style_.roundShadowArcs;
+  const float line = style_.lineWidth;
   Rect ring = inner;
   for (std::size_t i = 0; i < style_.shadowAlphas.size(); ++i) {
-    OutlineRoundRect(g, ring, arcs[i], MakeColor(shadow, style_.shadowAlphas[i]));
-    InflateRect(-1, -1, 2, 2, ring);
+    OutlineRoundRect(g, ring, arcs[i], MakeColor(shadow, style_.shadowAlphas[i]), line);
+    InflateRect(-line, -line, 2 * line, 2 * line, ring);
   }
 }
 

@@ -10,6 +10,7 @@
 #include "ui/framework/drawing/GdiplusApi.h"
 #include "ui/framework/drawing/Surface.h"
 #include "ui/framework/drawing/UiStyle.h"
+#include "ui/framework/window/SizedPicture.h"
 
 namespace getlink {
 
@@ -24,6 +25,7 @@ constexpr int kRoundCorners = 7;
 
 struct SkinLook {
   GpImage* image = nullptr;  // the background picture, or null for the plain colour
+  float pictureScale = 1;    // the window's: a picture at its own size is shown this much larger
   ColorRef colour;
   SkinImageMode imageMode{};
   int cornerRadius = kRoundCorners;
@@ -37,19 +39,23 @@ struct SkinLook {
 
 class SkinPainter {
  public:
-  SkinPainter(const SkinLook& look, const SkinStyle& style) : look_(look), style_(style) {}
+  // The picture is drawn from `sizes`, its copy at the size shown.
+  SkinPainter(const SkinLook& look, const SkinStyle& style, SizedPicture& sizes)
+      : look_(look), style_(style), sizes_(sizes) {}
 
   // Paints the whole canvas; `paintBackground` draws the application's own background
   // over the picture, before the border.
   void Paint(Surface& canvas, const std::function<void(GpGraphics*)>& paintBackground) const;
 
  private:
+  GpImage* PictureAtScale() const;
   void PaintImage(Surface& canvas, const Rect& inner) const;
   void PaintBorder(GpGraphics* graphics, const Rect& inner) const;
   void PaintShadow(GpGraphics* graphics, const Rect& inner) const;
 
   SkinLook look_;
   const SkinStyle& style_;
+  SizedPicture& sizes_;
 };
 
 }  // namespace getlink

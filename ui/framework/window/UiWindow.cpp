@@ -388,6 +388,8 @@ void UiWindow::OnDpiChanged(int dpi, const RECT& suggested) {
 
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowIcons(hwnd_, dpi);
+  caption_.ShowNewIcon();
   caption_.Layout(size_.cx);
   if (onScaleChanged_) onScaleChanged_();
   SetSkin(std::nullopt, SkinColour(), SkinRepaint::Present);

@@ -1,5 +1,7 @@
 #include "ui/framework/window/WindowFunctions.h"
 
+#include <optional>
+
 #include "runtime/Codec.h"
 #include "ui/framework/window/ControlEvent.h"
 #include "ui/framework/drawing/DisplayDpi.h"
@@ -16,8 +18,9 @@ bool IsInputMessage(UINT msg) {
   return (msg >= 255 && msg <= 263) || (msg >= WM_MOUSEFIRST && msg <= 525);
 }
 
-void SetIcon(HWND hwnd, WPARAM which, int classIndex) {
-  auto icon = reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, which, 0));
+void SetIcon(HWND hwnd, WPARAM which, int classIndex, std::optional<int> programIconDpi) {
+  HICON icon = programIconDpi ? ProgramIcon(which, *programIconDpi) : nullptr;
+  if (icon == nullptr) icon = reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, which, 0));
   if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(hwnd, classIndex));
   SendMessageW(hwnd, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
 }
@@ -47,14 +50,21 @@ HWND CreateUiWindow(HWND parent, std::string_view title, const CreateWindowOptio
                               left, top, width, height, parent, nullptr, GetModuleHandleW(nullptr),
                               nullptr);
   if (hwnd == nullptr) return nullptr;
-  SetIcon(hwnd, ICON_SMALL, GCLP_HICONSM);
-  SetIcon(hwnd, ICON_BIG, GCLP_HICON);
+  SetWindowIcons(hwnd, WindowDpi(hwnd));
   if (options.show) {
     ShowWindow(hwnd, SW_SHOWNORMAL);
     UpdateWindow(hwnd);
   }
   if (options.runLoop) ModalLoop(hwnd);
   return hwnd;
+}
+
+void SetWindowIcons(HWND hwnd, int dpi) {
+  const auto classIcon = reinterpret_cast<HICON>(GetClassLongPtrW(hwnd, GCLP_HICON));
+  std::optional<int> programIconDpi;
+  if (classIcon != nullptr && classIcon == DefaultIcon()) programIconDpi = dpi;
+  SetIcon(hwnd, ICON_SMALL, GCLP_HICONSM, programIconDpi);
+  SetIcon(hwnd, ICON_BIG, GCLP_HICON, programIconDpi);
 }
 
 int RunMessageLoop() {

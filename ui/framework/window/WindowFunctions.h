@@ -34,6 +34,11 @@ RECT DesktopWorkArea();
 // with the program's icons. Null when the system refuses.
 HWND CreateUiWindow(HWND parent, std::string_view title, const CreateWindowOptions& options = {});
 
+// Gives the window its small and large icons: the program's icon drawn for `dpi` (the
+// window's) when its class shows the program's icon, else the icons it has or its
+// class's. Again when its DPI changes.
+void SetWindowIcons(HWND hwnd, int dpi);
+
 // The thread's message loop; returns the exit code of WM_QUIT.
 int RunMessageLoop();
 

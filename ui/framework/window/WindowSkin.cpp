@@ -57,6 +57,7 @@ void WindowSkin::Change(const std::optional<ByteSet>& image, std::optional<Color
     return;
   }
   if (image) {
+    sizes_.Reset();
     image_ = LoadImageFromBytes(*image);
     if (image_) colour_ = AverageColour(image_.Get());
   }
@@ -67,6 +68,7 @@ void WindowSkin::Paint(Surface& canvas, HWND hwnd, bool edgeShadow,
                        const std::function<void(GpGraphics*)>& paintBackground) const {
   SkinLook look;
   look.image = Image();
+  look.pictureScale = style_.scale;
   look.colour = colour_;
   look.imageMode = imageMode_;
   look.cornerRadius = cornerRadius_;
@@ -76,7 +78,7 @@ void WindowSkin::Paint(Surface& canvas, HWND hwnd, bool edgeShadow,
   look.edgeShadow = edgeShadow;
   look.shadowColour = shadowColour_;
   look.nineGrid = nineGrid_;
-  SkinPainter(look, style_.skin).Paint(canvas, paintBackground);
+  SkinPainter(look, style_.skin, sizes_).Paint(canvas, paintBackground);
   if (!IsLayered() && cornerRadius_ != kImageOnlySkin) {
     // A plain window gets the rounded body as its shape instead of a transparent margin.
     const int c = IsZoomed(hwnd) ? style_.skin.zoomedBodyInset : style_.skin.bodyInset;

@@ -13,6 +13,7 @@
 #include "ui/framework/drawing/Surface.h"
 #include "ui/framework/drawing/UiStyle.h"
 #include "ui/framework/window/AttachWindowOptions.h"
+#include "ui/framework/window/SizedPicture.h"
 
 namespace getlink {
 
@@ -48,12 +49,16 @@ class WindowSkin {
   // Asks the desktop to blur behind the body (when the skin wants it), or stops it.
   void ApplyBlurBehind(HWND hwnd, SIZE size, bool on) const;
   // Lets go of the own picture.
-  void Release() { image_ = getlink::Image(); }
+  void Release() {
+    sizes_.Reset();
+    image_ = getlink::Image();
+  }
 
  private:
   const UiStyle& style_;
   HWND source_ = nullptr;
   getlink::Image image_;
+  mutable SizedPicture sizes_;  // the picture at the size last painted
   ColorRef colour_;
   int cornerRadius_ = kRoundCorners;
   int opacity_ = -1;

@@ -1,9 +1,11 @@
 // The caption row: the sprite cell each button shows, and the window commands it sends.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
-#include "ui/framework/drawing/FrameworkStartup.h"
+#include "ui/framework/drawing/EmbeddedImages.h"
 #include "ui/framework/drawing/ImageDrawing.h"
 #include "ui/framework/controls/UiCaptionButton.h"
 
@@ -26,11 +28,13 @@ class CaptionButtonTest : public WindowTest {
     return *window().CaptionButtons().front();
   }
 
-  // Whether the button shows exactly the sprite cell (animations are off: no fading).
-  bool ShowsCell(const UiCaptionButton& button, int state, bool maximised) {
+  // Whether the button shows exactly the sprite cell (animations are off: no fading), of
+  // the sprite drawn at `scale`.
+  bool ShowsCell(const UiCaptionButton& button, int state, bool maximised, ImageScale scale = ImageScale::Normal) {
     const Surface& shown = SurfaceOf(button);
     Surface expected(shown.Width(), shown.Height());
-    DrawImagePart(expected.Graphics(), CaptionButtonImage(), CaptionButtonCell(button.Kind(), state, maximised),
+    DrawImagePart(expected.Graphics(), SharedEmbeddedImage(EmbeddedImage::CaptionButtons, scale),
+                  ScaledCell(CaptionButtonCell(button.Kind(), state, maximised), ImageFactor(scale)),
                   {0, 0, static_cast<float>(shown.Width()), static_cast<float>(shown.Height())});
     return CountPixels(shown, [&](int x, int y, Argb p) { return p != expected.PixelAt(x, y); }) == 0;
   }
@@ -59,6 +63,34 @@ TEST_F(CaptionButtonTest, ButtonsShowTheirNormalHotAndPressedCells) {
   LeftUp(200, 200);
   EXPECT_EQ(close.PaintedState(), UiCaptionButton::State::Normal);
   EXPECT_EQ(HookedCount(WM_CLOSE), 0);
+}
+
+// At another DPI a button has the size the style scaled to it, and where the sprite is
+// drawn at that scale it shows its cell of that sprite pixel for pixel.
+TEST_F(CaptionButtonTest, AtEveryDpiAButtonIsItsCellAtTheScaledSize) {
+  struct Case {
+    int dpi;
+    int width, height;  // the close button's 39 x 19 at the DPI
+    std::optional<ImageScale> drawnAt;  // the sprite drawn at the DPI's own scale
+  };
+  for (const Case& c : {Case{120, 49, 24, std::nullopt}, Case{144, 59, 29, ImageScale::OneAndAHalf},
+                        Case{192, 78, 38, ImageScale::Double}, Case{96, 39, 19, ImageScale::Normal}}) {
+    RECT place = {};
+    GetWindowRect(hwnd(), &place);
+    place.right = place.left + kWidth * c.dpi / 96;
+    place.bottom = place.top + kHeight * c.dpi / 96;
+    SendMessageW(hwnd(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi), reinterpret_cast<LPARAM>(&place));
+    UiCaptionButton& close = Button(CaptionButtonKind::Close);
+    ASSERT_TRUE(PumpUntil([&] { return SurfaceOf(close).Width() == c.width; })) << c.dpi;
+    EXPECT_EQ(SurfaceOf(close).Height(), c.height) << c.dpi;
+    if (c.drawnAt) {
+      const Rect cell = ScaledCell(CaptionButtonCell(CaptionButtonKind::Close, 0, false), ImageFactor(*c.drawnAt));
+      EXPECT_EQ(cell.width, c.width) << c.dpi;
+      EXPECT_EQ(cell.height, c.height) << c.dpi;
+      Pump();
+      EXPECT_TRUE(ShowsCell(close, 0, false, *c.drawnAt)) << c.dpi;
+    }
+  }
 }
 
 TEST_F(CaptionButtonTest, MaximiseFollowsTheWindowStateBothWays) {

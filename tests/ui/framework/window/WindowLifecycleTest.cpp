@@ -15,9 +15,11 @@
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "runtime/MessagePump.h"
 #include "runtime/WinHandles.h"
+#include "ui/framework/drawing/GdiHandles.h"
 #include "ui/framework/controls/UiButton.h"
 #include "ui/framework/controls/UiCaptionButton.h"
 #include "ui/framework/controls/UiCaptionTitle.h"
+#include "ui/framework/controls/UiPicture.h"
 #include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink::testing {
@@ -317,12 +319,37 @@ TEST_F(WindowLifecycleTest, ASkinImageFillsTheWindowAndSetsTheSkinColour) {
   const Argb band = CanvasPixel(280, 40);             // inside the band along its right edge
   EXPECT_GT(RedOf(band), 100);
   EXPECT_LT(RedOf(band), 245);
+
+  // At 144 DPI the picture at its own size is 1.5 times as large (450 x 300 from the body's
+  // corner at 8), its bands 150 wide: (250, 120) is still clear of them.
+  RECT place = {};
+  GetWindowRect(hwnd(), &place);
+  place.right = place.left + kWidth * 3 / 2;
+  place.bottom = place.top + kHeight * 3 / 2;
+  SendMessageW(hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&place));
+  EXPECT_NEAR(BlueOf(CanvasPixel(250, 120)), 200, 2);
+  EXPECT_EQ(RedOf(CanvasPixel(250, 120)), 0);
+  EXPECT_NEAR(RedOf(CanvasPixel(470, 120)), 250, 2);  // the skin colour beyond it
+}
+
+// The width in pixels of the window's small or large icon; 0 when it has none.
+int IconWidth(HWND hwnd, WPARAM which) {
+  ICONINFO info = {};
+  const auto icon = reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, which, 0));
+  if (icon == nullptr || !GetIconInfo(icon, &info)) return 0;
+  const GdiBitmap colour(info.hbmColor), mask(info.hbmMask);
+  BITMAP bitmap = {};
+  return GetObjectW(colour != nullptr ? colour.get() : mask.get(), sizeof bitmap, &bitmap) != 0 ? bitmap.bmWidth : 0;
 }
 
 // Moved to a monitor of 1.5 times the DPI, the window takes the suggested place, its
-// controls keep their places in 96-DPI units and their fonts grow, and an open pop-up
-// closes rather than stay over the old pixels.
+// controls keep their places in 96-DPI units and their fonts grow, its icons are the
+// program's drawn for the new DPI, and an open pop-up closes rather than stay over the
+// old pixels.
 TEST_F(WindowLifecycleTest, ANewDpiScalesThePlaceTheControlsAndTheFonts) {
+  AttachWindowOptions withIcon = DefaultOptions();
+  withIcon.captionFlags = *withIcon.captionFlags | CaptionFlag::Icon;
+  Reopen(withIcon);
   UiButton plain;
   ASSERT_TRUE(plain.Create(hwnd(), {100, 100, 80, 24}));
   UiButton::Options sized;
@@ -362,6 +389,13 @@ TEST_F(WindowLifecycleTest, ANewDpiScalesThePlaceTheControlsAndTheFonts) {
   ASSERT_GE(buttons.size(), 2u);
   EXPECT_EQ(buttons[0]->PixelRect(), (Rect{kWidth * 3 / 2 - 36 - 42, 11, 59, 29}));
   EXPECT_EQ(buttons[1]->PixelRect(), (Rect{kWidth * 3 / 2 - 36 - 84, 11, 42, 29}));
+  EXPECT_EQ(IconWidth(hwnd(), ICON_SMALL), 24);
+  EXPECT_EQ(IconWidth(hwnd(), ICON_BIG), 48);
+  // The caption row's icon shows the small one at its size.
+  const UiPicture* icon = window().IconPicture();
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(ImageWidth(icon->Picture()), 24);
+  EXPECT_EQ(icon->PixelRect().width, 24);
 }
 
 }  // namespace
