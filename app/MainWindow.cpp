@@ -133,7 +133,9 @@ bool MainWindow::Open() {
   return true;
 }
 
-// The controls in the order they are made, which is also the order they are drawn in.
+// The controls in the order they are made, which is also the order they are drawn in and the
+// order Tab visits them: the way they are read, the link box, the service list, the fetch
+// button, then the result box.
 void MainWindow::CreateControls(HWND hwnd) {
   const MainWindowLayout& at = kMainWindowLayout;
   UiGroupBox::Options strip;
@@ -153,16 +155,14 @@ void MainWindow::CreateControls(HWND hwnd) {
   prompt.wordWrap = true;
   promptLabel_.Create(hwnd, at.prompt, prompt);
 
+  linkBox_.Create(hwnd, at.linkBox, MultiLineBox());
   UiComboBox::Options services;
   services.items = ServiceTitles();
   serviceBox_.Create(hwnd, at.serviceBox, services);
-
-  linkBox_.Create(hwnd, at.linkBox, MultiLineBox());
-  resultBox_.Create(hwnd, at.resultBox, MultiLineBox());
-
   UiButton::Options fetch;
   fetch.caption = kFetchCaption;
   fetchButton_.Create(hwnd, at.fetchButton, fetch);
+  resultBox_.Create(hwnd, at.resultBox, MultiLineBox());
 }
 
 // --- closing ---

@@ -100,10 +100,10 @@ class MainWindow {
   UiLabel statusLine_;
   UiLabel titleLabel_;
   UiLabel promptLabel_;
-  UiComboBox serviceBox_;
   UiEdit linkBox_;
-  UiEdit resultBox_;
+  UiComboBox serviceBox_;
   UiButton fetchButton_;
+  UiEdit resultBox_;
   ShareInfo shareInfo_;  // what the last finished fetch found
 
   Text description_;  // what the status strip says while nothing happens
