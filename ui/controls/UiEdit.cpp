@@ -269,6 +269,13 @@ int UiEdit::KeyCommand(UINT key, bool fromMenu) {
       return 0;
     case VK_SPACE:
       return 0;  // typed as a character; the window must not take it for a click
+    case VK_APPS: {
+      // The menu key opens the box's menu below the caret: its items without the mouse.
+      const Rect caret = WindowRectOf(caretRect_);
+      POINT below = {static_cast<LONG>(caret.left), static_cast<LONG>(caret.Bottom())};
+      ClientToScreen(HostWindow(), &below);
+      return ShowContextMenu(below) ? 0 : kNotHandled;
+    }
     default:
       return kNotHandled;
   }
@@ -440,12 +447,13 @@ void UiEdit::EndDrag() {
 }
 
 int UiEdit::OnRightUp(const PointerInput&) {
-  if (options_.inputMode == EditInputMode::Password) return kNotHandled;
-  ShowContextMenu();
-  return 0;
+  POINT pointer = {};
+  GetCursorPos(&pointer);
+  return ShowContextMenu(pointer) ? 0 : kNotHandled;
 }
 
-void UiEdit::ShowContextMenu() {
+bool UiEdit::ShowContextMenu(POINT point) {
+  if (options_.inputMode == EditInputMode::Password) return false;  // nothing to copy out of it
   UiMenu& menu = EditContextMenu();
   const bool selected = anchor_ != caret_;
   const bool clipboardText = IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
@@ -465,7 +473,8 @@ void UiEdit::ShowContextMenu() {
     if (!entry.IsSeparator())
       menu.SetItemState(index, static_cast<int>(applies(entry.command) ? MenuItemState::Normal : MenuItemState::Disabled));
   }
-  PopupEditContextMenu(HostWindow(), menuExtras_ ? menuExtras_() : std::vector<EditMenuExtra>());
+  PopupEditContextMenu(HostWindow(), point, menuExtras_ ? menuExtras_() : std::vector<EditMenuExtra>());
+  return true;
 }
 
 int UiEdit::OnMouseWheel(const WheelInput& wheel) {

@@ -147,7 +147,9 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   void MoveCaret(TextPosition to, bool extend);
   void DragTo(POINT point);
   void EndDrag();
-  void ShowContextMenu();
+  // At `point` on the screen: the pointer's, or below the caret for the menu key. False
+  // for a password box, which has no menu.
+  bool ShowContextMenu(POINT point);
   // With the focus the caret blinks, except while a drag holds the pointer outside the
   // text: then the view scrolls on the drag timer and the caret stays. `restart` starts
   // the running timer's period over.

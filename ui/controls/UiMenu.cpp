@@ -185,18 +185,24 @@ int UiMenu::MeasuredWidth(bool useSetWidth, const MenuStyle& style) const {
 }
 
 void UiMenu::PopupAt(HWND owner, int x, int y) {
+  if (x == 0 && y == 0) {
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    PopupNear(owner, pointer);
+    return;
+  }
+  if (hwnd_ != nullptr) return;
+  const MenuStyle& style = UiWindow::StyleOf(owner).menu;
+  Open(owner, nullptr, x, y, MeasuredWidth(true, style), MenuHeight(CountsOf(items_), style), false);
+}
+
+void UiMenu::PopupNear(HWND owner, POINT point) {
   if (hwnd_ != nullptr) return;
   const MenuStyle& style = UiWindow::StyleOf(owner).menu;
   const int width = MeasuredWidth(true, style);
   const int height = MenuHeight(CountsOf(items_), style);
-  if (x == 0 && y == 0) {
-    POINT pointer = {};
-    GetCursorPos(&pointer);
-    const MenuPlacement placed = PlaceMenuAtPointer(pointer.x, pointer.y, width, height, WorkArea(), style);
-    x = placed.x;
-    y = placed.y;
-  }
-  Open(owner, nullptr, x, y, width, height, false);
+  const MenuPlacement placed = PlaceMenuAtPointer(point.x, point.y, width, height, WorkArea(), style);
+  Open(owner, nullptr, placed.x, placed.y, width, height, false);
 }
 
 void UiMenu::PopupSub(UiMenu& parentMenu) {

@@ -308,6 +308,29 @@ TEST_F(EditTest, TheContextMenuOffersWhatAppliesAndCopySendsItsCommand) {
   EXPECT_EQ(ClipboardText(), "ab");
 }
 
+// The menu key opens the same menu below the caret, and its items work by their letters:
+// a keyboard reaches every item without the mouse.
+TEST_F(EditTest, TheMenuKeyOpensTheMenuBelowTheCaret) {
+  Make(Multi("abc def"));
+  edit.Select({1, 4}, {1, 4});
+  const POINT caret = PointBefore({1, 4});
+  POINT expected = {caret.x, static_cast<LONG>(edit.Top() + edit.CaretRect().Bottom())};
+  ClientToScreen(hwnd(), &expected);
+  UiMenu& menu = EditContextMenu();
+  RECT opened = {};
+  PopupDriver driver(MenuWindowOf(menu));
+  driver.OnOpen([&](HWND menuWindow) {
+    GetWindowRect(menuWindow, &opened);
+    PressKey(menuWindow, 'A');  // 全部选择(&A)
+  });
+  driver.Arm();
+  Key(VK_APPS);
+  ASSERT_TRUE(driver.Opened());
+  EXPECT_EQ(opened.left, expected.x);
+  EXPECT_EQ(opened.top, expected.y);
+  EXPECT_EQ(edit.SelectedText(), "abc def");
+}
+
 TEST_F(EditTest, CutTakesTheSelectionToTheClipboardByKeyAndByMenuAndTheMenuUndoesIt) {
   for (const bool byMenu : {false, true}) {
     SCOPED_TRACE(byMenu ? "the menu's cut" : "Ctrl+X");
