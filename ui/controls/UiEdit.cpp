@@ -115,8 +115,39 @@ void UiEdit::SetText(std::string_view text, bool caretToEnd) {
 }
 
 void UiEdit::FireChanged() {
+  TellAccessibility(AccessEvent::ValueChange);
   const ChangeHandler handler = onChange_;  // the handler may replace itself
   if (handler) handler(ParentControl(), *this);
+}
+
+// --- accessibility ---
+
+Text UiEdit::DefaultAccessibleName() const {
+  Text name = NameOfLabelBefore();
+  if (name.empty() && ParentControl() != nullptr) name = ParentControl()->AccessibleName();
+  return name;
+}
+
+Text UiEdit::AccessibleValue() const {
+  return options_.inputMode == EditInputMode::Password ? Text() : GetText();
+}
+
+bool UiEdit::SetAccessibleValue(std::string_view value) {
+  if (!IsCreated() || !Editable()) return false;
+  // As the user would: all of the text selected and replaced, one undo step.
+  Select({1, 0}, document_.EndPosition());
+  if (value.empty())
+    DeleteSelection();
+  else
+    InsertText(value, EditKind::Pasted);
+  return true;
+}
+
+AccessStates UiEdit::AccessibleState() {
+  AccessStates states = UiControl::AccessibleState();
+  if (!Editable()) states |= STATE_SYSTEM_READONLY;
+  if (options_.inputMode == EditInputMode::Password) states |= STATE_SYSTEM_PROTECTED;
+  return states;
 }
 
 void UiEdit::SetInputMode(EditInputMode mode) {

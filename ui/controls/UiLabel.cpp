@@ -138,6 +138,21 @@ int UiLabel::OnRefresh() {
 void UiLabel::SetText(Text text) {
   options_.text = std::move(text);
   Remeasure();
+  TellAccessibility(AccessEvent::NameChange);
+}
+
+Text UiLabel::DefaultAccessibleName() const {
+  Text name;
+  for (std::size_t i = 0; i < options_.text.size(); ++i) {
+    const char c = options_.text[i];
+    if (c == '\r' || c == '\n') {
+      if (!name.empty() && name.back() != ' ') name += ' ';
+    } else {
+      name += c;  // GBK trail bytes are never CR or LF
+    }
+  }
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  return name;
 }
 
 void UiLabel::SetFormat(TextFormat format) {

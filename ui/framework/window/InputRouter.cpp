@@ -280,6 +280,8 @@ void InputRouter::ChangeFocus(UiControl* control, bool fromKeyboard) {
   keyboardFocus_ = fromKeyboard ? control : nullptr;
   if (UiControl* lost = Live(old)) DispatchAndNotify(*lost, {EventCode::EvFocusLost, OtherControl{control}});
   if (UiControl* gained = Live(next)) DispatchAndNotify(*gained, {EventCode::EvFocusGained, OtherControl{old.control}});
+  // Told of the control that holds the focus in the end (a combo box hands it to its edit).
+  if (UiControl* gained = Live(next); gained != nullptr && gained == focused_) gained->TellAccessibility(AccessEvent::Focus);
 }
 
 void InputRouter::DropFocus() {
@@ -303,7 +305,7 @@ void InputRouter::OnFocusedInput(UINT msg, WPARAM wparam, LPARAM lparam) {
 }
 
 void InputRouter::FocusNextTopLevel() {
-  const std::vector<UiControl*>& controls = window_.Controls();
+  const std::vector<UiControl*>& controls = window_.TabOrder(nullptr);
   if (controls.empty()) return;
   UiControl* start = focused_;
   while (start != nullptr && start->ParentControl() != nullptr) start = start->ParentControl();
@@ -314,8 +316,7 @@ void InputRouter::FocusNextTopLevel() {
     index = (index + 1) % controls.size();
     UiControl* candidate = controls[index];
     if (candidate == start) return;
-    if (candidate->Visible() && candidate->Focusable() && !candidate->Disabled() &&
-        candidate->Type() != ControlType::CaptionButton) {
+    if (UiWindow::IsTabStop(*candidate)) {
       SetFocusControl(candidate, true);
       return;
     }
@@ -333,6 +334,12 @@ bool InputRouter::AddMnemonic(UiControl& control, int character) {
     mnemonics_.push_back({&control, character});
   }
   return true;
+}
+
+int InputRouter::MnemonicOf(const UiControl& control) const {
+  const auto entry = std::find_if(mnemonics_.begin(), mnemonics_.end(),
+                                  [&control](const Mnemonic& m) { return m.control == &control; });
+  return entry != mnemonics_.end() ? entry->character : 0;
 }
 
 void InputRouter::OnSysKeyDown(WPARAM key) {

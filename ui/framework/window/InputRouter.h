@@ -54,6 +54,11 @@ class InputRouter {
   void OnFocusedInput(UINT msg, WPARAM wparam, LPARAM lparam);
   // Registers the Alt+character of a control; character 0 removes it.
   bool AddMnemonic(UiControl& control, int character);
+  // The control's Alt+character, or 0.
+  int MnemonicOf(const UiControl& control) const;
+  // The control's activation (a click, Enter, Space or its mnemonic): EvClick to it, then
+  // to the window's binding.
+  void Click(UiControl& control) { Activate(control, ClickInput{}); }
 
   // Gives the keyboard focus to a visible, enabled, focusable control (never a caption
   // button); fromKeyboard marks focus that came by Tab.

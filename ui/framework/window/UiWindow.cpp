@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "runtime/Codec.h"
+#include "ui/framework/access/AccessibleObject.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/window/EventMailbox.h"
 #include "ui/framework/controls/UiCaptionButton.h"
@@ -120,6 +121,19 @@ UiControl* UiWindow::ControlFromHandle(std::uintptr_t handle) const {
   return live_.count(control) != 0 ? control : nullptr;
 }
 
+const std::vector<UiControl*>& UiWindow::TabOrder(const UiControl* parent) const {
+  return parent != nullptr ? parent->Children() : controls_;
+}
+
+bool UiWindow::IsTabStop(const UiControl& control) {
+  return control.Visible() && control.Focusable() && !control.Disabled() && control.Type() != ControlType::CaptionButton;
+}
+
+AccessibleObject* UiWindow::AccessibleRoot() {
+  if (!accessibleRoot_ && hwnd_ != nullptr) accessibleRoot_ = AccessibleObject::OfWindow(*this);
+  return accessibleRoot_.Get();
+}
+
 UiControl* UiWindow::TitleControl() const { return caption_.Title(); }
 
 int UiWindow::Dispatch(UiControl& control, const ControlEvent& event) { return control.DispatchEvent(event); }
@@ -223,6 +237,11 @@ LRESULT UiWindow::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 1;
     case WM_NCACTIVATE:
       return 1;
+    case WM_GETOBJECT:
+      // The client area is described by the window's own objects (AccessibleObject.h).
+      if (static_cast<LONG>(lparam) == OBJID_CLIENT && AccessibleRoot() != nullptr)
+        return LresultFromObject(IID_IAccessible, wparam, static_cast<IAccessible*>(AccessibleRoot()));
+      break;
     case WM_GETMINMAXINFO:
       OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lparam));
       return 0;
@@ -383,6 +402,9 @@ void UiWindow::OnDestroy() {
   controls_.clear();
   captionFlags_ = 0;
   popup_ = {};
+  accessRole_ = AccessRole::Client;
+  if (accessibleRoot_) accessibleRoot_.Get()->Disconnect();
+  accessibleRoot_.Reset();
   composer_.Close();
   EventMailbox::Instance().CloseWindow(hwnd_);
   RemovePropW(hwnd_, kWindowProperty);
