@@ -163,6 +163,13 @@ void MainWindow::CreateControls(HWND hwnd) {
   fetch.caption = kFetchCaption;
   fetchButton_.Create(hwnd, at.fetchButton, fetch);
   resultBox_.Create(hwnd, at.resultBox, MultiLineBox());
+
+  // What a screen reader calls them: the boxes have no label of their own before them.
+  linkBox_.SetAccessibleName("分享链接");
+  serviceBox_.SetAccessibleName("网盘");
+  resultBox_.SetAccessibleName("获取结果");
+  statusStrip_.SetAccessibleName("状态");
+  statusStrip_.SetAccessibleRole(AccessRole::StatusBar);
 }
 
 // --- closing ---
@@ -245,7 +252,8 @@ void MainWindow::FollowLinkService() {
 void MainWindow::ShowStatus(Text line, bool failure) {
   const Argb colour = failure ? kFailureColour : kStatusColour;
   if (statusLine_.GetOptions().textColour != colour) statusLine_.SetTextColour(colour);
-  statusLine_.SetText(std::move(line));
+  statusLine_.SetText(std::move(line));  // heard as the line's name change
+  if (failure) statusLine_.TellAccessibility(AccessEvent::Alert);  // read out at once, wherever the focus is
 }
 
 // --- the address of the last fetch ---
