@@ -44,9 +44,12 @@ class ScreenReaderEndToEnd(unittest.TestCase):
         self.assertEqual(said["result"], [f"文件地址：{SERVER}/360/file/13718923744520577/"
                                           "%E6%AF%95%E4%B8%9A%E8%AE%BE%E8%AE%A1%20%E7%BB%88%E7%A8%BF.docx"
                                           "?sign=a7f3e9c1&t=1369031520"])
-        self.assertEqual(said["status"], ["正在获取…"] * 2)  # each fetch's start, as the strip says it
-        self.assertEqual(len(said["alert"]), 1)
-        self.assertIn("404", said["alert"][0])
+        # The status line after each fetch: the description again, then why the second failed,
+        # which was also an alert.
+        self.assertEqual(len(said["status"]), 2)
+        self.assertTrue(said["status"][0].startswith("说明："), said["status"][0])
+        self.assertEqual(said["alert"], ["无法下载页面：HTTP 状态 404"])
+        self.assertEqual(said["status"][1], said["alert"][0])
         self.assertEqual(len(said["question"]), 1)
         # The client answered 是的: the program ends by itself.
         self.assertEqual(getlink.process.wait(BOUND), 0)

@@ -35,24 +35,24 @@ namespace {
 constexpr wchar_t kTitle[] = L"Zolmar网盘外链获取器";
 constexpr int kBoundMs = 60000;  // for anything the window does: generous on a loaded machine
 
-// What a user meets in the main window, in the order Tab visits them, and the caption
-// buttons after them.
+// What a user meets in the main window: the controls Tab visits, in its order, then the
+// status strip and the caption buttons, which may come anywhere.
 struct Expected {
   long role;
   const wchar_t* name;
   long states;  // each of these set
   long absent;  // none of these set
 };
-constexpr long kTypable = STATE_SYSTEM_FOCUSABLE;
+constexpr long kTabStop = STATE_SYSTEM_FOCUSABLE;
 constexpr long kBlocked = STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE;
 const Expected kControls[] = {
-    {ROLE_SYSTEM_TEXT, L"分享链接", kTypable | STATE_SYSTEM_FOCUSED, kBlocked | STATE_SYSTEM_READONLY},
-    {ROLE_SYSTEM_COMBOBOX, L"网盘", kTypable, kBlocked},
-    {ROLE_SYSTEM_PUSHBUTTON, L"开始获取", kTypable, kBlocked},
-    {ROLE_SYSTEM_TEXT, L"获取结果", kTypable, kBlocked | STATE_SYSTEM_READONLY},
-    {ROLE_SYSTEM_STATUSBAR, L"状态", 0, kBlocked},
-    {ROLE_SYSTEM_PUSHBUTTON, L"最小化", 0, kBlocked},
-    {ROLE_SYSTEM_PUSHBUTTON, L"关闭", 0, kBlocked},
+    {ROLE_SYSTEM_TEXT, L"分享链接", kTabStop | STATE_SYSTEM_FOCUSED, kBlocked | STATE_SYSTEM_READONLY},
+    {ROLE_SYSTEM_COMBOBOX, L"网盘", kTabStop, kBlocked},
+    {ROLE_SYSTEM_PUSHBUTTON, L"开始获取", kTabStop, kBlocked},
+    {ROLE_SYSTEM_TEXT, L"获取结果", kTabStop, kBlocked | STATE_SYSTEM_READONLY},
+    {ROLE_SYSTEM_STATUSBAR, L"状态", 0, kBlocked | STATE_SYSTEM_FOCUSABLE},
+    {ROLE_SYSTEM_PUSHBUTTON, L"最小化", 0, kBlocked | STATE_SYSTEM_FOCUSABLE},
+    {ROLE_SYSTEM_PUSHBUTTON, L"关闭", 0, kBlocked | STATE_SYSTEM_FOCUSABLE},
 };
 
 class Failure {
@@ -92,16 +92,17 @@ void Walk(const AccessibleNode& node, std::vector<AccessibleNode>& into) {
 void CheckControls(const AccessibleNode& root) {
   std::vector<AccessibleNode> nodes;
   Walk(root, nodes);
-  std::size_t after = 0;  // the controls come in the table's order
+  std::size_t lastTabStop = 0;  // the Tab stops come in the table's order
   for (const Expected& expected : kControls) {
-    std::size_t at = after;
+    const bool tabStop = (expected.states & kTabStop) != 0;
+    std::size_t at = tabStop ? lastTabStop : 0;
     while (at < nodes.size() && !(nodes[at].Role() == expected.role && nodes[at].Name() == expected.name)) ++at;
     Check(at < nodes.size(), "no object with role " + std::to_string(expected.role) + " named " + Utf8(expected.name) +
-                                 " after the one before it in the table");
+                                 (tabStop ? " after the Tab stop before it" : ""));
     const long state = nodes[at].State();
     Check((state & expected.states) == expected.states && (state & expected.absent) == 0,
           Utf8(expected.name) + " has the states " + std::to_string(state));
-    after = at + 1;
+    if (tabStop) lastTabStop = at + 1;
   }
   Check(Found(root, ROLE_SYSTEM_COMBOBOX, L"网盘").Value() == L"百度网盘", "the service list does not start at its first service");
 }
@@ -135,7 +136,8 @@ void ChooseService(const AccessibleNode& services, const std::wstring& title) {
 }
 
 // Sets the link box to `link`, presses the fetch button and waits until the event `done`
-// accepts is heard; says the status lines heard meanwhile.
+// accepts is heard; checks that the status line's changes were heard meanwhile and says
+// its line as the fetch left it.
 WinEvent Fetch(WinEventRecorder& heard, const AccessibleNode& root, const std::wstring& link,
                const std::function<bool(const WinEvent&)>& done) {
   const AccessibleNode linkBox = Found(root, ROLE_SYSTEM_TEXT, L"分享链接");
