@@ -387,6 +387,11 @@ void UiWindow::OnClose() {
   ShowWindow(hwnd_, SW_HIDE);
 }
 
+void UiWindow::TellPopupEnd() const {
+  if (accessRole_ == AccessRole::MenuPopup) TellAccessibility(AccessEvent::MenuPopupEnd);
+  if (accessRole_ == AccessRole::Dialog) TellAccessibility(AccessEvent::DialogEnd);
+}
+
 void UiWindow::OnDestroy() {
   frozen_ = true;
   if (oldWndProc_ != nullptr) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldWndProc_));
@@ -402,6 +407,7 @@ void UiWindow::OnDestroy() {
   controls_.clear();
   captionFlags_ = 0;
   popup_ = {};
+  TellPopupEnd();  // while the window is still there
   accessRole_ = AccessRole::Client;
   if (accessibleRoot_) accessibleRoot_.Get()->Disconnect();
   accessibleRoot_.Reset();
