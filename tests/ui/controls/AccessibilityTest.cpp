@@ -129,6 +129,11 @@ TEST_F(AccessibilityTest, EveryControlSaysItsRoleNameValueAndStates) {
   LabelOptions labelText;
   labelText.text = "分享\r\n链接";
   ASSERT_TRUE(label.Create(hwnd(), {20, 60, 80, 40}, labelText));
+  UiLabel latin;
+  LabelOptions latinText;
+  latinText.text = "two\r\nlines";
+  ASSERT_TRUE(latin.Create(hwnd(), {20, 200, 80, 40}, latinText));
+  latin.ZOrder(UiControl::ZPosition::Bottom);  // not between the link box and its label
   UiEdit link;
   EditOptions linkText;
   linkText.text = "http://pan.baidu.com/s/1";
@@ -182,8 +187,9 @@ TEST_F(AccessibilityTest, EveryControlSaysItsRoleNameValueAndStates) {
     const char* action;
   };
   const Case cases[] = {
-      {&label, ROLE_SYSTEM_STATICTEXT, "分享 链接", "", 0, STATE_SYSTEM_FOCUSABLE, "", ""},
-      {&link, ROLE_SYSTEM_TEXT, "分享 链接", "http://pan.baidu.com/s/1", STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE,
+      {&label, ROLE_SYSTEM_STATICTEXT, "分享链接", "", 0, STATE_SYSTEM_FOCUSABLE, "", ""},
+      {&latin, ROLE_SYSTEM_STATICTEXT, "two lines", "", 0, STATE_SYSTEM_FOCUSABLE, "", ""},
+      {&link, ROLE_SYSTEM_TEXT, "分享链接", "http://pan.baidu.com/s/1", STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE,
        STATE_SYSTEM_READONLY | STATE_SYSTEM_PROTECTED, "", ""},
       {&fetch, ROLE_SYSTEM_PUSHBUTTON, "获取(G)", "", STATE_SYSTEM_FOCUSABLE, STATE_SYSTEM_FOCUSED | STATE_SYSTEM_UNAVAILABLE,
        "Alt+G", "按下"},
@@ -439,6 +445,7 @@ TEST_F(AccessibilityTest, PopUpsTakeTheirRolesAndAreAnnounced) {
                           [](const Reading& r) { return r.role == ROLE_SYSTEM_PUSHBUTTON && !r.action.empty(); }),
             3);  // 关闭 too
   EXPECT_EQ(box.children.back().name, "真的要退出吗?");
+  EXPECT_TRUE(Heard(EVENT_OBJECT_SHOW, box.popup, CHILDID_SELF));
   EXPECT_TRUE(Heard(EVENT_SYSTEM_DIALOGSTART, box.popup, CHILDID_SELF));
   EXPECT_TRUE(Heard(EVENT_SYSTEM_ALERT, box.popup, CHILDID_SELF));
 
@@ -451,6 +458,7 @@ TEST_F(AccessibilityTest, PopUpsTakeTheirRolesAndAreAnnounced) {
   EXPECT_EQ(opened.children[0].name, "复制(C)");
   EXPECT_EQ(opened.children[0].action, "执行");
   EXPECT_EQ(opened.children[1].role, ROLE_SYSTEM_SEPARATOR);
+  EXPECT_TRUE(Heard(EVENT_OBJECT_SHOW, opened.popup, CHILDID_SELF));
   EXPECT_TRUE(Heard(EVENT_SYSTEM_MENUPOPUPSTART, opened.popup, CHILDID_SELF));
 }
 

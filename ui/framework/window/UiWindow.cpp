@@ -237,6 +237,10 @@ LRESULT UiWindow::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 1;
     case WM_NCACTIVATE:
       return 1;
+    case WM_SHOWWINDOW:
+      // A pop-up (menu, message box, drop-down) is read out as it appears.
+      if (accessRole_ != AccessRole::Client) TellAccessibility(wparam != 0 ? AccessEvent::Show : AccessEvent::Hide);
+      break;
     case WM_GETOBJECT:
       // The client area is described by the window's own objects (AccessibleObject.h).
       if (static_cast<LONG>(lparam) == OBJID_CLIENT && AccessibleRoot() != nullptr)
