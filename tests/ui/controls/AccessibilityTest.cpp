@@ -120,19 +120,20 @@ class AccessibilityTest : public WindowTest {
     return object;
   }
 
+  bool MakeLabel(UiLabel& label, const char* text, const Rect& rect) {
+    LabelOptions options;
+    options.text = text;
+    return label.Create(hwnd(), rect, options);
+  }
+
   ComApartment com_;
   HWINEVENTHOOK hook_ = nullptr;
 };
 
 TEST_F(AccessibilityTest, EveryControlSaysItsRoleNameValueAndStates) {
-  UiLabel label;
-  LabelOptions labelText;
-  labelText.text = "分享\r\n链接";
-  ASSERT_TRUE(label.Create(hwnd(), {20, 60, 80, 40}, labelText));
-  UiLabel latin;
-  LabelOptions latinText;
-  latinText.text = "two\r\nlines";
-  ASSERT_TRUE(latin.Create(hwnd(), {20, 200, 80, 40}, latinText));
+  UiLabel label, latin, serviceLabel;
+  ASSERT_TRUE(MakeLabel(label, "分享\r\n链接", {20, 60, 80, 40}));
+  ASSERT_TRUE(MakeLabel(latin, "two\r\nlines", {20, 200, 80, 40}));
   latin.ZOrder(UiControl::ZPosition::Bottom);  // not between the link box and its label
   UiEdit link;
   EditOptions linkText;
@@ -158,9 +159,7 @@ TEST_F(AccessibilityTest, EveryControlSaysItsRoleNameValueAndStates) {
   readOnly.inputMode = EditInputMode::ReadOnly;
   ASSERT_TRUE(result.Create(hwnd(), {100, 120, 200, 24}, readOnly));
   result.SetAccessibleName("获取结果");
-  UiLabel serviceLabel;
-  labelText.text = "网盘";
-  ASSERT_TRUE(serviceLabel.Create(hwnd(), {20, 150, 60, 24}, labelText));
+  ASSERT_TRUE(MakeLabel(serviceLabel, "网盘", {20, 150, 60, 24}));
   UiComboBox services;
   ComboBoxOptions items;
   items.items = {"百度网盘", "360云盘"};
@@ -226,9 +225,7 @@ TEST_F(AccessibilityTest, EveryControlSaysItsRoleNameValueAndStates) {
 
 TEST_F(AccessibilityTest, TheRootHoldsTheControlsInTabOrderNestedAsTheyAre) {
   UiLabel label;
-  LabelOptions text;
-  text.text = "链接";
-  ASSERT_TRUE(label.Create(hwnd(), {20, 60, 80, 24}, text));
+  ASSERT_TRUE(MakeLabel(label, "链接", {20, 60, 80, 24}));
   UiEdit box;
   EditOptions lines;
   lines.multiLine = true;
@@ -370,9 +367,7 @@ TEST_F(AccessibilityTest, ComboBoxHoldsItsItemsInAListAndChoosesAsTheUserDoes) {
 
 TEST_F(AccessibilityTest, ChangesAreAnnouncedToTheirControlsObjects) {
   UiLabel status;
-  LabelOptions text;
-  text.text = "就绪";
-  ASSERT_TRUE(status.Create(hwnd(), {20, 60, 120, 24}, text));
+  ASSERT_TRUE(MakeLabel(status, "就绪", {20, 60, 120, 24}));
   UiEdit box;
   ASSERT_TRUE(box.Create(hwnd(), {150, 60, 200, 24}, EditOptions{}));
   box.SetAccessibleName("分享链接");
