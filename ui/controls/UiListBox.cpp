@@ -176,6 +176,41 @@ void UiListBox::SelectItem(int index) {
   Repaint();
 }
 
+// --- accessibility ---
+
+AccessibleItem UiListBox::AccessibleItemAt(int item) const {
+  AccessibleItem said;
+  if (!IsValidItem(item)) return said;
+  for (int column = 1; column <= std::max(1, ColumnCount()); ++column) {
+    const Text text = ItemText(item, column);
+    if (text.empty()) continue;
+    said.name += said.name.empty() ? text : " " + text;
+  }
+  said.defaultAction = "选择";
+  said.states = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+  if (Row(item).selected) said.states |= STATE_SYSTEM_SELECTED;
+  if (item == currentRow_ && const_cast<UiListBox*>(this)->IsFocused()) said.states |= STATE_SYSTEM_FOCUSED;
+  const Rect row = layout_.ItemRect(item, scrollY_);
+  const Rect inList = RectOf(Left() + row.left, Top() + row.top, row.width, row.height);
+  if (UiControl::Visible() && row.top < Height() && row.Bottom() > 0)
+    said.location = inList;
+  else
+    said.states |= STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
+  return said;
+}
+
+void UiListBox::SelectAccessibleItem(int item) {
+  if (!IsValidItem(item)) return;
+  SelectItem(item);
+  RevealItem(item);
+}
+
+void UiListBox::DoItemDefaultAction(int item) {
+  if (!IsValidItem(item)) return;
+  SelectAccessibleItem(item);
+  Notify(onItemClick_, item);
+}
+
 void UiListBox::MakeCurrent(int item) {
   if (currentRow_ != 0) Row(currentRow_).selected = false;
   currentRow_ = item;

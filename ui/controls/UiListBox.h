@@ -105,6 +105,12 @@ class UiListBox : public OptionsControl<UiTextControl, ListBoxOptions, ControlTy
   void SetOnItemClick(ItemHandler handler) { onItemClick_ = std::move(handler); }
   void SetOnItemRightClick(ItemHandler handler) { onItemRightClick_ = std::move(handler); }
 
+  // --- accessibility: the items as a list's items, choosing one as a click does ---
+  int AccessibleItemCount() const override { return ItemCount(); }
+  AccessibleItem AccessibleItemAt(int item) const override;
+  void DoItemDefaultAction(int item) override;
+  void SelectAccessibleItem(int item) override;
+
   // --- look ---
   void SetTextColour(std::optional<Argb> colour) { StoreAndRepaint(options_.textColour, colour); }
   void SetBackColour(std::optional<Argb> colour) { StoreAndRepaint(options_.backColour, colour); }
@@ -115,6 +121,8 @@ class UiListBox : public OptionsControl<UiTextControl, ListBoxOptions, ControlTy
   ListBoxLook ResolvedLook() const;
 
  protected:
+  AccessRole DefaultAccessibleRole() const override { return AccessRole::List; }
+  Text DefaultAccessibleName() const override { return NameOfLabelBefore(); }
   int OnCreate() override;
   int OnDestroy() override;
   int OnPaint() override;

@@ -249,6 +249,7 @@ void UiMenu::Open(HWND owner, UiMenu* parent, int x, int y, int width, int heigh
     SendMessageW(owner, ToMessage(FrameworkMessage::WmFocusControl), 0, static_cast<LPARAM>(aboutControl_));
   }
   window.SetPopup({PopupKind::Owned, ChainHead().Hwnd()});
+  window.SetAccessibleRole(AccessRole::MenuPopup);
   window.SetOnPaintBackground([&style](HWND, GpGraphics* g, int w, int h) { PaintMenuPanel(g, w, h, style); });
   AttachWindowOptions options;
   options.skinColour = style.skinColour;
@@ -280,6 +281,7 @@ void UiMenu::Open(HWND owner, UiMenu* parent, int x, int y, int width, int heigh
   else
     window.ShowAnimated(WindowEffect::None);
   SetForegroundWindow(hwnd);
+  window.TellAccessibility(AccessEvent::MenuPopupStart);  // the end: when the window goes
   PopupLoop(hwnd);
   window.Destroy();  // the loop ended on WM_QUIT
   if (sub && parent->subMenu_ == this) parent->subMenu_ = nullptr;

@@ -5,15 +5,21 @@
 #include <windows.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "http/BString.h"
 #include "http/ComApartment.h"
 #include "runtime/ComPtr.h"
+#include "tests/ui/controls/PopupInput.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
+#include "ui/controls/UiComboBox.h"
 #include "ui/controls/UiEdit.h"
+#include "ui/controls/UiGroupBox.h"
 #include "ui/controls/UiLabel.h"
+#include "ui/controls/UiListBox.h"
+#include "ui/controls/UiMessageBox.h"
 #include "ui/framework/controls/UiButton.h"
 
 namespace getlink::testing {
@@ -69,8 +75,37 @@ std::vector<ComPtr<IAccessible>> Children(IAccessible* parent) {
   return children;
 }
 
+// What NotifyWinEvent said, as an out-of-context hook hears it while the thread pumps.
+struct HeardEvent {
+  DWORD event;
+  HWND hwnd;
+  LONG object;
+  LONG child;
+};
+std::vector<HeardEvent> gHeard;
+
+void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+  gHeard.push_back({event, hwnd, object, child});
+}
+
 class AccessibilityTest : public WindowTest {
  protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    gHeard.clear();
+    hook_ = SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, Hear, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  }
+  void TearDown() override {
+    UnhookWinEvent(hook_);
+    WindowTest::TearDown();
+  }
+  // Whether the hook heard `event` about the object `child` of `hwnd`'s client area.
+  static bool Heard(DWORD event, HWND hwnd, LONG child) {
+    return std::any_of(gHeard.begin(), gHeard.end(), [&](const HeardEvent& e) {
+      return e.event == event && e.hwnd == hwnd && e.object == OBJID_CLIENT && e.child == child;
+    });
+  }
+
   ComPtr<IAccessible> Root() {
     ComPtr<IAccessible> root;
     AccessibleObjectFromWindow(hwnd(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(root.Put()));
@@ -85,14 +120,21 @@ class AccessibilityTest : public WindowTest {
     return object;
   }
 
+  bool MakeLabel(UiLabel& label, const char* text, const Rect& rect) {
+    LabelOptions options;
+    options.text = text;
+    return label.Create(hwnd(), rect, options);
+  }
+
   ComApartment com_;
+  HWINEVENTHOOK hook_ = nullptr;
 };
 
 TEST_F(AccessibilityTest, EveryControlSaysItsRoleNameValueAndStates) {
-  UiLabel label;
-  LabelOptions labelText;
-  labelText.text = "分享\r\n链接";
-  ASSERT_TRUE(label.Create(hwnd(), {20, 60, 80, 40}, labelText));
+  UiLabel label, latin, serviceLabel;
+  ASSERT_TRUE(MakeLabel(label, "分享\r\n链接", {20, 60, 80, 40}));
+  ASSERT_TRUE(MakeLabel(latin, "two\r\nlines", {20, 200, 80, 40}));
+  latin.ZOrder(UiControl::ZPosition::Bottom);  // not between the link box and its label
   UiEdit link;
   EditOptions linkText;
   linkText.text = "http://pan.baidu.com/s/1";
@@ -117,6 +159,18 @@ TEST_F(AccessibilityTest, EveryControlSaysItsRoleNameValueAndStates) {
   readOnly.inputMode = EditInputMode::ReadOnly;
   ASSERT_TRUE(result.Create(hwnd(), {100, 120, 200, 24}, readOnly));
   result.SetAccessibleName("获取结果");
+  ASSERT_TRUE(MakeLabel(serviceLabel, "网盘", {20, 150, 60, 24}));
+  UiComboBox services;
+  ComboBoxOptions items;
+  items.items = {"百度网盘", "360云盘"};
+  ASSERT_TRUE(services.Create(hwnd(), {100, 150, 120, 24}, items));
+  UiListBox list;
+  ASSERT_TRUE(list.Create(hwnd(), {240, 150, 120, 60}, ListBoxOptions{}));
+  list.SetAccessibleName("文件");
+  UiGroupBox strip;
+  ASSERT_TRUE(strip.Create(hwnd(), {0, 280, 450, 40}, GroupBoxOptions{}));
+  strip.SetAccessibleRole(AccessRole::StatusBar);
+  strip.SetAccessibleName("状态");
   window().SetFocusControl(&link, true);
 
   const ComPtr<IAccessible> root = Root();
@@ -132,14 +186,19 @@ TEST_F(AccessibilityTest, EveryControlSaysItsRoleNameValueAndStates) {
     const char* action;
   };
   const Case cases[] = {
-      {&label, ROLE_SYSTEM_STATICTEXT, "分享 链接", "", 0, STATE_SYSTEM_FOCUSABLE, "", ""},
-      {&link, ROLE_SYSTEM_TEXT, "分享 链接", "http://pan.baidu.com/s/1", STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE,
+      {&label, ROLE_SYSTEM_STATICTEXT, "分享链接", "", 0, STATE_SYSTEM_FOCUSABLE, "", ""},
+      {&latin, ROLE_SYSTEM_STATICTEXT, "two lines", "", 0, STATE_SYSTEM_FOCUSABLE, "", ""},
+      {&link, ROLE_SYSTEM_TEXT, "分享链接", "http://pan.baidu.com/s/1", STATE_SYSTEM_FOCUSED | STATE_SYSTEM_FOCUSABLE,
        STATE_SYSTEM_READONLY | STATE_SYSTEM_PROTECTED, "", ""},
       {&fetch, ROLE_SYSTEM_PUSHBUTTON, "获取(G)", "", STATE_SYSTEM_FOCUSABLE, STATE_SYSTEM_FOCUSED | STATE_SYSTEM_UNAVAILABLE,
        "Alt+G", "按下"},
       {&off, ROLE_SYSTEM_PUSHBUTTON, "停止", "", STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_FOCUSABLE, "", "按下"},
       {&secret, ROLE_SYSTEM_TEXT, "提取码", "", STATE_SYSTEM_PROTECTED, STATE_SYSTEM_READONLY, "", ""},
       {&result, ROLE_SYSTEM_TEXT, "获取结果", "结果", STATE_SYSTEM_READONLY, STATE_SYSTEM_PROTECTED, "", ""},
+      {&services, ROLE_SYSTEM_COMBOBOX, "网盘", "百度网盘", STATE_SYSTEM_COLLAPSED | STATE_SYSTEM_FOCUSABLE,
+       STATE_SYSTEM_EXPANDED, "", "打开"},
+      {&list, ROLE_SYSTEM_LIST, "文件", "", STATE_SYSTEM_FOCUSABLE, STATE_SYSTEM_INVISIBLE, "", ""},
+      {&strip, ROLE_SYSTEM_STATUSBAR, "状态", "", 0, STATE_SYSTEM_INVISIBLE, "", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -166,9 +225,7 @@ TEST_F(AccessibilityTest, EveryControlSaysItsRoleNameValueAndStates) {
 
 TEST_F(AccessibilityTest, TheRootHoldsTheControlsInTabOrderNestedAsTheyAre) {
   UiLabel label;
-  LabelOptions text;
-  text.text = "链接";
-  ASSERT_TRUE(label.Create(hwnd(), {20, 60, 80, 24}, text));
+  ASSERT_TRUE(MakeLabel(label, "链接", {20, 60, 80, 24}));
   UiEdit box;
   EditOptions lines;
   lines.multiLine = true;
@@ -243,6 +300,161 @@ TEST_F(AccessibilityTest, ObjectsOfGoneControlsAndWindowsAreDisconnected) {
   Reopen(DefaultOptions());  // the old window is destroyed
   long count = 0;
   EXPECT_EQ(root->get_accChildCount(&count), CO_E_OBJNOTCONNECTED);
+}
+
+TEST_F(AccessibilityTest, ComboBoxHoldsItsItemsInAListAndChoosesAsTheUserDoes) {
+  UiComboBox services;
+  ComboBoxOptions items;
+  items.items = {"百度网盘", "360云盘", "腾讯微云"};
+  ASSERT_TRUE(services.Create(hwnd(), {100, 60, 120, 24}, items));
+  std::vector<int> chosen;
+  services.SetOnSelect([&chosen](UiComboBox&, int index) { chosen.push_back(index); });
+  const ComPtr<IAccessible> combo = FromEvent(services.AccessibleId());
+  ASSERT_TRUE(combo);
+
+  // Closed, the list is there but not shown, its items with it.
+  const std::vector<ComPtr<IAccessible>> children = Children(combo.Get());
+  ASSERT_EQ(children.size(), 1u);
+  const ComPtr<IAccessible>& list = children.front();
+  EXPECT_EQ(Read(list.Get()).role, ROLE_SYSTEM_LIST);
+  EXPECT_NE(Read(list.Get()).states & STATE_SYSTEM_INVISIBLE, 0);
+  long count = 0;
+  ASSERT_EQ(list->get_accChildCount(&count), S_OK);
+  ASSERT_EQ(count, 3);
+  const Reading second = Read(list.Get(), 2);
+  EXPECT_EQ(second.role, ROLE_SYSTEM_LISTITEM);
+  EXPECT_EQ(second.name, "360云盘");
+  EXPECT_NE(Read(list.Get(), 1).states & STATE_SYSTEM_SELECTED, 0);
+  EXPECT_EQ(second.states & STATE_SYSTEM_SELECTED, 0);
+
+  // A value that is an item's caption chooses it; an item's default action chooses it.
+  const BString caption = BString::FromText("360云盘");
+  EXPECT_EQ(combo->put_accValue(Self(), caption.Get()), S_OK);
+  EXPECT_EQ(Read(combo.Get()).value, "360云盘");
+  EXPECT_EQ(list->accDoDefaultAction(Self(3)), S_OK);
+  EXPECT_TRUE(PumpUntil([&] { return services.SelectedIndex() == 3; }));
+  EXPECT_EQ(chosen, (std::vector<int>{2, 3}));
+  EXPECT_TRUE(Heard(EVENT_OBJECT_VALUECHANGE, hwnd(), services.AccessibleId()));
+
+  // The default action opens the drop-down (a list window) and, while open, closes it.
+  long openState = 0, openRole = 0;
+  Text openAction;
+  bool acted = false;
+  const bool opened = DrivePopup(
+      L"Zt_LayerUI_Combox",
+      [&] {
+        combo->accDoDefaultAction(Self());
+        PumpUntil([&] { return acted && !services.IsDroppedDown(); });
+      },
+      [&](HWND popup) {
+        acted = true;
+        const Reading now = Read(combo.Get());
+        openState = now.states;
+        openAction = now.action;
+        ComPtr<IAccessible> root;
+        AccessibleObjectFromWindow(popup, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(root.Put()));
+        if (root) openRole = Read(root.Get()).role;
+        combo->accDoDefaultAction(Self());
+      });
+  ASSERT_TRUE(opened);
+  EXPECT_NE(openState & STATE_SYSTEM_EXPANDED, 0);
+  EXPECT_EQ(openAction, "关闭");
+  EXPECT_EQ(openRole, ROLE_SYSTEM_LIST);
+  EXPECT_FALSE(services.IsDroppedDown());
+  EXPECT_EQ(services.SelectedIndex(), 3);  // closed without a choice
+  EXPECT_TRUE(Heard(EVENT_OBJECT_STATECHANGE, hwnd(), services.AccessibleId()));
+}
+
+TEST_F(AccessibilityTest, ChangesAreAnnouncedToTheirControlsObjects) {
+  UiLabel status;
+  ASSERT_TRUE(MakeLabel(status, "就绪", {20, 60, 120, 24}));
+  UiEdit box;
+  ASSERT_TRUE(box.Create(hwnd(), {150, 60, 200, 24}, EditOptions{}));
+  box.SetAccessibleName("分享链接");
+  UiButton button;
+  ButtonOptions caption;
+  caption.caption = "获取";
+  ASSERT_TRUE(button.Create(hwnd(), {150, 100, 80, 24}, caption));
+
+  struct Case {
+    const char* what;
+    std::function<void()> change;
+    DWORD event;
+    UiControl* control;
+    const char* name;
+  };
+  const Case cases[] = {
+      {"focus by Tab", [&] { Key(VK_TAB); }, EVENT_OBJECT_FOCUS, &box, "分享链接"},
+      {"typing", [&] { SendMessageW(hwnd(), WM_CHAR, L'x', 0); }, EVENT_OBJECT_VALUECHANGE, &box, "分享链接"},
+      {"a label's text", [&] { status.SetText("正在获取"); }, EVENT_OBJECT_NAMECHANGE, &status, "正在获取"},
+      {"disabling", [&] { button.SetDisabled(true); }, EVENT_OBJECT_STATECHANGE, &button, "获取"},
+      {"hiding", [&] { button.SetVisible(false); }, EVENT_OBJECT_HIDE, &button, "获取"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    gHeard.clear();
+    c.change();
+    EXPECT_TRUE(PumpUntil([&] { return Heard(c.event, hwnd(), c.control->AccessibleId()); }));
+    const ComPtr<IAccessible> object = FromEvent(c.control->AccessibleId());
+    ASSERT_TRUE(object);
+    EXPECT_EQ(Read(object.Get()).name, c.name);
+  }
+}
+
+TEST_F(AccessibilityTest, PopUpsTakeTheirRolesAndAreAnnounced) {
+  UiMenu menu;
+  menu.AddItem(CommandItem("复制(&C)", 1));
+  menu.AddItem(SeparatorItem());
+  struct Seen {
+    long role = 0;
+    Text name;
+    std::vector<Reading> children;
+    HWND popup = nullptr;
+  };
+  const auto look = [](Seen& seen) {
+    return [&seen](HWND popup) {
+      seen.popup = popup;
+      ComPtr<IAccessible> root;
+      AccessibleObjectFromWindow(popup, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(root.Put()));
+      if (root) {
+        const Reading reading = Read(root.Get());
+        seen.role = reading.role;
+        seen.name = reading.name;
+        for (const ComPtr<IAccessible>& child : Children(root.Get()))
+          if (child) seen.children.push_back(Read(child.Get()));
+      }
+      PressKey(popup, VK_ESCAPE);
+    };
+  };
+
+  Seen box;
+  MessageBoxOptions ask;
+  ask.title = "确认";
+  ask.buttons = MessageBoxButtons::OkCancel;
+  ASSERT_TRUE(DrivePopup(L"确认", [&] { ShowMessageBox(hwnd(), "真的要退出吗?", ask); }, look(box)));
+  EXPECT_EQ(box.role, ROLE_SYSTEM_DIALOG);
+  EXPECT_EQ(box.name, "确认");
+  // The caption row, the two buttons, then the message.
+  ASSERT_FALSE(box.children.empty());
+  EXPECT_EQ(std::count_if(box.children.begin(), box.children.end(),
+                          [](const Reading& r) { return r.role == ROLE_SYSTEM_PUSHBUTTON && !r.action.empty(); }),
+            3);  // 关闭 too
+  EXPECT_EQ(box.children.back().name, "真的要退出吗?");
+  EXPECT_TRUE(Heard(EVENT_OBJECT_SHOW, box.popup, CHILDID_SELF));
+  EXPECT_TRUE(Heard(EVENT_SYSTEM_DIALOGSTART, box.popup, CHILDID_SELF));
+  EXPECT_TRUE(Heard(EVENT_SYSTEM_ALERT, box.popup, CHILDID_SELF));
+
+  Seen opened;
+  PopupDriver driver(MenuWindowOf(menu), look(opened));
+  ASSERT_TRUE(driver.Run([&] { menu.PopupAt(hwnd(), 300, 150); }));
+  EXPECT_EQ(opened.role, ROLE_SYSTEM_MENUPOPUP);
+  ASSERT_EQ(opened.children.size(), 2u);
+  EXPECT_EQ(opened.children[0].role, ROLE_SYSTEM_MENUITEM);
+  EXPECT_EQ(opened.children[0].name, "复制(C)");
+  EXPECT_EQ(opened.children[0].action, "执行");
+  EXPECT_EQ(opened.children[1].role, ROLE_SYSTEM_SEPARATOR);
+  EXPECT_TRUE(Heard(EVENT_OBJECT_SHOW, opened.popup, CHILDID_SELF));
+  EXPECT_TRUE(Heard(EVENT_SYSTEM_MENUPOPUPSTART, opened.popup, CHILDID_SELF));
 }
 
 }  // namespace

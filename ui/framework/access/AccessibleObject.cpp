@@ -247,9 +247,8 @@ HRESULT AccessibleObject::get_accChildCount(long* count) {
 HRESULT AccessibleObject::get_accChild(VARIANT childId, IDispatch** child) {
   if (child == nullptr) return E_POINTER;
   *child = nullptr;
-  if (!Connected()) return CO_E_OBJNOTCONNECTED;
   Child target;
-  if (!Resolve(childId, target)) return E_INVALIDARG;
+  if (const HRESULT found = Find(childId, target); found != S_OK) return found;
   if (target.item != 0) return S_FALSE;  // an item is no object: the client asks this one about it
   target.object->AddRef();
   *child = target.object;
@@ -269,9 +268,8 @@ void AccessibleObject::PutChild(const Child& child, const std::vector<Child>& ch
 HRESULT AccessibleObject::accNavigate(long direction, VARIANT start, VARIANT* end) {
   if (end == nullptr) return E_POINTER;
   VariantInit(end);
-  if (!Connected()) return CO_E_OBJNOTCONNECTED;
   Child from;
-  if (!Resolve(start, from)) return E_INVALIDARG;
+  if (const HRESULT found = Find(start, from); found != S_OK) return found;
   if (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD) {
     if (from.item != 0) return S_FALSE;
     const std::vector<Child> children = from.object->Children();
@@ -348,87 +346,77 @@ HRESULT AccessibleObject::accHitTest(long x, long y, VARIANT* hit) {
 
 // --- IAccessible: what an object or item says ---
 
-HRESULT AccessibleObject::get_accName(VARIANT childId, BSTR* name) {
-  if (name == nullptr) return E_POINTER;
-  *name = nullptr;
+HRESULT AccessibleObject::Find(const VARIANT& childId, Child& target) const {
   if (!Connected()) return CO_E_OBJNOTCONNECTED;
-  Child target;
-  if (!Resolve(childId, target)) return E_INVALIDARG;
-  return PutText(Describe(target).name, name);
+  return Resolve(childId, target) ? S_OK : E_INVALIDARG;
 }
+
+HRESULT AccessibleObject::TextFact(const VARIANT& childId, BSTR* out, Text Facts::*field) const {
+  if (out == nullptr) return E_POINTER;
+  *out = nullptr;
+  Child target;
+  if (const HRESULT found = Find(childId, target); found != S_OK) return found;
+  return PutText(Describe(target).*field, out);
+}
+
+HRESULT AccessibleObject::NumberFact(const VARIANT& childId, VARIANT* out, long (*field)(const Facts&)) const {
+  if (out == nullptr) return E_POINTER;
+  VariantInit(out);
+  Child target;
+  if (const HRESULT found = Find(childId, target); found != S_OK) return found;
+  return PutLong(field(Describe(target)), out);
+}
+
+// Nothing to say, when connected.
+HRESULT AccessibleObject::NoText(BSTR* out) const {
+  if (out == nullptr) return E_POINTER;
+  *out = nullptr;
+  return Connected() ? S_FALSE : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT AccessibleObject::get_accName(VARIANT childId, BSTR* name) { return TextFact(childId, name, &Facts::name); }
 
 HRESULT AccessibleObject::get_accValue(VARIANT childId, BSTR* value) {
   if (value == nullptr) return E_POINTER;
   *value = nullptr;
-  if (!Connected()) return CO_E_OBJNOTCONNECTED;
   Child target;
-  if (!Resolve(childId, target)) return E_INVALIDARG;
+  if (const HRESULT found = Find(childId, target); found != S_OK) return found;
   const Facts facts = Describe(target);
   if (!facts.hasValue) return DISP_E_MEMBERNOTFOUND;
   PutText(facts.value, value);
-  return S_OK;
+  return S_OK;  // an empty value is a value
 }
 
-HRESULT AccessibleObject::get_accDescription(VARIANT, BSTR* description) {
-  if (description == nullptr) return E_POINTER;
-  *description = nullptr;
-  return Connected() ? S_FALSE : CO_E_OBJNOTCONNECTED;
-}
+HRESULT AccessibleObject::get_accDescription(VARIANT, BSTR* description) { return NoText(description); }
 
 HRESULT AccessibleObject::get_accRole(VARIANT childId, VARIANT* role) {
-  if (role == nullptr) return E_POINTER;
-  VariantInit(role);
-  if (!Connected()) return CO_E_OBJNOTCONNECTED;
-  Child target;
-  if (!Resolve(childId, target)) return E_INVALIDARG;
-  return PutLong(static_cast<long>(Describe(target).role), role);
+  return NumberFact(childId, role, [](const Facts& facts) { return static_cast<long>(facts.role); });
 }
 
 HRESULT AccessibleObject::get_accState(VARIANT childId, VARIANT* state) {
-  if (state == nullptr) return E_POINTER;
-  VariantInit(state);
-  if (!Connected()) return CO_E_OBJNOTCONNECTED;
-  Child target;
-  if (!Resolve(childId, target)) return E_INVALIDARG;
-  return PutLong(Describe(target).states, state);
+  return NumberFact(childId, state, [](const Facts& facts) { return facts.states; });
 }
 
-HRESULT AccessibleObject::get_accHelp(VARIANT, BSTR* help) {
-  if (help == nullptr) return E_POINTER;
-  *help = nullptr;
-  return Connected() ? S_FALSE : CO_E_OBJNOTCONNECTED;
-}
+HRESULT AccessibleObject::get_accHelp(VARIANT, BSTR* help) { return NoText(help); }
 
 HRESULT AccessibleObject::get_accHelpTopic(BSTR* helpFile, VARIANT, long* topic) {
-  if (helpFile != nullptr) *helpFile = nullptr;
   if (topic != nullptr) *topic = 0;
-  return Connected() ? S_FALSE : CO_E_OBJNOTCONNECTED;
+  return NoText(helpFile);
 }
 
 HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT childId, BSTR* shortcut) {
-  if (shortcut == nullptr) return E_POINTER;
-  *shortcut = nullptr;
-  if (!Connected()) return CO_E_OBJNOTCONNECTED;
-  Child target;
-  if (!Resolve(childId, target)) return E_INVALIDARG;
-  return PutText(Describe(target).shortcut, shortcut);
+  return TextFact(childId, shortcut, &Facts::shortcut);
 }
 
 HRESULT AccessibleObject::get_accDefaultAction(VARIANT childId, BSTR* action) {
-  if (action == nullptr) return E_POINTER;
-  *action = nullptr;
-  if (!Connected()) return CO_E_OBJNOTCONNECTED;
-  Child target;
-  if (!Resolve(childId, target)) return E_INVALIDARG;
-  return PutText(Describe(target).action, action);
+  return TextFact(childId, action, &Facts::action);
 }
 
 HRESULT AccessibleObject::accLocation(long* left, long* top, long* width, long* height, VARIANT childId) {
   if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) return E_POINTER;
   *left = *top = *width = *height = 0;
-  if (!Connected()) return CO_E_OBJNOTCONNECTED;
   Child target;
-  if (!Resolve(childId, target)) return E_INVALIDARG;
+  if (const HRESULT found = Find(childId, target); found != S_OK) return found;
   const Rect r = Describe(target).location;
   if (IsEmpty(r)) return S_FALSE;
   POINT origin = {static_cast<LONG>(r.left), static_cast<LONG>(r.top)};
@@ -461,9 +449,9 @@ HRESULT AccessibleObject::get_accSelection(VARIANT* selection) {
 // --- IAccessible: what a client does ---
 
 HRESULT AccessibleObject::accSelect(long flags, VARIANT childId) {
-  if (!Connected()) return CO_E_OBJNOTCONNECTED;
   Child target;
-  if (!Resolve(childId, target) || target.object->kind_ == Kind::Window) return E_INVALIDARG;
+  if (const HRESULT found = Find(childId, target); found != S_OK) return found;
+  if (target.object->kind_ == Kind::Window) return E_INVALIDARG;
   UiControl* control = target.object->control_;
   if (target.item != 0) {
     if ((flags & (SELFLAG_TAKESELECTION | SELFLAG_TAKEFOCUS)) == 0) return E_INVALIDARG;
@@ -477,9 +465,8 @@ HRESULT AccessibleObject::accSelect(long flags, VARIANT childId) {
 }
 
 HRESULT AccessibleObject::accDoDefaultAction(VARIANT childId) {
-  if (!Connected()) return CO_E_OBJNOTCONNECTED;
   Child target;
-  if (!Resolve(childId, target)) return E_INVALIDARG;
+  if (const HRESULT found = Find(childId, target); found != S_OK) return found;
   if (target.object->kind_ == Kind::Window || Describe(target).action.empty()) return DISP_E_MEMBERNOTFOUND;
   // Posted: the action may open a modal loop, which must not run inside this call.
   target.object->control_->PostEvent({EventCode::EvDefaultAction, ActionInput{target.item}});
@@ -491,9 +478,8 @@ HRESULT AccessibleObject::put_accName(VARIANT, BSTR) {
 }
 
 HRESULT AccessibleObject::put_accValue(VARIANT childId, BSTR value) {
-  if (!Connected()) return CO_E_OBJNOTCONNECTED;
   Child target;
-  if (!Resolve(childId, target)) return E_INVALIDARG;
+  if (const HRESULT found = Find(childId, target); found != S_OK) return found;
   if (target.item != 0 || target.object->kind_ != Kind::Control) return DISP_E_MEMBERNOTFOUND;
   return target.object->control_->SetAccessibleValue(BString::ToText(value)) ? S_OK : E_ACCESSDENIED;
 }

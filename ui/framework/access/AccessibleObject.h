@@ -25,6 +25,7 @@
 
 #include <vector>
 
+#include "runtime/Text.h"
 #include "ui/framework/access/AccessibleObjectPtr.h"
 
 namespace getlink {
@@ -98,6 +99,13 @@ class AccessibleObject final : public IAccessible {
   AccessibleObject* Parent() const;
   // The object or item a child id names; false when it names none.
   bool Resolve(const VARIANT& childId, Child& target) const;
+  // Resolve for a client's call: CO_E_OBJNOTCONNECTED once disconnected, E_INVALIDARG for
+  // an id that names nothing.
+  HRESULT Find(const VARIANT& childId, Child& target) const;
+  // One fact of what a child id names, as a client's out parameter.
+  HRESULT TextFact(const VARIANT& childId, BSTR* out, Text Facts::*field) const;
+  HRESULT NumberFact(const VARIANT& childId, VARIANT* out, long (*field)(const Facts&)) const;
+  HRESULT NoText(BSTR* out) const;
   // The control of `id` (UiControl::AccessibleId), when it lies below this object.
   UiControl* DescendantById(LONG id) const;
   // The deepest child under a window client point: this object's own child id when it is

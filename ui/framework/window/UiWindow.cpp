@@ -237,6 +237,10 @@ LRESULT UiWindow::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 1;
     case WM_NCACTIVATE:
       return 1;
+    case WM_SHOWWINDOW:
+      // A pop-up (menu, message box, drop-down) is read out as it appears.
+      if (accessRole_ != AccessRole::Client) TellAccessibility(wparam != 0 ? AccessEvent::Show : AccessEvent::Hide);
+      break;
     case WM_GETOBJECT:
       // The client area is described by the window's own objects (AccessibleObject.h).
       if (static_cast<LONG>(lparam) == OBJID_CLIENT && AccessibleRoot() != nullptr)
@@ -387,6 +391,11 @@ void UiWindow::OnClose() {
   ShowWindow(hwnd_, SW_HIDE);
 }
 
+void UiWindow::TellPopupEnd() const {
+  if (accessRole_ == AccessRole::MenuPopup) TellAccessibility(AccessEvent::MenuPopupEnd);
+  if (accessRole_ == AccessRole::Dialog) TellAccessibility(AccessEvent::DialogEnd);
+}
+
 void UiWindow::OnDestroy() {
   frozen_ = true;
   if (oldWndProc_ != nullptr) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldWndProc_));
@@ -402,6 +411,7 @@ void UiWindow::OnDestroy() {
   controls_.clear();
   captionFlags_ = 0;
   popup_ = {};
+  TellPopupEnd();  // while the window is still there
   accessRole_ = AccessRole::Client;
   if (accessibleRoot_) accessibleRoot_.Get()->Disconnect();
   accessibleRoot_.Reset();

@@ -227,6 +227,8 @@ class UiWindow {
   void OnSize(UINT type);
   void OnClose();
   void OnDestroy();
+  // A menu's or dialog's window tells the end of the pop-up as it is destroyed.
+  void TellPopupEnd() const;
   void OnGetMinMaxInfo(MINMAXINFO* info) const;
   LRESULT DefaultProc(UINT msg, WPARAM wparam, LPARAM lparam);
 
