@@ -48,9 +48,11 @@ class ScreenReaderEndToEnd(unittest.TestCase):
         # which was also an alert.
         self.assertEqual(len(said["status"]), 2)
         self.assertTrue(said["status"][0].startswith("说明："), said["status"][0])
-        self.assertEqual(said["alert"], ["无法下载页面：HTTP 状态 404"])
+        self.assertEqual(said["alert"], ["页面中没有下载地址（分享已取消或页面已改版）"])
         self.assertEqual(said["status"][1], said["alert"][0])
-        self.assertEqual(len(said["question"]), 1)
+        # The question's alert names the box; its texts are its title and the question.
+        self.assertEqual(said["dialog"], ["提示："])
+        self.assertEqual(said["question"], ["提示：", "老衲写的这么辛苦,你真的要退出程序吗?"])
         # The client answered 是的: the program ends by itself.
         self.assertEqual(getlink.process.wait(BOUND), 0)
 
