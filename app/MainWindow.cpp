@@ -164,7 +164,8 @@ void MainWindow::CreateControls(HWND hwnd) {
   fetchButton_.Create(hwnd, at.fetchButton, fetch);
   resultBox_.Create(hwnd, at.resultBox, MultiLineBox());
 
-  // What a screen reader calls them: the boxes have no label of their own before them.
+  // What a screen reader calls them: no label before the boxes says what they hold (the
+  // prompt says "请输入").
   linkBox_.SetAccessibleName("分享链接");
   serviceBox_.SetAccessibleName("网盘");
   resultBox_.SetAccessibleName("获取结果");
