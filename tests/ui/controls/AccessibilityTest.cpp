@@ -220,7 +220,19 @@ TEST_F(AccessibilityTest, EveryControlSaysItsRoleNameValueAndStates) {
     EXPECT_EQ(top, corner.y);
     EXPECT_EQ(width, c.control->Width());
     EXPECT_EQ(height, c.control->Height());
+    // What lies under the middle of the control is the control.
+    VARIANT hit;
+    ASSERT_EQ(root->accHitTest(left + width / 2, top + height / 2, &hit), S_OK);
+    ASSERT_EQ(hit.vt, VT_DISPATCH);
+    ComPtr<IDispatch> owned(hit.pdispVal);
+    EXPECT_EQ(Read(owned.Query<IAccessible>(IID_IAccessible).Get()).name, c.name);
   }
+  // The focus is on the link box, and the root says so.
+  VARIANT focused;
+  ASSERT_EQ(root->get_accFocus(&focused), S_OK);
+  ASSERT_EQ(focused.vt, VT_DISPATCH);
+  ComPtr<IDispatch> focusedObject(focused.pdispVal);
+  EXPECT_EQ(Read(focusedObject.Query<IAccessible>(IID_IAccessible).Get()).value, "http://pan.baidu.com/s/1");
 }
 
 TEST_F(AccessibilityTest, TheRootHoldsTheControlsInTabOrderNestedAsTheyAre) {
@@ -246,6 +258,17 @@ TEST_F(AccessibilityTest, TheRootHoldsTheControlsInTabOrderNestedAsTheyAre) {
   ASSERT_GE(names.size(), 4u);
   EXPECT_EQ(names.front(), "二");
   EXPECT_EQ(std::vector<Text>(names.end() - 3, names.end()), (std::vector<Text>{"链接", "链接", "一"}));
+  // Navigation walks the same order.
+  VARIANT found;
+  ASSERT_EQ(root->accNavigate(NAVDIR_FIRSTCHILD, Self(), &found), S_OK);
+  ASSERT_EQ(found.vt, VT_DISPATCH);
+  const ComPtr<IAccessible> firstChild = ComPtr<IDispatch>(found.pdispVal).Query<IAccessible>(IID_IAccessible);
+  EXPECT_EQ(Read(firstChild.Get()).name, "二");
+  ASSERT_EQ(firstChild->accNavigate(NAVDIR_NEXT, Self(), &found), S_OK);
+  ASSERT_EQ(found.vt, VT_DISPATCH);
+  EXPECT_EQ(Read(ComPtr<IDispatch>(found.pdispVal).Query<IAccessible>(IID_IAccessible).Get()).name, names[1]);
+  ASSERT_EQ(root->accNavigate(NAVDIR_LASTCHILD, Self(), &found), S_OK);
+  EXPECT_EQ(Read(ComPtr<IDispatch>(found.pdispVal).Query<IAccessible>(IID_IAccessible).Get()).name, "一");
   // Tab from the box goes to the next control in the same order.
   window().SetFocusControl(&box, true);
   Key(VK_TAB);

@@ -54,6 +54,15 @@ Text WindowTitle(HWND hwnd) {
 
 bool IsEmpty(const Rect& rect) { return rect.width <= 0 || rect.height <= 0; }
 
+// The control of that UiControl::AccessibleId below `under` (null: the window), at any depth.
+UiControl* FindControl(const UiWindow& window, const UiControl* under, LONG id) {
+  for (UiControl* control : window.TabOrder(under)) {
+    if (control->AccessibleId() == id) return control;
+    if (UiControl* deeper = FindControl(window, control, id)) return deeper;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 void AccessibleObjectReference::Release(AccessibleObject* object) noexcept { object->Release(); }
@@ -113,12 +122,7 @@ AccessibleObject* AccessibleObject::Parent() const {
 }
 
 UiControl* AccessibleObject::DescendantById(LONG id) const {
-  if (kind_ == Kind::ItemList) return nullptr;
-  for (UiControl* control : window_->TabOrder(control_)) {
-    if (control->AccessibleId() == id) return control;
-    if (UiControl* deeper = control->AccessibleObjectOf()->DescendantById(id)) return deeper;
-  }
-  return nullptr;
+  return kind_ != Kind::ItemList ? FindControl(*window_, control_, id) : nullptr;
 }
 
 bool AccessibleObject::Resolve(const VARIANT& childId, Child& target) const {
