@@ -104,10 +104,12 @@ void CheckControls(const AccessibleNode& root) {
           Utf8(expected.name) + " has the states " + std::to_string(state));
     if (tabStop) lastTabStop = at + 1;
   }
-  Check(Found(root, ROLE_SYSTEM_COMBOBOX, L"网盘").Value() == L"百度网盘", "the service list does not start at its first service");
+  Check(Found(root, ROLE_SYSTEM_COMBOBOX, L"网盘").Value() == L"百度网盘",
+        "the service list does not start at its first service");
 }
 
-// The name of the object an event is about; empty when it cannot be read.
+// The name and role of the object an event is about, read when it is heard; empty and 0
+// when the window no longer knows it.
 std::wstring NameOf(const WinEvent& event) {
   const std::optional<AccessibleNode> node = AccessibleNode::OfEvent(event.hwnd, event.object, event.child);
   return node ? node->Name() : std::wstring();
@@ -136,7 +138,8 @@ WinEvent Fetch(WinEventRecorder& heard, const AccessibleNode& root, const std::w
   Check(SUCCEEDED(linkBox.SetValue(link)), "the link box takes no value");
   Check(linkBox.Value() == link, "the link box does not hold the link set");
   const std::size_t mark = heard.Heard();
-  Check(SUCCEEDED(Found(root, ROLE_SYSTEM_PUSHBUTTON, L"开始获取").DoDefaultAction()), "the fetch button cannot be pressed");
+  Check(SUCCEEDED(Found(root, ROLE_SYSTEM_PUSHBUTTON, L"开始获取").DoDefaultAction()),
+        "the fetch button cannot be pressed");
   const std::optional<WinEvent> finished = heard.WaitFor(mark, done, kBoundMs);
   Check(finished.has_value(), "the fetch's end was not heard");
   const std::optional<WinEvent> status = heard.WaitFor(mark, [](const WinEvent& event) {
@@ -165,7 +168,8 @@ void FetchLinks(WinEventRecorder& heard, const AccessibleNode& root, const std::
 // gone.
 void CloseWindow(WinEventRecorder& heard, HWND window, const AccessibleNode& root) {
   const std::size_t mark = heard.Heard();
-  Check(SUCCEEDED(Found(root, ROLE_SYSTEM_PUSHBUTTON, L"关闭").DoDefaultAction()), "the close button cannot be pressed");
+  Check(SUCCEEDED(Found(root, ROLE_SYSTEM_PUSHBUTTON, L"关闭").DoDefaultAction()),
+        "the close button cannot be pressed");
   const std::optional<WinEvent> start = heard.WaitFor(mark, [](const WinEvent& event) {
     return event.event == EVENT_SYSTEM_DIALOGSTART;
   }, kBoundMs);
@@ -183,7 +187,8 @@ void CloseWindow(WinEventRecorder& heard, HWND window, const AccessibleNode& roo
   for (const AccessibleNode& part : parts)
     if (part.Role() == ROLE_SYSTEM_STATICTEXT) Say("question", part.Name());
   Found(*question, ROLE_SYSTEM_PUSHBUTTON, L"手贱了");  // both answers are there
-  Check(SUCCEEDED(Found(*question, ROLE_SYSTEM_PUSHBUTTON, L"是的").DoDefaultAction()), "the question's yes button cannot be pressed");
+  Check(SUCCEEDED(Found(*question, ROLE_SYSTEM_PUSHBUTTON, L"是的").DoDefaultAction()),
+        "the question's yes button cannot be pressed");
   Check(PumpMessagesUntil([&] { return IsWindow(window) == FALSE; }, kBoundMs), "the window did not close");
 }
 
