@@ -343,6 +343,11 @@ int InputRouter::MnemonicOf(const UiControl& control) const {
 }
 
 void InputRouter::OnSysKeyDown(WPARAM key) {
+  // Shift+F10 is the menu key of keyboards that have none: the focused control takes it so.
+  if (key == VK_F10 && GetKeyState(VK_SHIFT) < 0) {
+    OnKeyDown(VK_APPS, 0);
+    return;
+  }
   const Text pressed = CharText(static_cast<int>(key));
   for (const Mnemonic& mnemonic : mnemonics_) {
     UiControl* control = mnemonic.control;

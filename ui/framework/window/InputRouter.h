@@ -48,6 +48,7 @@ class InputRouter {
   void CancelPress();
 
   void OnKeyDown(WPARAM key, LPARAM lparam);
+  // Mnemonics (Alt+character), and Shift+F10 as the menu key.
   void OnSysKeyDown(WPARAM key);
   // Key releases, characters, input-method results, commands and the wheel: for the
   // focused control.
