@@ -20,22 +20,6 @@
 namespace getlink::testing {
 namespace {
 
-// Keys held down in the thread's keyboard state for the scope (what GetKeyState reads).
-class HeldKeys {
- public:
-  explicit HeldKeys(std::initializer_list<int> keys) {
-    GetKeyboardState(saved_);
-    BYTE state[256];
-    std::copy(std::begin(saved_), std::end(saved_), state);
-    for (const int key : keys) state[key] = 0x80;
-    SetKeyboardState(state);
-  }
-  ~HeldKeys() { SetKeyboardState(saved_); }
-
- private:
-  BYTE saved_[256];
-};
-
 class EditTest : public WindowTest {
  protected:
   void SetUp() override {

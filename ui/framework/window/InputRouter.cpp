@@ -294,7 +294,7 @@ void InputRouter::DropFocus() {
 void InputRouter::OnKeyDown(WPARAM key, LPARAM lparam) {
   if (Dispatch(focused_, {EventCode::KeyDown, DecodeKey(key, lparam)}) != kNotHandled) return;
   if (key == VK_TAB) {
-    FocusNextTopLevel();
+    FocusNextTopLevel(GetKeyState(VK_SHIFT) < 0);
   } else if (key == VK_RETURN || key == VK_SPACE) {
     if (focused_ != nullptr && focused_->Visible() && !focused_->Disabled()) Activate(*focused_, ClickInput{});
   }
@@ -304,16 +304,18 @@ void InputRouter::OnFocusedInput(UINT msg, WPARAM wparam, LPARAM lparam) {
   if (focused_ != nullptr) Dispatch(focused_, DecodeFocusedInput(Hwnd(), msg, wparam, lparam));
 }
 
-void InputRouter::FocusNextTopLevel() {
+void InputRouter::FocusNextTopLevel(bool backwards) {
   const std::vector<UiControl*>& controls = window_.TabOrder(nullptr);
   if (controls.empty()) return;
+  const std::size_t count = controls.size();
   UiControl* start = focused_;
   while (start != nullptr && start->ParentControl() != nullptr) start = start->ParentControl();
   auto at = std::find(controls.begin(), controls.end(), start);
-  // With nothing focused the walk starts before the first control, so that one counts.
-  std::size_t index = at == controls.end() ? controls.size() - 1 : static_cast<std::size_t>(at - controls.begin());
-  for (std::size_t step = 0; step < controls.size(); ++step) {
-    index = (index + 1) % controls.size();
+  // With nothing focused the walk starts just outside the list, so that the first control
+  // (backwards: the last) counts.
+  std::size_t index = at != controls.end() ? static_cast<std::size_t>(at - controls.begin()) : backwards ? 0 : count - 1;
+  for (std::size_t step = 0; step < count; ++step) {
+    index = backwards ? (index + count - 1) % count : (index + 1) % count;
     UiControl* candidate = controls[index];
     if (candidate == start) return;
     if (UiWindow::IsTabStop(*candidate)) {

@@ -90,7 +90,8 @@ class InputRouter {
   void EndPress(const PointerInput& pointer);
   void ChangeFocus(UiControl* control, bool fromKeyboard);
   void Activate(UiControl& control, const ClickInput& click);
-  void FocusNextTopLevel();
+  // Tab: the next top-level Tab stop, or with Shift the one before.
+  void FocusNextTopLevel(bool backwards);
   void StartWindowDrag();
   void ToggleMaximise();
 
