@@ -149,7 +149,7 @@ void MainWindow::CreateControls(HWND hwnd) {
   description_ = FittedDescription(status.font, window_.Style().fontSize,
                                    at.width - static_cast<int>(at.statusLine.left) - at.statusRightMargin);
   status.text = description_;
-  statusLine_.Create(hwnd, at.statusLine, status);
+  statusLine_.Create(statusStrip_, at.statusLine, status);  // a screen reader reads it as the status bar's text
   titleLabel_.Create(hwnd, at.title, GlowingLabel(kTitle, kTitleColour, FontStyle::Bold, kTitleGlow));
   LabelOptions prompt = GlowingLabel("请\r\n输：\r\n入", kPromptColour, std::nullopt, std::nullopt);
   prompt.wordWrap = true;

@@ -6,7 +6,7 @@
 //   getlink_access_client.exe LINK FAILING_LINK
 //
 // 1. finds the main window by its title and checks its controls' roles, names and states,
-//    in the order Tab visits them;
+//    in the order Tab visits them, and the status bar's line of text inside it;
 // 2. sets the link box's value to LINK, chooses 360云盘 in the service list, presses 开始获取
 //    and waits for the result box's value change;
 // 3. does the same with FAILING_LINK and waits for the alert;
@@ -106,6 +106,9 @@ void CheckControls(const AccessibleNode& root) {
   }
   Check(Found(root, ROLE_SYSTEM_COMBOBOX, L"网盘").Value() == L"百度网盘",
         "the service list does not start at its first service");
+  // A screen reader reads the status bar by the text inside it.
+  const std::vector<AccessibleNode> lines = Found(root, ROLE_SYSTEM_STATUSBAR, L"状态").Children();
+  Check(lines.size() == 1 && lines[0].Role() == ROLE_SYSTEM_STATICTEXT, "the status bar holds no line of text");
 }
 
 // The name and role of the object an event is about, read when it is heard; empty and 0
