@@ -133,23 +133,12 @@ bool MainWindow::Open() {
   return true;
 }
 
-// The controls in the order they are made, which is also the order they are drawn in and the
-// order Tab visits them: the way they are read, the link box, the service list, the fetch
-// button, then the result box.
+// The controls in the order they are made, which is also the order they are drawn in, the
+// order Tab visits them and the order a screen reader finds them: the way they are read,
+// from the title to the status strip at the bottom (screen readers look for a status bar
+// as the window's last object).
 void MainWindow::CreateControls(HWND hwnd) {
   const MainWindowLayout& at = kMainWindowLayout;
-  UiGroupBox::Options strip;
-  strip.captionEffectColour = kStripEffect;
-  strip.fillColour = kStripFill;
-  strip.borderColour = kStripBorder;
-  strip.roundCorners = false;
-  statusStrip_.Create(hwnd, at.statusStrip, strip);
-
-  LabelOptions status = GlowingLabel("", kStatusColour, FontStyle::Bold, kStatusGlow);
-  description_ = FittedDescription(status.font, window_.Style().fontSize,
-                                   at.width - static_cast<int>(at.statusLine.left) - at.statusRightMargin);
-  status.text = description_;
-  statusLine_.Create(statusStrip_, at.statusLine, status);  // a screen reader reads it as the status bar's text
   titleLabel_.Create(hwnd, at.title, GlowingLabel(kTitle, kTitleColour, FontStyle::Bold, kTitleGlow));
   LabelOptions prompt = GlowingLabel("请\r\n输：\r\n入", kPromptColour, std::nullopt, std::nullopt);
   prompt.wordWrap = true;
@@ -163,6 +152,19 @@ void MainWindow::CreateControls(HWND hwnd) {
   fetch.caption = kFetchCaption;
   fetchButton_.Create(hwnd, at.fetchButton, fetch);
   resultBox_.Create(hwnd, at.resultBox, MultiLineBox());
+
+  UiGroupBox::Options strip;
+  strip.captionEffectColour = kStripEffect;
+  strip.fillColour = kStripFill;
+  strip.borderColour = kStripBorder;
+  strip.roundCorners = false;
+  statusStrip_.Create(hwnd, at.statusStrip, strip);
+
+  LabelOptions status = GlowingLabel("", kStatusColour, FontStyle::Bold, kStatusGlow);
+  description_ = FittedDescription(status.font, window_.Style().fontSize,
+                                   at.width - static_cast<int>(at.statusLine.left) - at.statusRightMargin);
+  status.text = description_;
+  statusLine_.Create(statusStrip_, at.statusLine, status);  // a screen reader reads it as the status bar's text
 
   // What a screen reader calls them: no label before the boxes says what they hold (the
   // prompt says "请输入").

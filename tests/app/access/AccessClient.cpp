@@ -36,7 +36,7 @@ constexpr wchar_t kTitle[] = L"Zolmar网盘外链获取器";
 constexpr int kBoundMs = 60000;  // for anything the window does: generous on a loaded machine
 
 // What a user meets in the main window: the controls Tab visits, in its order, then the
-// status strip and the caption buttons, which may come anywhere.
+// status strip and the caption buttons, found anywhere.
 struct Expected {
   long role;
   const wchar_t* name;
@@ -106,8 +106,11 @@ void CheckControls(const AccessibleNode& root) {
   }
   Check(Found(root, ROLE_SYSTEM_COMBOBOX, L"网盘").Value() == L"百度网盘",
         "the service list does not start at its first service");
-  // A screen reader reads the status bar by the text inside it.
-  const std::vector<AccessibleNode> lines = Found(root, ROLE_SYSTEM_STATUSBAR, L"状态").Children();
+  // A screen reader looks for the status bar as the window's last object and reads it by the
+  // text inside it.
+  const std::vector<AccessibleNode> objects = root.Children();
+  Check(!objects.empty() && objects.back().Role() == ROLE_SYSTEM_STATUSBAR, "the status bar is not the last object");
+  const std::vector<AccessibleNode> lines = objects.back().Children();
   Check(lines.size() == 1 && lines[0].Role() == ROLE_SYSTEM_STATICTEXT, "the status bar holds no line of text");
 }
 
