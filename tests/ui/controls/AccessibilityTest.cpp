@@ -307,6 +307,8 @@ TEST_F(AccessibilityTest, DefaultActionIsPostedAndValueIsSetAsTheUserWould) {
   EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
 
   const ComPtr<IAccessible> typed = FromEvent(box.AccessibleId());
+  ASSERT_EQ(typed->accSelect(SELFLAG_TAKEFOCUS, Self()), S_OK);
+  EXPECT_TRUE(box.IsFocused());
   const BString text = BString::FromText("http://yunpan.cn/abc");
   ASSERT_EQ(typed->put_accValue(Self(), text.Get()), S_OK);
   EXPECT_EQ(box.GetText(), "http://yunpan.cn/abc");
