@@ -174,6 +174,13 @@ void UiListBox::SelectItem(int index) {
   currentRow_ = IsValidItem(index) ? index : 0;
   if (currentRow_ != 0) Row(currentRow_).selected = true;
   Repaint();
+  TellCurrent();
+}
+
+void UiListBox::TellCurrent() {
+  if (currentRow_ == 0) return;
+  TellAccessibility(AccessEvent::Selection, currentRow_);
+  if (IsFocused()) TellAccessibility(AccessEvent::Focus, currentRow_);
 }
 
 // --- accessibility ---
@@ -215,6 +222,7 @@ void UiListBox::MakeCurrent(int item) {
   if (currentRow_ != 0) Row(currentRow_).selected = false;
   currentRow_ = item;
   Row(item).selected = true;
+  TellCurrent();
 }
 
 std::vector<int> UiListBox::SelectedItems() const {
@@ -328,6 +336,7 @@ void UiListBox::Press(int item, const PointerInput& pointer) {
     currentRow_ = anchor;
   }
   Repaint();
+  TellCurrent();
 }
 
 void UiListBox::Release(int item, const ItemHandler& handler) {

@@ -155,6 +155,8 @@ class UiListBox : public OptionsControl<UiTextControl, ListBoxOptions, ControlTy
   // Calls `handler` with `item`; false when the handler destroyed the list.
   bool Notify(const ItemHandler& handler, int item);
   void MakeCurrent(int item);
+  // Tells screen readers the current item: selected, and focused while the list has the focus.
+  void TellCurrent();
 
   ListBoxLayout layout_;
   TextFormat format_ = TextFormat::Empty();

@@ -166,6 +166,8 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
   // A screen reader reads the box out when it opens.
   window.TellAccessibility(AccessEvent::DialogStart);
   window.TellAccessibility(AccessEvent::Alert);
+  // The default button took the focus before the box was on the screen: told again now.
+  if (UiControl* focused = window.Focused()) focused->TellAccessibility(AccessEvent::Focus);
   if (options.closeEffect) window.SetCloseEffect(*options.closeEffect);
   SetForegroundWindow(hwnd);
   SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);

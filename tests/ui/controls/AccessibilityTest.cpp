@@ -99,6 +99,14 @@ class AccessibilityTest : public WindowTest {
     UnhookWinEvent(hook_);
     WindowTest::TearDown();
   }
+  // The child id of the last focus event in `hwnd`'s client area that named no control
+  // (an item's), or 0.
+  static LONG FocusedItem(HWND hwnd) {
+    for (auto it = gHeard.rbegin(); it != gHeard.rend(); ++it)
+      if (it->event == EVENT_OBJECT_FOCUS && it->hwnd == hwnd && it->object == OBJID_CLIENT && it->child < -0x40000000)
+        return it->child;
+    return 0;
+  }
   // Whether the hook heard `event` about the object `child` of `hwnd`'s client area.
   static bool Heard(DWORD event, HWND hwnd, LONG child) {
     return std::any_of(gHeard.begin(), gHeard.end(), [&](const HeardEvent& e) {
@@ -299,6 +307,8 @@ TEST_F(AccessibilityTest, DefaultActionIsPostedAndValueIsSetAsTheUserWould) {
   EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
 
   const ComPtr<IAccessible> typed = FromEvent(box.AccessibleId());
+  ASSERT_EQ(typed->accSelect(SELFLAG_TAKEFOCUS, Self()), S_OK);
+  EXPECT_TRUE(box.IsFocused());
   const BString text = BString::FromText("http://yunpan.cn/abc");
   ASSERT_EQ(typed->put_accValue(Self(), text.Get()), S_OK);
   EXPECT_EQ(box.GetText(), "http://yunpan.cn/abc");
@@ -361,6 +371,7 @@ TEST_F(AccessibilityTest, ComboBoxHoldsItsItemsInAListAndChoosesAsTheUserDoes) {
 
   // The default action opens the drop-down (a list window) and, while open, closes it.
   long openState = 0, openRole = 0;
+  Text focusedItem;
   Text openAction;
   bool acted = false;
   const bool opened = DrivePopup(
@@ -377,12 +388,24 @@ TEST_F(AccessibilityTest, ComboBoxHoldsItsItemsInAListAndChoosesAsTheUserDoes) {
         ComPtr<IAccessible> root;
         AccessibleObjectFromWindow(popup, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(root.Put()));
         if (root) openRole = Read(root.Get()).role;
+        // An arrow in the open list: the item it comes to is told as the focus.
+        gHeard.clear();
+        PressKey(popup, VK_UP);
+        // Within the driver's patience, so that a missing event fails rather than hangs.
+        PumpUntil([&] { return FocusedItem(popup) != 0; }, 2000);
+        ComPtr<IAccessible> item;
+        VARIANT itemChild;
+        BString name;
+        if (FocusedItem(popup) != 0 && SUCCEEDED(AccessibleObjectFromEvent(popup, OBJID_CLIENT, FocusedItem(popup), item.Put(), &itemChild)) &&
+            SUCCEEDED(item->get_accName(itemChild, name.Put())))
+          focusedItem = name.ToText();
         combo->accDoDefaultAction(Self());
       });
   ASSERT_TRUE(opened);
   EXPECT_NE(openState & STATE_SYSTEM_EXPANDED, 0);
   EXPECT_EQ(openAction, "关闭");
   EXPECT_EQ(openRole, ROLE_SYSTEM_LIST);
+  EXPECT_EQ(focusedItem, "360云盘");
   EXPECT_FALSE(services.IsDroppedDown());
   EXPECT_EQ(services.SelectedIndex(), 3);  // closed without a choice
   EXPECT_TRUE(Heard(EVENT_OBJECT_STATECHANGE, hwnd(), services.AccessibleId()));

@@ -133,9 +133,15 @@ bool AccessibleObject::Resolve(const VARIANT& childId, Child& target) const {
     return true;
   }
   if (id < 0) {
-    UiControl* control = DescendantById(id);
-    if (control == nullptr) return false;
-    target = {control->AccessibleObjectOf(), 0};
+    if (UiControl* control = DescendantById(id)) {
+      target = {control->AccessibleObjectOf(), 0};
+      return true;
+    }
+    // An item an event named: answered by its control's object (or that one's item list).
+    const auto [control, item] = window_->ItemOfAccessibleId(id);
+    if (control == nullptr || (kind_ != Kind::Window && DescendantById(control->AccessibleId()) == nullptr)) return false;
+    AccessibleObject* owner = control->AccessibleObjectOf();
+    target = {control->ItemsInOwnList() ? owner->ItemList() : owner, item};
     return true;
   }
   const std::vector<Child> children = Children();

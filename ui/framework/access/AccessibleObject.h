@@ -13,7 +13,8 @@
 // objects first, then the items a control shows without a control each, as simple
 // elements); a negative id is the control of that UiControl::AccessibleId anywhere below
 // the object, the id the events carry, so that AccessibleObjectFromEvent finds it through
-// the root's get_accChild.
+// the root's get_accChild; an id further down names an item of a control's list
+// (UiWindow::AccessibleItemId), which the root answers for.
 //
 // Calls arrive on the window's thread (from another process, while the thread pumps
 // messages). accDoDefaultAction posts the action and returns at once: an action that

@@ -446,6 +446,10 @@ void UiControl::TellAccessibility(AccessEvent event) const {
   if (handle_ != 0) NotifyAccessibilityClients(hostWnd_, event, AccessibleId());
 }
 
+void UiControl::TellAccessibility(AccessEvent event, int item) const {
+  if (handle_ != 0) NotifyAccessibilityClients(hostWnd_, event, window_->AccessibleItemId(*this, item));
+}
+
 AccessibleObject* UiControl::AccessibleObjectOf() {
   if (!accessible_ && handle_ != 0) accessible_ = AccessibleObject::OfControl(*this);
   return accessible_.Get();

@@ -253,6 +253,8 @@ class UiControl {
   // Tells accessibility clients that `event` happened to the control (nothing while the
   // control is not created).
   void TellAccessibility(AccessEvent event) const;
+  // The same about item `item` of the control's list.
+  void TellAccessibility(AccessEvent event, int item) const;
   // The control's object, made when first asked; gone (disconnected) with the control.
   AccessibleObject* AccessibleObjectOf();
 

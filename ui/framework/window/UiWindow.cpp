@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "runtime/Codec.h"
 #include "ui/framework/access/AccessibleObject.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
@@ -132,6 +134,35 @@ bool UiWindow::IsTabStop(const UiControl& control) {
 AccessibleObject* UiWindow::AccessibleRoot() {
   if (!accessibleRoot_ && hwnd_ != nullptr) accessibleRoot_ = AccessibleObject::OfWindow(*this);
   return accessibleRoot_.Get();
+}
+
+namespace {
+// Item ids lie below every control's id (the negated serial of a control, far above this).
+constexpr LONG kFirstItemId = -0x40000000;
+}  // namespace
+
+LONG UiWindow::AccessibleItemId(const UiControl& control, int item) {
+  const auto same = [&](const AccessibleItemKey& key) {
+    return key.control == &control && key.serial == control.Serial() && key.item == item;
+  };
+  auto at = std::find_if(accessibleItems_.begin(), accessibleItems_.end(), same);
+  if (at == accessibleItems_.end()) {
+    // A control that is gone gives its entries to new ones.
+    at = std::find_if(accessibleItems_.begin(), accessibleItems_.end(),
+                      [this](const AccessibleItemKey& key) { return !IsLive(key.control, key.serial); });
+    if (at == accessibleItems_.end()) at = accessibleItems_.insert(accessibleItems_.end(), AccessibleItemKey{});
+    *at = {&control, control.Serial(), item};
+  }
+  return kFirstItemId - static_cast<LONG>(at - accessibleItems_.begin());
+}
+
+std::pair<UiControl*, int> UiWindow::ItemOfAccessibleId(LONG id) const {
+  if (id > kFirstItemId) return {nullptr, 0};
+  const auto index = static_cast<std::size_t>(kFirstItemId - id);
+  if (index >= accessibleItems_.size()) return {nullptr, 0};
+  const AccessibleItemKey& key = accessibleItems_[index];
+  if (!IsLive(key.control, key.serial)) return {nullptr, 0};
+  return {const_cast<UiControl*>(key.control), key.item};
 }
 
 UiControl* UiWindow::TitleControl() const { return caption_.Title(); }
@@ -415,6 +446,7 @@ void UiWindow::OnDestroy() {
   accessRole_ = AccessRole::Client;
   if (accessibleRoot_) accessibleRoot_.Get()->Disconnect();
   accessibleRoot_.Reset();
+  accessibleItems_.clear();
   composer_.Close();
   EventMailbox::Instance().CloseWindow(hwnd_);
   RemovePropW(hwnd_, kWindowProperty);

@@ -20,6 +20,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <unordered_set>
 #include <vector>
 
@@ -179,6 +180,11 @@ class UiWindow {
   AccessRole AccessibleRole() const { return accessRole_; }
   void SetAccessibleRole(AccessRole role) { accessRole_ = role; }
   AccessibleObject* AccessibleRoot();
+  // The child id events carry for item `item` of a control's list (a list's row): below
+  // every control's id, the same for the same item while the control lives.
+  LONG AccessibleItemId(const UiControl& control, int item);
+  // The control and item of such an id, while that control lives; {null, 0} otherwise.
+  std::pair<UiControl*, int> ItemOfAccessibleId(LONG id) const;
   // Tells accessibility clients that `event` happened to the client area itself.
   void TellAccessibility(AccessEvent event) const { NotifyAccessibilityClients(hwnd_, event, CHILDID_SELF); }
 
@@ -246,6 +252,12 @@ class UiWindow {
   PopupRole popup_;
   AccessRole accessRole_ = AccessRole::Client;
   AccessibleObjectPtr accessibleRoot_;  // made when first asked
+  struct AccessibleItemKey {
+    const UiControl* control;
+    std::uint32_t serial;
+    int item;
+  };
+  std::vector<AccessibleItemKey> accessibleItems_;  // id kFirstItemId - n is entry n
   HCURSOR defaultCursor_ = nullptr;
   std::vector<UiControl*> controls_;
   std::unordered_set<const UiControl*> live_;
