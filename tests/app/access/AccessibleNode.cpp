@@ -1,5 +1,7 @@
 #include "tests/app/access/AccessibleNode.h"
 
+#include <algorithm>
+
 #include "http/AutomationVariant.h"
 #include "http/BString.h"
 
@@ -73,12 +75,15 @@ std::vector<AccessibleNode> AccessibleNode::Children() const {
   std::vector<AccessibleNode> children;
   long count = 0;
   if (child_ != CHILDID_SELF || FAILED(object_->get_accChildCount(&count)) || count <= 0) return children;
-  std::vector<AutomationVariant> slots(static_cast<std::size_t>(count));
-  static_assert(sizeof(AutomationVariant) == sizeof(VARIANT), "the slots are handed over as an array of VARIANT");
+  std::vector<VARIANT> slots(static_cast<std::size_t>(count));
   long obtained = 0;
-  if (FAILED(AccessibleChildren(object_.Get(), 0, count, &slots[0].Get(), &obtained))) return children;
-  for (long i = 0; i < obtained; ++i) {
-    const VARIANT& slot = slots[static_cast<std::size_t>(i)].Get();
+  const HRESULT result = AccessibleChildren(object_.Get(), 0, count, slots.data(), &obtained);
+  // Every slot filled goes to a holder at once, which releases what it holds.
+  std::vector<AutomationVariant> owned(static_cast<std::size_t>(std::max(0L, obtained)));
+  for (std::size_t i = 0; i < owned.size(); ++i) *owned[i].Put() = slots[i];
+  if (FAILED(result)) return children;
+  for (const AutomationVariant& holder : owned) {
+    const VARIANT& slot = holder.Get();
     if (slot.vt == VT_I4) {
       children.emplace_back(ComPtr<IAccessible>::Share(object_.Get()), slot.lVal);
     } else if (slot.vt == VT_DISPATCH && slot.pdispVal) {
