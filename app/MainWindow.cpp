@@ -134,9 +134,26 @@ bool MainWindow::Open() {
   return true;
 }
 
-// The controls in the order they are made, which is also the order they are drawn in.
+// The controls in the order they are made, which is also the order they are drawn in, the
+// order Tab visits them and the order a screen reader finds them: the way they are read,
+// from the title to the status strip at the bottom (screen readers look for a status bar
+// as the window's last object).
 void MainWindow::CreateControls(HWND hwnd) {
   const MainWindowLayout& at = kMainWindowLayout;
+  titleLabel_.Create(hwnd, at.title, GlowingLabel(kTitle, kTitleColour, FontStyle::Bold, kTitleGlow));
+  LabelOptions prompt = GlowingLabel("请\r\n输：\r\n入", kPromptColour, std::nullopt, std::nullopt);
+  prompt.wordWrap = true;
+  promptLabel_.Create(hwnd, at.prompt, prompt);
+
+  linkBox_.Create(hwnd, at.linkBox, MultiLineBox());
+  UiComboBox::Options services;
+  services.items = ServiceTitles();
+  serviceBox_.Create(hwnd, at.serviceBox, services);
+  UiButton::Options fetch;
+  fetch.caption = kFetchCaption;
+  fetchButton_.Create(hwnd, at.fetchButton, fetch);
+  resultBox_.Create(hwnd, at.resultBox, MultiLineBox());
+
   UiGroupBox::Options strip;
   strip.captionEffectColour = kStripEffect;
   strip.fillColour = kStripFill;
@@ -147,22 +164,15 @@ void MainWindow::CreateControls(HWND hwnd) {
   LabelOptions status = GlowingLabel("", kStatusColour, FontStyle::Bold, kStatusGlow);
   description_ = FittedDescription(status.font);
   status.text = description_;
-  statusLine_.Create(hwnd, at.statusLine, status);
-  titleLabel_.Create(hwnd, at.title, GlowingLabel(kTitle, kTitleColour, FontStyle::Bold, kTitleGlow));
-  LabelOptions prompt = GlowingLabel("请\r\n输：\r\n入", kPromptColour, std::nullopt, std::nullopt);
-  prompt.wordWrap = true;
-  promptLabel_.Create(hwnd, at.prompt, prompt);
+  statusLine_.Create(statusStrip_, at.statusLine, status);  // a screen reader reads it as the status bar's text
 
-  UiComboBox::Options services;
-  services.items = ServiceTitles();
-  serviceBox_.Create(hwnd, at.serviceBox, services);
-
-  linkBox_.Create(hwnd, at.linkBox, MultiLineBox());
-  resultBox_.Create(hwnd, at.resultBox, MultiLineBox());
-
-  UiButton::Options fetch;
-  fetch.caption = kFetchCaption;
-  fetchButton_.Create(hwnd, at.fetchButton, fetch);
+  // What a screen reader calls them: no label before the boxes says what they hold (the
+  // prompt says "请输入").
+  linkBox_.SetAccessibleName("分享链接");
+  serviceBox_.SetAccessibleName("网盘");
+  resultBox_.SetAccessibleName("获取结果");
+  statusStrip_.SetAccessibleName("状态");
+  statusStrip_.SetAccessibleRole(AccessRole::StatusBar);
 }
 
 Text MainWindow::FittedDescription(const FontChoice& font) const {
@@ -259,7 +269,8 @@ void MainWindow::FollowLinkService() {
 void MainWindow::ShowStatus(Text line, bool failure) {
   const Argb colour = failure ? kFailureColour : kStatusColour;
   if (statusLine_.GetOptions().textColour != colour) statusLine_.SetTextColour(colour);
-  statusLine_.SetText(std::move(line));
+  statusLine_.SetText(std::move(line));  // heard as the line's name change
+  if (failure) statusLine_.TellAccessibility(AccessEvent::Alert);  // read out at once, wherever the focus is
 }
 
 // --- the address of the last fetch ---

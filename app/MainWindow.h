@@ -99,14 +99,14 @@ class MainWindow {
   MainWindowWorld world_;
   Aria2Settings aria2_;  // where aria2 listens: getlink.ini, read when the window opens
   UiWindow window_;
-  UiGroupBox statusStrip_;
-  UiLabel statusLine_;
   UiLabel titleLabel_;
   UiLabel promptLabel_;
-  UiComboBox serviceBox_;
   UiEdit linkBox_;
-  UiEdit resultBox_;
+  UiComboBox serviceBox_;
   UiButton fetchButton_;
+  UiEdit resultBox_;
+  UiGroupBox statusStrip_;
+  UiLabel statusLine_;
   ShareInfo shareInfo_;  // what the last finished fetch found
 
   Text description_;  // what the status strip says while nothing happens

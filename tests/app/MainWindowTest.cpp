@@ -439,5 +439,28 @@ TEST_F(MainWindowTest, AKnownHostChoosesItsServiceQuietly) {
   EXPECT_EQ(testing::ServerRecord(), "");
 }
 
+// Tab from the link box, as a keyboard sends it (the key and the character it makes), visits
+// every control a user needs in the order they are read: the link box, the service list,
+// the fetch button and the result box, and back; Shift+Tab goes the other way. No box takes
+// the Tab as text.
+TEST_F(MainWindowTest, TabVisitsEveryControlInReadingOrder) {
+  std::vector<UiControl*> order = {&main_->ServiceBox(), &main_->FetchButton(), &main_->ResultBox(), &main_->LinkBox()};
+  for (const bool shift : {false, true}) {
+    SCOPED_TRACE(shift ? "Shift+Tab" : "Tab");
+    const testing::HeldKeys held(shift ? std::initializer_list<int>{VK_SHIFT} : std::initializer_list<int>{});
+    UiControl* focused = &main_->LinkBox();
+    ASSERT_TRUE(focused->IsFocused());
+    for (UiControl* next : order) {
+      PostMessageW(main_->Hwnd(), WM_KEYDOWN, VK_TAB, MAKELPARAM(1, 0x0F));
+      PostMessageW(main_->Hwnd(), WM_KEYUP, VK_TAB, MAKELPARAM(1, 0xC00F));
+      EXPECT_TRUE(PumpUntil([&] { return next->IsFocused(); })) << "after " << static_cast<int>(focused->Type());
+      focused = next;
+    }
+    std::reverse(order.begin(), order.end() - 1);  // back from the link box to it
+  }
+  EXPECT_EQ(main_->LinkBox().GetText(), "");
+  EXPECT_EQ(main_->ResultBox().GetText(), "");
+}
+
 }  // namespace
 }  // namespace getlink

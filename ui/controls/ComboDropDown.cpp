@@ -64,7 +64,8 @@ bool OnListKey(UiListBox& list, WPARAM key, int& chosen, HWND popup) {
 
 }  // namespace
 
-int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& items, std::string_view current) {
+int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& items, std::string_view current,
+                     const std::function<void(HWND)>& onOpen) {
   // The list looks as its combo box's window does (a copy: that window may go while the list is open).
   const UiStyle style = UiWindow::StyleOf(host);
   RECT hostRect = {};
@@ -86,6 +87,7 @@ int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& item
   UiWindow window;  // declared before the list: the list goes first
   window.SetStyle(style);
   window.SetPopup({PopupKind::CloseOnDeactivate});
+  window.SetAccessibleRole(AccessRole::List);
   window.SetOnPaintBackground([&window](HWND, GpGraphics* g, int width, int height) {
     PaintDropDownFrame(g, width, height, window.Style());
   });
@@ -123,6 +125,7 @@ int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& item
   window.ShowAnimated(WindowEffect::None);
   SetForegroundWindow(hwnd);
   window.SetFocusControl(&list, false);
+  if (onOpen) onOpen(hwnd);
   PopupLoop(hwnd);
   return chosen;
 }

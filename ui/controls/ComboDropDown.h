@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -17,6 +18,8 @@ namespace getlink {
 // Shows the list of `items` for the combo at `combo` (client coordinates of `host`), with
 // the item captioned `current` selected and in view, and runs its own message loop until
 // the list is gone. Answers the 1-based item clicked, or 0 when it closed without a choice.
-int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& items, std::string_view current);
+// `onOpen`, when given, hears the list's window once it is shown.
+int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& items, std::string_view current,
+                     const std::function<void(HWND)>& onOpen = nullptr);
 
 }  // namespace getlink

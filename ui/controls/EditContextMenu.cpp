@@ -36,14 +36,14 @@ void BuildEditContextMenu() {
     menu.AddItem(entry.IsSeparator() ? SeparatorItem() : CommandItem(Text(entry.caption), static_cast<int>(entry.command)));
 }
 
-void PopupEditContextMenu(HWND owner, const std::vector<EditMenuExtra>& extras) {
+void PopupEditContextMenu(HWND owner, POINT point, const std::vector<EditMenuExtra>& extras) {
   UiMenu& menu = EditContextMenu();
   RemoveExtras(menu);
   if (!extras.empty()) menu.AddItem(SeparatorItem());
   for (const EditMenuExtra& extra : extras) menu.AddItem(ExtraItem(extra));
   // Returns when the menu closed; a chosen item came back as WM_COMMAND or ran its routine
   // meanwhile.
-  menu.PopupAt(owner, 0, 0);
+  menu.PopupNear(owner, point);
   RemoveExtras(menu);
 }
 

@@ -26,8 +26,9 @@ UiMenu& EditContextMenu();
 // Running it again rebuilds the same items.
 void BuildEditContextMenu();
 
-// Opens the shared menu for `owner` at the pointer, with `extras` below its own items, and
-// returns when it closed; the menu then holds its own items alone again.
-void PopupEditContextMenu(HWND owner, const std::vector<EditMenuExtra>& extras);
+// Opens the shared menu for `owner` at `point` on the screen (the pointer's, or the caret's
+// for a key), with `extras` below its own items, and returns when it closed; the menu then
+// holds its own items alone again.
+void PopupEditContextMenu(HWND owner, POINT point, const std::vector<EditMenuExtra>& extras);
 
 }  // namespace getlink

@@ -93,6 +93,7 @@ void UiComboBox::SetText(Text text) {
     edit_.SetText(text_);
   else
     Repaint();
+  TellAccessibility(AccessEvent::ValueChange);
 }
 
 void UiComboBox::SetSelectedIndex(int index) {
@@ -267,13 +268,59 @@ void UiComboBox::DropDown() {
   if (!Notify(onDropDown_)) return;
   std::vector<Text> captions;
   for (const Item& item : items_) captions.push_back(item.text);
-  const int chosen = RunComboDropDown(HostWindow(), PixelRect(), captions, text_);
+  TellAccessibility(AccessEvent::StateChange);
+  const int chosen =
+      RunComboDropDown(HostWindow(), PixelRect(), captions, text_, [this](HWND list) { dropDownWindow_ = list; });
   if (Serial() != serial) return;  // the box went with its window while the list was open
+  dropDownWindow_ = nullptr;
   // Closed before anyone hears of it: a handler may open a modal loop of its own.
   dropDownOpen_ = false;
   Repaint();
+  TellAccessibility(AccessEvent::StateChange);
   if (!Notify(onCloseUp_) || chosen == 0 || !IsValidIndex(chosen)) return;
   Choose(chosen);
+}
+
+// --- accessibility ---
+
+bool UiComboBox::SetAccessibleValue(std::string_view value) {
+  if (Editable()) return edit_.SetAccessibleValue(value);
+  for (int index = 1; index <= ItemCount(); ++index) {
+    if (At(index).text != value) continue;
+    if (index != selectedIndex_) Choose(index);
+    return true;
+  }
+  return false;
+}
+
+AccessStates UiComboBox::AccessibleState() {
+  return UiControl::AccessibleState() | STATE_SYSTEM_HASPOPUP |
+         (dropDownOpen_ ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED);
+}
+
+void UiComboBox::DoDefaultAction() {
+  if (Disabled() || !Visible()) return;
+  if (!dropDownOpen_)
+    DropDown();
+  else if (dropDownWindow_ != nullptr)
+    PostMessageW(dropDownWindow_, WM_CLOSE, 0, 0);  // closed without a choice, as Esc does
+}
+
+AccessibleItem UiComboBox::AccessibleItemAt(int item) const {
+  AccessibleItem said;
+  if (!IsValidIndex(item)) return said;
+  said.name = At(item).text;
+  said.defaultAction = "选择";
+  said.states = STATE_SYSTEM_SELECTABLE | (item == selectedIndex_ ? STATE_SYSTEM_SELECTED : 0);
+  // The items on the screen are those of the drop-down's own list, in its window.
+  said.states |= STATE_SYSTEM_INVISIBLE;
+  return said;
+}
+
+void UiComboBox::SelectAccessibleItem(int item) {
+  if (!IsValidIndex(item) || Disabled()) return;
+  if (dropDownOpen_ && dropDownWindow_ != nullptr) PostMessageW(dropDownWindow_, WM_CLOSE, 0, 0);
+  if (item != selectedIndex_) Choose(item);
 }
 
 }  // namespace getlink

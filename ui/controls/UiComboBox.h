@@ -89,10 +89,26 @@ class UiComboBox : public OptionsControl<UiControl, ComboBoxOptions, ControlType
   bool IsDroppedDown() const { return dropDownOpen_; }
 
   void SetOnSelect(SelectHandler handler) { onSelect_ = std::move(handler); }
+
+  // --- accessibility: the chosen item as the value, the items under a list of their own
+  // (invisible while the box is closed); opening, closing and choosing as the user does.
+  Text AccessibleValue() const override { return text_; }
+  // Chooses the item of that caption; an editable box takes any text into its edit.
+  bool SetAccessibleValue(std::string_view value) override;
+  AccessStates AccessibleState() override;
+  Text DefaultActionName() const override { return dropDownOpen_ ? "关闭" : "打开"; }
+  void DoDefaultAction() override;
+  int AccessibleItemCount() const override { return ItemCount(); }
+  AccessibleItem AccessibleItemAt(int item) const override;
+  bool ItemsInOwnList() const override { return true; }
+  void DoItemDefaultAction(int item) override { SelectAccessibleItem(item); }
+  void SelectAccessibleItem(int item) override;
   void SetOnDropDown(Handler handler) { onDropDown_ = std::move(handler); }
   void SetOnCloseUp(Handler handler) { onCloseUp_ = std::move(handler); }
 
  protected:
+  AccessRole DefaultAccessibleRole() const override { return AccessRole::ComboBox; }
+  Text DefaultAccessibleName() const override { return NameOfLabelBefore(); }
   int OnDestroy() override;
   int OnPaint() override;
   int OnRefresh() override;
@@ -136,6 +152,7 @@ class UiComboBox : public OptionsControl<UiControl, ComboBoxOptions, ControlType
   std::vector<Item> items_;
   int selectedIndex_ = 1;
   bool dropDownOpen_ = false;
+  HWND dropDownWindow_ = nullptr;  // the open list's window
   bool hot_ = false;
   Text text_;
   TextFormat format_ = TextFormat::Empty();

@@ -116,8 +116,39 @@ void UiEdit::SetText(std::string_view text, bool caretToEnd) {
 }
 
 void UiEdit::FireChanged() {
+  TellAccessibility(AccessEvent::ValueChange);
   const ChangeHandler handler = onChange_;  // the handler may replace itself
   if (handler) handler(ParentControl(), *this);
+}
+
+// --- accessibility ---
+
+Text UiEdit::DefaultAccessibleName() const {
+  Text name = NameOfLabelBefore();
+  if (name.empty() && ParentControl() != nullptr) name = ParentControl()->AccessibleName();
+  return name;
+}
+
+Text UiEdit::AccessibleValue() const {
+  return options_.inputMode == EditInputMode::Password ? Text() : GetText();
+}
+
+bool UiEdit::SetAccessibleValue(std::string_view value) {
+  if (!IsCreated() || !Editable()) return false;
+  // As the user would: all of the text selected and replaced, one undo step.
+  Select({1, 0}, document_.EndPosition());
+  if (value.empty())
+    DeleteSelection();
+  else
+    InsertText(value, EditKind::Pasted);
+  return true;
+}
+
+AccessStates UiEdit::AccessibleState() {
+  AccessStates states = UiControl::AccessibleState();
+  if (!Editable()) states |= STATE_SYSTEM_READONLY;
+  if (options_.inputMode == EditInputMode::Password) states |= STATE_SYSTEM_PROTECTED;
+  return states;
 }
 
 void UiEdit::SetInputMode(EditInputMode mode) {
@@ -270,6 +301,13 @@ int UiEdit::KeyCommand(UINT key, bool fromMenu) {
       return 0;
     case VK_SPACE:
       return 0;  // typed as a character; the window must not take it for a click
+    case VK_APPS: {
+      // The menu key opens the box's menu below the caret: its items without the mouse.
+      const Rect caret = WindowRectOf(caretRect_);
+      POINT below = {static_cast<LONG>(caret.left), static_cast<LONG>(caret.Bottom())};
+      ClientToScreen(HostWindow(), &below);
+      return ShowContextMenu(below) ? 0 : kNotHandled;
+    }
     default:
       return kNotHandled;
   }
@@ -441,12 +479,13 @@ void UiEdit::EndDrag() {
 }
 
 int UiEdit::OnRightUp(const PointerInput&) {
-  if (options_.inputMode == EditInputMode::Password) return kNotHandled;
-  ShowContextMenu();
-  return 0;
+  POINT pointer = {};
+  GetCursorPos(&pointer);
+  return ShowContextMenu(pointer) ? 0 : kNotHandled;
 }
 
-void UiEdit::ShowContextMenu() {
+bool UiEdit::ShowContextMenu(POINT point) {
+  if (options_.inputMode == EditInputMode::Password) return false;  // nothing to copy out of it
   UiMenu& menu = EditContextMenu();
   const bool selected = anchor_ != caret_;
   const bool clipboardText = IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT);
@@ -466,7 +505,8 @@ void UiEdit::ShowContextMenu() {
     if (!entry.IsSeparator())
       menu.SetItemState(index, static_cast<int>(applies(entry.command) ? MenuItemState::Normal : MenuItemState::Disabled));
   }
-  PopupEditContextMenu(HostWindow(), menuExtras_ ? menuExtras_() : std::vector<EditMenuExtra>());
+  PopupEditContextMenu(HostWindow(), point, menuExtras_ ? menuExtras_() : std::vector<EditMenuExtra>());
+  return true;
 }
 
 int UiEdit::OnMouseWheel(const WheelInput& wheel) {

@@ -103,6 +103,11 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   const EditScrollBars& ScrollBars() const { return bars_; }
   Rect CaretRect() const { return caretRect_; }
   bool CaretShown() const { return caretShown_; }
+  // A password box tells no text; a read-only one takes none.
+  Text AccessibleValue() const override;
+  bool SetAccessibleValue(std::string_view value) override;
+  AccessStates AccessibleState() override;
+
   // The line and column under a point of the box.
   TextPosition HitTest(float x, float y);
   // The caret's rectangle before `position`, not scrolled.
@@ -130,6 +135,9 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   int OnMouseWheel(const WheelInput& wheel) override;
   int OnFocusGained(UiControl* previous) override;
   int OnFocusLost(UiControl* next) override;
+  AccessRole DefaultAccessibleRole() const override { return AccessRole::EditableText; }
+  // The label before the box, or the name of the control it belongs to (a combo box).
+  Text DefaultAccessibleName() const override;
 
  private:
   // The box's timers.
@@ -148,7 +156,9 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   void MoveCaret(TextPosition to, bool extend);
   void DragTo(POINT point);
   void EndDrag();
-  void ShowContextMenu();
+  // At `point` on the screen: the pointer's, or below the caret for the menu key. False
+  // for a password box, which has no menu.
+  bool ShowContextMenu(POINT point);
   // With the focus the caret blinks, except while a drag holds the pointer outside the
   // text: then the view scrolls on the drag timer and the caret stays. `restart` starts
   // the running timer's period over.

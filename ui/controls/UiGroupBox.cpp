@@ -102,6 +102,7 @@ int UiGroupBox::OnPaint() {
 void UiGroupBox::SetCaption(Text caption) {
   options_.caption = std::move(caption);
   FontChanged();  // the same work: measure, then repaint
+  TellAccessibility(AccessEvent::NameChange);
 }
 
 }  // namespace getlink

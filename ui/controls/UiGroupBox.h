@@ -50,6 +50,8 @@ class UiGroupBox : public OptionsControl<UiTextControl, GroupBoxOptions, Control
   Rect CaptionRect() const;
 
  protected:
+  AccessRole DefaultAccessibleRole() const override { return AccessRole::Grouping; }
+  Text DefaultAccessibleName() const override { return options_.caption; }
   int OnCreate() override;
   int OnDestroy() override;
   int OnPaint() override;

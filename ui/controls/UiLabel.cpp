@@ -141,6 +141,25 @@ int UiLabel::OnRefresh() {
 void UiLabel::SetText(Text text) {
   options_.text = std::move(text);
   Remeasure();
+  TellAccessibility(AccessEvent::NameChange);
+}
+
+// The lines joined: by a space between two Latin words, directly where Chinese text (a
+// label written downwards, one character a line) was broken.
+Text UiLabel::DefaultAccessibleName() const {
+  const Text& text = options_.text;
+  const auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
+  const auto isLatin = [](char c) { return c > ' ' && static_cast<unsigned char>(c) < 0x80; };
+  Text name;
+  for (std::size_t i = 0; i < text.size();) {
+    if (!isBreak(text[i])) {
+      name += text[i++];  // GBK trail bytes are never CR or LF
+      continue;
+    }
+    while (i < text.size() && isBreak(text[i])) ++i;
+    if (!name.empty() && i < text.size() && isLatin(name.back()) && isLatin(text[i])) name += ' ';
+  }
+  return name;
 }
 
 void UiLabel::SetFormat(TextFormat format) {

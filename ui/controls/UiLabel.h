@@ -86,6 +86,9 @@ class UiLabel : public OptionsControl<UiTextControl, LabelOptions, ControlType::
   int OnFocusLost(UiControl*) override;
   int OnRefresh() override;
   void FontChanged() override { Remeasure(); }
+  AccessRole DefaultAccessibleRole() const override { return AccessRole::StaticText; }
+  // The text as one line: its line breaks read as spaces.
+  Text DefaultAccessibleName() const override;
 
  private:
   std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;

@@ -175,12 +175,55 @@ void UiListBox::SelectItem(int index) {
   currentRow_ = IsValidItem(index) ? index : 0;
   if (currentRow_ != 0) Row(currentRow_).selected = true;
   Repaint();
+  TellCurrent();
+}
+
+void UiListBox::TellCurrent() {
+  if (currentRow_ == 0) return;
+  TellAccessibility(AccessEvent::Selection, currentRow_);
+  if (IsFocused()) TellAccessibility(AccessEvent::Focus, currentRow_);
+}
+
+// --- accessibility ---
+
+AccessibleItem UiListBox::AccessibleItemAt(int item) const {
+  AccessibleItem said;
+  if (!IsValidItem(item)) return said;
+  for (int column = 1; column <= std::max(1, ColumnCount()); ++column) {
+    const Text text = ItemText(item, column);
+    if (text.empty()) continue;
+    said.name += said.name.empty() ? text : " " + text;
+  }
+  said.defaultAction = "选择";
+  said.states = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+  if (Row(item).selected) said.states |= STATE_SYSTEM_SELECTED;
+  if (item == currentRow_ && const_cast<UiListBox*>(this)->IsFocused()) said.states |= STATE_SYSTEM_FOCUSED;
+  const Rect row = layout_.ItemRect(item, scrollY_);
+  const Rect inList = RectOf(PixelLeft() + row.left, PixelTop() + row.top, row.width, row.height);
+  if (UiControl::Visible() && row.top < PixelHeight() && row.Bottom() > 0)
+    said.location = inList;
+  else
+    said.states |= STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
+  return said;
+}
+
+void UiListBox::SelectAccessibleItem(int item) {
+  if (!IsValidItem(item)) return;
+  SelectItem(item);
+  RevealItem(item);
+}
+
+void UiListBox::DoItemDefaultAction(int item) {
+  if (!IsValidItem(item)) return;
+  SelectAccessibleItem(item);
+  Notify(onItemClick_, item);
 }
 
 void UiListBox::MakeCurrent(int item) {
   if (currentRow_ != 0) Row(currentRow_).selected = false;
   currentRow_ = item;
   Row(item).selected = true;
+  TellCurrent();
 }
 
 std::vector<int> UiListBox::SelectedItems() const {
@@ -294,6 +337,7 @@ void UiListBox::Press(int item, const PointerInput& pointer) {
     currentRow_ = anchor;
   }
   Repaint();
+  TellCurrent();
 }
 
 void UiListBox::Release(int item, const ItemHandler& handler) {

@@ -107,6 +107,12 @@ class UiListBox : public OptionsControl<UiTextControl, ListBoxOptions, ControlTy
   void SetOnItemClick(ItemHandler handler) { onItemClick_ = std::move(handler); }
   void SetOnItemRightClick(ItemHandler handler) { onItemRightClick_ = std::move(handler); }
 
+  // --- accessibility: the items as a list's items, choosing one as a click does ---
+  int AccessibleItemCount() const override { return ItemCount(); }
+  AccessibleItem AccessibleItemAt(int item) const override;
+  void DoItemDefaultAction(int item) override;
+  void SelectAccessibleItem(int item) override;
+
   // --- look ---
   void SetTextColour(std::optional<Argb> colour) { StoreAndRepaint(options_.textColour, colour); }
   void SetBackColour(std::optional<Argb> colour) { StoreAndRepaint(options_.backColour, colour); }
@@ -117,6 +123,8 @@ class UiListBox : public OptionsControl<UiTextControl, ListBoxOptions, ControlTy
   ListBoxLook ResolvedLook() const;
 
  protected:
+  AccessRole DefaultAccessibleRole() const override { return AccessRole::List; }
+  Text DefaultAccessibleName() const override { return NameOfLabelBefore(); }
   int OnCreate() override;
   int OnDestroy() override;
   int OnPaint() override;
@@ -149,6 +157,8 @@ class UiListBox : public OptionsControl<UiTextControl, ListBoxOptions, ControlTy
   // Calls `handler` with `item`; false when the handler destroyed the list.
   bool Notify(const ItemHandler& handler, int item);
   void MakeCurrent(int item);
+  // Tells screen readers the current item: selected, and focused while the list has the focus.
+  void TellCurrent();
 
   ListBoxLayout layout_;
   TextFormat format_ = TextFormat::Empty();

@@ -187,18 +187,24 @@ int UiMenu::MeasuredWidth(bool useSetWidth, const UiStyle& style) const {
 }
 
 void UiMenu::PopupAt(HWND owner, int x, int y) {
+  if (x == 0 && y == 0) {
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    PopupNear(owner, pointer);
+    return;
+  }
+  if (hwnd_ != nullptr) return;
+  const UiStyle& style = UiWindow::StyleOf(owner);
+  Open(owner, nullptr, x, y, MeasuredWidth(true, style), MenuHeight(CountsOf(items_), style.menu), false);
+}
+
+void UiMenu::PopupNear(HWND owner, POINT point) {
   if (hwnd_ != nullptr) return;
   const MenuStyle& style = UiWindow::StyleOf(owner).menu;
   const int width = MeasuredWidth(true, UiWindow::StyleOf(owner));
   const int height = MenuHeight(CountsOf(items_), style);
-  if (x == 0 && y == 0) {
-    POINT pointer = {};
-    GetCursorPos(&pointer);
-    const MenuPlacement placed = PlaceMenuAtPointer(pointer.x, pointer.y, width, height, WorkArea(), style);
-    x = placed.x;
-    y = placed.y;
-  }
-  Open(owner, nullptr, x, y, width, height, false);
+  const MenuPlacement placed = PlaceMenuAtPointer(point.x, point.y, width, height, WorkArea(), style);
+  Open(owner, nullptr, placed.x, placed.y, width, height, false);
 }
 
 void UiMenu::PopupSub(UiMenu& parentMenu) {
@@ -246,6 +252,7 @@ void UiMenu::Open(HWND owner, UiMenu* parent, int x, int y, int width, int heigh
     SendMessageW(owner, ToMessage(FrameworkMessage::WmFocusControl), 0, static_cast<LPARAM>(aboutControl_));
   }
   window.SetPopup({PopupKind::Owned, ChainHead().Hwnd()});
+  window.SetAccessibleRole(AccessRole::MenuPopup);
   window.SetOnPaintBackground([&style](HWND, GpGraphics* g, int w, int h) { PaintMenuPanel(g, w, h, style); });
   AttachWindowOptions options;
   options.skinColour = style.skinColour;
@@ -277,6 +284,7 @@ void UiMenu::Open(HWND owner, UiMenu* parent, int x, int y, int width, int heigh
   else
     window.ShowAnimated(WindowEffect::None);
   SetForegroundWindow(hwnd);
+  window.TellAccessibility(AccessEvent::MenuPopupStart);  // the end: when the window goes
   PopupLoop(hwnd);
   window.Destroy();  // the loop ended on WM_QUIT
   if (sub && parent->subMenu_ == this) parent->subMenu_ = nullptr;

@@ -39,6 +39,9 @@ class UiMenu {
   // Opens the menu for `owner` at (x, y) on the screen, or at the pointer when both are
   // 0 (then flipped left or up at the edges of the work area); returns when it closed.
   void PopupAt(HWND owner, int x = 0, int y = 0);
+  // Opens the menu for `owner` as at the pointer, but at `point` on the screen (a menu
+  // opened by a key goes where the caret is); returns when it closed.
+  void PopupNear(HWND owner, POINT point);
   // Opens the menu beside the item of the open menu `parentMenu` that opens it (that menu's
   // Opener); returns when it closed.
   void PopupSub(UiMenu& parentMenu);

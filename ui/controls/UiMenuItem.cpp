@@ -8,6 +8,7 @@
 #include "ui/framework/drawing/ImageDrawing.h"
 #include "ui/framework/drawing/Shapes.h"
 #include "ui/framework/drawing/SystemEntryPoints.h"
+#include "ui/framework/window/Mnemonic.h"
 #include "ui/framework/window/UiWindow.h"
 
 namespace getlink {
@@ -128,6 +129,24 @@ void UiMenuItem::PaintCaption(GpGraphics* g, bool hot) {
   const Argb colour = hot ? style.hotText : item_.textColour.value_or(Style().textColour);
   DrawText(g, area, item_.caption, DefaultFont(Style().fontSize), colour, format_.Handle(), item_.textEffect,
            item_.effectColour, Style().textGlowSpread);
+}
+
+Text UiMenuItem::DefaultAccessibleName() const { return WithoutMnemonicMarks(item_.caption); }
+
+AccessStates UiMenuItem::AccessibleState() {
+  AccessStates states = UiControl::AccessibleState();
+  if (Highlighted()) states |= STATE_SYSTEM_HOTTRACKED;
+  if (item_.state == static_cast<int>(MenuItemState::Checked)) states |= STATE_SYSTEM_CHECKED;
+  if (item_.kind == MenuItemKind::SubMenu) states |= STATE_SYSTEM_HASPOPUP;
+  return states;
+}
+
+Text UiMenuItem::DefaultActionName() const {
+  switch (item_.kind) {
+    case MenuItemKind::Command: return "执行";
+    case MenuItemKind::SubMenu: return "打开";
+    default: return Text();
+  }
 }
 
 bool UiMenuItem::Highlighted() const {

@@ -43,7 +43,15 @@ class UiMenuItem : public UiControl {
   // when the pointer is on it (or at once with `immediate`).
   void OpenSub(bool immediate);
 
+  AccessStates AccessibleState() override;
+  Text DefaultActionName() const override;
+  void DoDefaultAction() override { PressAsClick(); }
+
  protected:
+  AccessRole DefaultAccessibleRole() const override {
+    return item_.IsSeparator() ? AccessRole::Separator : AccessRole::MenuItem;
+  }
+  Text DefaultAccessibleName() const override;
   int OnCreate() override;
   int OnDestroy() override;
   int OnPaint() override;

@@ -105,6 +105,7 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
   UiWindow window;  // declared before the controls: they go first
   window.SetStyle(style);
   window.SetPopup({PopupKind::MessageBox});
+  window.SetAccessibleRole(AccessRole::Dialog);  // named by its title
   window.SetOnPaintBackground([&window, icon = options.icon](HWND, GpGraphics* graphics, int width, int height) {
     PaintMessageBoxBackground(graphics, width, height, icon, window.Style());
   });
@@ -164,6 +165,11 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
   if (icon && options.beep) MessageBeep(static_cast<UINT>(options.icon));
   if (owner != nullptr) SendMessageW(owner, WM_MOUSELEAVE, 0, 0);  // the owner drops its hover look
   window.ShowAnimated(options.showEffect);
+  // A screen reader reads the box out when it opens.
+  window.TellAccessibility(AccessEvent::DialogStart);
+  window.TellAccessibility(AccessEvent::Alert);
+  // The default button took the focus before the box was on the screen: told again now.
+  if (UiControl* focused = window.Focused()) focused->TellAccessibility(AccessEvent::Focus);
   if (options.closeEffect) window.SetCloseEffect(*options.closeEffect);
   SetForegroundWindow(hwnd);
   SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);

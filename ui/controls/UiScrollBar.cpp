@@ -58,8 +58,14 @@ void UiScrollBar::Layout() {
 // --- properties ---
 
 void UiScrollBar::Store(int position) {
+  const int before = range_.position;
   range_.position = Clamp(position, range_);
   thumbLength_ = geometry_.ThumbLength(range_);
+  if (range_.position != before) TellAccessibility(AccessEvent::ValueChange);
+}
+
+Text UiScrollBar::DefaultAccessibleName() const {
+  return options_.orientation == ScrollOrientation::Vertical ? "垂直滚动条" : "水平滚动条";
 }
 
 void UiScrollBar::SetPosition(int position) {

@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "ui/controls/ScrollGeometry.h"
 #include "ui/framework/window/OptionsControl.h"
@@ -62,7 +63,13 @@ class UiScrollBar : public OptionsControl<UiControl, ScrollBarOptions, ControlTy
   ScrollPart PressedPart() const { return pressedPart_; }
   ScrollPart HotPart() const { return hotPart_; }
 
+ // The position, as a screen reader reads it.
+  Text AccessibleValue() const override { return std::to_string(range_.position); }
+
  protected:
+  AccessRole DefaultAccessibleRole() const override { return AccessRole::ScrollBar; }
+  // Which way it scrolls, as the system names its scroll bars.
+  Text DefaultAccessibleName() const override;
   int OnCreate() override;
   int OnDestroy() override;
   int OnPaint() override;

@@ -20,22 +20,6 @@
 namespace getlink::testing {
 namespace {
 
-// Keys held down in the thread's keyboard state for the scope (what GetKeyState reads).
-class HeldKeys {
- public:
-  explicit HeldKeys(std::initializer_list<int> keys) {
-    GetKeyboardState(saved_);
-    BYTE state[256];
-    std::copy(std::begin(saved_), std::end(saved_), state);
-    for (const int key : keys) state[key] = 0x80;
-    SetKeyboardState(state);
-  }
-  ~HeldKeys() { SetKeyboardState(saved_); }
-
- private:
-  BYTE saved_[256];
-};
-
 class EditTest : public WindowTest {
  protected:
   void SetUp() override {
@@ -306,6 +290,38 @@ TEST_F(EditTest, TheContextMenuOffersWhatAppliesAndCopySendsItsCommand) {
             }),
             1);
   EXPECT_EQ(ClipboardText(), "ab");
+}
+
+// The menu key, or Shift+F10 on a keyboard without one, opens the same menu below the caret,
+// and its items work by their letters: a keyboard reaches every item without the mouse.
+TEST_F(EditTest, TheMenuKeyOpensTheMenuBelowTheCaret) {
+  for (const bool shiftF10 : {false, true}) {
+    SCOPED_TRACE(shiftF10 ? "Shift+F10" : "menu key");
+    Make(Multi("abc def"));
+    edit.Select({1, 4}, {1, 4});
+    const POINT caret = PointBefore({1, 4});
+    POINT expected = {caret.x, static_cast<LONG>(edit.Top() + edit.CaretRect().Bottom())};
+    ClientToScreen(hwnd(), &expected);
+    UiMenu& menu = EditContextMenu();
+    RECT opened = {};
+    PopupDriver driver(MenuWindowOf(menu));
+    driver.OnOpen([&](HWND menuWindow) {
+      GetWindowRect(menuWindow, &opened);
+      PressKey(menuWindow, 'A');  // 全部选择(&A)
+    });
+    driver.Arm();
+    if (shiftF10) {
+      const HeldKeys held({VK_SHIFT});
+      SendMessageW(hwnd(), WM_SYSKEYDOWN, VK_F10, 0);
+    } else {
+      Key(VK_APPS);
+    }
+    ASSERT_TRUE(driver.Opened());
+    EXPECT_EQ(opened.left, expected.x);
+    EXPECT_EQ(opened.top, expected.y);
+    EXPECT_EQ(edit.SelectedText(), "abc def");
+    edit.Destroy();
+  }
 }
 
 TEST_F(EditTest, CutTakesTheSelectionToTheClipboardByKeyAndByMenuAndTheMenuUndoesIt) {

@@ -1,10 +1,13 @@
 // Input to pop-ups for the tests that drive them (tests/support/PopupDriver.h): clicks and
-// keys as a user gives them, and where a menu's window is.
+// keys as a user gives them, keys held down, and where a menu's window is.
 #pragma once
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
+#include <initializer_list>
+#include <iterator>
 
 #include "tests/support/PopupDriver.h"
 #include "ui/controls/MenuGeometry.h"
@@ -32,6 +35,22 @@ void ClickMenuItem(HWND menuWindow, const UiMenu& menu, int index);
 
 // A key pressed in a window.
 void PressKey(HWND window, WPARAM key);
+
+// Keys held down in the thread's keyboard state for the scope (what GetKeyState reads).
+class HeldKeys {
+ public:
+  explicit HeldKeys(std::initializer_list<int> keys) {
+    GetKeyboardState(saved_);
+    BYTE state[256];
+    std::copy(std::begin(saved_), std::end(saved_), state);
+    for (const int key : keys) state[key] = 0x80;
+    SetKeyboardState(state);
+  }
+  ~HeldKeys() { SetKeyboardState(saved_); }
+
+ private:
+  BYTE saved_[256];
+};
 
 // Moves the real pointer to the screen's far corner: a window that appears under the
 // pointer gets a mouse move from the system, and a list that selects what is under the

@@ -52,6 +52,16 @@ void UiButton::SetCaption(Text caption) {
   options_.caption = std::move(caption);
   if (IsCreated()) RegisterMnemonic();
   Repaint();
+  TellAccessibility(AccessEvent::NameChange);
+}
+
+Text UiButton::DefaultAccessibleName() const {
+  Text name = WithoutMnemonicMarks(options_.caption);
+  return name.empty() ? TipText() : name;
+}
+
+AccessStates UiButton::AccessibleState() {
+  return UiControl::AccessibleState() | (state_ == ButtonState::Pressed ? STATE_SYSTEM_PRESSED : 0);
 }
 
 void UiButton::SetRounded(bool rounded) {
@@ -78,7 +88,9 @@ void UiButton::SetImageOffset(float x, float y) {
 // --- painting ---
 
 void UiButton::PaintState(ButtonState state, int startFade) {
+  const bool pressChanged = (state == ButtonState::Pressed) != (state_ == ButtonState::Pressed);
   state_ = state;
+  if (pressChanged) TellAccessibility(AccessEvent::StateChange);
   SetFadeLevel(startFade);
   Repaint();
 }

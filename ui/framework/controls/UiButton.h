@@ -78,6 +78,10 @@ class UiButton : public OptionsControl<UiTextControl, ButtonOptions, ControlType
   // the window's animations off, at once).
   void PaintState(ButtonState state, int startFade);
 
+  AccessStates AccessibleState() override;
+  Text DefaultActionName() const override { return kPressAction; }
+  void DoDefaultAction() override { PressAsClick(); }
+
  protected:
   // Hooks for buttons with a look of their own. PaintBackgroundHook answers true when it
   // drew the face; PaintContentHook answers true when it drew image and caption (the
@@ -90,6 +94,9 @@ class UiButton : public OptionsControl<UiTextControl, ButtonOptions, ControlType
   virtual int PreEventHook(const ControlEvent&) { return kNotHandled; }
 
   int OnEvent(const ControlEvent& event) override;
+  AccessRole DefaultAccessibleRole() const override { return AccessRole::PushButton; }
+  // The caption as it reads, or the tip text of a button that shows only an image.
+  Text DefaultAccessibleName() const override;
   int OnCreate() override;
   int OnDestroy() override;
   int OnPaint() override;

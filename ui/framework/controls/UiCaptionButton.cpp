@@ -14,6 +14,23 @@ bool UiCaptionButton::Create(HWND host, const Rect& rect, CaptionButtonKind kind
   return UiControl::Create(host, ControlPlace::InPixels(rect), ControlType::CaptionButton, options);
 }
 
+Text UiCaptionButton::DefaultAccessibleName() const {
+  if (!TipText().empty()) return TipText();
+  switch (kind_) {
+    case CaptionButtonKind::Close: return "关闭";
+    case CaptionButtonKind::Maximise: return IsZoomed(HostWindow()) ? "还原" : "最大化";
+    case CaptionButtonKind::Minimise: return "最小化";
+    case CaptionButtonKind::Menu: return "菜单";
+    case CaptionButtonKind::Settings: return "设置";
+    case CaptionButtonKind::Help: return "帮助";
+    default: return Text();
+  }
+}
+
+AccessStates UiCaptionButton::AccessibleState() {
+  return UiControl::AccessibleState() | (paintedState_ == State::Pressed ? STATE_SYSTEM_PRESSED : 0);
+}
+
 void UiCaptionButton::PaintState(State state, bool force, int startFade) {
   if (state == paintedState_ && !force) return;
   paintedState_ = state;

@@ -24,6 +24,10 @@ class UiCaptionButton : public UiControl {
   // from `startFade`.
   void PaintState(State state, bool force, int startFade);
 
+  AccessStates AccessibleState() override;
+  Text DefaultActionName() const override { return kPressAction; }
+  void DoDefaultAction() override { PressAsClick(); }
+
  protected:
   int OnDestroy() override;
   int OnPaint() override;
@@ -35,6 +39,9 @@ class UiCaptionButton : public UiControl {
   int OnMoved() override;
   int OnClick() override;
   int QueryPress() override { return 0; }  // pressable although never focusable
+  AccessRole DefaultAccessibleRole() const override { return AccessRole::PushButton; }
+  // Its tip text, or what the system calls such a button.
+  Text DefaultAccessibleName() const override;
 
  private:
   CaptionButtonKind kind_ = CaptionButtonKind::Close;

@@ -16,6 +16,8 @@ class UiCaptionTitle : public UiControl {
   void SetText(Text text);
 
  protected:
+  AccessRole DefaultAccessibleRole() const override { return AccessRole::StaticText; }
+  Text DefaultAccessibleName() const override { return text_; }
   int OnPaint() override;
 
  private:

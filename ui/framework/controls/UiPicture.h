@@ -59,6 +59,7 @@ class UiPicture : public OptionsControl<UiControl, PictureOptions, ControlType::
   void ShowNextFrame();
 
  protected:
+  AccessRole DefaultAccessibleRole() const override { return AccessRole::Graphic; }
   int OnCreate() override;
   int OnPaint() override;
   int OnShown() override;

@@ -18,6 +18,7 @@
 //   Timer                                    TimerInput
 //   SetText, GetText                         TextInput, TextRequest
 //   EvCompose                                ComposeInput
+//   EvDefaultAction                          ActionInput
 //   EvForwarded, the application's own codes std::any, whatever was put there
 //   the rest                                 none
 #pragma once
@@ -90,6 +91,8 @@ enum class EventCode : std::int32_t {
   EvRefresh = 10262,       // repaint before a full-window snapshot
   EvPressCancelled = 10264,  // the press ended without a release (the window lost the
                              // activation or the capture): drop press and drag state, no click
+  EvDefaultAction = 10265,   // an accessibility client asked for the default action of the
+                             // control or of one of its items
 };
 
 // wparam of the WM_LBUTTONDOWN the window sends itself for a double click.
@@ -202,10 +205,15 @@ struct ComposeInput {
   const ComposeContext* context = nullptr;
 };
 
+// Whose default action to perform: the control's own (item 0) or its item's (from 1).
+struct ActionInput {
+  int item = 0;
+};
+
 struct ControlEvent {
   using Payload = std::variant<std::monostate, PointerInput, KeyInput, CharInput, ImeInput, WheelInput, CommandInput,
                                OtherControl, ClickInput, SizeInput, AlphaInput, TimerInput, TextInput, TextRequest,
-                               ComposeInput, std::any>;
+                               ComposeInput, ActionInput, std::any>;
 
   // Implicit: a bare code is an event without a payload.
   ControlEvent(EventCode eventCode, Payload eventPayload = {}) : code(eventCode), payload(std::move(eventPayload)) {}

@@ -280,6 +280,8 @@ void InputRouter::ChangeFocus(UiControl* control, bool fromKeyboard) {
   keyboardFocus_ = fromKeyboard ? control : nullptr;
   if (UiControl* lost = Live(old)) DispatchAndNotify(*lost, {EventCode::EvFocusLost, OtherControl{control}});
   if (UiControl* gained = Live(next)) DispatchAndNotify(*gained, {EventCode::EvFocusGained, OtherControl{old.control}});
+  // Told of the control that holds the focus in the end (a combo box hands it to its edit).
+  if (UiControl* gained = Live(next); gained != nullptr && gained == focused_) gained->TellAccessibility(AccessEvent::Focus);
 }
 
 void InputRouter::DropFocus() {
@@ -292,7 +294,7 @@ void InputRouter::DropFocus() {
 void InputRouter::OnKeyDown(WPARAM key, LPARAM lparam) {
   if (Dispatch(focused_, {EventCode::KeyDown, DecodeKey(key, lparam)}) != kNotHandled) return;
   if (key == VK_TAB) {
-    FocusNextTopLevel();
+    FocusNextTopLevel(GetKeyState(VK_SHIFT) < 0);
   } else if (key == VK_RETURN || key == VK_SPACE) {
     if (focused_ != nullptr && focused_->Visible() && !focused_->Disabled()) Activate(*focused_, ClickInput{});
   }
@@ -302,20 +304,21 @@ void InputRouter::OnFocusedInput(UINT msg, WPARAM wparam, LPARAM lparam) {
   if (focused_ != nullptr) Dispatch(focused_, DecodeFocusedInput(Hwnd(), msg, wparam, lparam));
 }
 
-void InputRouter::FocusNextTopLevel() {
-  const std::vector<UiControl*>& controls = window_.Controls();
+void InputRouter::FocusNextTopLevel(bool backwards) {
+  const std::vector<UiControl*>& controls = window_.TabOrder(nullptr);
   if (controls.empty()) return;
+  const std::size_t count = controls.size();
   UiControl* start = focused_;
   while (start != nullptr && start->ParentControl() != nullptr) start = start->ParentControl();
   auto at = std::find(controls.begin(), controls.end(), start);
-  // With nothing focused the walk starts before the first control, so that one counts.
-  std::size_t index = at == controls.end() ? controls.size() - 1 : static_cast<std::size_t>(at - controls.begin());
-  for (std::size_t step = 0; step < controls.size(); ++step) {
-    index = (index + 1) % controls.size();
+  // With nothing focused the walk starts just outside the list, so that the first control
+  // (backwards: the last) counts.
+  std::size_t index = at != controls.end() ? static_cast<std::size_t>(at - controls.begin()) : backwards ? 0 : count - 1;
+  for (std::size_t step = 0; step < count; ++step) {
+    index = backwards ? (index + count - 1) % count : (index + 1) % count;
     UiControl* candidate = controls[index];
     if (candidate == start) return;
-    if (candidate->Visible() && candidate->Focusable() && !candidate->Disabled() &&
-        candidate->Type() != ControlType::CaptionButton) {
+    if (UiWindow::IsTabStop(*candidate)) {
       SetFocusControl(candidate, true);
       return;
     }
@@ -335,7 +338,18 @@ bool InputRouter::AddMnemonic(UiControl& control, int character) {
   return true;
 }
 
+int InputRouter::MnemonicOf(const UiControl& control) const {
+  const auto entry = std::find_if(mnemonics_.begin(), mnemonics_.end(),
+                                  [&control](const Mnemonic& m) { return m.control == &control; });
+  return entry != mnemonics_.end() ? entry->character : 0;
+}
+
 void InputRouter::OnSysKeyDown(WPARAM key) {
+  // Shift+F10 is the menu key of keyboards that have none: the focused control takes it so.
+  if (key == VK_F10 && GetKeyState(VK_SHIFT) < 0) {
+    OnKeyDown(VK_APPS, 0);
+    return;
+  }
   const Text pressed = CharText(static_cast<int>(key));
   for (const Mnemonic& mnemonic : mnemonics_) {
     UiControl* control = mnemonic.control;

@@ -48,12 +48,18 @@ class InputRouter {
   void CancelPress();
 
   void OnKeyDown(WPARAM key, LPARAM lparam);
+  // Mnemonics (Alt+character), and Shift+F10 as the menu key.
   void OnSysKeyDown(WPARAM key);
   // Key releases, characters, input-method results, commands and the wheel: for the
   // focused control.
   void OnFocusedInput(UINT msg, WPARAM wparam, LPARAM lparam);
   // Registers the Alt+character of a control; character 0 removes it.
   bool AddMnemonic(UiControl& control, int character);
+  // The control's Alt+character, or 0.
+  int MnemonicOf(const UiControl& control) const;
+  // The control's activation (a click, Enter, Space or its mnemonic): EvClick to it, then
+  // to the window's binding.
+  void Click(UiControl& control) { Activate(control, ClickInput{}); }
 
   // Gives the keyboard focus to a visible, enabled, focusable control (never a caption
   // button); fromKeyboard marks focus that came by Tab.
@@ -84,7 +90,8 @@ class InputRouter {
   void EndPress(const PointerInput& pointer);
   void ChangeFocus(UiControl* control, bool fromKeyboard);
   void Activate(UiControl& control, const ClickInput& click);
-  void FocusNextTopLevel();
+  // Tab: the next top-level Tab stop, or with Shift the one before.
+  void FocusNextTopLevel(bool backwards);
   void StartWindowDrag();
   void ToggleMaximise();
 

@@ -19,4 +19,17 @@ inline int MnemonicCharacter(std::string_view caption) {
   return 0;
 }
 
+// The caption as it reads: the marking "&" left out, "&&" as one "&".
+inline Text WithoutMnemonicMarks(std::string_view caption) {
+  Text plain;
+  for (std::size_t i = 0; i < caption.size();) {
+    if (caption[i] == '&') ++i;  // the mark; of "&&" the second one stays
+    if (i >= caption.size()) break;
+    const std::size_t width = CharacterWidthAt(caption, i);
+    plain.append(caption.substr(i, width));
+    i += width;
+  }
+  return plain;
+}
+
 }  // namespace getlink

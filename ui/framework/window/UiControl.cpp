@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cmath>
 
+#include "ui/framework/access/AccessibleObject.h"
 #include "ui/framework/window/UiWindow.h"
 
 namespace getlink {
@@ -83,6 +85,9 @@ void UiControl::Destroy() {
   const std::vector<UiControl*> children = children_;
   for (UiControl* child : children) child->Destroy();
   DispatchEvent({EventCode::Destroy});
+  // A client may hold the object for ever: it answers CO_E_OBJNOTCONNECTED from now on.
+  if (accessible_) accessible_.Get()->Disconnect();
+  accessible_.Reset();
   StopOwnTimers();
   window_->input_.Forget(*this);
   Unlink();
@@ -221,6 +226,7 @@ void UiControl::SetVisible(bool visible) {
   visible_ = visible;
   SendEvent(visible ? EventCode::EvShown : EventCode::EvHidden);
   Invalidate();
+  TellAccessibility(visible ? AccessEvent::Show : AccessEvent::Hide);
 }
 
 void UiControl::SetDisabled(bool disabled) {
@@ -232,6 +238,7 @@ void UiControl::SetDisabled(bool disabled) {
   }
   PostEvent(EventCode::EvMouseLeave);
   Invalidate();
+  TellAccessibility(AccessEvent::StateChange);
 }
 
 bool UiControl::IsFocused() { return window_ != nullptr && FocusAnswer(SendEvent(EventCode::EvQueryFocus)); }
@@ -408,12 +415,76 @@ int UiControl::OnEvent(const ControlEvent& event) {
     case EventCode::EvQueryPress: return QueryPress();
     case EventCode::EvQueryDimming: return QueryDimming();
     case EventCode::EvQueryFocus: return QueryFocus();
+    case EventCode::EvDefaultAction: {
+      const int item = event.Get<ActionInput>().item;
+      if (item == 0)
+        DoDefaultAction();
+      else
+        DoItemDefaultAction(item);
+      return 0;
+    }
     case EventCode::EvCompose: {
       const ComposeContext* const context = event.Get<ComposeInput>().context;
       return context != nullptr ? Compose(*context) : kNotHandled;
     }
     default: return kNotHandled;
   }
+}
+
+// --- accessibility ---
+
+Text UiControl::AccessibleName() const { return accessName_.value_or(DefaultAccessibleName()); }
+
+void UiControl::SetAccessibleName(Text name) {
+  accessName_ = std::move(name);
+  TellAccessibility(AccessEvent::NameChange);
+}
+
+AccessStates UiControl::AccessibleState() {
+  AccessStates states = 0;
+  for (const UiControl* control = this; control != nullptr; control = control->parent_)
+    if (!control->visible_) states |= STATE_SYSTEM_INVISIBLE;
+  if (disabled_)
+    states |= STATE_SYSTEM_UNAVAILABLE;
+  else if (focusable_ && type_ != ControlType::CaptionButton)
+    states |= STATE_SYSTEM_FOCUSABLE;
+  if (IsFocused()) states |= STATE_SYSTEM_FOCUSED;
+  return states;
+}
+
+Text UiControl::AccessibleShortcut() const {
+  const int character = window_ != nullptr ? window_->input_.MnemonicOf(*this) : 0;
+  if (character == 0) return Text();
+  return "Alt+" + Text(1, static_cast<char>(std::toupper(character)));
+}
+
+Text UiControl::NameOfLabelBefore() const {
+  if (window_ == nullptr) return Text();
+  const std::vector<UiControl*>& siblings = window_->TabOrder(parent_);
+  auto at = std::find(siblings.begin(), siblings.end(), this);
+  while (at != siblings.begin()) {
+    const UiControl* before = *--at;
+    if (before->type_ == ControlType::Label) return before->AccessibleName();
+    if (UiWindow::IsTabStop(*before)) break;  // the label there belongs to that control
+  }
+  return Text();
+}
+
+void UiControl::PressAsClick() {
+  if (window_ != nullptr && visible_ && !disabled_) window_->Click(*this);
+}
+
+void UiControl::TellAccessibility(AccessEvent event) const {
+  if (handle_ != 0) NotifyAccessibilityClients(hostWnd_, event, AccessibleId());
+}
+
+void UiControl::TellAccessibility(AccessEvent event, int item) const {
+  if (handle_ != 0) NotifyAccessibilityClients(hostWnd_, event, window_->AccessibleItemId(*this, item));
+}
+
+AccessibleObject* UiControl::AccessibleObjectOf() {
+  if (!accessible_ && handle_ != 0) accessible_ = AccessibleObject::OfControl(*this);
+  return accessible_.Get();
 }
 
 }  // namespace getlink

@@ -17,7 +17,9 @@
 #include <optional>
 #include <vector>
 
+#include "ui/framework/access/AccessibleObjectPtr.h"
 #include "runtime/Text.h"
+#include "ui/framework/access/AccessibleTypes.h"
 #include "ui/framework/window/ControlAddress.h"
 #include "ui/framework/window/ControlEvent.h"
 #include "ui/framework/window/EventBindings.h"
@@ -29,6 +31,7 @@
 
 namespace getlink {
 
+class AccessibleObject;
 class UiControl;
 class UiWindow;
 
@@ -241,6 +244,51 @@ class UiControl {
   // Whether a window point lies inside the rectangle (with the framework's tolerance).
   bool HitTest(float x, float y) const;
 
+  // --- accessibility: what the control is to a screen reader (AccessibleObject.h) ---
+  // The role and the name are the control's own unless the application gives others (a
+  // group box that is a status strip, an edit box named where no label stands before it).
+  AccessRole AccessibleRole() const { return accessRole_.value_or(DefaultAccessibleRole()); }
+  void SetAccessibleRole(AccessRole role) { accessRole_ = role; }
+  Text AccessibleName() const;
+  void SetAccessibleName(Text name);
+  // The value a screen reader reads out (an edit box's text, a combo box's choice).
+  virtual Text AccessibleValue() const { return Text(); }
+  // Sets the value as the user would, with the events that follow; false where the
+  // control takes no value.
+  virtual bool SetAccessibleValue(std::string_view /*value*/) { return false; }
+  // STATE_SYSTEM_ bits: the base answers invisible, unavailable, focusable and focused;
+  // controls add their own.
+  virtual AccessStates AccessibleState();
+  // "Alt+X" for a control with a mnemonic, else empty.
+  Text AccessibleShortcut() const;
+  // The name of the default action ("按下", "打开"...), empty when there is none.
+  virtual Text DefaultActionName() const { return Text(); }
+  // Performs the default action. Accessibility clients reach it through EvDefaultAction,
+  // posted, so that a modal loop it opens never runs inside their call.
+  virtual void DoDefaultAction() {}
+  // The default action of a control that is pressed as a button is: a click, as Enter,
+  // Space or the mnemonic give it.
+  static constexpr char kPressAction[] = "按下";
+  void PressAsClick();
+  // The items a control shows without a control each (a list's rows), numbered from 1,
+  // and whether they sit under a list object of their own (a combo box's) rather than
+  // directly under the control.
+  virtual int AccessibleItemCount() const { return 0; }
+  virtual AccessibleItem AccessibleItemAt(int /*item*/) const { return AccessibleItem(); }
+  virtual bool ItemsInOwnList() const { return false; }
+  virtual void DoItemDefaultAction(int /*item*/) {}
+  virtual void SelectAccessibleItem(int /*item*/) {}
+  // The child id the control's events carry in its window: negative, so that it is never
+  // taken for the position of a child.
+  LONG AccessibleId() const { return -static_cast<LONG>(serial_); }
+  // Tells accessibility clients that `event` happened to the control (nothing while the
+  // control is not created).
+  void TellAccessibility(AccessEvent event) const;
+  // The same about item `item` of the control's list.
+  void TellAccessibility(AccessEvent event, int item) const;
+  // The control's object, made when first asked; gone (disconnected) with the control.
+  AccessibleObject* AccessibleObjectOf();
+
  protected:
   // Receives every event before the application's handler; kNotHandled = not handled.
   // The default decodes the event once and calls the typed handlers.
@@ -287,6 +335,13 @@ class UiControl {
   virtual int QueryDimming() { return kNotHandled; }
   virtual int QueryFocus() { return kNotHandled; }
   virtual int Compose(const ComposeContext&) { return kNotHandled; }
+
+  // What the control is when the application says nothing else.
+  virtual AccessRole DefaultAccessibleRole() const { return AccessRole::Client; }
+  virtual Text DefaultAccessibleName() const { return TipText(); }
+  // The text of the label placed before the control among its siblings (no focusable
+  // control between them), the name of a box the application has not named.
+  Text NameOfLabelBefore() const;
 
   // The control's own timers, each named by a purpose of the control's own (an enum
   // class value); OnTimer hears which fired. Starting a running one starts its period over.
@@ -364,6 +419,9 @@ class UiControl {
   PaintNeed paintNeed_ = PaintNeed::None;
   Rect paintPart_;                  // the part asked for, while paintNeed_ is Part
   std::optional<Rect> paintArea_;   // during OnPaint
+  std::optional<AccessRole> accessRole_;
+  std::optional<Text> accessName_;
+  AccessibleObjectPtr accessible_;
 };
 
 }  // namespace getlink

@@ -2,10 +2,12 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
 #include "runtime/Codec.h"
+#include "ui/framework/access/AccessibleObject.h"
 #include "ui/framework/drawing/DisplayDpi.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/ScaledStyle.h"
@@ -142,6 +144,48 @@ UiControl* UiWindow::ControlFromHandle(std::uintptr_t handle) const {
   return live_.count(control) != 0 ? control : nullptr;
 }
 
+const std::vector<UiControl*>& UiWindow::TabOrder(const UiControl* parent) const {
+  return parent != nullptr ? parent->Children() : controls_;
+}
+
+bool UiWindow::IsTabStop(const UiControl& control) {
+  return control.Visible() && control.Focusable() && !control.Disabled() && control.Type() != ControlType::CaptionButton;
+}
+
+AccessibleObject* UiWindow::AccessibleRoot() {
+  if (!accessibleRoot_ && hwnd_ != nullptr) accessibleRoot_ = AccessibleObject::OfWindow(*this);
+  return accessibleRoot_.Get();
+}
+
+namespace {
+// Item ids lie below every control's id (the negated serial of a control, far above this).
+constexpr LONG kFirstItemId = -0x40000000;
+}  // namespace
+
+LONG UiWindow::AccessibleItemId(const UiControl& control, int item) {
+  const auto same = [&](const AccessibleItemKey& key) {
+    return key.control == &control && key.serial == control.Serial() && key.item == item;
+  };
+  auto at = std::find_if(accessibleItems_.begin(), accessibleItems_.end(), same);
+  if (at == accessibleItems_.end()) {
+    // A control that is gone gives its entries to new ones.
+    at = std::find_if(accessibleItems_.begin(), accessibleItems_.end(),
+                      [this](const AccessibleItemKey& key) { return !IsLive(key.control, key.serial); });
+    if (at == accessibleItems_.end()) at = accessibleItems_.insert(accessibleItems_.end(), AccessibleItemKey{});
+    *at = {&control, control.Serial(), item};
+  }
+  return kFirstItemId - static_cast<LONG>(at - accessibleItems_.begin());
+}
+
+std::pair<UiControl*, int> UiWindow::ItemOfAccessibleId(LONG id) const {
+  if (id > kFirstItemId) return {nullptr, 0};
+  const auto index = static_cast<std::size_t>(kFirstItemId - id);
+  if (index >= accessibleItems_.size()) return {nullptr, 0};
+  const AccessibleItemKey& key = accessibleItems_[index];
+  if (!IsLive(key.control, key.serial)) return {nullptr, 0};
+  return {const_cast<UiControl*>(key.control), key.item};
+}
+
 UiControl* UiWindow::TitleControl() const { return caption_.Title(); }
 
 int UiWindow::Dispatch(UiControl& control, const ControlEvent& event) { return control.DispatchEvent(event); }
@@ -248,6 +292,15 @@ LRESULT UiWindow::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED:
       OnDpiChanged(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
+    case WM_SHOWWINDOW:
+      // A pop-up (menu, message box, drop-down) is read out as it appears.
+      if (accessRole_ != AccessRole::Client) TellAccessibility(wparam != 0 ? AccessEvent::Show : AccessEvent::Hide);
+      break;
+    case WM_GETOBJECT:
+      // The client area is described by the window's own objects (AccessibleObject.h).
+      if (static_cast<LONG>(lparam) == OBJID_CLIENT && AccessibleRoot() != nullptr)
+        return LresultFromObject(IID_IAccessible, wparam, static_cast<IAccessible*>(AccessibleRoot()));
+      break;
     case WM_GETMINMAXINFO:
       OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lparam));
       return 0;
@@ -429,6 +482,11 @@ void UiWindow::OnClose() {
   ShowWindow(hwnd_, SW_HIDE);
 }
 
+void UiWindow::TellPopupEnd() const {
+  if (accessRole_ == AccessRole::MenuPopup) TellAccessibility(AccessEvent::MenuPopupEnd);
+  if (accessRole_ == AccessRole::Dialog) TellAccessibility(AccessEvent::DialogEnd);
+}
+
 void UiWindow::OnDestroy() {
   frozen_ = true;
   if (oldWndProc_ != nullptr) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldWndProc_));
@@ -444,6 +502,11 @@ void UiWindow::OnDestroy() {
   controls_.clear();
   captionFlags_ = 0;
   popup_ = {};
+  TellPopupEnd();  // while the window is still there
+  accessRole_ = AccessRole::Client;
+  if (accessibleRoot_) accessibleRoot_.Get()->Disconnect();
+  accessibleRoot_.Reset();
+  accessibleItems_.clear();
   composer_.Close();
   EventMailbox::Instance().CloseWindow(hwnd_);
   RemovePropW(hwnd_, kWindowProperty);

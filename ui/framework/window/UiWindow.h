@@ -20,10 +20,13 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <unordered_set>
 #include <vector>
 
+#include "ui/framework/access/AccessibleObjectPtr.h"
 #include "runtime/Text.h"
+#include "ui/framework/access/AccessibleTypes.h"
 #include "ui/framework/drawing/Colour.h"
 #include "ui/framework/drawing/DisplayScale.h"
 #include "ui/framework/drawing/Geometry.h"
@@ -43,6 +46,7 @@
 
 namespace getlink {
 
+class AccessibleObject;
 class UiControl;
 
 // When SetSkin puts the new look on the screen.
@@ -138,6 +142,14 @@ class UiWindow {
   UiControl* KeyboardFocus() const { return input_.KeyboardFocus(); }
   void SetFocusControl(UiControl* control, bool fromKeyboard) { input_.SetFocusControl(control, fromKeyboard); }
   bool AddMnemonic(UiControl& control, int character) { return input_.AddMnemonic(control, character); }
+  // The controls under `parent` (null: the window's top-level controls) in the order Tab
+  // visits them; screen readers find each level of controls in this order too.
+  const std::vector<UiControl*>& TabOrder(const UiControl* parent) const;
+  // Whether Tab stops at the control.
+  static bool IsTabStop(const UiControl& control);
+  // Activates a control as a click, Enter or its mnemonic does: EvClick to the control,
+  // then to the window's binding.
+  void Click(UiControl& control) { input_.Click(control); }
   // The live control with this handle, or null (a posted event or timer may outlive it).
   UiControl* ControlFromHandle(std::uintptr_t handle) const;
   // Events posted on the window's thread (UiControl::PostEvent) not dispatched yet.
@@ -170,6 +182,20 @@ class UiWindow {
   // window is destroyed.
   void SetPopup(PopupRole role) { popup_ = role; }
   const PopupRole& Popup() const { return popup_; }
+
+  // --- accessibility ---
+  // What the client area is to a screen reader: a plain client area, or the pop-up's
+  // role (a menu, a dialog, a drop-down's list). The root object answers WM_GETOBJECT.
+  AccessRole AccessibleRole() const { return accessRole_; }
+  void SetAccessibleRole(AccessRole role) { accessRole_ = role; }
+  AccessibleObject* AccessibleRoot();
+  // The child id events carry for item `item` of a control's list (a list's row): below
+  // every control's id, the same for the same item while the control lives.
+  LONG AccessibleItemId(const UiControl& control, int item);
+  // The control and item of such an id, while that control lives; {null, 0} otherwise.
+  std::pair<UiControl*, int> ItemOfAccessibleId(LONG id) const;
+  // Tells accessibility clients that `event` happened to the client area itself.
+  void TellAccessibility(AccessEvent event) const { NotifyAccessibilityClients(hwnd_, event, CHILDID_SELF); }
 
   // --- application callbacks ---
   void SetOnPaintBackground(PaintBackgroundHandler handler) { onPaintBackground_ = std::move(handler); }
@@ -218,6 +244,8 @@ class UiWindow {
   void OnSize(UINT type);
   void OnClose();
   void OnDestroy();
+  // A menu's or dialog's window tells the end of the pop-up as it is destroyed.
+  void TellPopupEnd() const;
   void OnGetMinMaxInfo(MINMAXINFO* info) const;
   void OnDpiChanged(int dpi, const RECT& suggested);
   void ClosePopups() const;
@@ -237,6 +265,14 @@ class UiWindow {
   bool animationsOn_ = true;
   WindowEffect closeEffect_ = WindowEffect::None;
   PopupRole popup_;
+  AccessRole accessRole_ = AccessRole::Client;
+  AccessibleObjectPtr accessibleRoot_;  // made when first asked
+  struct AccessibleItemKey {
+    const UiControl* control;
+    std::uint32_t serial;
+    int item;
+  };
+  std::vector<AccessibleItemKey> accessibleItems_;  // id kFirstItemId - n is entry n
   HCURSOR defaultCursor_ = nullptr;
   std::vector<UiControl*> controls_;
   std::unordered_set<const UiControl*> live_;
