@@ -243,6 +243,46 @@ TEST_F(AccessibilityTest, EveryControlSaysItsRoleNameValueAndStates) {
   EXPECT_EQ(Read(focusedObject.Query<IAccessible>(IID_IAccessible).Get()).value, "http://pan.baidu.com/s/1");
 }
 
+// A screen reader points at what is drawn: at 144 DPI places are read in the window's
+// pixels (a control placed in 96-DPI units, a list's rows), and a point there hits them.
+TEST_F(AccessibilityTest, AtAnotherScaleObjectsAreWhereTheyAreDrawn) {
+  RECT suggested = {0, 0, kWidth * 3 / 2, kHeight * 3 / 2};
+  SendMessageW(hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  UiButton fetch;
+  ButtonOptions caption;
+  caption.caption = "获取";
+  ASSERT_TRUE(fetch.Create(hwnd(), {20, 20, 80, 24}, caption));
+  UiListBox list;
+  ASSERT_TRUE(list.Create(hwnd(), {120, 20, 120, 120}, ListBoxOptions{}));
+  for (const char* item : {"一", "二", "三"}) list.AddItem(item);
+  window().Flush();
+  const auto onScreen = [&](const Rect& r) {
+    POINT corner = {static_cast<LONG>(r.left), static_cast<LONG>(r.top)};
+    ClientToScreen(hwnd(), &corner);
+    return RECT{corner.x, corner.y, corner.x + static_cast<LONG>(r.width), corner.y + static_cast<LONG>(r.height)};
+  };
+  const auto located = [](IAccessible* object, long id) {
+    long left = 0, top = 0, width = 0, height = 0;
+    object->accLocation(&left, &top, &width, &height, Self(id));
+    return RECT{left, top, left + width, top + height};
+  };
+  const ComPtr<IAccessible> button = FromEvent(fetch.AccessibleId());
+  const ComPtr<IAccessible> rows = FromEvent(list.AccessibleId());
+  ASSERT_TRUE(button && rows);
+  const RECT buttonAt = located(button.Get(), CHILDID_SELF), buttonDrawn = onScreen(fetch.PixelRect());
+  EXPECT_TRUE(EqualRect(&buttonAt, &buttonDrawn));
+  EXPECT_EQ(buttonAt.right - buttonAt.left, 120);  // 80 units
+  const Rect row = list.Layout().ItemRect(1, 0);
+  const Rect drawn = RectOf(list.PixelRect().left + row.left, list.PixelRect().top + row.top, row.width, row.height);
+  const RECT second = located(rows.Get(), 2);  // child ids count from 1
+  const RECT secondDrawn = onScreen(drawn);
+  EXPECT_TRUE(EqualRect(&second, &secondDrawn));
+  VARIANT hit;
+  ASSERT_EQ(rows->accHitTest((second.left + second.right) / 2, (second.top + second.bottom) / 2, &hit), S_OK);
+  ASSERT_EQ(hit.vt, VT_I4);
+  EXPECT_EQ(hit.lVal, 2);
+}
+
 TEST_F(AccessibilityTest, TheRootHoldsTheControlsInTabOrderNestedAsTheyAre) {
   UiLabel label;
   ASSERT_TRUE(MakeLabel(label, "链接", {20, 60, 80, 24}));
