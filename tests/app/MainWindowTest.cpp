@@ -205,8 +205,6 @@ TEST_F(MainWindowTest, OpensReadyForBaidu) {
   EXPECT_EQ(bounds.bottom - bounds.top, 320);
 }
 
-// What the result box and the status strip show after a fetch: found files, a whole share
-// text, and servers or links that give nothing (the labels stay, the reason is shown).
 // Every caption, label and item text of the window and its pop-ups (the service list,
 // the result box's menu, the question on closing), measured in its control's font, fits
 // its control. The test program carries the program's manifest, so it draws at the
@@ -270,6 +268,8 @@ TEST_F(MainWindowTest, TheDescriptionIsFittedAgainAtANewDpi) {
   }
 }
 
+// What the result box and the status strip show after a fetch: found files, a whole share
+// text, and servers or links that give nothing (the labels stay, the reason is shown).
 TEST_F(MainWindowTest, ShowsWhatEachFetchFound) {
   const Text weiyun = ServerUrl(FixtureLinkPath("weiyun"));
   const Text refused = "http://127.0.0.1:" + std::to_string(testing::RefusedPort()) + "/baidu/s/1";

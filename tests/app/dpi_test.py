@@ -57,5 +57,6 @@ class MainWindowAtEveryDpi(unittest.TestCase):
             text = output.read()
         self.assertIn("[  PASSED  ] 1 test", text, text[-4000:])
 
+
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1], verbosity=2)

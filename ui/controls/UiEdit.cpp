@@ -54,9 +54,7 @@ int UiEdit::OnCreate() {
   scroll_ = {};
   caretShown_ = false;
   if (options_.multiLine) {
-    areas_ = ComputeEditAreas(static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight()), options_.multiLine,
-                              ScrollFlags(),
-                              font_.Height(), Style());
+    areas_ = AreasForSize();
     bars_.Create(
         *this, areas_, ScrollFlags(), [this](int position) { SetScrollY(position); },
         [this](int position) { SetScrollX(position); });
@@ -636,10 +634,13 @@ Rect UiEdit::WindowRectOf(const Rect& local) const {
           local.height};
 }
 
+EditAreas UiEdit::AreasForSize() const {
+  return ComputeEditAreas(static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight()), options_.multiLine,
+                          ScrollFlags(), font_.Height(), Style());
+}
+
 void UiEdit::Relayout() {
-  areas_ = ComputeEditAreas(static_cast<float>(PixelWidth()), static_cast<float>(PixelHeight()), options_.multiLine,
-                            ScrollFlags(),
-                            font_.Height(), Style());
+  areas_ = AreasForSize();
   EditTextMeasurer measurer = Measurer();
   document_.Layout(measurer, areas_.text, ScrollFlags());
   bars_.Place(areas_);

@@ -183,6 +183,8 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   LineEditCheck BeforeLineEdit() const;
   // The line the edit changed alone, or 0 when more changed.
   int ChangedLineAfter(const LineEditCheck& before) const;
+  // The text, scroll bar and corner areas for the box's size, font and scroll bars.
+  EditAreas AreasForSize() const;
   void Relayout();
   // The rows of a line and the caret's room about them, in the box's pixels (empty when
   // the line is out of view); what a one-line edit paints again.

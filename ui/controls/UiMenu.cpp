@@ -179,8 +179,9 @@ int UiMenu::MeasuredWidth(bool useSetWidth, const UiStyle& style) const {
     gdip::GdipCreateFromHDC(screen.get(), &graphics);
     const UniqueGraphics owned(graphics);
     const TextFormat format = UiMenuItem::CaptionFormat();
+    GpFont* font = DefaultFont(style.fontSize);
     for (const MenuItem& item : items_)
-      if (!item.IsSeparator()) widest = std::max(widest, CaptionWidth(graphics, format, DefaultFont(style.fontSize), item.caption));
+      if (!item.IsSeparator()) widest = std::max(widest, CaptionWidth(graphics, format, font, item.caption));
   }
   const int setWidth = useSetWidth ? static_cast<int>(std::lround(width_ * style.scale)) : 0;  // units to pixels
   return MenuWidth(setWidth, widest, CountsOf(items_), style.menu);
@@ -200,10 +201,10 @@ void UiMenu::PopupAt(HWND owner, int x, int y) {
 
 void UiMenu::PopupNear(HWND owner, POINT point) {
   if (hwnd_ != nullptr) return;
-  const MenuStyle& style = UiWindow::StyleOf(owner).menu;
-  const int width = MeasuredWidth(true, UiWindow::StyleOf(owner));
-  const int height = MenuHeight(CountsOf(items_), style);
-  const MenuPlacement placed = PlaceMenuAtPointer(point.x, point.y, width, height, WorkArea(), style);
+  const UiStyle& style = UiWindow::StyleOf(owner);
+  const int width = MeasuredWidth(true, style);
+  const int height = MenuHeight(CountsOf(items_), style.menu);
+  const MenuPlacement placed = PlaceMenuAtPointer(point.x, point.y, width, height, WorkArea(), style.menu);
   Open(owner, nullptr, placed.x, placed.y, width, height, false);
 }
 
@@ -212,13 +213,13 @@ void UiMenu::PopupSub(UiMenu& parentMenu) {
   if (hwnd_ != nullptr || opener == nullptr) return;
   RECT parent = {};
   GetWindowRect(parentMenu.Hwnd(), &parent);
-  const MenuStyle& style = UiWindow::StyleOf(parentMenu.Hwnd()).menu;
-  const int width = MeasuredWidth(false, UiWindow::StyleOf(parentMenu.Hwnd()));
-  const int height = MenuHeight(CountsOf(items_), style);
+  const UiStyle& style = UiWindow::StyleOf(parentMenu.Hwnd());
+  const int width = MeasuredWidth(false, style);
+  const int height = MenuHeight(CountsOf(items_), style.menu);
   const Rect item = opener->PixelRect();
   const MenuPlacement placed =
       PlaceSubMenu({parent.left, parent.top, parent.right, parent.bottom}, static_cast<int>(item.top),
-                   static_cast<int>(item.height), width, height, WorkArea(), style);
+                   static_cast<int>(item.height), width, height, WorkArea(), style.menu);
   Open(parentMenu.Hwnd(), &parentMenu, placed.x, placed.y, width, height, placed.opensLeft);
 }
 
