@@ -96,7 +96,10 @@ Aria2Outcome Aria2OutcomeOfFailure(std::string_view rpc, const FetchFailure& fai
     case FailureKind::DownloadFailed:
       return failure.number == 0 ? Outcome(rpc, Aria2Result::NotAria2)
                                  : Outcome(rpc, Aria2Result::Failed, failure.number);
-    case FailureKind::NoAddress: return Outcome(rpc, Aria2Result::NotAria2);
+    case FailureKind::NoAddress:
+    case FailureKind::RuleStopped:
+    case FailureKind::RuleValueTooLong:
+    case FailureKind::RuleFailed: break;  // no download of aria2's fails this way
   }
   return Outcome(rpc, Aria2Result::NotAria2);
 }

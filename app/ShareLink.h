@@ -25,4 +25,9 @@ Text LinkHost(std::string_view link);
 // The port written in an http(s) link ("8080"); empty when it names none.
 Text LinkPort(std::string_view link);
 
+// Where a Location header written in the answer to `base` leads, as a browser reads it: an
+// http(s) address as it is, "//host/p" with base's scheme, "/p" on base's host and "p"
+// beside base's path. Empty when location is empty or base is no http(s) link.
+Text ResolveLink(std::string_view base, std::string_view location);
+
 }  // namespace getlink

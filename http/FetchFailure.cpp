@@ -41,6 +41,13 @@ Text ChineseDescription(const FetchFailure& failure) {
     case FailureKind::DownloadFailed:
       return failure.number == 0 ? Text("无法下载页面：服务器没有应答") : ConcatTexts("无法下载页面：错误 ", number);
     case FailureKind::NoAddress: return "页面中没有下载地址（分享已取消或页面已改版）";
+    case FailureKind::RuleStopped:
+      return failure.step > 0
+                 ? ConcatTexts("没有下载地址：规则 ", failure.rule, " 在第 ", std::to_string(failure.step), " 步（", failure.text, "）没有得到内容")
+                 : ConcatTexts("没有下载地址：规则 ", failure.rule, " 得到的地址不是 http 或 https 地址");
+    case FailureKind::RuleValueTooLong:
+      return ConcatTexts("规则 ", failure.rule, " 在第 ", std::to_string(failure.step), " 步（", failure.text, "）得到的值大于 8 MiB");
+    case FailureKind::RuleFailed: return failure.text;
   }
   return Text();
 }
@@ -61,6 +68,13 @@ Text EnglishDescription(const FetchFailure& failure) {
                                  : ConcatTexts("the page could not be downloaded: error ", number);
     case FailureKind::NoAddress:
       return "the page carries no download address (the share was removed or the page changed)";
+    case FailureKind::RuleStopped:
+      return failure.step > 0
+                 ? ConcatTexts("no download address: rule ", failure.rule, " got nothing at step ", std::to_string(failure.step), " (", failure.text, ")")
+                 : ConcatTexts("no download address: the address rule ", failure.rule, " made is not an http or https address");
+    case FailureKind::RuleValueTooLong:
+      return ConcatTexts("rule ", failure.rule, " made a value larger than 8 MiB at step ", std::to_string(failure.step), " (", failure.text, ")");
+    case FailureKind::RuleFailed: return failure.text;
   }
   return Text();
 }

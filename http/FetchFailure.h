@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "runtime/Text.h"
+#include "runtime/Wording.h"
 
 namespace getlink {
 
@@ -19,17 +20,27 @@ enum class FailureKind {
   DownloadFailed,     // any other network failure; number: the system's error code, 0 when
                       // the server gave no answer at all
   NoAddress,          // the page arrived but carries no download address
+  RuleStopped,        // a service rule found no address; rule, step: where its address went empty
+  RuleValueTooLong,   // a value of a service rule grew past its bound; rule, step: where
+  RuleFailed,         // a service rule's own "fail" step; text: the rule's reason
 };
 
 struct FetchFailure {
+  FetchFailure() = default;
+  FetchFailure(FailureKind kind, std::int64_t number = 0) : kind(kind), number(number) {}  // NOLINT: implicit on purpose
+
   FailureKind kind = FailureKind::NoAddress;
   std::int64_t number = 0;  // what the kind says it is; 0 otherwise
+  Text rule;                // the rule kinds: the rule's file ("services\baidu.json")
+  int step = 0;             // the rule kinds: the 1-based step, 0 for the result
+  Text text;                // RuleStopped, RuleValueTooLong: the step ("cut dlink"); RuleFailed: the reason
 
-  bool operator==(const FetchFailure& other) const { return kind == other.kind && number == other.number; }
+  bool operator==(const FetchFailure& other) const {
+    return kind == other.kind && number == other.number && rule == other.rule && step == other.step &&
+           text == other.text;
+  }
   bool operator!=(const FetchFailure& other) const { return !(*this == other); }
 };
-
-enum class Wording { Chinese, English };
 
 // One line in plain words, without a full stop: "无法下载页面：连接被拒绝" for the window,
 // "the page could not be downloaded: connection refused" for the command line.

@@ -41,14 +41,17 @@ std::size_t Utf8SequenceLength(std::string_view s) {
 
 }  // namespace
 
-bool IsUtf8(std::string_view bytes) {
-  for (std::size_t at = 0; at < bytes.size();) {
+std::size_t Utf8PrefixLength(std::string_view bytes) {
+  std::size_t at = 0;
+  while (at < bytes.size()) {
     const std::size_t length = Utf8SequenceLength(bytes.substr(at));
-    if (length == 0) return false;
+    if (length == 0) break;
     at += length;
   }
-  return true;
+  return at;
 }
+
+bool IsUtf8(std::string_view bytes) { return Utf8PrefixLength(bytes) == bytes.size(); }
 
 Text TextOfUtf8OrGbk(std::string_view bytes) {
   constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";

@@ -17,6 +17,9 @@ std::string Utf8ToGbkBytes(std::string_view utf8);
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates); plain ASCII is.
 bool IsUtf8(std::string_view bytes);
 
+// How many bytes at the start are well-formed UTF-8 (all of them when IsUtf8).
+std::size_t Utf8PrefixLength(std::string_view bytes);
+
 // Calls visit(character) for each character of the GBK text as a code page 936 conversion
 // reads it: a lead byte (0x81-0xFE) with a trail byte (0x40-0xFE but 0x7F), or one byte. A
 // byte of 0x81 and above that has no trail (and 0xFF) converts to no character of its own

@@ -2,6 +2,8 @@
 
 #include "runtime/Codec.h"
 
+#include <algorithm>
+
 namespace getlink {
 namespace {
 
@@ -29,23 +31,47 @@ void AppendUtf8(std::string& out, std::uint32_t code) {
 }
 
 // A recursive-descent reader over the text; every Read* leaves `at_` after what it read
-// and answers false on the first fault.
+// and answers false on the first fault, which it names in `fault_` (Unexpected unless a
+// more telling one was set) with the line it stands on.
 class JsonReader {
  public:
-  explicit JsonReader(std::string_view text) : text_(text) {}
+  JsonReader(std::string_view text, const JsonReadOptions& options) : text_(text), options_(options) {}
 
-  std::optional<JsonValue> ReadWhole() {
+  JsonRead ReadWhole() {
+    JsonRead read;
     JsonValue value;
-    if (!ReadValue(value, 0)) return std::nullopt;
-    SkipBlanks();
-    if (at_ != text_.size()) return std::nullopt;
-    return value;
+    if (ReadValue(value, 0)) {
+      SkipBlanks();
+      if (at_ == text_.size()) {
+        read.value = std::move(value);
+        return read;
+      }
+      fault_ = JsonFault::TextAfterValue;
+    }
+    read.fault = fault_ == JsonFault::None ? JsonFault::Unexpected : fault_;
+    read.line = line_;
+    return read;
   }
 
  private:
+  bool Fail(JsonFault fault) {
+    if (fault_ == JsonFault::None) fault_ = fault;
+    return false;
+  }
+
   void SkipBlanks() {
-    while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\r' || text_[at_] == '\n'))
+    while (at_ < text_.size()) {
+      const char c = text_[at_];
+      if (c == '\n') {
+        ++line_;
+      } else if (c == '/' && options_.comments && text_.substr(at_, 2) == "//") {
+        at_ = std::min(text_.find('\n', at_), text_.size());
+        continue;
+      } else if (c != ' ' && c != '\t' && c != '\r') {
+        return;
+      }
       ++at_;
+    }
   }
 
   // Whether the next character after blanks is `expected` (left in place).
@@ -69,9 +95,10 @@ class JsonReader {
   bool ReadValue(JsonValue& value, int depth) {
     SkipBlanks();
     if (at_ >= text_.size()) return false;
+    value.line = line_;
     switch (text_[at_]) {
-      case '{': return depth < kDeepestNesting && ReadObject(value, depth + 1);
-      case '[': return depth < kDeepestNesting && ReadArray(value, depth + 1);
+      case '{': return depth < options_.deepest ? ReadObject(value, depth + 1) : Fail(JsonFault::TooDeep);
+      case '[': return depth < options_.deepest ? ReadArray(value, depth + 1) : Fail(JsonFault::TooDeep);
       case '"': value.kind = JsonValue::Kind::String; return ReadString(value.text);
       case 't': value.kind = JsonValue::Kind::Boolean; value.text = "true"; return TakeWord("true");
       case 'f': value.kind = JsonValue::Kind::Boolean; value.text = "false"; return TakeWord("false");
@@ -147,12 +174,12 @@ class JsonReader {
   // After "\u": one escaped character, two escapes for a surrogate pair.
   bool ReadEscapedCharacter(std::string& out) {
     std::optional<std::uint32_t> code = ReadHex4();
-    if (!code) return false;
+    if (!code) return Fail(JsonFault::BadEscape);
     if (*code >= 0xD800 && *code <= 0xDBFF && text_.substr(at_, 2) == "\\u") {
       const std::size_t pairAt = at_;
       at_ += 2;
       const std::optional<std::uint32_t> low = ReadHex4();
-      if (!low) return false;
+      if (!low) return Fail(JsonFault::BadEscape);
       if (*low >= 0xDC00 && *low <= 0xDFFF) {
         code = 0x10000 + ((*code - 0xD800) << 10) + (*low - 0xDC00);
       } else {
@@ -168,12 +195,12 @@ class JsonReader {
     while (at_ < text_.size()) {
       const unsigned char byte = static_cast<unsigned char>(text_[at_++]);
       if (byte == '"') return true;
-      if (byte < 0x20) return false;
+      if (byte < 0x20) return Fail(JsonFault::UnendedString);
       if (byte != '\\') {
         out += static_cast<char>(byte);
         continue;
       }
-      if (at_ >= text_.size()) return false;
+      if (at_ >= text_.size()) break;
       switch (text_[at_++]) {
         case '"': out += '"'; break;
         case '\\': out += '\\'; break;
@@ -186,14 +213,17 @@ class JsonReader {
         case 'u':
           if (!ReadEscapedCharacter(out)) return false;
           break;
-        default: return false;
+        default: return Fail(JsonFault::BadEscape);
       }
     }
-    return false;  // no closing quote
+    return Fail(JsonFault::UnendedString);
   }
 
   std::string_view text_;
+  JsonReadOptions options_;
   std::size_t at_ = 0;
+  int line_ = 1;
+  JsonFault fault_ = JsonFault::None;
 };
 
 }  // namespace
@@ -236,9 +266,17 @@ const std::string* JsonValue::StringMember(std::string_view name) const {
   return member != nullptr && member->kind == Kind::String ? &member->text : nullptr;
 }
 
-std::optional<JsonValue> ParseJson(std::string_view utf8) {
-  if (!IsUtf8(utf8)) return std::nullopt;
-  return JsonReader(utf8).ReadWhole();
+JsonRead ReadJson(std::string_view utf8, const JsonReadOptions& options) {
+  if (!IsUtf8(utf8)) {
+    JsonRead read;
+    read.fault = JsonFault::NotUtf8;
+    const std::string_view good = utf8.substr(0, Utf8PrefixLength(utf8));
+    read.line = 1 + static_cast<int>(std::count(good.begin(), good.end(), '\n'));
+    return read;
+  }
+  return JsonReader(utf8, options).ReadWhole();
 }
+
+std::optional<JsonValue> ParseJson(std::string_view utf8) { return ReadJson(utf8).value; }
 
 }  // namespace getlink
