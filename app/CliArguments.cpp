@@ -13,8 +13,10 @@ struct ValueOption {
   std::string_view value;
 };
 
-constexpr ValueOption kValueOptions[] = {
-    {"--format", "FORMAT"}, {"--send", "aria2"}, {"--aria2-rpc", "URL"}, {"--aria2-secret", "SECRET"}};
+constexpr ValueOption kValueOptions[] = {{"--format", "FORMAT"},     {"--send", "aria2"},
+                                         {"--aria2-rpc", "URL"},       {"--aria2-secret", "SECRET"},
+                                         {"--services", "DIR"},        {"--try-rule", "FILE"},
+                                         {"--page", "FILE"}};
 
 // The option that takes a value whose name the argument is, alone or followed by "=VALUE".
 const ValueOption* ValueOptionOf(std::string_view argument) {
@@ -39,8 +41,15 @@ Text TakeOptionValue(CliArguments& read, std::string_view option, const Text& va
   } else if (option == "--aria2-rpc") {
     if (!IsAria2RpcAddress(value)) return ConcatTexts("--aria2-rpc needs an http or https address, not \"", value, "\"");
     read.aria2Rpc = value;
-  } else {
+  } else if (option == "--aria2-secret") {
     read.aria2Secret = value;
+  } else if (option == "--services") {
+    read.servicesFolder = value;
+  } else if (option == "--try-rule") {
+    read.action = CliAction::TryRule;
+    read.ruleFile = value;
+  } else {
+    read.pageFile = value;
   }
   return Text();
 }
@@ -74,6 +83,8 @@ CliArguments ReadCliArguments(const std::vector<Text>& arguments) {
       return Action(CliAction::Help);
     } else if (argument == "--version") {
       return Action(CliAction::Version);
+    } else if (argument == "--list-services") {
+      read.action = CliAction::ListServices;
     } else if (const ValueOption* option = ValueOptionOf(argument)) {
       const bool joined = argument.size() > option->name.size();
       if (!joined && i + 1 == arguments.size()) return Problem(ConcatTexts(option->name, " needs ", option->value));
@@ -87,19 +98,30 @@ CliArguments ReadCliArguments(const std::vector<Text>& arguments) {
 
   if ((read.aria2Rpc || read.aria2Secret) && !read.sendToAria2)
     return Problem("--aria2-rpc and --aria2-secret go with --send aria2");
-  if (positional.empty()) return Problem("expected SERVICE and LINK");
-  read.service = ServiceFromArgument(positional.front());
-  if (read.service) {
+  if (read.pageFile && read.action != CliAction::TryRule) return Problem("--page goes with --try-rule");
+  read.positional = std::move(positional);
+  return read;
+}
+
+Text ReadCliLinks(CliArguments& read, const ServiceCatalog& catalog) {
+  std::vector<Text> positional = read.positional;
+  if (read.action == CliAction::TryRule) {
+    if (positional.size() != 1) return "--try-rule FILE takes one LINK";
+    read.links = std::move(positional);
+    return Text();
+  }
+  if (positional.empty()) return "expected SERVICE and LINK";
+  read.service = catalog.FromArgument(positional.front());
+  if (read.service != nullptr) {
     positional.erase(positional.begin());
-    if (positional.empty()) return Problem("expected a LINK after the SERVICE");
+    if (positional.empty()) return "expected a LINK after the SERVICE";
   } else if (positional.size() > 1 && positional.front() != "-" && FindShareLink(positional.front()).link.empty()) {
-    return Problem(ConcatTexts("unknown service \"", positional.front(), "\""));
+    return ConcatTexts("unknown service \"", positional.front(), "\"");
   }
   read.linksFromInput = positional.front() == "-";
-  if (read.linksFromInput && positional.size() > 1)
-    return Problem("- reads the links from standard input: no LINK besides it");
+  if (read.linksFromInput && positional.size() > 1) return "- reads the links from standard input: no LINK besides it";
   if (!read.linksFromInput) read.links = std::move(positional);
-  return read;
+  return Text();
 }
 
 }  // namespace getlink

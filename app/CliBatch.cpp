@@ -1,6 +1,5 @@
 #include "app/CliBatch.h"
 
-#include "app/ServiceForLink.h"
 #include "app/ShareLink.h"
 #include "runtime/Codec.h"
 #include "runtime/TextBuild.h"
@@ -8,25 +7,25 @@
 
 namespace getlink {
 
-Batch PlanBatch(std::optional<Service> service, const std::vector<Text>& given) {
+Batch PlanBatch(const ServiceCatalog& catalog, const ServiceEntry* service, const std::vector<Text>& given) {
   Batch batch;
   for (const Text& text : given) {
     BatchEntry entry;
     entry.given = text;
     entry.pasted = FindShareLink(text);
-    const bool fetchedAsGiven = service && given.size() == 1;
+    const bool fetchedAsGiven = service != nullptr && given.size() == 1;
     if (entry.pasted.link.empty() && !fetchedAsGiven) {
       batch.problem = ConcatTexts("no http or https link in \"", TrimLink(text), "\"");
       return batch;
     }
-    const std::optional<Service> found = service ? service : ServiceForLink(entry.pasted.link);
-    if (!found) {
+    const ServiceEntry* found = service != nullptr ? service : catalog.ForLink(entry.pasted.link);
+    if (found == nullptr) {
       batch.problem = ConcatTexts("no service is known for the host ", LinkHost(entry.pasted.link), " of \"",
                                   entry.pasted.link, "\": name the SERVICE");
       return batch;
     }
     entry.service = *found;
-    entry.serviceFromHost = !service;
+    entry.serviceFromHost = service == nullptr;
     batch.entries.push_back(std::move(entry));
   }
   return batch;

@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "app/FindShareLink.h"
-#include "app/Service.h"
+#include "app/ServiceCatalog.h"
 
 namespace getlink {
 
 struct BatchEntry {
   Text given;              // the argument or input line as given
   PastedLink pasted;       // the link (and extraction code) found in it
-  Service service = Service::Baidu;
+  ServiceEntry service;
   bool serviceFromHost = false;  // no SERVICE was named: the link's host told it
 
   // What the extractor is given: the link found, or the text as given when it holds none.
@@ -27,8 +27,9 @@ struct Batch {
 // The entries for the links or share texts given. Each must hold an http(s) link (except a
 // lone one after a SERVICE, which is fetched as given, as the window's fetch button does
 // with whatever the link box holds), and without a SERVICE each link's host must be in the
-// host table (ServiceForLink); else the batch is a usage error that names the offender.
-Batch PlanBatch(std::optional<Service> service, const std::vector<Text>& given);
+// catalog's hosts (ServiceCatalog::ForLink); else the batch is a usage error that names the
+// offender.
+Batch PlanBatch(const ServiceCatalog& catalog, const ServiceEntry* service, const std::vector<Text>& given);
 
 // The non-blank lines of standard input as GBK text, trimmed. UTF-8 input (with or without
 // a byte-order mark) is converted; anything else is taken to be GBK already.

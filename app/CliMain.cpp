@@ -10,9 +10,14 @@
 #include "app/ConsoleText.h"
 #include "app/FetchShare.h"
 #include "app/SendToAria2.h"
+#include "app/ServiceRuleFiles.h"
+#include "app/rules/RuleTrial.h"
+#include "app/ResultBlock.h"
+#include "app/rules/WinInetRuleTransport.h"
 #include "resources/ProgramVersion.h"
 #include "runtime/Codec.h"
 #include "runtime/FatalError.h"
+#include "runtime/Files.h"
 #include "runtime/ProgramLifetime.h"
 
 namespace getlink {
@@ -26,6 +31,8 @@ constexpr char kUsage[] =
     "usage: getlink-cli SERVICE LINK\r\n"
     "       getlink-cli [--format FORMAT] [--send aria2] [SERVICE] LINK...\r\n"
     "       getlink-cli [--format FORMAT] [--send aria2] [SERVICE] -\r\n"
+    "       getlink-cli --list-services\r\n"
+    "       getlink-cli --try-rule FILE [--page FILE] LINK\r\n"
     "       getlink-cli --help | --version\r\n"
     "  SERVICE  1 or baidu     百度网盘\r\n"
     "           2 or 360       360云盘 (prints the address only)\r\n"
@@ -33,6 +40,8 @@ constexpr char kUsage[] =
     "           4 or weipan    新浪微盘\r\n"
     "           5 or vdisk     Vdisk\r\n"
     "           6 or qiannao   千脑网盘\r\n"
+    "           then the services of the rule files in the folder services beside\r\n"
+    "           the program (--list-services lists them all).\r\n"
     "           Without SERVICE each link's service is found from its host.\r\n"
     "  LINK     a share link, or a whole share text that holds one (quote it);\r\n"
     "           - reads them from standard input, one a line (the other lines of a\r\n"
@@ -48,6 +57,9 @@ constexpr char kUsage[] =
     "                         by default http://127.0.0.1:6800/jsonrpc, no secret)\r\n"
     "  --aria2-rpc URL        aria2's JSON-RPC address, instead of getlink.ini's\r\n"
     "  --aria2-secret SECRET  aria2's --rpc-secret, instead of getlink.ini's\r\n"
+    "  --services DIR         read the rule files in DIR instead of the folder services\r\n"
+    "  --try-rule FILE        run the rule file on LINK and print what each step gave\r\n"
+    "  --page FILE            with --try-rule: a saved page answers the first request\r\n"
     "Links are fetched one at a time; why a link gave no address, or why it could not be\r\n"
     "sent, goes to standard error.\r\n"
     "Exit status: 0 every link gave an address (and it was sent), 1 some did not,\r\n"
@@ -60,6 +72,55 @@ ExitStatus UsageError(std::string_view problem) {
 
 void Tell(const BatchEntry& entry, std::string_view message) {
   WriteText(StandardStream::Error, ConcatTexts("getlink-cli: ", entry.Link(), ": ", message, "\r\n"));
+}
+
+void TellFault(const FileFault& fault) {
+  WriteText(StandardStream::Error, ConcatTexts("getlink-cli: ", DescribeFileFault(fault, Wording::English), "\r\n"));
+}
+
+// The built-in services and the rule files' (in --services DIR, else beside the program);
+// every file that cannot be used is told.
+ServiceCatalog Services(const CliArguments& asked) {
+  std::vector<FileFault> faults;
+  ServiceCatalog catalog = asked.servicesFolder ? LoadServiceCatalog(*asked.servicesFolder, *asked.servicesFolder, faults)
+                                                : LoadServiceCatalog(ServicesFolder(), "services", faults);
+  for (const FileFault& fault : faults) TellFault(fault);
+  return catalog;
+}
+
+ExitStatus ListServices(const ServiceCatalog& catalog) {
+  Text list;
+  for (std::size_t i = 0; i < catalog.Entries().size(); ++i) {
+    const ServiceEntry& entry = catalog.Entries()[i];
+    list += ConcatTexts(std::to_string(i + 1), "  ", entry.name, "  ", entry.title, "  (", entry.Origin(), ")\r\n");
+  }
+  WriteText(StandardStream::Output, list);
+  return ExitStatus::AddressFound;
+}
+
+// Runs one rule file on the link, printing each step's value, then the result as the text
+// format shows it; the reason on standard error when no address came back.
+ExitStatus TryRule(const CliArguments& asked) {
+  ServiceRuleRead read = ReadServiceRuleFile(asked.ruleFile, asked.ruleFile);
+  if (!read.rule) {
+    TellFault(read.fault);
+    return ExitStatus::NoAddress;
+  }
+  const ServiceRule& rule = *read.rule;
+  const PastedLink pasted = FindShareLink(asked.links.front());
+  WinInetRuleTransport network;
+  SavedPageTransport saved(asked.pageFile ? ReadFileBytes(*asked.pageFile) : ByteSet(), network);
+  RuleTransport& transport = asked.pageFile ? static_cast<RuleTransport&>(saved) : network;
+  const RuleOutcome outcome = RunServiceRule(
+      rule, {pasted.link.empty() ? asked.links.front() : pasted.link, pasted.extractionCode}, transport,
+      [&rule](const RuleStepReport& report) {
+        WriteText(StandardStream::Output, ConcatTexts(RuleStepLine(rule, report), "\r\n"));
+      });
+  WriteText(StandardStream::Output, ConcatTexts("\r\n", ResultText(outcome.info, rule.AddressOnly()), "\r\n"));
+  if (!outcome.failure) return ExitStatus::AddressFound;
+  WriteText(StandardStream::Error,
+            ConcatTexts("getlink-cli: ", DescribeFailure(*outcome.failure, Wording::English), "\r\n"));
+  return ExitStatus::NoAddress;
 }
 
 // Where aria2 listens: getlink.ini beside the program, whose problems are told, unless the
@@ -80,10 +141,11 @@ Aria2Settings Aria2SettingsAsked(const CliArguments& asked) {
 // when it gave an address (that went to aria2 when asked).
 bool Fetch(const BatchEntry& entry, OutputFormat format, const std::optional<Aria2Settings>& aria2) {
   FetchedLink fetched;
-  fetched.service = entry.service;
+  fetched.service = entry.service.name;
+  fetched.addressOnly = entry.service.AddressOnly();
   fetched.link = entry.Link();
   fetched.extractionCode = entry.pasted.extractionCode;
-  fetched.failure = FetchShare(entry.service, entry.Link(), fetched.info);
+  fetched.failure = FetchShare(entry.service, entry.Link(), entry.pasted.extractionCode, fetched.info);
   if (!fetched.failure && aria2) fetched.sent = SendToAria2(*aria2, fetched.info.address, fetched.info.name);
   WriteText(StandardStream::Output, FormatFetchedLink(format, fetched));
   const std::optional<Text> reason = FailureReason(fetched);
@@ -94,7 +156,7 @@ bool Fetch(const BatchEntry& entry, OutputFormat format, const std::optional<Ari
 ExitStatus Run(int argc, wchar_t** argv) {
   std::vector<Text> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(FromWide(argv[i]));
-  const CliArguments asked = ReadCliArguments(arguments);
+  CliArguments asked = ReadCliArguments(arguments);
   if (!asked.problem.empty()) return UsageError(asked.problem);
   if (asked.action == CliAction::Help) {
     WriteText(StandardStream::Output, kUsage);
@@ -104,16 +166,19 @@ ExitStatus Run(int argc, wchar_t** argv) {
     WriteText(StandardStream::Output, kVersion);
     return ExitStatus::AddressFound;
   }
+  const ServiceCatalog catalog = Services(asked);
+  if (asked.action == CliAction::ListServices) return ListServices(catalog);
+  const Text problem = ReadCliLinks(asked, catalog);
+  if (!problem.empty()) return UsageError(problem);
+  if (asked.action == CliAction::TryRule) return TryRule(asked);
 
   const std::vector<Text> given =
       asked.linksFromInput ? ShareTextsOfLines(InputLines(ReadStandardInput())) : asked.links;
   if (given.empty()) return UsageError("no link on standard input");
-  const Batch batch = PlanBatch(asked.service, given);
+  const Batch batch = PlanBatch(catalog, asked.service, given);
   for (const BatchEntry& entry : batch.entries) {
-    if (entry.serviceFromHost) {
-      Tell(entry, ConcatTexts(ServiceTitle(entry.service), " (", ServiceName(entry.service),
-                              "), known from the link's host"));
-    }
+    if (entry.serviceFromHost)
+      Tell(entry, ConcatTexts(entry.service.title, " (", entry.service.name, "), known from the link's host"));
   }
   if (!batch.problem.empty()) return UsageError(batch.problem);
 

@@ -29,7 +29,7 @@ Text JsonField(std::string_view name, std::string_view value) {
 Text JsonLine(const FetchedLink& fetched) {
   const ShareInfo& info = fetched.info;
   Text line = ConcatTexts(
-      "{", JsonField("service", ServiceName(fetched.service)), ",", JsonField("link", fetched.link), ",",
+      "{", JsonField("service", fetched.service), ",", JsonField("link", fetched.link), ",",
       JsonField("code", fetched.extractionCode), ",", JsonField("name", info.name), ",", JsonField("size", info.size),
       ",", JsonField("sharer", info.sharer), ",", JsonField("shareTime", info.shareTime), ",",
       JsonField("downloadCount", info.downloadCount), ",", JsonField("address", info.address));
@@ -56,7 +56,7 @@ std::optional<OutputFormat> OutputFormatFromName(std::string_view name) {
 
 Text FormatFetchedLink(OutputFormat format, const FetchedLink& fetched) {
   switch (format) {
-    case OutputFormat::Text: return ConcatTexts(ResultText(fetched.service, fetched.info), kLineBreak);
+    case OutputFormat::Text: return ConcatTexts(ResultText(fetched.info, fetched.addressOnly), kLineBreak);
     case OutputFormat::Url:
       return fetched.info.address.empty() ? Text() : ConcatTexts(LineSafeAddress(fetched.info.address), kLineBreak);
     case OutputFormat::Json: return JsonLine(fetched);

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "app/Aria2Rpc.h"
-#include "app/Service.h"
 #include "app/ShareInfo.h"
 #include "http/FetchFailure.h"
 
@@ -22,7 +21,8 @@ std::optional<OutputFormat> OutputFormatFromName(std::string_view name);
 
 // One link as fetched.
 struct FetchedLink {
-  Service service = Service::Baidu;
+  Text service;              // the service's short name
+  bool addressOnly = false;  // the service finds the address alone (ServiceEntry::AddressOnly)
   Text link;            // the link fetched (or the text given, when it held none)
   Text extractionCode;  // the code the share text gave with it, if any
   ShareInfo info;

@@ -40,8 +40,8 @@ void RunFetch(const FetchRequest& request, const ControlAddress& reporter) {
   const PastedLink pasted = FindShareLink(request.pastedText);
   FetchOutcome outcome;
   outcome.service = request.service;
-  outcome.failure = FetchShare(request.service, pasted.link.empty() ? request.pastedText : pasted.link, outcome.info,
-                               ProgressPoster(reporter));
+  outcome.failure = FetchShare(request.service, pasted.link.empty() ? request.pastedText : pasted.link,
+                               pasted.extractionCode, outcome.info, ProgressPoster(reporter));
   SendControlEvent(reporter, {ToEventCode(FetchEvent::Finished), std::any(std::move(outcome))});
 }
 

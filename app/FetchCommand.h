@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/Service.h"
+#include "app/ServiceCatalog.h"
 #include "app/ShareInfo.h"
 #include "http/FetchFailure.h"
 #include "http/FetchWatch.h"
@@ -18,13 +18,13 @@ namespace getlink {
 
 // What the window hands the worker, read on the window's thread when the button is clicked.
 struct FetchRequest {
-  Service service = Service::Baidu;
+  ServiceEntry service;
   Text pastedText;  // the link box's text: a bare link or a whole share text
 };
 
 // What the worker found out.
 struct FetchOutcome {
-  Service service = Service::Baidu;
+  ServiceEntry service;
   ShareInfo info;
   std::optional<FetchFailure> failure;  // why no address came back
 };

@@ -1,17 +1,35 @@
 #include "app/FetchShare.h"
 
+#include <chrono>
+
 #include "app/Extract360.h"
 #include "app/ShareExtractor.h"
+#include "app/rules/RuleRunner.h"
+#include "app/rules/WinInetRuleTransport.h"
 
 namespace getlink {
+namespace {
 
-std::optional<FetchFailure> FetchShare(Service service, const Text& link, ShareInfo& info,
-                                       FetchWatch::ProgressHook onProgress) {
+std::int64_t MillisecondsSince1970() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
+
+std::optional<FetchFailure> FetchShare(const ServiceEntry& service, const Text& link, const Text& code,
+                                       ShareInfo& info, FetchWatch::ProgressHook onProgress) {
+  if (service.rule) {
+    WinInetRuleTransport transport(std::move(onProgress));
+    RuleOutcome outcome = RunServiceRule(*service.rule, {link, code, MillisecondsSince1970()}, transport);
+    info = std::move(outcome.info);
+    return outcome.failure;
+  }
   FetchWatch watch(std::move(onProgress));
-  if (service == Service::Cloud360) {
+  if (service.builtIn == Service::Cloud360) {
     info.address = Extract360(link, &watch);
-  } else {
-    ShareExtractor(&watch).Extract(service, link, info);
+  } else if (service.builtIn) {
+    ShareExtractor(&watch).Extract(*service.builtIn, link, info);
   }
   if (!info.address.empty()) return std::nullopt;
   return watch.Failure().value_or(FetchFailure{FailureKind::NoAddress});

@@ -7,7 +7,7 @@
 #include "app/FindShareLink.h"
 #include "app/MainWindowLayout.h"
 #include "app/ResultBlock.h"
-#include "app/ServiceForLink.h"
+#include "app/ServiceRuleFiles.h"
 #include "app/StatusLine.h"
 #include "runtime/Clipboard.h"
 #include "runtime/Files.h"
@@ -79,10 +79,9 @@ Text DescriptionWithin(const FontChoice& choice, const UiStyle& style, int room)
   return DescriptionLine(std::max(1, kDescriptionBlanks - (full - room + blank - 1) / blank));
 }
 
-std::vector<Text> ServiceTitles() {
+std::vector<Text> ServiceTitles(const ServiceCatalog& catalog) {
   std::vector<Text> titles;
-  for (int index = static_cast<int>(Service::Baidu); index <= static_cast<int>(Service::Qiannao); ++index)
-    titles.push_back(ServiceTitle(static_cast<Service>(index)));
+  for (const ServiceEntry& entry : catalog.Entries()) titles.push_back(entry.title);
   return titles;
 }
 
@@ -110,9 +109,16 @@ bool MainWindow::Open() {
   // text of the boxes.
   if (window_.SkinImage() == nullptr) window_.SetSkin(std::nullopt, kPlainSkin, SkinRepaint::Quiet);
 
+  std::vector<FileFault> ruleFaults;
+  services_ = world_.servicesFolder.empty() ? LoadServiceCatalog(ServicesFolder(), "services", ruleFaults)
+                                            : LoadServiceCatalog(world_.servicesFolder, "services", ruleFaults);
   CreateControls(attached);
   aria2_ = ReadAria2Settings(world_.settingsPath.empty() ? Aria2SettingsPath() : world_.settingsPath);
-  if (!aria2_.problems.empty()) ShowStatus(DescribeAria2SettingsProblem(aria2_.problems.front(), Wording::Chinese), true);
+  if (!aria2_.problems.empty()) {
+    ShowStatus(DescribeAria2SettingsProblem(aria2_.problems.front(), Wording::Chinese), true);
+  } else if (!ruleFaults.empty()) {
+    ShowStatus(DescribeFileFault(ruleFaults.front(), Wording::Chinese), true);
+  }
   fetchButton_.BindEvent(EventCode::EvClick, [this](UiControl*, UiControl&, const ControlEvent&) { StartFetch(); });
   fetchButton_.BindEvent(ToEventCode(FetchEvent::Progress), [this](UiControl*, UiControl&, const ControlEvent& event) {
     if (const FetchProgress* progress = event.Data<FetchProgress>()) ShowProgress(*progress);
@@ -147,7 +153,7 @@ void MainWindow::CreateControls(HWND hwnd) {
 
   linkBox_.Create(hwnd, at.linkBox, MultiLineBox());
   UiComboBox::Options services;
-  services.items = ServiceTitles();
+  services.items = ServiceTitles(services_);
   serviceBox_.Create(hwnd, at.serviceBox, services);
   UiButton::Options fetch;
   fetch.caption = kFetchCaption;
@@ -223,10 +229,10 @@ bool MainWindow::UserConfirmsExit() {
 
 void MainWindow::StartFetch() {
   if (fetching_) return;  // one fetch at a time: they share the result box and record
-  const int index = serviceBox_.SelectedIndex();
-  if (index < static_cast<int>(Service::Baidu) || index > static_cast<int>(Service::Qiannao)) return;
+  const int index = serviceBox_.SelectedIndex();  // 1 for the first service
+  if (index < 1 || index > static_cast<int>(services_.Entries().size())) return;
   FetchRequest request;
-  request.service = static_cast<Service>(index);  // read once: changing the box later starts nothing
+  request.service = services_.Entries()[static_cast<std::size_t>(index - 1)];  // read once: changing the box later starts nothing
   request.pastedText = linkBox_.GetText();
   SetFetching(true);
   if (world_.startFetch(std::move(request), fetchButton_.Address())) return;
@@ -242,7 +248,7 @@ void MainWindow::ShowProgress(const FetchProgress& progress) {
 
 void MainWindow::FinishFetch(const FetchOutcome& outcome) {
   shareInfo_ = outcome.info;
-  resultBox_.SetText(ResultText(outcome.service, shareInfo_));
+  resultBox_.SetText(ResultText(shareInfo_, outcome.service.AddressOnly()));
   if (outcome.failure)
     ShowStatus(DescribeFailure(*outcome.failure, Wording::Chinese), true);
   else
@@ -262,8 +268,8 @@ void MainWindow::SetFetching(bool fetching) {
 }
 
 void MainWindow::FollowLinkService() {
-  const std::optional<Service> service = ServiceForLink(FindShareLink(linkBox_.GetText()).link);
-  if (service) serviceBox_.SetSelectedIndex(static_cast<int>(*service));  // never fires onSelect
+  const std::optional<std::size_t> index = services_.IndexOf(services_.ForLink(FindShareLink(linkBox_.GetText()).link));
+  if (index) serviceBox_.SetSelectedIndex(static_cast<int>(*index) + 1);  // never fires onSelect
 }
 
 void MainWindow::ShowStatus(Text line, bool failure) {

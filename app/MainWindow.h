@@ -13,7 +13,10 @@
 //
 // The result box's context menu adds "复制下载地址" and "发送到 aria2" to the edit boxes'
 // own items, both available once the last fetch found an address; the send goes to aria2
-// where getlink.ini beside the program says it listens (read when the window opens).
+// where getlink.ini beside the program says it listens (read when the window opens). The
+// service list holds the built-in services, then those of the rule files in the folder
+// services beside the program (read when the window opens; a file that cannot be used is
+// told in the status strip).
 //
 // Everything here runs on the window's thread. A fetch runs on a worker (FetchCommand.h),
 // one at a time: the button shows "正在获取…" and takes no clicks until it is done. A send
@@ -44,6 +47,7 @@ struct MainWindowWorld {
   // How the result box's menu starts the send's worker.
   std::function<bool(Aria2SendRequest request, ControlAddress reporter)> startSend = StartAria2SendCommand;
   Text settingsPath;  // getlink.ini; empty: the one beside the program
+  Text servicesFolder;  // the service rule files; empty: the folder services beside the program
 };
 
 class MainWindow {
@@ -98,6 +102,7 @@ class MainWindow {
   // In the order they are made.
   MainWindowWorld world_;
   Aria2Settings aria2_;  // where aria2 listens: getlink.ini, read when the window opens
+  ServiceCatalog services_;  // the built-in services and the rule files', read when the window opens
   UiWindow window_;
   UiLabel titleLabel_;
   UiLabel promptLabel_;

@@ -10,8 +10,8 @@ Text ResultBlock(const ShareInfo& info) {
 
 Text AddressBlock(std::string_view address) { return ConcatTexts("文件地址：", address); }
 
-Text ResultText(Service service, const ShareInfo& info) {
-  return service == Service::Cloud360 ? AddressBlock(info.address) : ResultBlock(info);
+Text ResultText(const ShareInfo& info, bool addressOnly) {
+  return addressOnly ? AddressBlock(info.address) : ResultBlock(info);
 }
 
 }  // namespace getlink

@@ -1,7 +1,6 @@
 // The text the result box shows after a fetch.
 #pragma once
 
-#include "app/Service.h"
 #include "app/ShareInfo.h"
 
 namespace getlink {
@@ -13,8 +12,8 @@ Text ResultBlock(const ShareInfo& info);
 // "文件地址：ADDRESS": what a 360云盘 fetch shows, which finds the address alone.
 Text AddressBlock(std::string_view address);
 
-// What the result box shows after a fetch of the service: the address block for 360云盘,
-// the result block for the others.
-Text ResultText(Service service, const ShareInfo& info);
+// What the result box shows after a fetch: the address block for a service that finds the
+// address alone (360云盘), the result block for the others.
+Text ResultText(const ShareInfo& info, bool addressOnly);
 
 }  // namespace getlink

@@ -1,8 +1,6 @@
 // The cloud services, numbered as the service combo box lists them.
 #pragma once
 
-#include <optional>
-
 #include "runtime/Text.h"
 
 namespace getlink {
@@ -16,9 +14,9 @@ enum class Service {
   Qiannao = 6,   // 千脑网盘
 };
 
-// A service named on a command line: its number "1" to "6" or its short name (baidu, 360,
-// weiyun, weipan, vdisk, qiannao; letters in any case). Nothing for anything else.
-std::optional<Service> ServiceFromArgument(std::string_view argument);
+// The built-in services in the order of the window's list.
+inline constexpr Service kBuiltInServices[] = {Service::Baidu,  Service::Cloud360, Service::Weiyun,
+                                               Service::Weipan, Service::Vdisk,    Service::Qiannao};
 
 // The short name a command line uses ("baidu", "360", ...).
 Text ServiceName(Service service);

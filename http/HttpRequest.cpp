@@ -233,6 +233,29 @@ std::optional<std::uint64_t> HttpRequest::ContentLength() const {
   return length;
 }
 
+std::vector<Text> HttpRequest::HeaderValues(DWORD query) const {
+  constexpr std::size_t kMostValues = 64;
+  constexpr DWORD kLongestValue = 64 * 1024;  // bytes
+  std::vector<Text> values;
+  for (DWORD index = 0; sent_ && values.size() < kMostValues;) {
+    std::wstring value(256, L'\0');
+    DWORD size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+    DWORD next = index;
+    BOOL found = HttpQueryInfoW(request_.Get(), query, &value[0], &size, &next);
+    if (!found && GetLastError() == ERROR_INSUFFICIENT_BUFFER && size <= kLongestValue) {
+      value.resize(size / sizeof(wchar_t) + 1);
+      next = index;
+      found = HttpQueryInfoW(request_.Get(), query, &value[0], &size, &next);
+    }
+    if (!found) break;  // no further line of the kind
+    value.resize(size / sizeof(wchar_t));
+    values.push_back(FromWide(value));
+    if (next <= index) break;  // the index did not move on: there is one value alone
+    index = next;
+  }
+  return values;
+}
+
 // Blocking reads of a whole chunk could wait on a slow sender far beyond the deadline, so
 // the chunk is filled with what has arrived, each wait bounded by the time left.
 std::size_t HttpRequest::ReadChunk(char* chunk, std::size_t size) {

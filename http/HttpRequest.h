@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "http/FetchLimits.h"
 #include "http/FetchWatch.h"
@@ -59,6 +60,10 @@ class HttpRequest {
 
   // The answer's Content-Length, when it has one.
   std::optional<std::uint64_t> ContentLength() const;
+
+  // The values of the answer's header lines of one kind (HTTP_QUERY_LOCATION,
+  // HTTP_QUERY_SET_COOKIE, ...), in order, at most 64 of them; none when no answer came.
+  std::vector<Text> HeaderValues(DWORD query) const;
 
   // Fills `chunk` with up to `size` body bytes; fewer only when the body ends, the
   // connection breaks or a limit is reached, after which Done() is true.

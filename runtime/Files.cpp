@@ -28,27 +28,51 @@ Text RunDirectory() {
 }
 
 ByteSet ReadFileBytes(std::string_view path) {
+  // A 32-bit process cannot hold more than a few hundred megabytes in one block anyway.
+  return ReadFileBytesUpTo(path, 0x7FFFFFFF).bytes;
+}
+
+BoundedFileRead ReadFileBytesUpTo(std::string_view path, std::size_t maxBytes) {
+  BoundedFileRead read;
   const std::wstring widePath = ToWide(path);
-  if (widePath.empty()) return ByteSet();
+  if (widePath.empty()) return read;
   HANDLE raw = CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_ARCHIVE, nullptr);
-  if (raw == INVALID_HANDLE_VALUE) return ByteSet();
+  if (raw == INVALID_HANDLE_VALUE) return read;
   const UniqueHandle file(raw);
 
   LARGE_INTEGER size;
-  // A 32-bit process cannot hold more than a few hundred megabytes in one block anyway.
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 || size.QuadPart > 0x7FFFFFFF) return ByteSet();
-  ByteSet bytes(static_cast<std::size_t>(size.QuadPart));
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0) return read;
+  if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
+    read.tooLarge = true;
+    return read;
+  }
+  ByteSet& bytes = read.bytes;
+  bytes.resize(static_cast<std::size_t>(size.QuadPart));
   std::size_t filled = 0;
   while (filled < bytes.size()) {
-    DWORD read = 0;
-    if (!ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &read, nullptr))
-      return ByteSet();
-    if (read == 0) break;  // the file shrank meanwhile: keep what is there
-    filled += read;
+    DWORD count = 0;
+    if (!ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &count, nullptr)) {
+      bytes.clear();
+      return read;
+    }
+    if (count == 0) break;  // the file shrank meanwhile: keep what is there
+    filled += count;
   }
-  bytes.resize(filled);
-  return bytes;
+  bytes.resize(filled);  // a file that grew meanwhile is read up to its size when checked
+  return read;
+}
+
+std::vector<Text> ListFiles(std::string_view folder, std::string_view pattern) {
+  std::vector<Text> names;
+  WIN32_FIND_DATAW found;
+  HANDLE raw = FindFirstFileW(ToWide(ConcatTexts(folder, "\\", pattern)).c_str(), &found);
+  if (raw == INVALID_HANDLE_VALUE) return names;
+  const FindHandle search(raw);
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(FromWide(found.cFileName));
+  } while (FindNextFileW(search.get(), &found));
+  return names;
 }
 
 }  // namespace getlink

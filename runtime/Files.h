@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "runtime/Text.h"
 
@@ -17,5 +18,17 @@ Text RunDirectory();
 // missing file is not an error) and for an empty file. Other programs may be reading or
 // writing the file meanwhile.
 ByteSet ReadFileBytes(std::string_view path);
+
+// The same for a file that may be at most maxBytes long: its size is checked before
+// anything is read, and one that is larger gives no bytes and tooLarge.
+struct BoundedFileRead {
+  ByteSet bytes;
+  bool tooLarge = false;
+};
+BoundedFileRead ReadFileBytesUpTo(std::string_view path, std::size_t maxBytes);
+
+// The names (without the folder) of the files in the folder that match the pattern
+// ("*.json"), in no particular order; none when the folder cannot be listed.
+std::vector<Text> ListFiles(std::string_view folder, std::string_view pattern);
 
 }  // namespace getlink

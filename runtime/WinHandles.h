@@ -18,6 +18,12 @@ struct HandleCloser {
 };
 using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 
+// A search of a folder's files (FindFirstFile). Wrap only valid handles.
+struct FindCloser {
+  void operator()(HANDLE search) const noexcept { FindClose(search); }
+};
+using FindHandle = std::unique_ptr<void, FindCloser>;
+
 // A block from GlobalAlloc. release() it once ownership has passed to the system
 // (SetClipboardData, a stream created to free it).
 struct GlobalFreer {

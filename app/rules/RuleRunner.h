@@ -12,6 +12,9 @@
 namespace getlink {
 
 struct RuleInput {
+  RuleInput(Text link, Text code = Text(), std::int64_t timeMs = 0)  // NOLINT: a link alone is an input
+      : link(std::move(link)), code(std::move(code)), timeMs(timeMs) {}
+
   Text link;                // the share link (trimmed here)
   Text code;                // the extraction code found with it, or empty
   std::int64_t timeMs = 0;  // {time}: milliseconds since 1970

@@ -10,7 +10,7 @@ namespace {
 
 FetchedLink Found(Text name, Text address) {
   FetchedLink fetched;
-  fetched.service = Service::Weiyun;
+  fetched.service = "weiyun";
   fetched.link = "http://share.weiyun.com/1";
   fetched.info.name = std::move(name);
   fetched.info.address = std::move(address);
@@ -20,7 +20,8 @@ FetchedLink Found(Text name, Text address) {
 TEST(FormatFetchedLink, EachFormatOfAFoundAndAFailedLink) {
   const FetchedLink found = Found("报告.pdf", "http://h/f?fname=报告.pdf");
   FetchedLink failed = Found("", "");
-  failed.service = Service::Cloud360;
+  failed.service = "360";
+  failed.addressOnly = true;
   failed.extractionCode = "ab12";
   failed.failure = FetchFailure{FailureKind::HttpStatus, 404};
 

@@ -1,9 +1,15 @@
-#include "app/Service.h"
+#include "app/ServiceCatalog.h"
 
 #include <gtest/gtest.h>
 
 namespace getlink {
 namespace {
+
+std::optional<Service> ServiceFromArgument(std::string_view argument) {
+  static const ServiceCatalog catalog;
+  const ServiceEntry* entry = catalog.FromArgument(argument);
+  return entry ? entry->builtIn : std::nullopt;
+}
 
 TEST(ServiceFromArgument, NumbersAndNames) {
   EXPECT_EQ(ServiceFromArgument("1"), Service::Baidu);

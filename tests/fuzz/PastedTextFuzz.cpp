@@ -8,7 +8,7 @@
 #include "app/CliBatch.h"
 #include "app/CliOutput.h"
 #include "app/FindShareLink.h"
-#include "app/ServiceForLink.h"
+#include "app/ServiceCatalog.h"
 #include "runtime/Codec.h"
 #include "runtime/JsonText.h"
 #include "tests/fuzz/FuzzInput.h"
@@ -43,7 +43,8 @@ void Fuzz(FuzzInput& input) {
   Require(found.link.find_first_of(" \r\n") == Text::npos, "a link ends at a blank or a line break");
   Require(std::all_of(found.extractionCode.begin(), found.extractionCode.end(), IsAsciiLetterOrDigit),
           "an extraction code is letters and digits");
-  ServiceForLink(found.link);
+  static const ServiceCatalog catalog;
+  catalog.ForLink(found.link);
 
   FetchedLink fetched;
   fetched.link = found.link;

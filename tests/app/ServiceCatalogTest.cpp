@@ -1,4 +1,4 @@
-#include "app/ServiceForLink.h"
+#include "app/ServiceCatalog.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,8 @@
 namespace getlink {
 namespace {
 
-TEST(ServiceForLink, ServicesOwnAndBuildTimeHosts) {
+TEST(ServiceCatalog, BuiltInServicesOwnAndBuildTimeHosts) {
+  const ServiceCatalog catalog;
   const struct {
     Text link;
     std::optional<Service> service;
@@ -33,7 +34,10 @@ TEST(ServiceForLink, ServicesOwnAndBuildTimeHosts) {
       {"pan.baidu.com/s/1", std::nullopt},
       {"", std::nullopt},
   };
-  for (const auto& entry : cases) EXPECT_EQ(ServiceForLink(entry.link), entry.service) << entry.link;
+  for (const auto& entry : cases) {
+    const ServiceEntry* found = catalog.ForLink(entry.link);
+    EXPECT_EQ(found ? found->builtIn : std::nullopt, entry.service) << entry.link;
+  }
 }
 
 }  // namespace
