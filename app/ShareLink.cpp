@@ -59,6 +59,9 @@ Text LinkHost(std::string_view link) {
 Text ResolveLink(std::string_view base, std::string_view location) {
   if (location.empty() || !IsWebLink(base)) return Text();
   if (StartsWithScheme(location, "http://") || StartsWithScheme(location, "https://")) return Text(location);
+  const std::size_t schemeEnd = location.find_first_not_of(
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789+-.");
+  if (schemeEnd != 0 && schemeEnd != std::string_view::npos && location[schemeEnd] == ':') return Text();  // file:, ftp:
   const std::size_t hostStart = base.find("://") + 3;
   if (location.substr(0, 2) == "//") return ConcatTexts(base.substr(0, hostStart - 2), location);
   const std::size_t pathStart = std::min(base.find_first_of("/?#", hostStart), base.size());

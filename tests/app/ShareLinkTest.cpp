@@ -51,5 +51,24 @@ TEST(LinkHost, HostAndPortOfWebLinksOnly) {
   }
 }
 
+TEST(ResolveLink, LocationsAsABrowserFollowsThem) {
+  const struct {
+    const char* base;
+    const char* location;
+    const char* resolved;
+  } cases[] = {
+      {"http://h:8/s/1x?a=1", "HTTPS://o/p", "HTTPS://o/p"},
+      {"https://h:8/s/1x?a=1", "//o/p", "https://o/p"},
+      {"http://h:8/s/1x?a=1", "/share/init?surl=x", "http://h:8/share/init?surl=x"},
+      {"http://h:8/s/1x?a=/b", "init?surl=x", "http://h:8/s/init?surl=x"},
+      {"http://h:8?a=1", "p", "http://h:8/p"},
+      {"http://h/s/1", "file:///c:/windows/win.ini", ""},
+      {"http://h/s/1", "javascript:x", ""},
+      {"http://h/s/1", "", ""},
+      {"ftp://h/s/1", "/p", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ResolveLink(c.base, c.location), c.resolved) << c.base << " " << c.location;
+}
+
 }  // namespace
 }  // namespace getlink
