@@ -2,6 +2,7 @@
 
 #include "app/ShareLink.h"
 #include "http/HeaderText.h"
+#include "http/UrlDecoding.h"
 #include "runtime/TextBuild.h"
 #include "runtime/TextParts.h"
 #include "runtime/TextSearch.h"
@@ -39,6 +40,16 @@ Text AddressFromDownloadReply(std::string_view reply) {
   const Text address =
       ReplaceText(ConcatTexts(kAddressScheme, TextBetween(reply, kAddressScheme, "\"")), "\\", "", Case::Sensitive);
   return IsWebLink(address) ? address : Text();
+}
+
+Text Fetch360Address(std::string_view typedLink, const Cloud360Requests& requests) {
+  const Text link = TrimLink(typedLink);
+  if (!IsWebLink(link)) return Text();
+  const Text longLink = IsLongShareLink(link) ? link : ShortLinkTarget(requests.resolve(link));
+  const Text api = DownloadApiUrl(longLink);
+  if (api.empty()) return Text();  // no long link to go on with
+  const Text page = UrlDecode(requests.getPage(longLink));
+  return AddressFromDownloadReply(requests.post(api, DownloadForm(ShareSurl(link), ShareNid(page))));
 }
 
 }  // namespace getlink

@@ -2,6 +2,8 @@
 // API is, what it is asked and what its reply means.
 #pragma once
 
+#include <functional>
+
 #include "runtime/Text.h"
 
 namespace getlink {
@@ -33,5 +35,21 @@ Text DownloadForm(std::string_view surl, std::string_view nid);
 // backslash removed (the reply escapes each "/" as "\/"). Empty when the reply holds no
 // address, or what it holds there is no web link.
 Text AddressFromDownloadReply(std::string_view reply);
+
+// The requests of a 360云盘 fetch, made by the caller.
+struct Cloud360Requests {
+  // The header block of the answer to a POST of the short link (its redirect is not followed).
+  std::function<Text(const Text& shortLink)> resolve;
+  // The share page at the long link, as the bytes arrived (up to a zero byte).
+  std::function<Text(const Text& longLink)> getPage;
+  // The API's reply to a POST of the form.
+  std::function<Text(const Text& api, const Text& form)> post;
+};
+
+// The whole fetch, its requests through the caller: a short link (without "lk") is
+// resolved first; then the share page is read (percent-encoded UTF-8) for the share's nid
+// and the API asked for the address. Empty when the link is no web link (nothing is asked),
+// when a short link leads nowhere (nothing more is asked), or when the reply holds no address.
+Text Fetch360Address(std::string_view typedLink, const Cloud360Requests& requests);
 
 }  // namespace getlink

@@ -3,7 +3,6 @@
 #include "app/Cloud360Flow.h"
 #include "app/ShareLink.h"
 #include "http/GetHttpFile.h"
-#include "http/UrlDecoding.h"
 #include "http/WebRequest.h"
 #include "runtime/TextConvert.h"
 
@@ -20,32 +19,31 @@ ByteSet Post(const Text& url, WebRequestOptions options, Text& responseHeaders, 
   return body;
 }
 
-// The long link a short link redirects to, read from the answer to a POST of it.
-Text ResolveShortLink(const Text& link, FetchWatch* watch) {
-  WebRequestOptions options;
-  options.noRedirect = true;
-  Text responseHeaders;
-  Post(link, options, responseHeaders, watch);
-  return ShortLinkTarget(responseHeaders);
-}
-
 }  // namespace
 
 Text Extract360(std::string_view typedLink, FetchWatch* watch) {
-  const Text link = TrimLink(typedLink);
-  if (!IsWebLink(link)) {
+  if (!IsWebLink(TrimLink(typedLink))) {
     ReportFailure(watch, {FailureKind::NotWebLink});
     return Text();
   }
-  const Text longLink = IsLongShareLink(link) ? link : ResolveShortLink(link, watch);
-  const Text api = DownloadApiUrl(longLink);
-  if (api.empty()) return Text();  // no long link to go on with
-
-  const Text page = UrlDecode(ByteSetToText(GetHttpFile(longLink, FetchLimits(), watch)));
-  WebRequestOptions ask;
-  ask.postText = DownloadForm(ShareSurl(link), ShareNid(page));
-  Text responseHeaders;
-  return AddressFromDownloadReply(ByteSetToText(Post(api, ask, responseHeaders, watch)));
+  Cloud360Requests requests;
+  requests.resolve = [watch](const Text& shortLink) {
+    WebRequestOptions options;
+    options.noRedirect = true;
+    Text responseHeaders;
+    Post(shortLink, options, responseHeaders, watch);
+    return responseHeaders;
+  };
+  requests.getPage = [watch](const Text& longLink) {
+    return ByteSetToText(GetHttpFile(longLink, FetchLimits(), watch));
+  };
+  requests.post = [watch](const Text& api, const Text& form) {
+    WebRequestOptions ask;
+    ask.postText = form;
+    Text responseHeaders;
+    return ByteSetToText(Post(api, ask, responseHeaders, watch));
+  };
+  return Fetch360Address(typedLink, requests);
 }
 
 }  // namespace getlink
