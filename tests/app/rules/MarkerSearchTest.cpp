@@ -85,6 +85,12 @@ TEST(MarkerSearch, ReplacementIsBoundedAndLinear) {
     EXPECT_EQ(search.Last(page), -1);
     EXPECT_EQ(search.Replace(page, "", 4u << 20), page);
   }
+  // A marker that stands at every other byte, always across two characters: a search that
+  // starts again after each such place pays the marker's length each time.
+  const Text pairs = RepeatText(1 << 21, "\xB0\x41");
+  const Text across = ConcatTexts("\x41", RepeatText(2000, "\xB0\x41"));
+  EXPECT_EQ(MarkerSearch(across, Case::Sensitive).First(pairs), -1);
+  EXPECT_EQ(MarkerSearch(across, Case::Sensitive).Replace(pairs, "", 4u << 20), pairs);
 }
 
 }  // namespace
