@@ -260,6 +260,99 @@ class GetlinkCliBeyondAPlainLink(unittest.TestCase):
         self.assertEqual(server("/_record?format=lines"), b"")
 
 
+def windows_path(path):
+    """A Linux path as the program under Wine names it."""
+    return "Z:" + str(path).replace("/", "\\")
+
+
+EXAMPLES = Path(COMMAND[-1]).parent / "services" / "examples" if COMMAND else Path()
+BAIDU = "/baidu/share/link?shareid=3527811924&uk=2215371460"
+
+
+def mended_baidu_rule():
+    """The baidu example rule with the markers of the page's new layout (?layout=new)."""
+    rule = (EXAMPLES / "baidu.json").read_text(encoding="utf-8")
+    mended = rule.replace('\\\\\\"dlink\\\\\\"', '\\\\\\"downloadUrl\\\\\\"').replace('"文件名:"', '"文件名称:"')
+    assert mended.count("downloadUrl") == 1 and mended.count("文件名称:") == 1, "the example rule changed"
+    return mended
+
+
+class GetlinkCliServiceRules(unittest.TestCase):
+    """Services described by rule files: added, mended and tried without a new build."""
+
+    def setUp(self):
+        self.assertTrue(SERVER and HOSTS, "run through share_server.py --run")
+        self.folder = Path(tempfile.mkdtemp(prefix="getlink-services-"))
+        self.addCleanup(shutil.rmtree, self.folder, ignore_errors=True)
+
+    def test_a_rule_file_adds_a_service_and_a_broken_one_is_told(self):
+        port = SERVER.rsplit(":", 1)[1]
+        (self.folder / "mypan.json").write_text(
+            '// the weiyun stand-in page, cut another way\n'
+            f'{{"service": "mypan", "title": "我的盘", "hosts": ["127.0.0.1:{port}"],\n'
+            ' "steps": [{"get": "{link}", "as": "page"},\n'
+            '   {"cut": "page", "from": "<title>", "to": " - 微云</title>", "as": "name"},\n'
+            '   {"cut": "page", "from": "dl_encrypt_url\\":\\"", "to": "\\"", "as": "key"},\n'
+            '   {"text": "http://dl.example/{key}", "if": "key", "as": "address"}],\n'
+            ' "result": {"name": "{name}", "address": "{address}"}}', encoding="utf-8-sig")
+        (self.folder / "broken.json").write_text('{"service": "broken", "title": "x",\n "steps": [{"gett": "{link}"}]}',
+                                                  encoding="utf-8")
+        services = windows_path(self.folder)
+        status, out, err = run_cli("--services", services, "--list-services")
+        self.assertEqual(status, 0)
+        self.assertIn("1  baidu  百度网盘  (built in)\r\n".encode(), out)
+        self.assertIn(f"7  mypan  我的盘  ({services}\\mypan.json)\r\n".encode(), out)
+        told = f"getlink-cli: {services}\\broken.json line 2: a step without a verb".encode()
+        self.assertTrue(err.startswith(told), err)
+        # Chosen by its host, by its name and by its number; the built-ins still work.
+        for args in ([SERVER + WEIYUN], ["mypan", SERVER + WEIYUN], ["7", SERVER + WEIYUN]):
+            status, out, err = run_cli("--services", services, "--format", "json", *args)
+            self.assertEqual(status, 0, err)
+            line = json_lines(out)[0]
+            self.assertEqual((line["service"], line["name"]), ("mypan", "2013年度报告（终稿）.pdf"))
+            self.assertEqual(line["address"], "http://dl.example/9f8e7d6c5b4a3f2e1d0c2b3a4958677685940312a1b2c3d4e5f60718293a4b5c")
+            self.assertEqual(line["size"], "")
+        self.assertEqual(run_cli("--services", services, "weiyun", SERVER + WEIYUN)[1], EXPECTED[("weiyun", WEIYUN)])
+
+    def test_a_rule_file_beside_the_program_mends_a_built_in_whose_page_changed(self):
+        link = SERVER + BAIDU + "&layout=new"
+        status, out, err = run_cli("baidu", link)
+        self.assertEqual(status, 1)
+        self.assertIn(b"no download address", err)
+        program = self.folder / "getlink-cli.exe"
+        shutil.copy(COMMAND[-1], program)
+        (self.folder / "services").mkdir()
+        (self.folder / "services" / "baidu.json").write_text(mended_baidu_rule(), encoding="utf-8")
+        status, out, err = run_cli("baidu", link, program=program)
+        self.assertEqual((status, out, err), (0, EXPECTED[("baidu", BAIDU)], b""))
+        self.assertIn("1  baidu  百度网盘  (services\\baidu.json)\r\n".encode(),
+                      run_cli("--list-services", program=program)[1])
+
+    def test_try_rule_prints_each_step_and_where_a_rule_stops(self):
+        page = self.folder / "page.html"
+        page.write_bytes(server(BAIDU + "&layout=new"))
+        example = windows_path(EXAMPLES / "baidu.json")
+        # The example on the changed page, saved: the address's cut comes out empty, and the
+        # reason names that step; nothing goes to the network.
+        server("/_record/clear")
+        status, out, err = run_cli("--try-rule", example, "--page", windows_path(page), "http://127.0.0.1:1/s/1x")
+        self.assertEqual(status, 1)
+        lines = out.decode("utf-8").split("\r\n")
+        self.assertTrue(lines[0].startswith("1 get page (line 10): <!DOCTYPE html>"), lines[0])
+        self.assertEqual(lines[1], "2 cut dlink (line 14): (empty)")
+        self.assertEqual(lines[2], "3 text dlink (line 15): skipped")
+        self.assertEqual(err.decode("utf-8"),
+                         f"getlink-cli: no download address: rule {example} got nothing at step 2 (cut dlink)\r\n")
+        self.assertEqual(server("/_record?format=lines"), b"")
+        # The mended rule on the live page.
+        mended = self.folder / "mended.json"
+        mended.write_text(mended_baidu_rule(), encoding="utf-8")
+        status, out, err = run_cli("--try-rule", windows_path(mended), SERVER + BAIDU + "&layout=new")
+        self.assertEqual((status, err), (0, b""))
+        self.assertIn("2 cut dlink (line 14): http:".encode(), out)
+        self.assertTrue(out.endswith(b"\r\n" + EXPECTED[("baidu", BAIDU)]), out)
+
+
 SEND_BOUND = 5  # seconds getlink-cli waits for aria2's answer
 
 

@@ -15,6 +15,10 @@ Routes (see ROUTES below; add a route with the @route decorator):
     /baidu/...?name=NAME       the Baidu page of a file named NAME whose download address is
                                on this server (/download/NAME/..., NAME percent-encoded), so
                                that a download manager handed it really downloads
+    /baidu/...?layout=new      the Baidu page as if the service had changed it: the address's
+                               key "dlink" renamed "downloadUrl", "文件名:" now "文件名称:", so
+                               that the built-in extractor finds no address and a mended
+                               rule file does
     /download/...              a file's bytes: 64 KiB made from its path (the same for the
                                same path)
     /broken-utf8/SERVICE/...   that page with a truncated UTF-8 sequence after <title>
@@ -143,12 +147,19 @@ def baidu_file_here(page, exchange):
     return page.replace(b"d.pcs.baidu.com\\\\/file\\\\/", here.encode())
 
 
+def baidu_new_layout(page):
+    """The Baidu page after a change of the service's layout (see /baidu/...?layout=new)."""
+    return page.replace(b'\\"dlink\\"', b'\\"downloadUrl\\"').replace("文件名:".encode(), "文件名称:".encode())
+
+
 def share_page_route(service):
     @route(f"/{service}/")
     def serve(exchange):
         page = fixture_page(service, exchange.server.hosts)
         if service == "baidu" and "name" in exchange.query:
             page = baidu_file_here(page, exchange)
+        if service == "baidu" and exchange.query.get("layout") == "new":
+            page = baidu_new_layout(page)
         exchange.send(200, page)
     return serve
 
