@@ -18,6 +18,7 @@
 #include "app/ResultBlock.h"
 #include "app/StatusLine.h"
 #include "runtime/Clipboard.h"
+#include "runtime/Codec.h"
 #include "runtime/MessagePump.h"
 #include "tests/app/FixturePages.h"
 #include "tests/support/PumpUntil.h"
@@ -460,6 +461,53 @@ TEST_F(MainWindowTest, TabVisitsEveryControlInReadingOrder) {
   }
   EXPECT_EQ(main_->LinkBox().GetText(), "");
   EXPECT_EQ(main_->ResultBox().GetText(), "");
+}
+
+// Services from rule files in the services folder: listed after the built-in ones (the
+// list's items, which a screen reader reads, with them), chosen by their hosts as a link is
+// pasted and fetched through the rule; a file that cannot be used is told in red when the
+// window opens, and the other services work.
+TEST_F(MainWindowTest, RuleFilesAddServicesToTheList) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const Text folder = ConcatTexts(temp, "getlink-main-window-services");
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const Text rule = ConcatTexts(folder, "\\mypan.json");
+  const Text broken = ConcatTexts(folder, "\\broken.json");
+  std::ofstream(rule, std::ios::binary) << GbkToUtf8(ConcatTexts(
+      "{\"service\": \"mypan\", \"title\": \"我的盘\", \"hosts\": [\"", testing::ServerHostAndPort(), "\"],\n"
+      " \"steps\": [{\"get\": \"{link}\", \"as\": \"page\"},\n"
+      "  {\"cut\": \"page\", \"from\": \"<title>\", \"to\": \" - 微云</title>\", \"as\": \"name\"},\n"
+      "  {\"cut\": \"page\", \"from\": \"dl_encrypt_url\\\":\\\"\", \"to\": \"\\\"\", \"as\": \"key\"},\n"
+      "  {\"text\": \"http://dl.example/{key}\", \"if\": \"key\", \"as\": \"address\"}],\n"
+      " \"result\": {\"name\": \"{name}\", \"address\": \"{address}\"}}"));
+  std::ofstream(broken, std::ios::binary) << "{\"service\": \"broken\", \"title\": \"x\",\n \"steps\": []}";
+  CloseMainWindow();
+  MainWindowWorld world;
+  world.servicesFolder = folder;
+  OpenMainWindow(std::move(world));
+  DeleteFileA(rule.c_str());
+  DeleteFileA(broken.c_str());
+  RemoveDirectoryA(folder.c_str());
+
+  const UiComboBox& services = main_->ServiceBox();
+  ASSERT_EQ(services.ItemCount(), 7);
+  EXPECT_EQ(services.ItemText(7), "我的盘");
+  EXPECT_EQ(main_->StatusLine().GetText(), "services\\broken.json 第 2 行：“steps”应是非空的步骤数组 [ … ]");
+
+  const Text link = ServerUrl(FixtureLinkPath("weiyun"));
+  main_->LinkBox().SetText(link);
+  EXPECT_EQ(services.SelectedIndex(), 7);
+  Click(main_->FetchButton());
+  ASSERT_TRUE(PumpUntil([&] { return !main_->Fetching(); }, kFetchBoundMs));
+  ShareInfo expected;
+  expected.name = ExpectedFixtureInfo("weiyun").name;
+  expected.address = "http://dl.example/9f8e7d6c5b4a3f2e1d0c2b3a4958677685940312a1b2c3d4e5f60718293a4b5c";
+  EXPECT_EQ(main_->ResultBox().GetText(), ResultBlock(expected));
+  EXPECT_TRUE(IsDescription(main_->StatusLine().GetText())) << main_->StatusLine().GetText();
+
+  Fetch(Service::Weiyun, link);  // a built-in service on the same page
+  EXPECT_EQ(main_->ResultBox().GetText(), ResultBlock(ExpectedFixtureInfo("weiyun")));
 }
 
 }  // namespace
