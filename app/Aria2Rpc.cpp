@@ -99,7 +99,14 @@ Aria2Outcome Aria2OutcomeOfFailure(std::string_view rpc, const FetchFailure& fai
     case FailureKind::NoAddress:
     case FailureKind::RuleStopped:
     case FailureKind::RuleValueTooLong:
-    case FailureKind::RuleFailed: break;  // no download of aria2's fails this way
+    case FailureKind::RuleFailed:
+    case FailureKind::ShareNeedsCode:
+    case FailureKind::WrongCode:
+    case FailureKind::CaptchaWanted:
+    case FailureKind::CodePageUnexpected:
+    case FailureKind::VerifyAnswerNotJson:
+    case FailureKind::VerifyAnswerUnknown:
+    case FailureKind::VerifyGaveNoCookie: break;  // no download of aria2's fails this way
   }
   return Outcome(rpc, Aria2Result::NotAria2);
 }

@@ -16,7 +16,7 @@ struct ValueOption {
 constexpr ValueOption kValueOptions[] = {{"--format", "FORMAT"},     {"--send", "aria2"},
                                          {"--aria2-rpc", "URL"},       {"--aria2-secret", "SECRET"},
                                          {"--services", "DIR"},        {"--try-rule", "FILE"},
-                                         {"--page", "FILE"}};
+                                         {"--page", "FILE"},           {"--code", "CODE"}};
 
 // The option that takes a value whose name the argument is, alone or followed by "=VALUE".
 const ValueOption* ValueOptionOf(std::string_view argument) {
@@ -43,6 +43,8 @@ Text TakeOptionValue(CliArguments& read, std::string_view option, const Text& va
     read.aria2Rpc = value;
   } else if (option == "--aria2-secret") {
     read.aria2Secret = value;
+  } else if (option == "--code") {
+    read.code = value;
   } else if (option == "--services") {
     read.servicesFolder = value;
   } else if (option == "--try-rule") {

@@ -21,6 +21,7 @@ struct CliArguments {
   bool sendToAria2 = false;         // --send aria2: every address found goes to aria2 too
   std::optional<Text> aria2Rpc;     // --aria2-rpc URL, instead of getlink.ini's rpc
   std::optional<Text> aria2Secret;  // --aria2-secret SECRET, instead of getlink.ini's secret
+  std::optional<Text> code;        // --code CODE: the extraction code of a link that comes without one
   std::optional<Text> servicesFolder;  // --services DIR: the rule files there, not beside the program
   Text ruleFile;                   // --try-rule FILE: the rule to try
   std::optional<Text> pageFile;    // --page FILE: a saved page answers a tried rule's first request
@@ -28,8 +29,8 @@ struct CliArguments {
 };
 
 // Reads the options among the arguments after the program's name (--format FORMAT, --send
-// aria2, --aria2-rpc URL, --aria2-secret SECRET, --services DIR, --try-rule FILE, --page
-// FILE, each also as --NAME=VALUE; --help or -h, --version, --list-services; "--" ends them)
+// aria2, --aria2-rpc URL, --aria2-secret SECRET, --code CODE, --services DIR, --try-rule
+// FILE, --page FILE, each also as --NAME=VALUE; --help or -h, --version, --list-services; "--" ends them)
 // wherever they stand, and keeps the other arguments in `positional` for ReadCliLinks.
 // --help and --version win over the rest. --aria2-rpc must name an http(s) address, both
 // aria2 options need --send aria2, and --page needs --try-rule.

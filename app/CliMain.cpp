@@ -15,6 +15,7 @@
 #include "app/ResultBlock.h"
 #include "app/rules/WinInetRuleTransport.h"
 #include "resources/ProgramVersion.h"
+#include "runtime/Clock.h"
 #include "runtime/Codec.h"
 #include "runtime/FatalError.h"
 #include "runtime/Files.h"
@@ -57,6 +58,8 @@ constexpr char kUsage[] =
     "                         by default http://127.0.0.1:6800/jsonrpc, no secret)\r\n"
     "  --aria2-rpc URL        aria2's JSON-RPC address, instead of getlink.ini's\r\n"
     "  --aria2-secret SECRET  aria2's --rpc-secret, instead of getlink.ini's\r\n"
+    "  --code CODE            the extraction code (提取码) of a private share whose link\r\n"
+    "                         comes without one\r\n"
     "  --services DIR         read the rule files in DIR instead of the folder services\r\n"
     "  --try-rule FILE        run the rule file on LINK and print what each step gave\r\n"
     "  --page FILE            with --try-rule: a saved page answers the first request\r\n"
@@ -112,7 +115,10 @@ ExitStatus TryRule(const CliArguments& asked) {
   SavedPageTransport saved(asked.pageFile ? ReadFileBytes(*asked.pageFile) : ByteSet(), network);
   RuleTransport& transport = asked.pageFile ? static_cast<RuleTransport&>(saved) : network;
   const RuleOutcome outcome = RunServiceRule(
-      rule, {pasted.link.empty() ? asked.links.front() : pasted.link, pasted.extractionCode}, transport,
+      rule,
+      {pasted.link.empty() ? asked.links.front() : pasted.link,
+       pasted.extractionCode.empty() ? asked.code.value_or(Text()) : pasted.extractionCode, MillisecondsSince1970()},
+      transport,
       [&rule](const RuleStepReport& report) {
         WriteText(StandardStream::Output, ConcatTexts(RuleStepLine(rule, report), "\r\n"));
       });
@@ -139,13 +145,14 @@ Aria2Settings Aria2SettingsAsked(const CliArguments& asked) {
 
 // Fetches one entry, sends its address to aria2 when asked, and prints its result; true
 // when it gave an address (that went to aria2 when asked).
-bool Fetch(const BatchEntry& entry, OutputFormat format, const std::optional<Aria2Settings>& aria2) {
+bool Fetch(const BatchEntry& entry, const CliArguments& asked, const std::optional<Aria2Settings>& aria2) {
+  const OutputFormat format = asked.format;
   FetchedLink fetched;
   fetched.service = entry.service.name;
   fetched.addressOnly = entry.service.AddressOnly();
   fetched.link = entry.Link();
-  fetched.extractionCode = entry.pasted.extractionCode;
-  fetched.failure = FetchShare(entry.service, entry.Link(), entry.pasted.extractionCode, fetched.info);
+  fetched.extractionCode = entry.pasted.extractionCode.empty() ? asked.code.value_or(Text()) : entry.pasted.extractionCode;
+  fetched.failure = FetchShare(entry.service, entry.Link(), fetched.extractionCode, fetched.info);
   if (!fetched.failure && aria2) fetched.sent = SendToAria2(*aria2, fetched.info.address, fetched.info.name);
   WriteText(StandardStream::Output, FormatFetchedLink(format, fetched));
   const std::optional<Text> reason = FailureReason(fetched);
@@ -187,7 +194,7 @@ ExitStatus Run(int argc, wchar_t** argv) {
   bool everyAddressFound = true;
   for (std::size_t i = 0; i < batch.entries.size(); ++i) {
     if (i > 0) WriteText(StandardStream::Output, OutputSeparator(asked.format));
-    everyAddressFound = Fetch(batch.entries[i], asked.format, aria2) && everyAddressFound;
+    everyAddressFound = Fetch(batch.entries[i], asked, aria2) && everyAddressFound;
   }
   return everyAddressFound ? ExitStatus::AddressFound : ExitStatus::NoAddress;
 }

@@ -1,21 +1,12 @@
 #include "app/FetchShare.h"
 
-#include <chrono>
-
 #include "app/Extract360.h"
 #include "app/ShareExtractor.h"
 #include "app/rules/RuleRunner.h"
 #include "app/rules/WinInetRuleTransport.h"
+#include "runtime/Clock.h"
 
 namespace getlink {
-namespace {
-
-std::int64_t MillisecondsSince1970() {
-  using namespace std::chrono;
-  return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
-}
-
-}  // namespace
 
 std::optional<FetchFailure> FetchShare(const ServiceEntry& service, const Text& link, const Text& code,
                                        ShareInfo& info, FetchWatch::ProgressHook onProgress) {
@@ -29,7 +20,7 @@ std::optional<FetchFailure> FetchShare(const ServiceEntry& service, const Text& 
   if (service.builtIn == Service::Cloud360) {
     info.address = Extract360(link, &watch);
   } else if (service.builtIn) {
-    ShareExtractor(&watch).Extract(*service.builtIn, link, info);
+    ShareExtractor(&watch, code).Extract(*service.builtIn, link, info);
   }
   if (!info.address.empty()) return std::nullopt;
   return watch.Failure().value_or(FetchFailure{FailureKind::NoAddress});

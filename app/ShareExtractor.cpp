@@ -1,7 +1,10 @@
 #include "app/ShareExtractor.h"
 
+#include "app/BaiduShare.h"
 #include "app/FetchPage.h"
 #include "app/SharePages.h"
+#include "app/rules/WinInetRuleTransport.h"
+#include "runtime/Clock.h"
 #include "runtime/TextConvert.h"
 
 namespace getlink {
@@ -14,7 +17,12 @@ Text ShareExtractor::DownloadSharePage(const Text& link) const {
 }
 
 void ShareExtractor::ExtractBaidu(const Text& link, ShareInfo& info) {
-  info = ParseBaiduPage(DownloadSharePage(link));
+  WinInetRuleTransport transport([this](const FetchProgress& progress) {
+    if (watch_ != nullptr) watch_->ReportProgress(progress);
+  });
+  const BaiduPageFetch fetch = FetchBaiduPage(link, code_, transport, MillisecondsSince1970());
+  if (fetch.failure) ReportFailure(watch_, *fetch.failure);
+  info = ParseBaiduPage(PageToGbk(fetch.page));
 }
 
 void ShareExtractor::ExtractWeiyun(const Text& link, ShareInfo& info) {

@@ -10,11 +10,13 @@ namespace getlink {
 
 class ShareExtractor {
  public:
-  // The watch, when given, hears of each download's progress and of why it failed.
-  explicit ShareExtractor(FetchWatch* watch = nullptr) : watch_(watch) {}
+  // The watch, when given, hears of each download's progress and of why it failed. The code
+  // is the extraction code found with the link, which opens a private Baidu share.
+  explicit ShareExtractor(FetchWatch* watch = nullptr, Text code = Text()) : watch_(watch), code_(std::move(code)) {}
   virtual ~ShareExtractor() = default;
 
   // Each downloads the link and assigns all six fields of info (see app/SharePages.h).
+  // Baidu opens a private share with the extraction code (app/BaiduShare.h).
   virtual void ExtractBaidu(const Text& link, ShareInfo& info);
   virtual void ExtractWeiyun(const Text& link, ShareInfo& info);
   virtual void ExtractVdisk(const Text& link, ShareInfo& info);
@@ -29,6 +31,7 @@ class ShareExtractor {
   Text DownloadSharePage(const Text& link) const;
 
   FetchWatch* watch_;
+  Text code_;
 };
 
 }  // namespace getlink

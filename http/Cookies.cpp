@@ -40,6 +40,15 @@ Text SetCookieEntry(std::string_view line) {
   return TrimBlanks(TextBetween(ConcatTexts(line, ";"), "Set-Cookie:", ";"));
 }
 
+Text CookiesSetBy(const std::vector<Text>& setCookieValues) {
+  Text cookies;
+  for (const Text& value : setCookieValues) {
+    const Text entry = SetCookieEntry(ConcatTexts("Set-Cookie: ", value));
+    if (!entry.empty()) cookies += ConcatTexts(entry, ";");
+  }
+  return cookies;
+}
+
 Text MergeCookies(Text& jar, Text& newCookies) {
   jar = RemoveBlanks(jar);
   newCookies = RemoveBlanks(newCookies);

@@ -19,6 +19,10 @@ bool CookieListHasName(const std::vector<Text>& entries, std::string_view name);
 // trimmed. Empty when the line holds no "Set-Cookie:".
 Text SetCookieEntry(std::string_view line);
 
+// The cookie entries that an answer's Set-Cookie header values set, as MergeCookies takes
+// them ("a=1;b=2;"): each value's SetCookieEntry.
+Text CookiesSetBy(const std::vector<Text>& setCookieValues);
+
 // Merges the cookies a response set ("a=1;b=2;") into the jar. Both variables lose every
 // space. The new jar holds the response's entries first, in their order, then the jar's
 // entries whose names the response did not set; entries ending in "=deleted" are dropped.

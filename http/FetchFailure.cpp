@@ -48,6 +48,13 @@ Text ChineseDescription(const FetchFailure& failure) {
     case FailureKind::RuleValueTooLong:
       return ConcatTexts("规则 ", failure.rule, " 在第 ", std::to_string(failure.step), " 步（", failure.text, "）得到的值大于 8 MiB");
     case FailureKind::RuleFailed: return failure.text;
+    case FailureKind::ShareNeedsCode: return "这是私密分享，需要提取码（把提取码写在链接后面）";
+    case FailureKind::WrongCode: return "提取码错误";
+    case FailureKind::CaptchaWanted: return "需要输入验证码，请稍后再试或在浏览器中打开";
+    case FailureKind::CodePageUnexpected: return "私密分享的提取码页面不是预期的样子（地址中没有 surl）";
+    case FailureKind::VerifyAnswerNotJson: return "验证提取码的应答不是预期的 JSON";
+    case FailureKind::VerifyAnswerUnknown: return ConcatTexts("验证提取码的应答不是预期的：errno ", number);
+    case FailureKind::VerifyGaveNoCookie: return "提取码正确，但应答没有给出打开分享的 cookie（BDCLND）";
   }
   return Text();
 }
@@ -75,6 +82,15 @@ Text EnglishDescription(const FetchFailure& failure) {
     case FailureKind::RuleValueTooLong:
       return ConcatTexts("rule ", failure.rule, " made a value larger than 8 MiB at step ", std::to_string(failure.step), " (", failure.text, ")");
     case FailureKind::RuleFailed: return failure.text;
+    case FailureKind::ShareNeedsCode:
+      return "a private share: it needs its extraction code (give it with the link, or --code CODE)";
+    case FailureKind::WrongCode: return "the extraction code is wrong";
+    case FailureKind::CaptchaWanted: return "the service wants a picture code (captcha): try later, or in a browser";
+    case FailureKind::CodePageUnexpected: return "the private share's code page is not as expected (its address has no surl)";
+    case FailureKind::VerifyAnswerNotJson: return "the answer to the extraction code is not the expected JSON";
+    case FailureKind::VerifyAnswerUnknown: return ConcatTexts("the answer to the extraction code is not as expected: errno ", number);
+    case FailureKind::VerifyGaveNoCookie:
+      return "the extraction code was taken, but the answer set no cookie to open the share (BDCLND)";
   }
   return Text();
 }

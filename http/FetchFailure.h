@@ -23,6 +23,13 @@ enum class FailureKind {
   RuleStopped,        // a service rule found no address; rule, step: where its address went empty
   RuleValueTooLong,   // a value of a service rule grew past its bound; rule, step: where
   RuleFailed,         // a service rule's own "fail" step; text: the rule's reason
+  ShareNeedsCode,     // a private share, and no extraction code came with the link
+  WrongCode,          // the service refused the extraction code
+  CaptchaWanted,      // the service wants a picture code before it takes another code
+  CodePageUnexpected,     // a private share's code page is not where or what it should be
+  VerifyAnswerNotJson,    // the answer to the code is no JSON with an errno
+  VerifyAnswerUnknown,    // the answer to the code has another errno; number: the errno
+  VerifyGaveNoCookie,     // the code was taken, but the answer set no cookie to open the share
 };
 
 struct FetchFailure {

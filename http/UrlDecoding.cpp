@@ -64,6 +64,23 @@ Text UrlForRequest(std::string_view url) {
   return encoded;
 }
 
+Text FormValue(std::string_view gbk) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  Text encoded;
+  for (const char c : GbkToUtf8(gbk)) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9') ||
+        byte == '-' || byte == '_' || byte == '.' || byte == '~') {
+      encoded += c;
+    } else {
+      encoded += '%';
+      encoded += kHex[byte >> 4];
+      encoded += kHex[byte & 0xF];
+    }
+  }
+  return encoded;
+}
+
 Text HostOfUrl(std::string_view url, bool keepPort) {
   constexpr std::string_view kScheme = "http://";
   const int scheme = FindText(url, kScheme);

@@ -20,6 +20,10 @@ Text UrlDecode(std::string_view text);
 // punycode form.)
 Text UrlForRequest(std::string_view url);
 
+// GBK text as the value of a form field or a query parameter: its UTF-8 bytes, each but
+// the ASCII letters, digits and "-_.~" written as "%" and two upper-case hexadecimal digits.
+Text FormValue(std::string_view gbk);
+
 // The host of an http URL in lower case: the text after "http://" (from the start when
 // there is none) up to the first "/", without ":" and the port unless keepPort is true.
 Text HostOfUrl(std::string_view url, bool keepPort = false);

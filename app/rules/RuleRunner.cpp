@@ -20,25 +20,6 @@ namespace {
 
 constexpr std::size_t kMaxValue = rule_limits::kValueBytes;
 
-// GBK text as a form or query writes it: its UTF-8 bytes, each but letters, digits and
-// "-_.~" as "%" and two hexadecimal digits.
-Text UrlEncode(std::string_view gbk) {
-  constexpr char kHex[] = "0123456789ABCDEF";
-  Text encoded;
-  for (const char c : GbkToUtf8(gbk)) {
-    const unsigned char byte = static_cast<unsigned char>(c);
-    if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9') ||
-        byte == '-' || byte == '_' || byte == '.' || byte == '~') {
-      encoded += c;
-    } else {
-      encoded += '%';
-      encoded += kHex[byte >> 4];
-      encoded += kHex[byte & 0xF];
-    }
-  }
-  return encoded;
-}
-
 // The value at the path in a JSON text: a string with its escapes undone, a number or
 // true/false as written; empty for anything else or when the text is no JSON.
 Text JsonValueAt(std::string_view gbk, const std::vector<RuleStep::PathPart>& path) {
@@ -83,16 +64,6 @@ Text WithoutControlCharacters(std::string_view text) {
     if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) clean += c;
   }
   return clean;
-}
-
-// The cookie entries an answer's Set-Cookie values set, as MergeCookies takes them.
-Text CookiesSet(const std::vector<Text>& setCookies) {
-  Text cookies;
-  for (const Text& value : setCookies) {
-    const Text entry = SetCookieEntry(ConcatTexts("Set-Cookie: ", value));
-    if (!entry.empty()) cookies += ConcatTexts(entry, ";");
-  }
-  return cookies;
 }
 
 class RuleRun {
@@ -206,7 +177,7 @@ class RuleRun {
         return replaced;
       }
       case RuleVerb::UrlDecode: return UrlDecode(source);
-      case RuleVerb::UrlEncode: return UrlEncode(source);
+      case RuleVerb::UrlEncode: return FormValue(source);
       case RuleVerb::Json: return JsonValueAt(source, step.path);
       case RuleVerb::Origin: {
         if (!IsWebLink(source)) return Text();
@@ -256,7 +227,7 @@ class RuleRun {
 
     RuleResponse response = transport_.Send(request);
     if (response.failure) lastFailure_ = response.failure;
-    Text setCookies = CookiesSet(response.setCookies);
+    Text setCookies = CookiesSetBy(response.setCookies);
     if (!setCookies.empty()) MergeCookies(cookies_, setCookies);
     if (step.location >= 0) {
       const std::size_t slot = static_cast<std::size_t>(step.location);

@@ -353,6 +353,63 @@ class GetlinkCliServiceRules(unittest.TestCase):
         self.assertTrue(out.endswith(b"\r\n" + EXPECTED[("baidu", BAIDU)]), out)
 
 
+class GetlinkCliPrivateShares(unittest.TestCase):
+    """Baidu's private shares, opened with the extraction code that comes with the link."""
+
+    def setUp(self):
+        self.assertTrue(SERVER and HOSTS, "run through share_server.py --run")
+        server("/_record/clear")
+
+    def requests(self):
+        return server("/_record?format=lines").decode("utf-8").splitlines()
+
+    def test_a_share_opens_with_its_code_from_wherever_it_comes(self):
+        private = SERVER + "/baidu/s/1PrivAte9"
+        verify = "POST /baidu/share/verify?surl=PrivAte9&t="
+        opened = ["GET /baidu/s/1PrivAte9", verify, "GET /baidu/s/1PrivAte9"]
+        cases = (  # args, exit status, reason on standard error, the requests' beginnings
+            (["baidu", f"链接: {private} 提取码: x7k2 复制这段内容后打开百度网盘"], 0, "", opened),
+            (["baidu", private + "?pwd=x7k2"], 0, "", [o.replace("1PrivAte9", "1PrivAte9?pwd=x7k2") for o in opened]),
+            (["--code", "x7k2", "baidu", private], 0, "", opened),
+            (["baidu", SERVER + BAIDU], 0, "", ["GET " + BAIDU]),  # public: one GET, nothing else
+            (["baidu", private], 1, "a private share: it needs its extraction code", ["GET /baidu/s/1PrivAte9"]),
+            (["--code", "zzzz", "baidu", private], 1, "the extraction code is wrong", opened[:2]),
+            (["--code", "b0k3", "baidu", SERVER + "/baidu/s/1Brok3n"], 1,
+             "the answer to the extraction code is not the expected JSON",
+             ["GET /baidu/s/1Brok3n", "POST /baidu/share/verify?surl=Brok3n&t="]),
+            (["--code", "a&b=c 中", "baidu", SERVER + "/baidu/s/1Sp3cial"], 0, "",
+             ["GET /baidu/s/1Sp3cial", "POST /baidu/share/verify?surl=Sp3cial&t=", "GET /baidu/s/1Sp3cial"]),
+        )
+        for args, status, reason, requests in cases:
+            with self.subTest(args=args):
+                server("/_record/clear")
+                code, out, err = run_cli(*args)
+                self.assertEqual(code, status, err)
+                if status == 0:
+                    self.assertEqual(out, EXPECTED[("baidu", BAIDU)])
+                self.assertIn(reason.encode(), err)
+                got = self.requests()
+                self.assertEqual(len(got), len(requests), got)
+                for line, start in zip(got, requests):
+                    self.assertTrue(line.startswith(start), (line, start))
+        # The code went out as the form asks, never into a reason.
+        record = server("/_record?format=text").decode("utf-8", "replace")
+        self.assertIn("pwd=a%26b%3Dc%20%E4%B8%AD&vcode=&vcode_str=", record)
+        self.assertIn("Referer: http://127.0.0.1:", record)
+        self.assertIn("Content-Type: application/x-www-form-urlencoded", record)
+
+    def test_too_many_wrong_codes_want_a_picture_code(self):
+        link = SERVER + "/baidu/s/1CapTcha9"
+        for _ in range(3):
+            self.assertIn(b"the extraction code is wrong", run_cli("--code", "nope", "baidu", link)[2])
+        status, out, err = run_cli("--format", "json", "--code", "c4p7", "baidu", link)
+        self.assertEqual(status, 1)
+        line = json_lines(out)[0]
+        self.assertEqual(line["reason"], "the service wants a picture code (captcha): try later, or in a browser")
+        self.assertEqual(line["code"], "c4p7")
+        self.assertNotIn(b"c4p7", err)
+
+
 SEND_BOUND = 5  # seconds getlink-cli waits for aria2's answer
 
 

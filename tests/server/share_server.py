@@ -15,6 +15,15 @@ Routes (see ROUTES below; add a route with the @route decorator):
     /baidu/...?name=NAME       the Baidu page of a file named NAME whose download address is
                                on this server (/download/NAME/..., NAME percent-encoded), so
                                that a download manager handed it really downloads
+    /baidu/s/1ID               a Baidu share link: the share page, unless ID is a private
+                               share's (PRIVATE_BAIDU), which answers with a redirect to its
+                               code page /baidu/share/init?surl=ID until the request carries
+                               the cookie BDCLND that the right code gave
+    /baidu/share/init?surl=ID  a private share's code page
+    /baidu/share/verify?surl=ID&t=MS   (POST "pwd=CODE&vcode=&vcode_str=") JSON: errno 0
+                               and the cookie BDCLND for the right code, -9 for a wrong one,
+                               -62 (a picture code wanted) after 3 wrong codes in a row; the
+                               share "Brok3n" answers with an HTML page instead
     /baidu/...?layout=new      the Baidu page as if the service had changed it: the address's
                                key "dlink" renamed "downloadUrl", "文件名:" now "文件名称:", so
                                that the built-in extractor finds no address and a mended
@@ -164,8 +173,59 @@ def share_page_route(service):
     return serve
 
 
-for _service in SERVICES:
-    share_page_route(_service)
+SHARE_PAGES = {service: share_page_route(service) for service in SERVICES}  # service -> handler
+
+
+# Baidu's private shares: surl (the link's id without its leading "1") -> extraction code.
+PRIVATE_BAIDU = {"PrivAte9": "x7k2", "CapTcha9": "c4p7", "Brok3n": "b0k3", "Sp3cial": "a&b=c 中"}
+CAPTCHA_AFTER = 3  # wrong codes in a row
+
+
+def baidu_code_cookie(surl):
+    return "BDCLND=" + hashlib.sha256(("code:" + surl).encode()).hexdigest()[:24]
+
+
+def request_cookies(exchange):
+    return [part.strip() for name, value in exchange.record["headers"] if name.lower() == "cookie"
+            for part in value.split(";")]
+
+
+@route("/baidu/s/")
+def baidu_share_link(exchange):
+    share = exchange.path.split("/")[3]
+    surl = share[1:]
+    if surl not in PRIVATE_BAIDU or baidu_code_cookie(surl) in request_cookies(exchange):
+        return SHARE_PAGES["baidu"](exchange)
+    code_page = f"http://127.0.0.1:{exchange.server.port}/baidu/share/init?surl={surl}"
+    exchange.send(302, b"", headers=[("Location", code_page)])
+
+
+@route("/baidu/share/init")
+def baidu_code_page(exchange):
+    exchange.send(200, "<html><body>请输入提取码</body></html>".encode())
+
+
+@route("/baidu/share/verify", methods=("POST",))
+def baidu_verify(exchange):
+    surl = exchange.query.get("surl", "")
+    if surl == "Brok3n":
+        return exchange.send(200, b"<html><body>service busy</body></html>")
+    wrong = exchange.server.__dict__.setdefault("wrong_codes", {})
+    code = parse_qs(exchange.record["body"].encode("latin-1").decode("utf-8", "replace"),
+                    keep_blank_values=True).get("pwd", [""])[-1]
+    headers = []
+    if surl not in PRIVATE_BAIDU:
+        answer = {"errno": 2, "err_msg": "", "request_id": 1}
+    elif wrong.get(surl, 0) >= CAPTCHA_AFTER:
+        answer = {"errno": -62, "err_msg": "", "request_id": 1}
+    elif code == PRIVATE_BAIDU[surl]:
+        wrong[surl] = 0
+        answer = {"errno": 0, "err_msg": "", "request_id": 1}
+        headers = [("Set-Cookie", baidu_code_cookie(surl) + "; expires=Thu, 01-Jan-2037 00:00:00 GMT; path=/")]
+    else:
+        wrong[surl] = wrong.get(surl, 0) + 1
+        answer = {"errno": -9, "err_msg": "", "request_id": 1}
+    exchange.send(200, json.dumps(answer).encode(), content_type="application/json", headers=headers)
 
 
 def download_bytes(path):
