@@ -338,18 +338,20 @@ class GetlinkCliServiceRules(unittest.TestCase):
         status, out, err = run_cli("--try-rule", example, "--page", windows_path(page), "http://127.0.0.1:1/s/1x")
         self.assertEqual(status, 1)
         lines = out.decode("utf-8").split("\r\n")
-        self.assertTrue(lines[0].startswith("1 get page (line 10): <!DOCTYPE html>"), lines[0])
-        self.assertEqual(lines[1], "2 cut dlink (line 14): (empty)")
-        self.assertEqual(lines[2], "3 text dlink (line 15): skipped")
+        self.assertTrue(lines[0].startswith("1 get page (line 11): <!DOCTYPE html>"), lines[0])
+        self.assertIn("2 cut codeQuery (line 13): (empty)", lines)
+        self.assertIn("7 fail (line 20): skipped", lines)
+        self.assertIn("21 cut dlink (line 40): (empty)", lines)
+        self.assertIn("22 text dlink (line 41): skipped", lines)
         self.assertEqual(err.decode("utf-8"),
-                         f"getlink-cli: no download address: rule {example} got nothing at step 2 (cut dlink)\r\n")
+                         f"getlink-cli: no download address: rule {example} got nothing at step 21 (cut dlink)\r\n")
         self.assertEqual(server("/_record?format=lines"), b"")
         # The mended rule on the live page.
         mended = self.folder / "mended.json"
         mended.write_text(mended_baidu_rule(), encoding="utf-8")
         status, out, err = run_cli("--try-rule", windows_path(mended), SERVER + BAIDU + "&layout=new")
         self.assertEqual((status, err), (0, b""))
-        self.assertIn("2 cut dlink (line 14): http:".encode(), out)
+        self.assertIn("21 cut dlink (line 40): http:".encode(), out)
         self.assertTrue(out.endswith(b"\r\n" + EXPECTED[("baidu", BAIDU)]), out)
 
 
