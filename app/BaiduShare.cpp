@@ -80,7 +80,7 @@ BaiduPageFetch FetchBaiduPage(std::string_view typedLink, const Text& code, Rule
   RuleRequest first = Get(link, jar);
   first.followRedirects = false;
   RuleResponse answer = transport.Send(first);
-  const Text target = ResolveLink(link, TrimLink(answer.location));
+  const Text target = ResolveLink(link, answer.location);
   if (target.empty()) return PageOf(std::move(answer));
   Keep(jar, answer);
   if (!IsCodePage(link, target)) return PageOf(transport.Send(Get(target, jar)));  // a public share moved

@@ -25,6 +25,22 @@ std::size_t PortColon(std::string_view authority) {
   return authority.find(':', hostEnd);
 }
 
+Text Resolved(std::string_view base, std::string_view location) {
+  if (location.empty() || !IsWebLink(base)) return Text();
+  if (StartsWithScheme(location, "http://") || StartsWithScheme(location, "https://")) return Text(location);
+  const std::size_t schemeEnd = location.find_first_not_of(
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789+-.");
+  if (schemeEnd != 0 && schemeEnd != std::string_view::npos && location[schemeEnd] == ':') return Text();  // file:, ftp:
+  const std::size_t hostStart = base.find("://") + 3;
+  if (location.substr(0, 2) == "//") return ConcatTexts(base.substr(0, hostStart - 2), location);
+  const std::size_t pathStart = std::min(base.find_first_of("/?#", hostStart), base.size());
+  if (location[0] == '/') return ConcatTexts(base.substr(0, pathStart), location);
+  const std::string_view path = base.substr(pathStart, base.find_first_of("?#", pathStart) - pathStart);
+  const std::size_t lastSlash = path.rfind('/');
+  const std::string_view directory = lastSlash == std::string_view::npos ? std::string_view("/") : path.substr(0, lastSlash + 1);
+  return ConcatTexts(base.substr(0, pathStart), directory, location);
+}
+
 }  // namespace
 
 Text TrimLink(std::string_view link) {
@@ -57,19 +73,8 @@ Text LinkHost(std::string_view link) {
 }
 
 Text ResolveLink(std::string_view base, std::string_view location) {
-  if (location.empty() || !IsWebLink(base)) return Text();
-  if (StartsWithScheme(location, "http://") || StartsWithScheme(location, "https://")) return Text(location);
-  const std::size_t schemeEnd = location.find_first_not_of(
-      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789+-.");
-  if (schemeEnd != 0 && schemeEnd != std::string_view::npos && location[schemeEnd] == ':') return Text();  // file:, ftp:
-  const std::size_t hostStart = base.find("://") + 3;
-  if (location.substr(0, 2) == "//") return ConcatTexts(base.substr(0, hostStart - 2), location);
-  const std::size_t pathStart = std::min(base.find_first_of("/?#", hostStart), base.size());
-  if (location[0] == '/') return ConcatTexts(base.substr(0, pathStart), location);
-  const std::string_view path = base.substr(pathStart, base.find_first_of("?#", pathStart) - pathStart);
-  const std::size_t lastSlash = path.rfind('/');
-  const std::string_view directory = lastSlash == std::string_view::npos ? std::string_view("/") : path.substr(0, lastSlash + 1);
-  return ConcatTexts(base.substr(0, pathStart), directory, location);
+  Text resolved = Resolved(base, location);
+  return IsWebLink(resolved) ? resolved : Text();
 }
 
 Text LinkPort(std::string_view link) {

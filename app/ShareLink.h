@@ -27,8 +27,8 @@ Text LinkPort(std::string_view link);
 
 // Where a Location header written in the answer to `base` leads, as a browser reads it: an
 // http(s) address as it is, "//host/p" with base's scheme, "/p" on base's host and "p"
-// beside base's path. Empty when location is empty, names another scheme (file:, ftp:) or
-// base is no http(s) link.
+// beside base's path. Empty when that is no http(s) link (another scheme such as file:, a
+// control character, an empty location) or base is none.
 Text ResolveLink(std::string_view base, std::string_view location);
 
 }  // namespace getlink

@@ -231,7 +231,7 @@ class RuleRun {
     if (!setCookies.empty()) MergeCookies(cookies_, setCookies);
     if (step.location >= 0) {
       const std::size_t slot = static_cast<std::size_t>(step.location);
-      values_[slot] = ResolveLink(request.url, TrimLink(response.location));
+      values_[slot] = ResolveLink(request.url, response.location);
       emptyAt_[slot] = values_[slot].empty() ? number : 0;
     }
     return step.encoding == PageEncoding::Utf8 ? PageToGbk(response.body) : ByteSetToText(response.body);

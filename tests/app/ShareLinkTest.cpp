@@ -64,6 +64,7 @@ TEST(ResolveLink, LocationsAsABrowserFollowsThem) {
       {"http://h:8?a=1", "p", "http://h:8/p"},
       {"http://h/s/1", "file:///c:/windows/win.ini", ""},
       {"http://h/s/1", "javascript:x", ""},
+      {"http://h/s/1", "http://o/p\t", ""},  // a control character: no link
       {"http://h/s/1", "", ""},
       {"ftp://h/s/1", "/p", ""},
   };

@@ -50,17 +50,30 @@ TEST(BuiltInRules, PageServicesCutWhatTheirExtractorsCut) {
 }
 
 // The stand-in server's 360云盘: a short link redirects to the long link, whose page names
-// the share's nid; the download API answers the address.
+// the share's nid; the download API answers the address. The rule asks what the extractor
+// asks and finds what it finds, also where the redirect leads nowhere it can follow.
 TEST(BuiltInRules, Cloud360AsksWhatItsExtractorAsks) {
   const ServiceRule rule = testing::BuiltInRule("360");
   EXPECT_TRUE(rule.AddressOnly());
   const Text reply = R"({"errno":0,"errmsg":"","data":{"downloadurl":"http:\/\/127.0.0.1:1\/360\/file\/13718923744520577\/f.docx?sign=a"}})";
-  for (const char* link : {"http://127.0.0.1:1/360/s/Qx7Yb2Zk", "http://127.0.0.1:1/360/lk/Qx7Yb2Zk"}) {
-    SCOPED_TRACE(link);
+  const Text longLink = "http://127.0.0.1:1/360/lk/Qx7Yb2Zk";
+  const struct {
+    Text link;
+    Text location;  // where the short link redirects
+    std::size_t requests;
+  } cases[] = {
+      {"http://127.0.0.1:1/360/s/Qx7Yb2Zk", longLink + "?src=short", 3},
+      {longLink, "", 2},
+      {"http://127.0.0.1:1/360/s/Qx7Yb2Zk", longLink + "?src=short\t", 1},  // no web link: nothing more
+      {"http://127.0.0.1:1/360/s/Qx7Yb2Zk", "file:///c:/x/lk", 1},
+      {"http://127.0.0.1:1/360/s/Qx7Yb2Zk", "", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.link + " -> " + c.location);
     TableTransport transport([&](const RuleRequest& request) {
       RuleResponse response;
-      if (request.url.find("/360/s/") != Text::npos) {
-        response.location = "http://127.0.0.1:1/360/lk/Qx7Yb2Zk?src=short";
+      if (!request.followRedirects) {
+        response.location = c.location;
       } else if (request.url.find("/360/lk/") != Text::npos) {
         response = BodyAnswer(testing::FixturePageUtf8("360"));
       } else {
@@ -68,18 +81,23 @@ TEST(BuiltInRules, Cloud360AsksWhatItsExtractorAsks) {
       }
       return response;
     });
-    const RuleOutcome outcome = RunServiceRule(rule, {link}, transport);
-    EXPECT_EQ(outcome.info.address, AddressFromDownloadReply(reply));
+    Cloud360Requests asked;
+    asked.resolve = [&](const Text&) { return ConcatTexts("Location: ", c.location, "\r\n"); };
+    asked.getPage = [&](const Text&) { return Text(testing::FixturePageUtf8("360")); };
+    asked.post = [&](const Text&, const Text&) { return reply; };
+    const Text expected = Fetch360Address(c.link, asked);
+    const RuleOutcome outcome = RunServiceRule(rule, {c.link}, transport);
+    EXPECT_EQ(outcome.info.address, expected);
+    ASSERT_EQ(transport.requests.size(), c.requests);
+    if (c.requests < 2) continue;
     EXPECT_EQ(outcome.info.address, "http://127.0.0.1:1/360/file/13718923744520577/f.docx?sign=a");
-    const bool shortLink = Text(link).find("/s/") != Text::npos;
-    ASSERT_EQ(transport.requests.size(), shortLink ? 3u : 2u);
-    if (shortLink) {
+    if (c.requests == 3) {
       EXPECT_EQ(transport.requests[0].method, "POST");
       EXPECT_FALSE(transport.requests[0].followRedirects);
     }
     const RuleRequest& api = transport.requests.back();
     EXPECT_EQ(api.method, "POST");
-    EXPECT_EQ(api.url, DownloadApiUrl("http://127.0.0.1:1/360/lk/Qx7Yb2Zk"));
+    EXPECT_EQ(api.url, DownloadApiUrl(longLink));
     EXPECT_EQ(api.body, DownloadForm("Qx7Yb2Zk", "13718923744520577"));
   }
 }
