@@ -31,7 +31,8 @@ const ServiceRule& ExampleRule(const std::string& service) {
   return rules.emplace(service, std::move(*read.rule)).first->second;
 }
 
-// Every marker of the example rules, as UTF-8 (a page's bytes are UTF-8).
+// Every marker of the example rules, as UTF-8 (a page's bytes are UTF-8). A change of the
+// rules changes this list, and with it what a kept input makes of its bytes below 0x40.
 const std::vector<std::string>& Markers() {
   static const std::vector<std::string> markers = [] {
     std::vector<std::string> all;
