@@ -18,6 +18,7 @@ import sys
 import tempfile
 import time
 import unittest
+import urllib.request
 from pathlib import Path
 
 from aria2_daemon import ARIA2_SECRET, share_of_file_here, start_aria2
@@ -251,6 +252,15 @@ class MainWindowEndToEnd(unittest.TestCase):
             "http://d.pcs.baidu.com/file/1f2e3d4c5b6a79887766554433221100?fid=2215371460-250528-917243655201384"
             "&time=1369031520&rt=sh&sign=FDTAER-DCb740ccc5511e5e8fedcff06b081203-Zx8%2BqWm%3D&expires=8h"
             "&r=482761093&sh=1"))
+
+        # A private share, pasted as its share message with the code: the code opens it.
+        urllib.request.urlopen(SERVER + "/_record/clear", timeout=BOUND).read()
+        getlink.paste_link(f"链接: {SERVER}/baidu/s/1PrivAte9 提取码: x7k2\n--来自百度网盘超级会员v2的分享")
+
+        def opened(text):
+            requests = urllib.request.urlopen(SERVER + "/_record?format=lines", timeout=BOUND).read().decode()
+            return text == baidu and requests.count("GET /baidu/s/1PrivAte9") == 2 and "/share/verify" in requests
+        getlink.fetch_until("of the private share", opened)
 
         getlink.paste_link(f"{SERVER}/360/s/Qx7Yb2Zk")
         getlink.choose_service(2)
