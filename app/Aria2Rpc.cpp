@@ -92,7 +92,8 @@ Aria2Outcome Aria2OutcomeOfFailure(std::string_view rpc, const FetchFailure& fai
     case FailureKind::HostNotFound: return Outcome(rpc, Aria2Result::NotRunning);
     case FailureKind::TimedOut: return Outcome(rpc, Aria2Result::NoAnswer, failure.number);
     case FailureKind::HttpStatus: return Outcome(rpc, Aria2Result::NotAria2, failure.number);
-    case FailureKind::PageTooLarge: return Outcome(rpc, Aria2Result::NotAria2);
+    case FailureKind::PageTooLarge:
+    case FailureKind::ConnectionBroken: return Outcome(rpc, Aria2Result::NotAria2);
     case FailureKind::DownloadFailed:
       return failure.number == 0 ? Outcome(rpc, Aria2Result::NotAria2)
                                  : Outcome(rpc, Aria2Result::Failed, failure.number);

@@ -96,6 +96,8 @@ TEST(DescribeAria2Outcome, EveryOutcomeInBothWordings) {
        "the address could not be sent to aria2: the answer is not aria2's"},
       {Aria2OutcomeOfFailure(kRpc, {FailureKind::PageTooLarge, 65536}), "无法发送到 aria2：应答不是 aria2 的",
        "the address could not be sent to aria2: the answer is not aria2's"},
+      {Aria2OutcomeOfFailure(kRpc, {FailureKind::ConnectionBroken}), "无法发送到 aria2：应答不是 aria2 的",
+       "the address could not be sent to aria2: the answer is not aria2's"},
       {Aria2OutcomeOfAnswer(kRpc, 400, "{\"jsonrpc\":\"2.0\",\"error\":{\"code\":1,\"message\":\"No URI\"}}"),
        "无法发送到 aria2：aria2 拒绝了下载：No URI", "the address could not be sent to aria2: aria2 refused it: No URI"},
       {Aria2OutcomeOfFailure(kRpc, {FailureKind::NotWebLink}), "无法发送到 aria2：RPC 地址不是 http 或 https 地址",

@@ -210,6 +210,9 @@ class GetlinkCliBeyondAPlainLink(unittest.TestCase):
             ("weiyun", SERVER + "/status/404", "the page could not be downloaded: HTTP status 404"),
             ("vdisk", refused_link("/vdisk/down/index/1.html"), "the page could not be downloaded: connection refused"),
             ("qiannao", SERVER + "/close", "the page could not be downloaded: the server gave no answer"),
+            # The server stops in the middle of the page, or of the 360 download API's reply.
+            ("baidu", SERVER + "/hostile/cut/baidu/s/1", "the page could not be downloaded: the connection broke"),
+            ("360", SERVER + "/360/lk/hostile-cut", "the page could not be downloaded: the connection broke"),
             ("4", "not a link", "the link is not an http or https address"),
             ("baidu", SERVER + "/echo", NO_ADDRESS),
             ("360", SERVER + "/360/lk/Unknown9", "the page could not be downloaded: HTTP status 404"),
