@@ -93,7 +93,7 @@ CliArguments ReadCliArguments(const std::vector<Text>& arguments) {
     positional.erase(positional.begin());
     if (positional.empty()) return Problem("expected a LINK after the SERVICE");
   } else if (positional.size() > 1 && positional.front() != "-" && FindShareLink(positional.front()).link.empty()) {
-    return Problem(ConcatTexts("unknown service \"", positional.front(), "\""));
+    return Problem(ConcatTexts("unknown service \"", positional.front(), "\" (the services: ", ServiceArguments(), ")"));
   }
   read.linksFromInput = positional.front() == "-";
   if (read.linksFromInput && positional.size() > 1)

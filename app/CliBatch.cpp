@@ -22,7 +22,7 @@ Batch PlanBatch(std::optional<Service> service, const std::vector<Text>& given) 
     const std::optional<Service> found = service ? service : ServiceForLink(entry.pasted.link);
     if (!found) {
       batch.problem = ConcatTexts("no service is known for the host ", LinkHost(entry.pasted.link), " of \"",
-                                  entry.pasted.link, "\": name the SERVICE");
+                                  entry.pasted.link, "\": name the SERVICE (", ServiceArguments(), ")");
       return batch;
     }
     entry.service = *found;

@@ -35,6 +35,12 @@ std::optional<Service> ServiceFromArgument(std::string_view argument) {
   return std::nullopt;
 }
 
+Text ServiceArguments() {
+  Text list;
+  for (const ServiceNames& entry : kServices) list += ConcatTexts(list.empty() ? "" : ", ", entry.number, " ", entry.name);
+  return list;
+}
+
 Text ServiceName(Service service) {
   const ServiceNames* names = NamesOf(service);
   return names ? names->name : Text();

@@ -20,6 +20,9 @@ enum class Service {
 // weiyun, weipan, vdisk, qiannao; letters in any case). Nothing for anything else.
 std::optional<Service> ServiceFromArgument(std::string_view argument);
 
+// Every service as a command line may name it: "1 baidu, 2 360, 3 weiyun, ...".
+Text ServiceArguments();
+
 // The short name a command line uses ("baidu", "360", ...).
 Text ServiceName(Service service);
 

@@ -72,6 +72,16 @@ def refused_link(path):
     return f"http://127.0.0.1:{int(server('/_refused_port'))}{path}"
 
 
+def assert_usage_error(test, status, out, err):
+    """Exit status 2, nothing on standard output, and two lines on standard error: the
+    problem, then where the usage is (not the usage itself, which would push the problem
+    out of sight)."""
+    test.assertEqual((status, out), (2, b""))
+    problem, pointer, end = err.split(b"\r\n")
+    test.assertTrue(problem.startswith(b"getlink-cli: ") and len(problem) > len(b"getlink-cli: "), err)
+    test.assertEqual((pointer, end), (b"getlink-cli --help shows the usage", b""))
+
+
 def json_lines(out):
     lines = out.decode("utf-8").split("\r\n")
     assert lines[-1] == "", out
@@ -105,14 +115,13 @@ class GetlinkCli(unittest.TestCase):
         status, out, _ = run_cli("4", "not a link")
         self.assertEqual((status, out), (1, block("", "", "", "No", "", "")))
 
-    def test_usage_errors_exit_2_with_usage_on_stderr(self):
+    def test_usage_errors_exit_2_with_the_problem_and_where_the_usage_is(self):
         for args in ([], ["baidu"], ["7", SERVER + "/baidu/s/1"], ["pan", SERVER + "/baidu/s/1"],
                      ["baidu", SERVER + "/baidu/s/1", "extra"]):
             with self.subTest(args=args):
-                status, out, err = run_cli(*args)
-                self.assertEqual((status, out), (2, b""))
-                self.assertTrue(err.startswith(b"getlink-cli: "), err)
-                self.assertIn(b"usage: getlink-cli SERVICE LINK\r\n", err)
+                assert_usage_error(self, *run_cli(*args))
+        self.assertIn(b'"pan" (the services: 1 baidu, 2 360, 3 weiyun, 4 weipan, 5 vdisk, 6 qiannao)\r\n',
+                      run_cli("pan", SERVER + "/baidu/s/1")[2])
 
     def test_360_prints_the_address_line_alone(self):
         address = (f"{SERVER}/360/file/13718923744520577/"
@@ -229,8 +238,8 @@ class GetlinkCliBeyondAPlainLink(unittest.TestCase):
         # 127.0.0.1 is no service's host: a usage error that lists the services.
         status, out, err = run_cli(SERVER + WEIYUN)
         self.assertEqual((status, out), (2, b""))
-        self.assertIn(f"no service is known for the host 127.0.0.1 of \"{SERVER}{WEIYUN}\"".encode(), err)
-        self.assertIn("3 or weiyun    腾讯微云".encode("utf-8"), err)
+        self.assertIn(f"no service is known for the host 127.0.0.1 of \"{SERVER}{WEIYUN}\": name the SERVICE "
+                      "(1 baidu, 2 360, 3 weiyun, 4 weipan, 5 vdisk, 6 qiannao)\r\n".encode(), err)
         # A known host is told before the unknown one stops the batch, so nothing is fetched.
         status, out, err = run_cli("-", stdin=f"分享：http://pan.baidu.com/s/1aBcD 提取码：x7k2\n{SERVER}{WEIYUN}\n".encode())
         self.assertEqual((status, out), (2, b""))
@@ -256,10 +265,7 @@ class GetlinkCliBeyondAPlainLink(unittest.TestCase):
                             (["--send", "aria2", "--aria2-rpc", "ws://127.0.0.1:6800/jsonrpc", "weiyun", link], b""),
                             (["--aria2-secret", "s", "weiyun", link], b"")):
             with self.subTest(args=args, stdin=stdin):
-                status, out, err = run_cli(*args, stdin=stdin)
-                self.assertEqual((status, out), (2, b""))
-                self.assertTrue(err.startswith(b"getlink-cli: "), err)
-                self.assertIn(b"usage: getlink-cli SERVICE LINK\r\n", err)
+                assert_usage_error(self, *run_cli(*args, stdin=stdin))
         self.assertEqual(server("/_record?format=lines"), b"")
 
 
