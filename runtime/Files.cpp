@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "runtime/Codec.h"
@@ -27,7 +29,7 @@ Text RunDirectory() {
   return FromWide(path);
 }
 
-ByteSet ReadFileBytes(std::string_view path) {
+ByteSet ReadFileBytes(std::string_view path, std::optional<std::size_t> atMost) {
   const std::wstring widePath = ToWide(path);
   if (widePath.empty()) return ByteSet();
   HANDLE raw = CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -35,10 +37,12 @@ ByteSet ReadFileBytes(std::string_view path) {
   if (raw == INVALID_HANDLE_VALUE) return ByteSet();
   const UniqueHandle file(raw);
 
+  constexpr std::uint64_t kLargestWhole = 0x7FFFFFFF;
   LARGE_INTEGER size;
-  // A 32-bit process cannot hold more than a few hundred megabytes in one block anyway.
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 || size.QuadPart > 0x7FFFFFFF) return ByteSet();
-  ByteSet bytes(static_cast<std::size_t>(size.QuadPart));
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0) return ByteSet();
+  const auto length = static_cast<std::uint64_t>(size.QuadPart);
+  if (!atMost && length > kLargestWhole) return ByteSet();
+  ByteSet bytes(static_cast<std::size_t>(atMost ? std::min<std::uint64_t>(length, *atMost) : length));
   std::size_t filled = 0;
   while (filled < bytes.size()) {
     DWORD read = 0;

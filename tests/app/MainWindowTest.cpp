@@ -381,8 +381,7 @@ TEST_F(MainWindowTest, TheResultBoxMenuCopiesAndSendsTheLastFetchedAddress) {
   world.settingsPath = ini;
   OpenMainWindow(std::move(world));
   DeleteFileA(ini.c_str());
-  EXPECT_EQ(main_->StatusLine().GetText(),
-            DescribeAria2SettingsProblem({Aria2SettingsProblemKind::UnknownName, 3, "colour=red"}, Wording::Chinese));
+  EXPECT_EQ(main_->StatusLine().GetText(), "getlink.ini 第 3 行不是 rpc 或 secret，已忽略");
 
   EXPECT_EQ(UseMenu(main_->LinkBox(), 0).size(), static_cast<std::size_t>(kEditItems));
   std::vector<int> states = UseMenu(main_->ResultBox(), 0);
@@ -406,7 +405,7 @@ TEST_F(MainWindowTest, TheResultBoxMenuCopiesAndSendsTheLastFetchedAddress) {
   EXPECT_EQ(states[kCopyAddressItem - 1], 0);
   EXPECT_EQ(states[kSendItem - 1], kDisabled);
   ASSERT_TRUE(PumpUntil([&] { return !main_->Sending(); }, kFetchBoundMs));
-  EXPECT_EQ(main_->StatusLine().GetText(), "无法发送到 aria2：5 s 内没有应答");
+  EXPECT_EQ(main_->StatusLine().GetText(), "无法发送：5 s 内没有应答");
   EXPECT_EQ(CountRequests("POST /hostile/silent"), 1);
 
   Fetch(Service::Vdisk, ServerUrl("/status/404"));  // found nothing: nothing to offer
