@@ -9,7 +9,8 @@
 //   ┌ result box ──────────────────────────────────────┐
 //   │ 文件名：…                                        │
 //   └──────────────────────────────────────────────────┘
-//   status strip: the description line, a fetch's progress, or why it failed
+//   status strip: the description line, a fetch's progress, or why it failed (a reason
+//   too long for it elided in the middle of its address, whole in the tooltip)
 //
 // The result box's context menu adds "复制下载地址" and "发送到 aria2" to the edit boxes'
 // own items, both available once the last fetch found an address; the send goes to aria2
@@ -73,8 +74,7 @@ class MainWindow {
 
  private:
   void CreateControls(HWND hwnd);
-  // The description line fitted to the window at its DPI, in the status line's font.
-  Text FittedDescription(const FontChoice& font) const;
+  // Fits the description line to the status line at the window's DPI.
   void FitDescriptionAgain();
   // The window's message hook: asks before the window closes, ends the message loop when
   // it is destroyed.
