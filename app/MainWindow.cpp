@@ -119,7 +119,7 @@ bool MainWindow::Open() {
     if (const Aria2Outcome* outcome = event.Data<Aria2Outcome>()) FinishSend(*outcome);
   });
   window_.SetOnScaleChanged([this] { FitDescriptionAgain(); });
-  window_.SetMessageHook([this](HWND, UINT message, WPARAM, LPARAM) { return ConfirmExit(message); });
+  window_.SetMessageHook([this](HWND, UINT message, WPARAM wparam, LPARAM) { return OnMessage(message, wparam); });
 
   window_.ShowAnimated(WindowEffect::Zoom);
   window_.SetCloseEffect(WindowEffect::Zoom);
@@ -179,19 +179,27 @@ void MainWindow::FitDescriptionAgain() {
   if (shown) statusLine_.SetText(description_);
 }
 
-// --- closing ---
+// --- the window's own messages ---
 
-int MainWindow::ConfirmExit(UINT message) {
+int MainWindow::OnMessage(UINT message, WPARAM wparam) {
   switch (message) {
     case WM_DESTROY:
       PostQuitMessage(0);
       return kNotHandled;
     case WM_CLOSE:
       return UserConfirmsExit() ? kNotHandled : 0;
+    case WM_KEYDOWN:
+      // Ctrl+Enter in the link box fetches; Enter alone goes on to the box, as a line break
+      // between the lines of a share message.
+      if (wparam != VK_RETURN || GetKeyState(VK_CONTROL) >= 0 || window_.Focused() != &linkBox_) return kNotHandled;
+      StartFetch();
+      return 0;
     default:
       return kNotHandled;
   }
 }
+
+// --- closing ---
 
 bool MainWindow::UserConfirmsExit() {
   if (askingToExit_) return false;  // a second close while the question is open keeps the window

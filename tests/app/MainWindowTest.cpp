@@ -574,5 +574,32 @@ TEST_F(MainWindowTest, ALongReasonKeepsItsEndAndIsReadWhole) {
   EXPECT_EQ(TooltipText(), "");
 }
 
+// Ctrl+Enter in the link box starts the fetch; Enter alone adds a line break, as the lines
+// of a share message need.
+TEST_F(MainWindowTest, CtrlEnterInTheLinkBoxFetches) {
+  const Text link = ServerUrl(FixtureLinkPath("baidu"));
+  main_->LinkBox().SetText(link);
+  ASSERT_TRUE(main_->LinkBox().IsFocused());
+  SendMessageW(main_->Hwnd(), WM_KEYDOWN, VK_END, 0);
+  // As a keyboard sends them: the key, then the character it makes (Ctrl+Enter a line feed).
+  const auto press = [&](WPARAM character) {
+    PostMessageW(main_->Hwnd(), WM_KEYDOWN, VK_RETURN, MAKELPARAM(1, 0x1C));
+    PostMessageW(main_->Hwnd(), WM_CHAR, character, MAKELPARAM(1, 0x1C));
+    PostMessageW(main_->Hwnd(), WM_KEYUP, VK_RETURN, MAKELPARAM(1, 0xC01C));
+    PumpMessages();
+  };
+  press('\r');
+  EXPECT_EQ(main_->LinkBox().GetText(), link + "\r\n");
+  EXPECT_FALSE(main_->Fetching());
+  {
+    const testing::HeldKeys ctrl({VK_CONTROL});
+    press('\n');
+  }
+  EXPECT_EQ(main_->LinkBox().GetText(), link + "\r\n");
+  ASSERT_TRUE(PumpUntil([&] { return !main_->Fetching(); }, kFetchBoundMs));
+  EXPECT_EQ(main_->ResultBox().GetText(), ResultBlock(ExpectedFixtureInfo("baidu")));
+  EXPECT_EQ(CountRequests("GET " + FixtureLinkPath("baidu")), 1);
+}
+
 }  // namespace
 }  // namespace getlink
