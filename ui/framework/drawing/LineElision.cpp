@@ -66,7 +66,7 @@ Text WithCuts(std::string_view line, const std::vector<std::size_t>& starts, std
 // Grows cuts[which] within `span` up to `largest` characters: true, with the smallest
 // that fits, when one does; otherwise it stays at the largest.
 bool GrowCut(std::string_view line, const std::vector<std::size_t>& starts, std::vector<Span>& cuts,
-             std::size_t which, const Span& span, std::size_t largest, float room, const LineWidth& width) {
+             std::size_t which, const Span& span, std::size_t largest, float room, const MeasureLine& width) {
   std::size_t low = cuts[which].count + 1, high = largest;
   if (low > high) return false;
   cuts[which] = MiddleCut(span, high);
@@ -87,7 +87,7 @@ bool GrowCut(std::string_view line, const std::vector<std::size_t>& starts, std:
 
 // The addresses, longest first, each down to a few characters either side; then each down
 // to its "…" alone; then the middle of what is left.
-Text ElideLine(std::string_view line, float room, const LineWidth& width) {
+Text ElideLine(std::string_view line, float room, const MeasureLine& width) {
   if (width(line) <= room) return Text(line);
   const std::vector<std::size_t> starts = CharacterStarts(line);
   const std::vector<Span> addresses = Addresses(line, starts);

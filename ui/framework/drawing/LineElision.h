@@ -11,14 +11,14 @@
 namespace getlink {
 
 // The width of a text in the font it is drawn in.
-using LineWidth = std::function<float(std::string_view text)>;
+using MeasureLine = std::function<float(std::string_view text)>;
 
 // `line` when it fits `room`; otherwise with as few characters taken out as make it fit,
-// "…" in their place. The runs of ASCII characters without blanks long enough to be
-// addresses or paths give them up first, each from its middle, the longest first: down to
-// a few characters either side of the "…", then, when that is not enough, down to the "…"
-// alone. Only then does the middle of the line go ("…" alone when nothing fits). Cuts fall
-// between whole GBK characters.
-Text ElideLine(std::string_view line, float room, const LineWidth& width);
+// "…" in their place. Addresses and paths (runs of ASCII characters without blanks, long
+// enough) lose characters first, each from its middle, the longest first: down to a few
+// either side of the "…", then, when that is not enough, down to the "…" alone. Only then
+// does the line lose its middle ("…" alone when nothing fits). Cuts fall between whole GBK
+// characters.
+Text ElideLine(std::string_view line, float room, const MeasureLine& width);
 
 }  // namespace getlink
