@@ -540,10 +540,7 @@ TEST_F(MainWindowTest, ALongReasonKeepsItsEndAndIsReadWhole) {
     }
   };
 
-  expectShownWhole(DescribeAria2SettingsProblem(
-                       {Aria2SettingsProblemKind::RpcNotWebLink, 3, "rpc=ftp://127.0.0.1:6800/jsonrpc/and/more"},
-                       Wording::Chinese),
-                   "");
+  expectShownWhole(DescribeAria2SettingsProblem({Aria2SettingsProblemKind::RpcNotWebLink, 3}, Wording::Chinese), "");
   Fetch(Service::Baidu, ServerUrl(FixtureLinkPath("baidu")));
   UseMenu(main_->ResultBox(), 10);  // 发送到 aria2
   ASSERT_TRUE(PumpUntil([&] { return !main_->Sending(); }, kFetchBoundMs));
