@@ -456,7 +456,9 @@ void UiWindow::ClosePopups() const {
 // --- size, closing and destruction ---
 
 void UiWindow::OnSize(UINT type) {
-  if (type == SIZE_MINIMIZED) return;
+  const bool restored = minimised_ && type != SIZE_MINIMIZED;
+  minimised_ = type == SIZE_MINIMIZED;
+  if (minimised_) return;
   const bool zoomed = type == SIZE_MAXIMIZED;
   const bool zoomChanged = zoomed != zoomed_;
   zoomed_ = zoomed;
@@ -470,6 +472,8 @@ void UiWindow::OnSize(UINT type) {
     }
     composer_.Resize(size);
     SetSkin(std::nullopt, SkinColour(), SkinRepaint::Present);
+  } else if (restored) {
+    composer_.Present();  // nothing was presented while the window was minimised
   }
   // The maximise button's glyph follows the state, even when the size stays the same.
   if (zoomChanged) {
