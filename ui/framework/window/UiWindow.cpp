@@ -248,6 +248,9 @@ void UiWindow::Present(std::optional<Rect> rect) {
 // --- the window procedure ---
 
 LRESULT UiWindow::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  // Behind a modal window of its thread the window takes no mouse or keys, whatever loop
+  // pumps them (a message box's opening effect pumps before its own loop runs).
+  if (IsInputMessage(msg) && !WindowTakesInput(hwnd_)) return 0;
   if (messageHook_) {
     const MessageHook hook = messageHook_;  // the hook may replace itself
     const int answer = hook(hwnd_, msg, wparam, lparam);
