@@ -25,7 +25,7 @@ struct Aria2Outcome {
   Aria2Result result = Aria2Result::Sent;
   std::int64_t number = 0;  // what the result says it is; 0 otherwise
   Text message;             // aria2's error message (GBK) for Refused
-  Text rpc;                 // the RPC address it was sent to
+  Text rpc;                 // the RPC address it was sent to, without user name and password
 
   bool operator==(const Aria2Outcome& other) const {
     return result == other.result && number == other.number && message == other.message && rpc == other.rpc;
@@ -49,9 +49,10 @@ Aria2Outcome Aria2OutcomeOfAnswer(std::string_view rpc, std::uint32_t httpStatus
 // NotRunning, a time-out NoAnswer, a connection closed without an answer NotAria2.
 Aria2Outcome Aria2OutcomeOfFailure(std::string_view rpc, const FetchFailure& failure);
 
-// One line, without a full stop: "已发送到 aria2", or "无法发送到 aria2：..." in the
-// window's status strip; "sent to aria2", or "the address could not be sent to aria2: ..."
-// on getlink-cli's standard error and in its JSON.
+// One line, without a full stop: "已发送到 aria2", or "无法发送：..." in the window's status
+// strip (short, for the strip's width: the send to aria2 is what the user just asked for);
+// "sent to aria2", or "the address could not be sent to aria2: ..." on getlink-cli's standard
+// error and in its JSON.
 Text DescribeAria2Outcome(const Aria2Outcome& outcome, Wording wording);
 
 }  // namespace getlink

@@ -20,15 +20,20 @@ constexpr char kDefaultAria2Rpc[] = "http://127.0.0.1:6800/jsonrpc";
 
 enum class Aria2SettingsProblemKind {
   TooLarge,        // the file is larger than kLargestSettingsFile: none of it is read
+  UnknownEncoding,  // the file is in no encoding TextOfSavedFile reads: none of it is read
+  OutsideSection,  // a NAME=VALUE line before any section line, which [aria2] must precede
   NotASetting,     // a line of [aria2] that is neither NAME=VALUE, a comment nor blank
   UnknownName,     // a NAME=VALUE line of [aria2] whose NAME is not rpc or secret
   RpcNotWebLink,   // rpc= names no http or https address
 };
 
+// What cannot be used, by its place alone: the file's lines may hold a secret, and a
+// problem is shown, printed and read aloud.
 struct Aria2SettingsProblem {
   Aria2SettingsProblemKind kind = Aria2SettingsProblemKind::NotASetting;
   int line = 0;  // 1-based line of the file; 0 for the whole file
-  Text text;     // the line as written (trimmed)
+
+  bool operator==(const Aria2SettingsProblem& other) const { return kind == other.kind && line == other.line; }
 };
 
 struct Aria2Settings {
@@ -39,19 +44,20 @@ struct Aria2Settings {
 
 constexpr std::size_t kLargestSettingsFile = 64u << 10;
 
-// The settings a getlink.ini's bytes hold (UTF-8 with or without a byte-order mark, or GBK).
-// Lines are trimmed; blank lines and lines starting with ";" or "#" are skipped; section and
-// setting names are compared without regard to case; a later setting wins over an earlier
-// one; an empty value keeps the default; lines outside [aria2] are left for others.
+// The settings a getlink.ini's bytes hold (any encoding TextOfSavedFile reads: UTF-16 with
+// its byte-order mark, UTF-8 with or without one, GBK). Lines are trimmed; blank lines and
+// lines starting with ";" or "#" are skipped; section and setting names are compared
+// without regard to case; a later setting wins over an earlier one; an empty value keeps
+// the default; sections other than [aria2] are left for others.
 Aria2Settings Aria2SettingsFromIni(std::string_view bytes);
 
 // Whether the text can be aria2's RPC address: an http or https address without blanks.
 bool IsAria2RpcAddress(std::string_view rpc);
 
-// One line for the problem, without a full stop, quoting at most 40 characters of its line:
-// "getlink.ini 第 3 行“rpc=ws://h”无法使用（不是 http 或 https 地址），使用 DEFAULT" in
-// the window's status strip, "getlink.ini line 3 "rpc=ws://h" cannot be used (not an http
-// or https address); using DEFAULT" on getlink-cli's standard error.
+// One line for the problem, without a full stop, naming the line and the setting but never
+// quoting the file: "getlink.ini 第 3 行 rpc 不是 http(s) 地址，使用默认地址" in the
+// window's status strip, "getlink.ini line 3: rpc is not an http or https address; using the
+// default" on getlink-cli's standard error.
 Text DescribeAria2SettingsProblem(const Aria2SettingsProblem& problem, Wording wording);
 
 }  // namespace getlink

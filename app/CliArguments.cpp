@@ -118,7 +118,7 @@ Text ReadCliLinks(CliArguments& read, const ServiceCatalog& catalog) {
     positional.erase(positional.begin());
     if (positional.empty()) return "expected a LINK after the SERVICE";
   } else if (positional.size() > 1 && positional.front() != "-" && FindShareLink(positional.front()).link.empty()) {
-    return ConcatTexts("unknown service \"", positional.front(), "\"");
+    return ConcatTexts("unknown service \"", positional.front(), "\" (the services: ", catalog.Arguments(), ")");
   }
   read.linksFromInput = positional.front() == "-";
   if (read.linksFromInput && positional.size() > 1) return "- reads the links from standard input: no LINK besides it";

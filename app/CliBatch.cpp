@@ -21,7 +21,7 @@ Batch PlanBatch(const ServiceCatalog& catalog, const ServiceEntry* service, cons
     const ServiceEntry* found = service != nullptr ? service : catalog.ForLink(entry.pasted.link);
     if (found == nullptr) {
       batch.problem = ConcatTexts("no service is known for the host ", LinkHost(entry.pasted.link), " of \"",
-                                  entry.pasted.link, "\": name the SERVICE");
+                                  entry.pasted.link, "\": name the SERVICE (", catalog.Arguments(), ")");
       return batch;
     }
     entry.service = *found;

@@ -68,8 +68,10 @@ constexpr char kUsage[] =
     "Exit status: 0 every link gave an address (and it was sent), 1 some did not,\r\n"
     "2 usage error.\r\n";
 
+// The problem and where the usage is, not the whole usage: the problem stays in sight.
 ExitStatus UsageError(std::string_view problem) {
-  WriteText(StandardStream::Error, ConcatTexts("getlink-cli: ", problem, "\r\n", kUsage));
+  WriteText(StandardStream::Error,
+            ConcatTexts("getlink-cli: ", problem, "\r\n", "getlink-cli --help shows the usage\r\n"));
   return ExitStatus::UsageError;
 }
 

@@ -9,13 +9,14 @@
 namespace getlink {
 namespace {
 
-// One POST through the web request; its answer's header block is empty only when no
-// answer came, which the watch hears of (the request object keeps the reason to itself).
+// One POST through the web request; the watch hears why no whole answer came.
 ByteSet Post(const Text& url, WebRequestOptions options, Text& responseHeaders, FetchWatch* watch) {
   options.method = "POST";
   options.responseHeaders = &responseHeaders;
+  std::optional<FetchFailure> failure;
+  options.failure = &failure;
   ByteSet body = WebRequest(url, options);
-  if (responseHeaders.empty()) ReportFailure(watch, {FailureKind::DownloadFailed});
+  if (failure) ReportFailure(watch, *failure);
   return body;
 }
 

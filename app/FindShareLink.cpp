@@ -1,6 +1,6 @@
 #include "app/FindShareLink.h"
 
-#include <algorithm>
+#include <vector>
 
 namespace getlink {
 namespace {
@@ -71,16 +71,26 @@ std::size_t FindScheme(std::string_view text) {
   return std::string_view::npos;
 }
 
-// The link without the punctuation that ends the sentence around it.
+// The link without the punctuation that ends the sentence around it. It steps through
+// characters: the second byte of a Chinese character may be a bracket (慮 is 91 5D, 癧
+// B0 5B), which is neither punctuation nor counts as one.
 std::string_view WithoutTrailingPunctuation(std::string_view link) {
-  while (!link.empty()) {
+  std::vector<std::size_t> starts;  // where each character begins
+  int unopenedParens = 0;           // closing brackets of one byte less opening ones
+  int unopenedBrackets = 0;
+  ForEachCharacter(link, [&](std::string_view character) {
+    starts.push_back(static_cast<std::size_t>(character.data() - link.data()));
+    if (character == "(" || character == ")") unopenedParens += character == ")" ? 1 : -1;
+    if (character == "[" || character == "]") unopenedBrackets += character == "]" ? 1 : -1;
+  });
+  for (; !starts.empty() && starts.back() + 1 == link.size(); starts.pop_back()) {
     const char last = link.back();
-    const auto opens = [link](char open, char close) {
-      return std::count(link.begin(), link.end(), open) < std::count(link.begin(), link.end(), close);
-    };
-    const bool drop = std::string_view(".,;:!?'").find(last) != std::string_view::npos ||
-                      (last == ')' && opens('(', ')')) || (last == ']' && opens('[', ']'));
-    if (!drop) break;
+    int* unopened = last == ')' ? &unopenedParens : last == ']' ? &unopenedBrackets : nullptr;
+    if (unopened != nullptr && *unopened > 0) {
+      --*unopened;
+    } else if (std::string_view(".,;:!?'").find(last) == std::string_view::npos) {
+      break;
+    }
     link.remove_suffix(1);
   }
   return link;

@@ -12,9 +12,6 @@
 #include "runtime/Clipboard.h"
 #include "runtime/Files.h"
 #include "ui/controls/UiMessageBox.h"
-#include "ui/framework/drawing/ControlFont.h"
-#include "ui/framework/drawing/Surface.h"
-#include "ui/framework/drawing/TextDrawing.h"
 #include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {
@@ -63,16 +60,12 @@ EditOptions MultiLineBox() {
   return options;
 }
 
-// The description line with as many of its blanks as leave the version within `room`
-// pixels: the blanks were counted for the font the line was made for, and a font with wider
+// The description line with as many of its blanks as leave the version within the status
+// line: the blanks were counted for the font the line was made for, and a font with wider
 // blanks would push the version out of the window.
-Text DescriptionWithin(const FontChoice& choice, const UiStyle& style, int room) {
-  const ControlFont font(choice, style);
-  const Surface scratch(1, 1);
-  const auto width = [&](int blanks) {
-    const Rect box = MeasureText(scratch.Graphics(), DescriptionLine(blanks), font.Get(), Rect{}, nullptr);
-    return static_cast<int>(std::ceil(box.width));
-  };
+Text DescriptionWithin(const UiLabel& line) {
+  const int room = static_cast<int>(std::floor(line.TextRect().width));
+  const auto width = [&line](int blanks) { return static_cast<int>(std::ceil(line.LineWidth(DescriptionLine(blanks)))); };
   const int full = width(kDescriptionBlanks);
   if (full <= room) return DescriptionLine();
   const int blank = std::max(1, (full - width(0) + kDescriptionBlanks - 1) / kDescriptionBlanks);
@@ -132,7 +125,7 @@ bool MainWindow::Open() {
     if (const Aria2Outcome* outcome = event.Data<Aria2Outcome>()) FinishSend(*outcome);
   });
   window_.SetOnScaleChanged([this] { FitDescriptionAgain(); });
-  window_.SetMessageHook([this](HWND, UINT message, WPARAM, LPARAM) { return ConfirmExit(message); });
+  window_.SetMessageHook([this](HWND, UINT message, WPARAM wparam, LPARAM) { return OnMessage(message, wparam); });
 
   window_.ShowAnimated(WindowEffect::Zoom);
   window_.SetCloseEffect(WindowEffect::Zoom);
@@ -167,10 +160,12 @@ void MainWindow::CreateControls(HWND hwnd) {
   strip.roundCorners = false;
   statusStrip_.Create(hwnd, at.statusStrip, strip);
 
+  // A screen reader reads the status line as the status bar's text. A long reason keeps
+  // its end, which says what went wrong, and is read whole in the tooltip.
   LabelOptions status = GlowingLabel("", kStatusColour, FontStyle::Bold, kStatusGlow);
-  description_ = FittedDescription(status.font);
-  status.text = description_;
-  statusLine_.Create(statusStrip_, at.statusLine, status);  // a screen reader reads it as the status bar's text
+  status.elide = true;
+  statusLine_.Create(statusStrip_, at.statusLine, status);
+  FitDescriptionAgain();
 
   // What a screen reader calls them: no label before the boxes says what they hold (the
   // prompt says "请输入").
@@ -181,33 +176,36 @@ void MainWindow::CreateControls(HWND hwnd) {
   statusStrip_.SetAccessibleRole(AccessRole::StatusBar);
 }
 
-Text MainWindow::FittedDescription(const FontChoice& font) const {
-  const MainWindowLayout& at = kMainWindowLayout;
-  const int room = at.width - static_cast<int>(at.statusLine.left) - at.statusRightMargin;
-  return DescriptionWithin(font, window_.Style(), window_.Scale().ToPixels(room));
-}
-
 // At another DPI the blanks and the room scale by different roundings: the line is
-// fitted again, and shown again when it is what the status line shows.
+// fitted again, and shown again when it is what the status line shows (as it is when
+// the window opens).
 void MainWindow::FitDescriptionAgain() {
   const bool shown = statusLine_.GetText() == description_;
-  description_ = FittedDescription(statusLine_.GetOptions().font);
+  description_ = DescriptionWithin(statusLine_);
   if (shown) statusLine_.SetText(description_);
 }
 
-// --- closing ---
+// --- the window's own messages ---
 
-int MainWindow::ConfirmExit(UINT message) {
+int MainWindow::OnMessage(UINT message, WPARAM wparam) {
   switch (message) {
     case WM_DESTROY:
       PostQuitMessage(0);
       return kNotHandled;
     case WM_CLOSE:
       return UserConfirmsExit() ? kNotHandled : 0;
+    case WM_KEYDOWN:
+      // Ctrl+Enter in the link box fetches; Enter alone goes on to the box, as a line break
+      // between the lines of a share message.
+      if (wparam != VK_RETURN || GetKeyState(VK_CONTROL) >= 0 || window_.Focused() != &linkBox_) return kNotHandled;
+      StartFetch();
+      return 0;
     default:
       return kNotHandled;
   }
 }
+
+// --- closing ---
 
 bool MainWindow::UserConfirmsExit() {
   if (askingToExit_) return false;  // a second close while the question is open keeps the window

@@ -9,8 +9,10 @@
 //   ┌ result box ──────────────────────────────────────┐
 //   │ 文件名：…                                        │
 //   └──────────────────────────────────────────────────┘
-//   status strip: the description line, a fetch's progress, or why it failed
+//   status strip: the description line, a fetch's progress, or why it failed (a reason
+//   too long for it elided in the middle of its address, whole in the tooltip)
 //
+// The fetch button, or Ctrl+Enter in the link box, starts a fetch.
 // The result box's context menu adds "复制下载地址" and "发送到 aria2" to the edit boxes'
 // own items, both available once the last fetch found an address; the send goes to aria2
 // where getlink.ini beside the program says it listens (read when the window opens). The
@@ -77,12 +79,11 @@ class MainWindow {
 
  private:
   void CreateControls(HWND hwnd);
-  // The description line fitted to the window at its DPI, in the status line's font.
-  Text FittedDescription(const FontChoice& font) const;
+  // Fits the description line to the status line at the window's DPI.
   void FitDescriptionAgain();
   // The window's message hook: asks before the window closes, ends the message loop when
-  // it is destroyed.
-  int ConfirmExit(UINT message);
+  // it is destroyed, fetches on Ctrl+Enter in the link box.
+  int OnMessage(UINT message, WPARAM wparam);
   bool UserConfirmsExit();
 
   void StartFetch();

@@ -17,8 +17,7 @@ struct MainWindowLayout {
   int width = 450;
   int height = 320;
   Rect statusStrip = {0, 285, 470, 30};
-  Rect statusLine = {10, 288, 450, 24};
-  int statusRightMargin = 10;  // the line's text keeps as far from the right edge as from the left
+  Rect statusLine = {10, 288, 434, 24};  // inside the window: what does not fit is elided
   Rect title = {10, 8, 400, 24};
   Rect prompt = {16, 36, 90, 50};
   Rect serviceBox = {350, 36, 80, 24};

@@ -15,7 +15,8 @@ constexpr std::size_t kChunkSize = 4096;
 Text Aria2SettingsPath() { return ConcatTexts(RunDirectory(), "\\", kAria2SettingsFileName); }
 
 Aria2Settings ReadAria2Settings(std::string_view path) {
-  const ByteSet bytes = ReadFileBytes(path);
+  // One byte beyond the bound is enough to tell a file that is too large.
+  const ByteSet bytes = ReadFileBytes(path, kLargestSettingsFile + 1);
   return Aria2SettingsFromIni(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 

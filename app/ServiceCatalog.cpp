@@ -84,6 +84,13 @@ std::vector<FileFault> ServiceCatalog::AddRules(std::vector<ServiceRule> rules) 
   return faults;
 }
 
+Text ServiceCatalog::Arguments() const {
+  Text list;
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    list += ConcatTexts(i == 0 ? "" : ", ", std::to_string(i + 1), " ", entries_[i].name);
+  return list;
+}
+
 const ServiceEntry* ServiceCatalog::FromArgument(std::string_view argument) const {
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     if (argument == std::to_string(i + 1) || CompareText(argument, entries_[i].name, Case::Insensitive) == 0)

@@ -36,6 +36,9 @@ class ServiceCatalog {
 
   const std::vector<ServiceEntry>& Entries() const { return entries_; }
 
+  // Every service as a command line may name it: "1 baidu, 2 360, 3 weiyun, ...".
+  Text Arguments() const;
+
   // The service a command line names: its number in the list ("1") or its short name
   // (letters in any case). Nothing for anything else.
   const ServiceEntry* FromArgument(std::string_view argument) const;

@@ -10,15 +10,10 @@ namespace getlink {
 
 Text ServicesFolder() { return ConcatTexts(RunDirectory(), "\\services"); }
 
+// At most one byte more than a rule file may hold is read: the reader tells a larger file.
 ServiceRuleRead ReadServiceRuleFile(std::string_view path, std::string_view shownName) {
-  const BoundedFileRead file = ReadFileBytesUpTo(path, rule_limits::kFileBytes);
-  if (file.tooLarge) {
-    ServiceRuleRead read;
-    read.fault = RuleFileTooLarge(shownName);
-    return read;
-  }
-  return ReadServiceRule(std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()),
-                         shownName);
+  const ByteSet bytes = ReadFileBytes(path, rule_limits::kFileBytes + 1);
+  return ReadServiceRule(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), shownName);
 }
 
 ServiceCatalog LoadServiceCatalog(std::string_view folder, std::string_view shownFolder, std::vector<FileFault>& faults) {

@@ -41,6 +41,19 @@ Text Resolved(std::string_view base, std::string_view location) {
   return ConcatTexts(base.substr(0, pathStart), directory, location);
 }
 
+// What stands between an http(s) link's "://" and its path, user name and password
+// included; empty for any other text.
+std::string_view AuthorityWithUserInfo(std::string_view link) {
+  if (!IsWebLink(link)) return std::string_view();
+  const std::string_view afterScheme = link.substr(link.find("://") + 3);
+  return afterScheme.substr(0, afterScheme.find_first_of("/?#"));
+}
+
+// The user name and password before the host, with the "@" after them; empty without.
+std::string_view UserInfo(std::string_view authority) {
+  return authority.substr(0, authority.rfind('@') + 1);  // npos + 1 is 0
+}
+
 }  // namespace
 
 Text TrimLink(std::string_view link) {
@@ -57,12 +70,15 @@ bool IsWebLink(std::string_view link) {
 }
 
 std::string_view LinkAuthority(std::string_view link) {
-  if (!IsWebLink(link)) return std::string_view();
-  std::string_view authority = link.substr(link.find("://") + 3);
-  authority = authority.substr(0, authority.find_first_of("/?#"));
-  const std::size_t userEnd = authority.rfind('@');
-  if (userEnd != std::string_view::npos) authority.remove_prefix(userEnd + 1);
-  return authority;
+  const std::string_view authority = AuthorityWithUserInfo(link);
+  return authority.substr(UserInfo(authority).size());
+}
+
+Text LinkWithoutUserInfo(std::string_view link) {
+  const std::string_view userInfo = UserInfo(AuthorityWithUserInfo(link));
+  if (userInfo.empty()) return Text(link);
+  const std::size_t at = static_cast<std::size_t>(userInfo.data() - link.data());
+  return ConcatTexts(link.substr(0, at), link.substr(at + userInfo.size()));
 }
 
 Text LinkHost(std::string_view link) {

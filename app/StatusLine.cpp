@@ -31,7 +31,7 @@ Text FetchNotStartedLine() { return "无法开始获取：无法创建线程"; }
 
 Text Aria2SendingLine() { return "正在发送到 aria2…"; }
 
-Text Aria2SendNotStartedLine() { return "无法发送到 aria2：无法创建线程"; }
+Text Aria2SendNotStartedLine() { return "无法发送：无法创建线程"; }
 
 Text AddressNotCopiedLine() { return "无法复制下载地址：剪贴板打不开"; }
 

@@ -24,7 +24,7 @@ Text FetchNotStartedLine();
 // "正在发送到 aria2…", while aria2 has not answered.
 Text Aria2SendingLine();
 
-// "无法发送到 aria2：无法创建线程": no worker could be started for the send.
+// "无法发送：无法创建线程": no worker could be started for the send.
 Text Aria2SendNotStartedLine();
 
 // "无法复制下载地址：剪贴板打不开".

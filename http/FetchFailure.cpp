@@ -9,6 +9,8 @@ namespace {
 constexpr unsigned long kErrorTimeout = 12002;
 constexpr unsigned long kErrorNameNotResolved = 12007;
 constexpr unsigned long kErrorCannotConnect = 12029;
+constexpr unsigned long kErrorConnectionAborted = 12030;
+constexpr unsigned long kErrorConnectionReset = 12031;
 
 // "30 s", "1.5 s".
 Text SecondsText(std::int64_t milliseconds) {
@@ -34,6 +36,7 @@ Text ChineseDescription(const FetchFailure& failure) {
     case FailureKind::NotWebLink: return "链接不是 http 或 https 地址";
     case FailureKind::TimedOut: return ConcatTexts("无法下载页面：", SecondsText(failure.number), " 后超时");
     case FailureKind::ConnectionRefused: return "无法下载页面：连接被拒绝";
+    case FailureKind::ConnectionBroken: return "无法下载页面：连接中断";
     case FailureKind::HostNotFound: return "无法下载页面：找不到主机";
     case FailureKind::HttpStatus: return ConcatTexts("无法下载页面：HTTP 状态 ", number);
     case FailureKind::PageTooLarge:
@@ -66,6 +69,7 @@ Text EnglishDescription(const FetchFailure& failure) {
     case FailureKind::TimedOut:
       return ConcatTexts("the page could not be downloaded: timed out after ", SecondsText(failure.number));
     case FailureKind::ConnectionRefused: return "the page could not be downloaded: connection refused";
+    case FailureKind::ConnectionBroken: return "the page could not be downloaded: the connection broke";
     case FailureKind::HostNotFound: return "the page could not be downloaded: host not found";
     case FailureKind::HttpStatus: return ConcatTexts("the page could not be downloaded: HTTP status ", number);
     case FailureKind::PageTooLarge:
@@ -106,6 +110,8 @@ FetchFailure FailureFromSystemError(unsigned long error, std::chrono::millisecon
     case kErrorTimeout: return {FailureKind::TimedOut, static_cast<std::int64_t>(bound.count())};
     case kErrorNameNotResolved: return {FailureKind::HostNotFound};
     case kErrorCannotConnect: return {FailureKind::ConnectionRefused};
+    case kErrorConnectionAborted:
+    case kErrorConnectionReset: return {FailureKind::ConnectionBroken};
     default: return {FailureKind::DownloadFailed, static_cast<std::int64_t>(error)};
   }
 }

@@ -14,6 +14,7 @@ enum class FailureKind {
   NotWebLink,         // the link is not an http(s) address: nothing was requested
   TimedOut,           // the download ran out of time; number: the bound in milliseconds
   ConnectionRefused,  // the server could not be connected to
+  ConnectionBroken,   // the connection broke before the whole answer arrived
   HostNotFound,       // the host name did not resolve
   HttpStatus,         // the server answered with an error status; number: the status
   PageTooLarge,       // the page was cut at the size bound; number: the bound in bytes

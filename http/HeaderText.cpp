@@ -28,6 +28,19 @@ Text HeaderLineValue(std::string_view line) {
   return colon == std::string_view::npos ? Text() : TrimBlanks(line.substr(colon + 1));
 }
 
+std::optional<std::uint64_t> ContentLengthValue(std::string_view value) {
+  constexpr std::uint64_t kLargest = ~std::uint64_t{0};
+  if (value.empty()) return std::nullopt;
+  std::uint64_t length = 0;
+  for (char digit : value) {
+    if (digit < '0' || digit > '9') return std::nullopt;
+    const unsigned worth = static_cast<unsigned>(digit - '0');
+    if (length > (kLargest - worth) / 10) return std::nullopt;
+    length = length * 10 + worth;
+  }
+  return length;
+}
+
 Text TextBetween(std::string_view text, std::string_view left, std::string_view right,
                  int start, Case letters) {
   const Text leftMarker = ExpandQuoteMarker(left);

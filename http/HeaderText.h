@@ -1,6 +1,9 @@
 // Reading HTTP header lines and cutting text between markers.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "runtime/Text.h"
 
 namespace getlink {
@@ -9,6 +12,10 @@ namespace getlink {
 // the line has no ":". A value holding ":" itself (a URL, a time) stays whole.
 Text HeaderLineName(std::string_view line);
 Text HeaderLineValue(std::string_view line);
+
+// The byte count a Content-Length value announces: decimal digits alone, no sign or blank;
+// nothing for any other value.
+std::optional<std::uint64_t> ContentLengthValue(std::string_view value);
 
 // The text between the first `left` marker found from the 1-based `start` (below 1 counts
 // as 1) and the first `right` marker after it; empty when either marker is missing or the

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "http/HeaderText.h"
 #include "http/RequestHeaders.h"
 #include "http/UrlDecoding.h"
 #include "runtime/Codec.h"
@@ -167,6 +168,7 @@ void HttpRequest::Send(HINTERNET session, std::string_view url, const HttpReques
     return FailWithLastError();
   sent_ = true;
   done_ = false;
+  head_ = std::wstring_view(options.verb) == L"HEAD";
 
   // An error status is reported but its body is still read: extractors look at any page.
   DWORD size = sizeof status_;
@@ -226,11 +228,16 @@ std::optional<std::uint64_t> HttpRequest::ContentLength() const {
   wchar_t value[32] = {};
   DWORD size = sizeof value;
   if (!HttpQueryInfoW(request_.Get(), HTTP_QUERY_CONTENT_LENGTH, value, &size, nullptr)) return std::nullopt;
-  if (value[0] < L'0' || value[0] > L'9') return std::nullopt;  // no sign, no blank
-  wchar_t* end = nullptr;
-  const unsigned long long length = wcstoull(value, &end, 10);
-  if (*end != L'\0') return std::nullopt;
-  return length;
+  return ContentLengthValue(FromWide(value));
+}
+
+// WinINet ends a body whose connection closed before its announced length as if it were
+// whole: only the count tells the page was cut short.
+void HttpRequest::EndBody() {
+  done_ = bodyEnded_ = true;
+  const bool bodyless = head_ || status_ == HTTP_STATUS_NO_CONTENT || status_ == HTTP_STATUS_NOT_MODIFIED;
+  const std::optional<std::uint64_t> announced = ContentLength();
+  if (!bodyless && announced && limits_.maxBytes - left_ < *announced) Fail({FailureKind::ConnectionBroken});
 }
 
 std::vector<Text> HttpRequest::HeaderValues(DWORD query) const {
@@ -280,7 +287,7 @@ std::size_t HttpRequest::ReadChunk(char* chunk, std::size_t size) {
       break;
     }
     if (*available == 0) {
-      done_ = bodyEnded_ = true;
+      EndBody();
       break;
     }
     if (left_ == 0) {
@@ -298,7 +305,7 @@ std::size_t HttpRequest::ReadChunk(char* chunk, std::size_t size) {
     }
     const DWORD read = completion_->read;
     if (read == 0) {
-      done_ = bodyEnded_ = true;
+      EndBody();
       break;
     }
     std::copy_n(bytes.data(), read, chunk + filled);

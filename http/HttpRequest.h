@@ -39,7 +39,7 @@ class HttpRequest {
   // request whose handle refuses its time limits is not sent. The watch, when
   // given, hears of each part of the body read and of every failure: a request that could
   // not be sent, an error status (whose body is still read), a time or size limit reached,
-  // a broken read.
+  // a broken read or a body that ended short of its announced length.
   HttpRequest(HINTERNET session, std::string_view url, const HttpRequestOptions& options, const FetchLimits& limits,
               FetchWatch* watch = nullptr);
   // The same over a session of the request's own, closed after the request and its
@@ -83,6 +83,9 @@ class HttpRequest {
   // error for GetLastError.
   bool Completed(const std::function<BOOL()>& call);
 
+  // Marks the body read to its end, telling a body that fell short of its announced length.
+  void EndBody();
+
   // How many body bytes can be read without waiting, waiting until the deadline for some
   // to come; 0 at the end of the body, nothing when the connection broke or time ran out.
   std::optional<DWORD> Available();
@@ -94,7 +97,8 @@ class HttpRequest {
   bool sent_ = false;
   DWORD status_ = 0;
   bool done_ = true;
-  bool bodyEnded_ = false;  // read to its end, not cut short
+  bool bodyEnded_ = false;  // read to its end, not cut short by a limit
+  bool head_ = false;       // a HEAD request, whose answer has no body whatever its length
   std::unique_ptr<Completion> completion_;  // outlives the request, whose callbacks use it
   InternetHandle session_;  // when the request has a session of its own
   InternetHandle connection_;

@@ -32,6 +32,8 @@ ResponseHeaderValues ReadResponseHeaders(std::string_view headerBlock) {
   for (const Text& line : SplitText(headerBlock, "\r\n")) {
     if (FindText(line, "Location:") != -1) values.location = HeaderLineValue(line);
     if (FindText(line, "Set-Cookie") != -1) values.newCookies += ConcatTexts(SetCookieEntry(line), "; ");
+    if (CompareText(HeaderLineName(line), "Content-Length", Case::Insensitive) == 0)
+      values.contentLength = ContentLengthValue(HeaderLineValue(line));
   }
   return values;
 }

@@ -2,6 +2,9 @@
 // whether its text is UTF-8.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "runtime/Text.h"
 
 namespace getlink {
@@ -12,6 +15,9 @@ struct ResponseHeaderValues {
   Text location;
   // The cookie entry of every line holding "Set-Cookie", in order, each followed by "; ".
   Text newCookies;
+  // The body's length as the last Content-Length line announces it (ContentLengthValue);
+  // nothing without one.
+  std::optional<std::uint64_t> contentLength;
 };
 
 // Reads the header block of a response, lines separated by "\r\n".

@@ -59,25 +59,36 @@ bool HoldsBody(AutomationObject& request) { return !GetTextProperty(request, "Re
 struct Answer {
   ByteSet body;
   Text headerBlock;
+  ResponseHeaderValues response;  // read out of the header block
+  std::optional<FetchFailure> failure;
 };
 
-// The answer's body and header block, both empty when the exchange failed. A request that
-// ran out of time is left to end on its own and never released: Wine's object, aborted or
-// released while a body is still coming, frees its buffer under a read in flight and so
-// corrupts the heap.
+// The answer's body and header block, both empty when the exchange failed, and why it
+// failed. A request that ran out of time is left to end on its own and never released:
+// Wine's object, aborted or released while a body is still coming, frees its buffer under a
+// read in flight and so corrupts the heap.
 Answer TakeAnswer(AutomationObject& request, std::optional<std::int32_t> timeoutMs) {
   Answer answer;
-  switch (AwaitAnswer(request, timeoutMs)) {
-    case Outcome::TimedOut:
-      static_cast<void>(request.instance.Detach());
-      return answer;
-    case Outcome::Arrived:
-      if (HoldsBody(request)) answer.body = VariantToByteSet(GetVariantProperty(request, "ResponseBody"));
-      break;
-    case Outcome::Failed:
-      break;
+  const Outcome outcome = AwaitAnswer(request, timeoutMs);
+  if (outcome == Outcome::TimedOut) {
+    static_cast<void>(request.instance.Detach());
+    answer.failure = FetchFailure{FailureKind::TimedOut, *timeoutMs};
+    return answer;
   }
+  if (outcome == Outcome::Arrived && HoldsBody(request))
+    answer.body = VariantToByteSet(GetVariantProperty(request, "ResponseBody"));
   answer.headerBlock = GetTextProperty(request, "GetallResponseHeaders");
+  answer.response = ReadResponseHeaders(answer.headerBlock);
+  // Once the head has come, a failure or a body short of its announced length (which
+  // Wine's object takes for the whole body when the connection closes early) is the
+  // connection breaking in the middle.
+  const std::optional<std::uint64_t> announced = answer.response.contentLength;
+  if (answer.headerBlock.empty()) {
+    answer.failure = FetchFailure{FailureKind::DownloadFailed};
+  } else if (outcome == Outcome::Failed || (announced && answer.body.size() < *announced)) {
+    answer.body.clear();
+    answer.failure = FetchFailure{FailureKind::ConnectionBroken};
+  }
   return answer;
 }
 
@@ -98,7 +109,10 @@ bool Send(AutomationObject& request, const WebRequestOptions& options) {
 ByteSet WebRequest(const Text& url, const WebRequestOptions& options) {
   const ComApartment com;
   AutomationObject request;  // released before COM is
-  if (!CreateAutomationObject(request, kRequestProgId)) return ByteSet();
+  if (!CreateAutomationObject(request, kRequestProgId)) {
+    if (options.failure != nullptr) *options.failure = FetchFailure{FailureKind::DownloadFailed};
+    return ByteSet();
+  }
 
   const std::optional<std::int32_t> timeoutMs = RequestTimeoutMilliseconds(options.timeoutSeconds.value_or(0));
   if (timeoutMs) InvokeMethod(request, "SetTimeouts", {*timeoutMs, *timeoutMs, *timeoutMs, *timeoutMs});
@@ -130,13 +144,15 @@ ByteSet WebRequest(const Text& url, const WebRequestOptions& options) {
   if (!cookies.empty()) SetRequestHeader(request, "Cookie", cookies);
   for (const HeaderField& field : RequestHeaderFields(headers)) SetRequestHeader(request, field.name, field.value);
   Answer answer;
+  answer.failure = FetchFailure{FailureKind::DownloadFailed};
   if (Send(request, options)) answer = TakeAnswer(request, timeoutMs);
-  ResponseHeaderValues response = ReadResponseHeaders(answer.headerBlock);
+  ResponseHeaderValues& response = answer.response;
   MergeCookies(cookies, response.newCookies);
   if (DeclaresUtf8(answer.body, answer.headerBlock)) answer.body = Utf8ToGbk(answer.body);
   ReleaseAutomationObject(request);
 
   WriteBack(options.responseHeaders, answer.headerBlock);
+  if (options.failure != nullptr) *options.failure = answer.failure;
   WriteBack(options.location, std::move(response.location));
   WriteBack(options.newCookies, std::move(response.newCookies));
   WriteBack(options.cookies, std::move(cookies));

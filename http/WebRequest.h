@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "http/FetchFailure.h"
 #include "runtime/Text.h"
 
 namespace getlink {
@@ -35,6 +36,10 @@ struct WebRequestOptions {
   std::optional<Text> proxy;
   // Out: the response's header block as the object returns it.
   Text* responseHeaders = nullptr;
+  // Out: why no whole answer came back: none came (DownloadFailed), none within the time
+  // limit (TimedOut), or its body broke off before its end (ConnectionBroken); nothing when
+  // the answer came whole.
+  std::optional<FetchFailure>* failure = nullptr;
   // -1 leaves the object's timeouts alone; below 1 (and not given) 15 seconds; else this
   // many seconds, for resolving, connecting, sending and receiving each, and for the whole
   // exchange (a request still running then is aborted).
@@ -47,11 +52,11 @@ struct WebRequestOptions {
 };
 
 // Sends the request and returns the response body, converted from UTF-8 to GBK when the
-// response declares UTF-8 (see DeclaresUtf8). Failures are not reported: the body is then
-// empty. A URL holding a line break is not requested; any other goes out as UrlForRequest
-// writes it (so does the default block's Referer). When the request object cannot be
-// created nothing is written to the caller's variables; otherwise every given out variable
-// is written, even when the exchange failed.
+// response declares UTF-8 (see DeclaresUtf8). A failed exchange gives an empty body and
+// tells why in options.failure. A URL holding a line break is not requested; any other goes
+// out as UrlForRequest writes it (so does the default block's Referer). When the request
+// object cannot be created nothing is written to the caller's variables but the failure;
+// otherwise every given out variable is written, even when the exchange failed.
 // COM is initialised on the calling thread for the call's duration.
 ByteSet WebRequest(const Text& url, const WebRequestOptions& options = {});
 

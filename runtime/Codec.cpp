@@ -39,6 +39,63 @@ std::size_t Utf8SequenceLength(std::string_view s) {
   return need;
 }
 
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+void AppendUtf8(std::string& out, char32_t code) {
+  const auto byte = [&out](char32_t value) { out.push_back(static_cast<char>(value)); };
+  if (code < 0x80) {
+    byte(code);
+  } else if (code < 0x800) {
+    byte(0xC0 | code >> 6);
+    byte(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    byte(0xE0 | code >> 12);
+    byte(0x80 | (code >> 6 & 0x3F));
+    byte(0x80 | (code & 0x3F));
+  } else {
+    byte(0xF0 | code >> 18);
+    byte(0x80 | (code >> 12 & 0x3F));
+    byte(0x80 | (code >> 6 & 0x3F));
+    byte(0x80 | (code & 0x3F));
+  }
+}
+
+// UTF-16 bytes after their byte-order mark as UTF-8; nothing for an odd count or a
+// surrogate without its other half.
+std::optional<std::string> Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+  if (bytes.size() % 2 != 0) return std::nullopt;
+  const auto unit = [&](std::size_t at) -> char32_t {
+    const auto first = static_cast<unsigned char>(bytes[at]), second = static_cast<unsigned char>(bytes[at + 1]);
+    return bigEndian ? (first << 8 | second) : (second << 8 | first);
+  };
+  std::string utf8;
+  for (std::size_t at = 0; at < bytes.size(); at += 2) {
+    char32_t code = unit(at);
+    if (code >= 0xDC00 && code <= 0xDFFF) return std::nullopt;
+    if (code >= 0xD800 && code <= 0xDBFF) {
+      at += 2;
+      const char32_t low = at < bytes.size() ? unit(at) : 0;
+      if (low < 0xDC00 || low > 0xDFFF) return std::nullopt;
+      code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+    }
+    AppendUtf8(utf8, code);
+  }
+  return utf8;
+}
+
+// Whether every byte is ASCII, the euro sign 0x80 or part of a pair that code page 936
+// converts.
+bool IsGbk(std::string_view bytes) {
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    if (ConvertsAsPairAt(bytes, at)) {
+      ++at;
+    } else if (static_cast<unsigned char>(bytes[at]) > 0x80) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::size_t Utf8PrefixLength(std::string_view bytes) {
@@ -54,9 +111,27 @@ std::size_t Utf8PrefixLength(std::string_view bytes) {
 bool IsUtf8(std::string_view bytes) { return Utf8PrefixLength(bytes) == bytes.size(); }
 
 Text TextOfUtf8OrGbk(std::string_view bytes) {
-  constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
   if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) bytes.remove_prefix(kUtf8Mark.size());
   return IsUtf8(bytes) ? Utf8ToGbkBytes(bytes) : Text(bytes);
+}
+
+std::optional<Text> TextOfSavedFile(std::string_view bytes) {
+  std::optional<Text> text;
+  const std::string_view mark = bytes.substr(0, 2);
+  if (mark == "\xFF\xFE" || mark == "\xFE\xFF") {
+    const std::optional<std::string> utf8 = Utf16ToUtf8(bytes.substr(2), mark == "\xFE\xFF");
+    if (utf8) text = Utf8ToGbkBytes(*utf8);
+  } else {
+    const bool marked = bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark;
+    if (marked) bytes.remove_prefix(kUtf8Mark.size());
+    if (IsUtf8(bytes)) {
+      text = Utf8ToGbkBytes(bytes);
+    } else if (!marked && IsGbk(bytes)) {
+      text = Text(bytes);
+    }
+  }
+  if (text && text->find('\0') != Text::npos) return std::nullopt;
+  return text;
 }
 
 #ifdef _WIN32

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "runtime/Codec.h"
@@ -27,40 +29,30 @@ Text RunDirectory() {
   return FromWide(path);
 }
 
-ByteSet ReadFileBytes(std::string_view path) {
-  // A 32-bit process cannot hold more than a few hundred megabytes in one block anyway.
-  return ReadFileBytesUpTo(path, 0x7FFFFFFF).bytes;
-}
-
-BoundedFileRead ReadFileBytesUpTo(std::string_view path, std::size_t maxBytes) {
-  BoundedFileRead read;
+ByteSet ReadFileBytes(std::string_view path, std::optional<std::size_t> atMost) {
   const std::wstring widePath = ToWide(path);
-  if (widePath.empty()) return read;
+  if (widePath.empty()) return ByteSet();
   HANDLE raw = CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_ARCHIVE, nullptr);
-  if (raw == INVALID_HANDLE_VALUE) return read;
+  if (raw == INVALID_HANDLE_VALUE) return ByteSet();
   const UniqueHandle file(raw);
 
+  constexpr std::uint64_t kLargestWhole = 0x7FFFFFFF;
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0) return read;
-  if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
-    read.tooLarge = true;
-    return read;
-  }
-  ByteSet& bytes = read.bytes;
-  bytes.resize(static_cast<std::size_t>(size.QuadPart));
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0) return ByteSet();
+  const auto length = static_cast<std::uint64_t>(size.QuadPart);
+  if (!atMost && length > kLargestWhole) return ByteSet();
+  ByteSet bytes(static_cast<std::size_t>(atMost ? std::min<std::uint64_t>(length, *atMost) : length));
   std::size_t filled = 0;
   while (filled < bytes.size()) {
-    DWORD count = 0;
-    if (!ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &count, nullptr)) {
-      bytes.clear();
-      return read;
-    }
-    if (count == 0) break;  // the file shrank meanwhile: keep what is there
-    filled += count;
+    DWORD read = 0;
+    if (!ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &read, nullptr))
+      return ByteSet();
+    if (read == 0) break;  // the file shrank meanwhile: keep what is there
+    filled += read;
   }
-  bytes.resize(filled);  // a file that grew meanwhile is read up to its size when checked
-  return read;
+  bytes.resize(filled);
+  return bytes;
 }
 
 std::vector<Text> ListFiles(std::string_view folder, std::string_view pattern) {

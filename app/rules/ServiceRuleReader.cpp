@@ -92,7 +92,7 @@ class RuleFileReader {
 
   ServiceRuleRead Read(std::string_view bytes) {
     if (bytes.size() > limits::kFileBytes) {
-      fault_ = RuleFileTooLarge(rule_.file);
+      Fail(0, {"文件大于 256 KiB", "the file is larger than 256 KiB"});
     } else {
       if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) bytes.remove_prefix(kUtf8Mark.size());
       JsonReadOptions options;
@@ -520,10 +520,6 @@ class RuleFileReader {
 };
 
 }  // namespace
-
-FileFault RuleFileTooLarge(std::string_view fileName) {
-  return {Text(fileName), 0, "文件大于 256 KiB", "the file is larger than 256 KiB"};
-}
 
 ServiceRuleRead ReadServiceRule(std::string_view bytes, std::string_view fileName) {
   return RuleFileReader(fileName).Read(bytes);

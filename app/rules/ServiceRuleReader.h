@@ -20,7 +20,4 @@ struct ServiceRuleRead {
 // that GBK cannot hold, and every bound of app/rules/RuleLimits.h.
 ServiceRuleRead ReadServiceRule(std::string_view bytes, std::string_view fileName);
 
-// The fault of a file larger than a rule file may be (256 KiB).
-FileFault RuleFileTooLarge(std::string_view fileName);
-
 }  // namespace getlink

@@ -44,6 +44,14 @@ const PastedCase kPastedTexts[] = {
     {"http://127.0.0.1/baidu/s/1a?fn=测试文件", "http://127.0.0.1/baidu/s/1a?fn=测试文件", ""},
     {" 　https://share.weiyun.com/s/癨諀.pdf.\r\n", "https://share.weiyun.com/s/癨諀.pdf", ""},
     {"通过网盘分享的文件：报告\r\nhttp://a.cn/s/1?fn=报告.doc\r\n提取码：ab12", "http://a.cn/s/1?fn=报告.doc", "ab12"},
+    // The trim at its end steps through characters: a second byte "]" or "[" (慮 91 5D,
+    // 沒 9B 5D, 廬 8F 5D, 揮 93 5D, 癧 B0 5B) is no bracket.
+    {"http://127.0.0.1/baidu/s/1?name=考慮", "http://127.0.0.1/baidu/s/1?name=考慮", ""},
+    {"http://a.cn/s/沒廬揮\r\n", "http://a.cn/s/沒廬揮", ""},
+    {"http://a.cn/s/考慮]", "http://a.cn/s/考慮", ""},
+    {"http://a.cn/s/[考慮]", "http://a.cn/s/[考慮]", ""},
+    {"http://a.cn/s/癧]", "http://a.cn/s/癧", ""},
+    {"http://a.cn/s/(a))", "http://a.cn/s/(a)", ""},
     {"https://share.weiyun.com/5f1a2b3c文件。密码：k9m8n7", "https://share.weiyun.com/5f1a2b3c", "k9m8n7"},
     {"http://a.cn/s/报告 提取码：ab12", "http://a.cn/s/", "ab12"},
     // The first of two links; a code without a link; no link at all.

@@ -2,6 +2,7 @@
 // by mouse and keyboard messages, with the fetch on its worker thread.
 #include "app/MainWindow.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -116,6 +117,30 @@ std::vector<TextRoom> TextsOf(const UiWindow& window, const std::string& where) 
   return texts;
 }
 
+// The text of the tooltip this thread's windows show: the tool the window registered for
+// the control under the pointer, empty when there is none.
+BOOL CALLBACK FindTooltip(HWND hwnd, LPARAM found) {
+  wchar_t name[32] = {};
+  GetClassNameW(hwnd, name, 32);
+  if (lstrcmpiW(name, TOOLTIPS_CLASSW) != 0) return TRUE;
+  *reinterpret_cast<HWND*>(found) = hwnd;
+  return FALSE;
+}
+
+Text TooltipText() {
+  HWND tooltip = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&tooltip));
+  if (tooltip == nullptr || SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0) == 0) return Text();
+  TOOLINFOW tool = {};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool))) return Text();
+  std::wstring text(1024, L'\0');
+  tool.lpszText = text.data();
+  SendMessageW(tooltip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+  text.resize(wcslen(text.c_str()));
+  return FromWide(text);
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_TRUE(FrameworkStartup(BuildEditContextMenu)); }
@@ -140,10 +165,16 @@ class MainWindowTest : public ::testing::Test {
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   }
 
-  void Click(const UiControl& control) {
+  static LPARAM CentreOf(const UiControl& control) {
     const Rect rect = control.PixelRect();
-    const LPARAM point = MAKELPARAM(static_cast<int>(rect.left + rect.width / 2), static_cast<int>(rect.top + rect.height / 2));
-    SendMessageW(main_->Hwnd(), WM_MOUSEMOVE, 0, point);
+    return MAKELPARAM(static_cast<int>(rect.left + rect.width / 2), static_cast<int>(rect.top + rect.height / 2));
+  }
+
+  void Hover(const UiControl& control) { SendMessageW(main_->Hwnd(), WM_MOUSEMOVE, 0, CentreOf(control)); }
+
+  void Click(const UiControl& control) {
+    Hover(control);
+    const LPARAM point = CentreOf(control);
     SendMessageW(main_->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, point);
     SendMessageW(main_->Hwnd(), WM_LBUTTONUP, 0, point);
     PumpMessages();
@@ -153,8 +184,7 @@ class MainWindowTest : public ::testing::Test {
   // `choose` (from 1), or closes the menu with Esc for 0; answers the items' states as
   // the menu opened. `look` sees the open menu's window first.
   std::vector<int> UseMenu(const UiEdit& box, int choose, const std::function<void(HWND)>& look = {}) {
-    const Rect rect = box.PixelRect();
-    const LPARAM point = MAKELPARAM(static_cast<int>(rect.left + rect.width / 2), static_cast<int>(rect.top + rect.height / 2));
+    const LPARAM point = CentreOf(box);
     UiMenu& menu = EditContextMenu();
     std::vector<int> states;
     testing::PopupDriver driver(testing::MenuWindowOf(menu));
@@ -257,12 +287,10 @@ TEST_F(MainWindowTest, TheDescriptionIsFittedAgainAtANewDpi) {
     const Text line = status.GetText();
     ASSERT_TRUE(IsDescription(line)) << line;
     const int blanks = static_cast<int>(line.size() - DescriptionLine(0).size());
-    const float room = std::round((at.width - at.statusLine.left - at.statusRightMargin) * factor);
-    const Surface scratch(1, 1);
-    const auto width = [&](int count) {
-      return std::ceil(MeasureText(scratch.Graphics(), DescriptionLine(count), status.Font().Get(), {}, nullptr).width);
-    };
+    const float room = status.TextRect().width;
+    const auto width = [&](int count) { return std::ceil(status.LineWidth(DescriptionLine(count))); };
     EXPECT_LE(width(blanks), room);
+    EXPECT_EQ(status.ShownText(), line);
     if (blanks < kDescriptionBlanks) {
       EXPECT_GT(width(blanks + 1), room);
     }
@@ -382,8 +410,7 @@ TEST_F(MainWindowTest, TheResultBoxMenuCopiesAndSendsTheLastFetchedAddress) {
   world.settingsPath = ini;
   OpenMainWindow(std::move(world));
   DeleteFileA(ini.c_str());
-  EXPECT_EQ(main_->StatusLine().GetText(),
-            DescribeAria2SettingsProblem({Aria2SettingsProblemKind::UnknownName, 3, "colour=red"}, Wording::Chinese));
+  EXPECT_EQ(main_->StatusLine().GetText(), "getlink.ini 第 3 行不是 rpc 或 secret，已忽略");
 
   EXPECT_EQ(UseMenu(main_->LinkBox(), 0).size(), static_cast<std::size_t>(kEditItems));
   std::vector<int> states = UseMenu(main_->ResultBox(), 0);
@@ -407,7 +434,7 @@ TEST_F(MainWindowTest, TheResultBoxMenuCopiesAndSendsTheLastFetchedAddress) {
   EXPECT_EQ(states[kCopyAddressItem - 1], 0);
   EXPECT_EQ(states[kSendItem - 1], kDisabled);
   ASSERT_TRUE(PumpUntil([&] { return !main_->Sending(); }, kFetchBoundMs));
-  EXPECT_EQ(main_->StatusLine().GetText(), "无法发送到 aria2：5 s 内没有应答");
+  EXPECT_EQ(main_->StatusLine().GetText(), "无法发送：5 s 内没有应答");
   EXPECT_EQ(CountRequests("POST /hostile/silent"), 1);
 
   Fetch(Service::Vdisk, ServerUrl("/status/404"));  // found nothing: nothing to offer
@@ -508,6 +535,113 @@ TEST_F(MainWindowTest, RuleFilesAddServicesToTheList) {
 
   Fetch(Service::Weiyun, link);  // a built-in service on the same page
   EXPECT_EQ(main_->ResultBox().GetText(), ResultBlock(ExpectedFixtureInfo("weiyun")));
+}
+
+// A reason too long for the status strip keeps its start and its end and loses characters
+// from the middle of its address, never half a character; the tooltip over it and its
+// accessible name hold it whole. Reasons the window makes (a getlink.ini line it cannot use,
+// aria2 not running at a long address), the two that were cut off, and more of our own.
+TEST_F(MainWindowTest, ALongReasonKeepsItsEndAndIsReadWhole) {
+  const Text rpc = "http://127.0.0.1:" + std::to_string(testing::RefusedPort()) +
+                   "/aria2/a-path-long-enough-to-push-the-end-of-the-reason-out/jsonrpc";
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const Text ini = ConcatTexts(folder, "getlink-long-reason-test.ini");
+  std::ofstream(ini, std::ios::binary) << "[aria2]\r\nrpc=" << rpc << "\r\nrpc=ftp://127.0.0.1:6800/jsonrpc/and/more\r\n";
+  CloseMainWindow();
+  MainWindowWorld world;
+  world.settingsPath = ini;
+  OpenMainWindow(std::move(world));
+  DeleteFileA(ini.c_str());
+  UiLabel& status = main_->StatusLine();
+
+  // Shown as the strip shows it, the pointer over it.
+  const auto expectShownWhole = [&](const Text& whole, std::string_view address) {
+    SCOPED_TRACE(GbkToUtf8(whole));
+    ASSERT_EQ(status.GetText(), whole);
+    Hover(status);
+    const Text& shown = status.ShownText();
+    const float room = status.TextRect().width;
+    EXPECT_LE(status.LineWidth(shown), room) << GbkToUtf8(shown);
+    EXPECT_EQ(status.AccessibleName(), whole);
+    if (status.LineWidth(whole) <= room) {
+      EXPECT_EQ(shown, whole);
+      EXPECT_EQ(TooltipText(), "");
+      return;
+    }
+    EXPECT_EQ(TooltipText(), whole);
+    EXPECT_EQ(FromWide(ToWide(shown)), shown) << "half a character";
+    // The start and the end of the reason, whole, either side of the cuts; a reason that
+    // ends in words (not an address) keeps its last.
+    const std::size_t cut = shown.find("…"), lastCut = shown.rfind("…");
+    ASSERT_NE(cut, Text::npos) << GbkToUtf8(shown);
+    const Text tail = shown.substr(lastCut + std::string_view("…").size());
+    EXPECT_EQ(whole.compare(0, cut, shown, 0, cut), 0) << GbkToUtf8(shown);
+    EXPECT_EQ(whole.compare(whole.size() - tail.size(), tail.size(), tail), 0) << GbkToUtf8(shown);
+    if (static_cast<unsigned char>(whole.back()) >= 0x80) EXPECT_FALSE(tail.empty()) << GbkToUtf8(shown);
+    // Where the reason names a long address, only the address gives up characters.
+    if (const std::size_t at = whole.find(address); !address.empty() && at != Text::npos) {
+      EXPECT_EQ(shown.compare(0, at, whole, 0, at), 0) << GbkToUtf8(shown);
+      const std::size_t after = whole.size() - at - address.size();
+      EXPECT_EQ(shown.compare(shown.size() - after, after, whole, at + address.size()), 0) << GbkToUtf8(shown);
+    }
+  };
+
+  expectShownWhole(DescribeAria2SettingsProblem({Aria2SettingsProblemKind::RpcNotWebLink, 3}, Wording::Chinese), "");
+  Fetch(Service::Baidu, ServerUrl(FixtureLinkPath("baidu")));
+  UseMenu(main_->ResultBox(), 10);  // 发送到 aria2
+  ASSERT_TRUE(PumpUntil([&] { return !main_->Sending(); }, kFetchBoundMs));
+  Aria2Outcome notRunning;
+  notRunning.result = Aria2Result::NotRunning;
+  notRunning.rpc = rpc;
+  expectShownWhole(DescribeAria2Outcome(notRunning, Wording::Chinese), rpc);
+
+  const Text longAddress = "http://127.0.0.1/s/" + Text(200, 'a');
+  const struct {
+    Text reason;
+    Text address;  // the long address in it, if any
+  } more[] = {
+      {"无法发送到 aria2：http://127.0.0.1:6800/jsonrpc 上没有运行 aria2", "http://127.0.0.1:6800/jsonrpc"},
+      {"getlink.ini 第 3 行“rpc=ftp://127.0.0.1:6800/jsonrpc”无法使用（不是 http 或 https 地址），使用 "
+       "http://127.0.0.1:6800/jsonrpc",
+       ""},
+      {"无法下载页面：" + longAddress + " 的服务器没有应答", longAddress},
+      {"页面中没有下载地址，分享已取消或页面已改版，分享者可能已删除文件，考慮沒有廬山揮手的地址，请换一个链接再试一次", ""},
+  };
+  for (const auto& m : more) {
+    status.SetText(m.reason);  // the pointer stays over it: the tooltip follows
+    expectShownWhole(m.reason, m.address);
+  }
+  status.SetText("无法下载页面：连接被拒绝");
+  EXPECT_EQ(status.ShownText(), "无法下载页面：连接被拒绝");
+  EXPECT_EQ(TooltipText(), "");
+}
+
+// Ctrl+Enter in the link box starts the fetch; Enter alone adds a line break, as the lines
+// of a share message need.
+TEST_F(MainWindowTest, CtrlEnterInTheLinkBoxFetches) {
+  const Text link = ServerUrl(FixtureLinkPath("baidu"));
+  main_->LinkBox().SetText(link);
+  ASSERT_TRUE(main_->LinkBox().IsFocused());
+  SendMessageW(main_->Hwnd(), WM_KEYDOWN, VK_END, 0);
+  // As a keyboard sends them: the key, then the character it makes (Ctrl+Enter a line feed).
+  const auto press = [&](WPARAM character) {
+    PostMessageW(main_->Hwnd(), WM_KEYDOWN, VK_RETURN, MAKELPARAM(1, 0x1C));
+    PostMessageW(main_->Hwnd(), WM_CHAR, character, MAKELPARAM(1, 0x1C));
+    PostMessageW(main_->Hwnd(), WM_KEYUP, VK_RETURN, MAKELPARAM(1, 0xC01C));
+    PumpMessages();
+  };
+  press('\r');
+  EXPECT_EQ(main_->LinkBox().GetText(), link + "\r\n");
+  EXPECT_FALSE(main_->Fetching());
+  {
+    const testing::HeldKeys ctrl({VK_CONTROL});
+    press('\n');
+  }
+  EXPECT_EQ(main_->LinkBox().GetText(), link + "\r\n");
+  ASSERT_TRUE(PumpUntil([&] { return !main_->Fetching(); }, kFetchBoundMs));
+  EXPECT_EQ(main_->ResultBox().GetText(), ResultBlock(ExpectedFixtureInfo("baidu")));
+  EXPECT_EQ(CountRequests("GET " + FixtureLinkPath("baidu")), 1);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/FetchShare.h"
+
 #include "tests/app/FixturePages.h"
 #include "tests/support/ShareServer.h"
 
@@ -70,6 +72,29 @@ TEST(ShareExtractor, FailedDownloadOverwritesEveryField) {
   info = Stale();
   extractor.ExtractBaidu(ServerUrl("/close"), info);
   ExpectShareInfo(info, ShareInfo{});
+}
+
+// A server that stops in the middle of its answer broke the connection, on every download
+// path: a share page over WinINet, 360云盘's share page by GetHttpFile (whose share "x" the
+// API then does not know) and the API's reply through the WinHttp object. The page is not
+// one without an address.
+TEST(FetchShare, AnAnswerCutShortIsABrokenConnection) {
+  const struct {
+    const char* path;
+    Service service;
+  } cases[] = {
+      {"/hostile/cut/baidu/s/1", Service::Baidu},
+      {"/hostile/cut/weipan/s/1", Service::Weipan},
+      {"/hostile/cut/360/lk/x", Service::Cloud360},
+      {"/360/lk/hostile-cut", Service::Cloud360},
+  };
+  const ServiceCatalog services;
+  for (const auto& entry : cases) {
+    SCOPED_TRACE(entry.path);
+    ShareInfo info;
+    const ServiceEntry& service = services.Entries()[static_cast<std::size_t>(entry.service) - 1];
+    EXPECT_EQ(FetchShare(service, ServerUrl(entry.path), "", info), FetchFailure{FailureKind::ConnectionBroken});
+  }
 }
 
 TEST(ShareExtractor, BrokenUtf8BecomesAQuestionMark) {

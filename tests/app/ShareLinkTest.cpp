@@ -32,22 +32,28 @@ TEST(IsWebLink, NoControlCharacterAnywhere) {
     EXPECT_FALSE(IsWebLink(link)) << link;
 }
 
-TEST(LinkHost, HostAndPortOfWebLinksOnly) {
+// The host and port of web links only, and the link as it may be shown, without the user
+// name and password that can hold a secret.
+TEST(LinkHost, HostPortAndShownLinkOfWebLinksOnly) {
   const struct {
     const char* link;
     const char* host;
     const char* port;
+    const char* shown;
   } cases[] = {
-      {"http://Pan.Baidu.COM/s/1", "pan.baidu.com", ""},
-      {"https://user:pw@yunpan.cn.:8080?x=1", "yunpan.cn", "8080"},
-      {"http://[::1]:81/x", "[::1]", "81"},
-      {"http://a.cn#x@b.cn", "a.cn", ""},
-      {"ftp://a.cn/x", "", ""},
-      {"a.cn:80/x", "", ""},
+      {"http://Pan.Baidu.COM/s/1", "pan.baidu.com", "", "http://Pan.Baidu.COM/s/1"},
+      {"https://user:pw@yunpan.cn.:8080?x=1", "yunpan.cn", "8080", "https://yunpan.cn.:8080?x=1"},
+      {"http://token:a@b@127.0.0.1:6800/jsonrpc", "127.0.0.1", "6800", "http://127.0.0.1:6800/jsonrpc"},
+      {"http://[::1]:81/x", "[::1]", "81", "http://[::1]:81/x"},
+      {"http://a.cn#x@b.cn", "a.cn", "", "http://a.cn#x@b.cn"},
+      {"http://a.cn/p?u=x@y", "a.cn", "", "http://a.cn/p?u=x@y"},
+      {"ftp://u:p@a.cn/x", "", "", "ftp://u:p@a.cn/x"},
+      {"a.cn:80/x", "", "", "a.cn:80/x"},
   };
   for (const auto& entry : cases) {
     EXPECT_EQ(LinkHost(entry.link), entry.host) << entry.link;
     EXPECT_EQ(LinkPort(entry.link), entry.port) << entry.link;
+    EXPECT_EQ(LinkWithoutUserInfo(entry.link), entry.shown) << entry.link;
   }
 }
 

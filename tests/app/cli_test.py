@@ -72,6 +72,16 @@ def refused_link(path):
     return f"http://127.0.0.1:{int(server('/_refused_port'))}{path}"
 
 
+def assert_usage_error(test, status, out, err):
+    """Exit status 2, nothing on standard output, and two lines on standard error: the
+    problem, then where the usage is (not the usage itself, which would push the problem
+    out of sight)."""
+    test.assertEqual((status, out), (2, b""))
+    problem, pointer, end = err.split(b"\r\n")
+    test.assertTrue(problem.startswith(b"getlink-cli: ") and len(problem) > len(b"getlink-cli: "), err)
+    test.assertEqual((pointer, end), (b"getlink-cli --help shows the usage", b""))
+
+
 def json_lines(out):
     lines = out.decode("utf-8").split("\r\n")
     assert lines[-1] == "", out
@@ -105,14 +115,13 @@ class GetlinkCli(unittest.TestCase):
         status, out, _ = run_cli("4", "not a link")
         self.assertEqual((status, out), (1, block("", "", "", "No", "", "")))
 
-    def test_usage_errors_exit_2_with_usage_on_stderr(self):
+    def test_usage_errors_exit_2_with_the_problem_and_where_the_usage_is(self):
         for args in ([], ["baidu"], ["7", SERVER + "/baidu/s/1"], ["pan", SERVER + "/baidu/s/1"],
                      ["baidu", SERVER + "/baidu/s/1", "extra"]):
             with self.subTest(args=args):
-                status, out, err = run_cli(*args)
-                self.assertEqual((status, out), (2, b""))
-                self.assertTrue(err.startswith(b"getlink-cli: "), err)
-                self.assertIn(b"usage: getlink-cli SERVICE LINK\r\n", err)
+                assert_usage_error(self, *run_cli(*args))
+        self.assertIn(b'"pan" (the services: 1 baidu, 2 360, 3 weiyun, 4 weipan, 5 vdisk, 6 qiannao)\r\n',
+                      run_cli("pan", SERVER + "/baidu/s/1")[2])
 
     def test_360_prints_the_address_line_alone(self):
         address = (f"{SERVER}/360/file/13718923744520577/"
@@ -210,6 +219,9 @@ class GetlinkCliBeyondAPlainLink(unittest.TestCase):
             ("weiyun", SERVER + "/status/404", "the page could not be downloaded: HTTP status 404"),
             ("vdisk", refused_link("/vdisk/down/index/1.html"), "the page could not be downloaded: connection refused"),
             ("qiannao", SERVER + "/close", "the page could not be downloaded: the server gave no answer"),
+            # The server stops in the middle of the page, or of the 360 download API's reply.
+            ("baidu", SERVER + "/hostile/cut/baidu/s/1", "the page could not be downloaded: the connection broke"),
+            ("360", SERVER + "/360/lk/hostile-cut", "the page could not be downloaded: the connection broke"),
             ("4", "not a link", "the link is not an http or https address"),
             ("baidu", SERVER + "/echo", NO_ADDRESS),
             ("360", SERVER + "/360/lk/Unknown9", "the page could not be downloaded: HTTP status 404"),
@@ -226,8 +238,8 @@ class GetlinkCliBeyondAPlainLink(unittest.TestCase):
         # 127.0.0.1 is no service's host: a usage error that lists the services.
         status, out, err = run_cli(SERVER + WEIYUN)
         self.assertEqual((status, out), (2, b""))
-        self.assertIn(f"no service is known for the host 127.0.0.1 of \"{SERVER}{WEIYUN}\"".encode(), err)
-        self.assertIn("3 or weiyun    腾讯微云".encode("utf-8"), err)
+        self.assertIn(f"no service is known for the host 127.0.0.1 of \"{SERVER}{WEIYUN}\": name the SERVICE "
+                      "(1 baidu, 2 360, 3 weiyun, 4 weipan, 5 vdisk, 6 qiannao)\r\n".encode(), err)
         # A known host is told before the unknown one stops the batch, so nothing is fetched.
         status, out, err = run_cli("-", stdin=f"分享：http://pan.baidu.com/s/1aBcD 提取码：x7k2\n{SERVER}{WEIYUN}\n".encode())
         self.assertEqual((status, out), (2, b""))
@@ -253,10 +265,7 @@ class GetlinkCliBeyondAPlainLink(unittest.TestCase):
                             (["--send", "aria2", "--aria2-rpc", "ws://127.0.0.1:6800/jsonrpc", "weiyun", link], b""),
                             (["--aria2-secret", "s", "weiyun", link], b"")):
             with self.subTest(args=args, stdin=stdin):
-                status, out, err = run_cli(*args, stdin=stdin)
-                self.assertEqual((status, out), (2, b""))
-                self.assertTrue(err.startswith(b"getlink-cli: "), err)
-                self.assertIn(b"usage: getlink-cli SERVICE LINK\r\n", err)
+                assert_usage_error(self, *run_cli(*args, stdin=stdin))
         self.assertEqual(server("/_record?format=lines"), b"")
 
 
@@ -415,6 +424,21 @@ class GetlinkCliPrivateShares(unittest.TestCase):
 SEND_BOUND = 5  # seconds getlink-cli waits for aria2's answer
 
 
+def program_beside(test, ini):
+    """A copy of getlink-cli in a folder of its own with a getlink.ini of these bytes (or of
+    this size, in a file of zeros that takes no room) beside it."""
+    folder = Path(tempfile.mkdtemp(prefix="getlink-program-"))
+    test.addCleanup(shutil.rmtree, folder, ignore_errors=True)
+    program = folder / "getlink-cli.exe"
+    shutil.copy(COMMAND[-1], program)
+    with open(folder / "getlink.ini", "wb") as file:
+        if isinstance(ini, int):
+            file.truncate(ini)
+        else:
+            file.write(ini)
+    return program
+
+
 def address_in(block):
     return block.decode("utf-8").split("文件地址：")[1].strip()
 
@@ -437,17 +461,14 @@ class GetlinkCliSendsToAria2(unittest.TestCase):
     def test_an_address_found_goes_to_aria2_which_downloads_it(self):
         # A copy of the program with a getlink.ini beside it: its rpc and secret are used,
         # a line that cannot be used is told.
-        program_folder = Path(tempfile.mkdtemp(prefix="getlink-program-"))
-        self.addCleanup(shutil.rmtree, program_folder, ignore_errors=True)
-        program = program_folder / "getlink-cli.exe"
-        shutil.copy(COMMAND[-1], program)
-        (program.parent / "getlink.ini").write_text(
-            f"; Motrix: rpc=http://127.0.0.1:16800/jsonrpc\r\n[aria2]\r\nrpc={self.aria2.rpc}\r\n"
-            f"secret={ARIA2_SECRET}\r\nrcp=typo\r\n", encoding="utf-8-sig")
+        # Saved as Notepad's "Unicode" (UTF-16 with its byte-order mark); the secret also
+        # stands where it cannot be used, as aria2's own setting copied over, and is not shown.
+        program = program_beside(self, f"; Motrix: rpc=http://127.0.0.1:16800/jsonrpc\r\n[aria2]\r\n"
+                                       f"rpc={self.aria2.rpc}\r\nsecret={ARIA2_SECRET}\r\n"
+                                       f"rpc-secret={ARIA2_SECRET}\r\n".encode("utf-16"))
         name = "毕业设计 终稿 2013.docx"
         status, out, err = run_cli("--send", "aria2", "baidu", here_link(name), program=program)
-        self.assertEqual(err.decode("utf-8"), 'getlink-cli: getlink.ini line 5 "rcp=typo": no such setting '
-                                              '(only rpc and secret): ignored\r\n')
+        self.assertEqual(err.decode("utf-8"), "getlink-cli: getlink.ini line 5 is neither rpc nor secret: ignored\r\n")
         self.assertEqual(status, 0)
         self.assertTrue(out.decode("utf-8").startswith(f"文件名：{name}\r\n"), out)  # printed as the format says
         self.aria2.assert_downloaded(self, {name: address_in(out)})
@@ -463,11 +484,36 @@ class GetlinkCliSendsToAria2(unittest.TestCase):
         self.assertEqual(len(addresses), len(names))
         self.aria2.assert_downloaded(self, dict(zip(names.values(), addresses)))
 
+    def test_a_getlink_ini_that_cannot_be_used_is_told_without_its_values(self):
+        refused = f"http://127.0.0.1:{int(server('/_refused_port'))}/jsonrpc"
+        cases = [
+            # A file far beyond its bound is not read at all (not even into memory).
+            (3 << 30, "getlink.ini is larger than 64 KiB: the defaults are used"),
+            (f"rpc={refused}\r\nsecret={ARIA2_SECRET}\r\n".encode(),
+             "getlink.ini line 1 is outside the [aria2] section: ignored\r\n"
+             "getlink-cli: getlink.ini line 2 is outside the [aria2] section: ignored"),
+            (f"[aria2]\r\nsecret={ARIA2_SECRET}\r\n".encode("utf-16-le"),
+             "getlink.ini is not UTF-8, UTF-16 or GBK text: the defaults are used"),
+        ]
+        link = SERVER + WEIYUN
+        for ini, told in cases:
+            with self.subTest(told=told):
+                started = time.monotonic()
+                status, out, err = run_cli("--send", "aria2", "--aria2-rpc", refused, "--format", "url", "weiyun", link,
+                                           program=program_beside(self, ini))
+                self.assertLess(time.monotonic() - started, 60)
+                self.assertEqual((status, err.decode("utf-8")),
+                                 (1, f"getlink-cli: {told}\r\ngetlink-cli: {link}: the address could not be sent to "
+                                     f"aria2: aria2 is not running at {refused}\r\n"))
+                self.assertNotIn(ARIA2_SECRET.encode(), out + err)
+
     def test_an_address_that_cannot_be_sent_fails_its_link_and_says_why(self):
         not_sent = "the address could not be sent to aria2: "
         refused = f"http://127.0.0.1:{int(server('/_refused_port'))}/jsonrpc"
         cases = [
             (refused, ARIA2_SECRET, f"aria2 is not running at {refused}"),
+            # aria2's token written into the address is not shown.
+            (refused.replace("://", f"://token:{ARIA2_SECRET}@"), "", f"aria2 is not running at {refused}"),
             (self.aria2.rpc, "wrong", "aria2 refused the secret"),
             (SERVER + "/hostile/silent", ARIA2_SECRET, f"no answer within {SEND_BOUND} s"),
             (SERVER + "/echo", ARIA2_SECRET, "the answer is not aria2's"),

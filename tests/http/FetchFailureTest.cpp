@@ -17,6 +17,7 @@ TEST(DescribeFailure, EveryKindInBothWordings) {
       {{FailureKind::TimedOut, 30000}, "无法下载页面：30 s 后超时", "the page could not be downloaded: timed out after 30 s"},
       {{FailureKind::TimedOut, 1250}, "无法下载页面：1.25 s 后超时", "the page could not be downloaded: timed out after 1.25 s"},
       {{FailureKind::ConnectionRefused}, "无法下载页面：连接被拒绝", "the page could not be downloaded: connection refused"},
+      {{FailureKind::ConnectionBroken}, "无法下载页面：连接中断", "the page could not be downloaded: the connection broke"},
       {{FailureKind::HostNotFound}, "无法下载页面：找不到主机", "the page could not be downloaded: host not found"},
       {{FailureKind::HttpStatus, 404}, "无法下载页面：HTTP 状态 404", "the page could not be downloaded: HTTP status 404"},
       {{FailureKind::PageTooLarge, 4 << 20}, "无法下载页面：页面大于 4 MiB", "the page could not be downloaded: larger than 4 MiB"},
@@ -24,7 +25,7 @@ TEST(DescribeFailure, EveryKindInBothWordings) {
       {{FailureKind::PageTooLarge, 1000}, "无法下载页面：页面大于 1000 字节",
        "the page could not be downloaded: larger than 1000 bytes"},
       {{FailureKind::DownloadFailed}, "无法下载页面：服务器没有应答", "the page could not be downloaded: the server gave no answer"},
-      {{FailureKind::DownloadFailed, 12030}, "无法下载页面：错误 12030", "the page could not be downloaded: error 12030"},
+      {{FailureKind::DownloadFailed, 12152}, "无法下载页面：错误 12152", "the page could not be downloaded: error 12152"},
       {{FailureKind::NoAddress}, "页面中没有下载地址（分享已取消或页面已改版）",
        "the page carries no download address (the share was removed or the page changed)"},
   };
@@ -38,7 +39,9 @@ TEST(FailureFromSystemError, TheNetworkErrorsThatHaveAReason) {
   EXPECT_EQ(FailureFromSystemError(12002, 1500ms), (FetchFailure{FailureKind::TimedOut, 1500}));
   EXPECT_EQ(FailureFromSystemError(12007, 1500ms), FetchFailure{FailureKind::HostNotFound});
   EXPECT_EQ(FailureFromSystemError(12029, 1500ms), FetchFailure{FailureKind::ConnectionRefused});
-  EXPECT_EQ(FailureFromSystemError(12030, 1500ms), (FetchFailure{FailureKind::DownloadFailed, 12030}));
+  EXPECT_EQ(FailureFromSystemError(12030, 1500ms), FetchFailure{FailureKind::ConnectionBroken});
+  EXPECT_EQ(FailureFromSystemError(12031, 1500ms), FetchFailure{FailureKind::ConnectionBroken});
+  EXPECT_EQ(FailureFromSystemError(12152, 1500ms), (FetchFailure{FailureKind::DownloadFailed, 12152}));
 }
 
 }  // namespace

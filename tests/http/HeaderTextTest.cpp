@@ -20,6 +20,14 @@ TEST(HeaderLine, NoColonGivesEmptyNameAndValue) {
   EXPECT_EQ(HeaderLineName(""), "");
 }
 
+TEST(ContentLengthValue, DigitsAloneWithinSixtyFourBits) {
+  EXPECT_EQ(ContentLengthValue("0"), 0u);
+  EXPECT_EQ(ContentLengthValue("186"), 186u);
+  EXPECT_EQ(ContentLengthValue("18446744073709551615"), 18446744073709551615u);
+  for (const char* value : {"", "-1", "+1", " 1", "1 ", "1a", "0x10", "18446744073709551616"})
+    EXPECT_EQ(ContentLengthValue(value), std::nullopt) << value;
+}
+
 TEST(TextBetween, CutsBetweenMarkers) {
   EXPECT_EQ(TextBetween("nid : '123',", "nid : '", "',"), "123");
   // The right marker is searched after the left one, not from the start.

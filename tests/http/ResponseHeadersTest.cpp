@@ -34,6 +34,13 @@ TEST(ReadResponseHeaders, CookieValueEndingTheLineIsCaptured) {
             "solo=1; b=deleted; ");
 }
 
+TEST(ReadResponseHeaders, ContentLengthOfTheLastLineThatNamesIt) {
+  EXPECT_EQ(ReadResponseHeaders("HTTP/1.1 200 OK\r\ncontent-length:  186 \r\nX-Content-Length: 5\r\n\r\n").contentLength,
+            186u);
+  EXPECT_EQ(ReadResponseHeaders("Content-Length: 10\r\nContent-Length: -1\r\n").contentLength, std::nullopt);
+  EXPECT_EQ(ReadResponseHeaders("HTTP/1.1 200 OK\r\n\r\n").contentLength, std::nullopt);
+}
+
 // "charset=utf-8" at the 1-based byte position, after padding.
 ByteSet BodyDeclaringAt(int position, std::string_view declaration = "charset=utf-8") {
   return TextToByteSet(ConcatTexts(Text(static_cast<std::size_t>(position - 1), 'x'), declaration, " tail"));

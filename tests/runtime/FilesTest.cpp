@@ -65,6 +65,9 @@ TEST(ReadFileBytes, ReadsEveryByteIncludingZeros) {
   const ScratchFile file("bytes.bin", content);
   const ByteSet bytes = ReadFileBytes(file.path());
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), content);
+  const ByteSet first = ReadFileBytes(file.path(), 9);
+  EXPECT_EQ(std::string(first.begin(), first.end()), content.substr(0, 9));
+  EXPECT_EQ(ReadFileBytes(file.path(), content.size() + 1).size(), content.size());
 }
 
 TEST(ReadFileBytes, OpensChineseNamesAndFilesOthersHaveOpenForWriting) {

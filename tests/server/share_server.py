@@ -68,6 +68,8 @@ share's surl is "hostile-NAME"):
                                lead bytes, broken UTF-8, line breaks and quotes put around the
                                bytes that begin and end its markers
     /hostile/file-location[?to=URL]   a redirect to a file:// URL
+    /hostile/cut/SERVICE/...   the service's page (as for garbage) with its length announced,
+                               the connection closed after half of it
 The 360 Cloud Disk flow:
     /360/s/SURL[?location=SCHEME|none]   the short link (GET or POST): 302 to the long link
                                http://127.0.0.1:PORT/360/lk/SURL?src=short (its scheme
@@ -481,24 +483,51 @@ def garbled(page, seed):
     return bytes(out)
 
 
+def hostile_service(exchange, name):
+    """The service that /hostile/NAME/SERVICE/... names; 360-api as the download API's answer."""
+    parts = exchange.path.split("/")
+    return parts[3] if exchange.path.startswith(f"/hostile/{name}/") and len(parts) > 3 else "360-api"
+
+
+def service_answer(server, service):
+    """The body and content type of the service's page (360: its share page; 360-api: the
+    download API's reply with the address), or None for an unknown service."""
+    if service == "360-api":
+        reply = json.dumps({"errno": 0, "data": {"downloadurl": address_360(server, SHARES_360["Qx7Yb2Zk"])}})
+        return reply.replace("/", "\\/").encode(), "application/json"
+    if service in SERVICES or service == "360":
+        return fixture_page(service, server.hosts), "text/html; charset=utf-8"
+    return None
+
+
 def hostile_garbage(exchange):
     """/hostile/garbage/SERVICE/...?seed=N: the share page of the service (360: its share
     page; 360-api: the download API's reply with the address; 360-short: a short link's
     redirect) garbled by seed N. As the API's answer: its reply, garbled by seed 1."""
-    parts = exchange.path.split("/")
-    service = parts[3] if exchange.path.startswith("/hostile/garbage/") and len(parts) > 3 else "360-api"
+    service = hostile_service(exchange, "garbage")
     seed = int(exchange.query.get("seed", "1"))
     server = exchange.server
-    if service == "360-api":
-        reply = json.dumps({"errno": 0, "data": {"downloadurl": address_360(server, SHARES_360["Qx7Yb2Zk"])}})
-        exchange.send(200, garbled(reply.replace("/", "\\/").encode(), seed), content_type="application/json")
-    elif service == "360-short":
+    answer = service_answer(server, service)
+    if service == "360-short":
         location = garbled(f"{server.base_url}/360/lk/Qx7Yb2Zk".encode(), seed)
         exchange.start(302, length=0, headers=[("Location", location.decode("latin-1"))])
-    elif service in SERVICES or service == "360":
-        exchange.send(200, garbled(fixture_page(service, server.hosts), seed))
+    elif answer:
+        exchange.send(200, garbled(answer[0], seed), content_type=answer[1])
     else:
         exchange.send(404, b"unknown service")
+
+
+def hostile_cut(exchange):
+    """/hostile/cut/SERVICE/...: the service's page (as for garbage) with its whole length
+    announced, cut after its first half: the connection closes in the middle of the body.
+    As the API's answer: its reply, cut so."""
+    answer = service_answer(exchange.server, hostile_service(exchange, "cut"))
+    if not answer:
+        return exchange.send(404, b"unknown service")
+    body, content_type = answer
+    exchange.start(200, length=len(body), content_type=content_type)
+    exchange.write(body[:len(body) // 2])
+    exchange.handler.connection.shutdown(socket.SHUT_RDWR)
 
 
 def hostile_file_location(exchange):
@@ -512,6 +541,7 @@ HOSTILE_ANSWERS = {
     "endless": hostile_endless,
     "long-header": hostile_long_header,
     "garbage": hostile_garbage,
+    "cut": hostile_cut,
     "file-location": hostile_file_location,
 }
 

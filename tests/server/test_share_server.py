@@ -163,6 +163,22 @@ class ShareServerTest(unittest.TestCase):
         # The download API answers like the route its surl names.
         status, headers, _ = self.request("POST", "/share/downloadfile/", body="surl=hostile-file-location&nid=")
         self.assertEqual((status, dict(headers)["Location"]), (302, "file:///C:/windows/win.ini"))
+        # A body cut in half: its whole length announced, then the connection closed; the
+        # download API's reply likewise.
+        whole_page = self.request("GET", "/vdisk/x")[2]
+        for target, whole in (("/hostile/cut/vdisk/x", whole_page), ("/hostile/cut", None)):
+            connection = http.client.HTTPConnection("127.0.0.1", self.server.port, timeout=10)
+            connection.request("POST", target)
+            response = connection.getresponse()
+            length = int(response.getheader("Content-Length"))
+            with self.assertRaises(http.client.IncompleteRead) as cut:
+                response.read()
+            connection.close()
+            self.assertEqual(len(cut.exception.partial), length // 2)
+            if whole:
+                self.assertEqual((length, cut.exception.partial), (len(whole), whole[:length // 2]))
+            else:
+                self.assertTrue(cut.exception.partial.startswith(b'{"errno": 0'), cut.exception.partial)
         connection = http.client.HTTPConnection("127.0.0.1", self.server.port, timeout=10)
         connection.request("GET", "/hostile/endless?length=huge")
         response = connection.getresponse()

@@ -5,9 +5,12 @@
 //   main-fetched          after the fetch of LINK
 //   main-dropdown         the service list open, with main-dropdown-list, the list's window
 //   main-exit-question    the question on closing (its own window)
+//   main-long-reason      a window opened beside a getlink.ini line it cannot use: the
+//                         reason, longer than the status strip, in red
 #include <windows.h>
 
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -90,14 +93,39 @@ class PopupCapture {
 };
 PopupCapture* PopupCapture::current_ = nullptr;
 
-int WriteScreens(const std::string& directory, const std::string& link) {
-  if (!FrameworkStartup(BuildEditContextMenu)) return 2;
-  SetCursorPos(0, 0);  // no hover from wherever the pointer is
-  MainWindow main;
-  if (!main.Open()) return 2;
+// Opens the window and waits until it shows, its animations off from then on: every
+// later change shows its final look at once.
+bool OpenAndSettle(MainWindow& main) {
+  if (!main.Open()) return false;
   UiWindow& window = WindowOf(main);
-  if (!PumpMessagesUntil([&] { return Ready(window); }, 10000)) return 2;
-  window.SetAnimationsOn(false);  // every later change shows its final look at once
+  if (!PumpMessagesUntil([&] { return Ready(window); }, 10000)) return false;
+  window.SetAnimationsOn(false);
+  return true;
+}
+
+// The window as it opens beside a getlink.ini whose line it cannot use, the reason
+// longer than the strip.
+bool WriteLongReason(const std::string& directory) {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const Text ini = ConcatTexts(folder, "getlink-screens.ini");
+  if (!(std::ofstream(ini, std::ios::binary) << "[aria2]\r\nrpc=ftp://127.0.0.1:6800/jsonrpc\r\n")) return false;
+  MainWindowWorld world;
+  world.settingsPath = ini;
+  MainWindow main(std::move(world));
+  const bool opened = OpenAndSettle(main);
+  DeleteFileA(ini.c_str());
+  if (!opened) return false;
+  RestartCaret(main);
+  screens::Settle();
+  return screens::WriteCanvas(WindowOf(main), directory, "main-long-reason");
+}
+
+// The states of one window, from its opening to the question on closing.
+int WriteWindowStates(const std::string& directory, const std::string& link) {
+  MainWindow main;
+  if (!OpenAndSettle(main)) return 2;
+  UiWindow& window = WindowOf(main);
   bool written = true;
 
   RestartCaret(main);
@@ -130,6 +158,16 @@ int WriteScreens(const std::string& directory, const std::string& link) {
       [&](UiWindow& box) { return screens::WriteCanvas(box, directory, "main-exit-question"); });
   written = questionWritten && written;
   return written ? 0 : 1;
+}
+
+int WriteScreens(const std::string& directory, const std::string& link) {
+  if (!FrameworkStartup(BuildEditContextMenu)) return 2;
+  SetCursorPos(0, 0);  // no hover from wherever the pointer is
+  const int status = WriteWindowStates(directory, link);
+  if (status == 2) return status;
+  MSG quit;  // the first window's end posted the quit meant for a program's loop
+  PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  return WriteLongReason(directory) ? status : 1;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "ui/framework/drawing/Clipping.h"
 #include "ui/framework/drawing/Contrast.h"
+#include "ui/framework/drawing/LineElision.h"
 #include "ui/framework/drawing/Shapes.h"
 #include "ui/framework/window/UiWindow.h"
 
@@ -48,13 +49,31 @@ int UiLabel::OnDestroy() {
 
 void UiLabel::Measure() {
   textWidth_ = textHeight_ = 0;
-  if (options_.text.empty() || Graphics() == nullptr) return;
-  // Lines are as wide as the label (a flowing text as its text rectangle); the height is
-  // open, so every line counts.
-  const float width = options_.wordWrap ? TextRect().width : static_cast<float>(PixelWidth());
-  const Rect box = MeasureText(Graphics(), options_.text, Font().Get(), RectOf(0, 0, width, 0), format_.Handle());
-  textWidth_ = static_cast<int>(std::ceil(box.width));
-  textHeight_ = static_cast<int>(std::ceil(box.height));
+  shown_ = options_.text;
+  if (!options_.text.empty() && Graphics() != nullptr) {
+    if (options_.elide && !options_.wordWrap)
+      shown_ = ElideLine(options_.text, TextRect().width, [this](std::string_view text) { return LineWidth(text); });
+    // Lines are as wide as the label (a flowing text as its text rectangle); the height is
+    // open, so every line counts.
+    const float width = options_.wordWrap ? TextRect().width : static_cast<float>(PixelWidth());
+    const Rect box = MeasureText(Graphics(), shown_, Font().Get(), RectOf(0, 0, width, 0), format_.Handle());
+    textWidth_ = static_cast<int>(std::ceil(box.width));
+    textHeight_ = static_cast<int>(std::ceil(box.height));
+  }
+  TipWholeText();
+}
+
+float UiLabel::LineWidth(std::string_view text) const {
+  if (Graphics() == nullptr) return 0;
+  return MeasureText(Graphics(), text, Font().Get(), Rect{}, format_.Handle()).width;
+}
+
+// An elided text is read whole in the tooltip, at once where the pointer is over the label.
+void UiLabel::TipWholeText() {
+  if (!options_.elide) return;
+  Text tip = shown_ == options_.text ? Text() : options_.text;
+  if (tip == TipText()) return;
+  SetTipText(std::move(tip), Window() != nullptr && Window()->Hovered() == this);
 }
 
 Rect UiLabel::TextRect() const {
@@ -107,7 +126,7 @@ int UiLabel::OnPaint() {
   if (o.borderColour) OutlineRect(g, whole, BorderStyle::Outline, *o.borderColour);
   if (!o.text.empty()) {
     ClipRect(g, TextRect());
-    DrawText(g, TextLayout(), o.text, Font().Get(), InkColour(), format_.Handle(), o.effect, o.effectColour,
+    DrawText(g, TextLayout(), shown_, Font().Get(), InkColour(), format_.Handle(), o.effect, o.effectColour,
              Style().textGlowSpread);
     ResetClip(g);
   }

@@ -2,7 +2,9 @@
 // framework's glow or shadow under it, in a fixed colour or in black or white to stand
 // out against the window behind it (autoContrast). Without word wrap every "\r\n" starts
 // a line and the lines sit as a block at the top, middle or bottom; with word wrap the
-// text flows from the top. A label takes no input and, unless made focusable, no focus.
+// text flows from the top. A one-line label may elide: a text too long for it is shown
+// with characters taken out of its middle (LineElision.h), and whole in its tooltip. A
+// label takes no input and, unless made focusable, no focus.
 #pragma once
 
 #include <optional>
@@ -26,6 +28,10 @@ struct LabelOptions {
   Argb backColourFrom;  // fully transparent unless given
   Argb backColourTo;
   bool wordWrap = false;
+  // Without word wrap: a text wider than the label loses characters from its middle, not
+  // its end, and the tooltip shows it whole while it does (the application's tip is
+  // replaced). The accessible name is the whole text, elided or not.
+  bool elide = false;
   bool autoContrast = false;
   FontChoice font;  // nothing given: the framework's default font; Font() has the one in use
   Gdiplus::StringAlignment alignment = Gdiplus::StringAlignmentNear;
@@ -45,6 +51,8 @@ class UiLabel : public OptionsControl<UiTextControl, LabelOptions, ControlType::
   // Every setter changes the options and repaints; those that change what the text needs
   // (text, font, format) measure it again first. The font's setters are UiTextControl's.
   const Text& GetText() const { return options_.text; }
+  // What is drawn: the text, or the text elided to the label's width.
+  const Text& ShownText() const { return shown_; }
   void SetText(Text text);
   void SetTextColour(std::optional<Argb> colour) { StoreAndRepaint(options_.textColour, colour); }
   void SetEffectColour(std::optional<Argb> colour) { StoreAndRepaint(options_.effectColour, colour); }
@@ -73,6 +81,9 @@ class UiLabel : public OptionsControl<UiTextControl, LabelOptions, ControlType::
   int TextHeight() const { return textHeight_; }
   // Measures the text again (done by the setters, on creation and on resizing).
   void Measure();
+  // The width `text` needs on one line in the label's font and format, whatever the
+  // label's own width.
+  float LineWidth(std::string_view text) const;
   // Where the text is laid out in the label's surface, and the room it is clipped to.
   Rect TextLayout() const;
   Rect TextRect() const;
@@ -93,9 +104,11 @@ class UiLabel : public OptionsControl<UiTextControl, LabelOptions, ControlType::
  private:
   std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   void Remeasure();
+  void TipWholeText();
   Argb InkColour() const;
 
   TextFormat format_ = TextFormat::Empty();
+  Text shown_;
   int textWidth_ = 0;
   int textHeight_ = 0;
 };

@@ -81,6 +81,30 @@ AttachWindowOptions LookFor(HWND owner, const MessageBoxOptions& options, const 
   return look;
 }
 
+// The arrow keys move the focus along the row of buttons, round at its ends, as in the
+// system's message boxes: Left and Up to the button on the left, Right and Down to the one
+// on the right. False for any other key.
+bool MoveAlongButtons(UiWindow& window, WPARAM key) {
+  int step = 0;  // in positions, which count from the right
+  if (key == VK_LEFT || key == VK_UP) step = 1;
+  if (key == VK_RIGHT || key == VK_DOWN) step = -1;
+  if (step == 0) return false;
+  std::vector<UiControl*> row;  // by position, from 1
+  int from = 0;
+  for (UiControl* control : window.Controls()) {
+    const std::optional<ButtonTag> tag = ParseTag(*control);
+    if (!tag || tag->position < 1) continue;
+    if (row.size() < static_cast<std::size_t>(tag->position)) row.resize(static_cast<std::size_t>(tag->position));
+    row[static_cast<std::size_t>(tag->position - 1)] = control;
+    if (control == window.Focused()) from = tag->position;
+  }
+  if (row.empty()) return true;
+  const int count = static_cast<int>(row.size());
+  const int to = from == 0 ? 1 : (from - 1 + step + count) % count + 1;
+  window.SetFocusControl(row[static_cast<std::size_t>(to - 1)], true);
+  return true;
+}
+
 }  // namespace
 
 MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const MessageBoxOptions& options) {
@@ -100,6 +124,7 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
   create.sizeInPixels = true;
   const HWND hwnd = CreateUiWindow(owner, options.title, create);
   if (hwnd == nullptr) return MessageBoxResult::Cancel;
+  const ModalScope modal(hwnd);  // from now on: the opening effect pumps messages
 
   RunningBox running;
   UiWindow window;  // declared before the controls: they go first
@@ -110,7 +135,10 @@ MessageBoxResult ShowMessageBox(HWND owner, std::string_view message, const Mess
     PaintMessageBoxBackground(graphics, width, height, icon, window.Style());
   });
   window.Attach(hwnd, LookFor(owner, options, metrics));
-  window.SetMessageHook(PopupHook);
+  window.SetMessageHook([&window](HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+    if (msg == WM_KEYDOWN && MoveAlongButtons(window, wparam)) return 0;
+    return PopupHook(hwnd, msg, wparam, lparam);
+  });
   window.SetOnResize([&window](HWND, int width, int height) {
     // Not redrawn here: the window repaints itself at its new size right after.
     for (UiControl* control : window.Controls()) {

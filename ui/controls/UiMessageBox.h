@@ -1,7 +1,8 @@
 // The framework's message box: a small skinned window with an icon, the message and a
 // row of buttons along its bottom edge. ShowMessageBox builds it, centres it, shows it,
-// runs its own loop (input meant for other windows is dropped meanwhile; the owner is not
-// disabled) and answers which button closed it.
+// runs its own loop and answers which button closed it. From the moment its window exists
+// until it is gone, the thread's other windows take no mouse or keys and refuse what an
+// accessibility client asks them to do (ModalScope); the owner is not disabled.
 //
 //   MessageBoxOptions ask;
 //   ask.buttons = MessageBoxButtons::OkCancel;
@@ -12,7 +13,9 @@
 //   if (ShowMessageBox(mainWindow, "真的要退出吗?", ask) == MessageBoxResult::Ok) ...
 //
 // Keys: Enter or Space clicks the focused button, Alt with a caption's "&" letter clicks
-// that button, Tab moves between the buttons, Esc closes the box (Cancel).
+// that button, Tab moves between the buttons, and so do the arrow keys (Left and Up to the
+// button on the left, Right and Down to the right, round the row), Esc closes the box
+// (Cancel).
 #pragma once
 
 #include <windows.h>

@@ -10,7 +10,9 @@
 // 2. sets the link box's value to LINK, chooses 360云盘 in the service list, presses 开始获取
 //    and waits for the result box's value change;
 // 3. does the same with FAILING_LINK and waits for the alert;
-// 4. presses the close button, hears the question's dialog start and alert, and answers 是的.
+// 4. presses the close button, hears the question's dialog start and alert, finds the window
+//    behind the question unavailable (its link box takes no value, 开始获取 no press), and
+//    answers 是的.
 //
 // It prints what a screen reader would say (the result, the status lines, the alert, the
 // question's dialog and texts) as "what: text" lines in UTF-8, for the test that runs it to compare; it exits
@@ -185,6 +187,15 @@ void CloseWindow(WinEventRecorder& heard, HWND window, const AccessibleNode& roo
   }, kBoundMs);
   Check(alert.has_value(), "the question's alert was not heard");
   Say("dialog", NameOf(*alert));
+
+  // Behind the question the window does nothing a client asks, as it takes no mouse or keys.
+  Check((root.State() & STATE_SYSTEM_UNAVAILABLE) != 0, "the window behind the question is not unavailable");
+  const AccessibleNode linkBox = Found(root, ROLE_SYSTEM_TEXT, L"分享链接");
+  const std::wstring before = linkBox.Value();
+  Check(linkBox.SetValue(L"http://127.0.0.1/behind") == E_ACCESSDENIED && linkBox.Value() == before,
+        "the link box took a value behind the question");
+  Check(Found(root, ROLE_SYSTEM_PUSHBUTTON, L"开始获取").DoDefaultAction() == E_ACCESSDENIED,
+        "the fetch button was pressed behind the question");
 
   const std::optional<AccessibleNode> question = AccessibleNode::OfWindow(start->hwnd);
   Check(question.has_value(), "the question gives no accessible object");

@@ -6,12 +6,15 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "http/BString.h"
 #include "http/ComApartment.h"
 #include "runtime/ComPtr.h"
+#include "runtime/WinHandles.h"
 #include "tests/ui/controls/PopupInput.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
 #include "ui/controls/UiComboBox.h"
@@ -21,6 +24,7 @@
 #include "ui/controls/UiListBox.h"
 #include "ui/controls/UiMessageBox.h"
 #include "ui/framework/controls/UiButton.h"
+#include "ui/framework/controls/UiCaptionButton.h"
 
 namespace getlink::testing {
 namespace {
@@ -73,6 +77,17 @@ std::vector<ComPtr<IAccessible>> Children(IAccessible* parent) {
     children.push_back(std::move(child));
   }
   return children;
+}
+
+// What a client finds in an answer that names a child (accHitTest, get_accFocus): an
+// object's name, "#n" for child id n of the object asked (#0: the object itself), or ""
+// for nothing.
+Text Named(HRESULT answer, VARIANT& found) {
+  if (answer != S_OK) return Text();
+  if (found.vt == VT_I4) return "#" + std::to_string(found.lVal);
+  if (found.vt != VT_DISPATCH || found.pdispVal == nullptr) return Text();
+  const ComPtr<IDispatch> object(found.pdispVal);
+  return Read(object.Query<IAccessible>(IID_IAccessible).Get()).name;
 }
 
 // What NotifyWinEvent said, as an out-of-context hook hears it while the thread pumps.
@@ -132,6 +147,17 @@ class AccessibilityTest : public WindowTest {
     LabelOptions options;
     options.text = text;
     return label.Create(hwnd(), rect, options);
+  }
+  bool MakeButton(UiButton& button, const char* text, const Rect& rect) {
+    ButtonOptions options;
+    options.caption = text;
+    return button.Create(hwnd(), rect, options);
+  }
+  // A list of three rows: 一, 二, 三.
+  bool MakeList(UiListBox& list, const Rect& rect) {
+    if (!list.Create(hwnd(), rect, ListBoxOptions{})) return false;
+    for (const char* item : {"一", "二", "三"}) list.AddItem(item);
+    return true;
   }
 
   ComApartment com_;
@@ -243,18 +269,99 @@ TEST_F(AccessibilityTest, EveryControlSaysItsRoleNameValueAndStates) {
   EXPECT_EQ(Read(focusedObject.Query<IAccessible>(IID_IAccessible).Get()).value, "http://pan.baidu.com/s/1");
 }
 
+// A control's and a row's last column and last line are theirs and the next ones are not;
+// the caption buttons lie above a title the application laid over the caption row after
+// them (as the main window does), for a screen reader as for the mouse.
+TEST_F(AccessibilityTest, AHitEndsAtTheLastPixelAndFindsTheCaptionButtonsAboveATitle) {
+  UiLabel title;
+  ASSERT_TRUE(MakeLabel(title, "标题", {10, 8, kWidth - 40.f, 24}));
+  UiButton fetch;
+  ASSERT_TRUE(MakeButton(fetch, "获取", {100, 60, 80, 24}));
+  UiListBox list;
+  ASSERT_TRUE(MakeList(list, {240, 60, 120, 100}));
+  window().Flush();
+  const ComPtr<IAccessible> root = Root();
+  const ComPtr<IAccessible> rows = FromEvent(list.AccessibleId());
+  ASSERT_TRUE(root && rows);
+  const Rect row = list.Layout().ItemRect(1, 0);
+  const Text row1 = "#" + std::to_string(list.Children().size() + 1);  // the rows follow the scroll bars
+  const Text row2 = "#" + std::to_string(list.Children().size() + 2);
+  const LONG rowTop = 60 + static_cast<LONG>(row.top), rowBottom = 60 + static_cast<LONG>(row.Bottom());
+  const LONG rowRight = 240 + static_cast<LONG>(row.Right());
+  const Rect minimise = window().CaptionButtons().at(1)->PixelRect();
+  struct Case {
+    const char* name;
+    IAccessible* asked;
+    POINT at;  // client pixels
+    Text hit;
+  };
+  const Case cases[] = {
+      {"the button's last column", root.Get(), {179, 70}, "获取"},
+      {"right of the button", root.Get(), {180, 70}, "#0"},
+      {"the button's last line", root.Get(), {140, 83}, "获取"},
+      {"below the button", root.Get(), {140, 84}, "#0"},
+      {"the first row's last line", rows.Get(), {260, rowBottom - 1}, row1},
+      {"the second row's first line", rows.Get(), {260, rowBottom}, row2},
+      {"the first row's last column", rows.Get(), {rowRight - 1, rowTop + 2}, row1},
+      {"right of the first row, on the list's frame", rows.Get(), {rowRight, rowTop + 2}, "#0"},
+      {"the list's last column", rows.Get(), {359, rowTop + 2}, "#0"},
+      {"right of the list", rows.Get(), {360, rowTop + 2}, ""},
+      {"the minimise button under the title", root.Get(),
+       {static_cast<LONG>(minimise.left) + 4, static_cast<LONG>(minimise.top) + 4}, "最小化"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    POINT screen = c.at;
+    ClientToScreen(hwnd(), &screen);
+    VARIANT hit;
+    const HRESULT answer = c.asked->accHitTest(screen.x, screen.y, &hit);
+    EXPECT_EQ(Named(answer, hit), c.hit);
+  }
+}
+
+// The window's object is focused only while the window has the system's focus and none of
+// its controls holds it, and get_accFocus names what is.
+TEST_F(AccessibilityTest, TheWindowReadsAsFocusedOnlyWhileNoControlIs) {
+  UiButton fetch;
+  ASSERT_TRUE(MakeButton(fetch, "获取", {100, 60, 80, 24}));
+  const UniqueWindow other(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 600, 500, 40, 40, nullptr,
+                                           nullptr, GetModuleHandleW(nullptr), nullptr));
+  const ComPtr<IAccessible> root = Root();
+  const ComPtr<IAccessible> button = FromEvent(fetch.AccessibleId());
+  ASSERT_TRUE(root && button);
+  struct Case {
+    const char* name;
+    std::function<void()> arrange;
+    bool windowFocused, buttonFocused;
+    Text focus;  // what the window's object says has the focus
+  };
+  const Case cases[] = {
+      {"no control focused", [&] { SetForegroundWindow(hwnd()); }, true, false, "#0"},
+      {"the button focused", [&] { window().SetFocusControl(&fetch, true); }, false, true, "获取"},
+      {"another window focused", [&] { SetForegroundWindow(other.get()); }, false, false, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.arrange();
+    Pump();
+    EXPECT_EQ((Read(root.Get()).states & STATE_SYSTEM_FOCUSED) != 0, c.windowFocused);
+    EXPECT_EQ((Read(button.Get()).states & STATE_SYSTEM_FOCUSED) != 0, c.buttonFocused);
+    VARIANT focused;
+    const HRESULT answer = root->get_accFocus(&focused);
+    EXPECT_EQ(Named(answer, focused), c.focus);
+  }
+  SetForegroundWindow(hwnd());
+}
+
 // A screen reader points at what is drawn: at 144 DPI places are read in the window's
 // pixels (a control placed in 96-DPI units, a list's rows), and a point there hits them.
 TEST_F(AccessibilityTest, AtAnotherScaleObjectsAreWhereTheyAreDrawn) {
   RECT suggested = {0, 0, kWidth * 3 / 2, kHeight * 3 / 2};
   SendMessageW(hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
   UiButton fetch;
-  ButtonOptions caption;
-  caption.caption = "获取";
-  ASSERT_TRUE(fetch.Create(hwnd(), {20, 20, 80, 24}, caption));
+  ASSERT_TRUE(MakeButton(fetch, "获取", {20, 20, 80, 24}));
   UiListBox list;
-  ASSERT_TRUE(list.Create(hwnd(), {120, 20, 120, 120}, ListBoxOptions{}));
-  for (const char* item : {"一", "二", "三"}) list.AddItem(item);
+  ASSERT_TRUE(MakeList(list, {120, 20, 120, 120}));
   window().Flush();
   const auto onScreen = [&](const Rect& r) {
     POINT corner = {static_cast<LONG>(r.left), static_cast<LONG>(r.top)};
@@ -273,6 +380,8 @@ TEST_F(AccessibilityTest, AtAnotherScaleObjectsAreWhereTheyAreDrawn) {
   EXPECT_TRUE(EqualRect(&buttonAt, &buttonDrawn));
   EXPECT_EQ(buttonAt.right - buttonAt.left, 120);  // 80 units
   const Rect row = list.Layout().ItemRect(1, 0);
+  const Text row1 = "#" + std::to_string(list.Children().size() + 1);  // the rows follow the scroll bars
+  const Text row2 = "#" + std::to_string(list.Children().size() + 2);
   const Rect drawn = RectOf(list.PixelRect().left + row.left, list.PixelRect().top + row.top, row.width, row.height);
   const RECT second = located(rows.Get(), 2);  // child ids count from 1
   const RECT secondDrawn = onScreen(drawn);
@@ -329,31 +438,117 @@ TEST_F(AccessibilityTest, TheRootHoldsTheControlsInTabOrderNestedAsTheyAre) {
   for (const ComPtr<IAccessible>& bar : bars) EXPECT_EQ(Read(bar.Get()).role, ROLE_SYSTEM_SCROLLBAR);
 }
 
-TEST_F(AccessibilityTest, DefaultActionIsPostedAndValueIsSetAsTheUserWould) {
-  UiButton button;
-  ButtonOptions caption;
-  caption.caption = "获取";
-  ASSERT_TRUE(button.Create(hwnd(), {20, 60, 80, 24}, caption));
+// A client acts as the user would, and only where the user could: a default action is
+// posted (run after the call, as it may open a modal loop), a value is typed as one undo
+// step. While a control is disabled, or its window waits behind a message box (whose loop
+// drops the window's mouse and keys), pressing, giving a value, taking the focus and
+// choosing an item are refused and change nothing, and what they would act on reads as
+// unavailable. An action asked for just before the box opened arrives inside the box's
+// loop and is dropped there.
+TEST_F(AccessibilityTest, AClientActsAsTheUserWouldAndOnlyWhereTheUserCould) {
+  UiButton fetch;
+  ASSERT_TRUE(MakeButton(fetch, "获取", {20, 60, 80, 24}));
   int clicks = 0;
   window().BindEvent(EventCode::EvClick, [&clicks](UiControl*, const ControlEvent&) { ++clicks; });
-  UiEdit box;
-  ASSERT_TRUE(box.Create(hwnd(), {100, 60, 200, 24}, EditOptions{}));
-  int changes = 0;
-  box.SetOnChange([&changes](UiControl*, UiEdit&) { ++changes; });
+  UiEdit link;
+  ASSERT_TRUE(link.Create(hwnd(), {110, 60, 200, 24}, EditOptions{}));
+  UiListBox list;
+  ASSERT_TRUE(MakeList(list, {20, 100, 120, 80}));
+  UiComboBox services;
+  ComboBoxOptions items;
+  items.items = {"百度网盘", "360云盘", "腾讯微云"};
+  ASSERT_TRUE(services.Create(hwnd(), {160, 100, 120, 24}, items));
+  const ComPtr<IAccessible> root = Root();
+  const ComPtr<IAccessible> button = FromEvent(fetch.AccessibleId());
+  const ComPtr<IAccessible> box = FromEvent(link.AccessibleId());
+  const ComPtr<IAccessible> rows = FromEvent(list.AccessibleId());
+  const ComPtr<IAccessible> combo = FromEvent(services.AccessibleId());
+  ASSERT_TRUE(root && button && box && rows && combo);
+  const std::vector<ComPtr<IAccessible>> comboChildren = Children(combo.Get());
+  ASSERT_EQ(comboChildren.size(), 1u);
+  IAccessible* const choices = comboChildren.front().Get();
+  const BString address = BString::FromText("http://yunpan.cn/abc");
+  const BString service = BString::FromText("360云盘");
+  const long row1 = static_cast<long>(list.Children().size()) + 1;  // the rows follow the list's scroll bars
 
-  const ComPtr<IAccessible> pressed = FromEvent(button.AccessibleId());
-  ASSERT_EQ(pressed->accDoDefaultAction(Self()), S_OK);
-  EXPECT_EQ(clicks, 0);  // not inside the call: a click may open a modal loop
-  EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
+  struct Action {
+    const char* name;
+    bool posted;
+    std::function<HRESULT()> act;
+    std::function<bool()> done;  // what the user would see once it is done
+  };
+  const Action actions[] = {
+      {"press the button", true, [&] { return button->accDoDefaultAction(Self()); }, [&] { return clicks == 1; }},
+      {"give the link box a value", false, [&] { return box->put_accValue(Self(), address.Get()); },
+       [&] { return link.GetText() == "http://yunpan.cn/abc" && link.CanUndo(); }},
+      {"focus the link box", false, [&] { return box->accSelect(SELFLAG_TAKEFOCUS, Self()); },
+       [&] { return link.IsFocused(); }},
+      {"take the list's second item", false, [&] { return rows->accSelect(SELFLAG_TAKESELECTION, Self(row1 + 1)); },
+       [&] { return list.CurrentItem() == 2; }},
+      {"the list's third item's action", true, [&] { return rows->accDoDefaultAction(Self(row1 + 2)); },
+       [&] { return list.CurrentItem() == 3; }},
+      {"give the combo box a value", false, [&] { return combo->put_accValue(Self(), service.Get()); },
+       [&] { return services.SelectedIndex() == 2; }},
+      {"take the combo box's second item", false,
+       [&] { return choices->accSelect(SELFLAG_TAKESELECTION, Self(2)); }, [&] { return services.SelectedIndex() == 2; }},
+      {"the combo box's third item's action", true, [&] { return choices->accDoDefaultAction(Self(3)); },
+       [&] { return services.SelectedIndex() == 3; }},
+  };
+  const auto reset = [&] {
+    clicks = 0;
+    link.SetText("");
+    window().SetFocusControl(&fetch, false);
+    list.SelectItem(1);
+    services.SetSelectedIndex(1);
+    Pump();
+  };
+  // Each action refused, and nothing changed.
+  const auto refused = [&](const char* when) {
+    for (const Action& action : actions) {
+      SCOPED_TRACE(std::string(when) + ": " + action.name);
+      reset();
+      EXPECT_EQ(action.act(), E_ACCESSDENIED);
+      Pump(50);
+      EXPECT_FALSE(action.done());
+    }
+    for (IAccessible* object : {button.Get(), box.Get(), rows.Get(), combo.Get()})
+      EXPECT_NE(Read(object).states & STATE_SYSTEM_UNAVAILABLE, 0) << when;
+    EXPECT_NE(Read(rows.Get(), row1).states & STATE_SYSTEM_UNAVAILABLE, 0) << when;
+  };
 
-  const ComPtr<IAccessible> typed = FromEvent(box.AccessibleId());
-  ASSERT_EQ(typed->accSelect(SELFLAG_TAKEFOCUS, Self()), S_OK);
-  EXPECT_TRUE(box.IsFocused());
-  const BString text = BString::FromText("http://yunpan.cn/abc");
-  ASSERT_EQ(typed->put_accValue(Self(), text.Get()), S_OK);
-  EXPECT_EQ(box.GetText(), "http://yunpan.cn/abc");
-  EXPECT_EQ(changes, 1);
-  EXPECT_TRUE(box.CanUndo());
+  for (UiControl* control : std::initializer_list<UiControl*>{&fetch, &link, &list, &services}) control->SetDisabled(true);
+  refused("disabled");
+  for (UiControl* control : std::initializer_list<UiControl*>{&fetch, &link, &list, &services}) control->SetDisabled(false);
+  EXPECT_EQ(Read(root.Get()).states & STATE_SYSTEM_UNAVAILABLE, 0);
+
+  long rootBehind = 0;
+  MessageBoxOptions ask;
+  ask.beep = false;
+  reset();
+  // Asked for now, they arrive once the box is open.
+  ASSERT_EQ(button->accDoDefaultAction(Self()), S_OK);
+  ASSERT_EQ(rows->accDoDefaultAction(Self(row1 + 2)), S_OK);
+  ASSERT_TRUE(DrivePopup(L"提示：", [&] { ShowMessageBox(hwnd(), "确定吗？", ask); }, [&](HWND popup) {
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(list.CurrentItem(), 1);
+    rootBehind = Read(root.Get()).states;
+    refused("behind a message box");
+    PressKey(popup, VK_ESCAPE);
+  }));
+  EXPECT_NE(rootBehind & STATE_SYSTEM_UNAVAILABLE, 0);
+  Pump();
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(list.CurrentItem(), 1);
+
+  // The box gone, every action is the user's again.
+  for (const Action& action : actions) {
+    SCOPED_TRACE(action.name);
+    reset();
+    EXPECT_EQ(action.act(), S_OK);
+    EXPECT_EQ(action.done(), !action.posted);
+    EXPECT_TRUE(PumpUntil(action.done));
+  }
+  EXPECT_EQ(Read(root.Get()).states & STATE_SYSTEM_UNAVAILABLE, 0);
 }
 
 TEST_F(AccessibilityTest, ObjectsOfGoneControlsAndWindowsAreDisconnected) {

@@ -1,6 +1,7 @@
 // The message box: its size and text place for short, long and tall messages, the button
-// sets and their answers by mouse, Enter, Alt letters and Esc, input to other windows
-// dropped while it is open, the owner's skin, and buttons that stay anchored on resizing.
+// sets and their answers by mouse, Enter, Alt letters and Esc, the arrow keys moving the
+// focus along the buttons, input to other windows dropped while it is open, the owner's
+// skin, and buttons that stay anchored on resizing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -251,6 +252,35 @@ TEST_F(MessageBoxTest, EachWayOutGivesItsResult) {
   }
 }
 
+// The arrow keys move the focus along the buttons as in the system's message boxes: Left
+// and Up to the one on the left, Right and Down to the one on the right, round the row;
+// Enter then clicks the button they came to.
+TEST_F(MessageBoxTest, ArrowKeysMoveTheFocusAlongTheButtonsRoundTheRow) {
+  struct Step {
+    WPARAM key;
+    const char* focused;  // the caption holding the focus after the key
+  };
+  const Step steps[] = {
+      {VK_LEFT, "否(&N)"}, {VK_UP, "是(&Y)"},    {VK_LEFT, "取消"},   {VK_RIGHT, "是(&Y)"},
+      {VK_DOWN, "否(&N)"}, {VK_RIGHT, "取消"}, {VK_UP, "否(&N)"},
+  };
+  MessageBoxOptions options;
+  options.buttons = MessageBoxButtons::YesNoCancel;  // 是 否 取消, 取消 focused
+  std::vector<Text> seen;
+  const MessageBoxResult result = Show(hwnd(), "保存吗？", options, [&](HWND box) {
+    for (const Step& step : steps) {
+      SendMessageW(box, WM_KEYDOWN, step.key, 0);
+      const UiControl* focused = UiWindow::FromHwnd(box)->Focused();
+      seen.push_back(focused != nullptr ? static_cast<const UiButton*>(focused)->GetOptions().caption : "");
+    }
+    SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+  });
+  std::vector<Text> expected;
+  for (const Step& step : steps) expected.push_back(step.focused);
+  EXPECT_EQ(seen, expected);
+  EXPECT_EQ(result, MessageBoxResult::No);
+}
+
 TEST_F(MessageBoxTest, InputToTheOwnerIsDroppedWhileTheBoxIsOpenAndTheBoxWearsTheOwnersSkin) {
   RecordingControl target;
   ASSERT_TRUE(target.Create(hwnd(), {20, 60, 100, 40}));
@@ -265,9 +295,10 @@ TEST_F(MessageBoxTest, InputToTheOwnerIsDroppedWhileTheBoxIsOpenAndTheBoxWearsTh
   options.icon = MessageBoxIcon::Question;
   options.beep = false;
   options.centreOnOwner = true;
+  target.Clear();
+  postClickAndKey();  // still queued when the box opens: its opening pumps them
   Show(hwnd(), "主窗口收不到输入", options, [&](HWND box) {
     borrowed = UiWindow::FromHwnd(box)->Skin().Settings().skinSource;
-    target.Clear();
     postClickAndKey();
     PostMessageW(box, WM_CLOSE, 0, 0);  // handled after the owner's input
   });

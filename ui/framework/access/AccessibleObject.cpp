@@ -4,8 +4,10 @@
 
 #include "http/BString.h"
 #include "runtime/Codec.h"
+#include "ui/framework/controls/UiCaptionButton.h"
 #include "ui/framework/window/UiControl.h"
 #include "ui/framework/window/UiWindow.h"
+#include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {
 
@@ -53,6 +55,13 @@ Text WindowTitle(HWND hwnd) {
 }
 
 bool IsEmpty(const Rect& rect) { return rect.width <= 0 || rect.height <= 0; }
+
+// Whether a client point lies in a place: its left and top edges inside, its right and
+// bottom ones outside, as pixels are.
+bool Inside(const Rect& place, POINT client) {
+  return !IsEmpty(place) && client.x >= place.left && client.y >= place.top && client.x < place.Right() &&
+         client.y < place.Bottom();
+}
 
 // The control of that UiControl::AccessibleId below `under` (null: the window), at any depth.
 UiControl* FindControl(const UiWindow& window, const UiControl* under, LONG id) {
@@ -160,16 +169,26 @@ AccessibleObject::Facts AccessibleObject::Describe(const Child& target) const {
     facts.states = item.states;
     facts.location = item.location;
     facts.action = item.defaultAction;
-    return facts;
+    if (!object.control_->Available()) facts.states |= STATE_SYSTEM_UNAVAILABLE;
+  } else {
+    facts = DescribeObject(object);
   }
+  // What a control holds within the window is the keyboard's focus only while the window
+  // has it: with another window focused, nothing here is.
+  if (GetFocus() != object.Hwnd()) facts.states &= ~STATE_SYSTEM_FOCUSED;
+  return facts;
+}
+
+AccessibleObject::Facts AccessibleObject::DescribeObject(const AccessibleObject& object) {
+  Facts facts;
   switch (object.kind_) {
     case Kind::Window: {
       const HWND hwnd = object.Hwnd();
       facts.name = WindowTitle(hwnd);
       facts.role = object.window_->AccessibleRole();
-      facts.states = STATE_SYSTEM_FOCUSABLE;
+      facts.states = WindowTakesInput(hwnd) ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
       if (!IsWindowVisible(hwnd)) facts.states |= STATE_SYSTEM_INVISIBLE;
-      if (GetFocus() == hwnd && object.window_->Focused() == nullptr) facts.states |= STATE_SYSTEM_FOCUSED;
+      if (object.window_->Focused() == nullptr) facts.states |= STATE_SYSTEM_FOCUSED;
       facts.location = RectOf(0, 0, static_cast<float>(object.window_->Width()), static_cast<float>(object.window_->Height()));
       break;
     }
@@ -317,19 +336,19 @@ HRESULT AccessibleObject::accNavigate(long direction, VARIANT start, VARIANT* en
 }
 
 bool AccessibleObject::Contains(POINT client) const {
-  const Facts facts = Describe({const_cast<AccessibleObject*>(this), 0});
-  const Rect& r = facts.location;
-  return !IsEmpty(r) && client.x >= r.left && client.y >= r.top && client.x < r.Right() && client.y < r.Bottom();
+  return Inside(Describe({const_cast<AccessibleObject*>(this), 0}).location, client);
 }
 
 AccessibleObject::Child AccessibleObject::HitChild(POINT client) const {
+  if (kind_ == Kind::Window) {
+    if (UiCaptionButton* frame = window_->CaptionButtonAt(static_cast<float>(client.x), static_cast<float>(client.y)))
+      return {frame->AccessibleObjectOf(), 0};
+  }
   const std::vector<Child> children = Children();
   // Drawn last is hit first, as the window hits controls.
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
     if (it->item != 0) {
-      const Rect r = control_->AccessibleItemAt(it->item).location;
-      if (!IsEmpty(r) && client.x >= r.left && client.y >= r.top && client.x < r.Right() && client.y < r.Bottom())
-        return *it;
+      if (Inside(control_->AccessibleItemAt(it->item).location, client)) return *it;
       continue;
     }
     if (it->object->Contains(client)) {
@@ -458,9 +477,15 @@ HRESULT AccessibleObject::get_accSelection(VARIANT* selection) {
 
 // --- IAccessible: what a client does ---
 
+HRESULT AccessibleObject::Act(const VARIANT& childId, Child& target) const {
+  if (const HRESULT found = Find(childId, target); found != S_OK) return found;
+  if (target.object->kind_ == Kind::Window) return S_OK;  // each action says what it does with the window
+  return target.object->control_->TakesInput() ? S_OK : E_ACCESSDENIED;
+}
+
 HRESULT AccessibleObject::accSelect(long flags, VARIANT childId) {
   Child target;
-  if (const HRESULT found = Find(childId, target); found != S_OK) return found;
+  if (const HRESULT allowed = Act(childId, target); allowed != S_OK) return allowed;
   if (target.object->kind_ == Kind::Window) return E_INVALIDARG;
   UiControl* control = target.object->control_;
   if (target.item != 0) {
@@ -476,7 +501,7 @@ HRESULT AccessibleObject::accSelect(long flags, VARIANT childId) {
 
 HRESULT AccessibleObject::accDoDefaultAction(VARIANT childId) {
   Child target;
-  if (const HRESULT found = Find(childId, target); found != S_OK) return found;
+  if (const HRESULT allowed = Act(childId, target); allowed != S_OK) return allowed;
   if (target.object->kind_ == Kind::Window || Describe(target).action.empty()) return DISP_E_MEMBERNOTFOUND;
   // Posted: the action may open a modal loop, which must not run inside this call.
   target.object->control_->PostEvent({EventCode::EvDefaultAction, ActionInput{target.item}});
@@ -489,7 +514,7 @@ HRESULT AccessibleObject::put_accName(VARIANT, BSTR) {
 
 HRESULT AccessibleObject::put_accValue(VARIANT childId, BSTR value) {
   Child target;
-  if (const HRESULT found = Find(childId, target); found != S_OK) return found;
+  if (const HRESULT allowed = Act(childId, target); allowed != S_OK) return allowed;
   if (target.item != 0 || target.object->kind_ != Kind::Control) return DISP_E_MEMBERNOTFOUND;
   return target.object->control_->SetAccessibleValue(BString::ToText(value)) ? S_OK : E_ACCESSDENIED;
 }

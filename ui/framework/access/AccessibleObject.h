@@ -19,6 +19,10 @@
 // Calls arrive on the window's thread (from another process, while the thread pumps
 // messages). accDoDefaultAction posts the action and returns at once: an action that
 // opens a modal loop (a message box, a drop-down) must not run inside the caller's call.
+// A client does only what the user could do: while a control takes no input (disabled,
+// hidden, or its window behind a message box) its actions, item choices and value are
+// refused with E_ACCESSDENIED, and it reads as unavailable, as the window does behind a
+// message box.
 #pragma once
 
 #include <windows.h>
@@ -92,6 +96,8 @@ class AccessibleObject final : public IAccessible {
 
   AccessibleObject(Kind kind, UiWindow* window, UiControl* control);
   Facts Describe(const Child& target) const;
+  // Describe for an object (no item).
+  static Facts DescribeObject(const AccessibleObject& object);
 
   bool Connected() const { return window_ != nullptr; }
   HWND Hwnd() const;
@@ -103,6 +109,10 @@ class AccessibleObject final : public IAccessible {
   // Resolve for a client's call: CO_E_OBJNOTCONNECTED once disconnected, E_INVALIDARG for
   // an id that names nothing.
   HRESULT Find(const VARIANT& childId, Child& target) const;
+  // Find for a client's action: E_ACCESSDENIED as well when the control it names (or
+  // whose item it names) takes no input now (UiControl::TakesInput): disabled, hidden, or
+  // behind a message box, where a user's mouse and keys cannot reach it either.
+  HRESULT Act(const VARIANT& childId, Child& target) const;
   // One fact of what a child id names, as a client's out parameter.
   HRESULT TextFact(const VARIANT& childId, BSTR* out, Text Facts::*field) const;
   HRESULT NumberFact(const VARIANT& childId, VARIANT* out, long (*field)(const Facts&)) const;

@@ -139,6 +139,8 @@ void UiButton::PaintContent(GpGraphics* g, ButtonState state, const Rect& face) 
 
 // --- events ---
 
+ButtonState UiButton::RestingState() { return HoldsFocus() ? ButtonState::Focused : ButtonState::Normal; }
+
 int UiButton::OnEvent(const ControlEvent& event) {
   const int early = PreEventHook(event);
   if (early != kNotHandled) return early;
@@ -162,7 +164,7 @@ int UiButton::OnMouseUp(const PointerInput&) {
 }
 
 int UiButton::OnPressCancelled() {
-  if (Focusable()) PaintState(ButtonState::Normal, FadeStartForTicks(*this, Style().button.pressFadeTicks));
+  if (Focusable()) PaintState(RestingState(), FadeStartForTicks(*this, Style().button.pressFadeTicks));
   return kNotHandled;
 }
 
@@ -182,7 +184,7 @@ int UiButton::OnMouseEnter() {
 }
 
 int UiButton::OnMouseLeave(UiControl*) {
-  PaintState(ButtonState::Normal, FadeStartForTicks(*this, Style().button.hoverFadeTicks));
+  PaintState(RestingState(), FadeStartForTicks(*this, Style().button.hoverFadeTicks));
   return kNotHandled;
 }
 

@@ -10,11 +10,13 @@
 //
 //   event           look painted    fade from (ticks to the new look; the style's, here the default's)
 //   mouse enters    hot             51 (4)
-//   mouse leaves    normal          51 (4)
+//   mouse leaves    resting         51 (4)
 //   left down       pressed         153 (2)   only when focusable
 //   left up         hot             153 (2)   only when focusable
+//   press cut short resting         153 (2)   only when focusable
 //   focus gained    focused         204 (1)
 //   focus lost      normal          102 (3)
+// The resting look is the focused one while the button holds the focus, else normal.
 #pragma once
 
 #include <optional>
@@ -112,6 +114,9 @@ class UiButton : public OptionsControl<UiTextControl, ButtonOptions, ControlType
  private:
   std::optional<CreateControlOptions> Prepare(const UiStyle& style) override;
   void RegisterMnemonic();
+  // The look without the pointer on the button: focused while it holds the focus (after a
+  // click released elsewhere or a press cut short too), else normal.
+  ButtonState RestingState();
   void PaintContent(GpGraphics* graphics, ButtonState state, const Rect& face);
   void DecodeImage();
 

@@ -116,6 +116,12 @@ std::vector<UiCaptionButton*> CaptionBar::Buttons() const {
   return buttons;
 }
 
+UiCaptionButton* CaptionBar::ButtonAt(float x, float y) const {
+  for (const auto& button : buttons_)
+    if (button->Visible() && button->HitTest(x, y)) return button.get();
+  return nullptr;
+}
+
 void CaptionBar::SetTitle(Text text) {
   if (title_ != nullptr) title_->SetText(std::move(text));
 }

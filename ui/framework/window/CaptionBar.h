@@ -60,6 +60,11 @@ class CaptionBar {
   void Clear();
 
   std::vector<UiCaptionButton*> Buttons() const;
+  // The visible button under a window point, or null. The buttons are the window's frame:
+  // they lie above every control the application places (a title label as wide as the
+  // window), whatever order the controls were made in, for the pointer and for a screen
+  // reader's hit test alike.
+  UiCaptionButton* ButtonAt(float x, float y) const;
   UiPicture* Icon() const { return icon_.get(); }
   UiCaptionTitle* Title() const { return title_.get(); }
   void SetTitle(Text text);

@@ -9,7 +9,7 @@
 namespace getlink {
 
 void FadeClock::Start(UiControl& control) {
-  if (!Fading(control)) fading_.push_back({&control, control.Serial()});
+  if (!Fading(control)) fading_.push_back({&control, control.Serial(), 0});
   Arm();
 }
 
@@ -28,15 +28,32 @@ bool FadeClock::Fading(const UiControl& control) const {
 
 bool FadeClock::OnTimer(UINT_PTR id) {
   if (id != kTimerId) return false;
-  // Copied: a control whose fade ends leaves the list meanwhile.
-  const std::vector<Entry> stepping = fading_;
-  for (const Entry& entry : stepping) {
+  // The controls due now, collected first: a control whose fade ends leaves the list.
+  std::vector<Entry> due;
+  for (Entry& entry : fading_) {
+    if (!window_.IsLive(entry.control, entry.serial)) {
+      due.push_back(entry);
+      continue;
+    }
+    entry.waited += period_;
+    const UINT interval = IntervalOf(*entry.control);
+    if (entry.waited < interval) continue;
+    entry.waited -= interval;
+    due.push_back(entry);
+  }
+  for (const Entry& entry : due) {
     if (window_.IsLive(entry.control, entry.serial))
       StepCrossFade(*entry.control);
     else
       Stop(*entry.control);
   }
   return true;
+}
+
+UINT FadeClock::IntervalOf(const UiControl& control) const {
+  // A control whose interval was taken away while it faded ends its fade at the usual pace.
+  const int frame = control.FrameInterval();
+  return static_cast<UINT>(frame > 0 ? frame : window_.Style().fade.frameMs);
 }
 
 void FadeClock::Reset() {
@@ -47,9 +64,7 @@ void FadeClock::Reset() {
 void FadeClock::Arm() {
   UINT period = 0;
   for (const Entry& entry : fading_) {
-    // A control whose interval was taken away while it faded ends its fade at the usual pace.
-    const int frame = entry.control->FrameInterval();
-    const auto interval = static_cast<UINT>(frame > 0 ? frame : window_.Style().fade.frameMs);
+    const UINT interval = IntervalOf(*entry.control);
     period = period == 0 ? interval : std::min(period, interval);
   }
   if (period == period_) return;  // a fade that joins keeps the running clock's rhythm

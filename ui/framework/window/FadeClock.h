@@ -1,8 +1,10 @@
 // The one timer that steps every cross-fade of a window's controls (CrossFade.h): while any
-// control fades, each tick raises the fade level of every fading control by the style's
-// fade step and queues it for composition; a control whose level reaches its Alpha leaves the clock, and
-// the clock stops with the last one. It ticks at the shortest frame interval among the
-// controls fading. A control's own timers (ControlTimers) never share it.
+// control fades, the clock ticks at the shortest frame interval among the controls fading,
+// and each control takes a step (the style's fade step, queued for composition) whenever
+// the ticks since its last step add up to its own interval: a fade of 60 ms frames
+// running beside one of 20 ms steps on every third tick, at its own pace. A control whose
+// level reaches its Alpha leaves the clock, and the clock stops with the last one. A
+// control's own timers (ControlTimers) never share it.
 #pragma once
 
 #include <windows.h>
@@ -37,7 +39,11 @@ class FadeClock {
   struct Entry {
     UiControl* control;
     std::uint32_t serial;
+    UINT waited;  // ms of ticks since the control's last step
   };
+
+  // The control's frame interval: its own, or the style's when it has none.
+  UINT IntervalOf(const UiControl& control) const;
 
   // Runs the timer at the shortest interval wanted, or stops it when nothing fades.
   void Arm();

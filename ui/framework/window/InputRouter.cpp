@@ -6,6 +6,7 @@
 
 #include "runtime/TextBuild.h"
 #include "runtime/TextSearch.h"
+#include "ui/framework/controls/UiCaptionButton.h"
 #include "ui/framework/window/UiControl.h"
 #include "ui/framework/window/UiWindow.h"
 
@@ -121,7 +122,10 @@ void InputRouter::DispatchAndNotify(UiControl& control, const ControlEvent& even
   window_.Notify(Live(target), event);
 }
 
-UiControl* InputRouter::HitTest(float x, float y) const { return HitIn(window_.Controls(), x, y); }
+UiControl* InputRouter::HitTest(float x, float y) const {
+  UiControl* frame = window_.CaptionButtonAt(x, y);
+  return frame != nullptr && !frame->Disabled() ? frame : HitIn(window_.Controls(), x, y);
+}
 
 // --- hover ---
 

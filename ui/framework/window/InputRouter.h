@@ -34,7 +34,8 @@ class InputRouter {
   UiControl* KeyboardFocus() const { return keyboardFocus_; }
   bool Pressing() const { return pressed_ != nullptr; }
 
-  // The deepest visible, enabled control under a window point, or null.
+  // The deepest visible, enabled control under a window point, or null; a caption button
+  // before any control of the application (CaptionBar::ButtonAt).
   UiControl* HitTest(float x, float y) const;
 
   // Mouse buttons and moves (client coordinates in lparam).

@@ -7,6 +7,7 @@
 
 #include "ui/framework/access/AccessibleObject.h"
 #include "ui/framework/window/UiWindow.h"
+#include "ui/framework/window/WindowFunctions.h"
 
 namespace getlink {
 namespace {
@@ -241,6 +242,18 @@ void UiControl::SetDisabled(bool disabled) {
   TellAccessibility(AccessEvent::StateChange);
 }
 
+bool UiControl::Available() const {
+  for (const UiControl* control = this; control != nullptr; control = control->parent_)
+    if (control->disabled_) return false;
+  return WindowTakesInput(hostWnd_);
+}
+
+bool UiControl::TakesInput() const {
+  for (const UiControl* control = this; control != nullptr; control = control->parent_)
+    if (!control->visible_) return false;
+  return handle_ != 0 && Available();
+}
+
 bool UiControl::IsFocused() { return window_ != nullptr && FocusAnswer(SendEvent(EventCode::EvQueryFocus)); }
 
 bool UiControl::HoldsFocus() { return window_ != nullptr && FocusAnswer(QueryFocus()); }
@@ -416,6 +429,8 @@ int UiControl::OnEvent(const ControlEvent& event) {
     case EventCode::EvQueryDimming: return QueryDimming();
     case EventCode::EvQueryFocus: return QueryFocus();
     case EventCode::EvDefaultAction: {
+      // Asked for before a message box opened or the control was disabled: not any more.
+      if (!TakesInput()) return 0;
       const int item = event.Get<ActionInput>().item;
       if (item == 0)
         DoDefaultAction();
@@ -444,7 +459,7 @@ AccessStates UiControl::AccessibleState() {
   AccessStates states = 0;
   for (const UiControl* control = this; control != nullptr; control = control->parent_)
     if (!control->visible_) states |= STATE_SYSTEM_INVISIBLE;
-  if (disabled_)
+  if (!Available())
     states |= STATE_SYSTEM_UNAVAILABLE;
   else if (focusable_ && type_ != ControlType::CaptionButton)
     states |= STATE_SYSTEM_FOCUSABLE;
@@ -471,7 +486,7 @@ Text UiControl::NameOfLabelBefore() const {
 }
 
 void UiControl::PressAsClick() {
-  if (window_ != nullptr && visible_ && !disabled_) window_->Click(*this);
+  if (window_ != nullptr && TakesInput()) window_->Click(*this);
 }
 
 void UiControl::TellAccessibility(AccessEvent event) const {

@@ -183,6 +183,12 @@ class UiControl {
   void SetFocusable(bool focusable) { focusable_ = focusable; }
   // Asks the control (EvQueryFocus), then the window.
   bool IsFocused();
+  // Whether the user can work the control now: enabled, its parents too, on a window that
+  // takes input (not behind a message box: WindowTakesInput).
+  bool Available() const;
+  // Available, created and shown (its parents too): what a click or a key could reach.
+  // Accessibility clients act on a control only while it takes input, as a user can.
+  bool TakesInput() const;
 
   // Asks for a repaint after the look changed: OnPaint runs in the window's next flush,
   // which composes what changed and presents it once, however many controls changed in
@@ -256,15 +262,16 @@ class UiControl {
   // Sets the value as the user would, with the events that follow; false where the
   // control takes no value.
   virtual bool SetAccessibleValue(std::string_view /*value*/) { return false; }
-  // STATE_SYSTEM_ bits: the base answers invisible, unavailable, focusable and focused;
-  // controls add their own.
+  // STATE_SYSTEM_ bits: the base answers invisible, unavailable (not Available), focusable
+  // and focused; controls add their own.
   virtual AccessStates AccessibleState();
   // "Alt+X" for a control with a mnemonic, else empty.
   Text AccessibleShortcut() const;
   // The name of the default action ("按下", "打开"...), empty when there is none.
   virtual Text DefaultActionName() const { return Text(); }
   // Performs the default action. Accessibility clients reach it through EvDefaultAction,
-  // posted, so that a modal loop it opens never runs inside their call.
+  // posted, so that a modal loop it opens never runs inside their call; it is dropped when
+  // the control no longer takes input by the time it arrives.
   virtual void DoDefaultAction() {}
   // The default action of a control that is pressed as a button is: a click, as Enter,
   // Space or the mnemonic give it.

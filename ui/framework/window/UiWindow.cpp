@@ -248,6 +248,9 @@ void UiWindow::Present(std::optional<Rect> rect) {
 // --- the window procedure ---
 
 LRESULT UiWindow::WindowProc(UINT msg, WPARAM wparam, LPARAM lparam) {
+  // Behind a modal window of its thread the window takes no mouse or keys, whatever loop
+  // pumps them (a message box's opening effect pumps before its own loop runs).
+  if (IsInputMessage(msg) && !WindowTakesInput(hwnd_)) return 0;
   if (messageHook_) {
     const MessageHook hook = messageHook_;  // the hook may replace itself
     const int answer = hook(hwnd_, msg, wparam, lparam);
@@ -456,7 +459,9 @@ void UiWindow::ClosePopups() const {
 // --- size, closing and destruction ---
 
 void UiWindow::OnSize(UINT type) {
-  if (type == SIZE_MINIMIZED) return;
+  const bool restored = minimised_ && type != SIZE_MINIMIZED;
+  minimised_ = type == SIZE_MINIMIZED;
+  if (minimised_) return;
   const bool zoomed = type == SIZE_MAXIMIZED;
   const bool zoomChanged = zoomed != zoomed_;
   zoomed_ = zoomed;
@@ -470,6 +475,8 @@ void UiWindow::OnSize(UINT type) {
     }
     composer_.Resize(size);
     SetSkin(std::nullopt, SkinColour(), SkinRepaint::Present);
+  } else if (restored) {
+    composer_.Present();  // nothing was presented while the window was minimised
   }
   // The maximise button's glyph follows the state, even when the size stays the same.
   if (zoomChanged) {

@@ -158,6 +158,7 @@ class UiWindow {
   std::vector<UINT_PTR> TimerIds(const UiControl& control) const { return timers_.IdsOf(control); }
   bool Fading(const UiControl& control) const { return fades_.Fading(control); }
   std::vector<UiCaptionButton*> CaptionButtons() const { return caption_.Buttons(); }
+  UiCaptionButton* CaptionButtonAt(float x, float y) const { return caption_.ButtonAt(x, y); }
   UiPicture* IconPicture() const { return caption_.Icon(); }
   UiCaptionTitle* TitleLabel() const { return caption_.Title(); }
   UiControl* TitleControl() const;
@@ -258,6 +259,7 @@ class UiWindow {
   WNDPROC oldWndProc_ = nullptr;
   bool frozen_ = false;
   bool zoomed_ = false;
+  bool minimised_ = false;
   SIZE size_ = {0, 0};
   int captionFlags_ = 0;
   bool resizable_ = false;

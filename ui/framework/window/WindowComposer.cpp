@@ -198,8 +198,10 @@ void WindowComposer::Present(const RECT* dirty) {
   if (window_.IsLayered()) {
     // A hidden layered window shows nothing: its canvas reaches the screen when it is
     // shown (every way of showing a window presents it). Skipping these presents saves
-    // one UpdateLayeredWindow for every control a window builds before it opens.
-    if (!IsWindowVisible(hwnd_)) return;
+    // one UpdateLayeredWindow for every control a window builds before it opens. A
+    // minimised one neither, and the canvas's size would give it back its whole size in
+    // the place of its taskbar button: it is presented when it is restored.
+    if (!IsWindowVisible(hwnd_) || IsIconic(hwnd_)) return;
     PresentSurface(canvas_, dirty);
     return;
   }
@@ -219,6 +221,7 @@ void WindowComposer::PresentSurface(const Surface& surface, const RECT* dirty) {
                                   dirty};
   ++presents_;
   ++presentCount_;
+  lastDirty_ = dirty != nullptr ? *dirty : RECT{0, 0, size.cx, size.cy};
   if (!UpdateLayeredWindowIndirect(hwnd_, &info))
     UpdateLayeredWindow(hwnd_, nullptr, nullptr, &size, surface.Dc(), &origin, 0, &blend, ULW_ALPHA);
 }

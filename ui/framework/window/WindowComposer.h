@@ -76,6 +76,9 @@ class WindowComposer {
   // surface on the screen (UpdateLayeredWindow), for benchmarks and tests.
   long Presents() const { return presents_; }
   static long PresentCount() { return presentCount_; }
+  // The part of the window the last present told the system it changed (the whole
+  // surface when it named none): on Windows only that part of the screen is updated.
+  RECT LastPresentedDirty() const { return lastDirty_; }
   // WM_PAINT of a plain window.
   void Paint();
 
@@ -107,6 +110,7 @@ class WindowComposer {
   bool flushPosted_ = false;  // a WmInvalidate is on its way
   int flushDelays_ = 0;       // times the posted flush went behind other posted messages
   long presents_ = 0;
+  RECT lastDirty_ = {0, 0, 0, 0};
   static std::atomic<long> presentCount_;
 };
 

@@ -14,10 +14,6 @@ namespace {
 
 constexpr DWORD kDefaultStyle = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
-bool IsInputMessage(UINT msg) {
-  return (msg >= 255 && msg <= 263) || (msg >= WM_MOUSEFIRST && msg <= 525);
-}
-
 void SetIcon(HWND hwnd, WPARAM which, int classIndex, std::optional<int> programIconDpi) {
   HICON icon = programIconDpi ? ProgramIcon(which, *programIconDpi) : nullptr;
   if (icon == nullptr) icon = reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, which, 0));
@@ -26,6 +22,10 @@ void SetIcon(HWND hwnd, WPARAM which, int classIndex, std::optional<int> program
 }
 
 }  // namespace
+
+bool IsInputMessage(UINT msg) {
+  return (msg >= 255 && msg <= 263) || (msg >= WM_MOUSEFIRST && msg <= 525);
+}
 
 RECT DesktopWorkArea() {
   RECT work = {};
@@ -78,6 +78,17 @@ int RunMessageLoop() {
 
 namespace {
 
+// The window of the thread's innermost ModalLoop, or null.
+thread_local HWND gModalWindow = nullptr;
+
+// Whether `hwnd` is the modal window `modal`, one of its children or a window it owns (a
+// drop-down or menu it opened).
+bool WithinModal(HWND modal, HWND hwnd) {
+  for (HWND top = GetAncestor(hwnd, GA_ROOT); top != nullptr; top = GetWindow(top, GW_OWNER))
+    if (top == modal) return true;
+  return false;
+}
+
 void LoopWhileWindow(HWND hwnd, bool dropOthersInput) {
   MSG msg;
   while (IsWindow(hwnd)) {
@@ -88,7 +99,7 @@ void LoopWhileWindow(HWND hwnd, bool dropOthersInput) {
       return;
     }
     if (got < 0) return;
-    if (dropOthersInput && msg.hwnd != hwnd && !IsChild(hwnd, msg.hwnd) && IsInputMessage(msg.message)) continue;
+    if (dropOthersInput && IsInputMessage(msg.message) && !WithinModal(hwnd, msg.hwnd)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -96,7 +107,19 @@ void LoopWhileWindow(HWND hwnd, bool dropOthersInput) {
 
 }  // namespace
 
-void ModalLoop(HWND hwnd) { LoopWhileWindow(hwnd, true); }
+ModalScope::ModalScope(HWND hwnd) : outer_(gModalWindow) { gModalWindow = hwnd; }
+
+ModalScope::~ModalScope() { gModalWindow = outer_; }
+
+void ModalLoop(HWND hwnd) {
+  const ModalScope modal(hwnd);
+  LoopWhileWindow(hwnd, true);
+}
+
+bool WindowTakesInput(HWND hwnd) {
+  if (hwnd == nullptr || !IsWindowEnabled(hwnd)) return false;
+  return gModalWindow == nullptr || !IsWindow(gModalWindow) || WithinModal(gModalWindow, hwnd);
+}
 
 void PopupLoop(HWND hwnd) { LoopWhileWindow(hwnd, false); }
 

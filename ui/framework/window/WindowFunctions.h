@@ -42,9 +42,34 @@ void SetWindowIcons(HWND hwnd, int dpi);
 // The thread's message loop; returns the exit code of WM_QUIT.
 int RunMessageLoop();
 
-// Runs messages while `hwnd` exists. Keyboard and mouse input meant for other windows is
-// dropped. A WM_QUIT ends the loop and stays queued for the loop outside.
+// Makes `hwnd` the thread's modal window while the scope lasts (nested scopes each in
+// turn): the thread's other windows take no input meanwhile (WindowTakesInput). A modal
+// pop-up opens one as soon as its window exists, before its opening effect pumps messages.
+class ModalScope {
+ public:
+  explicit ModalScope(HWND hwnd);
+  ~ModalScope();
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+ private:
+  HWND outer_;
+};
+
+// Runs messages while `hwnd` exists, in a ModalScope of it. Keyboard and mouse input meant
+// for other windows (any but `hwnd`, its children and the windows it owns) is dropped. A
+// WM_QUIT ends the loop and stays queued for the loop outside.
 void ModalLoop(HWND hwnd);
+
+// Whether `msg` is keyboard or mouse input.
+bool IsInputMessage(UINT msg);
+
+// Whether input meant for `hwnd` reaches it now: not while the window is disabled, nor
+// while a ModalScope of its thread is open for another window (a message box over it).
+// A framework window drops such input in whatever loop pumps it, and what a user cannot
+// do with the mouse or the keys then, an accessibility client cannot do either
+// (UiControl::TakesInput).
+bool WindowTakesInput(HWND hwnd);
 
 // The loop of a pop-up (drop-down list, menu): like ModalLoop, but every message is
 // dispatched, so a click elsewhere reaches its window (and closes the pop-up).

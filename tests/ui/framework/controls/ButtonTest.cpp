@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 
 #include "tests/ui/framework/drawing/TestBitmaps.h"
 #include "tests/ui/framework/window/WindowTestSupport.h"
@@ -37,20 +38,26 @@ class ButtonTest : public WindowTest {
   std::vector<std::unique_ptr<UiButton>> buttons_;
 };
 
+// The press gives the button the focus: after it, the button at rest shows its focused
+// look, however the press ended.
 TEST_F(ButtonTest, AClickShowsHotPressedHotAndClicksOnlyWhenReleasedOverTheButton) {
   struct Case {
     const char* name;
     bool focusable;
     bool releaseOutside;
-    bool cutShort;  // the window loses the press before the release
+    std::optional<PressCut> cut;  // the window loses the press before the release
     ButtonState whilePressed, afterRelease;
     int clicks;
   };
   const Case cases[] = {
-      {"released over it", true, false, false, ButtonState::Pressed, ButtonState::Hot, 1},
-      {"released elsewhere", true, true, false, ButtonState::Pressed, ButtonState::Normal, 0},
-      {"cut short", true, false, true, ButtonState::Pressed, ButtonState::Normal, 0},
-      {"not focusable", false, false, false, ButtonState::Hot, ButtonState::Hot, 0},
+      {"released over it", true, false, std::nullopt, ButtonState::Pressed, ButtonState::Hot, 1},
+      {"released elsewhere", true, true, std::nullopt, ButtonState::Pressed, ButtonState::Focused, 0},
+      {"cut short by another window's activation", true, false, PressCut::AnotherWindowActivated,
+       ButtonState::Pressed, ButtonState::Focused, 0},
+      {"cut short by WM_CANCELMODE", true, false, PressCut::CancelMode, ButtonState::Pressed, ButtonState::Focused, 0},
+      {"cut short by a capture taken", true, false, PressCut::CaptureTaken, ButtonState::Pressed,
+       ButtonState::Focused, 0},
+      {"not focusable", false, false, std::nullopt, ButtonState::Hot, ButtonState::Hot, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -61,8 +68,8 @@ TEST_F(ButtonTest, AClickShowsHotPressedHotAndClicksOnlyWhenReleasedOverTheButto
     EXPECT_EQ(button.State(), ButtonState::Hot);
     LeftDown(120, 110);
     EXPECT_EQ(button.State(), c.whilePressed);
-    if (c.cutShort) {
-      CutPress(PressCut::CancelMode);
+    if (c.cut) {
+      CutPress(*c.cut);
     } else {
       const int x = c.releaseOutside ? 300 : 121;
       MouseMove(x, 110);
@@ -70,8 +77,10 @@ TEST_F(ButtonTest, AClickShowsHotPressedHotAndClicksOnlyWhenReleasedOverTheButto
     }
     EXPECT_EQ(button.State(), c.afterRelease);
     EXPECT_EQ(clicks, c.clicks);
-    button.Destroy();
+    // The pointer leaving takes the hot look away, not the focused one.
     MouseMove(300, 250);
+    EXPECT_EQ(button.State(), c.focusable ? ButtonState::Focused : ButtonState::Normal);
+    button.Destroy();
   }
 }
 

@@ -105,16 +105,49 @@ TEST_F(CaptionButtonTest, MaximiseFollowsTheWindowStateBothWays) {
   EXPECT_EQ(maximise.PixelRect().left, kWidth - 52.f - 28.f);
 }
 
-TEST_F(CaptionButtonTest, MinimiseDoesNothingOnAMinimisedWindow) {
+// The caption buttons are the window's frame: a control the application lays over the
+// caption row (a title as wide as the window, made after the buttons) takes neither their
+// hot look nor their click. The minimise button makes the window iconic; while it is, a
+// change is composed but not presented (the canvas's size would give the window back its
+// whole size where its taskbar button is), a second click asks nothing more, and
+// restoring it presents it at its place again.
+TEST_F(CaptionButtonTest, MinimiseShowsItsHotLookUnderATitleAndMinimisesUntilRestored) {
+  RecordingControl title(MakeArgb(0, 0, 0, 0));
+  CreateControlOptions label;
+  label.focusable = false;  // a click on it would drag the window
+  ASSERT_TRUE(title.Create(hwnd(), {10, 8, kWidth - 40.f, 24}, label));
   UiCaptionButton& minimise = Button(CaptionButtonKind::Minimise);
+  const Rect r = minimise.PixelRect();
+  MouseMove(static_cast<int>(r.left) + 4, static_cast<int>(r.top) + 4);
+  EXPECT_EQ(window().Hovered(), &minimise);
+  EXPECT_TRUE(ShowsCell(minimise, 1, false));
+  RECT normal = {};
+  GetWindowRect(hwnd(), &normal);
   ClickButton(minimise);
   EXPECT_EQ(Commands(SC_MINIMIZE), 1);
-  ShowWindow(hwnd(), SW_MINIMIZE);
   ASSERT_TRUE(PumpUntil([&] { return IsIconic(hwnd()) != FALSE; }));
+
+  RECT iconic = {};
+  GetWindowRect(hwnd(), &iconic);
+  const long before = window().Composer().Presents();
+  title.SetColour(MakeArgb(255, 0, 0, 255));
   hooked.clear();
   minimise.SendEvent(EventCode::EvClick);
-  Pump();
+  Pump(100);
+  EXPECT_EQ(window().Composer().Presents(), before);
   EXPECT_EQ(Commands(SC_MINIMIZE), 0);
+  RECT still = {};
+  GetWindowRect(hwnd(), &still);
+  EXPECT_TRUE(IsIconic(hwnd()));
+  EXPECT_TRUE(EqualRect(&still, &iconic));
+
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);  // as the taskbar restores it
+  ASSERT_TRUE(PumpUntil([&] { return IsIconic(hwnd()) == FALSE; }));
+  RECT restored = {};
+  GetWindowRect(hwnd(), &restored);
+  EXPECT_TRUE(EqualRect(&restored, &normal));
+  EXPECT_EQ(window().Composer().Presents(), before + 1);
+  EXPECT_EQ(window().Composer().LastPresentedDirty().right, kWidth);  // the whole canvas
 }
 
 TEST_F(CaptionButtonTest, CloseGoesThroughTheMessageHook) {

@@ -102,9 +102,14 @@ TEST_F(InputRoutingTest, APressCutShortClicksNothingAndTheNextControlGetsHoverAn
     calls = {};
     RecordingControl pressed, other;
     PressTheFirstOf(pressed, other);
+    hooked.clear();
     CutPress(cut);
     EXPECT_EQ(window().Pressed(), nullptr);
     EXPECT_EQ(pressed.Count(EventCode::EvPressCancelled), 1);
+    // Each way on its own: the capture taken and WM_CANCELMODE leave the window active.
+    const int deactivations =
+        HookedCount(WM_ACTIVATE, [](const MSG& m) { return LOWORD(m.wParam) == WA_INACTIVE; });
+    EXPECT_EQ(deactivations, cut == PressCut::AnotherWindowActivated ? 1 : 0);
     MouseMove(260, 110);
     EXPECT_EQ(window().Hovered(), &other);
     EXPECT_EQ(other.Count(EventCode::EvMouseEnter), 1);

@@ -280,6 +280,32 @@ TEST_F(UiControlTest, AFadeAndATimerOfTheControlsOwnRunAtOnceWithoutDisturbingEa
   EXPECT_TRUE(PumpUntil([&] { return control.FadeLevel() == control.Alpha(); }));
 }
 
+// Two fades of different frame intervals at once: the clock ticks at the shorter one, and
+// the slower control steps on every third tick (60 ms) while it does; once the quick fade
+// has ended the clock ticks at 60 ms and the slow one steps on each tick.
+TEST_F(UiControlTest, FadesOfDifferentIntervalsKeepEachItsOwnPace) {
+  RecordingControl quick, slow;
+  OpenWithFadingControl(quick, 20);
+  CreateControlOptions create;
+  create.frameInterval = 60;
+  ASSERT_TRUE(slow.Create(hwnd(), {200, 60, 80, 24}, create));
+  Pump();
+  std::vector<std::pair<int, int>> levels;  // quick's and slow's, as each tick arrives
+  window().SetMessageHook([&](HWND, UINT msg, WPARAM wparam, LPARAM) {
+    if (msg == WM_TIMER && wparam == FadeClock::kTimerId) levels.emplace_back(quick.FadeLevel(), slow.FadeLevel());
+    return kNotHandled;
+  });
+  for (RecordingControl* control : {&quick, &slow}) {
+    control->SetFadeLevel(0);  // five steps of 51
+    control->Repaint();
+  }
+  window().Flush();
+  ASSERT_TRUE(PumpUntil([&] { return !window().Fading(quick) && !window().Fading(slow); }));
+  const std::vector<std::pair<int, int>> expected = {{0, 0},     {51, 0},    {102, 0},   {153, 51},  {204, 51},
+                                                     {255, 51},  {255, 102}, {255, 153}, {255, 204}};
+  EXPECT_EQ(levels, expected);
+}
+
 // A control that another one changes while the flush paints is painted in that flush.
 TEST_F(UiControlTest, AControlChangedWhileTheWindowPaintsIsPaintedInTheSameFlush) {
   RecordingControl first, second;

@@ -144,9 +144,12 @@ void WindowTest::CutPress(PressCut cut) {
     Pump();
     return;
   }
-  UniqueWindow other(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 600, 500, 40, 40, nullptr, nullptr,
-                                    GetModuleHandleW(nullptr), nullptr));
-  if (cut == PressCut::AnotherWindowActivated)
+  // The capture is taken by a window that is never shown: the window keeps the activation,
+  // and only WM_CAPTURECHANGED tells it.
+  const bool activate = cut == PressCut::AnotherWindowActivated;
+  UniqueWindow other(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | (activate ? WS_VISIBLE : 0), 600, 500, 40, 40,
+                                    nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+  if (activate)
     SetForegroundWindow(other.get());
   else
     SetCapture(other.get());

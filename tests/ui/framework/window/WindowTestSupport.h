@@ -101,6 +101,7 @@ class WindowTest : public ::testing::Test {
                                             PressCut::CaptureTaken};
   static const char* Describe(PressCut cut);
   // Cuts the press the window holds short in that way; the window is active again after.
+  // Only the first way takes the activation from the window.
   void CutPress(PressCut cut);
 
   // Messages that reached the window's message hook, in order.
