@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Packs what a user needs into the zip that scripts/package makes:
     package_zip.py BUILD_DIR README OUT_ZIP
-getlink.exe, getlink-cli.exe and res/ym.jpg from BUILD_DIR, and the read-me (UTF-8 with a
+getlink.exe, getlink-cli.exe, res/ym.jpg and the built-in services' example rule files
+(services/examples/*.json) from BUILD_DIR, and the read-me (UTF-8 with a
 byte-order mark and CR LF line ends, which Notepad on an older Windows needs), all under
 getlink/. Every entry carries ordinary Unix permissions (0644, the programs 0755), so that
 unzip gives files anyone may read whatever the build folder's modes, rather than the 0600
@@ -14,6 +15,7 @@ import zipfile
 from pathlib import Path
 
 FILES = (("getlink.exe", 0o755), ("getlink-cli.exe", 0o755), ("res/ym.jpg", 0o644))
+EXAMPLES = "services/examples"
 README_MODE = 0o644
 
 
@@ -31,6 +33,8 @@ def pack(build, readme, out):
     with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as z:
         for name, mode in FILES:
             z.writestr(entry(name, mode), Path(build, name).read_bytes())
+        for example in sorted(Path(build, EXAMPLES).glob("*.json")):
+            z.writestr(entry(f"{EXAMPLES}/{example.name}", README_MODE), example.read_bytes())
         z.writestr(entry("README.txt", README_MODE), "\ufeff".encode("utf-8") + text.encode("utf-8"))
 
 

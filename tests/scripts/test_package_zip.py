@@ -17,7 +17,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "scripts"))
 import package_zip  # noqa: E402
 
 EXPECTED_MODES = {"getlink/getlink.exe": 0o755, "getlink/getlink-cli.exe": 0o755, "getlink/res/ym.jpg": 0o644,
-                  "getlink/README.txt": 0o644}
+                  "getlink/services/examples/baidu.json": 0o644, "getlink/README.txt": 0o644}
 
 
 class PackageZipTest(unittest.TestCase):
@@ -26,8 +26,10 @@ class PackageZipTest(unittest.TestCase):
         self.addCleanup(shutil.rmtree, self.folder, ignore_errors=True)
         build = self.folder / "build"
         (build / "res").mkdir(parents=True)
+        (build / "services" / "examples").mkdir(parents=True)
         # Modes a build folder may well have: nothing the zip should carry over.
-        for name, mode in (("getlink.exe", 0o700), ("getlink-cli.exe", 0o700), ("res/ym.jpg", 0o600)):
+        for name, mode in (("getlink.exe", 0o700), ("getlink-cli.exe", 0o700), ("res/ym.jpg", 0o600),
+                           ("services/examples/baidu.json", 0o600)):
             (build / name).write_bytes(name.encode())
             os.chmod(build / name, mode)
         readme = self.folder / "README.txt"

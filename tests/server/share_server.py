@@ -112,6 +112,9 @@ ROOT = HERE.parent.parent
 DEFAULT_HOSTS = ROOT / "build" / "windows" / "share-hosts.json"
 
 SERVICES = ("baidu", "weiyun", "vdisk", "qiannao", "weipan")
+# A private share's message, with the extraction code that opens it; the demo shows it too.
+DEMO_PRIVATE_SHARE = "链接: {base}/baidu/s/1PrivAte9 提取码: x7k2"
+
 # Links that show each service working; printed by the banner and used by the demo.
 DEMO_LINKS = {
     "baidu": "/baidu/share/link?shareid=3527811924&uk=2215371460",
@@ -741,6 +744,8 @@ def banner(server):
               "vdisk": "5 Vdisk", "qiannao": "6 千脑网盘"}
     for service in ("baidu", "360", "weiyun", "weipan", "vdisk", "qiannao"):
         lines.append(f"  {labels[service]:<10} {server.base_url}{DEMO_LINKS[service]}")
+    lines.append("A private share (百度网盘), pasted with its code:")
+    lines.append("  " + DEMO_PRIVATE_SHARE.format(base=server.base_url))
     return "\n".join(lines)
 
 
