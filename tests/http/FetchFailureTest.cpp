@@ -35,6 +35,33 @@ TEST(DescribeFailure, EveryKindInBothWordings) {
   }
 }
 
+// A rule's failures carry its file, its step and a text, put into the wording as they are:
+// a value that holds a placeholder's name is not filled in again.
+TEST(DescribeFailure, RuleFailuresNameTheirFileAndStep) {
+  const auto rule = [](FailureKind kind, int step, Text text) {
+    FetchFailure failure(kind);
+    failure.rule = "services\\{step}.json";
+    failure.step = step;
+    failure.text = std::move(text);
+    return failure;
+  };
+  const struct {
+    FetchFailure failure;
+    const char* chinese;
+    const char* english;
+  } cases[] = {
+      {rule(FailureKind::RuleStopped, 3, "cut name"), "没有下载地址：规则 services\\{step}.json 在第 3 步（cut name）没有得到内容",
+       "no download address: rule services\\{step}.json got nothing at step 3 (cut name)"},
+      {rule(FailureKind::RuleStopped, 0, ""), "没有下载地址：规则 services\\{step}.json 得到的地址不是 http 或 https 地址",
+       "no download address: the address rule services\\{step}.json made is not an http or https address"},
+      {rule(FailureKind::RuleFailed, 7, "提取码错误 {rule}"), "提取码错误 {rule}", "提取码错误 {rule}"},
+  };
+  for (const auto& entry : cases) {
+    EXPECT_EQ(DescribeFailure(entry.failure, Wording::Chinese), entry.chinese);
+    EXPECT_EQ(DescribeFailure(entry.failure, Wording::English), entry.english);
+  }
+}
+
 TEST(FailureFromSystemError, TheNetworkErrorsThatHaveAReason) {
   EXPECT_EQ(FailureFromSystemError(12002, 1500ms), (FetchFailure{FailureKind::TimedOut, 1500}));
   EXPECT_EQ(FailureFromSystemError(12007, 1500ms), FetchFailure{FailureKind::HostNotFound});
