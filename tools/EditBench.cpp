@@ -1,7 +1,10 @@
 // Timed typing and pasting in the drawn edit box, side by side with the system's EDIT
 // control doing the same in the same run (figures, not a test): a character typed at
 // the end of texts of 200, 2,000 and 20,000 lines, repaint included, and a paste of 1 MB
-// from the clipboard, in lines and in one line, then a key typed at its end. Both boxes are 430 x 300 with both scroll bars.
+// from the clipboard, in lines and in one line, then a key typed at its end. Both boxes
+// are 430 x 300 with both scroll bars. Then a link of 20,000 characters on one line, in
+// boxes that wrap it (the vertical bar only, as the main window's boxes) and in boxes that
+// do not: Ctrl+A, Delete, and a paste of 1 MB in lines over it.
 // build/windows/edit-bench.exe
 #include <windows.h>
 
@@ -41,19 +44,30 @@ Text Megabyte(bool lineBreaks) {
   return text;
 }
 
-struct Figures {
-  double typeMs = 0;
+// A share link padded to 20,000 characters, without a blank: one word a row cannot hold.
+Text LongLink() {
+  Text link = "https://pan.baidu.com/s/1o6pEJO2?pwd=x7k2&name=";
+  for (int i = 0; link.size() < 20000; ++i) link += static_cast<char>('a' + i % 26);
+  return link;
+}
+
+// Milliseconds of each edit of the 20,000-character line.
+struct LongLineFigures {
+  double selectAll = 0;
+  double remove = 0;
+  double pasteOver = 0;
 };
 
 // The system's multi-line EDIT control in a plain window, with a 12-pixel font.
 class SystemEdit {
  public:
-  SystemEdit() {
+  // Without the horizontal bar and its automatic scrolling the control wraps its lines.
+  explicit SystemEdit(bool wraps = false) {
     host_.reset(CreateWindowExW(0, L"Zt_LayerUI", L"EDIT", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 520, 40, 460, 340,
                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    const DWORD sideways = wraps ? 0 : WS_HSCROLL | ES_AUTOHSCROLL;
     edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                                ES_AUTOHSCROLL,
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | sideways,
                             static_cast<int>(kBox.left), static_cast<int>(kBox.top), static_cast<int>(kBox.width),
                             static_cast<int>(kBox.height), host_.get(), nullptr, GetModuleHandleW(nullptr), nullptr);
     font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"SimSun"));
@@ -76,6 +90,14 @@ class SystemEdit {
     SendMessageW(edit_, WM_PASTE, 0, 0);
     UpdateWindow(edit_);
   }
+  void SelectAll() {
+    SendMessageW(edit_, EM_SETSEL, 0, -1);
+    UpdateWindow(edit_);
+  }
+  void Delete() {
+    SendMessageW(edit_, WM_CLEAR, 0, 0);
+    UpdateWindow(edit_);
+  }
   int Length() const { return GetWindowTextLengthW(edit_); }
 
  private:
@@ -90,10 +112,85 @@ void TypeKey(UiWindow& window) {
   window.Flush();
 }
 
-EditOptions MultiLine() {
+EditOptions MultiLine(bool wraps = false) {
   EditOptions options;
   options.multiLine = true;
+  if (wraps) options.scrollFlags = static_cast<int>(EditScrollFlags::Vertical);
   return options;
+}
+
+template <class Work>
+double TimedMs(Work work) {
+  const double start = Milliseconds();
+  work();
+  return Milliseconds() - start;
+}
+
+// Ctrl+A and Delete on the long link, then the link again, Ctrl+A and a paste of `pasted`
+// over it, each repaint and present included.
+LongLineFigures EditLongLine(UiWindow& window, bool wraps, const Text& pasted) {
+  const Text link = LongLink();
+  UiEdit edit;
+  edit.Create(window.Hwnd(), kBox, MultiLine(wraps));
+  window.SetFocusControl(&edit, false);
+  const auto setLink = [&] {
+    edit.SetText(link, true);
+    window.Flush();
+    PumpMessagesFor(100);
+  };
+  LongLineFigures figures;
+  setLink();
+  figures.selectAll = TimedMs([&] {
+    edit.KeyCommand('A', true);
+    window.Flush();
+  });
+  figures.remove = TimedMs([&] {
+    SendMessageW(window.Hwnd(), WM_KEYDOWN, VK_DELETE, 0);
+    window.Flush();
+  });
+  setLink();
+  edit.KeyCommand('A', true);
+  window.Flush();
+  SetClipboardText(pasted);
+  figures.pasteOver = TimedMs([&] {
+    edit.KeyCommand('V', true);
+    window.Flush();
+  });
+  if (edit.GetText() != pasted) std::printf("the paste over the long line lost text\n");
+  return figures;
+}
+
+LongLineFigures EditLongLine(SystemEdit& system, const Text& pasted) {
+  LongLineFigures figures;
+  system.SetText(LongLink());
+  figures.selectAll = TimedMs([&] { system.SelectAll(); });
+  figures.remove = TimedMs([&] { system.Delete(); });
+  system.SetText(LongLink());
+  system.SelectAll();
+  SetClipboardText(pasted);
+  figures.pasteOver = TimedMs([&] { system.Paste(); });
+  return figures;
+}
+
+void PrintLongLineFigures(UiWindow& window) {
+  const Text pasted = Megabyte(true);
+  LongLineFigures figures[4];
+  figures[0] = EditLongLine(window, true, pasted);
+  figures[1] = EditLongLine(window, false, pasted);
+  SystemEdit wrapping(true);
+  figures[2] = EditLongLine(wrapping, pasted);
+  SystemEdit sideways(false);
+  figures[3] = EditLongLine(sideways, pasted);
+  std::printf("\n%-34s %11s %11s %11s %11s\n", "a line of 20,000 characters (ms)", "UiEdit", "UiEdit", "system EDIT",
+              "system EDIT");
+  std::printf("%-34s %11s %11s %11s %11s\n", "", "wrapped", "unwrapped", "wrapped", "unwrapped");
+  const auto row = [&](const char* what, double LongLineFigures::*field) {
+    std::printf("%-34s %11.1f %11.1f %11.1f %11.1f\n", what, figures[0].*field, figures[1].*field, figures[2].*field,
+                figures[3].*field);
+  };
+  row("Ctrl+A", &LongLineFigures::selectAll);
+  row("Delete", &LongLineFigures::remove);
+  row("paste of 1 MB in lines over it", &LongLineFigures::pasteOver);
 }
 
 int RunBench() {
@@ -150,6 +247,7 @@ int RunBench() {
     const double theirsTyping = AverageMs(20, [&] { system.Type(L'x'); });
     std::printf("type at the end of %-16s (ms a key) %8.2f %14.2f\n", what, oursTyping, theirsTyping);
   }
+  PrintLongLineFigures(window);
   std::fflush(stdout);
   window.Destroy();
   return 0;
