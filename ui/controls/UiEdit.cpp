@@ -23,12 +23,9 @@ bool HoldsDoubleByte(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) > 0x80; });
 }
 
-int FormatFlags(int scrollFlags) {
-  int flags = Gdiplus::StringFormatFlagsNoFontFallback | Gdiplus::StringFormatFlagsMeasureTrailingSpaces |
-              Gdiplus::StringFormatFlagsNoClip;
-  if (scrollFlags == static_cast<int>(EditScrollFlags::Vertical)) flags |= Gdiplus::StringFormatFlagsLineLimit;
-  return flags;
-}
+// GDI+ never wraps a string of the box: wrapped lines are drawn a row at a time (EditRows).
+constexpr int kFormatFlags = Gdiplus::StringFormatFlagsNoFontFallback |
+                             Gdiplus::StringFormatFlagsMeasureTrailingSpaces | Gdiplus::StringFormatFlagsNoClip;
 
 }  // namespace
 
@@ -37,7 +34,7 @@ int FormatFlags(int scrollFlags) {
 std::optional<CreateControlOptions> UiEdit::Prepare(const UiStyle& style) {
   if (options_.passwordChar.empty()) options_.passwordChar = "*";
   font_.Choose(options_.font, style);
-  format_.Create(FormatFlags(ScrollFlags()));
+  format_.Create(kFormatFlags);
   advances_.Clear();
   document_.SetText(options_.text, options_.multiLine, options_.inputMode, options_.passwordChar);
   document_.InvalidateLayout();
@@ -403,9 +400,8 @@ TextPosition UiEdit::HitTest(float x, float y) {
   const float px = x - text.left - scroll_.x;
   const float py = y - text.top - scroll_.y;
   const int line = document_.LineAtY(py);
-  const Rect lineRect = document_.LineRect(line);
   const int column = Measurer().ColumnAt(document_.DisplayText(line), document_.LineLength(line), px,
-                                         py - lineRect.top, lineRect.height, document_.Bounds());
+                                         py - document_.LineRect(line).top, document_.Bounds());
   return {line, column};
 }
 
@@ -626,7 +622,7 @@ void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
 // --- layout and painting ---
 
 EditTextMeasurer UiEdit::Measurer() const {
-  return EditTextMeasurer(Graphics(), font_.Get(), format_.Handle(), &advances_);
+  return EditTextMeasurer(Graphics(), font_.Get(), format_.Handle(), advances_);
 }
 
 Rect UiEdit::WindowRectOf(const Rect& local) const {

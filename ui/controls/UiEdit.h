@@ -214,7 +214,7 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   EditDocument document_;
   EditHistory history_;
   TextFormat format_;
-  mutable CharacterAdvances advances_;  // for lines too long to measure whole
+  mutable CharacterAdvances advances_;  // what lines are laid out by, in the box's font
   EditAreas areas_;
   ControlFont font_;
   ScrollOffsets scroll_;
