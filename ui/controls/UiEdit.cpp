@@ -193,14 +193,21 @@ bool UiEdit::DeleteSelection(EditKind kind) {
 }
 
 UiEdit::LineEditCheck UiEdit::BeforeLineEdit() const {
-  return {caret_.line, document_.LineCount(), document_.LineRect(caret_.line).height, anchor_ == caret_};
+  const Rect line = document_.LineRect(caret_.line);
+  // The caret rectangle is kept up to date with every move and edit.
+  const float rowTop = caretRect_.top - scroll_.y + Style().edit.caretRise - areas_.text.top - line.top;
+  return {caret_.line, document_.LineCount(), line.height, anchor_ == caret_, rowTop};
 }
 
-int UiEdit::ChangedLineAfter(const LineEditCheck& before) const {
+UiEdit::LineRows UiEdit::ChangedRowsAfter(const LineEditCheck& before) const {
   const bool sameLines = before.nothingSelected && caret_.line == before.line &&
                          document_.LineCount() == before.lineCount &&
                          document_.LineRect(before.line).height == before.height;
-  return sameLines ? before.line : 0;
+  if (!sameLines) return {};
+  // Where a row breaks depends on its own characters and the first word of the row below
+  // (EditRows): an edit moves no row above the one before its own, and a removed character
+  // stood at most one row above the caret.
+  return {before.line, std::max(0.f, before.rowTop - 2 * document_.LineHeight())};
 }
 
 bool UiEdit::InsertText(std::string_view text, EditKind kind) {
@@ -234,7 +241,7 @@ void UiEdit::StepHistory(bool redo) {
 
 void UiEdit::TextEdited(const std::optional<LineEditCheck>& check) {
   Relayout();  // first: the changed line is measured again by it
-  FollowCaret(true, check ? ChangedLineAfter(*check) : 0);
+  FollowCaret(true, check ? ChangedRowsAfter(*check) : LineRows{});
   FireChanged();
 }
 
@@ -592,10 +599,10 @@ void UiEdit::MoveCaret(TextPosition to, bool extend) {
 
 void UiEdit::CaretMoved(bool keepVisible) {
   if (keepVisible) history_.EndRun();
-  FollowCaret(keepVisible, 0);
+  FollowCaret(keepVisible, LineRows{});
 }
 
-void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
+void UiEdit::FollowCaret(bool keepVisible, const LineRows& changed) {
   if (!IsCreated()) return;
   Rect caret = CaretRectOf(caret_);
   if (keepVisible) scroll_ = ScrollToShow(caret, areas_.text, scroll_, Style().edit);
@@ -613,8 +620,8 @@ void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
     systemCaret_.MoveTo(static_cast<int>(onWindow.left), static_cast<int>(onWindow.top));
   }
   // A view that scrolled moves what is drawn (see CanMoveDrawnText).
-  if (changedLine > 0)
-    Repaint(LineBand(changedLine));
+  if (changed.line > 0)
+    Repaint(LineBand(changed));
   else
     Repaint();
 }
@@ -664,12 +671,11 @@ int UiEdit::OnAlphaChanged(int alpha) {
   return kNotHandled;
 }
 
-Rect UiEdit::LineBand(int line) const {
-  // The line's rows and the caret, which stands above them and reaches below; never the
-  // outline.
+Rect UiEdit::LineBand(const LineRows& rows) const {
+  // The rows and the caret, which stands above them and reaches below; never the outline.
   const EditStyle& caret = Style().edit;
-  const Rect lineRect = document_.LineRect(line);
-  const float top = std::max(1.f, areas_.text.top + lineRect.top + scroll_.y - caret.caretRise);
+  const Rect lineRect = document_.LineRect(rows.line);
+  const float top = std::max(1.f, areas_.text.top + lineRect.top + rows.top + scroll_.y - caret.caretRise);
   const float bottom =
       std::min(static_cast<float>(PixelHeight() - 1),
                areas_.text.top + lineRect.Bottom() + scroll_.y + caret.caretDrop);

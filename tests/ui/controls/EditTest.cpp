@@ -567,9 +567,9 @@ TEST_F(EditTest, BadBytesAreShownAndCopiedAsTheSameCharacters) {
   EXPECT_EQ(ClipboardText(), shown);
 }
 
-// Typing within a line repaints only the line's band, and a key that scrolls the box
-// moves the pixels already drawn: the pixels must be those of a whole repaint, caret
-// included.
+// Typing within a line repaints only the line's band (of a wrapped line, its rows from two
+// above the caret's down), and a key that scrolls the box moves the pixels already drawn:
+// the pixels must be those of a whole repaint, caret included.
 TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
   struct Case {
     const char* name;
@@ -585,12 +585,18 @@ TEST_F(EditTest, ATypedCharacterLooksAsAfterAWholeRepaint) {
   bare.backColour = bare.borderColour = Argb();
   // Lines wider than the box, nowhere the same after a shift of a few characters.
   const Text kLong = "the quick brown fox jumps over 13 lazy dogs, 中文 and 2468 more words";
+  // A line wrapped into rows: a key in "lazy" moves words to and from the row above.
+  const Text kWrapped = "the quick brown fox jumps over 13 lazy dogs and then " + Text(40, 'w') + " more words";
+  EditOptions wrapping = Multi(kWrapped);
+  wrapping.scrollFlags = 2;
   const Case cases[] = {
       {"multi-line", Multi("first line\r\nsecond 中文 line\r\nthird"), {40, 60, 240, 120}, {2, 7},
        "first line\r\nsecond x中文 line\r\nthird", false},
       {"a bare line 16 pixels high", bare, {40, 60, 126, 16}, {1, 4}, "百度网盘x", false},
       {"keys that scroll the box sideways", Multi(kLong + "\r\n" + kLong + "\r\n" + kLong), {40, 60, 240, 120},
        {2, 1000}, kLong + "\r\n" + kLong + "x\r\n" + kLong, true},  // at the end of the line
+      {"a lower row of a wrapped line", wrapping, {40, 60, 240, 120}, {1, 36},
+       kWrapped.substr(0, 36) + "x" + kWrapped.substr(36), false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
