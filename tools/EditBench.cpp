@@ -2,9 +2,11 @@
 // control doing the same in the same run (figures, not a test): a character typed at
 // the end of texts of 200, 2,000 and 20,000 lines, repaint included, and a paste of 1 MB
 // from the clipboard, in lines and in one line, then a key typed at its end. Both boxes
-// are 430 x 300 with both scroll bars. Then a link of 20,000 characters on one line, in
-// boxes that wrap it (the vertical bar only, as the main window's boxes) and in boxes that
-// do not: Ctrl+A, Delete, and a paste of 1 MB in lines over it.
+// are 430 x 300 with both scroll bars. Then, in the drawn box, a link of 20,000 characters
+// on one line, wrapped into rows (the vertical bar only, as in the main window's boxes)
+// and scrolling sideways (both bars), and the same characters in lines of 50 (about a row
+// of the wrapping box: what the wrapped line should cost): a key typed at the end, Ctrl+A,
+// Delete, and a paste of 1 MB over them, in lines and in one line.
 // build/windows/edit-bench.exe
 #include <windows.h>
 
@@ -44,30 +46,40 @@ Text Megabyte(bool lineBreaks) {
   return text;
 }
 
-// A share link padded to 20,000 characters, without a blank: one word a row cannot hold.
+// A share link padded to 20,000 characters, without a blank: one word no row holds.
 Text LongLink() {
   Text link = "https://pan.baidu.com/s/1o6pEJO2?pwd=x7k2&name=";
   for (int i = 0; link.size() < 20000; ++i) link += static_cast<char>('a' + i % 26);
   return link;
 }
 
-// Milliseconds of each edit of the 20,000-character line.
+// The same characters in lines of 50, about what a row of the wrapping box holds.
+Text LongLinkInLines() {
+  const Text link = LongLink();
+  Text lines;
+  for (std::size_t at = 0; at < link.size(); at += 50) lines += (at > 0 ? "\r\n" : "") + link.substr(at, 50);
+  return lines;
+}
+
+// Milliseconds of each edit of the 20,000 characters, the mean of kLongLineRounds.
+constexpr int kLongLineRounds = 3;
 struct LongLineFigures {
+  double typeAtEnd = 0;
   double selectAll = 0;
   double remove = 0;
-  double pasteOver = 0;
+  double pasteLinesOver = 0;
+  double pasteLineOver = 0;
 };
 
 // The system's multi-line EDIT control in a plain window, with a 12-pixel font.
 class SystemEdit {
  public:
-  // Without the horizontal bar and its automatic scrolling the control wraps its lines.
-  explicit SystemEdit(bool wraps = false) {
+  SystemEdit() {
     host_.reset(CreateWindowExW(0, L"Zt_LayerUI", L"EDIT", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 520, 40, 460, 340,
                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
-    const DWORD sideways = wraps ? 0 : WS_HSCROLL | ES_AUTOHSCROLL;
     edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | sideways,
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                                ES_AUTOHSCROLL,
                             static_cast<int>(kBox.left), static_cast<int>(kBox.top), static_cast<int>(kBox.width),
                             static_cast<int>(kBox.height), host_.get(), nullptr, GetModuleHandleW(nullptr), nullptr);
     font_.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"SimSun"));
@@ -88,14 +100,6 @@ class SystemEdit {
   }
   void Paste() {
     SendMessageW(edit_, WM_PASTE, 0, 0);
-    UpdateWindow(edit_);
-  }
-  void SelectAll() {
-    SendMessageW(edit_, EM_SETSEL, 0, -1);
-    UpdateWindow(edit_);
-  }
-  void Delete() {
-    SendMessageW(edit_, WM_CLEAR, 0, 0);
     UpdateWindow(edit_);
   }
   int Length() const { return GetWindowTextLengthW(edit_); }
@@ -126,71 +130,87 @@ double TimedMs(Work work) {
   return Milliseconds() - start;
 }
 
-// Ctrl+A and Delete on the long link, then the link again, Ctrl+A and a paste of `pasted`
-// over it, each repaint and present included.
-LongLineFigures EditLongLine(UiWindow& window, bool wraps, const Text& pasted) {
-  const Text link = LongLink();
-  UiEdit edit;
-  edit.Create(window.Hwnd(), kBox, MultiLine(wraps));
-  window.SetFocusControl(&edit, false);
-  const auto setLink = [&] {
-    edit.SetText(link, true);
-    window.Flush();
+// The drawn box driven by its keys and commands, each flushed to the screen.
+class DrawnEdit {
+ public:
+  DrawnEdit(UiWindow& window, bool wraps) : window_(window) {
+    edit_.Create(window.Hwnd(), kBox, MultiLine(wraps));
+    window.SetFocusControl(&edit_, false);
+  }
+  void SetText(const Text& text) {
+    edit_.SetText(text, true);
+    window_.Flush();
     PumpMessagesFor(100);
-  };
-  LongLineFigures figures;
-  setLink();
-  figures.selectAll = TimedMs([&] {
-    edit.KeyCommand('A', true);
-    window.Flush();
-  });
-  figures.remove = TimedMs([&] {
-    SendMessageW(window.Hwnd(), WM_KEYDOWN, VK_DELETE, 0);
-    window.Flush();
-  });
-  setLink();
-  edit.KeyCommand('A', true);
-  window.Flush();
-  SetClipboardText(pasted);
-  figures.pasteOver = TimedMs([&] {
-    edit.KeyCommand('V', true);
-    window.Flush();
-  });
-  if (edit.GetText() != pasted) std::printf("the paste over the long line lost text\n");
-  return figures;
-}
+  }
+  void Type() { TypeKey(window_); }
+  void SelectAll() { Command('A'); }
+  void Delete() {
+    SendMessageW(window_.Hwnd(), WM_KEYDOWN, VK_DELETE, 0);
+    window_.Flush();
+  }
+  void Paste() { Command('V'); }
+  const Text& GetText() const { return edit_.Document().GetText(); }
 
-LongLineFigures EditLongLine(SystemEdit& system, const Text& pasted) {
+ private:
+  void Command(UINT key) {
+    edit_.KeyCommand(key, true);
+    window_.Flush();
+  }
+
+  UiWindow& window_;
+  UiEdit edit_;
+};
+
+struct Megabytes {
+  Text inLines = Megabyte(true);
+  Text oneLine = Megabyte(false);
+};
+
+// Each round: `text` set, a key typed at its end, Ctrl+A, Delete; then for each megabyte
+// (in lines, in one line) `text` again, Ctrl+A, and a paste of the megabyte over it.
+// Timed: the key, Ctrl+A, Delete and the pastes, each with its repaint and present.
+LongLineFigures EditLongLine(DrawnEdit& box, const Text& text, const Megabytes& pastes) {
   LongLineFigures figures;
-  system.SetText(LongLink());
-  figures.selectAll = TimedMs([&] { system.SelectAll(); });
-  figures.remove = TimedMs([&] { system.Delete(); });
-  system.SetText(LongLink());
-  system.SelectAll();
-  SetClipboardText(pasted);
-  figures.pasteOver = TimedMs([&] { system.Paste(); });
+  const auto pasteOver = [&](const Text& pasted) {
+    box.SetText(text);
+    box.SelectAll();
+    SetClipboardText(pasted);
+    const double ms = TimedMs([&] { box.Paste(); });
+    if (box.GetText() != pasted) std::printf("a paste over the long line lost text\n");
+    return ms / kLongLineRounds;
+  };
+  for (int round = 0; round < kLongLineRounds; ++round) {
+    box.SetText(text);
+    figures.typeAtEnd += TimedMs([&] { box.Type(); }) / kLongLineRounds;
+    figures.selectAll += TimedMs([&] { box.SelectAll(); }) / kLongLineRounds;
+    figures.remove += TimedMs([&] { box.Delete(); }) / kLongLineRounds;
+    figures.pasteLinesOver += pasteOver(pastes.inLines);
+    figures.pasteLineOver += pasteOver(pastes.oneLine);
+  }
   return figures;
 }
 
 void PrintLongLineFigures(UiWindow& window) {
-  const Text pasted = Megabyte(true);
-  LongLineFigures figures[4];
-  figures[0] = EditLongLine(window, true, pasted);
-  figures[1] = EditLongLine(window, false, pasted);
-  SystemEdit wrapping(true);
-  figures[2] = EditLongLine(wrapping, pasted);
-  SystemEdit sideways(false);
-  figures[3] = EditLongLine(sideways, pasted);
-  std::printf("\n%-34s %11s %11s %11s %11s\n", "a line of 20,000 characters (ms)", "UiEdit", "UiEdit", "system EDIT",
-              "system EDIT");
-  std::printf("%-34s %11s %11s %11s %11s\n", "", "wrapped", "unwrapped", "wrapped", "unwrapped");
+  const Megabytes pastes;
+  LongLineFigures figures[3];
+  {
+    DrawnEdit wrapping(window, true);
+    figures[0] = EditLongLine(wrapping, LongLink(), pastes);
+  }
+  DrawnEdit sideways(window, false);
+  figures[1] = EditLongLine(sideways, LongLink(), pastes);
+  figures[2] = EditLongLine(sideways, LongLinkInLines(), pastes);
+  std::printf("\n20,000 characters in UiEdit (ms, mean of %d) %10s %10s %10s\n", kLongLineRounds, "one line",
+              "one line", "lines");
+  std::printf("%-44s %10s %10s %10s\n", "", "wrapped", "unwrapped", "of 50");
   const auto row = [&](const char* what, double LongLineFigures::*field) {
-    std::printf("%-34s %11.1f %11.1f %11.1f %11.1f\n", what, figures[0].*field, figures[1].*field, figures[2].*field,
-                figures[3].*field);
+    std::printf("%-44s %10.1f %10.1f %10.1f\n", what, figures[0].*field, figures[1].*field, figures[2].*field);
   };
+  row("a key typed at the end", &LongLineFigures::typeAtEnd);
   row("Ctrl+A", &LongLineFigures::selectAll);
   row("Delete", &LongLineFigures::remove);
-  row("paste of 1 MB in lines over it", &LongLineFigures::pasteOver);
+  row("paste of 1 MB in lines over them", &LongLineFigures::pasteLinesOver);
+  row("paste of 1 MB in one line over them", &LongLineFigures::pasteLineOver);
 }
 
 int RunBench() {
