@@ -14,7 +14,9 @@ bool IsEmpty(const Rect& box) { return box.width <= 0 || box.height <= 0; }
 
 }  // namespace
 
-EditRows EditTextMeasurer::Rows(std::string_view displayText, const LayoutBounds& bounds) const {
+const EditRows& EditTextMeasurer::Rows(std::string_view displayText, const LayoutBounds& bounds) const {
+  const std::optional<float> room = Room(bounds);
+  if (const EditRows* kept = cache_.RowsOf(displayText, room)) return *kept;
   const std::wstring wide = ToWide(displayText);
   std::vector<float> edges;
   edges.reserve(wide.size() + 1);
@@ -24,16 +26,24 @@ EditRows EditTextMeasurer::Rows(std::string_view displayText, const LayoutBounds
     x += advances_.Advance(graphics_, font_, format_, c);
   }
   edges.push_back(x);
-  std::optional<float> room;
+  return cache_.Keep(displayText, room, EditRows(wide, std::move(edges), room));
+}
+
+std::optional<float> EditTextMeasurer::Room(const LayoutBounds& bounds) const {
   // GDI+ keeps the padding before and after a row's characters within the bounds.
-  if (bounds.width > 0) room = bounds.width - advances_.Padding(graphics_, font_, format_);
-  return EditRows(wide, std::move(edges), room);
+  if (bounds.width <= 0) return std::nullopt;
+  return bounds.width - advances_.Padding(graphics_, font_, format_);
 }
 
 LineSize EditTextMeasurer::MeasureLine(std::string_view displayText, const LayoutBounds& bounds) {
   const float padding = advances_.Padding(graphics_, font_, format_);
-  if (bounds.width > 0) {
-    const EditRows rows = Rows(displayText, bounds);
+  if (const std::optional<float> room = Room(bounds)) {
+    // Most lines fit in one row: summed as EditRows sums them, without keeping the edges.
+    const float leading = advances_.LeadingSpace(graphics_, font_, format_);
+    float end = leading;
+    for (const wchar_t c : ToWide(displayText)) end += advances_.Advance(graphics_, font_, format_, c);
+    if (end - leading <= *room) return {end - leading + padding, RowHeight()};
+    const EditRows& rows = Rows(displayText, bounds);
     return {rows.Width() + padding, static_cast<float>(rows.RowCount()) * RowHeight()};
   }
   float width = 0;
@@ -45,7 +55,7 @@ std::vector<Rect> EditTextMeasurer::CharacterBoxes(std::string_view displayText,
                                                    const LayoutBounds& bounds) const {
   if (!InRows(GbkColumns(displayText), bounds))
     return MeasureCharacters(graphics_, displayText, font_, format_, Rect{}, first, count);
-  const EditRows rows = Rows(displayText, bounds);
+  const EditRows& rows = Rows(displayText, bounds);
   const float height = RowHeight();
   std::vector<Rect> boxes;
   for (int i = std::max(first, 0); i < std::min(first + count, rows.Columns()); ++i)
@@ -61,7 +71,7 @@ Rect EditTextMeasurer::CharacterBox(std::string_view displayText, int index) con
 int EditTextMeasurer::ColumnAt(std::string_view displayText, int columns, float x, float y,
                                const LayoutBounds& bounds) const {
   if (InRows(columns, bounds)) {
-    const EditRows rows = Rows(displayText, bounds);
+    const EditRows& rows = Rows(displayText, bounds);
     const int row = std::clamp(static_cast<int>(std::floor(y / RowHeight())), 0, rows.RowCount() - 1);
     return std::min(rows.ColumnAt(row, x), columns);
   }
@@ -82,7 +92,7 @@ EditTextMeasurer::CaretPlace EditTextMeasurer::CaretAt(std::string_view displayT
                                                        float charWidth, const LayoutBounds& bounds) const {
   column = std::clamp(column, 0, columns);
   if (InRows(columns, bounds)) {
-    const EditRows rows = Rows(displayText, bounds);
+    const EditRows& rows = Rows(displayText, bounds);
     return {rows.Left(column), static_cast<float>(rows.RowOf(column)) * RowHeight()};
   }
   if (column == 0) return {CharacterBox(displayText, 0).left, 0};
@@ -96,7 +106,7 @@ EditTextMeasurer::CaretPlace EditTextMeasurer::CaretAt(std::string_view displayT
 std::vector<EditTextMeasurer::Run> EditTextMeasurer::VisibleRuns(std::string_view displayText, int columns,
                                                                  const Rect& view, const LayoutBounds& bounds) const {
   if (!InRows(columns, bounds)) return {{0, columns, 0, 0}};
-  const EditRows rows = Rows(displayText, bounds);
+  const EditRows& rows = Rows(displayText, bounds);
   const float height = RowHeight();
   const int top = std::max(0, static_cast<int>(std::floor(view.top / height)));
   const int bottom = std::min(rows.RowCount() - 1, static_cast<int>(std::ceil(view.Bottom() / height)) - 1);

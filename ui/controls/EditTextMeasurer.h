@@ -15,10 +15,11 @@
 // the same width as GDI+ laying the line out whole), and its characters with GDI+.
 #pragma once
 
+#include <optional>
 #include <vector>
 
-#include "ui/controls/CharacterAdvances.h"
 #include "ui/controls/EditDocument.h"
+#include "ui/controls/EditMeasureCache.h"
 #include "ui/controls/EditRows.h"
 #include "ui/framework/drawing/GdiplusApi.h"
 
@@ -28,9 +29,9 @@ class EditTextMeasurer : public LineMeasurer {
  public:
   static constexpr int kLongLine = 1000;
 
-  // `advances` is kept by the caller across measurers.
-  EditTextMeasurer(GpGraphics* graphics, GpFont* font, GpStringFormat* format, CharacterAdvances& advances)
-      : graphics_(graphics), font_(font), format_(format), advances_(advances) {}
+  // `cache` is kept by the caller across measurers.
+  EditTextMeasurer(GpGraphics* graphics, GpFont* font, GpStringFormat* format, EditMeasureCache& cache)
+      : graphics_(graphics), font_(font), format_(format), cache_(cache), advances_(cache.Advances()) {}
 
   LineSize MeasureLine(std::string_view displayText, const LayoutBounds& bounds) override;
 
@@ -67,13 +68,16 @@ class EditTextMeasurer : public LineMeasurer {
 
  private:
   bool InRows(int columns, const LayoutBounds& bounds) const { return bounds.width > 0 || columns > kLongLine; }
-  EditRows Rows(std::string_view displayText, const LayoutBounds& bounds) const;
+  const EditRows& Rows(std::string_view displayText, const LayoutBounds& bounds) const;
+  // The widest a row's characters may reach; none when lines do not wrap.
+  std::optional<float> Room(const LayoutBounds& bounds) const;
   float RowHeight() const { return advances_.RowHeight(graphics_, font_, format_); }
   Rect CharacterBox(std::string_view displayText, int index) const;
 
   GpGraphics* graphics_;
   GpFont* font_;
   GpStringFormat* format_;
+  EditMeasureCache& cache_;
   CharacterAdvances& advances_;
 };
 

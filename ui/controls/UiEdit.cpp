@@ -35,7 +35,7 @@ std::optional<CreateControlOptions> UiEdit::Prepare(const UiStyle& style) {
   if (options_.passwordChar.empty()) options_.passwordChar = "*";
   font_.Choose(options_.font, style);
   format_.Create(kFormatFlags);
-  advances_.Clear();
+  measured_.Clear();
   document_.SetText(options_.text, options_.multiLine, options_.inputMode, options_.passwordChar);
   document_.InvalidateLayout();
   if (font_.Get() == nullptr || !format_) return std::nullopt;
@@ -77,7 +77,7 @@ int UiEdit::OnDestroy() {
   underCaret_ = Surface();
   caretBox_ = {};
   paintedScroll_ = {};
-  advances_.Clear();
+  measured_.Clear();
   imeEcho_.clear();
   tripleClickArmed_ = dragging_ = false;
   return kNotHandled;
@@ -629,7 +629,7 @@ void UiEdit::FollowCaret(bool keepVisible, const LineRows& changed) {
 // --- layout and painting ---
 
 EditTextMeasurer UiEdit::Measurer() const {
-  return EditTextMeasurer(Graphics(), font_.Get(), format_.Handle(), advances_);
+  return EditTextMeasurer(Graphics(), font_.Get(), format_.Handle(), measured_);
 }
 
 Rect UiEdit::WindowRectOf(const Rect& local) const {
@@ -660,7 +660,7 @@ int UiEdit::OnResized(int, int) {
 
 void UiEdit::OnScaleChanged(float ratio) {
   font_.Rescale(ratio, Style());
-  advances_.Clear();  // measured in the old font
+  measured_.Clear();  // measured in the old font
   document_.InvalidateLayout();
   OnResized(PixelWidth(), PixelHeight());
   Repaint();

@@ -29,6 +29,7 @@
 #include "ui/controls/EditGeometry.h"
 #include "ui/controls/EditHistory.h"
 #include "ui/controls/EditInputMode.h"
+#include "ui/controls/EditMeasureCache.h"
 #include "ui/controls/EditPainter.h"
 #include "ui/controls/EditScrollBars.h"
 #include "ui/controls/ImeHandles.h"
@@ -220,7 +221,7 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   EditDocument document_;
   EditHistory history_;
   TextFormat format_;
-  mutable CharacterAdvances advances_;  // what lines are laid out by, in the box's font
+  mutable EditMeasureCache measured_;  // what lines are laid out by, in the box's font
   EditAreas areas_;
   ControlFont font_;
   ScrollOffsets scroll_;

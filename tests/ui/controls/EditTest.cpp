@@ -525,8 +525,8 @@ TEST_F(EditTest, ALineThatDoesNotWrapMeasuresAsTheWholeLineLaidOut) {
                           Gdiplus::StringFormatFlagsNoClip);
   const UniqueFont bold = MakeFont("宋体", 16, FontStyle::Bold);
   for (GpFont* font : {DefaultFont(), bold.get()}) {
-    CharacterAdvances advances;
-    EditTextMeasurer measurer(scratch.Graphics(), font, format.Handle(), advances);
+    EditMeasureCache measured;
+    EditTextMeasurer measurer(scratch.Graphics(), font, format.Handle(), measured);
     for (const char* text : {" ", "a", "http://pan.baidu.com/s/1o6pEJO2", "文件名：2014国考申论范文精选.doc",
                              "  two  blanks ", "ＡＢ　全角", "第 27000 行 line of mixed 中文 and ASCII"}) {
       const Rect whole = MeasureText(scratch.Graphics(), text, font, Rect{}, format.Handle());
