@@ -7,9 +7,9 @@
 // GDI+ whole: it is laid out in rows (EditRows) from the advances of its characters
 // (CharacterAdvances), and each row is drawn as a string of its own, only where it shows.
 // Every GDI+ call lays out all of the string it is given, so measuring a wrapped line's
-// characters that way cost eight times more for each doubling of the line (selecting a
-// link of 20,000 characters took over 40 s); and GDI+ wrapping a string itself may break
-// a row one character away from where it measures the break. A short line that does not
+// characters that way cost about seven times more for each doubling of the line
+// (selecting a link of 20,000 characters took 38 s); and GDI+ wrapping a string itself may
+// break a row one character away from where it measures the break. A short line that does not
 // wrap is measured by the advances too (a GDI+ call costs about 40 microseconds on Wine
 // whatever the line, too much for a paste of many thousand lines, and the sum comes to
 // the same width as GDI+ laying the line out whole), and its characters with GDI+.
