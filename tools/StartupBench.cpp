@@ -1,7 +1,9 @@
 // Timed start-up of window programs (figures, not a test): for each program given, over
 // several runs, the time from CreateProcess to the first frame on the screen (the pixel
 // at the centre of the program's window changes), the time until the program waits for
-// input, and its working set once it is idle.
+// input, and its working set once it is idle. The programs take turns run by run; each
+// one's first-frame median and fastest run are also given as multiples of the first
+// program's.
 //   build/windows/startup-bench.exe [--runs N] PROGRAM.exe [PROGRAM.exe ...]
 #include <windows.h>
 #include <psapi.h>
@@ -106,38 +108,56 @@ double Median(std::vector<double> values) {
   return values.empty() ? 0 : values[values.size() / 2];
 }
 
+// The run the machine's load disturbed least.
+double Fastest(const std::vector<double>& values) {
+  return values.empty() ? 0 : *std::min_element(values.begin(), values.end());
+}
+
+// Every run's figures of one program.
+struct ProgramRuns {
+  std::wstring program;
+  std::vector<double> first, idle, working, peak;
+};
+
 int Run(int argc, wchar_t** argv) {
   int runs = 5;
-  std::vector<std::wstring> programs;
+  std::vector<ProgramRuns> programs;
   for (int i = 1; i < argc; ++i) {
     if (std::wstring(argv[i]) == L"--runs" && i + 1 < argc) {
       runs = std::max(1, _wtoi(argv[++i]));
     } else {
-      programs.push_back(argv[i]);
+      programs.push_back({argv[i], {}, {}, {}, {}});
     }
   }
   if (programs.empty()) {
     std::fprintf(stderr, "usage: startup-bench [--runs N] PROGRAM.exe [PROGRAM.exe ...]\n");
     return 2;
   }
-  std::printf("%-28s %16s %16s %14s %14s\n", "program (median of runs)", "first frame ms", "input idle ms",
-              "working MiB", "peak MiB");
-  for (const std::wstring& program : programs) {
-    std::vector<double> first, idle, working, peak;
-    for (int run = 0; run < runs; ++run) {
+  // The programs take turns, a run of each in each round: a machine whose load changes
+  // meanwhile weighs on all of them alike.
+  for (int run = 0; run < runs; ++run) {
+    for (ProgramRuns& each : programs) {
       RunFigures figures;
-      if (!RunOnce(program, figures)) {
-        std::fprintf(stderr, "%ls: no frame on the screen\n", program.c_str());
+      if (!RunOnce(each.program, figures)) {
+        std::fprintf(stderr, "%ls: no frame on the screen\n", each.program.c_str());
         continue;
       }
-      first.push_back(figures.firstFrameMs);
-      idle.push_back(figures.inputIdleMs);
-      working.push_back(figures.workingSetMiB);
-      peak.push_back(figures.peakWorkingSetMiB);
+      each.first.push_back(figures.firstFrameMs);
+      each.idle.push_back(figures.inputIdleMs);
+      each.working.push_back(figures.workingSetMiB);
+      each.peak.push_back(figures.peakWorkingSetMiB);
     }
-    const wchar_t* name = program.c_str() + program.find_last_of(L"\\/") + 1;
-    std::printf("%-28ls %16.1f %16.1f %14.2f %14.2f\n", name, Median(first), Median(idle), Median(working),
-                Median(peak));
+  }
+  std::printf("%-28s %16s %9s %9s %9s %16s %14s %14s\n", "program (median of runs)", "first frame ms", "x first",
+              "fastest", "x first", "input idle ms", "working MiB", "peak MiB");
+  const double yardstick = Median(programs.front().first);
+  const double fastestYardstick = Fastest(programs.front().first);
+  for (const ProgramRuns& each : programs) {
+    const wchar_t* name = each.program.c_str() + each.program.find_last_of(L"\\/") + 1;
+    const double first = Median(each.first), fastest = Fastest(each.first);
+    std::printf("%-28ls %16.1f %9.2f %9.1f %9.2f %16.1f %14.2f %14.2f\n", name, first,
+                yardstick > 0 ? first / yardstick : 0, fastest, fastestYardstick > 0 ? fastest / fastestYardstick : 0,
+                Median(each.idle), Median(each.working), Median(each.peak));
   }
   return 0;
 }

@@ -12,6 +12,7 @@ places of the controls in the main window.
 import json
 import os
 import random
+import re
 import shutil
 import subprocess
 import sys
@@ -129,10 +130,12 @@ def clipboard():
 class Getlink:
     """One running getlink.exe and its main window."""
 
-    def __init__(self, program, cwd):
+    def __init__(self, program, cwd, load_trace=None):
+        """load_trace: a file that gets Wine's trace of the libraries the program loads."""
         assert not windows_named(TITLE), "another main window is open"
         self.process = subprocess.Popen(COMMAND[:-1] + [program], cwd=cwd, stdin=subprocess.DEVNULL,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                        stdout=subprocess.DEVNULL, stderr=load_trace or subprocess.DEVNULL,
+                                        env=dict(os.environ, WINEDEBUG="+pid,+loaddll") if load_trace else None)
         try:
             self.window = poll("the main window", lambda: (windows_named(TITLE) or [None])[0])
             self.left, self.top = geometry(self.window)[:2]
@@ -236,8 +239,8 @@ class MainWindowEndToEnd(unittest.TestCase):
             program.close_process()
         shutil.rmtree(self.directory, ignore_errors=True)
 
-    def start(self, program, cwd):
-        started = Getlink(program, cwd)
+    def start(self, program, cwd, load_trace=None):
+        started = Getlink(program, cwd, load_trace)
         self.running.append(started)
         return started
 
@@ -324,6 +327,23 @@ class MainWindowEndToEnd(unittest.TestCase):
         undecodable = self.start(os.path.join(broken, os.path.basename(COMMAND[-1])), broken)
         self.assertEqual(undecodable.pixel(BACKGROUND), plain_fill)
         undecodable.close_process()
+
+    def test_the_window_opens_without_the_libraries_of_a_fetch_and_of_screen_readers(self):
+        # WinINet (and shell32, which it brings) is loaded by the first fetch, oleacc by the
+        # first question of a screen reader: the window opens without them. The trace is
+        # the program's own (its process id on the line that loads it): Wine may start its
+        # desktop process with it, which loads shell32.
+        with open(os.path.join(self.directory, "loads.txt"), "w+b") as trace:
+            self.start(COMMAND[-1], self.directory, trace)
+            trace.seek(0)
+            lines = trace.read().decode("latin-1").lower().splitlines()
+        loads = [re.match(r'([0-9a-f]+):[0-9a-f]+:trace:loaddll:.*\\([\w.-]+)" at', line) for line in lines]
+        loads = [load.groups() for load in loads if load]
+        program = os.path.basename(COMMAND[-1]).lower()
+        process = next(pid for pid, module in loads if module == program)
+        loaded = {module for pid, module in loads if pid == process}
+        self.assertIn("gdiplus.dll", loaded)
+        self.assertFalse({"wininet.dll", "shell32.dll", "oleacc.dll"} & loaded, sorted(loaded))
 
     def test_the_result_box_menu_copies_the_address_and_sends_it_to_aria2(self):
         aria2 = start_aria2(self.addCleanup)

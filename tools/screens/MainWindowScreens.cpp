@@ -7,6 +7,7 @@
 //   main-exit-question    the question on closing (its own window)
 //   main-long-reason      a window opened beside a getlink.ini line it cannot use: the
 //                         reason, longer than the status strip, in red
+//   main-link-selected    a link that wraps over several rows in the link box, all selected
 #include <windows.h>
 
 #include <cstdio>
@@ -157,6 +158,16 @@ int WriteWindowStates(const std::string& directory, const std::string& link) {
       main.Hwnd(), [&] { SendMessageW(main.Hwnd(), WM_CLOSE, 0, 0); },
       [&](UiWindow& box) { return screens::WriteCanvas(box, directory, "main-exit-question"); });
   written = questionWritten && written;
+
+  // The highlight must cover every row to the link's last character, the caret after it.
+  Text longLink = link + "&from=share";
+  for (int i = 0; longLink.size() < 200; ++i) longLink += static_cast<char>('a' + i % 26);
+  main.LinkBox().SetText(longLink);
+  window.SetFocusControl(&main.LinkBox(), false);
+  RestartCaret(main);
+  main.LinkBox().KeyCommand('A', true);
+  screens::Settle();
+  written = screens::WriteCanvas(window, directory, "main-link-selected") && written;
   return written ? 0 : 1;
 }
 

@@ -71,7 +71,7 @@ int RunComboDropDown(HWND host, const Rect& combo, const std::vector<Text>& item
   RECT hostRect = {};
   GetWindowRect(host, &hostRect);
   const RECT place =
-      PlaceDropDown(hostRect, combo, DropDownHeight(static_cast<int>(items.size()), style.comboBox), DesktopWorkArea());
+      PlaceDropDown(hostRect, combo, DropDownHeight(static_cast<int>(items.size()), style), DesktopWorkArea());
   CreateWindowOptions create;
   create.left = place.left;
   create.top = place.top;

@@ -1,12 +1,15 @@
 #include "ui/controls/DropDownPlacement.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace getlink {
 
-int DropDownHeight(int itemCount, const ComboBoxStyle& style) {
-  if (itemCount <= 0) return style.dropDownMaximumHeight;
-  return std::min(itemCount * style.dropDownRowHeight + style.dropDownFrame, style.dropDownMaximumHeight);
+int DropDownHeight(int itemCount, const UiStyle& style) {
+  const ComboBoxStyle& combo = style.comboBox;
+  if (itemCount <= 0) return combo.dropDownMaximumHeight;
+  const float around = 2 * (combo.dropDownListInset + style.listBox.frame);
+  return std::min(itemCount * combo.dropDownRowHeight + static_cast<int>(std::ceil(around)), combo.dropDownMaximumHeight);
 }
 
 RECT PlaceDropDown(const RECT& host, const Rect& combo, int height, const RECT& workArea) {

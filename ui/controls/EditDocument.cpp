@@ -89,16 +89,15 @@ void EditDocument::InvalidateLayout() {
 }
 
 LayoutBounds EditDocument::BoundsFor(const Rect& textArea, int scrollFlags) const {
-  if (!multiLine_ || (scrollFlags & static_cast<int>(EditScrollFlags::Horizontal)) != 0) return {0, 0};
-  if (scrollFlags == static_cast<int>(EditScrollFlags::Vertical)) return {textArea.width, 0};
-  return {textArea.width, textArea.height};
+  if (!multiLine_ || (scrollFlags & static_cast<int>(EditScrollFlags::Horizontal)) != 0) return {0};
+  return {textArea.width};
 }
 
 void EditDocument::Layout(LineMeasurer& measurer, const Rect& textArea, int scrollFlags) {
   const LayoutBounds bounds = BoundsFor(textArea, scrollFlags);
   if (!bounds_ || !(*bounds_ == bounds)) {
     for (Line& line : lines_) line.measured = false;
-    const LineSize sample = measurer.MeasureLine(kSample, {0, 0});
+    const LineSize sample = measurer.MeasureLine(kSample, {0});
     lineHeight_ = sample.height;
     charWidth_ = sample.width;
     bounds_ = bounds;

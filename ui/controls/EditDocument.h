@@ -42,14 +42,11 @@ struct LineSize {
   float height = 0;
 };
 
-// Where a line is laid out: width 0 = no wrapping, height 0 = no limit.
+// Where a line is laid out: the width its rows wrap at, 0 = no wrapping.
 struct LayoutBounds {
   float width = 0;
-  float height = 0;
 };
-inline bool operator==(const LayoutBounds& a, const LayoutBounds& b) {
-  return a.width == b.width && a.height == b.height;
-}
+inline bool operator==(const LayoutBounds& a, const LayoutBounds& b) { return a.width == b.width; }
 
 class LineMeasurer {
  public:
@@ -70,9 +67,8 @@ class EditDocument {
                std::string_view passwordChar = "*");
 
   // Measures what changed and stacks the lines. The bounds follow the scroll bars: with
-  // a horizontal bar (or in a single-line document) lines do not wrap; with only the
-  // vertical bar they wrap at the text area's width; otherwise they are laid out in the
-  // text area.
+  // a horizontal bar (or in a single-line document) lines do not wrap; otherwise they wrap
+  // at the text area's width, every row kept (the view follows the caret, bar or none).
   void Layout(LineMeasurer& measurer, const Rect& textArea, int scrollFlags);
   // The font or format changed: the next Layout measures every line again.
   void InvalidateLayout();

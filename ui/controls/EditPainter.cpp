@@ -49,12 +49,10 @@ void EditPainter::PaintLines(const Rect& clip, const EditDocument& document, Scr
                              const EditSelection& selection) {
   clip_ = clip;
   ClipRect(graphics_, clip_);
-  const LayoutBounds bounds = document.Bounds();
   for (int line = document.LineAtY(clip_.top - textArea_.top - scroll.y); line <= document.LineCount(); ++line) {
-    const Rect lineRect = document.LineRect(line);
-    const float top = textArea_.top + lineRect.top + scroll.y;
+    const float top = textArea_.top + document.LineRect(line).top + scroll.y;
     if (top >= clip_.Bottom()) break;
-    PaintLine(document, line, {textArea_.left + scroll.x, top, bounds.width, bounds.height}, selection);
+    PaintLine(document, line, {textArea_.left + scroll.x, top, 0, 0}, selection);
   }
   ResetClip(graphics_);
 }
@@ -62,19 +60,13 @@ void EditPainter::PaintLines(const Rect& clip, const EditDocument& document, Scr
 void EditPainter::PaintLine(const EditDocument& document, int line, const Rect& origin,
                             const EditSelection& selection) {
   const Text shown = document.DisplayText(line);
-  const int columns = document.LineLength(line);
-  // A long line is drawn only where the clip lets it be seen.
-  const EditTextMeasurer::Run run = measurer_.VisibleRun(shown, columns, clip_.left - origin.left,
-                                                         clip_.Right() - origin.left, document.Bounds());
-  Text drawn = shown;
-  Rect at = origin;
-  if (run.first != 0 || run.count != columns) {
-    const std::size_t from = GbkBytesOfColumns(shown, run.first);
-    drawn = shown.substr(from, GbkBytesOfColumns(std::string_view(shown).substr(from), run.count));
-    at.left += run.x;
-  }
-  DrawText(graphics_, at, drawn, look_.font, look_.text, look_.format);
-  const std::vector<Rect> rows = SelectionRows(document, line, selection, run);
+  // Only what the clip lets be seen: the rows of a wrapped line that meet it, the part of a
+  // long line within it.
+  const Rect view = {clip_.left - origin.left, clip_.top - origin.top, clip_.width, clip_.height};
+  const std::vector<EditTextMeasurer::Run> runs =
+      measurer_.VisibleRuns(shown, document.LineLength(line), view, document.Bounds());
+  DrawRuns(shown, runs, origin, look_.text);
+  const std::vector<Rect> rows = SelectionRows(document, line, selection, runs);
   if (rows.empty()) return;
   const UniqueBrush fill = SolidBrush(look_.selectionFill);
   ClipRect(graphics_, Offset(rows.front(), origin));
@@ -84,17 +76,33 @@ void EditPainter::PaintLine(const EditDocument& document, int line, const Rect& 
     const Rect box = Offset(row, origin);
     gdip::GdipFillRectangle(graphics_, fill.get(), box.left, box.top, box.width, box.height);
   }
-  DrawText(graphics_, at, drawn, look_.font, look_.selectedText, look_.format);
+  DrawRuns(shown, runs, origin, look_.selectedText);
   ClipRect(graphics_, clip_);
 }
 
+void EditPainter::DrawRuns(std::string_view shown, const std::vector<EditTextMeasurer::Run>& runs,
+                           const Rect& origin, Argb colour) {
+  // The runs come in reading order: their bytes are found in one walk.
+  std::size_t from = 0;
+  int column = 0;
+  for (const EditTextMeasurer::Run& run : runs) {
+    from += GbkBytesOfColumns(shown.substr(from), run.first - column);
+    const std::size_t bytes = GbkBytesOfColumns(shown.substr(from), run.count);
+    const Rect at = {origin.left + run.x, origin.top + run.y, 0, 0};
+    DrawText(graphics_, at, shown.substr(from, bytes), look_.font, colour, look_.format);
+    from += bytes;
+    column = run.first + run.count;
+  }
+}
+
 std::vector<Rect> EditPainter::SelectionRows(const EditDocument& document, int line, const EditSelection& selection,
-                                             const EditTextMeasurer::Run& run) const {
+                                             const std::vector<EditTextMeasurer::Run>& runs) const {
   std::vector<Rect> rows;
-  if (selection.IsEmpty() || line < selection.start.line || line > selection.end.line) return rows;
+  if (runs.empty() || selection.IsEmpty() || line < selection.start.line || line > selection.end.line) return rows;
   const int length = document.LineLength(line);
-  const int first = std::max(line == selection.start.line ? selection.start.column : 0, run.first);
-  const int last = std::min(line == selection.end.line ? selection.end.column : length, run.first + run.count);
+  const int first = std::max(line == selection.start.line ? selection.start.column : 0, runs.front().first);
+  const int last = std::min(line == selection.end.line ? selection.end.column : length,
+                            runs.back().first + runs.back().count);
   // An empty line inside the selection shows its one space selected.
   const int count = length == 0 && line < selection.end.line ? 1 : last - first;
   if (count <= 0) return rows;

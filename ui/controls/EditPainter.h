@@ -45,11 +45,15 @@ class EditPainter {
   // The lines that meet `clip` (within the text area), drawn clipped to it.
   void PaintLines(const Rect& clip, const EditDocument& document, ScrollOffsets scroll,
                   const EditSelection& selection);
+  // A line whose layout starts at the top-left corner of `origin`.
   void PaintLine(const EditDocument& document, int line, const Rect& origin, const EditSelection& selection);
-  // The selected part of a line (within `run`) as one rectangle a row, relative to the
+  // Each run of `shown` as a string of its own, unbounded (GDI+ wraps nothing), in `colour`.
+  void DrawRuns(std::string_view shown, const std::vector<EditTextMeasurer::Run>& runs, const Rect& origin,
+                Argb colour);
+  // The selected part of a line (within `runs`) as one rectangle a row, relative to the
   // line's origin.
   std::vector<Rect> SelectionRows(const EditDocument& document, int line, const EditSelection& selection,
-                                  const EditTextMeasurer::Run& run) const;
+                                  const std::vector<EditTextMeasurer::Run>& runs) const;
 
   GpGraphics* graphics_;
   EditLook look_;

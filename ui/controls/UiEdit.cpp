@@ -23,12 +23,9 @@ bool HoldsDoubleByte(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) > 0x80; });
 }
 
-int FormatFlags(int scrollFlags) {
-  int flags = Gdiplus::StringFormatFlagsNoFontFallback | Gdiplus::StringFormatFlagsMeasureTrailingSpaces |
-              Gdiplus::StringFormatFlagsNoClip;
-  if (scrollFlags == static_cast<int>(EditScrollFlags::Vertical)) flags |= Gdiplus::StringFormatFlagsLineLimit;
-  return flags;
-}
+// GDI+ never wraps a string of the box: wrapped lines are drawn a row at a time (EditRows).
+constexpr int kFormatFlags = Gdiplus::StringFormatFlagsNoFontFallback |
+                             Gdiplus::StringFormatFlagsMeasureTrailingSpaces | Gdiplus::StringFormatFlagsNoClip;
 
 }  // namespace
 
@@ -37,8 +34,8 @@ int FormatFlags(int scrollFlags) {
 std::optional<CreateControlOptions> UiEdit::Prepare(const UiStyle& style) {
   if (options_.passwordChar.empty()) options_.passwordChar = "*";
   font_.Choose(options_.font, style);
-  format_.Create(FormatFlags(ScrollFlags()));
-  advances_.Clear();
+  format_.Create(kFormatFlags);
+  measured_.Clear();
   document_.SetText(options_.text, options_.multiLine, options_.inputMode, options_.passwordChar);
   document_.InvalidateLayout();
   if (font_.Get() == nullptr || !format_) return std::nullopt;
@@ -80,7 +77,7 @@ int UiEdit::OnDestroy() {
   underCaret_ = Surface();
   caretBox_ = {};
   paintedScroll_ = {};
-  advances_.Clear();
+  measured_.Clear();
   imeEcho_.clear();
   tripleClickArmed_ = dragging_ = false;
   return kNotHandled;
@@ -196,14 +193,21 @@ bool UiEdit::DeleteSelection(EditKind kind) {
 }
 
 UiEdit::LineEditCheck UiEdit::BeforeLineEdit() const {
-  return {caret_.line, document_.LineCount(), document_.LineRect(caret_.line).height, anchor_ == caret_};
+  const Rect line = document_.LineRect(caret_.line);
+  // The caret rectangle is kept up to date with every move and edit.
+  const float rowTop = caretRect_.top - scroll_.y + Style().edit.caretRise - areas_.text.top - line.top;
+  return {caret_.line, document_.LineCount(), line.height, anchor_ == caret_, rowTop};
 }
 
-int UiEdit::ChangedLineAfter(const LineEditCheck& before) const {
+UiEdit::LineRows UiEdit::ChangedRowsAfter(const LineEditCheck& before) const {
   const bool sameLines = before.nothingSelected && caret_.line == before.line &&
                          document_.LineCount() == before.lineCount &&
                          document_.LineRect(before.line).height == before.height;
-  return sameLines ? before.line : 0;
+  if (!sameLines) return {};
+  // Where a row breaks depends on its own characters and the first word of the row below
+  // (EditRows): an edit moves no row above the one before its own, and a removed character
+  // stood at most one row above the caret.
+  return {before.line, std::max(0.f, before.rowTop - 2 * document_.LineHeight())};
 }
 
 bool UiEdit::InsertText(std::string_view text, EditKind kind) {
@@ -237,7 +241,7 @@ void UiEdit::StepHistory(bool redo) {
 
 void UiEdit::TextEdited(const std::optional<LineEditCheck>& check) {
   Relayout();  // first: the changed line is measured again by it
-  FollowCaret(true, check ? ChangedLineAfter(*check) : 0);
+  FollowCaret(true, check ? ChangedRowsAfter(*check) : LineRows{});
   FireChanged();
 }
 
@@ -403,9 +407,8 @@ TextPosition UiEdit::HitTest(float x, float y) {
   const float px = x - text.left - scroll_.x;
   const float py = y - text.top - scroll_.y;
   const int line = document_.LineAtY(py);
-  const Rect lineRect = document_.LineRect(line);
   const int column = Measurer().ColumnAt(document_.DisplayText(line), document_.LineLength(line), px,
-                                         py - lineRect.top, lineRect.height, document_.Bounds());
+                                         py - document_.LineRect(line).top, document_.Bounds());
   return {line, column};
 }
 
@@ -596,10 +599,10 @@ void UiEdit::MoveCaret(TextPosition to, bool extend) {
 
 void UiEdit::CaretMoved(bool keepVisible) {
   if (keepVisible) history_.EndRun();
-  FollowCaret(keepVisible, 0);
+  FollowCaret(keepVisible, LineRows{});
 }
 
-void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
+void UiEdit::FollowCaret(bool keepVisible, const LineRows& changed) {
   if (!IsCreated()) return;
   Rect caret = CaretRectOf(caret_);
   if (keepVisible) scroll_ = ScrollToShow(caret, areas_.text, scroll_, Style().edit);
@@ -617,8 +620,8 @@ void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
     systemCaret_.MoveTo(static_cast<int>(onWindow.left), static_cast<int>(onWindow.top));
   }
   // A view that scrolled moves what is drawn (see CanMoveDrawnText).
-  if (changedLine > 0)
-    Repaint(LineBand(changedLine));
+  if (changed.line > 0)
+    Repaint(LineBand(changed));
   else
     Repaint();
 }
@@ -626,7 +629,7 @@ void UiEdit::FollowCaret(bool keepVisible, int changedLine) {
 // --- layout and painting ---
 
 EditTextMeasurer UiEdit::Measurer() const {
-  return EditTextMeasurer(Graphics(), font_.Get(), format_.Handle(), &advances_);
+  return EditTextMeasurer(Graphics(), font_.Get(), format_.Handle(), measured_);
 }
 
 Rect UiEdit::WindowRectOf(const Rect& local) const {
@@ -657,7 +660,7 @@ int UiEdit::OnResized(int, int) {
 
 void UiEdit::OnScaleChanged(float ratio) {
   font_.Rescale(ratio, Style());
-  advances_.Clear();  // measured in the old font
+  measured_.Clear();  // measured in the old font
   document_.InvalidateLayout();
   OnResized(PixelWidth(), PixelHeight());
   Repaint();
@@ -668,12 +671,11 @@ int UiEdit::OnAlphaChanged(int alpha) {
   return kNotHandled;
 }
 
-Rect UiEdit::LineBand(int line) const {
-  // The line's rows and the caret, which stands above them and reaches below; never the
-  // outline.
+Rect UiEdit::LineBand(const LineRows& rows) const {
+  // The rows and the caret, which stands above them and reaches below; never the outline.
   const EditStyle& caret = Style().edit;
-  const Rect lineRect = document_.LineRect(line);
-  const float top = std::max(1.f, areas_.text.top + lineRect.top + scroll_.y - caret.caretRise);
+  const Rect lineRect = document_.LineRect(rows.line);
+  const float top = std::max(1.f, areas_.text.top + lineRect.top + rows.top + scroll_.y - caret.caretRise);
   const float bottom =
       std::min(static_cast<float>(PixelHeight() - 1),
                areas_.text.top + lineRect.Bottom() + scroll_.y + caret.caretDrop);

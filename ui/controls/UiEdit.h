@@ -29,6 +29,7 @@
 #include "ui/controls/EditGeometry.h"
 #include "ui/controls/EditHistory.h"
 #include "ui/controls/EditInputMode.h"
+#include "ui/controls/EditMeasureCache.h"
 #include "ui/controls/EditPainter.h"
 #include "ui/controls/EditScrollBars.h"
 #include "ui/controls/ImeHandles.h"
@@ -174,21 +175,27 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
     int lineCount;
     float height;
     bool nothingSelected;
+    float rowTop;  // of the caret's row, within the line
+  };
+  // The rows of `line` from `top` (within the line) down; line 0: none.
+  struct LineRows {
+    int line = 0;
+    float top = 0;
   };
   // After an edit: layout, caret, view, repaint and the change callback. With `check`
   // (taken before the edit), when only the caret's line changed and the view does not
-  // scroll, only its band is painted again.
+  // scroll, only the band of its rows the edit may have moved is painted again.
   void TextEdited(const std::optional<LineEditCheck>& check = std::nullopt);
-  void FollowCaret(bool keepVisible, int changedLine);
+  void FollowCaret(bool keepVisible, const LineRows& changed);
   LineEditCheck BeforeLineEdit() const;
-  // The line the edit changed alone, or 0 when more changed.
-  int ChangedLineAfter(const LineEditCheck& before) const;
+  // The rows the edit changed, when it changed the caret's line alone.
+  LineRows ChangedRowsAfter(const LineEditCheck& before) const;
   // The text, scroll bar and corner areas for the box's size, font and scroll bars.
   EditAreas AreasForSize() const;
   void Relayout();
-  // The rows of a line and the caret's room about them, in the box's pixels (empty when
-  // the line is out of view); what a one-line edit paints again.
-  Rect LineBand(int line) const;
+  // The rows and the caret's room about them, in the box's pixels (empty when they are
+  // out of view); what a one-line edit paints again.
+  Rect LineBand(const LineRows& rows) const;
   // Shows or hides the drawn caret.
   void DrawCaret(bool show);
   // OnPaint: everything, or a band (the caret alone when it is empty), after moving what
@@ -214,7 +221,7 @@ class UiEdit : public OptionsControl<UiControl, EditOptions, ControlType::Edit> 
   EditDocument document_;
   EditHistory history_;
   TextFormat format_;
-  mutable CharacterAdvances advances_;  // for lines too long to measure whole
+  mutable EditMeasureCache measured_;  // what lines are laid out by, in the box's font
   EditAreas areas_;
   ControlFont font_;
   ScrollOffsets scroll_;

@@ -16,7 +16,7 @@ const std::vector<Text> kServices = {"百度网盘", "360云盘", "腾讯微云"
 
 TEST(DropDownPlacement, HeightFollowsTheItemsUpTo130AndTheListOpensUpwardsNearTheBottom) {
   const std::pair<int, int> heights[] = {{1, 25}, {6, 120}, {7, 130}, {40, 130}, {0, 130}};
-  for (const auto& [items, height] : heights) EXPECT_EQ(DropDownHeight(items, DefaultStyle().comboBox), height) << items << " items";
+  for (const auto& [items, height] : heights) EXPECT_EQ(DropDownHeight(items, DefaultStyle()), height) << items << " items";
 
   const RECT work = {0, 0, 1280, 1000};
   const RECT host = {100, 200, 550, 520};
@@ -177,6 +177,32 @@ TEST_F(ComboBoxTest, TheListOpensUnderTheBoxSizedForItsItemsAndAClickChoosesAnIt
     EXPECT_EQ(combo.SelectedIndex(), c.choose);
     EXPECT_EQ(combo.GetText(), items[static_cast<std::size_t>(c.choose - 1)]);
     EXPECT_EQ(calls, (std::vector<std::string>{"dropDown", "closeUp", "select " + std::to_string(c.choose)}));
+  }
+}
+
+// The list's height and its rows' come from one rule at every scale: six items show whole
+// without a scroll bar (at 144 DPI the list was a pixel short of its rows, and its bar
+// covered their right edge), a seventh scrolls.
+TEST_F(ComboBoxTest, SixItemsShowWithoutAScrollBarAtEveryScale) {
+  for (const int dpi : {96, 120, 144, 192}) {
+    ChangeDpi(dpi);
+    for (const int count : {6, 7}) {
+      SCOPED_TRACE(std::to_string(count) + " items at " + std::to_string(dpi) + " DPI");
+      std::vector<Text> items = kServices;
+      if (count == 7) items.push_back("第七项");
+      UiComboBox& combo = Combo(items);
+      window().SetFocusControl(&combo, false);
+      bool scrolls = false;
+      VisibleRows shown = {};
+      ASSERT_TRUE(WithList([this] { Key(VK_F4); }, [&](HWND popup) {
+        scrolls = ListOf(popup).VerticalBar().Visible();
+        shown = ListOf(popup).Visible();
+        SendMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+      }));
+      EXPECT_EQ(scrolls, count == 7);
+      EXPECT_EQ(shown.first, 1);
+      EXPECT_EQ(shown.last, 6);  // of seven, the seventh is below
+    }
   }
 }
 

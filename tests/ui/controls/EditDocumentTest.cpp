@@ -105,7 +105,7 @@ TEST(EditDocumentLayout, BoundsFollowTheScrollBars) {
       {true, 1, {240, 14}},   // horizontal bar: no wrapping
       {true, 3, {240, 14}},
       {true, 2, {100, 42}},   // vertical bar only: wraps into three rows
-      {true, 0, {100, 30}},   // no bars: laid out in the text area
+      {true, 0, {100, 42}},   // no bars: the same, every row kept
       {false, 0, {240, 14}},  // a single line never wraps: it scrolls
   };
   for (const Case& c : cases) {

@@ -69,6 +69,19 @@ TEST(EditNavigation, CtrlArrowsGoToTheStartsOfWords) {
       {WordLeft, {2, 2}, {2, 0}},
       {WordLeft, {2, 0}, {1, 29}},
   });
+  // The punctuation of GBK's first row (、。“”《》, lead byte 0xA1) ends a run of Chinese
+  // and makes a word of its own, as the full-width colon does.
+  ExpectMoves(Multi("中文。“英文”《书名》、完"), {
+      {WordRight, {1, 0}, {1, 2}},
+      {WordRight, {1, 2}, {1, 4}},    // 。“
+      {WordRight, {1, 4}, {1, 6}},
+      {WordRight, {1, 6}, {1, 8}},    // ”《
+      {WordRight, {1, 10}, {1, 12}},  // 》、
+      {WordLeft, {1, 13}, {1, 12}},
+      {WordLeft, {1, 12}, {1, 10}},
+      {WordLeft, {1, 4}, {1, 2}},
+      {WordLeft, {1, 2}, {1, 0}},
+  });
 }
 
 TEST(EditNavigation, DoubleClickSelectsAsciiWordsOnly) {

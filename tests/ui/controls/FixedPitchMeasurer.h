@@ -1,6 +1,6 @@
 // A LineMeasurer for tests and fuzzing, without fonts: every single-byte character is
 // 7 pixels wide, every double-byte one 12, a row 14 high. A line wider than the bounds
-// wraps into as many rows as it needs; a height bound cuts the rows. Counts its calls.
+// wraps into as many rows as it needs. Counts its calls.
 #pragma once
 
 #include <algorithm>
@@ -29,9 +29,7 @@ class FixedPitchMeasurer : public LineMeasurer {
     const float width = WidthOf(displayText);
     float rows = 1;
     if (bounds.width > 0 && width > bounds.width) rows = std::ceil(width / bounds.width);
-    float height = rows * kRow;
-    if (bounds.height > 0) height = std::min(height, bounds.height);
-    return {bounds.width > 0 ? std::min(width, bounds.width) : width, height};
+    return {bounds.width > 0 ? std::min(width, bounds.width) : width, rows * kRow};
   }
 
   int calls = 0;

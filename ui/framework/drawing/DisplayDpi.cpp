@@ -15,16 +15,35 @@ Function OptionalUserFunction(const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name)));
 }
 
-using GetDpiForSystemFunction = UINT(WINAPI*)();
-using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
+DpiFunctions LookUpDpiFunctions() {
+  DpiFunctions found;
+  found.dpiForSystem = OptionalUserFunction<decltype(found.dpiForSystem)>("GetDpiForSystem");
+  found.dpiForWindow = OptionalUserFunction<decltype(found.dpiForWindow)>("GetDpiForWindow");
+  found.systemMetricsForDpi = OptionalUserFunction<decltype(found.systemMetricsForDpi)>("GetSystemMetricsForDpi");
+  return found;
+}
+
+DpiFunctions& UsedDpiFunctions() {
+  static DpiFunctions used = SystemDpiFunctions();
+  return used;
+}
 
 }  // namespace
 
+const DpiFunctions& SystemDpiFunctions() {
+  static const DpiFunctions system = LookUpDpiFunctions();
+  return system;
+}
+
+DpiFunctions UseDpiFunctions(const DpiFunctions& functions) {
+  const DpiFunctions before = UsedDpiFunctions();
+  UsedDpiFunctions() = functions;
+  return before;
+}
+
 int SystemDpi() {
-  static const auto getDpiForSystem = OptionalUserFunction<GetDpiForSystemFunction>("GetDpiForSystem");
-  if (getDpiForSystem != nullptr) {
-    if (const UINT dpi = getDpiForSystem(); dpi > 0) return static_cast<int>(dpi);
+  if (const auto dpiForSystem = UsedDpiFunctions().dpiForSystem) {
+    if (const UINT dpi = dpiForSystem(); dpi > 0) return static_cast<int>(dpi);
   }
   const WindowDc screen(nullptr);
   const int dpi = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
@@ -32,18 +51,15 @@ int SystemDpi() {
 }
 
 int WindowDpi(HWND hwnd) {
-  static const auto getDpiForWindow = OptionalUserFunction<GetDpiForWindowFunction>("GetDpiForWindow");
-  if (getDpiForWindow != nullptr && hwnd != nullptr) {
-    if (const UINT dpi = getDpiForWindow(hwnd); dpi > 0) return static_cast<int>(dpi);
+  if (const auto dpiForWindow = UsedDpiFunctions().dpiForWindow; dpiForWindow != nullptr && hwnd != nullptr) {
+    if (const UINT dpi = dpiForWindow(hwnd); dpi > 0) return static_cast<int>(dpi);
   }
   return SystemDpi();
 }
 
 int SystemMetricForDpi(int index, int dpi) {
-  static const auto getSystemMetricsForDpi =
-      OptionalUserFunction<GetSystemMetricsForDpiFunction>("GetSystemMetricsForDpi");
-  if (getSystemMetricsForDpi != nullptr) {
-    if (const int metric = getSystemMetricsForDpi(index, static_cast<UINT>(dpi)); metric > 0) return metric;
+  if (const auto systemMetricsForDpi = UsedDpiFunctions().systemMetricsForDpi) {
+    if (const int metric = systemMetricsForDpi(index, static_cast<UINT>(dpi)); metric > 0) return metric;
   }
   return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
 }

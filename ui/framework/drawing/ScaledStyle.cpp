@@ -69,7 +69,7 @@ UiStyle ScaledStyle(const UiStyle& style, float factor) {
   ComboBoxStyle& combo = scaled.comboBox;
   scale(combo.frameMargins, combo.arrowRight, combo.arrowWidth, combo.arrowHeight, combo.textLeft, combo.textLessWidth,
         combo.textLessHeight, combo.textLineExtra, combo.editLeft, combo.editTop, combo.editLessWidth,
-        combo.editLessHeight, combo.dropDownRowHeight, combo.dropDownFrame, combo.dropDownMaximumHeight,
+        combo.editLessHeight, combo.dropDownRowHeight, combo.dropDownMaximumHeight,
         combo.dropDownListInset, combo.dropDownColumnLessWidth);
 
   ListBoxStyle& list = scaled.listBox;

@@ -1,5 +1,7 @@
 #include "ui/framework/drawing/Surface.h"
 
+#include <algorithm>
+
 #include "ui/framework/drawing/Image.h"
 
 namespace getlink {
@@ -60,7 +62,25 @@ void Surface::swap(Surface& other) noexcept {
 }
 
 void Surface::Clear(Argb colour) {
-  if (graphics_ != nullptr) gdip::GdipGraphicsClear(graphics_.get(), colour.Value());
+  if (graphics_ == nullptr) return;
+  const int alpha = AlphaOf(colour);
+  if ((alpha == 0 || alpha == 255) && !IsClipped()) {
+    GdiFlush();
+    // Premultiplied: a clear colour is all zeros, an opaque one is as it is.
+    std::fill(pixels_, pixels_ + static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
+              alpha == 0 ? 0u : colour.Value());
+    return;
+  }
+  gdip::GdipGraphicsClear(graphics_.get(), colour.Value());
+}
+
+bool Surface::IsClipped() const {
+  GpRegion* clip = nullptr;
+  if (gdip::GdipCreateRegion(&clip) != Gdiplus::Ok) return true;
+  const UniqueRegion owned(clip);
+  BOOL infinite = FALSE;
+  return gdip::GdipGetClip(graphics_.get(), clip) != Gdiplus::Ok ||
+         gdip::GdipIsInfiniteRegion(clip, graphics_.get(), &infinite) != Gdiplus::Ok || !infinite;
 }
 
 void Surface::ScaleAlpha(int alpha) {

@@ -205,10 +205,10 @@ struct ComboBoxStyle {
   float editTop = 4;
   float editLessWidth = 24;
   float editLessHeight = 8;
-  // The drop-down: rows of this height whatever the font, the pop-up's frame and the room
-  // around the rows, and its greatest height (then it scrolls).
+  // The drop-down: rows of this height whatever the font, and its greatest height (then it
+  // scrolls). Its height for fewer rows is worked out from the rows, dropDownListInset and
+  // the list's own frame (DropDownHeight), each scaled and rounded on its own.
   int dropDownRowHeight = 19;
-  int dropDownFrame = 6;
   int dropDownMaximumHeight = 130;
   float dropDownListInset = 1;        // the list inside the pop-up's frame
   int dropDownColumnLessWidth = 10;   // its one column clear of the scroll bar

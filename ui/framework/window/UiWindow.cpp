@@ -8,7 +8,6 @@
 
 #include "runtime/Codec.h"
 #include "ui/framework/access/AccessibleObject.h"
-#include "ui/framework/drawing/DisplayDpi.h"
 #include "ui/framework/drawing/FrameworkStartup.h"
 #include "ui/framework/drawing/ScaledStyle.h"
 #include "ui/framework/window/EventMailbox.h"
@@ -84,7 +83,7 @@ int UiWindow::CaptionFlagsFor(const AttachOptions& options, LONG_PTR style) cons
 bool UiWindow::Attach(HWND hwnd, const AttachOptions& options) {
   if (!IsWindow(hwnd) || hwnd == hwnd_ || hwnd_ != nullptr || FromHwnd(hwnd) != nullptr) return false;
   hwnd_ = hwnd;
-  scale_ = DisplayScale(WindowDpi(hwnd));
+  scale_ = DisplayScale(FrameworkWindowDpi(hwnd));  // the DPI it was sized for
   style_ = ScaledStyle(baseStyle_, scale_.Factor());
   const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
   skin_.Configure(options);

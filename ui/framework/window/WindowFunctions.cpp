@@ -21,6 +21,18 @@ void SetIcon(HWND hwnd, WPARAM which, int classIndex, std::optional<int> program
   SendMessageW(hwnd, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
 }
 
+// Where a window of `options` goes at `dpi`: its size in pixels, at the place given or
+// centred in the work area.
+RECT PlaceAt(const CreateWindowOptions& options, int dpi) {
+  const DisplayScale scale(options.sizeInPixels ? DisplayScale::kBaseDpi : dpi);
+  const int width = scale.ToPixels(options.width);
+  const int height = scale.ToPixels(options.height);
+  const RECT work = DesktopWorkArea();
+  const int left = options.left.value_or(work.left + (work.right - work.left - width) / 2);
+  const int top = options.top.value_or(work.top + (work.bottom - work.top - height) / 2);
+  return {left, top, left + width, top + height};
+}
+
 }  // namespace
 
 bool IsInputMessage(UINT msg) {
@@ -35,28 +47,35 @@ RECT DesktopWorkArea() {
 }
 
 HWND CreateUiWindow(HWND parent, std::string_view title, const CreateWindowOptions& options) {
-  const DisplayScale scale(options.sizeInPixels ? DisplayScale::kBaseDpi
-                                                : parent != nullptr ? WindowDpi(parent) : SystemDpi());
-  const int width = scale.ToPixels(options.width);
-  const int height = scale.ToPixels(options.height);
-  const RECT work = DesktopWorkArea();
-  const int workWidth = work.right - work.left;
-  const int workHeight = work.bottom - work.top;
-  const int left = options.left.value_or(work.left + (workWidth - width) / 2);
-  const int top = options.top.value_or(work.top + (workHeight - height) / 2);
+  // Placed for the DPI it will be laid out at: its framework owner's, known now, else the
+  // system's until the window exists and tells its own; then placed again if that differs.
+  const UiWindow* owner = UiWindow::FromHwnd(parent);
+  const int expectedDpi = owner != nullptr ? owner->Dpi() : SystemDpi();
+  const RECT expected = PlaceAt(options, expectedDpi);
   const std::wstring className = ToWide(options.className.value_or(kUiClassName));
   const std::wstring text = ToWide(title);
   HWND hwnd = CreateWindowExW(options.exStyle, className.c_str(), text.c_str(), options.style.value_or(kDefaultStyle),
-                              left, top, width, height, parent, nullptr, GetModuleHandleW(nullptr),
-                              nullptr);
+                              expected.left, expected.top, expected.right - expected.left,
+                              expected.bottom - expected.top, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (hwnd == nullptr) return nullptr;
-  SetWindowIcons(hwnd, WindowDpi(hwnd));
+  const int dpi = FrameworkWindowDpi(hwnd);
+  if (dpi != expectedDpi && !options.sizeInPixels) {
+    const RECT place = PlaceAt(options, dpi);
+    SetWindowPos(hwnd, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SetWindowIcons(hwnd, dpi);
   if (options.show) {
     ShowWindow(hwnd, SW_SHOWNORMAL);
     UpdateWindow(hwnd);
   }
   if (options.runLoop) ModalLoop(hwnd);
   return hwnd;
+}
+
+int FrameworkWindowDpi(HWND hwnd) {
+  if (const UiWindow* owner = UiWindow::FromHwnd(GetWindow(hwnd, GW_OWNER))) return owner->Dpi();
+  return WindowDpi(hwnd);
 }
 
 void SetWindowIcons(HWND hwnd, int dpi) {

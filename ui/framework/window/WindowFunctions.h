@@ -13,8 +13,8 @@ namespace getlink {
 
 struct CreateWindowOptions {
   std::optional<int> left, top;  // screen pixels; absent: centred in DesktopWorkArea()
-  // The size in 96-DPI units, made pixels at the DPI the window opens at (its parent's,
-  // else the system's); in pixels when sizeInPixels, for a pop-up sized from its owner's
+  // The size in 96-DPI units, made pixels at the DPI the window is laid out at
+  // (FrameworkWindowDpi); in pixels when sizeInPixels, for a pop-up sized from its owner's
   // style, which is at that DPI already.
   int width = 380;
   int height = 250;
@@ -31,8 +31,16 @@ struct CreateWindowOptions {
 RECT DesktopWorkArea();
 
 // Creates a top-level window of the framework's class (registered by FrameworkStartup)
-// with the program's icons. Null when the system refuses.
+// with the program's icons, sized for the DPI it is laid out at. Null when the system
+// refuses.
 HWND CreateUiWindow(HWND parent, std::string_view title, const CreateWindowOptions& options = {});
+
+// The one DPI a framework window is sized and laid out at: a window owned by a framework
+// window opens at the DPI its owner is laid out at (after a move to a monitor of another
+// DPI that is the one the move told, which a system without GetDpiForWindow cannot tell
+// of the new window), any other at its own DPI (WindowDpi), which is not the system's
+// after the display's scale was changed without signing out.
+int FrameworkWindowDpi(HWND hwnd);
 
 // Gives the window its small and large icons: the program's icon drawn for `dpi` (the
 // window's) when its class shows the program's icon, else the icons it has or its

@@ -70,6 +70,28 @@ TEST_F(SurfaceTest, ScalingAlphaLooksLikeDrawingAtThatOpacity) {
   }
 }
 
+// Clearing writes every pixel, or only those within the graphics' clip while it has one,
+// whether the colour is clear, opaque (written straight into the pixels) or neither.
+TEST_F(SurfaceTest, ClearingKeepsToTheClip) {
+  const Argb red = MakeArgb(255, 250, 0, 0);
+  for (const Argb colour : {Argb(), MakeArgb(255, 0, 0, 200), MakeArgb(100, 0, 0, 200)}) {
+    SCOPED_TRACE(colour.Value());
+    Surface surface(6, 6);
+    surface.Clear(red);
+    gdip::GdipSetClipRectI(surface.Graphics(), 2, 2, 2, 3, Gdiplus::CombineModeReplace);
+    surface.Clear(colour);
+    EXPECT_EQ(surface.PixelAt(3, 4), surface.PixelAt(2, 2));
+    EXPECT_NE(surface.PixelAt(2, 2), red);
+    EXPECT_EQ(surface.PixelAt(1, 2), red);
+    EXPECT_EQ(surface.PixelAt(4, 4), red);
+    EXPECT_EQ(surface.PixelAt(3, 5), red);
+    gdip::GdipResetClip(surface.Graphics());
+    surface.Clear(colour);
+    EXPECT_EQ(surface.PixelAt(0, 0), surface.PixelAt(2, 2));
+    EXPECT_EQ(surface.PixelAt(5, 5), surface.PixelAt(2, 2));
+  }
+}
+
 TEST_F(SurfaceTest, MovingKeepsThePixels) {
   Surface first(6, 6);
   first.Clear(MakeArgb(254, 1, 2, 3));

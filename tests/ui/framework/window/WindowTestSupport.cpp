@@ -92,6 +92,14 @@ void WindowTest::Close() {
   hooked.clear();
 }
 
+void WindowTest::ChangeDpi(int dpi) {
+  RECT place = {};
+  GetWindowRect(hwnd_, &place);
+  place.right = place.left + MulDiv(kWidth, dpi, DisplayScale::kBaseDpi);
+  place.bottom = place.top + MulDiv(kHeight, dpi, DisplayScale::kBaseDpi);
+  SendMessageW(hwnd_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
+}
+
 void WindowTest::MouseMove(int x, int y) {
   SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
   Pump();

@@ -90,6 +90,9 @@ class WindowTest : public ::testing::Test {
   void DoubleClick(int x, int y);
   void RightClick(int x, int y);
   void Key(WPARAM key);
+  // Tells the window its DPI is now `dpi` (as a move to another monitor does), with its
+  // size at that DPI as the suggested place.
+  void ChangeDpi(int dpi);
   // The canvas pixel (straight ARGB) after everything queued has been composed.
   Argb CanvasPixel(int x, int y);
   // The control's own pixels once the window has painted what was asked for.
